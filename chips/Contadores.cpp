@@ -1,0 +1,9 @@
+#include "chips/Contadores.h"
+
+#include "chips/Prototipos.h"
+
+namespace velistra {
+
+ListaDePrototipos PrototiposContadores() { return {}; }
+
+}  // namespace velistra

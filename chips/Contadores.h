@@ -1,0 +1,6 @@
+#pragma once
+#include "chips/CircuitoElectronico.h"
+
+namespace velistra {
+
+}  // namespace velistra

@@ -1,0 +1,9 @@
+#include "chips/Puertas.h"
+
+#include "chips/Prototipos.h"
+
+namespace velistra {
+
+ListaDePrototipos PrototiposDePuertas() { return {}; }
+
+}  // namespace velistra

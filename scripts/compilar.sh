@@ -1,0 +1,7 @@
+#!/bin/sh
+# Configures and builds one build folder: compilar.sh CARPETA [cmake options...]
+set -e
+cd "$(dirname "$0")/.."
+carpeta="$1"; shift
+cmake -S . -B "$carpeta" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$carpeta" -j2

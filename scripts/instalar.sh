@@ -1,0 +1,17 @@
+#!/bin/sh
+# Installs the Debian packages the build needs, only when something is missing.
+set -e
+PAQUETES="cmake ninja-build g++ make pkg-config qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xauth"
+faltan=""
+for p in $PAQUETES; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    faltan="$faltan $p"
+  fi
+done
+if [ -n "$faltan" ]; then
+  echo "Instalando:$faltan"
+  SUDO=""
+  if [ "$(id -u)" != "0" ]; then SUDO="sudo"; fi
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y $faltan
+fi

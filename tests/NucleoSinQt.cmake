@@ -1,0 +1,11 @@
+# The core must never include Qt: scan its folders for Qt headers.
+set(carpetas model simulation chips boards wires persistence plataforma)
+foreach(carpeta ${carpetas})
+  file(GLOB_RECURSE fuentes "${RAIZ}/${carpeta}/*.h" "${RAIZ}/${carpeta}/*.cpp")
+  foreach(fuente ${fuentes})
+    file(STRINGS "${fuente}" lineas REGEX "#include[ \t]*[<\"]Q")
+    if(lineas)
+      message(FATAL_ERROR "${fuente} incluye Qt: ${lineas}")
+    endif()
+  endforeach()
+endforeach()
