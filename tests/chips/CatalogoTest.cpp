@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+#include "chips/Catalogo.h"
+#include "chips/CircuitoElectronico.h"
+#include "chips/Puertas.h"
+
+namespace velistra {
+namespace {
+
+int Cuenta(const char* texto, char c) {
+    return static_cast<int>(std::count(texto, texto + std::strlen(texto), c));
+}
+
+TEST(Catalogo, CodigosUnicosYDerivadosDelModelo) {
+    ASSERT_EQ(Catalogo().size(), 88u);
+    std::set<int> codigosDeCatalogo;
+    std::set<long> codigosDeModelo;
+    int anterior = 0;
+    for (const FichaDeChip& ficha : Catalogo()) {
+        SCOPED_TRACE(ficha.clase);
+        EXPECT_TRUE(codigosDeCatalogo.insert(ficha.codigoDeCatalogo).second);
+        EXPECT_TRUE(codigosDeModelo.insert(ficha.codigoDeModelo).second);
+        EXPECT_EQ(CodigoDeCatalogo(ficha.codigoDeModelo), ficha.codigoDeCatalogo);
+        EXPECT_GT(ficha.codigoDeCatalogo, anterior) << "el catálogo va en orden de código";
+        anterior = ficha.codigoDeCatalogo;
+        // The class name is "Chip" and the model number, with the two revised parts' suffix.
+        const std::string modelo = std::to_string(ficha.codigoDeModelo);
+        const std::string sufijo = (modelo == "7476" || modelo == "7483") ? "A" : "";
+        EXPECT_EQ(std::string(ficha.clase), "Chip" + modelo + sufijo);
+        EXPECT_EQ(FichaDeCatalogo(ficha.codigoDeCatalogo), &ficha);
+    }
+    EXPECT_EQ(FichaDeCatalogo(7400), nullptr);
+    EXPECT_EQ(FichaDeCatalogo(0), nullptr);
+}
+
+TEST(Catalogo, TiposDePinesYAlimentacion) {
+    const std::set<std::string> alimentadosComoEntradas = {"Chip7483A", "Chip74164", "Chip74166",
+                                                           "Chip74191"};
+    for (const FichaDeChip& ficha : Catalogo()) {
+        SCOPED_TRACE(ficha.clase);
+        EXPECT_EQ(static_cast<int>(std::strlen(ficha.tipos)), ficha.pines);
+        EXPECT_TRUE(ficha.pines == 14 || ficha.pines == 16 || ficha.pines == 20 ||
+                    ficha.pines == 24);
+        EXPECT_GE(ficha.estados, 0);
+        EXPECT_LE(ficha.estados, 16);
+        EXPECT_LE(ficha.pines + ficha.estados, CircuitoElectronico::kMaximoDeEntradas);
+        EXPECT_EQ(std::strspn(ficha.tipos, "ESVGN"), std::strlen(ficha.tipos));
+        const int esperado = alimentadosComoEntradas.contains(ficha.clase) ? 0 : 1;
+        EXPECT_EQ(Cuenta(ficha.tipos, 'V'), esperado);
+        EXPECT_EQ(Cuenta(ficha.tipos, 'G'), esperado);
+        EXPECT_GE(Cuenta(ficha.tipos, 'S'), 1);
+    }
+}
+
+TEST(Catalogo, EstadoInicialPropioSoloDondeSeDeclara) {
+    const std::set<int> conEstadoInicial = {7073, 7075, 7090, 7092, 7093, 7095, 7160, 7161, 7162,
+                                            7163, 7165, 7168, 7169, 7170, 7190, 7191, 7194, 7195};
+    for (const FichaDeChip& ficha : Catalogo()) {
+        SCOPED_TRACE(ficha.clase);
+        EXPECT_EQ(ficha.sobrescribeEstadoInicial,
+                  conEstadoInicial.contains(ficha.codigoDeCatalogo));
+        // A chip without its own switch-on values must leave the cleared table alone.
+        const CircuitoElectronico* chip = ChipTTL(ficha.codigoDeCatalogo);
+        if (chip == nullptr || ficha.sobrescribeEstadoInicial) continue;
+        bool valores[CircuitoElectronico::kEntradasDeTabla] = {};
+        chip->EstadoInicial(valores);
+        EXPECT_EQ(std::count(std::begin(valores), std::end(valores), true), 0);
+    }
+}
+
+TEST(Catalogo, Etiquetas) {
+    EXPECT_EQ(EtiquetaDeChip(7000), "74LS00");
+    EXPECT_EQ(EtiquetaDeChip(7008), "74LS08");
+    EXPECT_EQ(EtiquetaDeChip(7009), "74LS09");
+    EXPECT_EQ(EtiquetaDeChip(7010), "74LS10");
+    EXPECT_EQ(EtiquetaDeChip(7042), "74LS42");
+    EXPECT_EQ(EtiquetaDeChip(7076), "74LS76");
+    EXPECT_EQ(EtiquetaDeChip(7083), "74LS83");
+    EXPECT_EQ(EtiquetaDeChip(7107), "74LS107");
+    EXPECT_EQ(EtiquetaDeChip(7669), "74LS669");
+}
+
+TEST(Catalogo, GruposDelMenu) {
+    const std::set<std::string> esperados = {
+        "Puertas básicas > And",
+        "Puertas básicas > Nand",
+        "Puertas básicas > Not",
+        "Puertas básicas > Nor",
+        "Puertas básicas > Or",
+        "Puertas básicas > Xor",
+        "Puertas básicas > And - Or - Invert",
+        "Combinacionales > Codificadores",
+        "Combinacionales > Descodificadores",
+        "Combinacionales > Multiplexores",
+        "Combinacionales > ALU",
+        "Combinacionales > Generador de paridad",
+        "Combinacionales > Comparador",
+        "Combinacionales > Sumadores",
+        "Memoria",
+        "Secuenciales > Flip-flops",
+        "Secuenciales > Registros > con Latches",
+        "Secuenciales > Registros > con Flip-flops",
+        "Secuenciales > Registros > de desplazamiento",
+        "Secuenciales > Contadores > Asíncronos",
+        "Secuenciales > Contadores > Síncronos",
+    };
+    std::set<std::string> grupos;
+    for (const FichaDeChip& ficha : Catalogo()) grupos.insert(ficha.grupo);
+    EXPECT_EQ(grupos, esperados);
+}
+
+TEST(CircuitoElectronico, ConstruccionDesdeLiteral) {
+    // The literal carries a leading blank so that character i is pin i.
+    const CircuitoElectronico chip(7400, 14, 0, " EESEESGSEESEEV");
+    EXPECT_EQ(chip.NumeroDePines(), 14);
+    EXPECT_EQ(chip.NumeroDeEstados(), 0);
+    EXPECT_EQ(chip.Codigo(), 7400);
+    EXPECT_EQ(chip.TiposDePines()[1], 'E');
+    EXPECT_EQ(chip.TiposDePines()[3], 'S');
+    EXPECT_EQ(chip.TiposDePines()[7], 'G');
+    EXPECT_EQ(chip.TiposDePines()[14], 'V');
+    for (int i = 1; i <= 14; ++i) EXPECT_EQ(chip.EstadosDePines()[i], 'Z') << i;
+
+    bool valores[CircuitoElectronico::kEntradasDeTabla] = {};
+    valores[1] = true;
+    EXPECT_FALSE(chip.Funcion(valores));
+    EXPECT_TRUE(valores[1]);
+    EXPECT_EQ(std::count(std::begin(valores), std::end(valores), true), 1);
+}
+
+TEST(CircuitoElectronico, DemasiadasEntradasDejanElChipVacio) {
+    const std::string tipos(51, 'E');
+    const CircuitoElectronico excesivo(7400, 50, 13, tipos.c_str());
+    EXPECT_EQ(excesivo.NumeroDePines(), 0);
+    EXPECT_EQ(excesivo.NumeroDeEstados(), 0);
+    EXPECT_EQ(excesivo.Codigo(), 7400);
+
+    const CircuitoElectronico justo(7400, 49, 13, tipos.c_str());
+    EXPECT_EQ(justo.NumeroDePines(), 49);
+    EXPECT_EQ(justo.NumeroDeEstados(), 13);
+}
+
+TEST(CircuitoElectronico, ConstruccionDesdeElCatalogo) {
+    // The catalogue string starts at pin 1; the tables stay 1-based.
+    EXPECT_EQ(ci7400.NumeroDePines(), 14);
+    EXPECT_EQ(ci7400.TiposDePines()[1], 'E');
+    EXPECT_EQ(ci7400.TiposDePines()[3], 'S');
+    EXPECT_EQ(ci7400.TiposDePines()[14], 'V');
+    EXPECT_EQ(ci74133.TiposDePines()[8], 'G');
+    EXPECT_EQ(ci74133.TiposDePines()[16], 'V');
+    EXPECT_EQ(ci74133.EstadosDePines()[16], 'Z');
+    EXPECT_THROW(CircuitoElectronico(7400), std::logic_error);
+}
+
+TEST(ChipTTL, ResponsePorCodigoDeCatalogo) {
+    EXPECT_EQ(ChipTTL(7000), &ci7400);
+    EXPECT_EQ(ChipTTL(7004), &ci7404);
+    EXPECT_EQ(ChipTTL(7386), &ci74386);
+    EXPECT_EQ(ChipTTL(7400), nullptr);
+    EXPECT_EQ(ChipTTL(4001), nullptr);
+    EXPECT_EQ(ChipTTL(4051), nullptr);
+    EXPECT_EQ(ChipTTL(0), nullptr);
+    EXPECT_EQ(ChipTTL(-7000), nullptr);
+}
+
+TEST(ChipTTL, CadaPrototipoCoincideConSuFicha) {
+    // Families are registered as they are written; whatever is registered must match its row.
+    for (const FichaDeChip& ficha : Catalogo()) {
+        const CircuitoElectronico* chip = ChipTTL(ficha.codigoDeCatalogo);
+        if (chip == nullptr) continue;
+        SCOPED_TRACE(ficha.clase);
+        EXPECT_EQ(chip->Codigo(), ficha.codigoDeModelo);
+        EXPECT_EQ(chip->NumeroDePines(), ficha.pines);
+        EXPECT_EQ(chip->NumeroDeEstados(), ficha.estados);
+        EXPECT_EQ(std::string(chip->TiposDePines() + 1, static_cast<size_t>(ficha.pines)),
+                  ficha.tipos);
+    }
+}
+
+}  // namespace
+}  // namespace velistra
