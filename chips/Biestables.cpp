@@ -1,9 +1,159 @@
 #include "chips/Biestables.h"
 
+#include <span>
+
 #include "chips/Prototipos.h"
 
 namespace velistra {
 
-ListaDePrototipos PrototiposBiestables() { return {}; }
+namespace {
+
+// What a clock edge loads into Q.
+enum class Entradas { JK, JKConKNegada, D };
+
+struct Biestable {
+    EntradaDeReloj reloj;
+    int j = 0;
+    int k = 0;  // K-bar when the chip loads JKConKNegada
+    int d = 0;
+    int preset = 0;  // active-low; 0 when the flip-flop has none
+    int clear = 0;   // active-low; 0 when the flip-flop has none
+    int q = 0;
+    int qNegada = 0;
+};
+
+}  // namespace
+
+struct EsquemaDeBiestables {
+    Alimentacion alimentacion;
+    Flanco flanco;
+    Entradas entradas;
+    std::span<const Biestable> biestables;
+};
+
+namespace {
+
+constexpr Biestable k7473[] = {
+    {.reloj = {1, 15}, .j = 14, .k = 3, .clear = 2, .q = 12, .qNegada = 13},
+    {.reloj = {5, 16}, .j = 7, .k = 10, .clear = 6, .q = 9, .qNegada = 8},
+};
+constexpr Biestable k7474[] = {
+    {.reloj = {3, 15}, .d = 2, .preset = 4, .clear = 1, .q = 5, .qNegada = 6},
+    {.reloj = {11, 16}, .d = 12, .preset = 10, .clear = 13, .q = 9, .qNegada = 8},
+};
+constexpr Biestable k7476A[] = {
+    {.reloj = {1, 17}, .j = 4, .k = 16, .preset = 2, .clear = 3, .q = 15, .qNegada = 14},
+    {.reloj = {6, 18}, .j = 9, .k = 12, .preset = 7, .clear = 8, .q = 11, .qNegada = 10},
+};
+constexpr Biestable k74107[] = {
+    {.reloj = {12, 15}, .j = 1, .k = 4, .clear = 13, .q = 3, .qNegada = 2},
+    {.reloj = {9, 16}, .j = 8, .k = 11, .clear = 10, .q = 5, .qNegada = 6},
+};
+constexpr Biestable k74109[] = {
+    {.reloj = {4, 17}, .j = 2, .k = 3, .preset = 5, .clear = 1, .q = 6, .qNegada = 7},
+    {.reloj = {12, 18}, .j = 14, .k = 13, .preset = 11, .clear = 15, .q = 10, .qNegada = 9},
+};
+constexpr Biestable k74112[] = {
+    {.reloj = {1, 17}, .j = 3, .k = 2, .preset = 4, .clear = 15, .q = 5, .qNegada = 6},
+    {.reloj = {13, 18}, .j = 11, .k = 12, .preset = 10, .clear = 14, .q = 9, .qNegada = 7},
+};
+constexpr Biestable k74113[] = {
+    {.reloj = {1, 15}, .j = 3, .k = 2, .preset = 4, .q = 5, .qNegada = 6},
+    {.reloj = {13, 16}, .j = 11, .k = 12, .preset = 10, .q = 9, .qNegada = 8},
+};
+// One clock and one clear serve both flip-flops.
+constexpr Biestable k74114[] = {
+    {.reloj = {13, 15}, .j = 3, .k = 2, .preset = 4, .clear = 1, .q = 5, .qNegada = 6},
+    {.reloj = {13, 15}, .j = 11, .k = 12, .preset = 10, .clear = 1, .q = 9, .qNegada = 8},
+};
+
+using enum Flanco;
+using enum Entradas;
+
+constexpr EsquemaDeBiestables kEsquema7473{{11, 4}, Bajada, JK, k7473};
+constexpr EsquemaDeBiestables kEsquema7474{{7, 14}, Subida, D, k7474};
+constexpr EsquemaDeBiestables kEsquema7476A{{13, 5}, Bajada, JK, k7476A};
+constexpr EsquemaDeBiestables kEsquema74107{{7, 14}, Bajada, JK, k74107};
+constexpr EsquemaDeBiestables kEsquema74109{{8, 16}, Subida, JKConKNegada, k74109};
+constexpr EsquemaDeBiestables kEsquema74112{{8, 16}, Bajada, JK, k74112};
+constexpr EsquemaDeBiestables kEsquema74113{{7, 14}, Bajada, JK, k74113};
+constexpr EsquemaDeBiestables kEsquema74114{{7, 14}, Bajada, JK, k74114};
+
+bool CargaDelFlanco(Entradas entradas, const Biestable& b, const bool* valores) {
+    switch (entradas) {
+        case JK:
+            return ReglaJK(valores[b.q], valores[b.j], valores[b.k]);
+        case JKConKNegada:
+            return ReglaJK(valores[b.q], valores[b.j], !valores[b.k]);
+        case D:
+            return valores[b.d];
+    }
+    return valores[b.q];
+}
+
+}  // namespace
+
+ChipDeBiestables::ChipDeBiestables(int codigoDeCatalogo, const EsquemaDeBiestables& esquema)
+    : ChipSecuencial(codigoDeCatalogo, esquema.alimentacion), esquema(esquema) {}
+
+void ChipDeBiestables::Actualiza(bool* valores) const {
+    for (const Biestable& b : esquema.biestables) {
+        const bool preset = BajoActivo(b.preset, valores);
+        const bool clear = BajoActivo(b.clear, valores);
+        if (preset || clear) {
+            // Asynchronous inputs win over the clock; both together drive Q and Q-bar high.
+            valores[b.q] = preset;
+            valores[b.qNegada] = clear;
+        } else {
+            if (b.reloj.HayFlanco(esquema.flanco, valores))
+                valores[b.q] = CargaDelFlanco(esquema.entradas, b, valores);
+            // Recomputed on every evaluation so Q and Q-bar never both read 0 while powered,
+            // not even before the first edge after switch-on.
+            valores[b.qNegada] = !valores[b.q];
+        }
+    }
+}
+
+// After every flip-flop has been updated: the 74114's two flip-flops share one clock entry.
+void ChipDeBiestables::RecuerdaRelojes(bool* valores) const {
+    for (const Biestable& b : esquema.biestables) b.reloj.RecuerdaNivel(valores);
+}
+
+Chip7473::Chip7473() : ChipDeBiestables(7073, kEsquema7473) {}
+Chip7474::Chip7474() : ChipDeBiestables(7074, kEsquema7474) {}
+Chip7476A::Chip7476A() : ChipDeBiestables(7076, kEsquema7476A) {}
+Chip74107::Chip74107() : ChipDeBiestables(7107, kEsquema74107) {}
+Chip74109::Chip74109() : ChipDeBiestables(7109, kEsquema74109) {}
+Chip74112::Chip74112() : ChipDeBiestables(7112, kEsquema74112) {}
+Chip74113::Chip74113() : ChipDeBiestables(7113, kEsquema74113) {}
+Chip74114::Chip74114() : ChipDeBiestables(7114, kEsquema74114) {}
+
+// The 7473 starts set. Its clock levels live above its declared state entries, in 15 and
+// 16, and start at 0 because the table has just been cleared.
+void Chip7473::EstadoInicial(bool* valores) const {
+    for (const Biestable& b : k7473) {
+        valores[b.q] = true;
+        valores[b.qNegada] = false;
+    }
+}
+
+const Chip7473 ci7473;
+const Chip7474 ci7474;
+const Chip7476A ci7476;
+const Chip74107 ci74107;
+const Chip74109 ci74109;
+const Chip74112 ci74112;
+const Chip74113 ci74113;
+const Chip74114 ci74114;
+
+namespace {
+constexpr const CircuitoElectronico* kPrototipos[] = {
+    &ci7473,  &ci7474,  &ci7476,  &ci74107, &ci74109, &ci74112, &ci74113, &ci74114,
+    &ci7475,  &ci7477,  &ci74256, &ci74259, &ci74279, &ci74375, &ci74174, &ci74175,
+    &ci74273, &ci74377, &ci74378, &ci74379, &ci74298, &ci74398, &ci74399,
+};
+}  // namespace
+
+ListaDePrototipos PrototiposBiestables() { return kPrototipos; }
 
 }  // namespace velistra

@@ -1,11 +1,25 @@
 #include <QApplication>
-#include <QMainWindow>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "ui/imagenes/Imagenes.h"
+#include "ui/imagenes/Pinturas.h"
+#include "ui/ventana/VentanaPrincipal.h"
 
 int main(int argc, char** argv) {
     QApplication aplicacion(argc, argv);
-    QMainWindow ventana;
-    ventana.setWindowTitle(QStringLiteral("Velistra 0.9.7"));
-    ventana.setGeometry(0, 0, 1024, 740);
+    // Qt's own texts (file dialog, colour dialog) in Spanish, when installed.
+    QTranslator traduccion;
+    if (traduccion.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&traduccion);
+    }
+    QApplication::setWindowIcon(velistra::pinturas::IconoDelPrograma());
+
+    const velistra::Imagenes imagenes;
+    velistra::VentanaPrincipal ventana(imagenes);
     ventana.show();
-    return aplicacion.exec();
+    ventana.MuestraAyuda();
+    return QApplication::exec();
 }

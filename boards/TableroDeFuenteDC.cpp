@@ -1,0 +1,63 @@
+#include "boards/TableroDeFuenteDC.h"
+
+#include "plataforma/Lienzo.h"
+
+namespace velistra {
+
+namespace {
+
+constexpr int kTerminalesPorTira = 4;
+constexpr Zona kInterruptor{24, 62, 38, 89};
+constexpr Punto kPiloto{23, 35};
+
+// A single column of four terminals on a 13-pixel pitch.
+constexpr Rejilla Columna(int y) { return Rejilla{57, y, 8, 47, 13, 13, 8}; }
+
+std::vector<GrupoDeTerminales> Terminales() {
+    return {
+        {Columna(10), TableroDeFuenteDC::kPrimerVcc, 0, 1},
+        {Columna(70), TableroDeFuenteDC::kPrimerGnd, 0, 1},
+    };
+}
+
+}  // namespace
+
+TableroDeFuenteDC::TableroDeFuenteDC()
+    : TableroDeTerminales(Terminales(), {Zona{1, 52, 9, 68}}) {
+    nTipo = kFuenteDC;
+    CreaPuertos(2 * kTerminalesPorTira);
+    DefineTira(kPrimerVcc, kTerminalesPorTira, 'V');
+    DefineTira(kPrimerGnd, kTerminalesPorTira, 'G');
+    CreaEntradas(1, {kInterruptor.x0, kInterruptor.y0}, {15, 28});
+    CreaSalidas(1, kPiloto, {18, 19});
+}
+
+void TableroDeFuenteDC::Dibuja(Lienzo& lienzo) {
+    DibujaFondo(lienzo);
+    if (!EstaEncendida()) return;
+    const Punto interruptor = ptEntradas[0];
+    lienzo.CopiaImagen(bmpEntrada, xEsquina + interruptor.x, yEsquina + interruptor.y, wEntrada,
+                       hEntrada, ModoDeCopia::Copia);
+    // The pilot lamp has no state of its own: it is lit exactly while the switch is on.
+    const Punto piloto = ptSalidas[0];
+    lienzo.CopiaImagen(bmpSalida, xEsquina + piloto.x, yEsquina + piloto.y, wSalida, hSalida,
+                       ModoDeCopia::Copia);
+}
+
+void TableroDeFuenteDC::Transmite() {
+    const bool encendida = EstaEncendida();
+    ExcitaTira(kPrimerVcc, encendida ? '1' : 'Z');
+    ExcitaTira(kPrimerGnd, encendida ? '0' : 'Z');
+}
+
+void TableroDeFuenteDC::Conmuta() { bEntradas[0] = bEntradas[0] ? 0 : 1; }
+
+bool TableroDeFuenteDC::EntradaEn(int x, int y) {
+    return kInterruptor.Contiene(x - xEsquina, y - yEsquina);
+}
+
+void TableroDeFuenteDC::TestDePuerto(Lienzo& lienzo, int i, bool bEstado) {
+    EscribeCaracterDePuerto(lienzo, i, bEstado);
+}
+
+}  // namespace velistra

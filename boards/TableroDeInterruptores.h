@@ -1,0 +1,19 @@
+#pragma once
+#include "boards/TableroDePalancas.h"
+
+namespace velistra {
+
+// Eight slide switches: a lever stays where it was put.
+class TableroDeInterruptores final : public TableroDePalancas {
+public:
+    TableroDeInterruptores();
+};
+
+// Eight momentary keys. Their terminals answer one pixel further right and down than
+// the switches' (10 x 10, the last column and row still 9).
+class TableroDePulsadores final : public TableroDePalancas {
+public:
+    TableroDePulsadores();
+};
+
+}  // namespace velistra

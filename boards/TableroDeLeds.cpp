@@ -1,0 +1,24 @@
+#include "boards/TableroDeLeds.h"
+
+#include "plataforma/Lienzo.h"
+
+namespace velistra {
+
+TableroDeLeds::TableroDeLeds()
+    : TableroDeLuces(ClaseDeLuces{kLeds, kLamparas, Rejilla{42, 40, 148, 8, 20, 13, 9}, Punto{7, 33},
+                                  Zona{98, 0, 111, 5}, '0', 'G', '1'}) {
+    CreaSalidas(kLamparas, {}, {18, 19});
+    for (int i = 0; i < kLamparas; ++i) ptSalidas[static_cast<std::size_t>(i)] = {38 + 20 * i, 14};
+}
+
+void TableroDeLeds::Dibuja(Lienzo& lienzo) {
+    DibujaFondo(lienzo);
+    for (int i = 0; i < nSalidas; ++i) {
+        if (!EstadoDeLed(i)) continue;
+        const Punto p = ptSalidas[static_cast<std::size_t>(i)];
+        lienzo.CopiaImagen(bmpSalida, xEsquina + p.x, yEsquina + p.y, wSalida, hSalida,
+                           ModoDeCopia::Copia);
+    }
+}
+
+}  // namespace velistra

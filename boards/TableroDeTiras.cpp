@@ -1,0 +1,37 @@
+#include "boards/TableroDeTiras.h"
+
+namespace velistra {
+
+namespace {
+
+std::vector<GrupoDeTerminales> Terminales(int tiras, Rejilla salidas) {
+    const int vcc = TableroDeTiras::kTerminalesPorTira * tiras;
+    return {
+        {salidas, 0, TableroDeTiras::kTerminalesPorTira, 1},
+        {Terminal(11, 7), vcc, 0, 0},
+        {Terminal(11, 65), vcc + 1, 0, 0},
+    };
+}
+
+std::vector<Zona> Marcadores() { return {{0, 33, 6, 47}, {199, 33, 205, 47}}; }
+
+}  // namespace
+
+TableroDeTiras::TableroDeTiras(int tipo, int tiras, Rejilla salidas)
+    : TableroDeTerminales(Terminales(tiras, salidas), Marcadores()), nTiras(tiras) {
+    nTipo = tipo;
+    CreaPuertos(kTerminalesPorTira * tiras + 2);
+    for (int i = 0; i < tiras; ++i) DefineTira(kTerminalesPorTira * i, kTerminalesPorTira, 'S');
+    DefineTira(PuertoVcc(), 1, 'F');
+    DefineTira(PuertoGnd(), 1, 'F');
+}
+
+void TableroDeTiras::ExcitaSalidas(const std::vector<unsigned char>& niveles) {
+    const bool alimentado = EstaAlimentado();
+    for (int i = 0; i < nTiras; ++i) {
+        const unsigned char nivel = niveles[static_cast<std::size_t>(i)];
+        ExcitaSalida(i, alimentado ? static_cast<char>('0' + nivel) : 'Z');
+    }
+}
+
+}  // namespace velistra

@@ -1,0 +1,34 @@
+#pragma once
+// Persistence: the plain-text circuit file. The writer gives the exact text of the
+// format; the reader parses and checks a whole file before it touches the workbench.
+#include <iosfwd>
+#include <string>
+
+namespace velistra {
+
+class Mesa;
+
+enum class ResultadoDeLectura {
+    Correcto,
+    NoSeAbre,           // the file cannot be opened
+    VersionIncorrecta,  // the header's second word is not the version
+    Malformado,         // the body is not a circuit as the program writes it
+};
+
+inline constexpr const char* kVersionDeArchivo = "0.9.7";
+
+// Writes the circuit of the workbench in the file format.
+void EscribeCircuito(const Mesa& mesa, std::ostream& salida);
+
+// Writes the circuit to `ruta` through a temporary file in the same folder that replaces
+// the target only after a complete, flushed write. False on any failure; the old file
+// is then intact.
+bool GuardaCircuitoEnArchivo(const Mesa& mesa, const std::string& ruta);
+
+// Reads a circuit. Only a text that parsed and validated completely replaces the
+// workbench's circuit (boards, wires, chips, counters; the supply comes back off);
+// otherwise the workbench is left exactly as it was.
+ResultadoDeLectura LeeCircuito(Mesa& mesa, std::istream& entrada);
+ResultadoDeLectura RecuperaCircuitoDeArchivo(Mesa& mesa, const std::string& ruta);
+
+}  // namespace velistra

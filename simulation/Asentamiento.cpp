@@ -1,0 +1,49 @@
+#include "simulation/Mesa.h"
+
+#include "plataforma/Avisos.h"
+
+namespace velistra {
+
+namespace {
+
+constexpr const char* kTituloDeRealimentacion = "Información";
+constexpr const char* kTextoDeRealimentacion =
+    "El circuito posee realimentaciones y el límite de\n"
+    "iteraciones para hallar una solución fue alcanzado.\n"
+    "La simulación continuará con el último estado obtenido.";
+
+// Marks a settling as under way for as long as it lives.
+class Asentando {
+public:
+    explicit Asentando(bool& bandera) : bBandera(bandera) { bBandera = true; }
+    ~Asentando() { bBandera = false; }
+    Asentando(const Asentando&) = delete;
+    Asentando& operator=(const Asentando&) = delete;
+
+private:
+    bool& bBandera;
+};
+
+}  // namespace
+
+int Mesa::EjecutaFunciones() {
+    // The limit message is modal: a timer tick arriving while it is open must neither
+    // settle the half-settled circuit nor stack another message.
+    if (bAsentando) return 0;
+    const Asentando asentando(bAsentando);
+
+    // Every chip computes before any chip drives, so one iteration is a synchronous
+    // step of the whole circuit and the list order does not matter.
+    int n = 0;
+    do {
+        componentes.CalculaFunciones();
+        componentes.Transmite();
+        ++n;
+    } while (componentes.HayCambio() && n < kLimiteDeIteraciones);
+
+    if (n == kLimiteDeIteraciones)
+        avisos.Muestra(kTextoDeRealimentacion, kTituloDeRealimentacion, Icono::Informacion);
+    return n;
+}
+
+}  // namespace velistra

@@ -1,0 +1,7 @@
+#include "simulation/Mesa.h"
+
+namespace velistra {
+
+Mesa::Mesa(Avisos& avisosDeLaMesa) : avisos(avisosDeLaMesa) {}
+
+}  // namespace velistra

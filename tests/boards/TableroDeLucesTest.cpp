@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include "boards/TableroDeLeds.h"
+#include "boards/TableroDeSieteSegmentos.h"
+#include "support/LienzoDePrueba.h"
+#include "tests/boards/Banco.h"
+
+namespace velistra {
+namespace {
+
+using prueba::Crea;
+using prueba::PuertoEnRelativo;
+
+template <typename T>
+std::unique_ptr<T> EnEsquina(int tipo) {
+    auto t = Crea<T>(tipo);
+    t->Define(110, 110, t->Anchura(), t->Altura(), 50, 4);
+    return t;
+}
+
+TEST(TableroDeLeds, PuertosNodosYGeometriaHastaSusBordes) {
+    auto t = EnEsquina<TableroDeLeds>(Tablero::kLeds);
+    EXPECT_EQ(t->Tipo(), 3);
+    EXPECT_EQ(t->NumeroDePuertos(), 9);
+    EXPECT_EQ(t->NumeroDeEntradas(), 0);
+    EXPECT_EQ(t->NumeroDeSalidas(), 8);
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(t->DireccionDePuerto(i)->TipoOriginal(), i < 8 ? 'E' : 'F');
+        EXPECT_EQ(t->DireccionDePuerto(i)->Nodo(), 50 + i);
+    }
+
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(PuertoEnRelativo(*t, 42 + 20 * i, 40), i);
+        EXPECT_EQ(t->CentroX(), 110 + 46 + 20 * i);
+        EXPECT_EQ(t->CentroY(), 110 + 44);
+        EXPECT_EQ(PuertoEnRelativo(*t, 42 + 20 * i + 8, 48), i);
+    }
+    // Every terminal but the last is 10 pixels wide; the last one 9 (dx 140 to 148).
+    EXPECT_EQ(PuertoEnRelativo(*t, 42 + 9, 40), 0);
+    EXPECT_EQ(PuertoEnRelativo(*t, 42 + 10, 40), -1);
+    EXPECT_EQ(PuertoEnRelativo(*t, 42 + 148, 40), 7);
+    EXPECT_EQ(PuertoEnRelativo(*t, 42 + 149, 40), -1);
+    EXPECT_EQ(PuertoEnRelativo(*t, 42, 49), -1);
+    EXPECT_EQ(PuertoEnRelativo(*t, 41, 40), -1);
+
+    EXPECT_EQ(PuertoEnRelativo(*t, 7, 33), 8);
+    EXPECT_EQ(t->CentroX(), 110 + 11);
+    EXPECT_EQ(t->CentroY(), 110 + 37);
+    EXPECT_EQ(PuertoEnRelativo(*t, 15, 41), 8);
+    EXPECT_EQ(PuertoEnRelativo(*t, 16, 41), -1);
+    EXPECT_EQ(PuertoEnRelativo(*t, 7, 42), -1);
+
+    EXPECT_TRUE(t->MarcadorEn(110 + 98, 110));
+    EXPECT_TRUE(t->MarcadorEn(110 + 111, 110 + 5));
+    EXPECT_FALSE(t->MarcadorEn(110 + 97, 110));
+    EXPECT_FALSE(t->MarcadorEn(110 + 112, 110));
+    EXPECT_FALSE(t->MarcadorEn(110 + 100, 110 + 6));
+    EXPECT_FALSE(t->EntradaEn(110 + 46, 110 + 44));
+}
+
+TEST(TableroDeLeds, UnaLamparaLuceConUnoYTierraViva) {
+    prueba::Fuente fuente;
+    auto t = EnEsquina<TableroDeLeds>(Tablero::kLeds);
+    prueba::Cablea(t->DireccionDePuerto(0), fuente.Vcc(1));
+    fuente.Pon(true);
+    EXPECT_FALSE(t->EstadoDeLed(0));  // GND unwired
+
+    prueba::Cablea(t->DireccionDePuerto(8), fuente.Gnd(2));
+    fuente.Pon(true);
+    EXPECT_TRUE(t->EstadoDeLed(0));
+    t->DireccionDePuerto(1)->Estado('0');
+    EXPECT_FALSE(t->EstadoDeLed(1));
+    EXPECT_FALSE(t->EstadoDeLed(2));  // unconnected, 'Z'
+    EXPECT_FALSE(t->EstadoDeLed(8));
+    EXPECT_FALSE(t->EstadoDeLed(-1));
+
+    fuente.Pon(false);
+    EXPECT_FALSE(t->EstadoDeLed(0));
+
+    // GND on the positive strip: nothing lights.
+    prueba::Fuente otra;
+    auto cruzado = EnEsquina<TableroDeLeds>(Tablero::kLeds);
+    prueba::Cablea(cruzado->DireccionDePuerto(8), otra.Vcc());
+    prueba::Cablea(cruzado->DireccionDePuerto(3), otra.Vcc(1));
+    otra.Pon(true);
+    EXPECT_EQ(cruzado->DireccionDePuerto(8)->Tipo(), 'V');
+    EXPECT_FALSE(cruzado->EstadoDeLed(3));
+}
+
+TEST(TableroDeLeds, DibujaLasLamparasEncendidas) {
+    auto t = EnEsquina<TableroDeLeds>(Tablero::kLeds);
+    t->DireccionDePuerto(8)->TipoOriginal('G');
+    t->DireccionDePuerto(8)->Estado('0');
+    t->DireccionDePuerto(0)->Estado('1');
+    t->DireccionDePuerto(5)->Estado('1');
+    t->DireccionDePuerto(6)->Estado('0');
+    prueba::LienzoDePrueba lienzo;
+    t->Dibuja(lienzo);
+    ASSERT_EQ(lienzo.trazos.size(), 3u);
+    EXPECT_EQ(lienzo.trazos[0].id, 1007);
+    EXPECT_EQ(lienzo.trazos[0].c, 203);
+    EXPECT_EQ(lienzo.trazos[0].d, 58);
+    int i = 1;
+    for (int lampara : {0, 5}) {
+        const prueba::Trazo& l = lienzo.trazos[static_cast<std::size_t>(i++)];
+        EXPECT_EQ(l.id, 1008);
+        EXPECT_EQ(l.a, 110 + 38 + 20 * lampara);
+        EXPECT_EQ(l.b, 110 + 14);
+        EXPECT_EQ(l.c, 18);
+        EXPECT_EQ(l.d, 19);
+    }
+}
+
+TEST(TableroDeSieteSegmentos, PuertosNodosYGeometriaHastaSusBordes) {
+    auto t = EnEsquina<TableroDeSieteSegmentos>(Tablero::kSieteSegmentos);
+    EXPECT_EQ(t->Tipo(), 6);
+    EXPECT_EQ(t->NumeroDePuertos(), 33);
+    EXPECT_EQ(t->NumeroDeSalidas(), 32);
+    EXPECT_EQ(t->DireccionDePuerto(31)->TipoOriginal(), 'E');
+    EXPECT_EQ(t->DireccionDePuerto(32)->TipoOriginal(), 'F');
+    EXPECT_EQ(t->DireccionDePuerto(32)->Nodo(), 50 + 32);
+
+    for (int i = 0; i < 32; ++i) {
+        const int x = 33 + 13 * i;
+        EXPECT_EQ(PuertoEnRelativo(*t, x, 119), i);
+        EXPECT_EQ(t->CentroX(), 110 + 37 + 13 * i);
+        EXPECT_EQ(t->CentroY(), 110 + 123);
+        EXPECT_EQ(PuertoEnRelativo(*t, x + 8, 127), i);
+        if (i < 31) {
+            EXPECT_EQ(PuertoEnRelativo(*t, x + 9, 119), i);
+        }
+        for (int hueco : {10, 11, 12}) EXPECT_EQ(PuertoEnRelativo(*t, x + hueco, 119), -1);
+    }
+    EXPECT_EQ(PuertoEnRelativo(*t, 33 + 411, 119), 31);
+    EXPECT_EQ(PuertoEnRelativo(*t, 33 + 412, 119), -1);
+    EXPECT_EQ(PuertoEnRelativo(*t, 33, 128), -1);
+    EXPECT_EQ(PuertoEnRelativo(*t, 33, 118), -1);
+
+    EXPECT_EQ(PuertoEnRelativo(*t, 12, 23), 32);
+    EXPECT_EQ(t->CentroX(), 110 + 16);
+    EXPECT_EQ(t->CentroY(), 110 + 27);
+    EXPECT_EQ(PuertoEnRelativo(*t, 20, 31), 32);
+    EXPECT_EQ(PuertoEnRelativo(*t, 21, 31), -1);
+
+    EXPECT_TRUE(t->MarcadorEn(110 + 232, 110));
+    EXPECT_TRUE(t->MarcadorEn(110 + 246, 110 + 6));
+    EXPECT_FALSE(t->MarcadorEn(110 + 231, 110));
+    EXPECT_FALSE(t->MarcadorEn(110 + 247, 110));
+    EXPECT_FALSE(t->MarcadorEn(110 + 240, 110 + 7));
+}
+
+TEST(TableroDeSieteSegmentos, UnSegmentoLuceConCeroYAnodoVivo) {
+    prueba::Fuente fuente;
+    auto t = EnEsquina<TableroDeSieteSegmentos>(Tablero::kSieteSegmentos);
+    prueba::Cablea(t->DireccionDePuerto(5), fuente.Gnd());
+    prueba::Cablea(t->DireccionDePuerto(6), fuente.Vcc(2));
+    fuente.Pon(true);
+    EXPECT_FALSE(t->EstadoDeLed(5));  // common terminal unwired
+
+    prueba::Cablea(t->DireccionDePuerto(32), fuente.Vcc());
+    fuente.Pon(true);
+    EXPECT_TRUE(t->EstadoDeLed(5));
+    EXPECT_FALSE(t->EstadoDeLed(6));
+    EXPECT_FALSE(t->EstadoDeLed(7));  // unconnected, 'Z'
+    EXPECT_FALSE(t->EstadoDeLed(32));
+
+    fuente.Pon(false);
+    EXPECT_FALSE(t->EstadoDeLed(5));
+
+    // Common terminal on ground: nothing lights.
+    prueba::Fuente otra;
+    auto cruzado = EnEsquina<TableroDeSieteSegmentos>(Tablero::kSieteSegmentos);
+    prueba::Cablea(cruzado->DireccionDePuerto(32), otra.Gnd());
+    prueba::Cablea(cruzado->DireccionDePuerto(0), otra.Gnd(1));
+    otra.Pon(true);
+    EXPECT_FALSE(cruzado->EstadoDeLed(0));
+}
+
+TEST(TableroDeSieteSegmentos, RellenaCadaSegmentoEncendidoDeRojo) {
+    auto t = EnEsquina<TableroDeSieteSegmentos>(Tablero::kSieteSegmentos);
+    t->DireccionDePuerto(32)->TipoOriginal('V');
+    t->DireccionDePuerto(32)->Estado('1');
+    for (int i = 0; i < 32; ++i) t->DireccionDePuerto(i)->Estado('1');
+    t->DireccionDePuerto(0)->Estado('0');       // digit 0, a
+    t->DireccionDePuerto(8 * 2 + 6)->Estado('0');  // digit 2, g
+    t->DireccionDePuerto(8 * 3 + 7)->Estado('0');  // digit 3, point
+
+    prueba::LienzoDePrueba lienzo;
+    const Color previa = Rgb(1, 2, 3);
+    lienzo.brocha = previa;
+    t->Dibuja(lienzo);
+    using prueba::Trazo;
+    ASSERT_EQ(lienzo.trazos.size(), 6u);
+    EXPECT_EQ(lienzo.trazos[0].id, 1012);
+    EXPECT_EQ(lienzo.trazos[0].c, 449);
+    EXPECT_EQ(lienzo.trazos[0].d, 130);
+    EXPECT_EQ(lienzo.trazos[1].tipo, Trazo::Tipo::Brocha);
+    EXPECT_EQ(lienzo.trazos[1].color, Rgb(255, 0, 0));
+
+    const auto rellenos = lienzo.DeTipo(Trazo::Tipo::Rellena);
+    ASSERT_EQ(rellenos.size(), 3u);
+    const int esperados[3][2] = {{80, 13}, {80 + 208, 50}, {110 + 312, 90}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(rellenos[i].a, 110 + esperados[i][0]);
+        EXPECT_EQ(rellenos[i].b, 110 + esperados[i][1]);
+        EXPECT_EQ(rellenos[i].color, Rgb(0, 0, 0));
+    }
+    EXPECT_EQ(lienzo.trazos[5].tipo, Trazo::Tipo::Brocha);
+    EXPECT_EQ(lienzo.brocha, previa);
+}
+
+}  // namespace
+}  // namespace velistra

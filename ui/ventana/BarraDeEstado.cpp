@@ -1,0 +1,34 @@
+#include "ui/ventana/BarraDeEstado.h"
+
+#include <QLabel>
+
+namespace velistra {
+
+namespace {
+// Widths of the three parts on the right; the first part takes the rest.
+constexpr std::array<int, 3> kAnchos{70, 40, 100};
+}  // namespace
+
+BarraDeEstado::BarraDeEstado(QWidget* padre) : QStatusBar(padre) {
+    setSizeGripEnabled(true);
+    for (QLabel*& parte : partes_) {
+        parte = new QLabel(this);
+        parte->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    }
+    addWidget(partes_[0], 1);
+    for (std::size_t i = 0; i < kAnchos.size(); ++i) {
+        partes_[i + 1]->setFixedWidth(kAnchos[i]);
+        addPermanentWidget(partes_[i + 1]);
+    }
+}
+
+void BarraDeEstado::MuestraPosicion(int x, int y) {
+    partes_.back()->setText(QStringLiteral("(%1, %2)").arg(x).arg(y));
+}
+
+void BarraDeEstado::resizeEvent(QResizeEvent* evento) {
+    QStatusBar::resizeEvent(evento);
+    for (QLabel* parte : partes_) parte->clear();
+}
+
+}  // namespace velistra

@@ -1,0 +1,32 @@
+#pragma once
+// Four parts; their right edges lie 210, 140 and 100 pixels from the right border and
+// at the border. The last shows the pointer's workbench position.
+#include <QStatusBar>
+#include <array>
+
+class QLabel;
+
+namespace velistra {
+
+class BarraDeEstado : public QStatusBar {
+    Q_OBJECT
+public:
+    static constexpr int kPartes = 4;
+
+    explicit BarraDeEstado(QWidget* padre = nullptr);
+
+    QLabel& Parte(int i) const { return *partes_[static_cast<std::size_t>(i)]; }
+
+public slots:
+    // "(x, y)" in the last part.
+    void MuestraPosicion(int x, int y);
+
+protected:
+    // Every resize clears all four texts.
+    void resizeEvent(QResizeEvent* evento) override;
+
+private:
+    std::array<QLabel*, kPartes> partes_{};
+};
+
+}  // namespace velistra

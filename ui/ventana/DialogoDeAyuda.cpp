@@ -1,0 +1,55 @@
+#include "ui/ventana/DialogoDeAyuda.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <array>
+
+namespace velistra {
+
+namespace {
+constexpr std::array<const char*, 8> kLineas{
+    "Velistra",
+    "Versión 0.9.7 (2541180) - Mayo de 2011",
+    "Simulador de circuitos TTL de la serie 74xx",
+    "Laboratorio de Electrónica Digital",
+    "Escuela de Ingeniería Electrónica",
+    "Envíenos sus comentarios y sugerencias",
+    "",
+    "Hagamos un mundo mejor",
+};
+// 180 x 145 dialog units of an 8-point dialog font, shown at (200, 50) units.
+constexpr QSize kTamano(270, 236);
+constexpr QPoint kPosicion(300, 81);
+}  // namespace
+
+DialogoDeAyuda::DialogoDeAyuda(QWidget* padre) : QDialog(padre) {
+    setWindowTitle(QStringLiteral("Información"));
+    setFixedSize(kTamano);
+    if (padre != nullptr) move(padre->pos() + kPosicion);
+
+    auto* columna = new QVBoxLayout(this);
+    columna->addStretch(1);
+    for (const char* linea : kLineas) {
+        auto* etiqueta = new QLabel(QString::fromUtf8(linea), this);
+        etiqueta->setAlignment(Qt::AlignCenter);
+        etiqueta->setTextFormat(Qt::PlainText);
+        if (linea == kLineas.front()) {
+            QFont fuente = etiqueta->font();
+            fuente.setBold(true);
+            etiqueta->setFont(fuente);
+        }
+        columna->addWidget(etiqueta);
+    }
+    columna->addStretch(1);
+
+    boton_ = new QPushButton(QStringLiteral("¡ Vamo' Pa' Chincha Familia !"), this);
+    boton_->setDefault(true);
+    boton_->setAutoDefault(true);
+    columna->addWidget(boton_, 0, Qt::AlignHCenter);
+    connect(boton_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void DialogoDeAyuda::reject() {}
+
+}  // namespace velistra

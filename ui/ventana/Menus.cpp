@@ -1,0 +1,95 @@
+#include "ui/ventana/Menus.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QString>
+#include <array>
+#include <map>
+#include <string>
+
+#include "ui/ventana/Comandos.h"
+
+namespace velistra {
+
+namespace {
+struct Elemento {
+    int id;  // 0: separator
+    const char* texto;
+};
+
+constexpr std::array<Elemento, 6> kCircuitos{{
+    {comandos::kNuevo, "Nuevo"},
+    {comandos::kRecuperar, "Recuperar..."},
+    {comandos::kAlmacenar, "Almacenar"},
+    {comandos::kAlmacenarEn, "Almacenar en..."},
+    {0, ""},
+    {comandos::kSalir, "Salir"},
+}};
+constexpr std::array<Elemento, 6> kTableros{{
+    {comandos::kProtoboard, "Protoboard (breadboard)"},
+    {comandos::kInterruptores, "Interruptores"},
+    {comandos::kPulsadores, "Pulsadores"},
+    {comandos::kLeds, "Leds"},
+    {comandos::kSieteSegmentos, "Leds de siete segmentos"},
+    {comandos::kTemporizador, "Temporizador"},
+}};
+constexpr std::array<Elemento, 1> kTutoriales{{{comandos::kPLA, "PLA de 4 x 8 x 4"}}};
+constexpr std::array<Elemento, 1> kAyuda{{{comandos::kAyuda, "Contacto.."}}};
+
+constexpr const char* kSeparadorDeGrupos = " > ";
+
+// Item texts are shown as written: an '&' in them is not a mnemonic.
+QString SinMnemonicos(const char* texto) {
+    return QString::fromUtf8(texto).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+void AgregaAccion(QMenu& menu, int id, const QString& texto, const Despachador& despacha) {
+    QAction* accion = menu.addAction(texto);
+    accion->setData(id);
+    QObject::connect(accion, &QAction::triggered, accion, [despacha, id] { despacha(id); });
+}
+
+void AgregaMenu(QMenuBar& barra, const QString& titulo, std::span<const Elemento> elementos,
+                const Despachador& despacha) {
+    QMenu* menu = barra.addMenu(titulo);
+    for (const Elemento& elemento : elementos) {
+        if (elemento.id == 0) {
+            menu->addSeparator();
+        } else {
+            AgregaAccion(*menu, elemento.id, SinMnemonicos(elemento.texto), despacha);
+        }
+    }
+}
+}  // namespace
+
+void AgregaCircuitosTTL(QMenu& menu, std::span<const FichaDeChip> catalogo, const Despachador& despacha) {
+    std::map<std::string, QMenu*> submenus;
+    for (const FichaDeChip& ficha : catalogo) {
+        const std::string grupo = ficha.grupo;
+        QMenu* actual = &menu;
+        std::size_t inicio = 0;
+        while (inicio < grupo.size()) {
+            std::size_t fin = grupo.find(kSeparadorDeGrupos, inicio);
+            if (fin == std::string::npos) fin = grupo.size();
+            const std::string ruta = grupo.substr(0, fin);
+            QMenu*& submenu = submenus[ruta];
+            if (submenu == nullptr) {
+                submenu = actual->addMenu(SinMnemonicos(grupo.substr(inicio, fin - inicio).c_str()));
+            }
+            actual = submenu;
+            inicio = fin == grupo.size() ? fin : fin + std::string(kSeparadorDeGrupos).size();
+        }
+        AgregaAccion(*actual, ficha.codigoDeCatalogo, SinMnemonicos(ficha.texto), despacha);
+    }
+}
+
+void ConstruyeMenus(QMenuBar& barra, const Despachador& despacha) {
+    AgregaMenu(barra, QStringLiteral("&Circuitos"), kCircuitos, despacha);
+    AgregaMenu(barra, QStringLiteral("Tableros"), kTableros, despacha);
+    AgregaCircuitosTTL(*barra.addMenu(QStringLiteral("Circuitos TTL")), Catalogo(), despacha);
+    AgregaMenu(barra, QStringLiteral("Tutoriales"), kTutoriales, despacha);
+    AgregaMenu(barra, QStringLiteral("Ayuda"), kAyuda, despacha);
+}
+
+}  // namespace velistra

@@ -1,0 +1,21 @@
+#pragma once
+// The menu bar, with each command id in its action's data.
+#include <functional>
+#include <span>
+
+#include "chips/Catalogo.h"
+
+class QMenu;
+class QMenuBar;
+
+namespace velistra {
+
+using Despachador = std::function<void(int id)>;
+
+void ConstruyeMenus(QMenuBar& barra, const Despachador& despacha);
+
+// One item per chip under `menu`, in submenus following each chip's group path
+// ("Puertas básicas > Nand"); submenus appear in the order the table first names them.
+void AgregaCircuitosTTL(QMenu& menu, std::span<const FichaDeChip> catalogo, const Despachador& despacha);
+
+}  // namespace velistra
