@@ -115,13 +115,16 @@ bool Componentes::ParaEliminar(int x, int y) {
     return true;
 }
 
+bool Componentes::HaySeleccion() const {
+    return iSeleccionado >= 0 && static_cast<std::size_t>(iSeleccionado) < lista.size();
+}
+
 Componente* Componentes::Seleccionado() {
-    if (iSeleccionado < 0 || static_cast<std::size_t>(iSeleccionado) >= lista.size()) return nullptr;
-    return &lista[static_cast<std::size_t>(iSeleccionado)];
+    return HaySeleccion() ? &lista[static_cast<std::size_t>(iSeleccionado)] : nullptr;
 }
 
 const Componente* Componentes::Seleccionado() const {
-    return const_cast<Componentes*>(this)->Seleccionado();
+    return HaySeleccion() ? &lista[static_cast<std::size_t>(iSeleccionado)] : nullptr;
 }
 
 void Componentes::Selecciona() {
@@ -190,7 +193,7 @@ Punto Componentes::Desplazamiento() const {
 }
 
 void Componentes::EliminaSeleccionado() {
-    if (Seleccionado() == nullptr) return;
+    if (!HaySeleccion()) return;
     lista.erase(lista.begin() + iSeleccionado);
 }
 

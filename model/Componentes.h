@@ -72,6 +72,7 @@ public:
 
 private:
     bool BuscaEn(int x, int y);
+    bool HaySeleccion() const;
 
     std::vector<Componente> lista;
     int iSeleccionado = -1;
