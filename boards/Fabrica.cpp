@@ -25,10 +25,12 @@ struct ModeloDeTablero {
 
 constexpr std::array kModelos{
     ModeloDeTablero{Tablero::kProtoboard, recursos::Protoboard, {}, {}, 132},
-    ModeloDeTablero{Tablero::kInterruptores, recursos::Interruptores, recursos::InterruptorON, {}, 10},
+    ModeloDeTablero{
+        Tablero::kInterruptores, recursos::Interruptores, recursos::InterruptorON, {}, 10},
     ModeloDeTablero{Tablero::kPulsadores, recursos::Pulsadores, recursos::PulsadorON, {}, 10},
     ModeloDeTablero{Tablero::kLeds, recursos::Leds, {}, recursos::LedON, 9},
-    ModeloDeTablero{Tablero::kFuenteDC, recursos::FuenteDC, recursos::InterruptorON, recursos::LedON, 2},
+    ModeloDeTablero{Tablero::kFuenteDC, recursos::FuenteDC, recursos::InterruptorON,
+                    recursos::LedON, 2},
     ModeloDeTablero{Tablero::kTemporizadores, recursos::Reloj, {}, {}, 6},
     ModeloDeTablero{Tablero::kSieteSegmentos, recursos::Leds7Segmentos, {}, {}, 33},
     ModeloDeTablero{Tablero::kPLA, {}, {}, {}, 0},
@@ -43,16 +45,25 @@ const ModeloDeTablero* ModeloDe(int tipo) {
 
 std::unique_ptr<Tablero> NuevoTablero(int tipo) {
     switch (tipo) {
-        case Tablero::kProtoboard: return std::make_unique<Protoboard>();
-        case Tablero::kInterruptores: return std::make_unique<TableroDeInterruptores>();
-        case Tablero::kPulsadores: return std::make_unique<TableroDePulsadores>();
-        case Tablero::kLeds: return std::make_unique<TableroDeLeds>();
-        case Tablero::kFuenteDC: return std::make_unique<TableroDeFuenteDC>();
-        case Tablero::kTemporizadores: return std::make_unique<TableroDeTemporizadores>();
-        case Tablero::kSieteSegmentos: return std::make_unique<TableroDeSieteSegmentos>();
+        case Tablero::kProtoboard:
+            return std::make_unique<Protoboard>();
+        case Tablero::kInterruptores:
+            return std::make_unique<TableroDeInterruptores>();
+        case Tablero::kPulsadores:
+            return std::make_unique<TableroDePulsadores>();
+        case Tablero::kLeds:
+            return std::make_unique<TableroDeLeds>();
+        case Tablero::kFuenteDC:
+            return std::make_unique<TableroDeFuenteDC>();
+        case Tablero::kTemporizadores:
+            return std::make_unique<TableroDeTemporizadores>();
+        case Tablero::kSieteSegmentos:
+            return std::make_unique<TableroDeSieteSegmentos>();
         // The PLA board brings its own pictures and stays at the corner (0, 0).
-        case Tablero::kPLA: return std::make_unique<TableroPLA>();
-        default: return nullptr;
+        case Tablero::kPLA:
+            return std::make_unique<TableroPLA>();
+        default:
+            return nullptr;
     }
 }
 
@@ -68,7 +79,8 @@ void ColocaImagenes(Tablero& tablero) {
     const ModeloDeTablero* m = ModeloDe(tablero.Tipo());
     if (m == nullptr) return;
     if (m->fondo.EsValida()) tablero.ImagenDeFondo(m->fondo, m->fondo.ancho, m->fondo.alto);
-    if (m->entrada.EsValida()) tablero.ImagenDeEntrada(m->entrada, m->entrada.ancho, m->entrada.alto);
+    if (m->entrada.EsValida())
+        tablero.ImagenDeEntrada(m->entrada, m->entrada.ancho, m->entrada.alto);
     if (m->salida.EsValida()) tablero.ImagenDeSalida(m->salida, m->salida.ancho, m->salida.alto);
 }
 

@@ -10,8 +10,8 @@ constexpr int kAlCentro = 4;
 TerminalAcertado Terminal(const GrupoDeTerminales& g, int columna, int fila) {
     const Rejilla& r = g.rejilla;
     const Punto esquina{r.x + r.pasoX * columna, r.y + r.pasoY * fila};
-    return TerminalAcertado{g.primerPuerto + g.pasoColumna * columna + g.pasoFila * fila,
-                            esquina, Punto{esquina.x + kAlCentro, esquina.y + kAlCentro}};
+    return TerminalAcertado{g.primerPuerto + g.pasoColumna * columna + g.pasoFila * fila, esquina,
+                            Punto{esquina.x + kAlCentro, esquina.y + kAlCentro}};
 }
 
 }  // namespace

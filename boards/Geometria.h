@@ -59,7 +59,8 @@ struct TerminalAcertado {
 
 // The terminal under (dx, dy), relative to the board's corner; the groups are tried in
 // order and the first hit wins.
-std::optional<TerminalAcertado> TerminalEn(std::span<const GrupoDeTerminales> grupos, int dx, int dy);
+std::optional<TerminalAcertado> TerminalEn(std::span<const GrupoDeTerminales> grupos, int dx,
+                                           int dy);
 
 // Where port `puerto` lies, if one of the groups holds it.
 std::optional<TerminalAcertado> TerminalDePuerto(std::span<const GrupoDeTerminales> grupos,

@@ -22,8 +22,7 @@ std::vector<GrupoDeTerminales> Terminales() {
 
 }  // namespace
 
-TableroDeFuenteDC::TableroDeFuenteDC()
-    : TableroDeTerminales(Terminales(), {Zona{1, 52, 9, 68}}) {
+TableroDeFuenteDC::TableroDeFuenteDC() : TableroDeTerminales(Terminales(), {Zona{1, 52, 9, 68}}) {
     nTipo = kFuenteDC;
     CreaPuertos(2 * kTerminalesPorTira);
     DefineTira(kPrimerVcc, kTerminalesPorTira, 'V');

@@ -16,7 +16,8 @@ constexpr Zona Palanca(int i) {
 }  // namespace
 
 TableroDePalancas::TableroDePalancas(const ClaseDePalancas& clase)
-    : TableroDeTiras(clase.tipo, kPalancas, Rejilla{52, 7, 141, 34, kPaso, 13, clase.ladoDeTerminal}) {
+    : TableroDeTiras(clase.tipo, kPalancas,
+                     Rejilla{52, 7, 141, 34, kPaso, 13, clase.ladoDeTerminal}) {
     CreaEntradas(kPalancas, {}, {15, 28});
     for (int i = 0; i < kPalancas; ++i) {
         ptEntradas[static_cast<std::size_t>(i)] = {kXPrimeraPalanca + kPaso * i, clase.yImagen};

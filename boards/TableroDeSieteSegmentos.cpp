@@ -9,9 +9,8 @@ namespace velistra {
 namespace {
 
 // A point inside each segment's outline in the first digit: a b c d e f g p.
-constexpr std::array<Punto, TableroDeSieteSegmentos::kSegmentosPorDigito> kRelleno{{
-    {80, 13}, {100, 32}, {100, 70}, {80, 90}, {60, 70}, {60, 32}, {80, 50}, {110, 90},
-}};
+constexpr std::array<Punto, TableroDeSieteSegmentos::kSegmentosPorDigito> kRelleno{
+    {{80, 13}, {100, 32}, {100, 70}, {80, 90}, {60, 70}, {60, 32}, {80, 50}, {110, 90}}};
 constexpr int kAnchoDeDigito = 104;
 
 }  // namespace
@@ -22,7 +21,8 @@ TableroDeSieteSegmentos::TableroDeSieteSegmentos()
     CreaSalidas(kSegmentos, {}, {});
     for (int i = 0; i < kSegmentos; ++i) {
         const Punto p = kRelleno[static_cast<std::size_t>(i % kSegmentosPorDigito)];
-        ptSalidas[static_cast<std::size_t>(i)] = {p.x + kAnchoDeDigito * (i / kSegmentosPorDigito), p.y};
+        ptSalidas[static_cast<std::size_t>(i)] = {p.x + kAnchoDeDigito * (i / kSegmentosPorDigito),
+                                                  p.y};
     }
 }
 

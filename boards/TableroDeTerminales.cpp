@@ -34,8 +34,9 @@ void TableroDeTerminales::NodoBase(int base) {
 }
 
 void TableroDeTerminales::EscribeCaracterDePuerto(Lienzo& lienzo, int i, bool bEstado) const {
+    if (i < 0 || i >= nPuertos) return;
     const auto t = TerminalDePuerto(terminales, i);
-    if (!t || i < 0 || i >= nPuertos) return;
+    if (!t) return;
     const Puerto& p = pPuertos[static_cast<std::size_t>(i)];
     const std::string texto{bEstado ? p.Estado() : p.Tipo(), ' '};
     lienzo.Texto(xEsquina + t->esquina.x, yEsquina + t->esquina.y - 3, texto, Rgb(0, 0, 0), false);

@@ -18,8 +18,11 @@ namespace {
 
 // The 7483A has its ground and supply on pins typed as inputs, so the placed chip
 // never checks them; the power test here is all there is.
-constexpr EsquemaDeSumador kEsquema7483A{12, 5, {10, 8, 3, 1}, {11, 7, 4, 16}, 13, {9, 6, 2, 15}, 14};
-constexpr EsquemaDeSumador kEsquema74283{8, 16, {5, 3, 14, 12}, {6, 2, 15, 11}, 7, {4, 1, 13, 10}, 9};
+// Ground, supply, A, B, carry in, sum, carry out.
+constexpr EsquemaDeSumador kEsquema7483A{
+    12, 5, {10, 8, 3, 1}, {11, 7, 4, 16}, 13, {9, 6, 2, 15}, 14};
+constexpr EsquemaDeSumador kEsquema74283{
+    8, 16, {5, 3, 14, 12}, {6, 2, 15, 11}, 7, {4, 1, 13, 10}, 9};
 
 }  // namespace
 

@@ -23,6 +23,7 @@ private:
     const EsquemaAsincrono& esquema;
 };
 
+// clang-format off
 class Chip7490 final : public ContadorAsincrono { public: Chip7490(); };
 class Chip7492 final : public ContadorAsincrono { public: Chip7492(); };
 class Chip7493 final : public ContadorAsincrono { public: Chip7493(); };
@@ -33,6 +34,7 @@ class Chip74293 final : public ContadorAsincrono { public: Chip74293(); };
 class Chip74390 final : public ContadorAsincrono { public: Chip74390(); };
 class Chip74393 final : public ContadorAsincrono { public: Chip74393(); };
 class Chip74490 final : public ContadorAsincrono { public: Chip74490(); };
+// clang-format on
 
 // Synchronous counters with count enables ENP and ENT and a ripple carry (74160 pin-out).
 class ContadorConHabilitaciones : public CircuitoElectronico {
@@ -46,6 +48,7 @@ private:
     const EsquemaConHabilitaciones& esquema;
 };
 
+// clang-format off
 class Chip74160 final : public ContadorConHabilitaciones { public: Chip74160(); };
 class Chip74161 final : public ContadorConHabilitaciones { public: Chip74161(); };
 class Chip74162 final : public ContadorConHabilitaciones { public: Chip74162(); };
@@ -53,6 +56,7 @@ class Chip74163 final : public ContadorConHabilitaciones { public: Chip74163(); 
 class Chip74168 final : public ContadorConHabilitaciones { public: Chip74168(); };
 class Chip74169 final : public ContadorConHabilitaciones { public: Chip74169(); };
 class Chip74669 final : public ContadorConHabilitaciones { public: Chip74669(); };
+// clang-format on
 
 // Up/down counters with one clock, asynchronous load, max/min and ripple clock outputs.
 class ContadorDeCargaAsincrona : public CircuitoElectronico {
@@ -67,8 +71,10 @@ private:
     const SecuenciaDeCuenta& secuencia;
 };
 
+// clang-format off
 class Chip74190 final : public ContadorDeCargaAsincrona { public: Chip74190(); };
 class Chip74191 final : public ContadorDeCargaAsincrona { public: Chip74191(); };
+// clang-format on
 
 // Up/down counters with separate count-up and count-down clocks, carry and borrow.
 class ContadorDeDosRelojes : public CircuitoElectronico {
@@ -82,8 +88,10 @@ private:
     const SecuenciaDeCuenta& secuencia;
 };
 
+// clang-format off
 class Chip74192 final : public ContadorDeDosRelojes { public: Chip74192(); };
 class Chip74193 final : public ContadorDeDosRelojes { public: Chip74193(); };
+// clang-format on
 
 // Shift registers: each has its own control logic over a shared shifting of stages.
 class Chip7495 final : public CircuitoElectronico {

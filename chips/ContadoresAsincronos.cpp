@@ -12,7 +12,7 @@ namespace {
 // above `ultimo` (only a parallel load can leave one) also goes to 0.
 struct Seccion {
     int reloj = 0;
-    int anterior = 0;      // entry keeping the clock's previous level
+    int anterior = 0;  // entry keeping the clock's previous level
     int ultimo = 0;
     ListaDePines bits{};   // outputs, least significant first
     ListaDePines datos{};  // parallel-load inputs in the same order, if any
@@ -48,14 +48,15 @@ struct EsquemaAsincrono {
 namespace {
 
 bool EstaActivo(const Forzado& forzado, const bool* valores) {
-    return forzado.nivel ? TodosEnAlto(valores, forzado.pines) : TodosEnBajo(valores, forzado.pines);
+    return forzado.nivel ? TodosEnAlto(valores, forzado.pines)
+                         : TodosEnBajo(valores, forzado.pines);
 }
 
 void Fuerza(const Unidad& unidad, const Forzado& forzado, bool* valores) {
     for (int i = 0; i < unidad.secciones.size(); ++i) {
         const Seccion& seccion = unidad.secciones[i];
-        const int valor = forzado.accion == Accion::Carga ? Numero(valores, seccion.datos)
-                                                          : forzado.valores[i];
+        const int valor =
+            forzado.accion == Accion::Carga ? Numero(valores, seccion.datos) : forzado.valores[i];
         EscribeNumero(valores, seccion.bits, valor);
     }
 }
@@ -89,93 +90,115 @@ constexpr Seccion DivisorPorDos(int reloj, int anterior, int qa, ListaDePines da
     return {.reloj = reloj, .anterior = anterior, .ultimo = 1, .bits = {qa}, .datos = datoA};
 }
 
-constexpr Forzado PuestaANueve(int pin1, int pin2) {
-    return {.pines = {pin1, pin2}, .valores = {1, 4}};
-}
+constexpr Forzado PuestaANueve(ListaDePines pines) { return {.pines = pines, .valores = {1, 4}}; }
 constexpr Forzado PuestaACero(ListaDePines pines) { return {.pines = pines}; }
+
+// The 7490 family: QA toggles on clock A, QB..QD count 0 .. ultimo on clock B; previous
+// clock levels in entries 15 (A) and 16 (B).
+constexpr Unidad DivisorYTresBits(int relojA, int qa, int relojB, ListaDePines qbqcqd, int ultimo,
+                                  ListaFija<Forzado, 2> forzados) {
+    return {
+        .secciones = {DivisorPorDos(relojA, 15, qa),
+                      Seccion{.reloj = relojB, .anterior = 16, .ultimo = ultimo, .bits = qbqcqd}},
+        .forzados = forzados};
+}
 
 // 7490: clock B 1, R0 2 and 3, R9 6 and 7, QC 8, QB 9, QD 11, QA 12, clock A 14.
 constexpr EsquemaAsincrono kEsquema7490{
-    10, 5, Apagado::PoneACeroSalvoDivisorPorDos,
-    {Unidad{.secciones = {DivisorPorDos(14, 15, 12),
-                          Seccion{.reloj = 1, .anterior = 16, .ultimo = 4, .bits = {9, 8, 11}}},
-            .forzados = {PuestaANueve(6, 7), PuestaACero({2, 3})}}}};
+    .tierra = 10,
+    .alimentacion = 5,
+    .apagado = Apagado::PoneACeroSalvoDivisorPorDos,
+    .unidades = {
+        DivisorYTresBits(14, 12, 1, {9, 8, 11}, 4, {PuestaANueve({6, 7}), PuestaACero({2, 3})})}};
 
 // 7492: clock B 1, R0 6 and 7, QD 8, QC 9, QB 11, QA 12, clock A 14.
 constexpr EsquemaAsincrono kEsquema7492{
-    10, 5, Apagado::Mantiene,
-    {Unidad{.secciones = {DivisorPorDos(14, 15, 12),
-                          Seccion{.reloj = 1, .anterior = 16, .ultimo = 5, .bits = {11, 9, 8}}},
-            .forzados = {PuestaACero({6, 7})}}}};
+    .tierra = 10,
+    .alimentacion = 5,
+    .apagado = Apagado::Mantiene,
+    .unidades = {DivisorYTresBits(14, 12, 1, {11, 9, 8}, 5, {PuestaACero({6, 7})})}};
 
 // 7493: clock B 1, R0 2 and 3, QC 8, QB 9, QD 11, QA 12, clock A 14.
 constexpr EsquemaAsincrono kEsquema7493{
-    10, 5, Apagado::Mantiene,
-    {Unidad{.secciones = {DivisorPorDos(14, 15, 12),
-                          Seccion{.reloj = 1, .anterior = 16, .ultimo = 7, .bits = {9, 8, 11}}},
-            .forzados = {PuestaACero({2, 3})}}}};
-
-// 74196 and 74197: count/load 1 (active-low), QC 2, C 3, A 4, QA 5, clock 2 6, clock 1 8,
-// QB 9, B 10, D 11, QD 12, clear 13 (active-low).
-constexpr Unidad UnidadPresentable(int ultimo) {
-    return {.secciones = {DivisorPorDos(8, 15, 5, {4}),
-                          Seccion{.reloj = 6,
-                                  .anterior = 16,
-                                  .ultimo = ultimo,
-                                  .bits = {9, 2, 12},
-                                  .datos = {10, 3, 11}}},
-            .forzados = {Forzado{.pines = {13}, .nivel = false},
-                         Forzado{.pines = {1}, .nivel = false, .accion = Accion::Carga}}};
-}
-constexpr EsquemaAsincrono kEsquema74196{7, 14, Apagado::PoneACero, {UnidadPresentable(4)}};
-constexpr EsquemaAsincrono kEsquema74197{7, 14, Apagado::PoneACero, {UnidadPresentable(7)}};
+    .tierra = 10,
+    .alimentacion = 5,
+    .apagado = Apagado::Mantiene,
+    .unidades = {DivisorYTresBits(14, 12, 1, {9, 8, 11}, 7, {PuestaACero({2, 3})})}};
 
 // 74290: R9 1 and 3, QC 4, QB 5, QD 8, QA 9, clock A 10, clock B 11, R0 12 and 13.
 constexpr EsquemaAsincrono kEsquema74290{
-    7, 14, Apagado::PoneACero,
-    {Unidad{.secciones = {DivisorPorDos(10, 15, 9),
-                          Seccion{.reloj = 11, .anterior = 16, .ultimo = 4, .bits = {5, 4, 8}}},
-            .forzados = {PuestaANueve(1, 3), PuestaACero({12, 13})}}}};
+    .tierra = 7,
+    .alimentacion = 14,
+    .apagado = Apagado::PoneACero,
+    .unidades = {
+        DivisorYTresBits(10, 9, 11, {5, 4, 8}, 4, {PuestaANueve({1, 3}), PuestaACero({12, 13})})}};
 
 // 74293: QC 4, QB 5, QD 8, QA 9, clock A 10, clock B 11, R0 12 and 13.
 constexpr EsquemaAsincrono kEsquema74293{
-    7, 14, Apagado::PoneACero,
-    {Unidad{.secciones = {DivisorPorDos(10, 15, 9),
-                          Seccion{.reloj = 11, .anterior = 16, .ultimo = 7, .bits = {5, 4, 8}}},
-            .forzados = {PuestaACero({12, 13})}}}};
+    .tierra = 7,
+    .alimentacion = 14,
+    .apagado = Apagado::PoneACero,
+    .unidades = {DivisorYTresBits(10, 9, 11, {5, 4, 8}, 7, {PuestaACero({12, 13})})}};
+
+// 74196 and 74197: count/load 1 (active-low), QC 2, C 3, A 4, QA 5, clock 2 6, clock 1 8,
+// QB 9, B 10, D 11, QD 12, clear 13 (active-low).
+constexpr EsquemaAsincrono Presentable(int ultimo) {
+    const Seccion tresBits{
+        .reloj = 6, .anterior = 16, .ultimo = ultimo, .bits = {9, 2, 12}, .datos = {10, 3, 11}};
+    const Forzado borrado{.pines = {13}, .nivel = false};
+    const Forzado carga{.pines = {1}, .nivel = false, .accion = Accion::Carga};
+    return {.tierra = 7,
+            .alimentacion = 14,
+            .apagado = Apagado::PoneACero,
+            .unidades = {Unidad{.secciones = {DivisorPorDos(8, 15, 5, {4}), tresBits},
+                                .forzados = {borrado, carga}}}};
+}
+constexpr EsquemaAsincrono kEsquema74196 = Presentable(4);
+constexpr EsquemaAsincrono kEsquema74197 = Presentable(7);
 
 // 74390, per half: clock A, clear (active-high), QA, clock B, QB, QC, QD.
 // First half: 1, 2, 3, 4, 5, 6, 7; second half: 15, 14, 13, 12, 11, 10, 9.
 constexpr Unidad MitadDe74390(int relojA, int anteriorA, int qa, int relojB, int anteriorB,
                               ListaDePines qbqcqd, int borrado) {
-    return {.secciones = {DivisorPorDos(relojA, anteriorA, qa),
-                          Seccion{.reloj = relojB, .anterior = anteriorB, .ultimo = 4, .bits = qbqcqd}},
-            .forzados = {PuestaACero({borrado})}};
+    return {
+        .secciones = {DivisorPorDos(relojA, anteriorA, qa),
+                      Seccion{.reloj = relojB, .anterior = anteriorB, .ultimo = 4, .bits = qbqcqd}},
+        .forzados = {PuestaACero({borrado})}};
 }
 constexpr EsquemaAsincrono kEsquema74390{
-    8, 16, Apagado::PoneACero,
-    {MitadDe74390(1, 17, 3, 4, 18, {5, 6, 7}, 2), MitadDe74390(15, 19, 13, 12, 20, {11, 10, 9}, 14)}};
+    .tierra = 8,
+    .alimentacion = 16,
+    .apagado = Apagado::PoneACero,
+    .unidades = {MitadDe74390(1, 17, 3, 4, 18, {5, 6, 7}, 2),
+                 MitadDe74390(15, 19, 13, 12, 20, {11, 10, 9}, 14)}};
 
-// Four-bit halves of the 74393 and 74490: clock, optional set-9 and clear (both active-high).
+// Four-bit halves of the 74393 and 74490: clock, clear and optional set-9 (active-high).
 constexpr Unidad MitadDeCuatroBits(int reloj, int anterior, int ultimo, ListaDePines q,
-                                   int borrado, int aNueve = 0) {
-    Unidad mitad{.secciones = {Seccion{.reloj = reloj, .anterior = anterior, .ultimo = ultimo, .bits = q}}};
-    mitad.forzados = aNueve == 0 ? ListaFija<Forzado, 2>{PuestaACero({borrado})}
-                                 : ListaFija<Forzado, 2>{Forzado{.pines = {aNueve}, .valores = {9}},
-                                                         PuestaACero({borrado})};
-    return mitad;
+                                   ListaFija<Forzado, 2> forzados) {
+    return {
+        .secciones = {Seccion{.reloj = reloj, .anterior = anterior, .ultimo = ultimo, .bits = q}},
+        .forzados = forzados};
 }
+constexpr Forzado PuestaANueveDeCuatroBits(int pin) { return {.pines = {pin}, .valores = {9}}; }
 
 // 74393: clock 1, clear 2, QA..QD 3..6; clock 13, clear 12, QA..QD 11 down to 8.
 constexpr EsquemaAsincrono kEsquema74393{
-    7, 14, Apagado::PoneACero,
-    {MitadDeCuatroBits(1, 15, 15, {3, 4, 5, 6}, 2), MitadDeCuatroBits(13, 16, 15, {11, 10, 9, 8}, 12)}};
+    .tierra = 7,
+    .alimentacion = 14,
+    .apagado = Apagado::PoneACero,
+    .unidades = {MitadDeCuatroBits(1, 15, 15, {3, 4, 5, 6}, {PuestaACero({2})}),
+                 MitadDeCuatroBits(13, 16, 15, {11, 10, 9, 8}, {PuestaACero({12})})}};
 
-// 74490: clock 1, clear 2, set-9 4, QA 3, QB..QD 5..7; clock 15, clear 14, set-9 12,
-// QA 13, QB..QD 11 down to 9.
+// 74490: clock 1, clear 2, QA 3, set-9 4, QB..QD 5..7; clock 15, clear 14, QA 13,
+// set-9 12, QB..QD 11 down to 9.
 constexpr EsquemaAsincrono kEsquema74490{
-    8, 16, Apagado::PoneACero,
-    {MitadDeCuatroBits(1, 17, 9, {3, 5, 6, 7}, 2, 4), MitadDeCuatroBits(15, 18, 9, {13, 11, 10, 9}, 14, 12)}};
+    .tierra = 8,
+    .alimentacion = 16,
+    .apagado = Apagado::PoneACero,
+    .unidades = {
+        MitadDeCuatroBits(1, 17, 9, {3, 5, 6, 7}, {PuestaANueveDeCuatroBits(4), PuestaACero({2})}),
+        MitadDeCuatroBits(15, 18, 9, {13, 11, 10, 9},
+                          {PuestaANueveDeCuatroBits(12), PuestaACero({14})})}};
 
 }  // namespace
 
@@ -186,12 +209,15 @@ bool ContadorAsincrono::Funcion(bool* valores) const {
     const InstantaneaDeSalidas salidas(*this, valores);
     const bool alimentado = Alimentado(valores, esquema.tierra, esquema.alimentacion);
     for (const Unidad& unidad : esquema.unidades) {
-        if (alimentado) EvaluaAlimentada(unidad, valores);
-        else Apaga(unidad, esquema.apagado, valores);
+        if (alimentado)
+            EvaluaAlimentada(unidad, valores);
+        else
+            Apaga(unidad, esquema.apagado, valores);
     }
     // Clock levels are recorded even while a set or clear holds or the power is off.
     for (const Unidad& unidad : esquema.unidades) {
-        for (const Seccion& seccion : unidad.secciones) valores[seccion.anterior] = valores[seccion.reloj];
+        for (const Seccion& seccion : unidad.secciones)
+            valores[seccion.anterior] = valores[seccion.reloj];
     }
     return salidas.HayCambio(valores);
 }

@@ -34,10 +34,9 @@ constexpr SecuenciaDeCuenta kDecadaConHabilitaciones{
     9};
 
 // 74190 and 74192.
-constexpr SecuenciaDeCuenta kDecadaReversible{
-    {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 11, 6, 13, 4, 15, 2},
-    {9, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14},
-    9};
+constexpr SecuenciaDeCuenta kDecadaReversible{{1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 11, 6, 13, 4, 15, 2},
+                                              {9, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14},
+                                              9};
 
 int Siguiente(const SecuenciaDeCuenta& secuencia, int cuenta, bool arriba) {
     return arriba ? secuencia.arriba[cuenta] : secuencia.abajo[cuenta];
@@ -57,11 +56,11 @@ enum class Borrado { Ninguno, Asincrono, Sincrono };
 
 struct EsquemaConHabilitaciones {
     const SecuenciaDeCuenta& secuencia;
-    bool reversible;        // pin 1 chooses the direction (1 = up) instead of clearing
+    bool reversible;  // pin 1 chooses the direction (1 = up) instead of clearing
     Borrado borrado;
-    bool activasEnBajo;     // ENP, ENT and the ripple carry
-    bool soloEnFlanco;      // outputs rewritten only by a rising clock edge
-    bool acarreoSigueENT;   // the carry needs ENT active as well as the terminal count
+    bool activasEnBajo;    // ENP, ENT and the ripple carry
+    bool soloEnFlanco;     // outputs rewritten only by a rising clock edge
+    bool acarreoSigueENT;  // the carry needs ENT active as well as the terminal count
 };
 
 namespace {
@@ -81,20 +80,48 @@ constexpr int kAlimentacion = 16;
 constexpr int kRelojAnterior = 17;
 }  // namespace con_habilitaciones
 
-constexpr EsquemaConHabilitaciones kEsquema74160{kDecadaConHabilitaciones, false,
-                                                 Borrado::Asincrono, false, false, true};
-constexpr EsquemaConHabilitaciones kEsquema74161{kBinaria, false, Borrado::Asincrono, false,
-                                                 false, true};
-constexpr EsquemaConHabilitaciones kEsquema74162{kDecadaConHabilitaciones, false,
-                                                 Borrado::Sincrono, false, true, true};
-constexpr EsquemaConHabilitaciones kEsquema74163{kBinaria, false, Borrado::Sincrono, false,
-                                                 true, true};
-constexpr EsquemaConHabilitaciones kEsquema74168{kDecadaConHabilitaciones, true,
-                                                 Borrado::Ninguno, true, true, false};
-constexpr EsquemaConHabilitaciones kEsquema74169{kBinaria, true, Borrado::Ninguno, true, true,
-                                                 false};
-constexpr EsquemaConHabilitaciones kEsquema74669{kBinaria, true, Borrado::Ninguno, true, false,
-                                                 true};
+constexpr EsquemaConHabilitaciones kEsquema74160{.secuencia = kDecadaConHabilitaciones,
+                                                 .reversible = false,
+                                                 .borrado = Borrado::Asincrono,
+                                                 .activasEnBajo = false,
+                                                 .soloEnFlanco = false,
+                                                 .acarreoSigueENT = true};
+constexpr EsquemaConHabilitaciones kEsquema74161{.secuencia = kBinaria,
+                                                 .reversible = false,
+                                                 .borrado = Borrado::Asincrono,
+                                                 .activasEnBajo = false,
+                                                 .soloEnFlanco = false,
+                                                 .acarreoSigueENT = true};
+constexpr EsquemaConHabilitaciones kEsquema74162{.secuencia = kDecadaConHabilitaciones,
+                                                 .reversible = false,
+                                                 .borrado = Borrado::Sincrono,
+                                                 .activasEnBajo = false,
+                                                 .soloEnFlanco = true,
+                                                 .acarreoSigueENT = true};
+constexpr EsquemaConHabilitaciones kEsquema74163{.secuencia = kBinaria,
+                                                 .reversible = false,
+                                                 .borrado = Borrado::Sincrono,
+                                                 .activasEnBajo = false,
+                                                 .soloEnFlanco = true,
+                                                 .acarreoSigueENT = true};
+constexpr EsquemaConHabilitaciones kEsquema74168{.secuencia = kDecadaConHabilitaciones,
+                                                 .reversible = true,
+                                                 .borrado = Borrado::Ninguno,
+                                                 .activasEnBajo = true,
+                                                 .soloEnFlanco = true,
+                                                 .acarreoSigueENT = false};
+constexpr EsquemaConHabilitaciones kEsquema74169{.secuencia = kBinaria,
+                                                 .reversible = true,
+                                                 .borrado = Borrado::Ninguno,
+                                                 .activasEnBajo = true,
+                                                 .soloEnFlanco = true,
+                                                 .acarreoSigueENT = false};
+constexpr EsquemaConHabilitaciones kEsquema74669{.secuencia = kBinaria,
+                                                 .reversible = true,
+                                                 .borrado = Borrado::Ninguno,
+                                                 .activasEnBajo = true,
+                                                 .soloEnFlanco = false,
+                                                 .acarreoSigueENT = true};
 
 }  // namespace
 
@@ -117,9 +144,12 @@ bool ContadorConHabilitaciones::Funcion(bool* valores) const {
         if (borra && esquema.borrado == Borrado::Asincrono) {
             cuenta = 0;
         } else if (flanco) {
-            if (borra) cuenta = 0;
-            else if (!valores[kCarga]) cuenta = Numero(valores, kDatos);
-            else if (activa(kENP) && activa(kENT)) cuenta = Siguiente(esquema.secuencia, cuenta, arriba);
+            if (borra)
+                cuenta = 0;
+            else if (!valores[kCarga])
+                cuenta = Numero(valores, kDatos);
+            else if (activa(kENP) && activa(kENT))
+                cuenta = Siguiente(esquema.secuencia, cuenta, arriba);
         }
         EscribeNumero(valores, kCuenta, cuenta);
         const bool acarreo = EsTerminal(esquema.secuencia, cuenta, arriba) &&
@@ -171,7 +201,8 @@ constexpr int kSubirAnterior = 18;
 
 }  // namespace
 
-ContadorDeCargaAsincrona::ContadorDeCargaAsincrona(int codigoDeCatalogo, const SecuenciaDeCuenta& secuencia)
+ContadorDeCargaAsincrona::ContadorDeCargaAsincrona(int codigoDeCatalogo,
+                                                   const SecuenciaDeCuenta& secuencia)
     : CircuitoElectronico(codigoDeCatalogo), secuencia(secuencia) {}
 
 bool ContadorDeCargaAsincrona::Funcion(bool* valores) const {

@@ -105,8 +105,10 @@ bool Chip7495::Funcion(bool* valores) const {
     if (!Alimentado(valores, kTierra, kAlimentacion)) {
         EscribeNumero(valores, kEtapas, 0);
     } else if (FlancoDeBajada(valores[reloj], valores[kRelojAnterior])) {
-        if (carga) Copia(valores, kEtapas, kDatos);
-        else Desplaza(valores, kEtapas, valores[kSerie]);
+        if (carga)
+            Copia(valores, kEtapas, kDatos);
+        else
+            Desplaza(valores, kEtapas, valores[kSerie]);
     }
     valores[kRelojAnterior] = valores[reloj];
     return salidas.HayCambio(valores);
@@ -138,7 +140,8 @@ bool Chip74165::Funcion(bool* valores) const {
         valores[kQH] = false;
         valores[kQHNegada] = false;
     } else {
-        if (!valores[kDesplazaOCarga]) Copia(valores, kEtapasOcultas, kDatos);
+        if (!valores[kDesplazaOCarga])
+            Copia(valores, kEtapasOcultas, kDatos);
         else if (FlancoDeSubida(reloj, valores[kRelojAnterior]))
             Desplaza(valores, kEtapasOcultas, valores[kSerie]);
         valores[kQH] = valores[kEtapaH];
@@ -161,8 +164,10 @@ bool Chip74166::Funcion(bool* valores) const {
             EscribeNumero(valores, kEtapasOcultas, 0);
         } else if (!valores[kInhibicion] &&
                    FlancoDeSubida(valores[kReloj], valores[kRelojAnterior])) {
-            if (valores[kDesplazaOCarga]) Desplaza(valores, kEtapasOcultas, valores[kSerie]);
-            else Copia(valores, kEtapasOcultas, kDatos);
+            if (valores[kDesplazaOCarga])
+                Desplaza(valores, kEtapasOcultas, valores[kSerie]);
+            else
+                Copia(valores, kEtapasOcultas, kDatos);
         }
         valores[kRelojAnterior] = valores[kReloj];
     }
@@ -181,9 +186,12 @@ bool Chip74194::Funcion(bool* valores) const {
         } else if (FlancoDeSubida(valores[kReloj], valores[kRelojAnterior])) {
             const bool s0 = valores[kS0];
             const bool s1 = valores[kS1];
-            if (s1 && s0) Copia(valores, kHaciaLaDerecha, kDatos);
-            else if (s0) Desplaza(valores, kHaciaLaDerecha, valores[kSerieDerecha]);
-            else if (s1) Desplaza(valores, kHaciaLaIzquierda, valores[kSerieIzquierda]);
+            if (s1 && s0)
+                Copia(valores, kHaciaLaDerecha, kDatos);
+            else if (s0)
+                Desplaza(valores, kHaciaLaDerecha, valores[kSerieDerecha]);
+            else if (s1)
+                Desplaza(valores, kHaciaLaIzquierda, valores[kSerieIzquierda]);
         }
     }
     valores[kRelojAnterior] = valores[kReloj];

@@ -5,15 +5,15 @@
 namespace velistra {
 
 namespace {
-constexpr ListaDePines kDatos{15, 1, 2, 3};       // D1 .. D4
-constexpr ListaDePines kLectura{5, 4};            // RA, RB
-constexpr ListaDePines kSalidas{10, 9, 7, 6};     // Q1 .. Q4
+constexpr ListaDePines kDatos{15, 1, 2, 3};    // D1 .. D4
+constexpr ListaDePines kLectura{5, 4};         // RA, RB
+constexpr ListaDePines kSalidas{10, 9, 7, 6};  // Q1 .. Q4
 constexpr int kTierra = 8;
-constexpr int kHabilitaLectura = 11;                     // active-low
-constexpr int kHabilitaEscritura = 12;                   // active-low
-constexpr ListaDePines kEscritura{14, 13};        // WA, WB
+constexpr int kHabilitaLectura = 11;        // active-low
+constexpr int kHabilitaEscritura = 12;      // active-low
+constexpr ListaDePines kEscritura{14, 13};  // WA, WB
 constexpr int kAlimentacion = 16;
-constexpr int kPrimeraPalabra = 17;                      // word w: entries 17 + 4w .. 20 + 4w
+constexpr int kPrimeraPalabra = 17;  // word w: entries 17 + 4w .. 20 + 4w
 constexpr int kBitsPorPalabra = 4;
 
 ListaDePines Palabra(int numero) {

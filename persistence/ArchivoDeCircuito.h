@@ -6,7 +6,10 @@
 
 namespace velistra {
 
+class Cable;
+class Componente;
 class Mesa;
+class Tablero;
 
 enum class ResultadoDeLectura {
     Correcto,
@@ -17,8 +20,15 @@ enum class ResultadoDeLectura {
 
 inline constexpr const char* kVersionDeArchivo = "0.9.7";
 
+// One record each, a line that starts with a blank; numbers in plain decimal whatever
+// the stream's formatting.
+std::ostream& operator<<(std::ostream& salida, const Tablero& tablero);
+std::ostream& operator<<(std::ostream& salida, const Cable& cable);
+std::ostream& operator<<(std::ostream& salida, const Componente& chip);
+
 // Writes the circuit of the workbench in the file format.
 void EscribeCircuito(const Mesa& mesa, std::ostream& salida);
+std::string TextoDeCircuito(const Mesa& mesa);
 
 // Writes the circuit to `ruta` through a temporary file in the same folder that replaces
 // the target only after a complete, flushed write. False on any failure; the old file

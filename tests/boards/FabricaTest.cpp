@@ -40,7 +40,9 @@ TEST(Fabrica, CadaTipoConSusPuertosImagenYNodos) {
         // The board uses exactly the block of node numbers the workbench reserves for it.
         t->Define(0, 0, 1, 1, 1000, 3);
         std::set<int> nodos;
-        for (int i = 0; i < t->NumeroDePuertos(); ++i) nodos.insert(t->DireccionDePuerto(i)->Nodo());
+        for (int i = 0; i < t->NumeroDePuertos(); ++i) {
+            nodos.insert(t->DireccionDePuerto(i)->Nodo());
+        }
         EXPECT_EQ(static_cast<int>(nodos.size()), m.nodos);
         EXPECT_EQ(*nodos.begin(), 1000);
         EXPECT_EQ(*nodos.rbegin(), 1000 + m.nodos - 1);

@@ -8,7 +8,6 @@ namespace velistra {
 namespace {
 
 using prueba::Crea;
-using prueba::PuertoEnRelativo;
 
 // The breadboard of the usual examples, with its corner at (110, 110).
 std::unique_ptr<Protoboard> Protoboard110() {
@@ -17,61 +16,27 @@ std::unique_ptr<Protoboard> Protoboard110() {
     return p;
 }
 
-TEST(Protoboard, AreaSuperiorDeTerminalesHastaSusBordes) {
+TEST(Protoboard, HuecosHastaSusBordes) {
     auto p = Protoboard110();
     Puerto* primero = p->PuertoEn(133, 172);
-    ASSERT_NE(primero, nullptr);
     EXPECT_EQ(primero, p->DireccionDePuerto(0));
     EXPECT_EQ(p->CentroX(), 137);
     EXPECT_EQ(p->CentroY(), 176);
 
-    // The 4-pixel gaps between holes, and points past the last hole, hit nothing and
-    // leave the last centre where it was.
-    EXPECT_EQ(p->PuertoEn(142, 172), nullptr);
-    EXPECT_EQ(p->PuertoEn(133, 181), nullptr);
-    EXPECT_EQ(p->CentroX(), 137);
-    EXPECT_EQ(p->CentroY(), 176);
-
-    EXPECT_EQ(PuertoEnRelativo(*p, 23 + 8, 62 + 8), 0);
-    EXPECT_EQ(PuertoEnRelativo(*p, 23 + 13, 62 + 13), 6);
-    EXPECT_EQ(PuertoEnRelativo(*p, 850, 122), 319);
-    EXPECT_EQ(p->CentroX(), 110 + 27 + 13 * 63);
-    EXPECT_EQ(p->CentroY(), 110 + 66 + 13 * 4);
-    EXPECT_EQ(PuertoEnRelativo(*p, 851, 122), -1);
-    EXPECT_EQ(PuertoEnRelativo(*p, 850, 123), -1);
-    EXPECT_EQ(PuertoEnRelativo(*p, 22, 62), -1);
-    EXPECT_EQ(PuertoEnRelativo(*p, 23, 61), -1);
-}
-
-TEST(Protoboard, AreaInferiorYBuses) {
-    auto p = Protoboard110();
-    EXPECT_EQ(PuertoEnRelativo(*p, 23, 153), 320);
-    EXPECT_EQ(p->CentroY(), 110 + 157);
-    EXPECT_EQ(PuertoEnRelativo(*p, 850, 153 + 60), 639);
-    EXPECT_EQ(PuertoEnRelativo(*p, 850, 153 + 61), -1);
-
-    // Across the channel, column k's facing holes are 5k + 4 and 5k + 320.
-    const int k = 10;
-    const int arriba = PuertoEnRelativo(*p, 23 + 13 * k, 62 + 13 * 4);
-    const int abajo = PuertoEnRelativo(*p, 23 + 13 * k, 153);
-    EXPECT_EQ(arriba, 5 * k + 4);
-    EXPECT_EQ(abajo, arriba + 316);
-
-    EXPECT_EQ(PuertoEnRelativo(*p, 49, 10), 640);
-    EXPECT_EQ(p->CentroX(), 110 + 53);
-    EXPECT_EQ(p->CentroY(), 110 + 14);
-    EXPECT_EQ(PuertoEnRelativo(*p, 49 + 775, 10 + 21), 759);
-    EXPECT_EQ(p->CentroX(), 110 + 53 + 13 * 59);
-    EXPECT_EQ(p->CentroY(), 110 + 27);
-    EXPECT_EQ(PuertoEnRelativo(*p, 49 + 776, 10), -1);
-    EXPECT_EQ(PuertoEnRelativo(*p, 49, 10 + 22), -1);
-    EXPECT_EQ(PuertoEnRelativo(*p, 49 + 9, 10), -1);
-
-    EXPECT_EQ(PuertoEnRelativo(*p, 49, 244), 760);
-    EXPECT_EQ(PuertoEnRelativo(*p, 49, 244 + 13), 820);
-    EXPECT_EQ(PuertoEnRelativo(*p, 49 + 775, 244 + 21), 879);
-    EXPECT_EQ(p->CentroY(), 110 + 248 + 13);
-    EXPECT_EQ(PuertoEnRelativo(*p, 49 + 775, 244 + 22), -1);
+    prueba::CompruebaPunterias(*p, {
+        // upper terminal area: the 4-pixel gaps and the far edges
+        {32, 62, -1}, {23, 71, -1}, {31, 70, 0, 27, 66}, {36, 75, 6, 40, 79},
+        {850, 122, 319, 27 + 13 * 63, 66 + 52}, {851, 122, -1}, {850, 123, -1},
+        {22, 62, -1}, {23, 61, -1},
+        // lower terminal area; column k faces the upper one across the channel
+        {23, 153, 320, 27, 157}, {23 + 130, 153, 370, 157, 157}, {23 + 130, 114, 54, 157, 118},
+        {850, 213, 639, 27 + 13 * 63, 157 + 52}, {850, 214, -1},
+        // buses
+        {49, 10, 640, 53, 14}, {58, 10, -1}, {49 + 775, 31, 759, 53 + 13 * 59, 27},
+        {49 + 776, 10, -1}, {49, 32, -1},
+        {49, 244, 760, 53, 248}, {49, 257, 820, 53, 261}, {49 + 775, 265, 879, 53 + 13 * 59, 261},
+        {49 + 775, 266, -1},
+    });
 }
 
 TEST(Protoboard, NumeraColumnasYFilasDeBus) {
@@ -100,10 +65,6 @@ TEST(Protoboard, NumeraColumnasYFilasDeBus) {
 
 TEST(Protoboard, LasTirasSonColumnasYFilasDeBus) {
     Protoboard p;
-    for (int i = 0; i < Protoboard::kPuertos; ++i) {
-        EXPECT_EQ(p.DireccionDePuerto(i)->Indice(), i);
-        EXPECT_EQ(p.DireccionDePuerto(i)->TipoOriginal(), 'F');
-    }
     p.DireccionDePuerto(7)->Estado('1');
     for (int i = 5; i < 10; ++i) EXPECT_EQ(p.DireccionDePuerto(i)->Estado(), '1');
     EXPECT_EQ(p.DireccionDePuerto(4)->Estado(), 'Z');

@@ -8,7 +8,6 @@ namespace velistra {
 namespace {
 
 using prueba::Crea;
-using prueba::PuertoEnRelativo;
 
 std::unique_ptr<TableroDeFuenteDC> FuenteEn(int x, int y) {
     auto f = Crea<TableroDeFuenteDC>(Tablero::kFuenteDC);
@@ -16,55 +15,20 @@ std::unique_ptr<TableroDeFuenteDC> FuenteEn(int x, int y) {
     return f;
 }
 
-TEST(TableroDeFuenteDC, DosTirasDeCuatroTerminales) {
-    auto f = FuenteEn(10, 175);
-    EXPECT_EQ(f->Tipo(), 4);
-    EXPECT_EQ(f->NumeroDePuertos(), 8);
-    EXPECT_EQ(f->NumeroDeEntradas(), 1);
-    EXPECT_EQ(f->NumeroDeSalidas(), 1);
-    for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(f->DireccionDePuerto(k)->TipoOriginal(), 'V');
-        EXPECT_EQ(f->DireccionDePuerto(k)->Nodo(), 0);
-        EXPECT_EQ(f->DireccionDePuerto(4 + k)->TipoOriginal(), 'G');
-        EXPECT_EQ(f->DireccionDePuerto(4 + k)->Nodo(), 1);
-    }
-    f->DireccionDePuerto(2)->Estado('1');
-    EXPECT_EQ(f->DireccionDePuerto(0)->Estado(), '1');
-    EXPECT_EQ(f->DireccionDePuerto(3)->Estado(), '1');
-    EXPECT_EQ(f->DireccionDePuerto(4)->Estado(), 'Z');
-}
-
 TEST(TableroDeFuenteDC, TerminalesMarcadorEInterruptorHastaSusBordes) {
     auto f = FuenteEn(10, 175);
-    EXPECT_EQ(PuertoEnRelativo(*f, 57, 10), 0);
-    EXPECT_EQ(f->CentroX(), 10 + 61);
-    EXPECT_EQ(f->CentroY(), 175 + 14);
-    EXPECT_EQ(PuertoEnRelativo(*f, 65, 57), 3);
-    EXPECT_EQ(f->CentroY(), 175 + 14 + 39);
-    EXPECT_EQ(PuertoEnRelativo(*f, 57, 70), 4);
-    EXPECT_EQ(PuertoEnRelativo(*f, 65, 117), 7);
-    EXPECT_EQ(f->CentroY(), 175 + 74 + 39);
-    EXPECT_EQ(PuertoEnRelativo(*f, 66, 10), -1);
-    EXPECT_EQ(PuertoEnRelativo(*f, 56, 10), -1);
-    EXPECT_EQ(PuertoEnRelativo(*f, 57, 19), -1);  // gap between terminals
-    EXPECT_EQ(PuertoEnRelativo(*f, 57, 58), -1);
-    EXPECT_EQ(PuertoEnRelativo(*f, 57, 118), -1);
-
-    const auto marcador = [&](int dx, int dy) { return f->MarcadorEn(10 + dx, 175 + dy); };
-    EXPECT_TRUE(marcador(1, 52));
-    EXPECT_TRUE(marcador(9, 68));
-    EXPECT_FALSE(marcador(0, 60));
-    EXPECT_FALSE(marcador(10, 60));
-    EXPECT_FALSE(marcador(5, 51));
-    EXPECT_FALSE(marcador(5, 69));
-
-    const auto interruptor = [&](int dx, int dy) { return f->EntradaEn(10 + dx, 175 + dy); };
-    EXPECT_TRUE(interruptor(24, 62));
-    EXPECT_TRUE(interruptor(38, 89));
-    EXPECT_FALSE(interruptor(23, 70));
-    EXPECT_FALSE(interruptor(39, 70));
-    EXPECT_FALSE(interruptor(30, 61));
-    EXPECT_FALSE(interruptor(30, 90));
+    prueba::CompruebaPunterias(*f, {
+        {57, 10, 0, 61, 14}, {65, 57, 3, 61, 53}, {57, 70, 4, 61, 74}, {65, 117, 7, 61, 113},
+        {66, 10, -1}, {56, 10, -1}, {57, 19, -1}, {57, 58, -1}, {57, 118, -1},
+    });
+    prueba::CompruebaToques(*f, [&](int x, int y) { return f->MarcadorEn(x, y); }, {
+        {1, 52, true}, {9, 68, true}, {0, 60, false}, {10, 60, false}, {5, 51, false},
+        {5, 69, false},
+    });
+    prueba::CompruebaToques(*f, [&](int x, int y) { return f->EntradaEn(x, y); }, {
+        {24, 62, true}, {38, 89, true}, {23, 70, false}, {39, 70, false}, {30, 61, false},
+        {30, 90, false},
+    });
 }
 
 TEST(TableroDeFuenteDC, ConmutaSoloMueveElInterruptorYTransmiteExcitaLasTiras) {

@@ -9,7 +9,6 @@ namespace velistra {
 namespace {
 
 using prueba::Crea;
-using prueba::PuertoEnRelativo;
 
 template <typename T>
 std::unique_ptr<T> EnEsquina(int tipo) {
@@ -20,41 +19,21 @@ std::unique_ptr<T> EnEsquina(int tipo) {
 
 TEST(TableroDeLeds, PuertosNodosYGeometriaHastaSusBordes) {
     auto t = EnEsquina<TableroDeLeds>(Tablero::kLeds);
-    EXPECT_EQ(t->Tipo(), 3);
-    EXPECT_EQ(t->NumeroDePuertos(), 9);
-    EXPECT_EQ(t->NumeroDeEntradas(), 0);
-    EXPECT_EQ(t->NumeroDeSalidas(), 8);
-    for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(t->DireccionDePuerto(i)->TipoOriginal(), i < 8 ? 'E' : 'F');
-        EXPECT_EQ(t->DireccionDePuerto(i)->Nodo(), 50 + i);
-    }
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(t->DireccionDePuerto(i)->Nodo(), 50 + i);
 
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(PuertoEnRelativo(*t, 42 + 20 * i, 40), i);
-        EXPECT_EQ(t->CentroX(), 110 + 46 + 20 * i);
-        EXPECT_EQ(t->CentroY(), 110 + 44);
-        EXPECT_EQ(PuertoEnRelativo(*t, 42 + 20 * i + 8, 48), i);
+        prueba::CompruebaPunterias(*t, {{42 + 20 * i, 40, i, 46 + 20 * i, 44},
+                                        {42 + 20 * i + 8, 48, i, 46 + 20 * i, 44}});
     }
-    // Every terminal but the last is 10 pixels wide; the last one 9 (dx 140 to 148).
-    EXPECT_EQ(PuertoEnRelativo(*t, 42 + 9, 40), 0);
-    EXPECT_EQ(PuertoEnRelativo(*t, 42 + 10, 40), -1);
-    EXPECT_EQ(PuertoEnRelativo(*t, 42 + 148, 40), 7);
-    EXPECT_EQ(PuertoEnRelativo(*t, 42 + 149, 40), -1);
-    EXPECT_EQ(PuertoEnRelativo(*t, 42, 49), -1);
-    EXPECT_EQ(PuertoEnRelativo(*t, 41, 40), -1);
-
-    EXPECT_EQ(PuertoEnRelativo(*t, 7, 33), 8);
-    EXPECT_EQ(t->CentroX(), 110 + 11);
-    EXPECT_EQ(t->CentroY(), 110 + 37);
-    EXPECT_EQ(PuertoEnRelativo(*t, 15, 41), 8);
-    EXPECT_EQ(PuertoEnRelativo(*t, 16, 41), -1);
-    EXPECT_EQ(PuertoEnRelativo(*t, 7, 42), -1);
-
-    EXPECT_TRUE(t->MarcadorEn(110 + 98, 110));
-    EXPECT_TRUE(t->MarcadorEn(110 + 111, 110 + 5));
-    EXPECT_FALSE(t->MarcadorEn(110 + 97, 110));
-    EXPECT_FALSE(t->MarcadorEn(110 + 112, 110));
-    EXPECT_FALSE(t->MarcadorEn(110 + 100, 110 + 6));
+    prueba::CompruebaPunterias(*t, {
+        // every terminal but the last is 10 pixels wide; the last one 9 (dx 140 to 148)
+        {42 + 9, 40, 0, 46, 44}, {42 + 10, 40, -1}, {42 + 148, 40, 7, 46 + 140, 44},
+        {42 + 149, 40, -1}, {42, 49, -1}, {41, 40, -1},
+        {7, 33, 8, 11, 37}, {15, 41, 8, 11, 37}, {16, 41, -1}, {7, 42, -1},
+    });
+    prueba::CompruebaToques(*t, [&](int x, int y) { return t->MarcadorEn(x, y); }, {
+        {98, 0, true}, {111, 5, true}, {97, 0, false}, {112, 0, false}, {100, 6, false},
+    });
     EXPECT_FALSE(t->EntradaEn(110 + 46, 110 + 44));
 }
 
@@ -113,40 +92,22 @@ TEST(TableroDeLeds, DibujaLasLamparasEncendidas) {
 
 TEST(TableroDeSieteSegmentos, PuertosNodosYGeometriaHastaSusBordes) {
     auto t = EnEsquina<TableroDeSieteSegmentos>(Tablero::kSieteSegmentos);
-    EXPECT_EQ(t->Tipo(), 6);
-    EXPECT_EQ(t->NumeroDePuertos(), 33);
-    EXPECT_EQ(t->NumeroDeSalidas(), 32);
-    EXPECT_EQ(t->DireccionDePuerto(31)->TipoOriginal(), 'E');
-    EXPECT_EQ(t->DireccionDePuerto(32)->TipoOriginal(), 'F');
     EXPECT_EQ(t->DireccionDePuerto(32)->Nodo(), 50 + 32);
 
     for (int i = 0; i < 32; ++i) {
         const int x = 33 + 13 * i;
-        EXPECT_EQ(PuertoEnRelativo(*t, x, 119), i);
-        EXPECT_EQ(t->CentroX(), 110 + 37 + 13 * i);
-        EXPECT_EQ(t->CentroY(), 110 + 123);
-        EXPECT_EQ(PuertoEnRelativo(*t, x + 8, 127), i);
-        if (i < 31) {
-            EXPECT_EQ(PuertoEnRelativo(*t, x + 9, 119), i);
-        }
-        for (int hueco : {10, 11, 12}) EXPECT_EQ(PuertoEnRelativo(*t, x + hueco, 119), -1);
+        const int xCentro = 37 + 13 * i;
+        prueba::CompruebaPunterias(*t, {{x, 119, i, xCentro, 123}, {x + 8, 127, i, xCentro, 123},
+                                        {x + 10, 119, -1}, {x + 11, 119, -1}, {x + 12, 119, -1}});
+        if (i < 31) prueba::CompruebaPunterias(*t, {{x + 9, 119, i, xCentro, 123}});
     }
-    EXPECT_EQ(PuertoEnRelativo(*t, 33 + 411, 119), 31);
-    EXPECT_EQ(PuertoEnRelativo(*t, 33 + 412, 119), -1);
-    EXPECT_EQ(PuertoEnRelativo(*t, 33, 128), -1);
-    EXPECT_EQ(PuertoEnRelativo(*t, 33, 118), -1);
-
-    EXPECT_EQ(PuertoEnRelativo(*t, 12, 23), 32);
-    EXPECT_EQ(t->CentroX(), 110 + 16);
-    EXPECT_EQ(t->CentroY(), 110 + 27);
-    EXPECT_EQ(PuertoEnRelativo(*t, 20, 31), 32);
-    EXPECT_EQ(PuertoEnRelativo(*t, 21, 31), -1);
-
-    EXPECT_TRUE(t->MarcadorEn(110 + 232, 110));
-    EXPECT_TRUE(t->MarcadorEn(110 + 246, 110 + 6));
-    EXPECT_FALSE(t->MarcadorEn(110 + 231, 110));
-    EXPECT_FALSE(t->MarcadorEn(110 + 247, 110));
-    EXPECT_FALSE(t->MarcadorEn(110 + 240, 110 + 7));
+    prueba::CompruebaPunterias(*t, {
+        {33 + 411, 119, 31, 37 + 13 * 31, 123}, {33 + 412, 119, -1}, {33, 128, -1}, {33, 118, -1},
+        {12, 23, 32, 16, 27}, {20, 31, 32, 16, 27}, {21, 31, -1},
+    });
+    prueba::CompruebaToques(*t, [&](int x, int y) { return t->MarcadorEn(x, y); }, {
+        {232, 0, true}, {246, 6, true}, {231, 0, false}, {247, 0, false}, {240, 7, false},
+    });
 }
 
 TEST(TableroDeSieteSegmentos, UnSegmentoLuceConCeroYAnodoVivo) {

@@ -8,7 +8,6 @@ namespace velistra {
 namespace {
 
 using prueba::Crea;
-using prueba::PuertoEnRelativo;
 
 template <typename T>
 std::unique_ptr<T> EnEsquina(int tipo) {
@@ -47,26 +46,12 @@ struct Montaje {
     }
 };
 
-TEST(TableroDePalancas, PuertosTirasYNodos) {
+TEST(TableroDePalancas, NumeraCadaTiraYLuegoVccYGnd) {
     for (int tipo : {Tablero::kInterruptores, Tablero::kPulsadores}) {
         auto t = EnEsquina<TableroDePalancas>(tipo);
         EXPECT_EQ(t->Tipo(), tipo);
-        EXPECT_EQ(t->NumeroDePuertos(), 26);
-        EXPECT_EQ(t->NumeroDeEntradas(), 8);
-        EXPECT_EQ(t->NumeroDeSalidas(), 0);
-        for (int i = 0; i < 8; ++i) {
-            EXPECT_EQ(t->EstadoDeEntrada(i), 0);
-            for (int j = 0; j < 3; ++j) {
-                const Puerto* p = t->DireccionDePuerto(3 * i + j);
-                EXPECT_EQ(p->TipoOriginal(), 'S');
-                EXPECT_EQ(p->Nodo(), 20 + i);
-                EXPECT_EQ(p->NumeroDeAnteriores(), j);
-                EXPECT_EQ(p->NumeroDeSiguientes(), 2 - j);
-            }
-        }
-        EXPECT_EQ(t->DireccionDePuerto(24)->TipoOriginal(), 'F');
+        for (int i = 0; i < 24; ++i) EXPECT_EQ(t->DireccionDePuerto(i)->Nodo(), 20 + i / 3);
         EXPECT_EQ(t->DireccionDePuerto(24)->Nodo(), 28);
-        EXPECT_EQ(t->DireccionDePuerto(25)->TipoOriginal(), 'F');
         EXPECT_EQ(t->DireccionDePuerto(25)->Nodo(), 29);
     }
 }
@@ -75,51 +60,28 @@ TEST(TableroDePalancas, TerminalesHastaSusBordes) {
     auto sw = EnEsquina<TableroDeInterruptores>(Tablero::kInterruptores);
     auto pb = EnEsquina<TableroDePulsadores>(Tablero::kPulsadores);
     for (Tablero* t : {static_cast<Tablero*>(sw.get()), static_cast<Tablero*>(pb.get())}) {
-        EXPECT_EQ(PuertoEnRelativo(*t, 52, 7), 0);
-        EXPECT_EQ(t->CentroX(), 110 + 56);
-        EXPECT_EQ(t->CentroY(), 110 + 11);
-        EXPECT_EQ(PuertoEnRelativo(*t, 52 + 141, 7 + 34), 23);
-        EXPECT_EQ(t->CentroX(), 110 + 56 + 19 * 7);
-        EXPECT_EQ(t->CentroY(), 110 + 11 + 26);
-        // The bounds cut the last column and row to 9 pixels on both boards.
-        EXPECT_EQ(PuertoEnRelativo(*t, 52 + 142, 7), -1);
-        EXPECT_EQ(PuertoEnRelativo(*t, 52, 7 + 35), -1);
-        EXPECT_EQ(PuertoEnRelativo(*t, 51, 7), -1);
-        EXPECT_EQ(PuertoEnRelativo(*t, 52, 6), -1);
-        EXPECT_EQ(PuertoEnRelativo(*t, 52 + 19 * 2 + 10, 7), -1);
-
-        EXPECT_EQ(PuertoEnRelativo(*t, 11, 7), 24);
-        EXPECT_EQ(t->CentroX(), 110 + 15);
-        EXPECT_EQ(t->CentroY(), 110 + 11);
-        EXPECT_EQ(PuertoEnRelativo(*t, 19, 15), 24);
-        EXPECT_EQ(PuertoEnRelativo(*t, 20, 15), -1);
-        EXPECT_EQ(PuertoEnRelativo(*t, 11, 65), 25);
-        EXPECT_EQ(t->CentroY(), 110 + 69);
-        EXPECT_EQ(PuertoEnRelativo(*t, 19, 73), 25);
-        EXPECT_EQ(PuertoEnRelativo(*t, 19, 74), -1);
-        EXPECT_EQ(PuertoEnRelativo(*t, 10, 65), -1);
+        prueba::CompruebaPunterias(*t, {
+            {52, 7, 0, 56, 11}, {52 + 141, 7 + 34, 23, 56 + 19 * 7, 11 + 26},
+            // the bounds cut the last column and row to 9 pixels on both boards
+            {52 + 142, 7, -1}, {52, 7 + 35, -1}, {51, 7, -1}, {52, 6, -1}, {52 + 38 + 10, 7, -1},
+            {11, 7, 24, 15, 11}, {19, 15, 24, 15, 11}, {20, 15, -1},
+            {11, 65, 25, 15, 69}, {19, 73, 25, 15, 69}, {19, 74, -1}, {10, 65, -1},
+        });
     }
     // Nine pixels into a terminal is a gap on the switch board, still the terminal on
     // the push-button board.
-    EXPECT_EQ(PuertoEnRelativo(*sw, 52 + 19 * 3 + 9, 7), -1);
-    EXPECT_EQ(PuertoEnRelativo(*pb, 52 + 19 * 3 + 9, 7), 9);
-    EXPECT_EQ(PuertoEnRelativo(*sw, 52, 7 + 13 + 9), -1);
-    EXPECT_EQ(PuertoEnRelativo(*pb, 52, 7 + 13 + 9), 1);
+    prueba::CompruebaPunterias(*sw, {{52 + 19 * 3 + 9, 7, -1}, {52, 7 + 13 + 9, -1}});
+    prueba::CompruebaPunterias(*pb,
+                               {{52 + 19 * 3 + 9, 7, 9, 56 + 57, 11}, {52, 7 + 13 + 9, 1, 56, 24}});
 }
 
 TEST(TableroDePalancas, MarcadoresYPalancasHastaSusBordes) {
     for (int tipo : {Tablero::kInterruptores, Tablero::kPulsadores}) {
         auto t = EnEsquina<TableroDePalancas>(tipo);
-        const auto marcador = [&](int dx, int dy) { return t->MarcadorEn(110 + dx, 110 + dy); };
-        EXPECT_TRUE(marcador(0, 33));
-        EXPECT_TRUE(marcador(6, 47));
-        EXPECT_TRUE(marcador(199, 33));
-        EXPECT_TRUE(marcador(205, 47));
-        EXPECT_FALSE(marcador(7, 40));
-        EXPECT_FALSE(marcador(198, 40));
-        EXPECT_FALSE(marcador(3, 32));
-        EXPECT_FALSE(marcador(3, 48));
-        EXPECT_FALSE(marcador(-1, 40));
+        prueba::CompruebaToques(*t, [&](int x, int y) { return t->MarcadorEn(x, y); }, {
+            {0, 33, true}, {6, 47, true}, {199, 33, true}, {205, 47, true}, {7, 40, false},
+            {198, 40, false}, {3, 32, false}, {3, 48, false}, {-1, 40, false},
+        });
 
         for (int i = 0; i < 8; ++i) {
             const int x0 = 110 + 48 + 19 * i;

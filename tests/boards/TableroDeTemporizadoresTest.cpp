@@ -51,20 +51,14 @@ TEST(TableroDeTemporizadores, OcultoNoOfreceNadaYVisibleSi) {
 
     r->Muestra();
     EXPECT_TRUE(r->EstaVisible());
-    EXPECT_EQ(PuertoEnRelativo(*r, 55, 7), 0);
-    EXPECT_EQ(r->CentroX(), 100 + 59);
-    EXPECT_EQ(r->CentroY(), 400 + 11);
-    EXPECT_EQ(PuertoEnRelativo(*r, 55 + 122, 7 + 34), 11);
-    EXPECT_EQ(r->CentroX(), 100 + 59 + 38 * 3);
-    EXPECT_EQ(r->CentroY(), 400 + 11 + 26);
-    EXPECT_EQ(PuertoEnRelativo(*r, 55 + 123, 7), -1);
-    EXPECT_EQ(PuertoEnRelativo(*r, 55 + 9, 7), -1);
-    EXPECT_EQ(PuertoEnRelativo(*r, 55 + 38, 7 + 13), 4);
-    EXPECT_EQ(PuertoEnRelativo(*r, 11, 7), 12);
-    EXPECT_EQ(PuertoEnRelativo(*r, 19, 73), 13);
-    EXPECT_TRUE(r->MarcadorEn(100, 433));
-    EXPECT_TRUE(r->MarcadorEn(100 + 205, 400 + 47));
-    EXPECT_FALSE(r->MarcadorEn(100 + 7, 433));
+    prueba::CompruebaPunterias(*r, {
+        {55, 7, 0, 59, 11}, {55 + 122, 7 + 34, 11, 59 + 38 * 3, 11 + 26}, {55 + 123, 7, -1},
+        {55 + 9, 7, -1}, {55 + 38, 7 + 13, 4, 59 + 38, 24},
+        {11, 7, 12, 15, 11}, {19, 73, 13, 15, 69},
+    });
+    prueba::CompruebaToques(*r, [&](int x, int y) { return r->MarcadorEn(x, y); }, {
+        {0, 33, true}, {205, 47, true}, {7, 33, false},
+    });
 
     prueba::LienzoDePrueba visible;
     r->Dibuja(visible);
@@ -77,18 +71,9 @@ TEST(TableroDeTemporizadores, OcultoNoOfreceNadaYVisibleSi) {
     EXPECT_EQ(PuertoEnRelativo(*r, 55, 7), -1);
 }
 
-TEST(TableroDeTemporizadores, PuertosYNodos) {
+TEST(TableroDeTemporizadores, NumeraCadaRelojYLuegoVccYGnd) {
     auto r = Reloj();
-    EXPECT_EQ(r->Tipo(), 5);
-    EXPECT_EQ(r->NumeroDePuertos(), 14);
-    EXPECT_EQ(r->NumeroDeEntradas(), 0);
-    EXPECT_EQ(r->NumeroDeSalidas(), 4);
-    for (int k = 0; k < 4; ++k) {
-        for (int j = 0; j < 3; ++j) {
-            EXPECT_EQ(r->DireccionDePuerto(3 * k + j)->TipoOriginal(), 'S');
-            EXPECT_EQ(r->DireccionDePuerto(3 * k + j)->Nodo(), 2 + k);
-        }
-    }
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(r->DireccionDePuerto(i)->Nodo(), 2 + i / 3);
     EXPECT_EQ(r->DireccionDePuerto(12)->Nodo(), 6);
     EXPECT_EQ(r->DireccionDePuerto(13)->Nodo(), 7);
 }

@@ -51,6 +51,7 @@ struct ConHabilitaciones {
     bool acarreoSigueENT;
 };
 
+// clang-format off
 const ConHabilitaciones kConHabilitaciones[] = {
     {"c74160", &ci74160, &kDecada160Arriba, nullptr, 9, false, false, false, true},
     {"c74161", &ci74161, &kBinariaArriba, nullptr, 15, false, false, false, true},
@@ -61,6 +62,7 @@ const ConHabilitaciones kConHabilitaciones[] = {
     {"c74169", &ci74169, &kBinariaArriba, &kBinariaAbajo, 15, false, true, true, false},
     {"c74669", &ci74669, &kBinariaArriba, &kBinariaAbajo, 15, false, false, true, true},
 };
+// clang-format on
 constexpr int kConBorrado = 4;
 
 class ContadorConHabilitaciones : public testing::TestWithParam<ConHabilitaciones> {
@@ -125,7 +127,8 @@ TEST_P(ContadorConHabilitaciones, LosEstadosNoUsadosSiguenSuTabla) {
             Carga(chip, n);
             ASSERT_EQ(LeeCuenta(chip, kCuenta), n);
             PulsoDeSubida(chip, kReloj);
-            EXPECT_EQ(LeeCuenta(chip, kCuenta), tabla[n]) << "desde " << n << " sentido " << sentido;
+            EXPECT_EQ(LeeCuenta(chip, kCuenta), tabla[n])
+                << "desde " << n << " sentido " << sentido;
         }
     }
 }
@@ -201,12 +204,15 @@ TEST_P(ContadorConHabilitaciones, SinTensionLasSalidasCaenYElFlancoSePierde) {
     EXPECT_EQ(LeeCuenta(chip, kCuenta), 1);
 }
 
-std::string Nombre(const testing::TestParamInfo<ConHabilitaciones>& info) { return info.param.nombre; }
+std::string Nombre(const testing::TestParamInfo<ConHabilitaciones>& info) {
+    return info.param.nombre;
+}
 
 INSTANTIATE_TEST_SUITE_P(ContadoresSincronos, ContadorConHabilitaciones,
                          testing::ValuesIn(kConHabilitaciones), Nombre);
 INSTANTIATE_TEST_SUITE_P(ContadoresSincronos, ContadorConBorrado,
-                         testing::ValuesIn(kConHabilitaciones, kConHabilitaciones + kConBorrado), Nombre);
+                         testing::ValuesIn(kConHabilitaciones, kConHabilitaciones + kConBorrado),
+                         Nombre);
 
 TEST(ContadoresSincronos, El74669DaAcarreoAltoMientrasENTNoHabilita) {
     ChipEnBanco chip(ci74669);
@@ -304,7 +310,8 @@ TEST_P(ContadorDeCargaAsincrona, LosEstadosNoUsadosSiguenSuTabla) {
             chip.Pon(kAbajo, abajo);
             CargaAsincrona(chip, n);
             PulsoDeSubida(chip, kRelojPin);
-            EXPECT_EQ(LeeCuenta(chip, kCuentaReversible), abajo ? (*fila.abajo)[n] : (*fila.arriba)[n])
+            EXPECT_EQ(LeeCuenta(chip, kCuentaReversible),
+                      abajo ? (*fila.abajo)[n] : (*fila.arriba)[n])
                 << "desde " << n << (abajo ? " abajo" : " arriba");
         }
     }
@@ -360,10 +367,11 @@ TEST_P(ContadorDeCargaAsincrona, SinTensionLaCuentaCaeYMaxMinYAcarreoSeMantienen
     EXPECT_FALSE(chip.Nivel(kRCOBajo));
 }
 
-INSTANTIATE_TEST_SUITE_P(ContadoresSincronos, ContadorDeCargaAsincrona,
-                         testing::Values(UnReloj{"c74190", &ci74190, &kDecada190Arriba, &kDecada190Abajo, 9},
-                                         UnReloj{"c74191", &ci74191, &kBinariaArriba, &kBinariaAbajo, 15}),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+INSTANTIATE_TEST_SUITE_P(
+    ContadoresSincronos, ContadorDeCargaAsincrona,
+    testing::Values(UnReloj{"c74190", &ci74190, &kDecada190Arriba, &kDecada190Abajo, 9},
+                    UnReloj{"c74191", &ci74191, &kBinariaArriba, &kBinariaAbajo, 15}),
+    [](const auto& info) { return std::string(info.param.nombre); });
 
 class ContadorDeDosRelojes : public testing::TestWithParam<UnReloj> {
 protected:
@@ -461,10 +469,11 @@ TEST_P(ContadorDeDosRelojes, BorradoYCargaSonAsincronosYElBorradoManda) {
     EXPECT_FALSE(chip.Nivel(kPrestamoBajo));
 }
 
-INSTANTIATE_TEST_SUITE_P(ContadoresSincronos, ContadorDeDosRelojes,
-                         testing::Values(UnReloj{"c74192", &ci74192, &kDecada190Arriba, &kDecada190Abajo, 9},
-                                         UnReloj{"c74193", &ci74193, &kBinariaArriba, &kBinariaAbajo, 15}),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+INSTANTIATE_TEST_SUITE_P(
+    ContadoresSincronos, ContadorDeDosRelojes,
+    testing::Values(UnReloj{"c74192", &ci74192, &kDecada190Arriba, &kDecada190Abajo, 9},
+                    UnReloj{"c74193", &ci74193, &kBinariaArriba, &kBinariaAbajo, 15}),
+    [](const auto& info) { return std::string(info.param.nombre); });
 
 }  // namespace
 }  // namespace velistra

@@ -280,10 +280,12 @@ TEST(Desplazamiento, El74195DesplazaConJYKNegadaYCargaEnElFlanco) {
 
     chip.Pon(kDesplazaOCarga, true);
     // J, K-bar: 11 sets QA, 00 clears it, 10 toggles it, 01 keeps it.
-    const struct { bool j, kNegada; const char* tras; } pasos[] = {
-        {true, true, "1010"}, {false, false, "0101"}, {true, false, "1010"},
-        {true, false, "0101"}, {false, true, "0010"}, {true, true, "1001"},
-        {false, true, "1100"},
+    const struct {
+        bool j, kNegada;
+        const char* tras;
+    } pasos[] = {
+        {true, true, "1010"},  {false, false, "0101"}, {true, false, "1010"}, {true, false, "0101"},
+        {false, true, "0010"}, {true, true, "1001"},   {false, true, "1100"},
     };
     for (const auto& paso : pasos) {
         chip.Pon(kJ, paso.j);
@@ -303,10 +305,10 @@ TEST(Desplazamiento, El74195DesplazaConJYKNegadaYCargaEnElFlanco) {
 }
 
 TEST(Memoria, El74170GuardaCuatroPalabrasYLeeLoEscritoEnLaMismaEvaluacion) {
-    const Pines datos{15, 1, 2, 3};   // D1 .. D4
-    const Pines lectura{5, 4};        // RA, RB
-    const Pines escritura{14, 13};    // WA, WB
-    const Pines salidas{10, 9, 7, 6}; // Q1 .. Q4
+    const Pines datos{15, 1, 2, 3};    // D1 .. D4
+    const Pines lectura{5, 4};         // RA, RB
+    const Pines escritura{14, 13};     // WA, WB
+    const Pines salidas{10, 9, 7, 6};  // Q1 .. Q4
     constexpr int kLecturaBaja = 11, kEscrituraBaja = 12;
     const int palabras[] = {0b1001, 0b0110, 0b1111, 0b0011};
 

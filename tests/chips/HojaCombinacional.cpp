@@ -10,7 +10,8 @@ std::string Diferencias(const Tabla& obtenida, const Tabla& esperada) {
     std::ostringstream texto;
     for (std::size_t i = 1; i < obtenida.size(); ++i) {
         if (obtenida[i] != esperada[i])
-            texto << " entrada " << i << " vale " << obtenida[i] << " y debía valer " << esperada[i];
+            texto << " entrada " << i << " vale " << obtenida[i] << " y debía valer "
+                  << esperada[i];
     }
     return texto.str();
 }
@@ -32,7 +33,8 @@ void CompruebaTiposDePines(const HojaCombinacional& hoja) {
     marca(hoja.alimentacion, hoja.alimentacionEnPinesDeEntrada ? 'E' : 'V');
     for (int pin : hoja.entradas) marca(pin, 'E');
     for (int pin : hoja.salidas) marca(pin, 'S');
-    EXPECT_EQ(std::string(hoja.chip->TiposDePines() + 1, static_cast<std::size_t>(pines)), esperados);
+    const std::string tipos(hoja.chip->TiposDePines() + 1, static_cast<std::size_t>(pines));
+    EXPECT_EQ(tipos, esperados);
 }
 
 void CompruebaTablaDeVerdad(const HojaCombinacional& hoja) {
@@ -64,7 +66,8 @@ void CompruebaTablaDeVerdad(const HojaCombinacional& hoja) {
                 for (int pin : hoja.salidas) Pin(esperada, pin) = hoja.nivelSinAlimentacion;
             }
             bool debeCambiar = false;
-            for (int pin : hoja.salidas) debeCambiar = debeCambiar || Pin(esperada, pin) != Pin(valores, pin);
+            for (int pin : hoja.salidas)
+                debeCambiar = debeCambiar || Pin(esperada, pin) != Pin(valores, pin);
 
             const bool cambio = hoja.chip->Funcion(valores.data());
             ASSERT_EQ(Diferencias(valores, esperada), "")

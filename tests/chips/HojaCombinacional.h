@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,9 @@ void CompruebaTiposDePines(const HojaCombinacional& hoja);
 // evaluation to the next like a placed chip's; also checks that Funcion answers true
 // exactly when an output changed and that a repeated evaluation changes nothing.
 void CompruebaTablaDeVerdad(const HojaCombinacional& hoja);
+
+// Failure messages name the chip instead of dumping the sheet's bytes.
+inline void PrintTo(const HojaCombinacional& hoja, std::ostream* salida) { *salida << hoja.nombre; }
 
 class ChipCombinacional : public ::testing::TestWithParam<HojaCombinacional> {};
 

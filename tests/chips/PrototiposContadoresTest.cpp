@@ -46,7 +46,8 @@ TEST(PrototiposContadores, EstadoInicialSobreUnaTablaACero) {
         Tabla valores{};
         chip->EstadoInicial(valores.data());
         for (int i = 0; i < CircuitoElectronico::kEntradasDeTabla; ++i)
-            EXPECT_EQ(valores[i], i == 17 && relojAlto.contains(chip)) << chip->Codigo() << " entrada " << i;
+            EXPECT_EQ(valores[i], i == 17 && relojAlto.contains(chip))
+                << chip->Codigo() << " entrada " << i;
     }
 }
 
@@ -61,23 +62,29 @@ TEST(PrototiposContadores, SoloEscribenLoSuyoYAvisanDeCadaCambio) {
         const char* tipos = chip->TiposDePines();
         Tabla valores{};
         chip->EstadoInicial(valores.data());
-        for (int i = propias + 1; i < CircuitoElectronico::kEntradasDeTabla; ++i) valores[i] = i % 3 == 0;
+        for (int i = propias + 1; i < CircuitoElectronico::kEntradasDeTabla; ++i)
+            valores[i] = i % 3 == 0;
 
         for (int paso = 0; paso < 3000; ++paso) {
             for (int pin = 1; pin <= pines; ++pin) {
                 const unsigned tirada = azar() % 16;
                 // Mostly powered, so the logic is exercised; now and then not.
-                if (tipos[pin] == 'G') valores[pin] = tirada == 0;
-                else if (tipos[pin] == 'V') valores[pin] = tirada != 0;
-                else if (tipos[pin] == 'E' && tirada < 5) valores[pin] = !valores[pin];
+                if (tipos[pin] == 'G')
+                    valores[pin] = tirada == 0;
+                else if (tipos[pin] == 'V')
+                    valores[pin] = tirada != 0;
+                else if (tipos[pin] == 'E' && tirada < 5)
+                    valores[pin] = !valores[pin];
             }
             const Tabla antes = valores;
             const bool cambio = chip->Funcion(valores.data());
             bool salidaMovida = false;
             for (int i = 1; i < CircuitoElectronico::kEntradasDeTabla; ++i) {
                 if (valores[i] == antes[i]) continue;
-                if (i <= pines && tipos[i] == 'S') salidaMovida = true;
-                else ASSERT_GT(i, pines) << "escribió en el pin " << i << " de tipo " << tipos[i];
+                if (i <= pines && tipos[i] == 'S')
+                    salidaMovida = true;
+                else
+                    ASSERT_GT(i, pines) << "escribió en el pin " << i << " de tipo " << tipos[i];
                 ASSERT_LE(i, propias) << "escribió fuera de su tabla, en la entrada " << i;
             }
             ASSERT_EQ(cambio, salidaMovida) << "paso " << paso;

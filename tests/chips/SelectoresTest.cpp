@@ -50,7 +50,9 @@ const std::vector<HojaCombinacional>& Hojas() {
     static const std::vector<HojaCombinacional> hojas = {
         // The code is the complement of the highest active input number; none gives 15.
         {"74147", &ci74147, 8, 16, kEntradas74147, {9, 7, 6, 14},
-         [](Tabla& t) { PonNumero(t, {9, 7, 6, 14}, 15 - (MasAltaActiva(t, kEntradas74147) + 1)); }},
+         [](Tabla& t) {
+             PonNumero(t, {9, 7, 6, 14}, 15 - (MasAltaActiva(t, kEntradas74147) + 1));
+         }},
         {"74148", &ci74148, 8, 16, {10, 11, 12, 13, 1, 2, 3, 4, 5}, {9, 7, 6, 14, 15},
          [](Tabla& t) {
              const bool habilitado = !Pin(t, 5);
@@ -86,7 +88,8 @@ TEST(Selectores, Dos74148EnCascadaCodificanDieciseisLineas) {
         Tabla baja = Alimentada(8, 16);
         Pin(alta, 5) = false;
         if (linea >= 8) Pin(alta, kEntradas74148[static_cast<std::size_t>(linea - 8)]) = false;
-        if (linea >= 0 && linea < 8) Pin(baja, kEntradas74148[static_cast<std::size_t>(linea)]) = false;
+        if (linea >= 0 && linea < 8)
+            Pin(baja, kEntradas74148[static_cast<std::size_t>(linea)]) = false;
         ci74148.Funcion(alta.data());
         Pin(baja, 5) = Pin(alta, 15);
         ci74148.Funcion(baja.data());

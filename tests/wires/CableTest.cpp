@@ -254,114 +254,115 @@ TEST_P(ExtremoMovil, ConservaElCableOrtogonal) {
     EXPECT_EQ(Texto(cable.Puntos()), Texto(caso.esperado));
 }
 
-const V kFila1{{{0, 0}, {0, 0}, {10, 0}, {10, 0}, {10, 10}, {10, 10}}};
-const V kFila2{{{0, 0}, {0, 0}, {0, 10}, {0, 10}, {10, 10}, {10, 10}}};
-const V kFila3{{{0, 0}, {0, 0}, {0, 0}, {0, 20}, {0, 20}, {0, 20}}};
-const V kFila4{{{0, 0}, {0, 0}, {0, 0}, {20, 0}, {20, 0}, {20, 0}}};
-const V kFila5{{{0, 0}, {0, 0}, {10, 0}, {10, 20}, {30, 20}, {30, 20}}};
-const V kFila6{{{0, 0}, {0, 0}, {0, 10}, {20, 10}, {20, 30}, {20, 30}}};
-const V& kFila7 = kCuatroEsquinas;
-const V& kFila8 = kCuatroEsquinasTraspuesto;
-const V kFila9{{{0, 0}, {0, 0}, {0, 10}, {20, 10}, {20, 30}, {40, 30}}};
-const V kFila10{{{0, 0}, {10, 0}, {10, 20}, {30, 20}, {30, 40}, {30, 40}}};
-const V kFila11{{{0, 0}, {0, 0}, {10, 0}, {10, 20}, {30, 20}, {30, 40}}};
-const V kFila12{{{0, 0}, {0, 10}, {20, 10}, {20, 30}, {40, 30}, {40, 30}}};
-const V kFila13{{{0, 0}, {5, 0}, {5, 10}, {20, 10}, {20, 10}, {20, 10}}};
-// What rows 3 and 4 leave when the end leaves the straight line in both axes.
-const V kDiagonalDeFila3{{{5, 5}, {5, 5}, {0, 0}, {0, 0}, {0, 20}, {0, 20}}};
-const V kDiagonalDeFila4{{{0, 5}, {0, 5}, {20, 0}, {20, 0}, {20, 0}, {20, 0}}};
+const V kEsquinaH{{{0, 0}, {0, 0}, {10, 0}, {10, 0}, {10, 10}, {10, 10}}};
+const V kEsquinaV{{{0, 0}, {0, 0}, {0, 10}, {0, 10}, {10, 10}, {10, 10}}};
+const V kRectaV{{{0, 0}, {0, 0}, {0, 0}, {0, 20}, {0, 20}, {0, 20}}};
+const V kRectaH{{{0, 0}, {0, 0}, {0, 0}, {20, 0}, {20, 0}, {20, 0}}};
+const V kDosEsquinasH{{{0, 0}, {0, 0}, {10, 0}, {10, 20}, {30, 20}, {30, 20}}};
+const V kDosEsquinasV{{{0, 0}, {0, 0}, {0, 10}, {20, 10}, {20, 30}, {20, 30}}};
+const V kTresEsquinasV{{{0, 0}, {0, 0}, {0, 10}, {20, 10}, {20, 30}, {40, 30}}};
+const V kTresEsquinasAlFinH{{{0, 0}, {10, 0}, {10, 20}, {30, 20}, {30, 40}, {30, 40}}};
+const V kTresEsquinasH{{{0, 0}, {0, 0}, {10, 0}, {10, 20}, {30, 20}, {30, 40}}};
+const V kTresEsquinasAlFinV{{{0, 0}, {0, 10}, {20, 10}, {20, 30}, {40, 30}, {40, 30}}};
+const V kOtraForma{{{0, 0}, {5, 0}, {5, 10}, {20, 10}, {20, 10}, {20, 10}}};
+const V& kCuatroEsquinasV = kCuatroEsquinas;
+const V& kCuatroEsquinasH = kCuatroEsquinasTraspuesto;
+// What a straight wire is left with when its end leaves the line in both axes.
+const V kDiagonalDeRectaV{{{5, 5}, {5, 5}, {0, 0}, {0, 0}, {0, 20}, {0, 20}}};
+const V kDiagonalDeRectaH{{{0, 5}, {0, 5}, {20, 0}, {20, 0}, {20, 0}, {20, 0}}};
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cable, ExtremoMovil,
     testing::Values(
-        CasoDeExtremo{"Fila1", kFila1, false, {3, 4},
+        CasoDeExtremo{"EsquinaH", kEsquinaH, false, {3, 4},
             {{{3, 4}, {3, 4}, {10, 4}, {10, 4}, {10, 10}, {10, 10}}}},
-        CasoDeExtremo{"Fila1AlineadoEnX", kFila1, false, {10, -5},
+        CasoDeExtremo{"EsquinaHAlineadoEnX", kEsquinaH, false, {10, -5},
             {{{10, -5}, {10, -5}, {10, -5}, {10, 10}, {10, 10}, {10, 10}}}},
-        CasoDeExtremo{"Fila1AlineadoEnY", kFila1, false, {2, 10},
+        CasoDeExtremo{"EsquinaHAlineadoEnY", kEsquinaH, false, {2, 10},
             {{{2, 10}, {2, 10}, {2, 10}, {10, 10}, {10, 10}, {10, 10}}}},
-        CasoDeExtremo{"Fila2", kFila2, false, {3, 4},
+        CasoDeExtremo{"EsquinaV", kEsquinaV, false, {3, 4},
             {{{3, 4}, {3, 4}, {3, 10}, {3, 10}, {10, 10}, {10, 10}}}},
-        CasoDeExtremo{"Fila2AlineadoEnX", kFila2, false, {10, -5},
+        CasoDeExtremo{"EsquinaVAlineadoEnX", kEsquinaV, false, {10, -5},
             {{{10, -5}, {10, -5}, {10, 10}, {10, 10}, {10, 10}, {10, 10}}}},
-        CasoDeExtremo{"Fila2AlineadoEnY", kFila2, false, {-4, 10},
+        CasoDeExtremo{"EsquinaVAlineadoEnY", kEsquinaV, false, {-4, 10},
             {{{-4, 10}, {-4, 10}, {-4, 10}, {10, 10}, {10, 10}, {10, 10}}}},
-        CasoDeExtremo{"Fila3AlLargo", kFila3, false, {0, 5},
+        CasoDeExtremo{"RectaVAlLargo", kRectaV, false, {0, 5},
             {{{0, 5}, {0, 5}, {0, 5}, {0, 20}, {0, 20}, {0, 20}}}},
-        CasoDeExtremo{"Fila3DeLado", kFila3, false, {5, 0},
+        CasoDeExtremo{"RectaVDeLado", kRectaV, false, {5, 0},
             {{{5, 0}, {5, 0}, {0, 0}, {0, 0}, {0, 20}, {0, 20}}}},
-        CasoDeExtremo{"Fila3EnDiagonal", kFila3, false, {5, 5}, kDiagonalDeFila3},
-        CasoDeExtremo{"Fila3AlineadoEnY", kFila3, false, {7, 20},
+        CasoDeExtremo{"RectaVEnDiagonal", kRectaV, false, {5, 5}, kDiagonalDeRectaV},
+        CasoDeExtremo{"RectaVAlineadoEnY", kRectaV, false, {7, 20},
             {{{7, 20}, {7, 20}, {7, 20}, {0, 20}, {0, 20}, {0, 20}}}},
-        CasoDeExtremo{"Fila4AlLargo", kFila4, false, {5, 0},
+        CasoDeExtremo{"RectaHAlLargo", kRectaH, false, {5, 0},
             {{{5, 0}, {5, 0}, {5, 0}, {20, 0}, {20, 0}, {20, 0}}}},
-        CasoDeExtremo{"Fila4DeLado", kFila4, false, {0, 5}, kDiagonalDeFila4},
-        CasoDeExtremo{"Fila4AlineadoEnX", kFila4, false, {20, 7},
+        CasoDeExtremo{"RectaHDeLado", kRectaH, false, {0, 5}, kDiagonalDeRectaH},
+        CasoDeExtremo{"RectaHAlineadoEnX", kRectaH, false, {20, 7},
             {{{20, 7}, {20, 7}, {20, 7}, {20, 0}, {20, 0}, {20, 0}}}},
-        CasoDeExtremo{"Fila5AlineadoEnY", kFila5, false, {2, 20},
+        CasoDeExtremo{"DosEsquinasHAlineadoEnY", kDosEsquinasH, false, {2, 20},
             {{{2, 20}, {2, 20}, {2, 20}, {30, 20}, {30, 20}, {30, 20}}}},
-        CasoDeExtremo{"Fila5BajoLaEsquina", kFila5, false, {10, 5},
+        CasoDeExtremo{"DosEsquinasHBajoLaEsquina", kDosEsquinasH, false, {10, 5},
             {{{10, 5}, {10, 5}, {10, 20}, {10, 20}, {30, 20}, {30, 20}}}},
-        CasoDeExtremo{"Fila5", kFila5, false, {3, 4},
+        CasoDeExtremo{"DosEsquinasH", kDosEsquinasH, false, {3, 4},
             {{{3, 4}, {3, 4}, {10, 4}, {10, 20}, {30, 20}, {30, 20}}}},
-        CasoDeExtremo{"Fila6AlineadoEnX", kFila6, false, {20, 2},
+        CasoDeExtremo{"DosEsquinasVAlineadoEnX", kDosEsquinasV, false, {20, 2},
             {{{20, 2}, {20, 2}, {20, 2}, {20, 30}, {20, 30}, {20, 30}}}},
-        CasoDeExtremo{"Fila6JuntoALaEsquina", kFila6, false, {5, 10},
+        CasoDeExtremo{"DosEsquinasVJuntoALaEsquina", kDosEsquinasV, false, {5, 10},
             {{{5, 10}, {5, 10}, {20, 10}, {20, 10}, {20, 30}, {20, 30}}}},
-        CasoDeExtremo{"Fila6", kFila6, false, {4, 3},
+        CasoDeExtremo{"DosEsquinasV", kDosEsquinasV, false, {4, 3},
             {{{4, 3}, {4, 3}, {4, 10}, {20, 10}, {20, 30}, {20, 30}}}},
-        CasoDeExtremo{"Fila7EnLineaConP1", kFila7, false, {5, 10},
+        CasoDeExtremo{"CuatroEsquinasVEnLineaConP1", kCuatroEsquinasV, false, {5, 10},
             {{{5, 10}, {5, 10}, {20, 10}, {20, 30}, {40, 30}, {40, 50}}}},
-        CasoDeExtremo{"Fila7EnLineaConP2", kFila7, false, {20, 3},
+        CasoDeExtremo{"CuatroEsquinasVEnLineaConP2", kCuatroEsquinasV, false, {20, 3},
             {{{20, 3}, {20, 3}, {20, 30}, {40, 30}, {40, 50}, {40, 50}}}},
-        CasoDeExtremo{"Fila7", kFila7, false, {3, 4},
+        CasoDeExtremo{"CuatroEsquinasV", kCuatroEsquinasV, false, {3, 4},
             {{{3, 4}, {3, 10}, {20, 10}, {20, 30}, {40, 30}, {40, 50}}}},
-        CasoDeExtremo{"Fila8EnLineaConP1", kFila8, false, {10, 5},
+        CasoDeExtremo{"CuatroEsquinasHEnLineaConP1", kCuatroEsquinasH, false, {10, 5},
             {{{10, 5}, {10, 5}, {10, 20}, {30, 20}, {30, 40}, {50, 40}}}},
-        CasoDeExtremo{"Fila8EnLineaConP2", kFila8, false, {3, 20},
+        CasoDeExtremo{"CuatroEsquinasHEnLineaConP2", kCuatroEsquinasH, false, {3, 20},
             {{{3, 20}, {3, 20}, {30, 20}, {30, 40}, {50, 40}, {50, 40}}}},
-        CasoDeExtremo{"Fila8", kFila8, false, {4, 3},
+        CasoDeExtremo{"CuatroEsquinasH", kCuatroEsquinasH, false, {4, 3},
             {{{4, 3}, {10, 3}, {10, 20}, {30, 20}, {30, 40}, {50, 40}}}},
-        CasoDeExtremo{"Fila9EnLineaConP3", kFila9, false, {20, 5},
+        CasoDeExtremo{"TresEsquinasVEnLineaConP3", kTresEsquinasV, false, {20, 5},
             {{{20, 5}, {20, 5}, {20, 30}, {20, 30}, {40, 30}, {40, 30}}}},
-        CasoDeExtremo{"Fila9EnLineaConP2", kFila9, false, {5, 10},
+        CasoDeExtremo{"TresEsquinasVEnLineaConP2", kTresEsquinasV, false, {5, 10},
             {{{5, 10}, {5, 10}, {20, 10}, {20, 30}, {40, 30}, {40, 30}}}},
-        CasoDeExtremo{"Fila9", kFila9, false, {3, 4},
+        CasoDeExtremo{"TresEsquinasV", kTresEsquinasV, false, {3, 4},
             {{{3, 4}, {3, 4}, {3, 10}, {20, 10}, {20, 30}, {40, 30}}}},
-        CasoDeExtremo{"Fila10EnLineaConP2", kFila10, false, {5, 20},
+        CasoDeExtremo{"TresEsquinasAlFinHEnLineaConP2", kTresEsquinasAlFinH, false, {5, 20},
             {{{5, 20}, {5, 20}, {30, 20}, {30, 20}, {30, 40}, {30, 40}}}},
-        CasoDeExtremo{"Fila10BajoP2", kFila10, false, {10, 5},
+        CasoDeExtremo{"TresEsquinasAlFinHBajoP2", kTresEsquinasAlFinH, false, {10, 5},
             {{{10, 5}, {10, 5}, {10, 20}, {30, 20}, {30, 40}, {30, 40}}}},
-        CasoDeExtremo{"Fila10", kFila10, false, {4, 3},
+        CasoDeExtremo{"TresEsquinasAlFinH", kTresEsquinasAlFinH, false, {4, 3},
             {{{4, 3}, {10, 3}, {10, 20}, {30, 20}, {30, 40}, {30, 40}}}},
-        CasoDeExtremo{"Fila11EnLineaConP3", kFila11, false, {5, 20},
+        CasoDeExtremo{"TresEsquinasHEnLineaConP3", kTresEsquinasH, false, {5, 20},
             {{{5, 20}, {5, 20}, {30, 20}, {30, 20}, {30, 40}, {30, 40}}}},
-        CasoDeExtremo{"Fila11EnLineaConP2", kFila11, false, {10, 5},
+        CasoDeExtremo{"TresEsquinasHEnLineaConP2", kTresEsquinasH, false, {10, 5},
             {{{10, 5}, {10, 5}, {10, 20}, {30, 20}, {30, 40}, {30, 40}}}},
-        CasoDeExtremo{"Fila11", kFila11, false, {4, 3},
+        CasoDeExtremo{"TresEsquinasH", kTresEsquinasH, false, {4, 3},
             {{{4, 3}, {4, 3}, {10, 3}, {10, 20}, {30, 20}, {30, 40}}}},
-        CasoDeExtremo{"Fila12EnLineaConP2", kFila12, false, {20, 5},
+        CasoDeExtremo{"TresEsquinasAlFinVEnLineaConP2", kTresEsquinasAlFinV, false, {20, 5},
             {{{20, 5}, {20, 5}, {20, 30}, {20, 30}, {40, 30}, {40, 30}}}},
-        CasoDeExtremo{"Fila12JuntoAP2", kFila12, false, {5, 10},
+        CasoDeExtremo{"TresEsquinasAlFinVJuntoAP2", kTresEsquinasAlFinV, false, {5, 10},
             {{{5, 10}, {5, 10}, {20, 10}, {20, 30}, {40, 30}, {40, 30}}}},
-        CasoDeExtremo{"Fila12", kFila12, false, {3, 4},
+        CasoDeExtremo{"TresEsquinasAlFinV", kTresEsquinasAlFinV, false, {3, 4},
             {{{3, 4}, {3, 10}, {20, 10}, {20, 30}, {40, 30}, {40, 30}}}},
-        CasoDeExtremo{"Fila13", kFila13, false, {1, 2},
+        CasoDeExtremo{"OtraForma", kOtraForma, false, {1, 2},
             {{{1, 2}, {1, 2}, {5, 2}, {20, 2}, {20, 10}, {20, 10}}}},
-        // The diagonals of rows 3 and 4 are straightened by row 13.
-        CasoDeExtremo{"Fila13EnderezaLaDiagonalDeFila3", kDiagonalDeFila3, false, {1, 1},
+        // A diagonal matches no shape and is straightened into one corner.
+        CasoDeExtremo{"EnderezaLaDiagonalDeRectaV", kDiagonalDeRectaV, false, {1, 1},
             {{{6, 6}, {6, 6}, {0, 6}, {0, 6}, {0, 20}, {0, 20}}}},
-        CasoDeExtremo{"Fila13EnderezaLaDiagonalDeFila4", kDiagonalDeFila4, false, {0, 1},
+        CasoDeExtremo{"EnderezaLaDiagonalDeRectaH", kDiagonalDeRectaH, false,
+            {0, 1},
             {{{0, 6}, {0, 6}, {20, 6}, {20, 6}, {20, 0}, {20, 0}}}},
-        CasoDeExtremo{"Fila13AlineadoEnX", kDiagonalDeFila3, false, {-5, 0},
+        CasoDeExtremo{"DiagonalAlineadaEnX", kDiagonalDeRectaV, false, {-5, 0},
             {{{0, 5}, {0, 5}, {0, 5}, {0, 20}, {0, 20}, {0, 20}}}},
-        CasoDeExtremo{"Fila13AlineadoEnY", kDiagonalDeFila4, false, {3, -5},
+        CasoDeExtremo{"DiagonalAlineadaEnY", kDiagonalDeRectaH, false, {3, -5},
             {{{3, 0}, {3, 0}, {3, 0}, {20, 0}, {20, 0}, {20, 0}}}},
         // End B reads the path backwards.
-        CasoDeExtremo{"ExtremoBDeUnaEsquina", kFila1, true, {3, 4},
+        CasoDeExtremo{"ExtremoBDeUnaEsquina", kEsquinaH, true, {3, 4},
             {{{0, 0}, {0, 0}, {13, 0}, {13, 0}, {13, 14}, {13, 14}}}},
-        CasoDeExtremo{"ExtremoBDeUnaRecta", kFila4, true, {0, 5},
+        CasoDeExtremo{"ExtremoBDeUnaRecta", kRectaH, true, {0, 5},
             {{{0, 0}, {0, 0}, {0, 0}, {0, 0}, {20, 5}, {20, 5}}}}),
     [](const testing::TestParamInfo<CasoDeExtremo>& info) { return info.param.nombre; });
 // clang-format on

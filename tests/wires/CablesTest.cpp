@@ -82,6 +82,7 @@ TEST(Cables, SoltarSinConcluirDescartaElCable) {
     EXPECT_TRUE(cables.Lista().empty());
     EXPECT_FALSE(cables.EstaCreando());
     cables.EnMovimiento(170, 170);  // idle: nothing to follow
+    cables.Concluye(2, 170, 170);   // and nothing to finish
     EXPECT_TRUE(cables.Lista().empty());
 }
 

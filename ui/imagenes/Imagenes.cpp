@@ -5,7 +5,8 @@
 namespace velistra {
 
 Imagenes::Imagenes() {
-    for (const pinturas::Pintura& pintura : pinturas::Todas()) porId_.emplace(pintura.id, pintura.pinta());
+    for (const pinturas::Pintura& pintura : pinturas::Todas())
+        porId_.emplace(pintura.id, pintura.pinta());
 }
 
 const QImage* Imagenes::Busca(int id) const {

@@ -17,11 +17,16 @@ constexpr QRect PinDeAbajo(int j) { return QRect(kPrimerPin - 2 + kPaso * j, 35,
 
 Imagen RecursoDe(int pines, bool mascara) {
     switch (pines) {
-        case 16: return mascara ? recursos::Mascara16 : recursos::Chip16;
-        case 18: return mascara ? recursos::Mascara18 : recursos::Chip18;
-        case 20: return mascara ? recursos::Mascara20 : recursos::Chip20;
-        case 24: return mascara ? recursos::Mascara24 : recursos::Chip24;
-        default: break;
+        case 16:
+            return mascara ? recursos::Mascara16 : recursos::Chip16;
+        case 18:
+            return mascara ? recursos::Mascara18 : recursos::Chip18;
+        case 20:
+            return mascara ? recursos::Mascara20 : recursos::Chip20;
+        case 24:
+            return mascara ? recursos::Mascara24 : recursos::Chip24;
+        default:
+            break;
     }
     return mascara ? recursos::Mascara14 : recursos::Chip14;
 }

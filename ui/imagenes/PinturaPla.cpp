@@ -85,7 +85,8 @@ QImage PlaLed(bool encendido) {
 }
 
 QImage PlaInterruptor(bool encendido) {
-    QImage imagen = Blanca(encendido ? recursos::PlaInterruptorEncendido : recursos::PlaInterruptorApagado);
+    QImage imagen =
+        Blanca(encendido ? recursos::PlaInterruptorEncendido : recursos::PlaInterruptorApagado);
     QPainter p(&imagen);
     trazos::PintaPalanca(p, QPoint(0, 0), encendido);
     return imagen;

@@ -45,8 +45,8 @@ void PintaNumerosDeColumna(QPainter& p, int y) {
     for (int k = 0; k < 64; ++k) {
         const int numero = k + 1;
         if (numero != 1 && numero % 5 != 0 && numero != 64) continue;
-        trazos::PintaRotulo(p, QRect(27 + 13 * k - 8, y, 17, 10), QString::number(numero), 8, paleta::kRotuloProtoboard,
-                    Qt::AlignCenter, false);
+        trazos::PintaRotulo(p, QRect(27 + 13 * k - 8, y, 17, 10), QString::number(numero), 8,
+                            paleta::kRotuloProtoboard, Qt::AlignCenter, false);
     }
 }
 
@@ -54,8 +54,10 @@ void PintaLetrasDeFila(QPainter& p, int yArea, char primera) {
     for (int r = 0; r < 5; ++r) {
         const QString letra(QChar(primera + r));
         const int y = yArea + 13 * r - 1;
-        trazos::PintaRotulo(p, QRect(5, y, 14, 11), letra, 9, paleta::kRotuloProtoboard, Qt::AlignCenter, false);
-        trazos::PintaRotulo(p, QRect(857, y, 14, 11), letra, 9, paleta::kRotuloProtoboard, Qt::AlignCenter, false);
+        trazos::PintaRotulo(p, QRect(5, y, 14, 11), letra, 9, paleta::kRotuloProtoboard,
+                            Qt::AlignCenter, false);
+        trazos::PintaRotulo(p, QRect(857, y, 14, 11), letra, 9, paleta::kRotuloProtoboard,
+                            Qt::AlignCenter, false);
     }
 }
 }  // namespace

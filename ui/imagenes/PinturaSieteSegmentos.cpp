@@ -17,24 +17,24 @@ constexpr int kMedioGrosor = 4;
 // until black, so each segment is a grey area closed by its own black outline.
 struct Segmento {
     bool horizontal;
-    int fijo;    // y of a horizontal segment, x of a vertical one
-    int desde;   // first and last pixel along the axis
+    int fijo;   // y of a horizontal segment, x of a vertical one
+    int desde;  // first and last pixel along the axis
     int hasta;
 };
 constexpr std::array<Segmento, 7> kSegmentos{{
-    {true, 13, 63, 97},   // a
-    {false, 100, 16, 47}, // b
-    {false, 100, 53, 87}, // c
-    {true, 90, 63, 97},   // d
-    {false, 60, 53, 87},  // e
-    {false, 60, 16, 47},  // f
-    {true, 50, 63, 97},   // g
+    {true, 13, 63, 97},    // a
+    {false, 100, 16, 47},  // b
+    {false, 100, 53, 87},  // c
+    {true, 90, 63, 97},    // d
+    {false, 60, 53, 87},   // e
+    {false, 60, 16, 47},   // f
+    {true, 50, 63, 97},    // g
 }};
 constexpr QPoint kPunto(110, 90);  // p, the decimal point
 constexpr int kRadioDelPunto = 4;
 
 constexpr QRect kVentanaDelDigito(48, 4, 74, 96);
-constexpr trazos::Rejilla kEntradas{33, 119, 32, 1, 13, 13};
+constexpr trazos::Rejilla kEntradas{33, 119, 32, 1, 13, 13, 10, 9};
 constexpr QRect kComun(12, 23, 9, 9);
 constexpr QRect kAgarradera(232, 0, 15, 7);
 
@@ -43,11 +43,13 @@ QPolygon Contorno(const Segmento& s, int dx) {
     const int m = kMedioGrosor;
     QPolygon puntos;
     if (s.horizontal) {
-        puntos << QPoint(s.desde, s.fijo) << QPoint(s.desde + m, s.fijo - m) << QPoint(s.hasta - m, s.fijo - m)
-               << QPoint(s.hasta, s.fijo) << QPoint(s.hasta - m, s.fijo + m) << QPoint(s.desde + m, s.fijo + m);
+        puntos << QPoint(s.desde, s.fijo) << QPoint(s.desde + m, s.fijo - m)
+               << QPoint(s.hasta - m, s.fijo - m) << QPoint(s.hasta, s.fijo)
+               << QPoint(s.hasta - m, s.fijo + m) << QPoint(s.desde + m, s.fijo + m);
     } else {
-        puntos << QPoint(s.fijo, s.desde) << QPoint(s.fijo + m, s.desde + m) << QPoint(s.fijo + m, s.hasta - m)
-               << QPoint(s.fijo, s.hasta) << QPoint(s.fijo - m, s.hasta - m) << QPoint(s.fijo - m, s.desde + m);
+        puntos << QPoint(s.fijo, s.desde) << QPoint(s.fijo + m, s.desde + m)
+               << QPoint(s.fijo + m, s.hasta - m) << QPoint(s.fijo, s.hasta)
+               << QPoint(s.fijo - m, s.hasta - m) << QPoint(s.fijo - m, s.desde + m);
     }
     puntos.translate(dx, 0);
     return puntos;
@@ -69,8 +71,14 @@ void PintaSimboloDeAnodo(QPainter& p) {
     p.setPen(tinta);
     const int x = kComun.center().x();
     p.drawLine(x, 34, x, 40);
-    const std::array<QPoint, 8> resistencia{
-        {{x, 40}, {x + 4, 43}, {x - 4, 47}, {x + 4, 51}, {x - 4, 55}, {x + 4, 59}, {x, 62}, {x, 68}}};
+    const std::array<QPoint, 8> resistencia{{{x, 40},
+                                             {x + 4, 43},
+                                             {x - 4, 47},
+                                             {x + 4, 51},
+                                             {x - 4, 55},
+                                             {x + 4, 59},
+                                             {x, 62},
+                                             {x, 68}}};
     p.drawPolyline(resistencia.data(), static_cast<int>(resistencia.size()));
     p.setBrush(tinta);
     p.drawPolygon(QPolygon({QPoint(x - 5, 68), QPoint(x + 5, 68), QPoint(x, 76)}));
@@ -101,7 +109,8 @@ QImage Leds7Segmentos() {
     const QString letras = QStringLiteral("abcdefgp");
     for (int i = 0; i < kEntradas.columnas; ++i) {
         const QRect borne = kEntradas.Casilla(i, 0);
-        trazos::PintaRotulo(p, QRect(borne.left() - 2, 105, 13, 12), letras.at(i % 8), 10, paleta::kSerigrafia);
+        trazos::PintaRotulo(p, QRect(borne.left() - 2, 105, 13, 12), letras.at(i % 8), 10,
+                            paleta::kSerigrafia);
     }
     trazos::PintaAgarradera(p, kAgarradera);
     return imagen;

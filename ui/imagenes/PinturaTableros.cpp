@@ -18,8 +18,9 @@ constexpr QRect kGnd(11, 65, 9, 9);
 constexpr std::array<QRect, 2> kAgarraderasLaterales{{QRect(0, 33, 7, 15), QRect(199, 33, 7, 15)}};
 
 constexpr Rejilla kSalidasDeInterruptores{52, 7, 8, 3, 19, 13};
+constexpr Rejilla kSalidasDePulsadores{52, 7, 8, 3, 19, 13, 10, 10};
 constexpr Rejilla kSalidasDeReloj{55, 7, 4, 3, 38, 13};
-constexpr Rejilla kEntradasDeLeds{42, 40, 8, 1, 20, 13};
+constexpr Rejilla kEntradasDeLeds{42, 40, 8, 1, 20, 13, 10, 9};
 constexpr QRect kGndDeLeds(7, 33, 9, 9);
 constexpr QRect kAgarraderaDeLeds(98, 0, 14, 6);
 constexpr Rejilla kVccDeFuente{57, 10, 1, 4, 13, 13};
@@ -60,12 +61,12 @@ void PintaAlimentacionYAgarraderas(QPainter& p) {
     for (const QRect& agarradera : kAgarraderasLaterales) trazos::PintaAgarradera(p, agarradera);
 }
 
-QImage TableroDeOchoSalidas(const Imagen& recurso) {
+QImage TableroDeOchoSalidas(const Imagen& recurso, const Rejilla& salidas) {
     QImage imagen = Panel(recurso);
     QPainter p(&imagen);
     PintaAlimentacionYAgarraderas(p);
-    EnmarcaTiras(p, kSalidasDeInterruptores);
-    trazos::PintaBornes(p, kSalidasDeInterruptores);
+    EnmarcaTiras(p, salidas);
+    trazos::PintaBornes(p, salidas);
     return imagen;
 }
 
@@ -79,16 +80,23 @@ QImage Pieza(const Imagen& recurso, void (*pinta)(QPainter&, QPoint, bool), bool
 void OndaCuadrada(QPainter& p, int xCentro, int yArriba) {
     const int x = xCentro - 12;
     const int abajo = yArriba + 8;
-    const std::array<QPoint, 10> puntos{{{x, abajo}, {x + 4, abajo}, {x + 4, yArriba}, {x + 10, yArriba},
-                                         {x + 10, abajo}, {x + 16, abajo}, {x + 16, yArriba}, {x + 22, yArriba},
-                                         {x + 22, abajo}, {x + 24, abajo}}};
+    const std::array<QPoint, 10> puntos{{{x, abajo},
+                                         {x + 4, abajo},
+                                         {x + 4, yArriba},
+                                         {x + 10, yArriba},
+                                         {x + 10, abajo},
+                                         {x + 16, abajo},
+                                         {x + 16, yArriba},
+                                         {x + 22, yArriba},
+                                         {x + 22, abajo},
+                                         {x + 24, abajo}}};
     p.setPen(QColor(paleta::kSerigrafia));
     p.drawPolyline(puntos.data(), static_cast<int>(puntos.size()));
 }
 }  // namespace
 
 QImage Interruptores() {
-    QImage imagen = TableroDeOchoSalidas(recursos::Interruptores);
+    QImage imagen = TableroDeOchoSalidas(recursos::Interruptores, kSalidasDeInterruptores);
     QPainter p(&imagen);
     for (int i = 0; i < kOcho; ++i) trazos::PintaPalanca(p, Palanca(i), false);
     Rotulo(p, QRect(33, 47, 12, 11), QStringLiteral("1"));
@@ -99,7 +107,7 @@ QImage Interruptores() {
 QImage InterruptorON() { return Pieza(recursos::InterruptorON, &trazos::PintaPalanca, true); }
 
 QImage Pulsadores() {
-    QImage imagen = TableroDeOchoSalidas(recursos::Pulsadores);
+    QImage imagen = TableroDeOchoSalidas(recursos::Pulsadores, kSalidasDePulsadores);
     QPainter p(&imagen);
     for (int i = 0; i < kOcho; ++i) {
         trazos::PintaTecla(p, Tecla(i), false);
@@ -136,7 +144,7 @@ QImage Leds() {
     for (int i = 0; i < kOcho; ++i) {
         trazos::PintaLampara(p, Lampara(i), false);
         const QRect borne = kEntradasDeLeds.Casilla(i, 0);
-        p.drawLine(borne.center().x(), 34, borne.center().x(), 37);
+        p.drawLine(borne.left() + 4, 34, borne.left() + 4, 37);
         Rotulo(p, QRect(borne.left() - 2, 49, 13, 8), QString::number(i), 7);
     }
     return imagen;

@@ -17,7 +17,8 @@ const QColor kTrazo(52, 52, 56);
 void HojaNueva(QPainter& p) {
     p.setPen(kTrazo);
     p.setBrush(Qt::white);
-    p.drawPolygon(QPolygon({QPoint(3, 1), QPoint(10, 1), QPoint(13, 4), QPoint(13, 14), QPoint(3, 14)}));
+    p.drawPolygon(
+        QPolygon({QPoint(3, 1), QPoint(10, 1), QPoint(13, 4), QPoint(13, 14), QPoint(3, 14)}));
     p.setBrush(QColor(206, 206, 210));
     p.drawPolygon(QPolygon({QPoint(10, 1), QPoint(10, 4), QPoint(13, 4)}));
 }
@@ -26,7 +27,8 @@ void CarpetaAbierta(QPainter& p) {
     const QColor borde(122, 84, 14);
     p.setPen(borde);
     p.setBrush(QColor(226, 176, 52));
-    p.drawPolygon(QPolygon({QPoint(1, 3), QPoint(6, 3), QPoint(7, 4), QPoint(13, 4), QPoint(13, 13), QPoint(1, 13)}));
+    p.drawPolygon(QPolygon(
+        {QPoint(1, 3), QPoint(6, 3), QPoint(7, 4), QPoint(13, 4), QPoint(13, 13), QPoint(1, 13)}));
     p.setBrush(QColor(252, 214, 96));
     p.drawPolygon(QPolygon({QPoint(4, 7), QPoint(15, 7), QPoint(13, 13), QPoint(1, 13)}));
 }
@@ -34,7 +36,8 @@ void CarpetaAbierta(QPainter& p) {
 void Disquete(QPainter& p) {
     p.setPen(QColor(18, 26, 64));
     p.setBrush(QColor(44, 66, 150));
-    p.drawPolygon(QPolygon({QPoint(1, 1), QPoint(13, 1), QPoint(14, 2), QPoint(14, 14), QPoint(1, 14)}));
+    p.drawPolygon(
+        QPolygon({QPoint(1, 1), QPoint(13, 1), QPoint(14, 2), QPoint(14, 14), QPoint(1, 14)}));
     p.fillRect(QRect(4, 1, 8, 5), QColor(204, 206, 212));
     p.fillRect(QRect(9, 2, 2, 3), QColor(44, 66, 150));
     p.fillRect(QRect(3, 8, 10, 6), Qt::white);
@@ -43,8 +46,8 @@ void Disquete(QPainter& p) {
 }
 
 void FranjasDeColores(QPainter& p) {
-    const std::array<QColor, 4> colores{QColor(222, 40, 40), QColor(244, 204, 40), QColor(40, 170, 64),
-                                        QColor(40, 84, 222)};
+    const std::array<QColor, 4> colores{QColor(222, 40, 40), QColor(244, 204, 40),
+                                        QColor(40, 170, 64), QColor(40, 84, 222)};
     for (int i = 0; i < 4; ++i) p.fillRect(QRect(2, 2 + 3 * i, 12, 3), colores[i]);
     p.setPen(kTrazo);
     p.setBrush(Qt::NoBrush);
@@ -75,13 +78,15 @@ void PintaIcono(QPainter& p) {
 }
 }  // namespace
 
-QImage Lienzo() { return trazos::NuevaImagen(recursos::Lienzo, paleta::kBlanco); }
+QImage LienzoBlanco() { return trazos::NuevaImagen(recursos::Lienzo, paleta::kBlanco); }
 
 QImage BarraDeHerramientas() {
-    QImage imagen = trazos::NuevaImagen(recursos::BarraDeHerramientas, 0, QImage::Format_ARGB32_Premultiplied);
+    QImage imagen =
+        trazos::NuevaImagen(recursos::BarraDeHerramientas, 0, QImage::Format_ARGB32_Premultiplied);
     imagen.fill(Qt::transparent);
     QPainter p(&imagen);
-    const std::array<void (*)(QPainter&), 4> botones{&HojaNueva, &CarpetaAbierta, &Disquete, &FranjasDeColores};
+    const std::array<void (*)(QPainter&), 4> botones{&HojaNueva, &CarpetaAbierta, &Disquete,
+                                                     &FranjasDeColores};
     for (std::size_t i = 0; i < botones.size(); ++i) {
         p.save();
         p.translate(static_cast<int>(i) * kBoton, 0);

@@ -11,7 +11,7 @@ namespace r = recursos;
 
 constexpr std::array kPinturas{
     Pintura{r::BarraDeHerramientas.id, &BarraDeHerramientas},
-    Pintura{r::Lienzo.id, &Lienzo},
+    Pintura{r::Lienzo.id, &LienzoBlanco},
     Pintura{r::Protoboard.id, &Protoboard},
     Pintura{r::Interruptores.id, &Interruptores},
     Pintura{r::InterruptorON.id, &InterruptorON},

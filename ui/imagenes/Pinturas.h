@@ -8,7 +8,7 @@
 
 namespace velistra::pinturas {
 
-QImage Lienzo();
+QImage LienzoBlanco();
 QImage BarraDeHerramientas();
 
 QImage Protoboard();

@@ -36,7 +36,7 @@ void PintaBorne(QPainter& p, QRect cuadro) {
     const QRect dentro = cuadro.adjusted(1, 1, -1, -1);
     p.fillRect(QRect(dentro.topLeft(), QSize(dentro.width(), 1)), QColor(244, 216, 120));
     p.fillRect(QRect(dentro.topLeft(), QSize(1, dentro.height())), QColor(244, 216, 120));
-    p.fillRect(QRect(cuadro.center() - QPoint(1, 1), QSize(3, 3)), C(paleta::kAgujero));
+    p.fillRect(QRect(cuadro.topLeft() + QPoint(3, 3), QSize(3, 3)), C(paleta::kAgujero));
 }
 
 void PintaBornes(QPainter& p, const Rejilla& rejilla) {

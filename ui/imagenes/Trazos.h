@@ -13,9 +13,12 @@
 namespace velistra::trazos {
 
 // A picture of the resource's exact size, filled with one colour.
-QImage NuevaImagen(const Imagen& recurso, QRgb fondo, QImage::Format formato = QImage::Format_RGB32);
+QImage NuevaImagen(const Imagen& recurso, QRgb fondo,
+                   QImage::Format formato = QImage::Format_RGB32);
 
-// Squares of `lado` pixels laid out in columns and rows at a fixed pitch.
+// Terminal cells laid out in columns and rows at a fixed pitch, as large as the boards'
+// hit areas: `ancho` x `alto`, except that the hit bounds end 9 pixels into the last
+// column and row, which cuts wider cells there.
 struct Rejilla {
     int x;
     int y;
@@ -23,16 +26,18 @@ struct Rejilla {
     int filas;
     int pasoX;
     int pasoY;
-    int lado = 9;
+    int ancho = 9;
+    int alto = 9;
 
     QRect Casilla(int columna, int fila) const {
-        return QRect(x + columna * pasoX, y + fila * pasoY, lado, lado);
+        const QRect limite(x, y, (columnas - 1) * pasoX + 9, (filas - 1) * pasoY + 9);
+        return QRect(x + columna * pasoX, y + fila * pasoY, ancho, alto).intersected(limite);
     }
 };
 
 // An instrument board's blue panel with a bevelled two-pixel edge.
 void PintaPanel(QPainter& p, QSize tamano);
-// A brass terminal filling the square.
+// A brass terminal filling the cell, with its hole 4 pixels right of and below the corner.
 void PintaBorne(QPainter& p, QRect cuadro);
 void PintaBornes(QPainter& p, const Rejilla& rejilla);
 // A metal grip filling the rectangle (inclusive hit ranges as a QRect).

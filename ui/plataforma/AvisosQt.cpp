@@ -9,10 +9,14 @@ namespace velistra {
 namespace {
 QMessageBox::Icon IconoQt(Icono icono) {
     switch (icono) {
-        case Icono::Error: return QMessageBox::Critical;
-        case Icono::Advertencia: return QMessageBox::Warning;
-        case Icono::Pregunta: return QMessageBox::Question;
-        case Icono::Informacion: break;
+        case Icono::Error:
+            return QMessageBox::Critical;
+        case Icono::Advertencia:
+            return QMessageBox::Warning;
+        case Icono::Pregunta:
+            return QMessageBox::Question;
+        case Icono::Informacion:
+            break;
     }
     return QMessageBox::Information;
 }
@@ -26,7 +30,8 @@ void AvisosQt::Muestra(const std::string& texto, const std::string& titulo, Icon
 }
 
 Respuesta AvisosQt::Pregunta(const std::string& texto, const std::string& titulo) {
-    QMessageBox caja(QMessageBox::Question, QString::fromStdString(titulo), QString::fromStdString(texto),
+    QMessageBox caja(QMessageBox::Question, QString::fromStdString(titulo),
+                     QString::fromStdString(texto),
                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, padre_);
     caja.button(QMessageBox::Yes)->setText(QStringLiteral("&Sí"));
     caja.button(QMessageBox::No)->setText(QStringLiteral("&No"));

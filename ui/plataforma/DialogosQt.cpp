@@ -9,7 +9,8 @@
 namespace velistra {
 
 namespace {
-std::optional<std::string> PideNombre(QFileDialog& dialogo, const std::vector<FiltroDeArchivos>& filtros,
+std::optional<std::string> PideNombre(QFileDialog& dialogo,
+                                      const std::vector<FiltroDeArchivos>& filtros,
                                       const std::string& extension) {
     dialogo.setNameFilter(FiltrosQt(filtros));
     dialogo.setDefaultSuffix(QString::fromStdString(extension));
@@ -41,8 +42,8 @@ std::optional<std::string> DialogosQt::NombreParaAbrir(const std::vector<FiltroD
     return PideNombre(dialogo, filtros, extension);
 }
 
-std::optional<std::string> DialogosQt::NombreParaGuardar(const std::vector<FiltroDeArchivos>& filtros,
-                                                         const std::string& extension) {
+std::optional<std::string> DialogosQt::NombreParaGuardar(
+    const std::vector<FiltroDeArchivos>& filtros, const std::string& extension) {
     QFileDialog dialogo(padre_, QStringLiteral("Guardar como"));
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     dialogo.setFileMode(QFileDialog::AnyFile);

@@ -17,15 +17,19 @@ namespace velistra {
 namespace {
 QPainter::CompositionMode ModoQt(ModoDeCopia modo) {
     switch (modo) {
-        case ModoDeCopia::Y: return QPainter::RasterOp_SourceAndDestination;
-        case ModoDeCopia::O: return QPainter::RasterOp_SourceOrDestination;
-        case ModoDeCopia::Copia: break;
+        case ModoDeCopia::Y:
+            return QPainter::RasterOp_SourceAndDestination;
+        case ModoDeCopia::O:
+            return QPainter::RasterOp_SourceOrDestination;
+        case ModoDeCopia::Copia:
+            break;
     }
     return QPainter::CompositionMode_Source;
 }
 }  // namespace
 
-LienzoQt::LienzoQt(QImage& destino, const Imagenes& imagenes) : destino_(destino), imagenes_(imagenes) {
+LienzoQt::LienzoQt(QImage& destino, const Imagenes& imagenes)
+    : destino_(destino), imagenes_(imagenes) {
     if (destino_.format() != QImage::Format_RGB32) destino_.convertTo(QImage::Format_RGB32);
     Empieza();
 }
@@ -92,7 +96,8 @@ void LienzoQt::LineaFina(QPoint desde, QPoint hasta) {
 // Wide pens are centred on the pixel line and have round ends, so that a narrower
 // line drawn over the same path lies in the middle of a wider one.
 void LienzoQt::LineaGruesa(QPoint desde, QPoint hasta) {
-    pintor_->setPen(QPen(AQColor(pluma_.color), pluma_.ancho, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    pintor_->setPen(
+        QPen(AQColor(pluma_.color), pluma_.ancho, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const QPointF medio(0.5, 0.5);
     pintor_->drawLine(QPointF(desde) + medio, QPointF(hasta) + medio);
 }
@@ -127,7 +132,8 @@ void LienzoQt::Texto(int x, int y, const std::string& texto, Color color, bool t
     const QString cadena = QString::fromStdString(texto);
     const QFontMetrics medidas(pintor_->font());
     if (!transparente) {
-        pintor_->fillRect(QRect(x, y, medidas.horizontalAdvance(cadena), medidas.height()), Qt::white);
+        pintor_->fillRect(QRect(x, y, medidas.horizontalAdvance(cadena), medidas.height()),
+                          Qt::white);
     }
     pintor_->setPen(AQColor(color));
     pintor_->drawText(QPoint(x, y + medidas.ascent()), cadena);

@@ -4,11 +4,12 @@
 #include <QIcon>
 #include <QLayout>
 #include <QPixmap>
+#include <QWidget>
 #include <array>
 
 #include "plataforma/Recursos.h"
+#include "simulation/CodigosDeComando.h"
 #include "ui/imagenes/Imagenes.h"
-#include "ui/ventana/Comandos.h"
 
 namespace velistra {
 
@@ -32,11 +33,12 @@ constexpr std::array<Boton, 6> kBotones{{
 // over window x 85 to 107, where the workbench draws the colour of new wires.
 constexpr const char* kEstilo =
     "QToolBar { spacing: 0px; padding: 0px; border: 0px; }"
-    "QToolBar::separator { width: 8px; }"
-    "QToolButton { width: 19px; height: 18px; padding: 1px; margin: 0px; }";
+    "QToolBar::separator { width: 8px; }";
+constexpr QSize kBoton(23, 22);
 }  // namespace
 
-BarraDeHerramientas::BarraDeHerramientas(const Imagenes& imagenes, const Despachador& despacha, QWidget* padre)
+BarraDeHerramientas::BarraDeHerramientas(const Imagenes& imagenes, const Despachador& despacha,
+                                         QWidget* padre)
     : QToolBar(padre) {
     setMovable(false);
     setFloatable(false);
@@ -51,10 +53,12 @@ BarraDeHerramientas::BarraDeHerramientas(const Imagenes& imagenes, const Despach
             continue;
         }
         QIcon icono;
-        if (tira != nullptr) icono = QIcon(QPixmap::fromImage(tira->copy(boton.imagen * kLado, 0, kLado, kLado)));
+        if (tira != nullptr)
+            icono = QIcon(QPixmap::fromImage(tira->copy(boton.imagen * kLado, 0, kLado, kLado)));
         // No text, hence no tooltip.
         QAction* accion = addAction(icono, QString());
         accion->setData(boton.id);
+        widgetForAction(accion)->setFixedSize(kBoton);
         const int id = boton.id;
         connect(accion, &QAction::triggered, this, [despacha, id] { despacha(id); });
     }

@@ -12,7 +12,8 @@ class Imagenes;
 class BarraDeHerramientas : public QToolBar {
     Q_OBJECT
 public:
-    BarraDeHerramientas(const Imagenes& imagenes, const Despachador& despacha, QWidget* padre = nullptr);
+    BarraDeHerramientas(const Imagenes& imagenes, const Despachador& despacha,
+                        QWidget* padre = nullptr);
 };
 
 }  // namespace velistra

@@ -11,10 +11,10 @@ namespace {
 constexpr std::array<const char*, 8> kLineas{
     "Velistra",
     "Versión 0.9.7 (2541180) - Mayo de 2011",
-    "Simulador de circuitos TTL de la serie 74xx",
+    "Simulador de circuitos TTL 74xx",
     "Laboratorio de Electrónica Digital",
     "Escuela de Ingeniería Electrónica",
-    "Envíenos sus comentarios y sugerencias",
+    "Envíenos sus comentarios",
     "",
     "Hagamos un mundo mejor",
 };
@@ -29,6 +29,8 @@ DialogoDeAyuda::DialogoDeAyuda(QWidget* padre) : QDialog(padre) {
     if (padre != nullptr) move(padre->pos() + kPosicion);
 
     auto* columna = new QVBoxLayout(this);
+    columna->setContentsMargins(10, 8, 10, 12);
+    columna->setSpacing(3);
     columna->addStretch(1);
     for (const char* linea : kLineas) {
         auto* etiqueta = new QLabel(QString::fromUtf8(linea), this);

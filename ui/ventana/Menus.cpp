@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "ui/ventana/Comandos.h"
+#include "simulation/CodigosDeComando.h"
 
 namespace velistra {
 
@@ -63,7 +63,8 @@ void AgregaMenu(QMenuBar& barra, const QString& titulo, std::span<const Elemento
 }
 }  // namespace
 
-void AgregaCircuitosTTL(QMenu& menu, std::span<const FichaDeChip> catalogo, const Despachador& despacha) {
+void AgregaCircuitosTTL(QMenu& menu, std::span<const FichaDeChip> catalogo,
+                        const Despachador& despacha) {
     std::map<std::string, QMenu*> submenus;
     for (const FichaDeChip& ficha : catalogo) {
         const std::string grupo = ficha.grupo;
@@ -75,7 +76,8 @@ void AgregaCircuitosTTL(QMenu& menu, std::span<const FichaDeChip> catalogo, cons
             const std::string ruta = grupo.substr(0, fin);
             QMenu*& submenu = submenus[ruta];
             if (submenu == nullptr) {
-                submenu = actual->addMenu(SinMnemonicos(grupo.substr(inicio, fin - inicio).c_str()));
+                submenu =
+                    actual->addMenu(SinMnemonicos(grupo.substr(inicio, fin - inicio).c_str()));
             }
             actual = submenu;
             inicio = fin == grupo.size() ? fin : fin + std::string(kSeparadorDeGrupos).size();

@@ -16,6 +16,7 @@ void ConstruyeMenus(QMenuBar& barra, const Despachador& despacha);
 
 // One item per chip under `menu`, in submenus following each chip's group path
 // ("Puertas básicas > Nand"); submenus appear in the order the table first names them.
-void AgregaCircuitosTTL(QMenu& menu, std::span<const FichaDeChip> catalogo, const Despachador& despacha);
+void AgregaCircuitosTTL(QMenu& menu, std::span<const FichaDeChip> catalogo,
+                        const Despachador& despacha);
 
 }  // namespace velistra

@@ -1,5 +1,6 @@
 #include "ui/ventana/VentanaDeMesa.h"
 
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -16,8 +17,10 @@ namespace {
 // Page clicks move a fixed step, while the bar's page (its thumb) stays the client size.
 void PasosFijos(QScrollBar* barra, int pagina) {
     QObject::connect(barra, &QAbstractSlider::actionTriggered, barra, [barra, pagina](int accion) {
-        if (accion == QAbstractSlider::SliderPageStepAdd) barra->setSliderPosition(barra->value() + pagina);
-        if (accion == QAbstractSlider::SliderPageStepSub) barra->setSliderPosition(barra->value() - pagina);
+        if (accion == QAbstractSlider::SliderPageStepAdd)
+            barra->setSliderPosition(barra->value() + pagina);
+        if (accion == QAbstractSlider::SliderPageStepSub)
+            barra->setSliderPosition(barra->value() - pagina);
     });
 }
 
@@ -61,6 +64,10 @@ void VentanaDeMesa::Repinta(int l, int t, int r, int b) {
     viewport()->update(QRect(QPoint(l, t), QPoint(r - 1, b - 1)).normalized());
 }
 
+void VentanaDeMesa::MuevePunteroA(int x, int y) {
+    QCursor::setPos(viewport()->mapToGlobal(QPoint(x, y) - Desplazamiento()));
+}
+
 void VentanaDeMesa::AjustaBarras() {
     Ajusta(horizontalScrollBar(), kAncho, viewport()->width());
     Ajusta(verticalScrollBar(), kAlto, viewport()->height());
@@ -95,6 +102,17 @@ void VentanaDeMesa::paintEvent(QPaintEvent*) {
 void VentanaDeMesa::mouseMoveEvent(QMouseEvent* evento) {
     const QPoint punto = AMesa(evento->position().toPoint());
     emit PunteroMovido(punto.x(), punto.y());
+}
+
+void VentanaDeMesa::mousePressEvent(QMouseEvent* evento) {
+    const QPoint punto = AMesa(evento->position().toPoint());
+    if (evento->button() == Qt::LeftButton) emit IzquierdoPulsado(punto.x(), punto.y());
+    if (evento->button() == Qt::RightButton) emit DerechoPulsado(punto.x(), punto.y());
+}
+
+void VentanaDeMesa::mouseReleaseEvent(QMouseEvent* evento) {
+    const QPoint punto = AMesa(evento->position().toPoint());
+    if (evento->button() == Qt::LeftButton) emit IzquierdoSoltado(punto.x(), punto.y());
 }
 
 }  // namespace velistra

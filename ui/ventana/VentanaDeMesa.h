@@ -35,17 +35,27 @@ public:
     // Repaint a rectangle given in window coordinates.
     void Repinta(int l, int t, int r, int b) override;
 
+    // Puts the mouse pointer over a workbench point (a wire end snapping to a port).
+    void MuevePunteroA(int x, int y);
+
 signals:
     // The pointer moved to this workbench point.
     void PunteroMovido(int x, int y);
     // The offset changed.
     void Desplazado(int x, int y);
+    // Mouse buttons, at workbench points. While the left button is held the window
+    // keeps the mouse, so the release arrives even outside it.
+    void IzquierdoPulsado(int x, int y);
+    void IzquierdoSoltado(int x, int y);
+    void DerechoPulsado(int x, int y);
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     void scrollContentsBy(int dx, int dy) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
+    void mousePressEvent(QMouseEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
 
 private:
     void AjustaBarras();

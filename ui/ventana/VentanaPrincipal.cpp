@@ -3,9 +3,9 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
+#include "simulation/CodigosDeComando.h"
 #include "ui/ventana/BarraDeEstado.h"
 #include "ui/ventana/BarraDeHerramientas.h"
-#include "ui/ventana/Comandos.h"
 #include "ui/ventana/DialogoDeAyuda.h"
 #include "ui/ventana/ManejadorDeComandos.h"
 #include "ui/ventana/Menus.h"

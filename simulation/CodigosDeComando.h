@@ -17,5 +17,7 @@ inline constexpr int kLeds = 4996;
 inline constexpr int kPulsadores = 4997;
 inline constexpr int kInterruptores = 4998;
 inline constexpr int kProtoboard = 4999;
+inline constexpr int kPrimerChip = 7000;
+inline constexpr int kUltimoChip = 7669;
 
 }  // namespace velistra::comandos

@@ -1,0 +1,60 @@
+#include "cli/Ayuda.h"
+
+namespace velistra::consola {
+
+const char* TextoDeAyuda() {
+    return R"(Uso:
+  velistra-cli simular CIRCUITO.txt [--guion GUION] [--json] [--guardar SALIDA.txt]
+  velistra-cli tabla CIRCUITO.txt [--csv | --json]
+  velistra-cli --help
+
+Simula sin ventana un circuito guardado por Velistra, con el mismo motor que el
+programa. El circuito se carga con la fuente apagada.
+
+simular  Ejecuta un guion: una orden por línea, leída de GUION o, sin --guion, de
+         la entrada estándar. «#» inicia un comentario; las líneas en blanco no
+         cuentan. Todo el guion se comprueba antes de ejecutar la primera orden.
+
+  encender | apagar     acciona el interruptor de la fuente (si ya está en esa
+                        posición, no hace nada)
+  interruptor ID I 0|1  pone la palanca I (0 a 7) del tablero de interruptores ID
+                        abajo (0) o arriba (1)
+  pulsar ID I           aprieta el pulsador I (0 a 7) del tablero de pulsadores ID
+  soltar ID I           suelta ese pulsador
+  tic [N]               N pasos (1 si se omite) del temporizador de 47 ms
+  mostrar               una línea por cada tablero de leds, de siete segmentos y
+                        PLA, en el orden de los tableros:
+                          leds 4: 10100000   lámpara 0 primero, 1 = encendida
+                          7seg 5: ...        32 segmentos, dígito 0 primero, en el
+                                             orden a b c d e f g p
+                          pla 6: 0000        salidas W X Y Z
+  sonda ID P            el estado (0, 1 o Z) del puerto P del tablero ID:
+                          sonda 3 5: 1
+
+  --json                un objeto JSON por cada línea de mostrar y de sonda
+  --guardar SALIDA.txt  al terminar el guion guarda el circuito en SALIDA.txt,
+                        como la orden «Almacenar en...»
+
+tabla    Enciende la fuente y recorre todas las combinaciones de las palancas
+         cableadas (las que llevan un cable en alguno de sus tres terminales; 16
+         como máximo), en el orden de los tableros y de las palancas; la primera
+         palanca es el bit más significativo. Cada fila da las palancas y las luces
+         cableadas: intN.I es la palanca I del tablero N, ledsN.I la lámpara I y
+         7segN.Dx el segmento x del dígito D (1 = encendida).
+
+  --csv                 valores separados por comas, con una línea de cabecera
+  --json                un objeto JSON por fila
+
+Los avisos del programa, como el de realimentación, salen por la salida de
+errores y la simulación continúa.
+
+Códigos de salida:
+  0  terminado
+  1  uso incorrecto, un guion con errores (se indican el archivo y la línea) o
+     una tabla que no se puede hacer
+  2  el archivo del circuito no se puede leer
+  3  el circuito no se pudo guardar
+)";
+}
+
+}  // namespace velistra::consola

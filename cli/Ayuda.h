@@ -1,0 +1,8 @@
+#pragma once
+
+namespace velistra::consola {
+
+// What --help prints.
+const char* TextoDeAyuda();
+
+}  // namespace velistra::consola

@@ -1,0 +1,33 @@
+#pragma once
+#include <iosfwd>
+
+#include "cli/Argumentos.h"
+#include "cli/Guion.h"
+
+namespace velistra {
+class Mesa;
+}
+
+namespace velistra::consola {
+
+// Carries out checked orders on the workbench through the same operations the mouse
+// and the timer use in the window, and writes what mostrar and sonda read.
+class EjecutorDeGuion {
+public:
+    EjecutorDeGuion(Mesa& mesa, std::ostream& salida, Formato formato)
+        : mesa(mesa), salida(salida), formato(formato) {}
+
+    void Ejecuta(const Orden& orden);
+
+private:
+    // The supply switch is operated only when it is not yet where the order wants it.
+    void PonFuente(bool encendida);
+    void PonEntrada(const Orden& orden, bool operada);
+    void Muestra(const Orden& orden);
+
+    Mesa& mesa;
+    std::ostream& salida;
+    Formato formato;
+};
+
+}  // namespace velistra::consola

@@ -1,0 +1,109 @@
+#include "cli/Guion.h"
+
+#include <algorithm>
+#include <charconv>
+#include <istream>
+#include <sstream>
+
+namespace velistra::consola {
+
+namespace {
+
+struct Sintaxis {
+    const char* nombre;
+    TipoDeOrden tipo;
+    std::size_t minimo;
+    std::size_t maximo;
+    const char* uso;
+};
+
+constexpr Sintaxis kOrdenes[] = {
+    {"encender", TipoDeOrden::Encender, 0, 0, "encender"},
+    {"apagar", TipoDeOrden::Apagar, 0, 0, "apagar"},
+    {"interruptor", TipoDeOrden::Interruptor, 3, 3, "interruptor ID I 0|1"},
+    {"pulsar", TipoDeOrden::Pulsar, 2, 2, "pulsar ID I"},
+    {"soltar", TipoDeOrden::Soltar, 2, 2, "soltar ID I"},
+    {"tic", TipoDeOrden::Tic, 0, 1, "tic [N]"},
+    {"mostrar", TipoDeOrden::Mostrar, 0, 0, "mostrar"},
+    {"sonda", TipoDeOrden::Sonda, 2, 2, "sonda ID P"},
+};
+
+std::vector<std::string> Palabras(const std::string& linea) {
+    const std::string sinComentario = linea.substr(0, linea.find('#'));
+    std::istringstream flujo(sinComentario);
+    std::vector<std::string> palabras;
+    for (std::string p; flujo >> p;) palabras.push_back(p);
+    return palabras;
+}
+
+std::optional<int> Numero(const std::string& palabra) {
+    int n = 0;
+    const char* fin = palabra.data() + palabra.size();
+    const auto [resto, error] = std::from_chars(palabra.data(), fin, n);
+    if (error != std::errc{} || resto != fin) return std::nullopt;
+    return n;
+}
+
+// The order of a line, or the reason it is not one.
+std::optional<std::string> Analiza(const std::vector<std::string>& palabras, Orden& orden) {
+    const auto* s = std::find_if(std::begin(kOrdenes), std::end(kOrdenes),
+                                 [&](const Sintaxis& o) { return palabras[0] == o.nombre; });
+    if (s == std::end(kOrdenes)) return "orden desconocida «" + palabras[0] + "»";
+    const std::size_t argumentos = palabras.size() - 1;
+    if (argumentos < s->minimo) return std::string("faltan argumentos; se espera: ") + s->uso;
+    if (argumentos > s->maximo) return std::string("sobran argumentos; se espera: ") + s->uso;
+
+    std::vector<int> numeros;
+    for (std::size_t i = 1; i < palabras.size(); ++i) {
+        const std::optional<int> n = Numero(palabras[i]);
+        if (!n) return "«" + palabras[i] + "» no es un número entero";
+        numeros.push_back(*n);
+    }
+
+    orden.tipo = s->tipo;
+    switch (s->tipo) {
+        case TipoDeOrden::Interruptor:
+            if (numeros[2] != 0 && numeros[2] != 1)
+                return "la posición de la palanca debe ser 0 o 1, no " + std::to_string(numeros[2]);
+            orden.valor = numeros[2];
+            [[fallthrough]];
+        case TipoDeOrden::Pulsar:
+        case TipoDeOrden::Soltar:
+        case TipoDeOrden::Sonda:
+            orden.tablero = numeros[0];
+            orden.indice = numeros[1];
+            break;
+        case TipoDeOrden::Tic:
+            orden.valor = numeros.empty() ? 1 : numeros[0];
+            if (orden.valor < 1)
+                return "el número de tics debe ser 1 o más, no " + std::to_string(orden.valor);
+            break;
+        case TipoDeOrden::Encender:
+        case TipoDeOrden::Apagar:
+        case TipoDeOrden::Mostrar:
+            break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+Guion LeeGuion(std::istream& entrada) {
+    Guion guion;
+    int numero = 0;
+    for (std::string linea; std::getline(entrada, linea);) {
+        ++numero;
+        const std::vector<std::string> palabras = Palabras(linea);
+        if (palabras.empty()) continue;
+        Orden orden;
+        orden.linea = numero;
+        if (std::optional<std::string> error = Analiza(palabras, orden)) {
+            guion.error = ErrorDeGuion{numero, std::move(*error)};
+            return guion;
+        }
+        guion.ordenes.push_back(orden);
+    }
+    return guion;
+}
+
+}  // namespace velistra::consola

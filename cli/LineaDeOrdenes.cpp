@@ -1,0 +1,115 @@
+#include "cli/LineaDeOrdenes.h"
+
+#include <fstream>
+#include <ostream>
+
+#include "cli/Argumentos.h"
+#include "cli/AvisosDeConsola.h"
+#include "cli/Ayuda.h"
+#include "cli/CodigosDeSalida.h"
+#include "cli/ComprobacionDeGuion.h"
+#include "cli/DialogosDeConsola.h"
+#include "cli/EjecutorDeGuion.h"
+#include "cli/EscrituraDeTabla.h"
+#include "cli/Guion.h"
+#include "cli/TablaDeVerdad.h"
+#include "simulation/ArchivoActual.h"
+#include "simulation/Mesa.h"
+
+namespace velistra::consola {
+
+namespace {
+
+constexpr const char* kPrograma = "velistra-cli";
+constexpr const char* kNombreDeLaEntrada = "entrada estándar";
+
+// One open circuit with the window's file handling behind it; its messages go to `errores`.
+struct Banco {
+    explicit Banco(std::ostream& errores) : avisos(errores), mesa(avisos), archivo(mesa, dialogos) {
+        mesa.InicializaMesa();
+    }
+
+    AvisosDeConsola avisos;
+    DialogosDeConsola dialogos;
+    Mesa mesa;
+    ArchivoActual archivo;
+};
+
+int ErrorDeGuion(std::ostream& errores, const std::string& nombre, int linea, const std::string& mensaje) {
+    errores << nombre << ':' << linea << ": " << mensaje << '\n';
+    return kUsoIncorrecto;
+}
+
+// The whole script is read and checked against the circuit before its first order runs,
+// so a faulty line never leaves a run half done.
+int Simula(Banco& banco, const Peticion& p, std::istream& entrada, std::ostream& salida,
+           std::ostream& errores) {
+    std::ifstream archivoDeGuion;
+    if (p.guion) {
+        archivoDeGuion.open(*p.guion);
+        if (!archivoDeGuion) {
+            errores << kPrograma << ": no se puede abrir el guion «" << *p.guion << "»\n";
+            return kUsoIncorrecto;
+        }
+    }
+    const std::string nombre = p.guion ? *p.guion : kNombreDeLaEntrada;
+    const Guion guion = LeeGuion(p.guion ? archivoDeGuion : entrada);
+    if (guion.error) return ErrorDeGuion(errores, nombre, guion.error->linea, guion.error->mensaje);
+    for (const Orden& orden : guion.ordenes) {
+        if (std::optional<std::string> error = CompruebaOrden(orden, banco.mesa))
+            return ErrorDeGuion(errores, nombre, orden.linea, *error);
+    }
+
+    EjecutorDeGuion ejecutor(banco.mesa, salida, p.formato);
+    for (const Orden& orden : guion.ordenes) ejecutor.Ejecuta(orden);
+    salida.flush();
+
+    if (p.guardar) {
+        banco.dialogos.ArchivoParaGuardar(*p.guardar);
+        // The window's "save as": written atomically; a failure is told by its own message.
+        if (!banco.archivo.GuardaCircuitoComo()) return kNoSeGuardo;
+    }
+    return kTerminado;
+}
+
+int HazTabla(Banco& banco, const Peticion& p, std::ostream& salida, std::ostream& errores) {
+    const std::vector<PalancaCableada> palancas = PalancasCableadas(banco.mesa);
+    if (palancas.empty()) {
+        errores << "El circuito no tiene interruptores cableados: no hay tabla que recorrer.\n";
+        return kUsoIncorrecto;
+    }
+    if (palancas.size() > kMaximoDePalancas) {
+        errores << "El circuito tiene " << palancas.size() << " interruptores cableados; la tabla admite "
+                << kMaximoDePalancas << " como máximo.\n";
+        return kUsoIncorrecto;
+    }
+    EscribeTabla(salida, RecorreCombinaciones(banco.mesa, palancas, LucesCableadas(banco.mesa)), p.formato);
+    salida.flush();
+    return kTerminado;
+}
+
+}  // namespace
+
+int EjecutaLineaDeOrdenes(const std::vector<std::string>& argumentos, std::istream& entrada,
+                          std::ostream& salida, std::ostream& errores) {
+    const ArgumentosAnalizados analizados = AnalizaArgumentos(argumentos);
+    if (!analizados.peticion) {
+        errores << kPrograma << ": " << analizados.error << '\n'
+                << "Use «" << kPrograma << " --help» para ver cómo se usa.\n";
+        return kUsoIncorrecto;
+    }
+    const Peticion& p = *analizados.peticion;
+    if (p.accion == Accion::Ayuda) {
+        salida << TextoDeAyuda();
+        return kTerminado;
+    }
+
+    Banco banco(errores);
+    banco.dialogos.ArchivoParaAbrir(p.circuito);
+    // The window's "open": the whole file is checked before it replaces the empty bench.
+    if (!banco.archivo.RecuperaCircuito()) return kCircuitoIlegible;
+    if (p.accion == Accion::Simular) return Simula(banco, p, entrada, salida, errores);
+    return HazTabla(banco, p, salida, errores);
+}
+
+}  // namespace velistra::consola

@@ -1,0 +1,80 @@
+#include "cli/TablaDeVerdad.h"
+
+#include "boards/TableroDeLuces.h"
+#include "boards/TableroDePalancas.h"
+#include "boards/TableroDeSieteSegmentos.h"
+#include "simulation/Mesa.h"
+
+namespace velistra::consola {
+
+namespace {
+
+bool TieneCable(Tablero& t, int primero, int cuantos) {
+    for (int i = primero; i < primero + cuantos; ++i) {
+        if (!t.DireccionDePuerto(i)->EstaLibre()) return true;
+    }
+    return false;
+}
+
+std::string NombreDePalanca(const PalancaCableada& p) {
+    return "int" + std::to_string(p.tablero->Identificador()) + "." + std::to_string(p.indice);
+}
+
+std::string NombreDeLuz(const LuzCableada& l) {
+    const std::string tablero = std::to_string(l.tablero->Identificador());
+    if (l.tablero->Tipo() == Tablero::kLeds) return "leds" + tablero + "." + std::to_string(l.indice);
+    constexpr const char* kSegmentos = "abcdefgp";
+    const int digito = l.indice / TableroDeSieteSegmentos::kSegmentosPorDigito;
+    const int segmento = l.indice % TableroDeSieteSegmentos::kSegmentosPorDigito;
+    return "7seg" + tablero + "." + std::to_string(digito) + kSegmentos[segmento];
+}
+
+}  // namespace
+
+std::vector<PalancaCableada> PalancasCableadas(const Mesa& mesa) {
+    std::vector<PalancaCableada> palancas;
+    for (const auto& t : mesa.tablero) {
+        if (t->Tipo() != Tablero::kInterruptores) continue;
+        for (int i = 0; i < TableroDePalancas::kPalancas; ++i) {
+            constexpr int kTerminales = TableroDePalancas::kTerminalesPorTira;
+            if (TieneCable(*t, kTerminales * i, kTerminales)) palancas.push_back({t.get(), i});
+        }
+    }
+    return palancas;
+}
+
+std::vector<LuzCableada> LucesCableadas(const Mesa& mesa) {
+    std::vector<LuzCableada> luces;
+    for (const auto& t : mesa.tablero) {
+        if (t->Tipo() != Tablero::kLeds && t->Tipo() != Tablero::kSieteSegmentos) continue;
+        const auto& tablero = dynamic_cast<const TableroDeLuces&>(*t);
+        for (int i = 0; i < t->NumeroDeSalidas(); ++i) {
+            if (TieneCable(*t, i, 1)) luces.push_back({&tablero, i});
+        }
+    }
+    return luces;
+}
+
+TablaDeVerdad RecorreCombinaciones(Mesa& mesa, const std::vector<PalancaCableada>& palancas,
+                                   const std::vector<LuzCableada>& luces) {
+    TablaDeVerdad tabla;
+    for (const PalancaCableada& p : palancas) tabla.entradas.push_back(NombreDePalanca(p));
+    for (const LuzCableada& l : luces) tabla.salidas.push_back(NombreDeLuz(l));
+    if (palancas.size() > kMaximoDePalancas) return tabla;
+
+    if (!mesa.bON) mesa.ConmutaFuente();
+    const std::size_t n = palancas.size();
+    for (unsigned long combinacion = 0; combinacion < (1UL << n); ++combinacion) {
+        std::vector<bool> fila;
+        for (std::size_t j = 0; j < n; ++j) {
+            const bool arriba = ((combinacion >> (n - 1 - j)) & 1UL) != 0;
+            mesa.PonEntrada(*palancas[j].tablero, palancas[j].indice, arriba);
+            fila.push_back(arriba);
+        }
+        for (const LuzCableada& l : luces) fila.push_back(l.tablero->EstadoDeLed(l.indice));
+        tabla.filas.push_back(std::move(fila));
+    }
+    return tabla;
+}
+
+}  // namespace velistra::consola

@@ -1,0 +1,48 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace velistra {
+class Mesa;
+class Tablero;
+class TableroDeLuces;
+}  // namespace velistra
+
+namespace velistra::consola {
+
+// A lever of a switch board with a wire on at least one of its three terminals.
+struct PalancaCableada {
+    Tablero* tablero = nullptr;
+    int indice = 0;
+};
+
+// A lamp or segment whose input terminal carries a wire.
+struct LuzCableada {
+    const TableroDeLuces* tablero = nullptr;
+    int indice = 0;
+};
+
+// More levers would make a table nobody reads (and take long to make).
+inline constexpr std::size_t kMaximoDePalancas = 16;
+
+// In board-list order, then lever or light order.
+std::vector<PalancaCableada> PalancasCableadas(const Mesa& mesa);
+std::vector<LuzCableada> LucesCableadas(const Mesa& mesa);
+
+struct TablaDeVerdad {
+    // Column names: "int4.0" lever 0 of board 4, "leds5.3" lamp 3 of board 5,
+    // "7seg6.1a" segment a of digit 1 of board 6.
+    std::vector<std::string> entradas;
+    std::vector<std::string> salidas;
+    // One row per combination, the first lever the most significant: the levers' positions,
+    // then whether each light is lit.
+    std::vector<std::vector<bool>> filas;
+};
+
+// Switches the supply on and puts the levers through every combination, as the mouse
+// would flip them. For at most kMaximoDePalancas levers.
+TablaDeVerdad RecorreCombinaciones(Mesa& mesa, const std::vector<PalancaCableada>& palancas,
+                                   const std::vector<LuzCableada>& luces);
+
+}  // namespace velistra::consola

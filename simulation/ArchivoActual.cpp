@@ -1,0 +1,88 @@
+#include "simulation/ArchivoActual.h"
+
+#include <optional>
+#include <vector>
+
+#include "persistence/ArchivoDeCircuito.h"
+#include "plataforma/Avisos.h"
+#include "plataforma/Dialogos.h"
+#include "simulation/Mesa.h"
+
+namespace velistra {
+
+namespace {
+
+constexpr const char* kTituloDeArchivos = "Error de archivos";
+constexpr const char* kNoSeAlmacena = "El archivo no puede               ser almacenado.";
+constexpr const char* kNuevoNoAlmacenado = "El nuevo circuito no fue almacenado.";
+constexpr const char* kErrorDeNombre = "Error con el nombre del archivo";
+constexpr const char* kErrorDeLectura = "Error en la lectura del archivo.";
+constexpr const char* kTituloDeVersion = "Versión de programa";
+constexpr const char* kErrorDeVersion = "El programa solo abre archivos de la versión 0.9.7";
+constexpr const char* kExtension = "txt";
+
+const std::vector<FiltroDeArchivos>& FiltrosParaGuardar() {
+    static const std::vector<FiltroDeArchivos> filtros{
+        {"Archivos conocidos (*.txt)", "*.txt"},
+        {"Todos los archivos (*.*)", "*.*"},
+    };
+    return filtros;
+}
+
+const std::vector<FiltroDeArchivos>& FiltrosParaAbrir() {
+    static const std::vector<FiltroDeArchivos> filtros{
+        {"Archivos de circuitos (*.txt)", "*.txt"},
+        {"Todos los archivos (*.*)", "*.*"},
+    };
+    return filtros;
+}
+
+}  // namespace
+
+ArchivoActual::ArchivoActual(Mesa& mesaDelArchivo, Dialogos& dialogosDelArchivo)
+    : mesa(mesaDelArchivo), dialogos(dialogosDelArchivo) {}
+
+bool ArchivoActual::GuardaEn(const std::string& ruta) {
+    if (!GuardaCircuitoEnArchivo(mesa, ruta)) {
+        mesa.avisos.Muestra(kNoSeAlmacena, kTituloDeArchivos, Icono::Advertencia);
+        return false;
+    }
+    szFile = ruta;
+    titulo = ruta;
+    return true;
+}
+
+bool ArchivoActual::GuardaCircuito() { return GuardaEn(szFile); }
+
+bool ArchivoActual::GuardaCircuitoComo() {
+    const std::optional<std::string> ruta = dialogos.NombreParaGuardar(FiltrosParaGuardar(), kExtension);
+    if (!ruta || ruta->empty()) {
+        mesa.avisos.Muestra(kNuevoNoAlmacenado, kTituloDeArchivos, Icono::Advertencia);
+        return false;
+    }
+    return GuardaEn(*ruta);
+}
+
+bool ArchivoActual::RecuperaCircuito() {
+    const std::optional<std::string> ruta = dialogos.NombreParaAbrir(FiltrosParaAbrir(), kExtension);
+    if (!ruta || ruta->empty()) {
+        mesa.avisos.Muestra(kErrorDeNombre, kTituloDeArchivos, Icono::Advertencia);
+        return false;
+    }
+    switch (RecuperaCircuitoDeArchivo(mesa, *ruta)) {
+        case ResultadoDeLectura::Correcto:
+            szFile = *ruta;
+            titulo = *ruta;
+            return true;
+        case ResultadoDeLectura::VersionIncorrecta:
+            mesa.avisos.Muestra(kErrorDeVersion, kTituloDeVersion, Icono::Advertencia);
+            return false;
+        case ResultadoDeLectura::NoSeAbre:
+        case ResultadoDeLectura::Malformado:
+            break;
+    }
+    mesa.avisos.Muestra(kErrorDeLectura, kTituloDeArchivos, Icono::Advertencia);
+    return false;
+}
+
+}  // namespace velistra

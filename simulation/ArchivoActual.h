@@ -1,0 +1,39 @@
+#pragma once
+#include <string>
+#include <utility>
+
+namespace velistra {
+
+class Dialogos;
+class Mesa;
+
+// The file the circuit belongs to and the window title that shows it: saving, saving
+// under a new name and loading, with their dialogs and their messages to the user.
+class ArchivoActual {
+public:
+    static constexpr const char* kTituloInicial = "Velistra 0.9.7";
+
+    ArchivoActual(Mesa& mesa, Dialogos& dialogos);
+
+    // Writes the circuit to the current file; false, after telling the user, on failure.
+    bool GuardaCircuito();
+    // Asks for a name and writes there. The name becomes the current one only once the
+    // circuit is safely in it, so a cancelled or failed attempt keeps the old file.
+    bool GuardaCircuitoComo();
+    // Asks for a file and loads it; true only when a circuit replaced the workbench's.
+    bool RecuperaCircuito();
+
+    const std::string& Nombre() const { return szFile; }
+    const std::string& Titulo() const { return titulo; }
+    void Titulo(std::string nuevo) { titulo = std::move(nuevo); }
+
+private:
+    bool GuardaEn(const std::string& ruta);
+
+    Mesa& mesa;
+    Dialogos& dialogos;
+    std::string szFile;
+    std::string titulo = kTituloInicial;
+};
+
+}  // namespace velistra

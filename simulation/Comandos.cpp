@@ -1,0 +1,159 @@
+#include "simulation/Comandos.h"
+
+#include "chips/CircuitoElectronico.h"
+#include "plataforma/Avisos.h"
+#include "plataforma/Dialogos.h"
+#include "simulation/CodigosDeComando.h"
+#include "simulation/Mesa.h"
+
+namespace velistra {
+
+namespace {
+
+constexpr const char* kTituloDeInformacion = "Información";
+constexpr const char* kApagueAntesDeNuevo = "Apague el módulo antes de crear un nuevo circuito.";
+constexpr const char* kApagueAntesDeRecuperar = "Apague el módulo antes de recuperar un circuito.";
+constexpr const char* kApagueAntesDeSalir = "Apague el módulo antes de salir del programa.";
+constexpr const char* kErrorDeGrabacion = "Error en la grabación del nuevo circuito.";
+constexpr const char* kErrorDeAlmacenamiento = "Error en el almacenamiento del circuito.";
+constexpr const char* kPreguntaDeGuardar = "¿Guardar los cambios del circuito?";
+constexpr const char* kTituloDePregunta = "Circuito modificado";
+constexpr const char* kTituloDeNuevo = "Nuevo circuito";
+
+struct TableroDelMenu {
+    int id;
+    int tipo;
+};
+constexpr TableroDelMenu kTablerosDelMenu[] = {
+    {comandos::kProtoboard, Tablero::kProtoboard},
+    {comandos::kInterruptores, Tablero::kInterruptores},
+    {comandos::kPulsadores, Tablero::kPulsadores},
+    {comandos::kLeds, Tablero::kLeds},
+    {comandos::kSieteSegmentos, Tablero::kSieteSegmentos},
+};
+
+}  // namespace
+
+Comandos::Comandos(Mesa& mesaDeLosComandos, Dialogos& dialogosDeLosComandos)
+    : mesa(mesaDeLosComandos), dialogos(dialogosDeLosComandos), archivo(mesa, dialogos) {}
+
+ResultadoDeComando Comandos::Ejecuta(int id) {
+    switch (id) {
+        case comandos::kNuevo: return Nuevo();
+        case comandos::kRecuperar: return Recupera();
+        case comandos::kAlmacenar: Almacena(); return {};
+        case comandos::kAlmacenarEn: AlmacenaEn(); return {};
+        case comandos::kColorDeCable:
+            mesa.cables.Color(dialogos);
+            return {.repintar = true};
+        case comandos::kAyuda: return {.mostrarAyuda = true};
+        case comandos::kSalir: return {.cerrar = true};
+        case comandos::kTemporizador:
+            if (!mesa.MuestraTemporizador()) return {};
+            bModificado = true;
+            return {.repintar = true};
+        case comandos::kPLA: return AgregaTablero(Tablero::kPLA, false);
+        default: break;
+    }
+    for (const TableroDelMenu& t : kTablerosDelMenu) {
+        if (t.id == id) return AgregaTablero(t.tipo, true);
+    }
+    if (id >= comandos::kPrimerChip && id <= comandos::kUltimoChip) return AgregaChip(id);
+    return {};
+}
+
+ResultadoDeComando Comandos::AgregaTablero(int tipo, bool modifica) {
+    if (mesa.AgregaTablero(tipo) == nullptr) return {};
+    // A PLA board is a tutorial aside, not part of the circuit.
+    if (modifica) bModificado = true;
+    return {.repintar = true};
+}
+
+ResultadoDeComando Comandos::AgregaChip(int codigo) {
+    if (ChipTTL(codigo) == nullptr) return {};
+    // The circuit changes only when the chip is dropped somewhere.
+    mesa.componentes.Nuevo(codigo);
+    return {.repintar = true};
+}
+
+bool Comandos::RechazaEncendido(const char* texto) {
+    if (!mesa.bON) return false;
+    mesa.avisos.Muestra(texto, kTituloDeInformacion, Icono::Error);
+    return true;
+}
+
+bool Comandos::PreguntaSiGuardar() {
+    if (!bModificado) return true;
+    switch (mesa.avisos.Pregunta(kPreguntaDeGuardar, kTituloDePregunta)) {
+        case Respuesta::Cancelar: return false;
+        case Respuesta::No: return true;
+        case Respuesta::Si: break;
+    }
+    if (bEsNuevo) {
+        if (!archivo.GuardaCircuitoComo()) {
+            mesa.avisos.Muestra(kErrorDeGrabacion, kTituloDeInformacion, Icono::Error);
+            return false;
+        }
+    } else if (!archivo.GuardaCircuito()) {
+        mesa.avisos.Muestra(kErrorDeAlmacenamiento, kTituloDeInformacion, Icono::Error);
+        return false;
+    }
+    // The circuit is in its file now, whatever the command that asked goes on to do.
+    bModificado = false;
+    bEsNuevo = false;
+    return true;
+}
+
+ResultadoDeComando Comandos::Nuevo() {
+    if (RechazaEncendido(kApagueAntesDeNuevo)) return {};
+    if (bEsNuevo && !bModificado) return {};
+    if (!PreguntaSiGuardar()) return {};
+    mesa.LimpiaMesa();
+    mesa.InicializaMesa();
+    bEsNuevo = true;
+    bModificado = false;
+    archivo.Titulo(kTituloDeNuevo);
+    return {.repintar = true};
+}
+
+ResultadoDeComando Comandos::Recupera() {
+    if (RechazaEncendido(kApagueAntesDeRecuperar)) return {};
+    if (!PreguntaSiGuardar()) return {};
+    if (!archivo.RecuperaCircuito()) return {};
+    bModificado = false;
+    bEsNuevo = false;
+    return {.repintar = true};
+}
+
+void Comandos::Almacena() {
+    if (bEsNuevo) {
+        AlmacenaEn();
+    } else if (bModificado) {
+        if (archivo.GuardaCircuito())
+            bModificado = false;
+        else
+            mesa.avisos.Muestra(kErrorDeAlmacenamiento, kTituloDeInformacion, Icono::Error);
+    }
+}
+
+void Comandos::AlmacenaEn() {
+    if (archivo.GuardaCircuitoComo()) {
+        bModificado = false;
+        bEsNuevo = false;
+    } else {
+        mesa.avisos.Muestra(kErrorDeGrabacion, kTituloDeInformacion, Icono::Error);
+    }
+}
+
+bool Comandos::PuedeCerrar() {
+    if (RechazaEncendido(kApagueAntesDeSalir)) return false;
+    if (!PreguntaSiGuardar()) return false;
+    mesa.LimpiaMesa();
+    return true;
+}
+
+bool Comandos::Tic(int xDesplazamiento, int yDesplazamiento) {
+    return mesa.Temporiza(xDesplazamiento, yDesplazamiento);
+}
+
+}  // namespace velistra

@@ -1,0 +1,311 @@
+#include "simulation/EditorDeMesa.h"
+
+#include <algorithm>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "boards/TableroDeTemporizadores.h"
+#include "plataforma/Avisos.h"
+#include "simulation/Mesa.h"
+
+namespace velistra {
+
+namespace {
+
+constexpr const char* kTableroOcupado = "Primero debe retirar los cables y componentes.";
+constexpr const char* kTituloDeRechazo = "Información";
+
+// Every port under a point, in list order: boards may overlap.
+std::vector<Puerto*> PuertosEn(Mesa& mesa, int x, int y) {
+    std::vector<Puerto*> puertos;
+    for (auto& t : mesa.tablero) {
+        if (Puerto* p = t->PuertoEn(x, y)) puertos.push_back(p);
+    }
+    return puertos;
+}
+
+// The two ports a wire joins. Where boards overlap under an end, the pair that really
+// holds the wire wins, so removing it never leaves an invisible connection behind.
+std::pair<Puerto*, Puerto*> PuertosDelCable(Mesa& mesa, const Cable& cable) {
+    const std::vector<Puerto*> enA = PuertosEn(mesa, cable.AX(), cable.AY());
+    const std::vector<Puerto*> enB = PuertosEn(mesa, cable.BX(), cable.BY());
+    for (Puerto* a : enA) {
+        for (Puerto* b : enB) {
+            if (a->OtroPuerto() == b) return {a, b};
+        }
+    }
+    return {enA.empty() ? nullptr : enA.front(), enB.empty() ? nullptr : enB.front()};
+}
+
+bool EsDePalancas(const Tablero& t) {
+    return t.Tipo() == Tablero::kInterruptores || t.Tipo() == Tablero::kPulsadores;
+}
+
+}  // namespace
+
+EditorDeMesa::EditorDeMesa(Mesa& mesaDelEditor, Ventana* ventanaDeLaMesa)
+    : mesa(mesaDelEditor), ventana(ventanaDeLaMesa) {}
+
+std::string EditorDeMesa::TextoDePosicion(int x, int y) {
+    return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+}
+
+void EditorDeMesa::Desplazamiento(int x, int y) {
+    offset = {x, y};
+    mesa.cables.DeltaX(x);
+    mesa.cables.DeltaY(y);
+}
+
+bool EditorDeMesa::EstaEnLaMesa(const Tablero* t) const {
+    return t != nullptr && std::any_of(mesa.tablero.begin(), mesa.tablero.end(),
+                                       [t](const auto& propio) { return propio.get() == t; });
+}
+
+Tablero* EditorDeMesa::TableroArrastrado() const {
+    return EstaEnLaMesa(tableroEnMovimiento) ? tableroEnMovimiento : nullptr;
+}
+
+Tablero* EditorDeMesa::TableroPulsado() const {
+    return bPulsado && EstaEnLaMesa(tableroPulsado) ? tableroPulsado : nullptr;
+}
+
+bool EditorDeMesa::AccionEnCurso() const {
+    return TableroArrastrado() != nullptr || TableroPulsado() != nullptr ||
+           mesa.cables.EstaCreando() || mesa.cables.HaCambiado() || mesa.componentes.EstaMoviendo();
+}
+
+ResultadoDelRaton EditorDeMesa::TerminaAccion() {
+    if (!AccionEnCurso()) {
+        tableroEnMovimiento = nullptr;
+        bPulsado = false;
+        return {};
+    }
+    return BotonIzquierdoArriba(ultimo.x, ultimo.y);
+}
+
+Puerto* EditorDeMesa::PuertoEnLaMesa(int x, int y, Tablero** dueno) const {
+    for (auto& t : mesa.tablero) {
+        if (Puerto* p = t->PuertoEn(x, y)) {
+            if (dueno != nullptr) *dueno = t.get();
+            return p;
+        }
+    }
+    return nullptr;
+}
+
+// ---- Left press ------------------------------------------------------------------------
+
+ResultadoDelRaton EditorDeMesa::BotonIzquierdoAbajo(int x, int y) {
+    // A release lost to a modal message must not leave a key held or a chip unplugged.
+    ResultadoDelRaton r = TerminaAccion();
+    ultimo = {x, y};
+    tableroEnMovimiento = nullptr;
+    bPulsado = false;
+    if (!PulsaTablero(x, y, r)) PulsaFueraDeLosTableros(x, y, r);
+    return r;
+}
+
+bool EditorDeMesa::PulsaTablero(int x, int y, ResultadoDelRaton& r) {
+    for (auto& propio : mesa.tablero) {
+        Tablero& t = *propio;
+        if (!mesa.bON && t.MarcadorEn(x, y)) {
+            tableroEnMovimiento = &t;
+            delta = {x - t.EsquinaX(), y - t.EsquinaY()};
+            return true;
+        }
+        if (EsDePalancas(t) && t.EntradaEn(x, y)) {
+            mesa.OperaEntrada(t);
+            if (t.Tipo() == Tablero::kPulsadores) {
+                bPulsado = true;
+                tableroPulsado = &t;
+            }
+            r.repintar = true;
+            return true;
+        }
+        if (t.Tipo() == Tablero::kFuenteDC) {
+            mesa.fuentedc = &t;
+            if (t.EntradaEn(x, y)) {
+                mesa.ConmutaFuente();
+                r.repintar = true;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void EditorDeMesa::PulsaFueraDeLosTableros(int x, int y, ResultadoDelRaton& r) {
+    // A board that takes the click repaints what it changed itself.
+    for (auto& t : mesa.tablero) {
+        if (t->ClickIzquierdo(ventana, x, y, offset.x, offset.y)) return;
+    }
+    if (mesa.cables.ParaModificar(x, y)) {
+        r.repintar = true;
+        return;
+    }
+    mesa.A = nullptr;
+    if (mesa.bON) return;
+
+    Tablero* dueno = nullptr;
+    mesa.A = PuertoEnLaMesa(x, y, &dueno);
+    if (mesa.A != nullptr) {
+        if (!mesa.A->EstaLibre()) return;
+        const Punto centro{dueno->CentroX(), dueno->CentroY()};
+        r.puntero = centro;
+        mesa.cables.CreaCable(dueno->Identificador(), centro.x, centro.y);
+        r.repintar = true;
+        return;
+    }
+    if (mesa.componentes.Ubicado(x, y)) {
+        if (mesa.componentes.EstaInsertado()) mesa.DesocupaComponente(*mesa.componentes.Seleccionado());
+        mesa.componentes.Selecciona();
+    }
+}
+
+// ---- Mouse move ------------------------------------------------------------------------
+
+ResultadoDelRaton EditorDeMesa::MueveRaton(int x, int y) {
+    ultimo = {x, y};
+    ResultadoDelRaton r;
+    if (Tablero* t = TableroArrastrado()) {
+        ArrastraTablero(*t, x, y);
+        r.repintar = true;
+    } else if (mesa.cables.EstaCreando() || mesa.cables.HaCambiado()) {
+        mesa.cables.EnMovimiento(x, y);
+        r.repintar = true;
+    } else if (mesa.componentes.EstaMoviendo()) {
+        mesa.componentes.EnMovimiento(x, y);
+        r.repintar = true;
+    }
+    return r;
+}
+
+void EditorDeMesa::ArrastraTablero(Tablero& t, int x, int y) {
+    const Punto antes{t.EsquinaX(), t.EsquinaY()};
+    t.UbicaEn(x - delta.x, y - delta.y);
+    const Punto d{t.EsquinaX() - antes.x, t.EsquinaY() - antes.y};
+    if (d == Punto{}) return;
+    mesa.cables.Desplaza(0, t.Identificador(), d);
+    mesa.componentes.Desplaza(t.Identificador(), d);
+}
+
+// ---- Left release ----------------------------------------------------------------------
+
+ResultadoDelRaton EditorDeMesa::BotonIzquierdoArriba(int x, int y) {
+    ultimo = {x, y};
+    ResultadoDelRaton r;
+    if (mesa.cables.EstaCreando()) {
+        ConcluyeCable(x, y, r);
+    } else if (Tablero* t = TableroArrastrado()) {
+        // Wires and chips follow to the very spot the board is dropped on.
+        ArrastraTablero(*t, x, y);
+        tableroEnMovimiento = nullptr;
+        r.modificado = r.repintar = true;
+    } else if (mesa.cables.HaCambiado()) {
+        mesa.cables.BotonArriba(x, y);
+        r.modificado = r.repintar = true;
+    } else if (mesa.componentes.EstaMoviendo()) {
+        SueltaComponente(r);
+        mesa.componentes.BotonArriba(x, y);
+    } else if (Tablero* t = TableroPulsado()) {
+        // The key springs back wherever the pointer is now.
+        mesa.OperaEntrada(*t);
+        r.repintar = true;
+    }
+    tableroEnMovimiento = nullptr;
+    bPulsado = false;
+    return r;
+}
+
+void EditorDeMesa::ConcluyeCable(int x, int y, ResultadoDelRaton& r) {
+    Tablero* dueno = nullptr;
+    mesa.B = PuertoEnLaMesa(x, y, &dueno);
+    Puerto* a = mesa.A;
+    Puerto* b = mesa.B;
+    if (b != nullptr && b != a && b->EstaLibre() && mesa.PuedeConectarPuertos(a, b) &&
+        mesa.ConectaPuertos(a, b)) {
+        const Punto centro{dueno->CentroX(), dueno->CentroY()};
+        r.puntero = centro;
+        mesa.cables.Concluye(dueno->Identificador(), centro.x, centro.y);
+        r.modificado = true;
+    }
+    // A wire that could not be finished is dropped here.
+    mesa.cables.BotonArriba(x, y);
+    r.repintar = true;
+}
+
+void EditorDeMesa::SueltaComponente(ResultadoDelRaton& r) {
+    Componente* chip = mesa.componentes.Seleccionado();
+    if (chip == nullptr) return;
+    if (mesa.PuedeInsertarComponente(*chip)) {
+        mesa.OcupaComponente(*chip);
+        mesa.componentes.NumeroDeProtoboard(mesa.tableroProtoboard->Identificador());
+        mesa.componentes.Inserta();
+    } else {
+        mesa.componentes.Retira();
+        // A loose chip belongs to no breadboard, so it stays put when one is dragged.
+        mesa.componentes.NumeroDeProtoboard(0);
+    }
+    r.modificado = r.repintar = true;
+}
+
+// ---- Right press -----------------------------------------------------------------------
+
+ResultadoDelRaton EditorDeMesa::BotonDerechoAbajo(int x, int y) {
+    ResultadoDelRaton r;
+    if (mesa.bON || AccionEnCurso()) return r;
+    ultimo = {x, y};
+    if (mesa.cables.ParaModificar(x, y)) {
+        RetiraCable(r);
+    } else if (mesa.componentes.ParaEliminar(x, y)) {
+        RetiraComponente(r);
+    } else {
+        RetiraTablero(x, y, r);
+    }
+    return r;
+}
+
+void EditorDeMesa::RetiraCable(ResultadoDelRaton& r) {
+    const int i = mesa.cables.Indice();
+    const Cable cable = mesa.cables.Lista()[static_cast<std::size_t>(i)];
+    std::tie(mesa.A, mesa.B) = PuertosDelCable(mesa, cable);
+    mesa.cables.RetiraCable();
+    mesa.DesconectaPuertos(mesa.A, mesa.B);
+    r.modificado = r.repintar = true;
+}
+
+void EditorDeMesa::RetiraComponente(ResultadoDelRaton& r) {
+    if (Componente* chip = mesa.componentes.Seleccionado(); chip != nullptr && chip->EstaInsertado())
+        mesa.DesocupaComponente(*chip);
+    mesa.componentes.EliminaSeleccionado();
+    // The selection would otherwise name the next chip.
+    mesa.componentes.BotonArriba(0, 0);
+    r.modificado = r.repintar = true;
+}
+
+void EditorDeMesa::RetiraTablero(int x, int y, ResultadoDelRaton& r) {
+    for (auto it = mesa.tablero.begin(); it != mesa.tablero.end(); ++it) {
+        Tablero* t = it->get();
+        // The supply can never be removed.
+        if (t == mesa.fuentedc || !t->MarcadorEn(x, y)) continue;
+        if (!t->EstaLimpio()) {
+            mesa.avisos.Muestra(kTableroOcupado, kTituloDeRechazo, Icono::Error);
+            return;
+        }
+        if (t == mesa.reloj) {
+            // Every bench keeps its timer board; it is only put away.
+            if (auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(t)) temporizador->Oculta();
+        } else {
+            if (mesa.tableroProtoboard == t) {
+                mesa.tableroProtoboard = nullptr;
+                mesa.pCasilla = nullptr;
+            }
+            mesa.tablero.erase(it);
+        }
+        r.modificado = r.repintar = true;
+        return;
+    }
+}
+
+}  // namespace velistra

@@ -1,0 +1,38 @@
+#pragma once
+#include "simulation/Comandos.h"
+#include "simulation/EditorDeMesa.h"
+#include "simulation/Mesa.h"
+
+namespace velistra {
+
+class Avisos;
+class Dialogos;
+class Ventana;
+
+// One open workbench as the user drives it: the mouse editor and the commands over the
+// same circuit, with the editor's changes counted as unsaved. Starts with an empty
+// workbench (the supply and the hidden timer board).
+class Sesion {
+public:
+    Sesion(Avisos& avisos, Dialogos& dialogos, Ventana* ventana = nullptr);
+    Sesion(const Sesion&) = delete;
+    Sesion& operator=(const Sesion&) = delete;
+
+    ResultadoDelRaton BotonIzquierdoAbajo(int x, int y) { return Anota(editor.BotonIzquierdoAbajo(x, y)); }
+    ResultadoDelRaton MueveRaton(int x, int y) { return Anota(editor.MueveRaton(x, y)); }
+    ResultadoDelRaton BotonIzquierdoArriba(int x, int y) { return Anota(editor.BotonIzquierdoArriba(x, y)); }
+    ResultadoDelRaton BotonDerechoAbajo(int x, int y) { return Anota(editor.BotonDerechoAbajo(x, y)); }
+
+    ResultadoDeComando Ejecuta(int id);
+    bool PuedeCerrar();
+    bool Tic();
+
+    Mesa mesa;
+    EditorDeMesa editor;
+    Comandos comandos;
+
+private:
+    ResultadoDelRaton Anota(const ResultadoDelRaton& r);
+};
+
+}  // namespace velistra

@@ -1,0 +1,31 @@
+#pragma once
+// A folder of the running test's own, removed with everything in it at the end.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace velistra::prueba {
+
+class CarpetaTemporal {
+public:
+    CarpetaTemporal() {
+        const auto* prueba = ::testing::UnitTest::GetInstance()->current_test_info();
+        ruta = std::filesystem::temp_directory_path() /
+               ("velistra-" + std::string(prueba->test_suite_name()) + "-" + prueba->name());
+        std::filesystem::remove_all(ruta);
+        std::filesystem::create_directories(ruta);
+    }
+    ~CarpetaTemporal() {
+        std::error_code error;
+        std::filesystem::remove_all(ruta, error);
+    }
+    CarpetaTemporal(const CarpetaTemporal&) = delete;
+    CarpetaTemporal& operator=(const CarpetaTemporal&) = delete;
+
+    std::string Archivo(const std::string& nombre) const { return (ruta / nombre).string(); }
+
+    std::filesystem::path ruta;
+};
+
+}  // namespace velistra::prueba

@@ -1,0 +1,25 @@
+#pragma once
+// Helpers of the GUI tests: pixel checks on pictures and answering modal dialogs.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QRect>
+#include <QRgb>
+#include <functional>
+
+class QWidget;
+
+namespace velistra::prueba {
+
+inline QRgb Pixel(const QImage& imagen, int x, int y) { return imagen.pixel(x, y) & 0x00FFFFFF; }
+inline QRgb SinAlfa(QRgb color) { return color & 0x00FFFFFF; }
+
+// Every pixel of `elemento` differs from `fondo`, and every pixel of the one-pixel
+// ring around it is `fondo`, except ring pixels within `margen` of the picture's edge
+// (the board's frame). So the element is drawn exactly on that rectangle.
+::testing::AssertionResult DibujadoEn(const QImage& imagen, QRect elemento, QRgb fondo, int margen);
+
+// Runs `accion` on the next modal dialog once it is open (call before exec()).
+void AlAbrirseUnDialogo(std::function<void(QWidget*)> accion);
+
+}  // namespace velistra::prueba
