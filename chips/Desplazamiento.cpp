@@ -1,5 +1,3 @@
-#include <array>
-
 #include "chips/Contadores.h"
 #include "chips/GruposDeEntradas.h"
 #include "chips/MecanismosSecuenciales.h"

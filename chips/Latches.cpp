@@ -79,8 +79,7 @@ constexpr SeccionDireccionable kSecciones74259[] = {{13, kSalidas74259}};
 constexpr int kSalidas74256Uno[] = {4, 5, 6, 7};
 constexpr int kSalidas74256Dos[] = {9, 10, 11, 12};
 constexpr int kDireccion74256[] = {1, 2};
-constexpr SeccionDireccionable kSecciones74256[] = {{3, kSalidas74256Uno},
-                                                    {13, kSalidas74256Dos}};
+constexpr SeccionDireccionable kSecciones74256[] = {{3, kSalidas74256Uno}, {13, kSalidas74256Dos}};
 
 constexpr EsquemaDeLatchesD kEsquema7475{{12, 5}, k7475};
 constexpr EsquemaDeLatchesD kEsquema7477{{11, 4}, k7477};

@@ -28,7 +28,7 @@ struct EsquemaDeRegistro {
 namespace {
 
 constexpr BitDeRegistro kSeisBits[] = {
-    {.d = 3, .q = 2}, {.d = 4, .q = 5},   {.d = 6, .q = 7},
+    {.d = 3, .q = 2},   {.d = 4, .q = 5},   {.d = 6, .q = 7},
     {.d = 11, .q = 10}, {.d = 13, .q = 12}, {.d = 14, .q = 15},
 };
 constexpr BitDeRegistro kCuatroBitsConComplemento[] = {

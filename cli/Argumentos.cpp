@@ -28,7 +28,8 @@ const Opcion* BuscaOpcion(std::span<const Opcion> opciones, const std::string& n
 
 // Stores what one option says; false when it cannot be taken (already given, or it
 // contradicts another).
-bool Aplica(Peticion& p, const std::string& nombre, const std::string& archivo, std::string& error) {
+bool Aplica(Peticion& p, const std::string& nombre, const std::string& archivo,
+            std::string& error) {
     auto fija = [&](std::optional<std::string>& campo) {
         if (campo) {
             error = "la opción " + Entre(nombre) + " aparece dos veces";
@@ -78,7 +79,8 @@ ArgumentosAnalizados AnalizaArgumentos(const std::vector<std::string>& argumento
         const std::string& a = argumentos[i];
         if (a.size() > 1 && a[0] == '-') {
             const Opcion* o = BuscaOpcion(opciones, a);
-            if (o == nullptr) return Error("la orden " + orden + " no admite la opción " + Entre(a));
+            if (o == nullptr)
+                return Error("la orden " + orden + " no admite la opción " + Entre(a));
             std::string archivo;
             if (o->conArchivo) {
                 if (i + 1 == argumentos.size()) return Error("falta el archivo tras " + Entre(a));

@@ -8,6 +8,8 @@ void AvisosDeConsola::Muestra(const std::string& texto, const std::string&, Icon
     salida << texto << '\n' << std::flush;
 }
 
-Respuesta AvisosDeConsola::Pregunta(const std::string&, const std::string&) { return Respuesta::No; }
+Respuesta AvisosDeConsola::Pregunta(const std::string&, const std::string&) {
+    return Respuesta::No;
+}
 
 }  // namespace velistra::consola

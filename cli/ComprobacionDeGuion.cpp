@@ -18,8 +18,8 @@ std::optional<std::string> CompruebaPalanca(const Orden& orden, const Mesa& mesa
     if (t->Tipo() != tipo)
         return "el tablero " + std::to_string(orden.tablero) + " no es de " + clase;
     if (orden.indice < 0 || orden.indice >= TableroDePalancas::kPalancas)
-        return std::string("no existe ") + nombre + " " + std::to_string(orden.indice) + " (van de 0 a " +
-               std::to_string(TableroDePalancas::kPalancas - 1) + ")";
+        return std::string("no existe ") + nombre + " " + std::to_string(orden.indice) +
+               " (van de 0 a " + std::to_string(TableroDePalancas::kPalancas - 1) + ")";
     return std::nullopt;
 }
 
@@ -46,7 +46,8 @@ Tablero* TableroConIdentificador(const Mesa& mesa, int identificador) {
 std::optional<std::string> CompruebaOrden(const Orden& orden, const Mesa& mesa) {
     switch (orden.tipo) {
         case TipoDeOrden::Interruptor:
-            return CompruebaPalanca(orden, mesa, Tablero::kInterruptores, "interruptores", "la palanca");
+            return CompruebaPalanca(orden, mesa, Tablero::kInterruptores, "interruptores",
+                                    "la palanca");
         case TipoDeOrden::Pulsar:
         case TipoDeOrden::Soltar:
             return CompruebaPalanca(orden, mesa, Tablero::kPulsadores, "pulsadores", "el pulsador");

@@ -10,17 +10,30 @@ namespace velistra::consola {
 
 void EjecutorDeGuion::Ejecuta(const Orden& orden) {
     switch (orden.tipo) {
-        case TipoDeOrden::Encender: PonFuente(true); break;
-        case TipoDeOrden::Apagar: PonFuente(false); break;
-        case TipoDeOrden::Interruptor: PonEntrada(orden, orden.valor != 0); break;
-        case TipoDeOrden::Pulsar: PonEntrada(orden, true); break;
-        case TipoDeOrden::Soltar: PonEntrada(orden, false); break;
+        case TipoDeOrden::Encender:
+            PonFuente(true);
+            break;
+        case TipoDeOrden::Apagar:
+            PonFuente(false);
+            break;
+        case TipoDeOrden::Interruptor:
+            PonEntrada(orden, orden.valor != 0);
+            break;
+        case TipoDeOrden::Pulsar:
+            PonEntrada(orden, true);
+            break;
+        case TipoDeOrden::Soltar:
+            PonEntrada(orden, false);
+            break;
         case TipoDeOrden::Tic:
             for (int i = 0; i < orden.valor; ++i) mesa.Temporiza();
             break;
-        case TipoDeOrden::Mostrar: Muestra(orden); break;
+        case TipoDeOrden::Mostrar:
+            Muestra(orden);
+            break;
         case TipoDeOrden::Sonda:
-            EscribeLectura(salida, LeeSonda(mesa, orden.tablero, orden.indice, orden.linea), formato);
+            EscribeLectura(salida, LeeSonda(mesa, orden.tablero, orden.indice, orden.linea),
+                           formato);
             break;
     }
 }
@@ -30,7 +43,8 @@ void EjecutorDeGuion::PonFuente(bool encendida) {
 }
 
 void EjecutorDeGuion::PonEntrada(const Orden& orden, bool operada) {
-    if (Tablero* t = TableroConIdentificador(mesa, orden.tablero)) mesa.PonEntrada(*t, orden.indice, operada);
+    if (Tablero* t = TableroConIdentificador(mesa, orden.tablero))
+        mesa.PonEntrada(*t, orden.indice, operada);
 }
 
 void EjecutorDeGuion::Muestra(const Orden& orden) {

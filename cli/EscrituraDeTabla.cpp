@@ -27,7 +27,8 @@ void EscribeTexto(std::ostream& salida, const TablaDeVerdad& tabla) {
                 salida << '|';
                 continue;
             }
-            salida << std::setw(static_cast<int>(columnas[c].size())) << (fila[valor++] ? '1' : '0');
+            salida << std::setw(static_cast<int>(columnas[c].size()))
+                   << (fila[valor++] ? '1' : '0');
         }
         salida << '\n';
     }
@@ -43,8 +44,9 @@ void EscribeCsv(std::ostream& salida, const TablaDeVerdad& tabla) {
     }
 }
 
-void EscribeGrupo(std::ostream& salida, const char* nombre, const std::vector<std::string>& columnas,
-                  const std::vector<bool>& fila, std::size_t primero) {
+void EscribeGrupo(std::ostream& salida, const char* nombre,
+                  const std::vector<std::string>& columnas, const std::vector<bool>& fila,
+                  std::size_t primero) {
     salida << '"' << nombre << "\":{";
     for (std::size_t c = 0; c < columnas.size(); ++c)
         salida << (c ? "," : "") << '"' << columnas[c] << "\":" << (fila[primero + c] ? 1 : 0);
@@ -65,9 +67,15 @@ void EscribeJson(std::ostream& salida, const TablaDeVerdad& tabla) {
 
 void EscribeTabla(std::ostream& salida, const TablaDeVerdad& tabla, Formato formato) {
     switch (formato) {
-        case Formato::Texto: EscribeTexto(salida, tabla); break;
-        case Formato::Csv: EscribeCsv(salida, tabla); break;
-        case Formato::Json: EscribeJson(salida, tabla); break;
+        case Formato::Texto:
+            EscribeTexto(salida, tabla);
+            break;
+        case Formato::Csv:
+            EscribeCsv(salida, tabla);
+            break;
+        case Formato::Json:
+            EscribeJson(salida, tabla);
+            break;
     }
 }
 

@@ -35,7 +35,8 @@ struct Banco {
     ArchivoActual archivo;
 };
 
-int ErrorDeGuion(std::ostream& errores, const std::string& nombre, int linea, const std::string& mensaje) {
+int ErrorDeGuion(std::ostream& errores, const std::string& nombre, int linea,
+                 const std::string& mensaje) {
     errores << nombre << ':' << linea << ": " << mensaje << '\n';
     return kUsoIncorrecto;
 }
@@ -79,11 +80,13 @@ int HazTabla(Banco& banco, const Peticion& p, std::ostream& salida, std::ostream
         return kUsoIncorrecto;
     }
     if (palancas.size() > kMaximoDePalancas) {
-        errores << "El circuito tiene " << palancas.size() << " interruptores cableados; la tabla admite "
-                << kMaximoDePalancas << " como máximo.\n";
+        errores << "El circuito tiene " << palancas.size()
+                << " interruptores cableados; la tabla admite " << kMaximoDePalancas
+                << " como máximo.\n";
         return kUsoIncorrecto;
     }
-    EscribeTabla(salida, RecorreCombinaciones(banco.mesa, palancas, LucesCableadas(banco.mesa)), p.formato);
+    EscribeTabla(salida, RecorreCombinaciones(banco.mesa, palancas, LucesCableadas(banco.mesa)),
+                 p.formato);
     salida.flush();
     return kTerminado;
 }

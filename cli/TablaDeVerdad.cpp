@@ -22,7 +22,8 @@ std::string NombreDePalanca(const PalancaCableada& p) {
 
 std::string NombreDeLuz(const LuzCableada& l) {
     const std::string tablero = std::to_string(l.tablero->Identificador());
-    if (l.tablero->Tipo() == Tablero::kLeds) return "leds" + tablero + "." + std::to_string(l.indice);
+    if (l.tablero->Tipo() == Tablero::kLeds)
+        return "leds" + tablero + "." + std::to_string(l.indice);
     constexpr const char* kSegmentos = "abcdefgp";
     const int digito = l.indice / TableroDeSieteSegmentos::kSegmentosPorDigito;
     const int segmento = l.indice % TableroDeSieteSegmentos::kSegmentosPorDigito;

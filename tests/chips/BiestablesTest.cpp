@@ -118,15 +118,16 @@ const std::vector<Paso> kDConPresetYClear = {
     {"1 0 11", "01", "subida: carga D = 0"},
 };
 
-// Power cut on a 74112: outputs drop to 0, the clock level is still recorded so the edge
-// that comes while unpowered is lost, and the stored bit is gone.
+// Power cut on a 74112: outputs drop to 0 and the stored bit is gone; the clock level is
+// still recorded, so the edge that comes while unpowered is lost.
 // Columns: ground, clock, J, K -> Q, Q-bar.
 const std::vector<Paso> kApagado74112 = {
     {"0 1 11", "01", ""},
     {"0 0 11", "10", "conmuta"},
+    {"0 1 11", "10", ""},
     {"1 1 11", "00", "tierra flotante: sin alimentación todas las salidas a 0"},
-    {"1 0 11", "00", "el flanco de bajada sin alimentación se pierde"},
-    {"0 0 11", "01", "con alimentación de nuevo y sin flanco: Q sigue a 0"},
+    {"1 0 11", "00", "el reloj baja sin alimentación"},
+    {"0 0 11", "01", "con alimentación de nuevo no hay flanco: Q sigue a 0"},
     {"0 1 11", "01", ""},
     {"0 0 11", "10", "el siguiente flanco de bajada conmuta"},
 };

@@ -46,6 +46,7 @@ const std::vector<Paso> kLatchRSDosSets = {
 };
 
 // Columns: set-bar, reset-bar -> Q (74279 latches 2 and 4).
+// clang-format off
 const std::vector<Paso> kLatchRS = {
     {"1 0", "0", "reset"},
     {"1 1", "0", "mantiene"},
@@ -54,6 +55,7 @@ const std::vector<Paso> kLatchRS = {
     {"1 0", "0", "reset"},
     {"0 0", "1", "set y reset a la vez: gana el set"},
 };
+// clang-format on
 
 // 74259. Columns: clear, G, S2 S1 S0, D -> Q0..Q7.
 const std::vector<Paso> k74259 = {

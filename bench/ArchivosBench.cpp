@@ -1,0 +1,108 @@
+// Circuit files: writing and reading the largest workbenches, and a whole run of
+// velistra-cli on one file (read, switch on, work the lever or the timer, show the lamps).
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "bench/Generador.h"
+#include "bench/Guiones.h"
+#include "bench/MesaDeBanco.h"
+#include "cli/LineaDeOrdenes.h"
+#include "persistence/ArchivoDeCircuito.h"
+
+namespace velistra::banco {
+
+namespace {
+
+Pedido PedidoDe(const benchmark::State& state) {
+    return {static_cast<Familia>(state.range(0)), static_cast<int>(state.range(1))};
+}
+
+void ConCircuitos(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"familia", "protoboards"});
+    for (int familia = 0; familia < 3; ++familia) {
+        for (int n : {1, 10}) b->Args({familia, n});
+    }
+}
+
+void Cuenta(benchmark::State& state, const Mesa& mesa, std::size_t bytes) {
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+    state.counters["bytes"] = static_cast<double>(bytes);
+    state.counters["cables"] = static_cast<double>(mesa.cables.Lista().size());
+    state.counters["chips"] = static_cast<double>(mesa.componentes.size());
+}
+
+void BM_Guarda(benchmark::State& state) {
+    const Pedido pedido = PedidoDe(state);
+    const auto banco = MesaComprobada(pedido);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        std::ostringstream salida;
+        EscribeCircuito(banco->mesa, salida);
+        bytes = salida.view().size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.SetLabel(NombreDeCircuito(pedido));
+    Cuenta(state, banco->mesa, bytes);
+}
+BENCHMARK(BM_Guarda)->Apply(ConCircuitos)->Unit(benchmark::kMicrosecond);
+
+void BM_Lee(benchmark::State& state) {
+    const Pedido pedido = PedidoDe(state);
+    const std::string texto = TextoDeCircuito(MesaComprobada(pedido)->mesa);
+    MesaDeBanco leida;
+    for (auto _ : state) {
+        std::istringstream entrada(texto);
+        if (LeeCircuito(leida.mesa, entrada) != ResultadoDeLectura::Correcto) {
+            state.SkipWithError("el circuito no se lee");
+            return;
+        }
+    }
+    // What was read must still be the working circuit.
+    if (const std::string problema = Problema(leida, pedido.familia); !problema.empty())
+        Aborta(NombreDeCircuito(pedido), "leído: " + problema);
+    state.SetLabel(NombreDeCircuito(pedido));
+    Cuenta(state, leida.mesa, texto.size());
+}
+BENCHMARK(BM_Lee)->Apply(ConCircuitos)->Unit(benchmark::kMicrosecond);
+
+// A teacher's run of one file, from the file on disk to the printed lamps.
+void BM_Consola(benchmark::State& state) {
+    const Pedido pedido = PedidoDe(state);
+    const std::filesystem::path carpeta = std::filesystem::temp_directory_path() / "velistra-banco";
+    std::filesystem::create_directories(carpeta);
+    const std::string circuito = (carpeta / (NombreDeCircuito(pedido) + ".txt")).string();
+    const std::string guion = (carpeta / (NombreDeCircuito(pedido) + ".guion")).string();
+    {
+        const auto banco = MesaComprobada(pedido);
+        if (!GuardaCircuitoEnArchivo(banco->mesa, circuito)) Aborta(circuito, "no se guarda");
+        std::ofstream(guion) << GuionDeEjemplo(banco->mesa, pedido.familia);
+    }
+    const std::vector<std::string> argumentos{"simular", circuito, "--guion", guion};
+    std::istringstream nada;
+    std::ostringstream salida;
+    std::ostringstream errores;
+    for (auto _ : state) {
+        salida.str({});
+        if (consola::EjecutaLineaDeOrdenes(argumentos, nada, salida, errores) != 0) {
+            state.SkipWithError(errores.str().c_str());
+            return;
+        }
+    }
+    // The lever reaches the last lamp (the counters' run shows a count).
+    if (pedido.familia != Familia::Contadores && salida.str().find("00000001") == std::string::npos)
+        Aborta(circuito, "velistra-cli no muestra la lámpara del final encendida:\n" + salida.str());
+    state.SetLabel(NombreDeCircuito(pedido));
+    state.counters["archivos"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    std::filesystem::remove(circuito);
+    std::filesystem::remove(guion);
+}
+BENCHMARK(BM_Consola)->Apply(ConCircuitos)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+}  // namespace velistra::banco

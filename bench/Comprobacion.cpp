@@ -1,0 +1,84 @@
+#include "bench/Comprobacion.h"
+
+#include "boards/TableroDeLuces.h"
+#include "boards/TableroDePalancas.h"
+#include "simulation/Mesa.h"
+
+namespace velistra::banco {
+
+namespace {
+
+template <typename T>
+T* Primero(Mesa& mesa, int tipo) {
+    for (auto& t : mesa.tablero) {
+        if (t->Tipo() == tipo) return dynamic_cast<T*>(t.get());
+    }
+    return nullptr;
+}
+
+std::string Lamparas(const TableroDeLuces& leds) {
+    std::string texto;
+    for (int i = 0; i < leds.PuertoComun(); ++i) texto += leds.EstadoDeLed(i) ? '1' : '0';
+    return texto;
+}
+
+int Cuenta(const TableroDeLuces& leds) {
+    int cuenta = 0;
+    for (int bit = 0; bit < 4; ++bit) cuenta |= leds.EstadoDeLed(bit) ? 1 << bit : 0;
+    return cuenta;
+}
+
+void Tics(Mesa& mesa, int n) {
+    for (int i = 0; i < n; ++i) mesa.Temporiza();
+}
+
+// An even chain of inverters, and adders whose carry passes straight through, both end
+// on the lever's level; the adders' sums show its inverse.
+std::string CompruebaCadena(Mesa& mesa, TableroDePalancas& palancas, const TableroDeLuces& leds,
+                            Familia familia) {
+    for (const bool nivel : {true, false, true, false}) {
+        mesa.PonEntrada(palancas, kPalanca, nivel);
+        const std::string visto = Lamparas(leds);
+        std::string esperado = visto;
+        esperado[kLamparaDelFinal] = nivel ? '1' : '0';
+        if (familia == Familia::Sumadores) esperado.replace(0, 4, 4, nivel ? '0' : '1');
+        if (visto != esperado)
+            return "con la palanca en " + std::to_string(nivel) + " las lámparas muestran " + visto +
+                   " y debían mostrar " + esperado;
+    }
+    return {};
+}
+
+// The first counter counts one per rising clock edge (every second tick), carries into
+// the second once every 16 counts, and stops while the lever is down.
+std::string CompruebaContadores(Mesa& mesa, TableroDePalancas& palancas, const TableroDeLuces& leds) {
+    mesa.PonEntrada(palancas, kPalanca, true);
+    const int antes = Cuenta(leds);
+    Tics(mesa, 2);
+    if (Cuenta(leds) != (antes + 1) % 16)
+        return "el primer contador pasa de " + std::to_string(antes) + " a " + std::to_string(Cuenta(leds));
+    const bool segundo = leds.EstadoDeLed(kLamparaDelSegundoContador);
+    Tics(mesa, 32);
+    if (leds.EstadoDeLed(kLamparaDelSegundoContador) == segundo)
+        return "el acarreo no llega al segundo contador";
+    mesa.PonEntrada(palancas, kPalanca, false);
+    const int parado = Cuenta(leds);
+    Tics(mesa, 4);
+    if (Cuenta(leds) != parado) return "los contadores cuentan con la palanca abajo";
+    mesa.PonEntrada(palancas, kPalanca, true);
+    return {};
+}
+
+}  // namespace
+
+std::string CompruebaCircuito(Mesa& mesa, Familia familia) {
+    auto* palancas = Primero<TableroDePalancas>(mesa, Tablero::kInterruptores);
+    auto* leds = Primero<TableroDeLuces>(mesa, Tablero::kLeds);
+    if (palancas == nullptr || leds == nullptr) return "faltan los interruptores o los leds";
+    if (!mesa.bON) mesa.ConmutaFuente();
+    if (!mesa.bON) return "la fuente no enciende";
+    if (familia == Familia::Contadores) return CompruebaContadores(mesa, *palancas, *leds);
+    return CompruebaCadena(mesa, *palancas, *leds, familia);
+}
+
+}  // namespace velistra::banco

@@ -1,0 +1,328 @@
+#include "bench/Generador.h"
+
+#include <utility>
+#include <vector>
+
+#include "bench/Montador.h"
+#include "boards/Protoboard.h"
+#include "boards/TableroDeFuenteDC.h"
+#include "boards/TableroDeLuces.h"
+#include "boards/TableroDeTiras.h"
+#include "boards/TableroPLA.h"
+#include "simulation/Mesa.h"
+
+namespace velistra::banco {
+
+namespace {
+
+// A lamp of the LED board and the chip pin it shows; chip -1 is the chain's last chip.
+struct LamparaDeChip {
+    int chip;
+    int pin;
+    int lampara;
+};
+
+// Everything that tells one family's circuit from another's.
+struct Receta {
+    Familia familia;
+    const char* nombre;
+    long codigo;
+    int pines;
+    int vcc;
+    int gnd;
+    std::vector<int> aTierra;                   // inputs tied low
+    std::vector<std::pair<int, int>> internas;  // output pin to input pin, inside one chip
+    int entrada;                                // fed by the previous chip's `salida`
+    int salida;
+    int reloj;  // the common clock pin, 0 for none
+    std::vector<LamparaDeChip> lamparas;
+};
+
+const std::vector<Receta>& Recetas() {
+    static const std::vector<Receta> recetas{
+        {Familia::Inversores, "inversores", 7004, 14, 14, 7, {},
+         {{2, 3}, {4, 5}, {6, 9}, {8, 11}, {10, 13}}, 1, 12, 0,
+         {{-1, 12, kLamparaDelFinal}}},
+        // A = 1111 (open inputs read high) and B = 0000: the carry out follows the carry in.
+        {Familia::Sumadores, "sumadores", 7083, 16, 5, 12, {11, 7, 4, 16}, {}, 13, 14, 0,
+         {{-1, 9, 0}, {-1, 6, 1}, {-1, 2, 2}, {-1, 15, 3}, {-1, 14, kLamparaDelFinal}}},
+        // Open /CLR, /LOAD and ENP read high: each counter counts while ENT is high.
+        {Familia::Contadores, "contadores", 7163, 16, 16, 8, {}, {}, 10, 15, 2,
+         {{0, 14, 0}, {0, 13, 1}, {0, 12, 2}, {0, 11, 3}, {1, 14, kLamparaDelSegundoContador},
+          {-1, 15, kLamparaDelFinal}}},
+    };
+    return recetas;
+}
+
+const Receta& RecetaDe(Familia familia) {
+    for (const Receta& r : Recetas()) {
+        if (r.familia == familia) return r;
+    }
+    return Recetas().front();
+}
+
+// Two columns of five breadboards on the left, the instruments in the strip on the right.
+Punto EsquinaDeProtoboard(int i) { return {10 + 885 * (i / 5), 10 + 290 * (i % 5)}; }
+constexpr Punto kEsquinaDeLaFuente{1785, 10};
+constexpr Punto kEsquinaDeLasPalancas{1785, 150};
+constexpr Punto kEsquinaDelReloj{1785, 245};
+constexpr Punto kEsquinaDeLosLeds{1785, 340};
+constexpr Punto kEsquinaDeLosPulsadores{1785, 410};
+// Below the last breadboard; its common terminal falls in that breadboard's blank margin.
+constexpr Punto kEsquinaDeLosDisplays{1545, 1365};
+
+// Bus rows: VCC and GND above, GND and VCC below, so each area has both next to it.
+constexpr int kVccArriba = 0;
+constexpr int kGndArriba = 1;
+constexpr int kGndAbajo = 2;
+constexpr int kVccAbajo = 3;
+
+constexpr Color kRojo = Rgb(220, 0, 0);
+constexpr Color kNegro = Rgb(0, 0, 0);
+constexpr Color kAzul = Rgb(0, 0, 255);
+constexpr Color kVerde = Rgb(0, 150, 0);
+constexpr Color kAmarillo = Rgb(230, 190, 0);
+constexpr Color kNaranja = Rgb(255, 128, 0);
+
+struct Chip {
+    Tablero* protoboard;
+    int columna;
+};
+
+class Obra {
+public:
+    Obra(Mesa& mesa, const Pedido& pedido) : mesa(mesa), pedido(pedido), receta(RecetaDe(pedido.familia)), m(mesa) {}
+
+    void Construye() {
+        mesa.LimpiaMesa();
+        mesa.InicializaMesa();
+        ColocaTableros();
+        EnchufaChips();
+        AlimentaProtoboards();
+        AlimentaInstrumentos();
+        CableaChips();
+        CableaLamparas();
+        if (pedido.tirasPorSalida > 0) ExtiendeSalidas();
+        if (pedido.todosLosTableros) CompletaTableros();
+    }
+
+private:
+    void ColocaTableros() {
+        fuente = mesa.fuentedc;
+        Montador::Mueve(*fuente, kEsquinaDeLaFuente);
+        for (int i = 0; i < pedido.protoboards; ++i)
+            protoboards.push_back(&m.Coloca(Tablero::kProtoboard, EsquinaDeProtoboard(i)));
+        palancas = &m.Coloca(Tablero::kInterruptores, kEsquinaDeLasPalancas);
+        if (ConReloj()) {
+            mesa.MuestraTemporizador();
+            Montador::Mueve(*mesa.reloj, kEsquinaDelReloj);
+        }
+        leds = &m.Coloca(Tablero::kLeds, kEsquinaDeLosLeds);
+    }
+
+    void EnchufaChips() {
+        const int paso = receta.pines / 2;
+        for (Tablero* p : protoboards) {
+            for (int c = 0; c < ChipsPorProtoboard(pedido.familia); ++c) {
+                m.Enchufa(receta.codigo, *p, c * paso);
+                chips.push_back({p, c * paso});
+            }
+        }
+    }
+
+    // The supply feeds the first breadboard's upper rows; each breadboard ties its upper
+    // rows to its lower ones and passes them on to the next.
+    void AlimentaProtoboards() {
+        for (std::size_t i = 0; i < protoboards.size(); ++i) {
+            Tablero& p = *protoboards[i];
+            const int derecha = p.EsquinaX() + p.Anchura();
+            const int izquierda = p.EsquinaX();
+            Cablea(p, kVccArriba, derecha, p, kVccAbajo, derecha, kRojo);
+            Cablea(p, kGndArriba, izquierda, p, kGndAbajo, izquierda, kNegro);
+            if (i == 0) {
+                m.Cablea(*fuente, TableroDeFuenteDC::kPrimerVcc, p,
+                         HoyoLibreDeBus(m, p, kVccArriba, derecha).Indice(), kRojo);
+                m.Cablea(*fuente, TableroDeFuenteDC::kPrimerGnd, p,
+                         HoyoLibreDeBus(m, p, kGndArriba, derecha).Indice(), kNegro);
+            } else {
+                Tablero& anterior = *protoboards[i - 1];
+                Cablea(anterior, kVccArriba, derecha, p, kVccArriba, derecha, kRojo);
+                Cablea(anterior, kGndArriba, izquierda, p, kGndArriba, izquierda, kNegro);
+            }
+        }
+    }
+
+    // Supply terminals 1, 2 and 3 feed the switches, the timer and the lamps' ground.
+    void AlimentaInstrumentos() {
+        AlimentaTiras(*palancas, 1);
+        if (ConReloj()) AlimentaTiras(*mesa.reloj, 2);
+        m.Cablea(*fuente, TableroDeFuenteDC::kPrimerGnd + 3, *leds, Luces(*leds).PuertoComun(), kNegro);
+    }
+
+    void AlimentaTiras(Tablero& t, int terminal) {
+        const auto& tiras = dynamic_cast<TableroDeTiras&>(t);
+        m.Cablea(*fuente, TableroDeFuenteDC::kPrimerVcc + terminal, t, tiras.PuertoVcc(), kRojo);
+        m.Cablea(*fuente, TableroDeFuenteDC::kPrimerGnd + terminal, t, tiras.PuertoGnd(), kNegro);
+    }
+
+    void CableaChips() {
+        for (std::size_t i = 0; i < chips.size(); ++i) {
+            const Chip& chip = chips[i];
+            AlBus(chip, receta.vcc, true);
+            AlBus(chip, receta.gnd, false);
+            for (int pin : receta.aTierra) AlBus(chip, pin, false);
+            for (const auto& [desde, hasta] : receta.internas) EntrePines(chip, desde, chip, hasta, kAzul);
+            if (i == 0) {
+                DeTerminal(*palancas, 0, chip, receta.entrada, kVerde);
+                if (receta.reloj != 0) DeTerminal(*mesa.reloj, 0, chip, receta.reloj, kAmarillo);
+            } else {
+                EntrePines(chips[i - 1], receta.salida, chip, receta.entrada, kVerde);
+                if (receta.reloj != 0) EntrePines(chips[i - 1], receta.reloj, chip, receta.reloj, kAmarillo);
+            }
+        }
+    }
+
+    void CableaLamparas() {
+        for (const LamparaDeChip& l : receta.lamparas) {
+            const Chip& chip = l.chip < 0 ? chips.back() : chips[static_cast<std::size_t>(l.chip)];
+            Puerto& hoyo = HoyoLibreJuntoAlPin(*chip.protoboard, receta.pines, chip.columna, l.pin);
+            m.Cablea(*chip.protoboard, hoyo, *leds, *leds->DireccionDePuerto(l.lampara), kNaranja);
+        }
+    }
+
+    void ExtiendeSalidas() {
+        std::vector<Tablero*> extra;
+        int tira = 0;
+        // Strips of the extra breadboards in turn: upper columns, then lower ones.
+        const auto siguienteTira = [&]() -> Puerto& {
+            const int porProtoboard = 2 * Protoboard::kColumnas;
+            if (tira % porProtoboard == 0) {
+                const int i = pedido.protoboards + static_cast<int>(extra.size());
+                if (i >= kMaximoDeProtoboards) throw MontajeRechazado("no caben más protoboards");
+                extra.push_back(&m.Coloca(Tablero::kProtoboard, EsquinaDeProtoboard(i)));
+            }
+            const int k = tira++ % porProtoboard;
+            const int primero = k < Protoboard::kColumnas ? HoyoSuperior(k, 0) : HoyoInferior(k - Protoboard::kColumnas, 0);
+            return *extra.back()->DireccionDePuerto(primero);
+        };
+        for (std::size_t i = 0; i < chips.size(); ++i) {
+            const char* tipos = mesa.componentes[i].TiposDePines();
+            for (int pin = 1; pin <= receta.pines; ++pin) {
+                if (tipos[pin] != 'S') continue;
+                Tablero* anterior = chips[i].protoboard;
+                Puerto* salida = &HoyoLibreJuntoAlPin(*anterior, receta.pines, chips[i].columna, pin);
+                for (int n = 0; n < pedido.tirasPorSalida; ++n) {
+                    Puerto& entrada = siguienteTira();
+                    m.Cablea(*anterior, *salida, *extra.back(), entrada, kAzul);
+                    anterior = extra.back();
+                    salida = &entrada + 1;
+                }
+            }
+        }
+    }
+
+    // Push-buttons, seven-segment displays with every segment lit and a PLA with links.
+    void CompletaTableros() {
+        Tablero& ultimo = *protoboards.back();
+        Tablero& pulsadores = m.Coloca(Tablero::kPulsadores, kEsquinaDeLosPulsadores);
+        const auto& tiras = dynamic_cast<TableroDeTiras&>(pulsadores);
+        DeBus(ultimo, kVccArriba, pulsadores, tiras.PuertoVcc(), kRojo);
+        DeBus(ultimo, kGndArriba, pulsadores, tiras.PuertoGnd(), kNegro);
+
+        Tablero& displays = m.Coloca(Tablero::kSieteSegmentos, kEsquinaDeLosDisplays);
+        const TableroDeLuces& luces = Luces(displays);
+        DeBus(ultimo, kVccAbajo, displays, luces.PuertoComun(), kRojo);
+        // Common anode: a segment lights while its input is low.
+        for (int s = 0; s < luces.PuertoComun(); ++s) DeBus(ultimo, kGndAbajo, displays, s, kAzul);
+
+        Tablero* pla = mesa.AgregaTablero(Tablero::kPLA);
+        if (pla == nullptr) throw MontajeRechazado("la mesa no agrega el PLA");
+        for (int i = 0; i < TableroPLA::kColumnas; ++i) {
+            for (int j = 0; j < TableroPLA::kTerminos; ++j) {
+                if ((i + j) % 3 != 0) continue;
+                const Punto cruce = TableroPLA::Cruce(i, j);
+                pla->ClickIzquierdo(nullptr, pla->EsquinaX() + cruce.x, pla->EsquinaY() + cruce.y, 0, 0);
+            }
+        }
+    }
+
+    bool ConReloj() const { return receta.reloj != 0 || pedido.todosLosTableros; }
+
+    static const TableroDeLuces& Luces(Tablero& t) { return dynamic_cast<TableroDeLuces&>(t); }
+
+    // Bus row `filaA` of a to bus row `filaB` of b, through the free holes nearest to x.
+    void Cablea(Tablero& a, int filaA, int xA, Tablero& b, int filaB, int xB, Color color) {
+        Puerto& hoyoA = HoyoLibreDeBus(m, a, filaA, xA);
+        Puerto& hoyoB = HoyoLibreDeBus(m, b, filaB, xB);
+        m.Cablea(a, hoyoA, b, hoyoB, color);
+    }
+
+    // A chip pin to the supply (or ground) row of the bus on its own side.
+    void AlBus(const Chip& chip, int pin, bool vcc) {
+        const PosicionDePin p = PosicionDe(receta.pines, chip.columna, pin);
+        const int fila = p.superior ? (vcc ? kVccArriba : kGndArriba) : (vcc ? kVccAbajo : kGndAbajo);
+        Tablero& protoboard = *chip.protoboard;
+        Puerto& hoyo = HoyoLibreJuntoAlPin(protoboard, receta.pines, chip.columna, pin);
+        Puerto& bus = HoyoLibreDeBus(m, protoboard, fila, m.Centro(protoboard, hoyo.Indice()).x);
+        m.Cablea(protoboard, hoyo, protoboard, bus, vcc ? kRojo : kNegro);
+    }
+
+    void EntrePines(const Chip& a, int pinA, const Chip& b, int pinB, Color color) {
+        Puerto& hoyoA = HoyoLibreJuntoAlPin(*a.protoboard, receta.pines, a.columna, pinA);
+        Puerto& hoyoB = HoyoLibreJuntoAlPin(*b.protoboard, receta.pines, b.columna, pinB);
+        m.Cablea(*a.protoboard, hoyoA, *b.protoboard, hoyoB, color);
+    }
+
+    void DeTerminal(Tablero& t, int puerto, const Chip& chip, int pin, Color color) {
+        Puerto& hoyo = HoyoLibreJuntoAlPin(*chip.protoboard, receta.pines, chip.columna, pin);
+        m.Cablea(t, *t.DireccionDePuerto(puerto), *chip.protoboard, hoyo, color);
+    }
+
+    void DeBus(Tablero& protoboard, int fila, Tablero& t, int puerto, Color color) {
+        const Punto destino = m.Centro(t, puerto);
+        m.Cablea(t, *t.DireccionDePuerto(puerto), protoboard, HoyoLibreDeBus(m, protoboard, fila, destino.x),
+                 color);
+    }
+
+    Mesa& mesa;
+    const Pedido& pedido;
+    const Receta& receta;
+    Montador m;
+    Tablero* fuente = nullptr;
+    Tablero* palancas = nullptr;
+    Tablero* leds = nullptr;
+    std::vector<Tablero*> protoboards;
+    std::vector<Chip> chips;
+};
+
+}  // namespace
+
+void GeneraCircuito(Mesa& mesa, const Pedido& pedido) {
+    if (pedido.protoboards < 1 || pedido.protoboards > kMaximoDeProtoboards)
+        throw MontajeRechazado("caben de 1 a " + std::to_string(kMaximoDeProtoboards) + " protoboards");
+    Obra(mesa, pedido).Construye();
+}
+
+int ChipsPorProtoboard(Familia familia) {
+    return Protoboard::kColumnas / (RecetaDe(familia).pines / 2);
+}
+
+long CodigoDeChip(Familia familia) { return RecetaDe(familia).codigo; }
+
+const char* NombreDeFamilia(Familia familia) { return RecetaDe(familia).nombre; }
+
+std::optional<Familia> FamiliaDeNombre(std::string_view nombre) {
+    for (const Receta& r : Recetas()) {
+        if (nombre == r.nombre) return r.familia;
+    }
+    return std::nullopt;
+}
+
+std::string NombreDeCircuito(const Pedido& pedido) {
+    std::string nombre = std::string(NombreDeFamilia(pedido.familia)) + "-" + std::to_string(pedido.protoboards);
+    if (pedido.tirasPorSalida > 0) nombre += "-abanico-" + std::to_string(pedido.tirasPorSalida);
+    if (pedido.todosLosTableros) nombre += "-completo";
+    return nombre;
+}
+
+}  // namespace velistra::banco

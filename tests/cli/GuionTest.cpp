@@ -1,0 +1,107 @@
+// Scripts: every faulty line is named with its file and line and stops the run before
+// anything happens; comments, blank lines and Windows line ends are no fault.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "Proceso.h"
+#include "cli/LineaDeOrdenes.h"
+#include "simulation/CarpetaTemporal.h"
+
+namespace velistra::consola {
+namespace {
+
+// The half adder: supply 1, timer 2, breadboard 3, switches 4, LEDs 5.
+const std::string kSemisumador = std::string(VELISTRA_EJEMPLOS) + "/semisumador/circuito.txt";
+
+struct Ejecucion {
+    int codigo = -1;
+    std::string salida;
+    std::string errores;
+};
+
+Ejecucion Simula(const std::string& guion,
+                 std::vector<std::string> argumentos = {"simular", kSemisumador}) {
+    std::istringstream entrada(guion);
+    std::ostringstream salida;
+    std::ostringstream errores;
+    Ejecucion e;
+    e.codigo = EjecutaLineaDeOrdenes(argumentos, entrada, salida, errores);
+    e.salida = salida.str();
+    e.errores = errores.str();
+    return e;
+}
+
+TEST(Guion, UnaLineaErroneaSeNombraYNadaSeEjecuta) {
+    struct Caso {
+        std::string linea;
+        std::string mensaje;
+    };
+    const Caso casos[] = {
+        {"saltar 3", "orden desconocida «saltar»"},
+        {"Mostrar", "orden desconocida «Mostrar»"},
+        {"encender ya", "sobran argumentos; se espera: encender"},
+        {"mostrar 5", "sobran argumentos; se espera: mostrar"},
+        {"interruptor 4 0", "faltan argumentos; se espera: interruptor ID I 0|1"},
+        {"interruptor 4 0 1 1", "sobran argumentos; se espera: interruptor ID I 0|1"},
+        {"soltar 4", "faltan argumentos; se espera: soltar ID I"},
+        {"tic 2 3", "sobran argumentos; se espera: tic [N]"},
+        {"interruptor cuatro 0 1", "«cuatro» no es un número entero"},
+        {"tic 1.5", "«1.5» no es un número entero"},
+        {"tic 99999999999", "«99999999999» no es un número entero"},
+        {"sonda 3 0x10", "«0x10» no es un número entero"},
+        {"interruptor 4 0 2", "la posición de la palanca debe ser 0 o 1, no 2"},
+        {"tic 0", "el número de tics debe ser 1 o más, no 0"},
+        {"interruptor 9 0 1", "no existe el tablero 9"},
+        {"interruptor 5 0 1", "el tablero 5 no es de interruptores"},
+        {"interruptor 4 8 1", "no existe la palanca 8 (van de 0 a 7)"},
+        {"interruptor 4 -1 1", "no existe la palanca -1 (van de 0 a 7)"},
+        {"pulsar 4 0", "el tablero 4 no es de pulsadores"},
+        {"soltar 0 0", "no existe el tablero 0"},
+        {"sonda 3 880", "no existe el puerto 880 del tablero 3 (van de 0 a 879)"},
+        {"sonda 5 -1", "no existe el puerto -1 del tablero 5 (van de 0 a 8)"},
+        {"sonda 7 0", "no existe el tablero 7"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.linea);
+        const Ejecucion e = Simula("encender\nmostrar\n\n" + c.linea + "\nmostrar\n");
+        EXPECT_EQ(e.codigo, 1);
+        EXPECT_EQ(e.salida, "");
+        EXPECT_EQ(e.errores, "entrada estándar:4: " + c.mensaje + "\n");
+    }
+}
+
+TEST(Guion, ComentariosLineasEnBlancoYFinesDeLineaDeWindowsNoCuentan) {
+    const Ejecucion e = Simula(
+        "# semisumador\r\n"
+        "\r\n"
+        "   encender    # con sangría y comentario\r\n"
+        "\tinterruptor 4 0 1#pegado\r\n"
+        "#mostrar\r\n"
+        "mostrar");
+    EXPECT_EQ(e.codigo, 0);
+    EXPECT_EQ(e.errores, "");
+    EXPECT_EQ(e.salida, "leds 5: 10000000\n");
+
+    EXPECT_EQ(Simula("").codigo, 0);
+    EXPECT_EQ(Simula("# solo un comentario\n").salida, "");
+}
+
+TEST(Guion, ElArchivoDeGuionSeNombraEnSusErroresYUnoQueFaltaSeRechaza) {
+    const prueba::CarpetaTemporal carpeta;
+    const std::string guion = carpeta.Archivo("prueba.guion");
+    prueba::EscribeArchivo(guion, "encender\n\npulsar 4 1\n");
+    Ejecucion e = Simula("", {"simular", kSemisumador, "--guion", guion});
+    EXPECT_EQ(e.codigo, 1);
+    EXPECT_EQ(e.errores, guion + ":3: el tablero 4 no es de pulsadores\n");
+
+    const std::string falta = carpeta.Archivo("no-existe.guion");
+    e = Simula("mostrar\n", {"simular", kSemisumador, "--guion", falta});
+    EXPECT_EQ(e.codigo, 1);
+    EXPECT_EQ(e.salida, "");
+    EXPECT_EQ(e.errores, "velistra-cli: no se puede abrir el guion «" + falta + "»\n");
+}
+
+}  // namespace
+}  // namespace velistra::consola

@@ -1,0 +1,127 @@
+// Truth tables: every combination of the wired levers, in board and lever order, with
+// the wired lights; refused without levers or with too many.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "Montaje.h"
+#include "Proceso.h"
+#include "cli/TablaDeVerdad.h"
+#include "simulation/CarpetaTemporal.h"
+
+namespace velistra::prueba {
+namespace {
+
+const std::string kEjemplos = VELISTRA_EJEMPLOS;
+const std::string kSemisumador = kEjemplos + "/semisumador/circuito.txt";
+
+TEST(Tabla, ElSemisumadorDaSuTablaDeVerdadEnLosTresFormatos) {
+    ResultadoDelProceso r = EjecutaCli({"tabla", kSemisumador});
+    EXPECT_EQ(r.codigo, 0);
+    EXPECT_EQ(r.errores, "");
+    EXPECT_EQ(r.salida,
+              "int4.0 int4.1 | leds5.0 leds5.1\n"
+              "     0      0 |       0       0\n"
+              "     0      1 |       1       0\n"
+              "     1      0 |       1       0\n"
+              "     1      1 |       0       1\n");
+
+    r = EjecutaCli({"tabla", kSemisumador, "--csv"});
+    EXPECT_EQ(r.codigo, 0);
+    EXPECT_EQ(r.salida,
+              "int4.0,int4.1,leds5.0,leds5.1\n"
+              "0,0,0,0\n"
+              "0,1,1,0\n"
+              "1,0,1,0\n"
+              "1,1,0,1\n");
+
+    r = EjecutaCli({"tabla", kSemisumador, "--json"});
+    EXPECT_EQ(r.codigo, 0);
+    EXPECT_EQ(
+        r.salida,
+        "{\"entradas\":{\"int4.0\":0,\"int4.1\":0},\"salidas\":{\"leds5.0\":0,\"leds5.1\":0}}\n"
+        "{\"entradas\":{\"int4.0\":0,\"int4.1\":1},\"salidas\":{\"leds5.0\":1,\"leds5.1\":0}}\n"
+        "{\"entradas\":{\"int4.0\":1,\"int4.1\":0},\"salidas\":{\"leds5.0\":1,\"leds5.1\":0}}\n"
+        "{\"entradas\":{\"int4.0\":1,\"int4.1\":1},\"salidas\":{\"leds5.0\":0,\"leds5.1\":1}}\n");
+}
+
+TEST(Tabla, LosSegmentosSeNombranPorDigitoYLetra) {
+    // The BCD counter: lever 0 of board 5 resets it; segments a..g of digit 0 of board 4.
+    const ResultadoDelProceso r =
+        EjecutaCli({"tabla", kEjemplos + "/contador-bcd/circuito.txt", "--csv"});
+    EXPECT_EQ(r.codigo, 0);
+    const std::string cabecera = r.salida.substr(0, r.salida.find('\n'));
+    EXPECT_EQ(cabecera, "int5.0,7seg4.0a,7seg4.0b,7seg4.0c,7seg4.0d,7seg4.0e,7seg4.0f,7seg4.0g");
+    // Held in reset the digit shows 0.
+    EXPECT_EQ(r.salida.substr(r.salida.rfind('\n', r.salida.size() - 2) + 1), "1,1,1,1,1,1,1,0\n");
+}
+
+TEST(Tabla, SinPalancasCableadasLoDiceYNoRecorreNada) {
+    // Push-buttons are not levers.
+    const ResultadoDelProceso r =
+        EjecutaCli({"tabla", kEjemplos + "/registro-de-desplazamiento/circuito.txt"});
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_EQ(r.salida, "");
+    EXPECT_EQ(r.errores,
+              "El circuito no tiene interruptores cableados: no hay tabla que recorrer.\n");
+}
+
+// Switch boards whose levers light the lamp of the same number on an LED board of their
+// own, `palancas` levers in all.
+std::string CircuitoDeEspejos(int palancas) {
+    ejemplos::Montaje m;
+    Tablero& p = m.Agrega(Tablero::kProtoboard, {110, 110});
+    m.AlimentaBuses(p);
+    for (int tablero = 0; palancas > 0; ++tablero, palancas -= 8) {
+        Tablero& s = m.Agrega(Tablero::kInterruptores, {110 + 230 * tablero, 420});
+        Tablero& l = m.Agrega(Tablero::kLeds, {110 + 230 * tablero, 520});
+        m.AlimentaTiras(p, s);
+        m.PuertoAGnd(p, l, 8);
+        for (int i = 0; i < std::min(palancas, 8); ++i) m.Cablea(s, 3 * i, l, i);
+    }
+    return m.Texto();
+}
+
+TEST(Tabla, DieciseisPalancasSeRecorrenYDiecisieteSeRechazan) {
+    const CarpetaTemporal carpeta;
+    const std::string diecisiete = carpeta.Archivo("diecisiete.txt");
+    EscribeArchivo(diecisiete, CircuitoDeEspejos(17));
+    ResultadoDelProceso r = EjecutaCli({"tabla", diecisiete});
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_EQ(r.salida, "");
+    EXPECT_EQ(r.errores,
+              "El circuito tiene 17 interruptores cableados; la tabla admite 16 como máximo.\n");
+
+    const std::string dieciseis = carpeta.Archivo("dieciseis.txt");
+    EscribeArchivo(dieciseis, CircuitoDeEspejos(16));
+    r = EjecutaCli({"tabla", dieciseis, "--csv"});
+    EXPECT_EQ(r.codigo, 0);
+    EXPECT_EQ(std::count(r.salida.begin(), r.salida.end(), '\n'), 1 + 65536);
+    // The first lever is the most significant; every lamp mirrors its lever.
+    EXPECT_NE(r.salida.find("\n0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0\n"),
+              std::string::npos);
+    std::string todoArriba = "1";
+    for (int i = 1; i < 32; ++i) todoArriba += ",1";
+    EXPECT_TRUE(r.salida.ends_with("\n" + todoArriba + "\n"));
+}
+
+TEST(Tabla, UnaPalancaCuentaComoCableadaPorCualquieraDeSusTresTerminales) {
+    ejemplos::Montaje m;
+    Tablero& s = m.Agrega(Tablero::kInterruptores, {330, 420});
+    Tablero& l = m.Agrega(Tablero::kLeds, {560, 420});
+    m.Cablea(s, 3 * 2 + 2, l, 6);  // lever 2, bottom terminal
+    m.Cablea(s, 3 * 5 + 1, l, 1);  // lever 5, middle terminal
+    m.Cablea(s, 24, l, 3);         // the board's VCC terminal is no lever
+    const std::vector<consola::PalancaCableada> palancas = consola::PalancasCableadas(m.mesa);
+    ASSERT_EQ(palancas.size(), 2u);
+    EXPECT_EQ(palancas[0].indice, 2);
+    EXPECT_EQ(palancas[1].indice, 5);
+    const std::vector<consola::LuzCableada> luces = consola::LucesCableadas(m.mesa);
+    ASSERT_EQ(luces.size(), 3u);
+    EXPECT_EQ(luces[0].indice, 1);
+    EXPECT_EQ(luces[1].indice, 3);
+    EXPECT_EQ(luces[2].indice, 6);
+}
+
+}  // namespace
+}  // namespace velistra::prueba
