@@ -95,9 +95,11 @@ void BM_Consola(benchmark::State& state) {
     }
     // The lever reaches the last lamp (the counters' run shows a count).
     if (pedido.familia != Familia::Contadores && salida.str().find("00000001") == std::string::npos)
-        Aborta(circuito, "velistra-cli no muestra la lámpara del final encendida:\n" + salida.str());
+        Aborta(circuito,
+               "velistra-cli no muestra la lámpara del final encendida:\n" + salida.str());
     state.SetLabel(NombreDeCircuito(pedido));
-    state.counters["archivos"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["archivos"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     std::filesystem::remove(circuito);
     std::filesystem::remove(guion);
 }

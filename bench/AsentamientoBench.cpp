@@ -37,7 +37,8 @@ void BM_Palanca(benchmark::State& state) {
     const auto banco = MesaComprobada(pedido);
     Mesa& mesa = banco->mesa;
     TableroDePalancas& palancas = Palancas(mesa);
-    const int iteraciones = IteracionesDeUnCambio(mesa, palancas) + IteracionesDeUnCambio(mesa, palancas);
+    const int iteraciones =
+        IteracionesDeUnCambio(mesa, palancas) + IteracionesDeUnCambio(mesa, palancas);
     bool nivel = palancas.EstadoDeEntrada(kPalanca) != 0;
     for (auto _ : state) {
         nivel = !nivel;
@@ -49,7 +50,8 @@ void BM_Palanca(benchmark::State& state) {
     state.SetLabel(NombreDeCircuito(pedido));
     state.counters["chips"] = chips;
     state.counters["iteraciones"] = porCambio;
-    state.counters["asentamientos"] = Counter(static_cast<double>(state.iterations()), Counter::kIsRate);
+    state.counters["asentamientos"] =
+        Counter(static_cast<double>(state.iterations()), Counter::kIsRate);
     state.counters["evaluaciones"] =
         Counter(static_cast<double>(state.iterations()) * porCambio * chips, Counter::kIsRate);
 }
@@ -89,8 +91,14 @@ void BM_Iteracion(benchmark::State& state) { MideIteracion(state, 0); }
 void BM_IteracionCalcula(benchmark::State& state) { MideIteracion(state, 1); }
 void BM_IteracionTransmite(benchmark::State& state) { MideIteracion(state, 2); }
 BENCHMARK(BM_Iteracion)->Apply(ConCircuitos)->Apply(ConAbanicos)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_IteracionCalcula)->Apply(ConCircuitos)->Apply(ConAbanicos)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_IteracionTransmite)->Apply(ConCircuitos)->Apply(ConAbanicos)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_IteracionCalcula)
+    ->Apply(ConCircuitos)
+    ->Apply(ConAbanicos)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_IteracionTransmite)
+    ->Apply(ConCircuitos)
+    ->Apply(ConAbanicos)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

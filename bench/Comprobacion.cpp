@@ -43,20 +43,22 @@ std::string CompruebaCadena(Mesa& mesa, TableroDePalancas& palancas, const Table
         esperado[kLamparaDelFinal] = nivel ? '1' : '0';
         if (familia == Familia::Sumadores) esperado.replace(0, 4, 4, nivel ? '0' : '1');
         if (visto != esperado)
-            return "con la palanca en " + std::to_string(nivel) + " las lámparas muestran " + visto +
-                   " y debían mostrar " + esperado;
+            return "con la palanca en " + std::to_string(nivel) + " las lámparas muestran " +
+                   visto + " y debían mostrar " + esperado;
     }
     return {};
 }
 
 // The first counter counts one per rising clock edge (every second tick), carries into
 // the second once every 16 counts, and stops while the lever is down.
-std::string CompruebaContadores(Mesa& mesa, TableroDePalancas& palancas, const TableroDeLuces& leds) {
+std::string CompruebaContadores(Mesa& mesa, TableroDePalancas& palancas,
+                                const TableroDeLuces& leds) {
     mesa.PonEntrada(palancas, kPalanca, true);
     const int antes = Cuenta(leds);
     Tics(mesa, 2);
     if (Cuenta(leds) != (antes + 1) % 16)
-        return "el primer contador pasa de " + std::to_string(antes) + " a " + std::to_string(Cuenta(leds));
+        return "el primer contador pasa de " + std::to_string(antes) + " a " +
+               std::to_string(Cuenta(leds));
     const bool segundo = leds.EstadoDeLed(kLamparaDelSegundoContador);
     Tics(mesa, 32);
     if (leds.EstadoDeLed(kLamparaDelSegundoContador) == segundo)

@@ -24,32 +24,59 @@ struct LamparaDeChip {
 
 // Everything that tells one family's circuit from another's.
 struct Receta {
-    Familia familia;
-    const char* nombre;
-    long codigo;
-    int pines;
-    int vcc;
-    int gnd;
-    std::vector<int> aTierra;                   // inputs tied low
-    std::vector<std::pair<int, int>> internas;  // output pin to input pin, inside one chip
-    int entrada;                                // fed by the previous chip's `salida`
-    int salida;
-    int reloj;  // the common clock pin, 0 for none
-    std::vector<LamparaDeChip> lamparas;
+    Familia familia = Familia::Inversores;
+    const char* nombre = "";
+    long codigo = 0;
+    int pines = 0;
+    int vcc = 0;
+    int gnd = 0;
+    std::vector<int> aTierra = {};                   // inputs tied low
+    std::vector<std::pair<int, int>> internas = {};  // output pin to input pin, in one chip
+    int entrada = 0;                                 // fed by the previous chip's `salida`
+    int salida = 0;
+    int reloj = 0;  // the common clock pin, 0 for none
+    std::vector<LamparaDeChip> lamparas = {};
 };
 
 const std::vector<Receta>& Recetas() {
     static const std::vector<Receta> recetas{
-        {Familia::Inversores, "inversores", 7004, 14, 14, 7, {},
-         {{2, 3}, {4, 5}, {6, 9}, {8, 11}, {10, 13}}, 1, 12, 0,
-         {{-1, 12, kLamparaDelFinal}}},
+        {.familia = Familia::Inversores,
+         .nombre = "inversores",
+         .codigo = 7004,
+         .pines = 14,
+         .vcc = 14,
+         .gnd = 7,
+         .internas = {{2, 3}, {4, 5}, {6, 9}, {8, 11}, {10, 13}},
+         .entrada = 1,
+         .salida = 12,
+         .lamparas = {{-1, 12, kLamparaDelFinal}}},
         // A = 1111 (open inputs read high) and B = 0000: the carry out follows the carry in.
-        {Familia::Sumadores, "sumadores", 7083, 16, 5, 12, {11, 7, 4, 16}, {}, 13, 14, 0,
-         {{-1, 9, 0}, {-1, 6, 1}, {-1, 2, 2}, {-1, 15, 3}, {-1, 14, kLamparaDelFinal}}},
+        {.familia = Familia::Sumadores,
+         .nombre = "sumadores",
+         .codigo = 7083,
+         .pines = 16,
+         .vcc = 5,
+         .gnd = 12,
+         .aTierra = {11, 7, 4, 16},
+         .entrada = 13,
+         .salida = 14,
+         .lamparas = {{-1, 9, 0}, {-1, 6, 1}, {-1, 2, 2}, {-1, 15, 3}, {-1, 14, kLamparaDelFinal}}},
         // Open /CLR, /LOAD and ENP read high: each counter counts while ENT is high.
-        {Familia::Contadores, "contadores", 7163, 16, 16, 8, {}, {}, 10, 15, 2,
-         {{0, 14, 0}, {0, 13, 1}, {0, 12, 2}, {0, 11, 3}, {1, 14, kLamparaDelSegundoContador},
-          {-1, 15, kLamparaDelFinal}}},
+        {.familia = Familia::Contadores,
+         .nombre = "contadores",
+         .codigo = 7163,
+         .pines = 16,
+         .vcc = 16,
+         .gnd = 8,
+         .entrada = 10,
+         .salida = 15,
+         .reloj = 2,
+         .lamparas = {{0, 14, 0},
+                      {0, 13, 1},
+                      {0, 12, 2},
+                      {0, 11, 3},
+                      {1, 14, kLamparaDelSegundoContador},
+                      {-1, 15, kLamparaDelFinal}}},
     };
     return recetas;
 }
@@ -91,7 +118,8 @@ struct Chip {
 
 class Obra {
 public:
-    Obra(Mesa& mesa, const Pedido& pedido) : mesa(mesa), pedido(pedido), receta(RecetaDe(pedido.familia)), m(mesa) {}
+    Obra(Mesa& mesa, const Pedido& pedido)
+        : mesa(mesa), pedido(pedido), receta(RecetaDe(pedido.familia)), m(mesa) {}
 
     void Construye() {
         mesa.LimpiaMesa();
@@ -156,7 +184,8 @@ private:
     void AlimentaInstrumentos() {
         AlimentaTiras(*palancas, 1);
         if (ConReloj()) AlimentaTiras(*mesa.reloj, 2);
-        m.Cablea(*fuente, TableroDeFuenteDC::kPrimerGnd + 3, *leds, Luces(*leds).PuertoComun(), kNegro);
+        m.Cablea(*fuente, TableroDeFuenteDC::kPrimerGnd + 3, *leds, Luces(*leds).PuertoComun(),
+                 kNegro);
     }
 
     void AlimentaTiras(Tablero& t, int terminal) {
@@ -171,13 +200,15 @@ private:
             AlBus(chip, receta.vcc, true);
             AlBus(chip, receta.gnd, false);
             for (int pin : receta.aTierra) AlBus(chip, pin, false);
-            for (const auto& [desde, hasta] : receta.internas) EntrePines(chip, desde, chip, hasta, kAzul);
+            for (const auto& [desde, hasta] : receta.internas)
+                EntrePines(chip, desde, chip, hasta, kAzul);
             if (i == 0) {
                 DeTerminal(*palancas, 0, chip, receta.entrada, kVerde);
                 if (receta.reloj != 0) DeTerminal(*mesa.reloj, 0, chip, receta.reloj, kAmarillo);
             } else {
                 EntrePines(chips[i - 1], receta.salida, chip, receta.entrada, kVerde);
-                if (receta.reloj != 0) EntrePines(chips[i - 1], receta.reloj, chip, receta.reloj, kAmarillo);
+                if (receta.reloj != 0)
+                    EntrePines(chips[i - 1], receta.reloj, chip, receta.reloj, kAmarillo);
             }
         }
     }
@@ -202,7 +233,9 @@ private:
                 extra.push_back(&m.Coloca(Tablero::kProtoboard, EsquinaDeProtoboard(i)));
             }
             const int k = tira++ % porProtoboard;
-            const int primero = k < Protoboard::kColumnas ? HoyoSuperior(k, 0) : HoyoInferior(k - Protoboard::kColumnas, 0);
+            const int primero = k < Protoboard::kColumnas
+                                    ? HoyoSuperior(k, 0)
+                                    : HoyoInferior(k - Protoboard::kColumnas, 0);
             return *extra.back()->DireccionDePuerto(primero);
         };
         for (std::size_t i = 0; i < chips.size(); ++i) {
@@ -210,7 +243,8 @@ private:
             for (int pin = 1; pin <= receta.pines; ++pin) {
                 if (tipos[pin] != 'S') continue;
                 Tablero* anterior = chips[i].protoboard;
-                Puerto* salida = &HoyoLibreJuntoAlPin(*anterior, receta.pines, chips[i].columna, pin);
+                Puerto* salida =
+                    &HoyoLibreJuntoAlPin(*anterior, receta.pines, chips[i].columna, pin);
                 for (int n = 0; n < pedido.tirasPorSalida; ++n) {
                     Puerto& entrada = siguienteTira();
                     m.Cablea(*anterior, *salida, *extra.back(), entrada, kAzul);
@@ -241,7 +275,8 @@ private:
             for (int j = 0; j < TableroPLA::kTerminos; ++j) {
                 if ((i + j) % 3 != 0) continue;
                 const Punto cruce = TableroPLA::Cruce(i, j);
-                pla->ClickIzquierdo(nullptr, pla->EsquinaX() + cruce.x, pla->EsquinaY() + cruce.y, 0, 0);
+                pla->ClickIzquierdo(nullptr, pla->EsquinaX() + cruce.x, pla->EsquinaY() + cruce.y,
+                                    0, 0);
             }
         }
     }
@@ -260,7 +295,8 @@ private:
     // A chip pin to the supply (or ground) row of the bus on its own side.
     void AlBus(const Chip& chip, int pin, bool vcc) {
         const PosicionDePin p = PosicionDe(receta.pines, chip.columna, pin);
-        const int fila = p.superior ? (vcc ? kVccArriba : kGndArriba) : (vcc ? kVccAbajo : kGndAbajo);
+        const int fila =
+            p.superior ? (vcc ? kVccArriba : kGndArriba) : (vcc ? kVccAbajo : kGndAbajo);
         Tablero& protoboard = *chip.protoboard;
         Puerto& hoyo = HoyoLibreJuntoAlPin(protoboard, receta.pines, chip.columna, pin);
         Puerto& bus = HoyoLibreDeBus(m, protoboard, fila, m.Centro(protoboard, hoyo.Indice()).x);
@@ -280,8 +316,8 @@ private:
 
     void DeBus(Tablero& protoboard, int fila, Tablero& t, int puerto, Color color) {
         const Punto destino = m.Centro(t, puerto);
-        m.Cablea(t, *t.DireccionDePuerto(puerto), protoboard, HoyoLibreDeBus(m, protoboard, fila, destino.x),
-                 color);
+        m.Cablea(t, *t.DireccionDePuerto(puerto), protoboard,
+                 HoyoLibreDeBus(m, protoboard, fila, destino.x), color);
     }
 
     Mesa& mesa;
@@ -299,7 +335,8 @@ private:
 
 void GeneraCircuito(Mesa& mesa, const Pedido& pedido) {
     if (pedido.protoboards < 1 || pedido.protoboards > kMaximoDeProtoboards)
-        throw MontajeRechazado("caben de 1 a " + std::to_string(kMaximoDeProtoboards) + " protoboards");
+        throw MontajeRechazado("caben de 1 a " + std::to_string(kMaximoDeProtoboards) +
+                               " protoboards");
     Obra(mesa, pedido).Construye();
 }
 
@@ -319,7 +356,8 @@ std::optional<Familia> FamiliaDeNombre(std::string_view nombre) {
 }
 
 std::string NombreDeCircuito(const Pedido& pedido) {
-    std::string nombre = std::string(NombreDeFamilia(pedido.familia)) + "-" + std::to_string(pedido.protoboards);
+    std::string nombre =
+        std::string(NombreDeFamilia(pedido.familia)) + "-" + std::to_string(pedido.protoboards);
     if (pedido.tirasPorSalida > 0) nombre += "-abanico-" + std::to_string(pedido.tirasPorSalida);
     if (pedido.todosLosTableros) nombre += "-completo";
     return nombre;

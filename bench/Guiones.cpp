@@ -14,7 +14,8 @@ int IdentificadorDe(const Mesa& mesa, int tipo) {
 }  // namespace
 
 std::string GuionDeEjemplo(const Mesa& mesa, Familia familia) {
-    const std::string palanca = "interruptor " + std::to_string(IdentificadorDe(mesa, Tablero::kInterruptores)) +
+    const std::string palanca = "interruptor " +
+                                std::to_string(IdentificadorDe(mesa, Tablero::kInterruptores)) +
                                 " " + std::to_string(kPalanca) + " ";
     if (familia == Familia::Contadores) {
         return "# La palanca habilita la cuenta; cada dos tics, un flanco de reloj.\n"

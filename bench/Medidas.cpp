@@ -12,7 +12,8 @@ namespace velistra::banco {
 
 TableroDePalancas& Palancas(Mesa& mesa) {
     for (auto& t : mesa.tablero) {
-        if (auto* p = dynamic_cast<TableroDePalancas*>(t.get()); p != nullptr && p->Tipo() == Tablero::kInterruptores)
+        if (auto* p = dynamic_cast<TableroDePalancas*>(t.get());
+            p != nullptr && p->Tipo() == Tablero::kInterruptores)
             return *p;
     }
     throw MontajeRechazado("la mesa no tiene interruptores");

@@ -10,7 +10,8 @@ namespace velistra::banco {
 
 std::string Problema(MesaDeBanco& banco, Familia familia) {
     std::string problema = CompruebaCircuito(banco.mesa, familia);
-    if (problema.empty() && banco.avisos.mostrados > 0) problema = "el asentamiento llegó al límite de iteraciones";
+    if (problema.empty() && banco.avisos.mostrados > 0)
+        problema = "el asentamiento llegó al límite de iteraciones";
     return problema;
 }
 

@@ -16,7 +16,8 @@ constexpr Punto kSinCentro{std::numeric_limits<int>::min(), 0};
 
 Tablero& Montador::Coloca(int tipo, Punto esquina) {
     Tablero* t = mesa.AgregaTablero(tipo);
-    if (t == nullptr) throw MontajeRechazado("la mesa no agrega un tablero de tipo " + std::to_string(tipo));
+    if (t == nullptr)
+        throw MontajeRechazado("la mesa no agrega un tablero de tipo " + std::to_string(tipo));
     Mueve(*t, esquina);
     return *t;
 }
@@ -51,11 +52,12 @@ void Montador::Cablea(Tablero& ta, Puerto& a, Tablero& tb, Puerto& b, Color colo
         return true;
     };
     if (tapado(pa, a) || tapado(pb, b))
-        throw MontajeRechazado("otro tablero tapa un extremo del cable en (" + std::to_string(pa.x) +
-                               ", " + std::to_string(pa.y) + ")");
+        throw MontajeRechazado("otro tablero tapa un extremo del cable en (" +
+                               std::to_string(pa.x) + ", " + std::to_string(pa.y) + ")");
     if (!mesa.PuedeConectarPuertos(&a, &b) || !mesa.ConectaPuertos(&a, &b))
-        throw MontajeRechazado("la mesa no une (" + std::to_string(pa.x) + ", " + std::to_string(pa.y) +
-                               ") con (" + std::to_string(pb.x) + ", " + std::to_string(pb.y) + ")");
+        throw MontajeRechazado("la mesa no une (" + std::to_string(pa.x) + ", " +
+                               std::to_string(pa.y) + ") con (" + std::to_string(pb.x) + ", " +
+                               std::to_string(pb.y) + ")");
     Cable cable;
     cable.Color(color);
     cable.Inicia(ta.Identificador(), pa.x, pa.y);
@@ -93,7 +95,9 @@ const std::vector<Punto>& Montador::CentrosDe(Tablero& tablero) {
         }
     }
     // A hidden timer board answers no port; probing it must not be remembered.
-    if (!alguno) throw MontajeRechazado("el tablero de tipo " + std::to_string(tablero.Tipo()) + " no ofrece puertos");
+    if (!alguno)
+        throw MontajeRechazado("el tablero de tipo " + std::to_string(tablero.Tipo()) +
+                               " no ofrece puertos");
     return centros.emplace(tablero.Tipo(), std::move(relativos)).first->second;
 }
 
@@ -137,7 +141,8 @@ Puerto& HoyoLibreDeBus(Montador& montador, Tablero& protoboard, int filaDeBus, i
             mejor = p;
         }
     }
-    if (mejor == nullptr) throw MontajeRechazado("la fila de bus " + std::to_string(filaDeBus) + " está llena");
+    if (mejor == nullptr)
+        throw MontajeRechazado("la fila de bus " + std::to_string(filaDeBus) + " está llena");
     return *mejor;
 }
 

@@ -35,11 +35,13 @@ std::string Escribe(const Pedido& pedido, const std::filesystem::path& carpeta) 
     } catch (const MontajeRechazado& e) {
         return e.what();
     }
-    if (!GuardaCircuitoEnArchivo(generada.mesa, circuito.string())) return "no se pudo guardar " + circuito.string();
+    if (!GuardaCircuitoEnArchivo(generada.mesa, circuito.string()))
+        return "no se pudo guardar " + circuito.string();
     std::string problema = Problema(generada, pedido.familia);
     if (problema.empty()) {
         MesaDeBanco leida;
-        if (RecuperaCircuitoDeArchivo(leida.mesa, circuito.string()) != ResultadoDeLectura::Correcto)
+        if (RecuperaCircuitoDeArchivo(leida.mesa, circuito.string()) !=
+            ResultadoDeLectura::Correcto)
             problema = "el archivo no se vuelve a leer";
         else
             problema = Problema(leida, pedido.familia);

@@ -31,7 +31,8 @@ void BM_Tic(benchmark::State& state) {
     state.counters["tics"] = Counter(n, Counter::kIsRate);
     state.counters["evaluaciones"] = Counter(n * porTic * chips, Counter::kIsRate);
     // The share of the 47 ms period one tick takes.
-    state.counters["parte_del_periodo"] = Counter(n * kPeriodoDelTemporizador, Counter::kIsRate | Counter::kInvert);
+    state.counters["parte_del_periodo"] =
+        Counter(n * kPeriodoDelTemporizador, Counter::kIsRate | Counter::kInvert);
 }
 BENCHMARK(BM_Tic)->ArgName("protoboards")->Arg(1)->Arg(4)->Arg(10)->Unit(benchmark::kMicrosecond);
 

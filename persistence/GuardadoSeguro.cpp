@@ -13,12 +13,17 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kIntentosDeTemporal = 100;
+// The longest name a folder entry can have (NAME_MAX on Linux and the BSDs).
+constexpr std::size_t kLargoMaximoDeNombre = 255;
 
-// A file of our own beside the target: "x" never opens a file that already exists.
+// A file of our own beside the target: "x" never opens a file that already exists. The
+// target's name is cut short in it, so that a target of the longest name can be saved.
 std::FILE* CreaTemporal(const fs::path& destino, fs::path& temporal) {
     for (int i = 0; i < kIntentosDeTemporal; ++i) {
-        temporal = destino.parent_path() /
-                   ("." + destino.filename().string() + "." + std::to_string(i) + ".tmp");
+        const std::string cola = "." + std::to_string(i) + ".tmp";
+        const std::string nombre =
+            destino.filename().string().substr(0, kLargoMaximoDeNombre - 1 - cola.size());
+        temporal = destino.parent_path() / ("." + nombre + cola);
         if (std::FILE* archivo = std::fopen(temporal.string().c_str(), "wbx")) return archivo;
         if (errno != EEXIST) return nullptr;
     }

@@ -5,6 +5,7 @@
 
 #include "ui/imagenes/Imagenes.h"
 #include "ui/imagenes/Pinturas.h"
+#include "ui/programa/Programa.h"
 #include "ui/ventana/VentanaPrincipal.h"
 
 int main(int argc, char** argv) {
@@ -18,7 +19,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(velistra::pinturas::IconoDelPrograma());
 
     const velistra::Imagenes imagenes;
-    velistra::VentanaPrincipal ventana(imagenes);
+    velistra::Programa programa(imagenes);
+    velistra::VentanaPrincipal& ventana = programa.Ventana();
     ventana.show();
     ventana.MuestraAyuda();
     return QApplication::exec();

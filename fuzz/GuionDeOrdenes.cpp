@@ -1,0 +1,89 @@
+// Feeds arbitrary bytes to velistra-cli's script reader. Beyond not crashing or hanging:
+// the orders come out in line order with their numbers in range, an error names a line
+// of the text, and every order that passes the check against a circuit with every kind of
+// board can be carried out, in both output formats, without harm.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "cli/ComprobacionDeGuion.h"
+#include "cli/EjecutorDeGuion.h"
+#include "cli/Guion.h"
+#include "persistence/ArchivoDeCircuito.h"
+#include "plataforma/Avisos.h"
+#include "simulation/Mesa.h"
+
+namespace {
+
+using namespace velistra;
+using namespace velistra::consola;
+
+// A long `tic` would only measure the simulator, not the reader.
+constexpr int kTicsPorEntrada = 20;
+
+// The BCD counter example (timer, switches, a seven-segment board, chips on a
+// breadboard) with the kinds of board it lacks added: each order has something to act on.
+const std::string& CircuitoDePrueba() {
+    static const std::string texto = [] {
+        AvisosMudos avisos;
+        Mesa mesa(avisos);
+        mesa.InicializaMesa();
+        std::ifstream archivo(VELISTRA_CIRCUITO_DEL_GUION);
+        if (LeeCircuito(mesa, archivo) != ResultadoDeLectura::Correcto) std::abort();
+        for (int tipo : {Tablero::kPulsadores, Tablero::kLeds, Tablero::kPLA}) {
+            if (mesa.AgregaTablero(tipo) == nullptr) std::abort();
+        }
+        return TextoDeCircuito(mesa);
+    }();
+    return texto;
+}
+
+void CompruebaLectura(const Guion& guion, const std::string& texto) {
+    const int lineas = static_cast<int>(std::count(texto.begin(), texto.end(), '\n')) + 1;
+    int anterior = 0;
+    for (const Orden& orden : guion.ordenes) {
+        if (orden.linea <= anterior || orden.linea > lineas) std::abort();
+        anterior = orden.linea;
+        if (orden.tipo == TipoDeOrden::Interruptor && orden.valor != 0 && orden.valor != 1) std::abort();
+        if (orden.tipo == TipoDeOrden::Tic && orden.valor < 1) std::abort();
+    }
+    if (guion.error) {
+        if (guion.error->linea <= anterior || guion.error->linea > lineas) std::abort();
+        if (guion.error->mensaje.empty()) std::abort();
+    }
+}
+
+void Ejecuta(const Guion& guion, Formato formato) {
+    AvisosMudos avisos;
+    Mesa mesa(avisos);
+    mesa.InicializaMesa();
+    std::istringstream circuito(CircuitoDePrueba());
+    if (LeeCircuito(mesa, circuito) != ResultadoDeLectura::Correcto) std::abort();
+    std::ostringstream salida;
+    EjecutorDeGuion ejecutor(mesa, salida, formato);
+    int tics = kTicsPorEntrada;
+    for (Orden orden : guion.ordenes) {
+        if (CompruebaOrden(orden, mesa)) continue;
+        if (orden.tipo == TipoDeOrden::Tic) {
+            orden.valor = std::min(orden.valor, tics);
+            tics -= orden.valor;
+            if (orden.valor == 0) continue;
+        }
+        ejecutor.Ejecuta(orden);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano) {
+    const std::string texto(reinterpret_cast<const char*>(datos), tamano);
+    std::istringstream entrada(texto);
+    const Guion guion = LeeGuion(entrada);
+    CompruebaLectura(guion, texto);
+    Ejecuta(guion, Formato::Texto);
+    Ejecuta(guion, Formato::Json);
+    return 0;
+}

@@ -1,0 +1,269 @@
+// A whole lab session with the real program: boards from the menu, wires and a chip laid
+// with the mouse, the supply switched on with a click, levers flipped, lamps looked at
+// in the picture the window shows.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCursor>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTest>
+
+#include "Apoyo.h"
+#include "Usuario.h"
+#include "boards/TableroDeLuces.h"
+#include "plataforma/Recursos.h"
+#include "simulation/CodigosDeComando.h"
+#include "simulation/Mesa.h"
+#include "ui/imagenes/Imagenes.h"
+#include "ui/programa/Programa.h"
+#include "ui/ventana/BarraDeEstado.h"
+#include "ui/ventana/VentanaDeMesa.h"
+
+namespace velistra {
+namespace {
+
+using prueba::DialogoVisto;
+using prueba::Usuario;
+
+const Imagenes& LasImagenes() {
+    static const Imagenes imagenes;
+    return imagenes;
+}
+
+// Breadboard columns of the 7404: pin 1 (input 1A) below column 10, pin 2 (output 1Y)
+// below 11, pin 7 (GND) below 16, pin 14 (VCC) above 10.
+constexpr int kColumnaDelChip = 10;
+constexpr int kHoyoVcc = 5 * kColumnaDelChip;
+constexpr int kHoyoEntrada = 320 + 5 * kColumnaDelChip + 2;
+constexpr int kHoyoSalida = 320 + 5 * (kColumnaDelChip + 1) + 2;
+constexpr int kHoyoGnd = 320 + 5 * (kColumnaDelChip + 6) + 2;
+// Switch board: lever i drives ports 3i..3i+2; then VCC and GND. LED board: inputs
+// 0..7, then the GND terminal.
+constexpr int kVccDeInterruptores = 24;
+constexpr int kGndDeInterruptores = 25;
+constexpr int kGndDeLeds = 8;
+
+// Lamp 0 shows NOT lever 0 through the 7404; lamp 1 shows lever 1 through a wire.
+class SesionDeLaboratorio : public ::testing::Test {
+protected:
+    void SetUp() override {
+        programa.Ventana().show();
+        ASSERT_EQ(programa.Ventana().windowTitle(), QStringLiteral("Velistra 0.9.7"));
+
+        Tablero* fuente = mesa.fuentedc;
+        ASSERT_NE(fuente, nullptr);
+        protoboard = &usuario.AgregaTablero(comandos::kProtoboard);
+        interruptores = &usuario.AgregaTablero(comandos::kInterruptores);
+        leds = &usuario.AgregaTablero(comandos::kLeds);
+        // New boards land on top of each other; the last one is picked up first. The lamps
+        // get their wires from below, so that none runs over a lamp.
+        usuario.LlevaTablero(*leds, {450, 30});
+        usuario.LlevaTablero(*interruptores, {140, 520});
+
+        usuario.Elige(7004);
+        ASSERT_EQ(mesa.componentes.size(), 1u);
+        usuario.ColocaChip(0, *protoboard, kColumnaDelChip);
+
+        usuario.Cablea(*fuente, 0, *interruptores, kVccDeInterruptores);
+        usuario.Cablea(*fuente, 4, *interruptores, kGndDeInterruptores);
+        usuario.Cablea(*fuente, 5, *leds, kGndDeLeds);
+        usuario.Cablea(*fuente, 1, *protoboard, kHoyoVcc);
+        usuario.Cablea(*fuente, 6, *protoboard, kHoyoGnd);
+        usuario.Cablea(*interruptores, 0, *protoboard, kHoyoEntrada);
+        usuario.Cablea(*protoboard, kHoyoSalida, *leds, 0);
+        usuario.Cablea(*interruptores, 3, *leds, 1);
+        ASSERT_FALSE(HasFailure());
+    }
+
+    // Lamp i is lit in the picture: the lit-lamp image sits right above its input.
+    bool LamparaEncendida(int i) {
+        const QImage vista = usuario.Vista();
+        const QPoint desplazamiento = usuario.Ventana().Desplazamiento();
+        const QRect tablero(leds->EsquinaX(), leds->EsquinaY(), leds->Anchura(), leds->Altura());
+        const int entrada = Usuario::Puerto(*leds, i).centro.x() - desplazamiento.x();
+        const QImage& encendida = *LasImagenes().Busca(recursos::LedON.id);
+        int vistas = 0;
+        for (const QPoint& p : prueba::Apariciones(vista, encendida,
+                                                   tablero.translated(-desplazamiento))) {
+            if (std::abs(p.x() + encendida.width() / 2 - entrada) <= 3) ++vistas;
+        }
+        // The board's own idea must agree with the picture.
+        EXPECT_EQ(vistas == 1, dynamic_cast<TableroDeLuces&>(*leds).EstadoDeLed(i)) << i;
+        return vistas == 1;
+    }
+
+    Programa programa{LasImagenes()};
+    Usuario usuario{programa};
+    Mesa& mesa = programa.LaSesion().mesa;
+    Tablero* protoboard = nullptr;
+    Tablero* interruptores = nullptr;
+    Tablero* leds = nullptr;
+};
+
+TEST_F(SesionDeLaboratorio, LasLamparasSiguenALasPalancasConLaFuenteEncendida) {
+    EXPECT_FALSE(LamparaEncendida(0)) << "nothing lights with the supply off";
+    usuario.AccionaFuente();
+    ASSERT_TRUE(mesa.bON);
+    EXPECT_TRUE(LamparaEncendida(0)) << "the inverter's input is low";
+    EXPECT_FALSE(LamparaEncendida(1));
+
+    usuario.AccionaPalanca(*interruptores, 0);
+    EXPECT_FALSE(LamparaEncendida(0));
+    usuario.AccionaPalanca(*interruptores, 1);
+    EXPECT_TRUE(LamparaEncendida(1));
+    EXPECT_FALSE(LamparaEncendida(0));
+
+    usuario.AccionaFuente();
+    EXPECT_FALSE(mesa.bON);
+    EXPECT_FALSE(LamparaEncendida(1));
+    // Flipping levers is no edit worth saving.
+    DialogoVisto visto;
+    prueba::ResponderAlMensaje(visto, QStringLiteral("Cancelar"));
+    usuario.Elige(comandos::kNuevo);
+    EXPECT_EQ(visto.titulo, QStringLiteral("Circuito modificado")) << "the wiring was an edit";
+}
+
+TEST_F(SesionDeLaboratorio, UnCableSeAjustaAlCentroDeSusPuertosYElPunteroLoSigue) {
+    Tablero& fuente = *mesa.fuentedc;
+    const prueba::PuntoDePuerto a = Usuario::Puerto(fuente, 3);
+    const prueba::PuntoDePuerto b = Usuario::Puerto(*leds, 7);
+    ASSERT_NE(a.golpe, a.centro) << "press off the centre";
+    QWidget* vista = usuario.Ventana().viewport();
+
+    usuario.Pulsa(a.golpe);
+    EXPECT_EQ(QCursor::pos(), vista->mapToGlobal(usuario.EnVentana(a.centro)));
+    QTest::mouseMove(vista, usuario.EnVentana(b.golpe));
+    usuario.Suelta(b.golpe);
+    EXPECT_EQ(QCursor::pos(), vista->mapToGlobal(usuario.EnVentana(b.centro)));
+
+    const Cable& cable = mesa.cables.Lista().back();
+    EXPECT_EQ(QPoint(cable.AX(), cable.AY()), a.centro);
+    EXPECT_EQ(QPoint(cable.BX(), cable.BY()), b.centro);
+    // The wire is drawn in the new-wire colour, over the boards.
+    const QPoint medio = usuario.EnVentana((a.centro + b.centro) / 2);
+    const QImage imagen = usuario.Vista();
+    bool azul = false;
+    for (int y = 0; y < imagen.height() && !azul; ++y)
+        azul = prueba::Pixel(imagen, medio.x(), y) == 0x0000FFu;
+    EXPECT_TRUE(azul);
+
+    // A wire released where it cannot end disappears.
+    const std::size_t cables = mesa.cables.Lista().size();
+    usuario.Arrastra(Usuario::Puerto(fuente, 7).golpe, {900, 600});
+    usuario.Arrastra(Usuario::Puerto(*leds, 6).golpe, Usuario::Puerto(*leds, 6).golpe);
+    EXPECT_EQ(mesa.cables.Lista().size(), cables);
+}
+
+TEST_F(SesionDeLaboratorio, ElDesplazamientoMueveElDibujoYLasCoordenadasDelRaton) {
+    usuario.AccionaFuente();
+    const QImage antes = usuario.Vista();
+    VentanaDeMesa& ventana = usuario.Ventana();
+    ventana.horizontalScrollBar()->setValue(100);
+    ventana.verticalScrollBar()->setValue(40);
+    ASSERT_EQ(ventana.Desplazamiento(), QPoint(100, 40));
+    const QImage despues = usuario.Vista();
+
+    // Everything moved up and left by the offset, except the colour bar of new wires,
+    // which stays in the window's corner.
+    const QRect barra(80, 0, 30, 8);
+    int distintos = 0;
+    for (int y = 0; y + 40 < antes.height(); ++y) {
+        for (int x = 0; x + 100 < antes.width(); ++x) {
+            if (barra.contains(x, y) || barra.contains(x + 100, y + 40)) continue;
+            if (prueba::Pixel(despues, x, y) != prueba::Pixel(antes, x + 100, y + 40)) ++distintos;
+        }
+    }
+    EXPECT_EQ(distintos, 0);
+    EXPECT_EQ(prueba::Pixel(despues, 95, 2), 0x0000FFu);
+    EXPECT_EQ(prueba::Pixel(antes, 95, 2), 0x0000FFu);
+
+    usuario.Pasa({100, 40});
+    EXPECT_EQ(programa.Ventana().Estado().Parte(3).text(), QStringLiteral("(100, 40)"));
+    usuario.Pasa({537, 412});
+    EXPECT_EQ(programa.Ventana().Estado().Parte(3).text(), QStringLiteral("(537, 412)"));
+
+    // Clicks land on workbench points.
+    usuario.AccionaPalanca(*interruptores, 1);
+    EXPECT_TRUE(LamparaEncendida(1));
+}
+
+TEST_F(SesionDeLaboratorio, ConLaFuenteEncendidaNoSeCreaNiSeRecuperaNiSeSale) {
+    usuario.AccionaFuente();
+    struct Rechazo {
+        int id;
+        const char* texto;
+    };
+    const Rechazo rechazos[] = {
+        {comandos::kNuevo, "Apague el módulo antes de crear un nuevo circuito."},
+        {comandos::kRecuperar, "Apague el módulo antes de recuperar un circuito."},
+        {comandos::kSalir, "Apague el módulo antes de salir del programa."},
+    };
+    for (const Rechazo& r : rechazos) {
+        DialogoVisto visto;
+        prueba::ResponderAlMensaje(visto, QStringLiteral("Aceptar"));
+        usuario.Elige(r.id);
+        EXPECT_EQ(visto.texto, QString::fromUtf8(r.texto));
+        EXPECT_EQ(visto.titulo, QStringLiteral("Información"));
+    }
+    EXPECT_TRUE(programa.Ventana().isVisible());
+    EXPECT_EQ(programa.Ventana().windowTitle(), QStringLiteral("Velistra 0.9.7"));
+    EXPECT_EQ(mesa.tablero.size(), 5u);
+    EXPECT_EQ(mesa.cables.Lista().size(), 8u);
+    EXPECT_TRUE(mesa.bON);
+    EXPECT_TRUE(LamparaEncendida(0));
+}
+
+TEST_F(SesionDeLaboratorio, UnCircuitoNuevoPreguntaAntesDeTirarElCableado) {
+    // A wired board cannot be taken away.
+    DialogoVisto visto;
+    prueba::ResponderAlMensaje(visto, QStringLiteral("Aceptar"));
+    usuario.ClicDerecho(Usuario::Marcador(*leds));
+    EXPECT_EQ(visto.texto, QStringLiteral("Primero debe retirar los cables y componentes."));
+    EXPECT_EQ(mesa.tablero.size(), 5u);
+
+    // A right press on a wire takes it away.
+    const Cable ultimo = mesa.cables.Lista().back();
+    usuario.ClicDerecho(QPoint(ultimo.BX(), ultimo.BY()));
+    EXPECT_EQ(mesa.cables.Lista().size(), 7u);
+
+    DialogoVisto pregunta;
+    prueba::ResponderAlMensaje(pregunta, QStringLiteral("Cancelar"));
+    usuario.Elige(comandos::kNuevo);
+    EXPECT_EQ(pregunta.titulo, QStringLiteral("Circuito modificado"));
+    EXPECT_EQ(pregunta.texto, QStringLiteral("¿Guardar los cambios del circuito?"));
+    EXPECT_EQ(mesa.tablero.size(), 5u);
+    EXPECT_EQ(programa.Ventana().windowTitle(), QStringLiteral("Velistra 0.9.7"));
+
+    const QRect tablero(leds->EsquinaX(), leds->EsquinaY(), leds->Anchura(), leds->Altura());
+    prueba::ResponderAlMensaje(pregunta, QStringLiteral("&No"));
+    usuario.Elige(comandos::kNuevo);
+    EXPECT_EQ(programa.Ventana().windowTitle(), QStringLiteral("Nuevo circuito"));
+    ASSERT_EQ(mesa.tablero.size(), 2u);
+    EXPECT_TRUE(mesa.cables.Lista().empty());
+    EXPECT_TRUE(mesa.componentes.empty());
+    const QImage vista = usuario.Vista();
+    const QRect zona = tablero.translated(-usuario.Ventana().Desplazamiento());
+    for (int y = zona.top(); y <= zona.bottom(); y += 5) {
+        for (int x = zona.left(); x <= zona.right(); x += 5)
+            ASSERT_EQ(prueba::Pixel(vista, x, y), 0xFFFFFFu) << x << ", " << y;
+    }
+}
+
+TEST_F(SesionDeLaboratorio, ElTemporizadorHaceParpadearUnaLamparaMientrasHayCorriente) {
+    Tablero& temporizador = *mesa.reloj;
+    usuario.Elige(comandos::kTemporizador);
+    ASSERT_EQ(QPoint(temporizador.EsquinaX(), temporizador.EsquinaY()), QPoint(100, 400));
+    Tablero& fuente = *mesa.fuentedc;
+    usuario.Cablea(fuente, 2, temporizador, 12);
+    usuario.Cablea(fuente, 7, temporizador, 13);
+    usuario.Cablea(temporizador, 0, *leds, 2);
+
+    usuario.AccionaFuente();
+    const bool inicial = LamparaEncendida(2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return LamparaEncendida(2) != inicial; }, 20000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return LamparaEncendida(2) == inicial; }, 20000));
+}
+
+}  // namespace
+}  // namespace velistra

@@ -1,0 +1,86 @@
+#pragma once
+// A user at the real program: menu commands through their QActions and the mouse on
+// the workbench window through QTest, at window points worked out from the boards'
+// own hit tests, so the tests follow the boards wherever they are drawn.
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QWidget;
+
+namespace velistra {
+
+class Mesa;
+class Programa;
+class Tablero;
+class VentanaDeMesa;
+
+namespace prueba {
+
+// Where a press hits port i of a board, and the centre wires snap to.
+struct PuntoDePuerto {
+    QPoint golpe;
+    QPoint centro;
+};
+
+class Usuario {
+public:
+    explicit Usuario(Programa& programa);
+
+    Mesa& LaMesa();
+    VentanaDeMesa& Ventana();
+
+    // The menu or toolbar action with that command id.
+    QAction* Accion(int id);
+    void Elige(int id);
+    // A board from the "Tableros" or "Tutoriales" menu; the new board.
+    Tablero& AgregaTablero(int id);
+
+    // The mouse, at workbench points (they must be in view).
+    QPoint EnVentana(QPoint enMesa);
+    void Pulsa(QPoint enMesa);
+    void Suelta(QPoint enMesa);
+    void Clic(QPoint enMesa);
+    void ClicDerecho(QPoint enMesa);
+    // A move with no button held.
+    void Pasa(QPoint enMesa);
+    // Press, a few moves on the way, release.
+    void Arrastra(QPoint desde, QPoint hasta);
+
+    // Points from the boards' hit tests, in workbench coordinates.
+    static QPoint Marcador(Tablero& tablero);
+    static PuntoDePuerto Puerto(Tablero& tablero, int puerto);
+    static QPoint Palanca(Tablero& palancas, int i);
+    static QPoint Interruptor(Tablero& fuente);
+
+    void LlevaTablero(Tablero& tablero, QPoint esquina);
+    // Draws a wire from port a of one board to port b of another.
+    void Cablea(Tablero& tableroA, int a, Tablero& tableroB, int b);
+    // Drags chip `chip` (list index) so that its pin 1 lands in lower column `columna`.
+    void ColocaChip(std::size_t chip, Tablero& protoboard, int columna);
+    void AccionaPalanca(Tablero& palancas, int i);
+    void AccionaFuente();
+
+    // What the workbench window shows now.
+    QImage Vista();
+
+private:
+    Programa& programa_;
+};
+
+// Top-left corners of every exact copy of `pieza` inside `zona` of `imagen`.
+std::vector<QPoint> Apariciones(const QImage& imagen, const QImage& pieza, QRect zona);
+
+// Runs `accion` on the next modal dialog and collects its title and text (for message
+// boxes); see AlAbrirseUnDialogo.
+struct DialogoVisto {
+    QString titulo;
+    QString texto;
+};
+void ResponderAlMensaje(DialogoVisto& visto, const QString& boton);
+
+}  // namespace prueba
+}  // namespace velistra

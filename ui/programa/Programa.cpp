@@ -1,0 +1,81 @@
+#include "ui/programa/Programa.h"
+
+#include <QString>
+
+#include "ui/ventana/VentanaDeMesa.h"
+
+namespace velistra {
+
+void PintaMesa(Mesa& mesa, Lienzo& lienzo) {
+    for (auto& tablero : mesa.tablero) tablero->Dibuja(lienzo);
+    mesa.componentes.Dibuja(lienzo);
+    mesa.cables.Dibuja(lienzo);
+}
+
+Programa::Programa(const Imagenes& imagenes)
+    : ventana_(imagenes),
+      avisos_(&ventana_),
+      dialogos_(&ventana_),
+      sesion_(avisos_, dialogos_, &ventana_.Mesa()) {
+    VentanaDeMesa& mesa = ventana_.Mesa();
+    const QPoint desplazamiento = mesa.Desplazamiento();
+    sesion_.editor.Desplazamiento(desplazamiento.x(), desplazamiento.y());
+    QObject::connect(&mesa, &VentanaDeMesa::Desplazado, &contexto_,
+                     [this](int x, int y) { sesion_.editor.Desplazamiento(x, y); });
+    mesa.Dibujante([this](Lienzo& lienzo) { PintaMesa(sesion_.mesa, lienzo); });
+    ConectaElRaton();
+    ventana_.Manejador(this);
+    ActualizaTitulo();
+}
+
+Programa::~Programa() {
+    // The window outlives the session by a moment; nothing may reach it then.
+    ventana_.Manejador(nullptr);
+    ventana_.Mesa().Dibujante({});
+}
+
+void Programa::ConectaElRaton() {
+    VentanaDeMesa* mesa = &ventana_.Mesa();
+    QObject::connect(mesa, &VentanaDeMesa::IzquierdoPulsado, &contexto_,
+                     [this](int x, int y) { Atiende(sesion_.BotonIzquierdoAbajo(x, y)); });
+    QObject::connect(mesa, &VentanaDeMesa::PunteroMovido, &contexto_,
+                     [this](int x, int y) { Atiende(sesion_.MueveRaton(x, y)); });
+    QObject::connect(mesa, &VentanaDeMesa::IzquierdoSoltado, &contexto_,
+                     [this](int x, int y) { Atiende(sesion_.BotonIzquierdoArriba(x, y)); });
+    QObject::connect(mesa, &VentanaDeMesa::DerechoPulsado, &contexto_,
+                     [this](int x, int y) { Atiende(sesion_.BotonDerechoAbajo(x, y)); });
+}
+
+void Programa::Atiende(const ResultadoDelRaton& resultado) {
+    if (resultado.puntero) ventana_.Mesa().MuevePunteroA(resultado.puntero->x, resultado.puntero->y);
+    if (resultado.repintar) Repinta();
+}
+
+void Programa::Atiende(const ResultadoDeComando& resultado) {
+    ActualizaTitulo();
+    if (resultado.repintar) Repinta();
+    if (resultado.mostrarAyuda) ventana_.MuestraAyuda();
+    if (resultado.cerrar) ventana_.close();
+}
+
+void Programa::Comando(int id) { Atiende(sesion_.Ejecuta(id)); }
+
+bool Programa::PuedeCerrar() {
+    const bool puede = sesion_.PuedeCerrar();
+    // A save inside the question may have named the file.
+    ActualizaTitulo();
+    Repinta();
+    return puede;
+}
+
+void Programa::Tic() {
+    if (sesion_.Tic()) Repinta();
+}
+
+void Programa::ActualizaTitulo() {
+    ventana_.setWindowTitle(QString::fromStdString(sesion_.comandos.Titulo()));
+}
+
+void Programa::Repinta() { ventana_.Mesa().viewport()->update(); }
+
+}  // namespace velistra

@@ -1,0 +1,51 @@
+#pragma once
+// The running program: the main window driving one workbench session for the
+// program's life. Menu commands, mouse events, the timer and the close request go to
+// the session; its answers become repaints, pointer moves and the window title.
+#include <QObject>
+
+#include "simulation/Sesion.h"
+#include "ui/plataforma/AvisosQt.h"
+#include "ui/plataforma/DialogosQt.h"
+#include "ui/ventana/ManejadorDeComandos.h"
+#include "ui/ventana/VentanaPrincipal.h"
+
+namespace velistra {
+
+class Imagenes;
+class Lienzo;
+
+class Programa final : public ManejadorDeComandos {
+public:
+    explicit Programa(const Imagenes& imagenes);
+    Programa(const Programa&) = delete;
+    Programa& operator=(const Programa&) = delete;
+    ~Programa() override;
+
+    VentanaPrincipal& Ventana() { return ventana_; }
+    Sesion& LaSesion() { return sesion_; }
+
+    void Comando(int id) override;
+    bool PuedeCerrar() override;
+    void Tic() override;
+
+private:
+    void ConectaElRaton();
+    void Atiende(const ResultadoDelRaton& resultado);
+    void Atiende(const ResultadoDeComando& resultado);
+    void ActualizaTitulo();
+    void Repinta();
+
+    VentanaPrincipal ventana_;
+    AvisosQt avisos_;
+    DialogosQt dialogos_;
+    Sesion sesion_;
+    // Context of the window's signals to this program: they end before the session.
+    QObject contexto_;
+};
+
+// The whole workbench, later items over earlier ones: boards in list order, then the
+// chips, then the wires with the colour bar.
+void PintaMesa(Mesa& mesa, Lienzo& lienzo);
+
+}  // namespace velistra
