@@ -3,5 +3,5 @@
 set -e
 cd "$(dirname "$0")/.."
 carpeta="$1"; shift
-cmake -S . -B "$carpeta" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake -S . -B "$carpeta" -G Ninja "$@" >/dev/null
 cmake --build "$carpeta" -j2

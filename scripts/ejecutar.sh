@@ -3,5 +3,5 @@
 set -e
 cd "$(dirname "$0")/.."
 ./scripts/instalar.sh
-./scripts/compilar.sh build
+./scripts/compilar.sh build -DCMAKE_BUILD_TYPE=Release
 exec ./build/ui/velistra

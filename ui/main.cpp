@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
 
     const velistra::Imagenes imagenes;
     velistra::Programa programa(imagenes);
-    velistra::VentanaPrincipal& ventana = programa.Ventana();
+    velistra::VentanaPrincipal& ventana = programa.Principal();
     ventana.show();
     ventana.MuestraAyuda();
     return QApplication::exec();

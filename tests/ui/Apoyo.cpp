@@ -31,6 +31,11 @@ namespace velistra::prueba {
     return ::testing::AssertionSuccess();
 }
 
+QString& RutaDeLaCaptura() {
+    static QString ruta;
+    return ruta;
+}
+
 void AlAbrirseUnDialogo(std::function<void(QWidget*)> accion) {
     auto* espera = new QTimer;
     espera->setInterval(5);

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRect>
 #include <QRgb>
+#include <QString>
 #include <functional>
 
 class QWidget;
@@ -18,6 +19,9 @@ inline QRgb SinAlfa(QRgb color) { return color & 0x00FFFFFF; }
 // ring around it is `fondo`, except ring pixels within `margen` of the picture's edge
 // (the board's frame). So the element is drawn exactly on that rectangle.
 ::testing::AssertionResult DibujadoEn(const QImage& imagen, QRect elemento, QRgb fondo, int margen);
+
+// Where `--captura RUTA` asked the showcase test to save its picture; empty otherwise.
+QString& RutaDeLaCaptura();
 
 // Runs `accion` on the next modal dialog once it is open (call before exec()).
 void AlAbrirseUnDialogo(std::function<void(QWidget*)> accion);

@@ -48,8 +48,8 @@ constexpr int kGndDeLeds = 8;
 class SesionDeLaboratorio : public ::testing::Test {
 protected:
     void SetUp() override {
-        programa.Ventana().show();
-        ASSERT_EQ(programa.Ventana().windowTitle(), QStringLiteral("Velistra 0.9.7"));
+        programa.Principal().show();
+        ASSERT_EQ(programa.Principal().windowTitle(), QStringLiteral("Velistra 0.9.7"));
 
         Tablero* fuente = mesa.fuentedc;
         ASSERT_NE(fuente, nullptr);
@@ -84,8 +84,8 @@ protected:
         const int entrada = Usuario::Puerto(*leds, i).centro.x() - desplazamiento.x();
         const QImage& encendida = *LasImagenes().Busca(recursos::LedON.id);
         int vistas = 0;
-        for (const QPoint& p : prueba::Apariciones(vista, encendida,
-                                                   tablero.translated(-desplazamiento))) {
+        for (const QPoint& p :
+             prueba::Apariciones(vista, encendida, tablero.translated(-desplazamiento))) {
             if (std::abs(p.x() + encendida.width() / 2 - entrada) <= 3) ++vistas;
         }
         // The board's own idea must agree with the picture.
@@ -131,6 +131,17 @@ TEST_F(SesionDeLaboratorio, UnCableSeAjustaAlCentroDeSusPuertosYElPunteroLoSigue
     ASSERT_NE(a.golpe, a.centro) << "press off the centre";
     QWidget* vista = usuario.Ventana().viewport();
 
+    // Wire-coloured pixels on the column halfway between the ends, which the new wire
+    // must cross.
+    const int medio = usuario.EnVentana((a.centro + b.centro) / 2).x();
+    auto azules = [&] {
+        const QImage imagen = usuario.Vista();
+        int n = 0;
+        for (int y = 0; y < imagen.height(); ++y) n += prueba::Pixel(imagen, medio, y) == 0x0000FFu;
+        return n;
+    };
+    const int antes = azules();
+
     usuario.Pulsa(a.golpe);
     EXPECT_EQ(QCursor::pos(), vista->mapToGlobal(usuario.EnVentana(a.centro)));
     QTest::mouseMove(vista, usuario.EnVentana(b.golpe));
@@ -140,13 +151,7 @@ TEST_F(SesionDeLaboratorio, UnCableSeAjustaAlCentroDeSusPuertosYElPunteroLoSigue
     const Cable& cable = mesa.cables.Lista().back();
     EXPECT_EQ(QPoint(cable.AX(), cable.AY()), a.centro);
     EXPECT_EQ(QPoint(cable.BX(), cable.BY()), b.centro);
-    // The wire is drawn in the new-wire colour, over the boards.
-    const QPoint medio = usuario.EnVentana((a.centro + b.centro) / 2);
-    const QImage imagen = usuario.Vista();
-    bool azul = false;
-    for (int y = 0; y < imagen.height() && !azul; ++y)
-        azul = prueba::Pixel(imagen, medio.x(), y) == 0x0000FFu;
-    EXPECT_TRUE(azul);
+    EXPECT_GT(azules(), antes) << "the wire is drawn in the new-wire colour";
 
     // A wire released where it cannot end disappears.
     const std::size_t cables = mesa.cables.Lista().size();
@@ -179,13 +184,25 @@ TEST_F(SesionDeLaboratorio, ElDesplazamientoMueveElDibujoYLasCoordenadasDelRaton
     EXPECT_EQ(prueba::Pixel(antes, 95, 2), 0x0000FFu);
 
     usuario.Pasa({100, 40});
-    EXPECT_EQ(programa.Ventana().Estado().Parte(3).text(), QStringLiteral("(100, 40)"));
+    EXPECT_EQ(programa.Principal().Estado().Parte(3).text(), QStringLiteral("(100, 40)"));
     usuario.Pasa({537, 412});
-    EXPECT_EQ(programa.Ventana().Estado().Parte(3).text(), QStringLiteral("(537, 412)"));
+    EXPECT_EQ(programa.Principal().Estado().Parte(3).text(), QStringLiteral("(537, 412)"));
 
     // Clicks land on workbench points.
     usuario.AccionaPalanca(*interruptores, 1);
     EXPECT_TRUE(LamparaEncendida(1));
+
+    // A larger window pulls a far-scrolled view back inside the workbench, and the
+    // mouse follows it.
+    ventana.horizontalScrollBar()->setValue(2000);
+    programa.Principal().resize(1400, 740);
+    QCoreApplication::processEvents();
+    const int maximo = 2000 - ventana.viewport()->width();
+    EXPECT_EQ(ventana.Desplazamiento().x(), maximo);
+    EXPECT_EQ(programa.LaSesion().editor.Desplazamiento().x, maximo);
+    usuario.Pasa({maximo + 10, 300});
+    EXPECT_EQ(programa.Principal().Estado().Parte(3).text(),
+              QStringLiteral("(%1, 300)").arg(maximo + 10));
 }
 
 TEST_F(SesionDeLaboratorio, ConLaFuenteEncendidaNoSeCreaNiSeRecuperaNiSeSale) {
@@ -206,8 +223,8 @@ TEST_F(SesionDeLaboratorio, ConLaFuenteEncendidaNoSeCreaNiSeRecuperaNiSeSale) {
         EXPECT_EQ(visto.texto, QString::fromUtf8(r.texto));
         EXPECT_EQ(visto.titulo, QStringLiteral("Información"));
     }
-    EXPECT_TRUE(programa.Ventana().isVisible());
-    EXPECT_EQ(programa.Ventana().windowTitle(), QStringLiteral("Velistra 0.9.7"));
+    EXPECT_TRUE(programa.Principal().isVisible());
+    EXPECT_EQ(programa.Principal().windowTitle(), QStringLiteral("Velistra 0.9.7"));
     EXPECT_EQ(mesa.tablero.size(), 5u);
     EXPECT_EQ(mesa.cables.Lista().size(), 8u);
     EXPECT_TRUE(mesa.bON);
@@ -233,12 +250,12 @@ TEST_F(SesionDeLaboratorio, UnCircuitoNuevoPreguntaAntesDeTirarElCableado) {
     EXPECT_EQ(pregunta.titulo, QStringLiteral("Circuito modificado"));
     EXPECT_EQ(pregunta.texto, QStringLiteral("¿Guardar los cambios del circuito?"));
     EXPECT_EQ(mesa.tablero.size(), 5u);
-    EXPECT_EQ(programa.Ventana().windowTitle(), QStringLiteral("Velistra 0.9.7"));
+    EXPECT_EQ(programa.Principal().windowTitle(), QStringLiteral("Velistra 0.9.7"));
 
     const QRect tablero(leds->EsquinaX(), leds->EsquinaY(), leds->Anchura(), leds->Altura());
     prueba::ResponderAlMensaje(pregunta, QStringLiteral("&No"));
     usuario.Elige(comandos::kNuevo);
-    EXPECT_EQ(programa.Ventana().windowTitle(), QStringLiteral("Nuevo circuito"));
+    EXPECT_EQ(programa.Principal().windowTitle(), QStringLiteral("Nuevo circuito"));
     ASSERT_EQ(mesa.tablero.size(), 2u);
     EXPECT_TRUE(mesa.cables.Lista().empty());
     EXPECT_TRUE(mesa.componentes.empty());

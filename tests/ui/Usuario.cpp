@@ -11,6 +11,7 @@
 
 #include "Apoyo.h"
 #include "boards/TableroDePalancas.h"
+#include "boards/TableroPLA.h"
 #include "simulation/Mesa.h"
 #include "ui/programa/Programa.h"
 #include "ui/ventana/BarraDeHerramientas.h"
@@ -20,10 +21,18 @@ namespace velistra::prueba {
 
 namespace {
 
+// The board's area; the PLA board keeps no size of its own.
+QRect Area(Tablero& t) {
+    if (t.Tipo() == Tablero::kPLA)
+        return QRect(t.EsquinaX(), t.EsquinaY(), TableroPLA::kAncho, TableroPLA::kAlto);
+    return QRect(t.EsquinaX(), t.EsquinaY(), t.Anchura(), t.Altura());
+}
+
 // The first point of the board's area (row by row) where `acierta` holds.
 QPoint Busca(Tablero& t, const std::function<bool(int, int)>& acierta) {
-    for (int y = t.EsquinaY(); y < t.EsquinaY() + t.Altura(); ++y) {
-        for (int x = t.EsquinaX(); x < t.EsquinaX() + t.Anchura(); ++x) {
+    const QRect area = Area(t);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
             if (acierta(x, y)) return QPoint(x, y);
         }
     }
@@ -37,10 +46,10 @@ Usuario::Usuario(Programa& programa) : programa_(programa) {}
 
 Mesa& Usuario::LaMesa() { return programa_.LaSesion().mesa; }
 
-VentanaDeMesa& Usuario::Ventana() { return programa_.Ventana().Mesa(); }
+VentanaDeMesa& Usuario::Ventana() { return programa_.Principal().Mesa(); }
 
 QAction* Usuario::Accion(int id) {
-    VentanaPrincipal& principal = programa_.Ventana();
+    VentanaPrincipal& principal = programa_.Principal();
     for (QWidget* donde : {static_cast<QWidget*>(principal.menuBar()),
                            static_cast<QWidget*>(&principal.Herramientas())}) {
         for (QAction* accion : donde->findChildren<QAction*>()) {
@@ -97,18 +106,32 @@ void Usuario::Pasa(QPoint enMesa) {
     QCoreApplication::sendEvent(vista, &movimiento);
 }
 
-void Usuario::Arrastra(QPoint desde, QPoint hasta) {
+void Usuario::Arrastra(QPoint desde, QPoint hasta, Salida salida) {
     Pulsa(desde);
+    // Far enough one way for a wire to take it as its first direction.
+    constexpr int kArranque = 16;
+    const QPoint d = hasta - desde;
+    const int sx = d.x() < 0 ? -kArranque : kArranque;
+    const int sy = d.y() < 0 ? -kArranque : kArranque;
+    if (salida == Salida::Vertical)
+        QTest::mouseMove(Ventana().viewport(), EnVentana(desde + QPoint(0, sy)));
+    if (salida == Salida::Horizontal)
+        QTest::mouseMove(Ventana().viewport(), EnVentana(desde + QPoint(sx, 0)));
     constexpr int kPasos = 4;
     for (int i = 1; i <= kPasos; ++i) {
-        const QPoint punto = desde + (hasta - desde) * i / kPasos;
-        QTest::mouseMove(Ventana().viewport(), EnVentana(punto));
+        QTest::mouseMove(Ventana().viewport(), EnVentana(desde + d * i / kPasos));
     }
     Suelta(hasta);
 }
 
 QPoint Usuario::Marcador(Tablero& tablero) {
-    return Busca(tablero, [&](int x, int y) { return tablero.MarcadorEn(x, y); });
+    // The middle of the first handle found: its corner may be the window's (0, 0), which
+    // QTest takes for "the widget's centre".
+    const QPoint esquina = Busca(tablero, [&](int x, int y) { return tablero.MarcadorEn(x, y); });
+    QPoint opuesta = esquina;
+    while (tablero.MarcadorEn(opuesta.x() + 1, esquina.y())) opuesta.rx()++;
+    while (tablero.MarcadorEn(esquina.x(), opuesta.y() + 1)) opuesta.ry()++;
+    return (esquina + opuesta) / 2;
 }
 
 PuntoDePuerto Usuario::Puerto(Tablero& tablero, int puerto) {
@@ -140,9 +163,9 @@ void Usuario::LlevaTablero(Tablero& tablero, QPoint esquina) {
     EXPECT_EQ(QPoint(tablero.EsquinaX(), tablero.EsquinaY()), esquina);
 }
 
-void Usuario::Cablea(Tablero& tableroA, int a, Tablero& tableroB, int b) {
+void Usuario::Cablea(Tablero& tableroA, int a, Tablero& tableroB, int b, Salida salida) {
     const std::size_t antes = LaMesa().cables.Lista().size();
-    Arrastra(Puerto(tableroA, a).golpe, Puerto(tableroB, b).golpe);
+    Arrastra(Puerto(tableroA, a).golpe, Puerto(tableroB, b).golpe, salida);
     EXPECT_EQ(LaMesa().cables.Lista().size(), antes + 1)
         << "cable " << tableroA.Identificador() << "." << a << " - " << tableroB.Identificador()
         << "." << b;

@@ -26,6 +26,9 @@ struct PuntoDePuerto {
     QPoint centro;
 };
 
+// How a wire leaves its first port: the first move decides which way its corner turns.
+enum class Salida { Libre, Vertical, Horizontal };
+
 class Usuario {
 public:
     explicit Usuario(Programa& programa);
@@ -48,7 +51,7 @@ public:
     // A move with no button held.
     void Pasa(QPoint enMesa);
     // Press, a few moves on the way, release.
-    void Arrastra(QPoint desde, QPoint hasta);
+    void Arrastra(QPoint desde, QPoint hasta, Salida salida = Salida::Libre);
 
     // Points from the boards' hit tests, in workbench coordinates.
     static QPoint Marcador(Tablero& tablero);
@@ -58,7 +61,7 @@ public:
 
     void LlevaTablero(Tablero& tablero, QPoint esquina);
     // Draws a wire from port a of one board to port b of another.
-    void Cablea(Tablero& tableroA, int a, Tablero& tableroB, int b);
+    void Cablea(Tablero& tableroA, int a, Tablero& tableroB, int b, Salida salida = Salida::Libre);
     // Drags chip `chip` (list index) so that its pin 1 lands in lower column `columna`.
     void ColocaChip(std::size_t chip, Tablero& protoboard, int columna);
     void AccionaPalanca(Tablero& palancas, int i);

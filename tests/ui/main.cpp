@@ -1,11 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <cstring>
+
+#include "Apoyo.h"
 
 int main(int argc, char** argv) {
     // No display is needed: widgets live on the offscreen platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
+    // --captura RUTA: the showcase test also saves the main window's picture there.
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--captura") == 0)
+            velistra::prueba::RutaDeLaCaptura() = argv[i + 1];
+    }
     QApplication aplicacion(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -47,7 +47,8 @@ void Programa::ConectaElRaton() {
 }
 
 void Programa::Atiende(const ResultadoDelRaton& resultado) {
-    if (resultado.puntero) ventana_.Mesa().MuevePunteroA(resultado.puntero->x, resultado.puntero->y);
+    if (resultado.puntero)
+        ventana_.Mesa().MuevePunteroA(resultado.puntero->x, resultado.puntero->y);
     if (resultado.repintar) Repinta();
 }
 

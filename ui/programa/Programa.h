@@ -22,7 +22,7 @@ public:
     Programa& operator=(const Programa&) = delete;
     ~Programa() override;
 
-    VentanaPrincipal& Ventana() { return ventana_; }
+    VentanaPrincipal& Principal() { return ventana_; }
     Sesion& LaSesion() { return sesion_; }
 
     void Comando(int id) override;
