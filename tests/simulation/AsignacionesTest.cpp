@@ -17,8 +17,10 @@ void* operator new(std::size_t n) {
     if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+// Kept out of line: inlined next to a call of operator new, gcc takes the free() for a
+// mismatch with its own operator new and, with the sanitizers, warns.
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace velistra {
 namespace {
