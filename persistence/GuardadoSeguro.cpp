@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -20,10 +21,10 @@ constexpr std::size_t kLargoMaximoDeNombre = 255;
 // target's name is cut short in it, so that a target of the longest name can be saved.
 std::FILE* CreaTemporal(const fs::path& destino, fs::path& temporal) {
     for (int i = 0; i < kIntentosDeTemporal; ++i) {
-        const std::string cola = "." + std::to_string(i) + ".tmp";
-        const std::string nombre =
-            destino.filename().string().substr(0, kLargoMaximoDeNombre - 1 - cola.size());
-        temporal = destino.parent_path() / ("." + nombre + cola);
+        const std::string cola = '.' + std::to_string(i) + ".tmp";
+        std::string nombre = '.' + destino.filename().string();
+        nombre.resize(std::min(nombre.size(), kLargoMaximoDeNombre - cola.size()));
+        temporal = destino.parent_path() / (nombre + cola);
         if (std::FILE* archivo = std::fopen(temporal.string().c_str(), "wbx")) return archivo;
         if (errno != EEXIST) return nullptr;
     }

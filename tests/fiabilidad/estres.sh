@@ -9,7 +9,7 @@ set -e
 cd "$(dirname "$0")/../.."
 trabajo="${1:-/tmp/velistra-estres}"
 mkdir -p "$trabajo"
-./scripts/compilar.sh build-estres -DVELISTRA_BENCH=ON -DVELISTRA_GUI=OFF -DVELISTRA_TESTS=OFF
+./scripts/compilar.sh build-estres -DCMAKE_BUILD_TYPE=Release -DVELISTRA_BENCH=ON -DVELISTRA_GUI=OFF -DVELISTRA_TESTS=OFF
 ./scripts/compilar.sh build-estres-sanitizado -DVELISTRA_SANITIZE=ON -DVELISTRA_GUI=OFF -DVELISTRA_TESTS=OFF
 cli=build-estres/cli/velistra-cli
 

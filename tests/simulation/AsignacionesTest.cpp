@@ -12,13 +12,13 @@ namespace {
 std::atomic<long> asignaciones{0};
 }  // namespace
 
-void* operator new(std::size_t n) {
+// All kept out of line: where gcc inlines one side of a new/delete pair it takes the
+// malloc() or free() inside for a mismatch with the other, and warns.
+[[gnu::noinline]] void* operator new(std::size_t n) {
     asignaciones.fetch_add(1, std::memory_order_relaxed);
     if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
     throw std::bad_alloc();
 }
-// Kept out of line: inlined next to a call of operator new, gcc takes the free() for a
-// mismatch with its own operator new and, with the sanitizers, warns.
 [[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
 [[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
