@@ -13,7 +13,7 @@
 #include "cli/EscrituraDeTabla.h"
 #include "cli/Guion.h"
 #include "cli/TablaDeVerdad.h"
-#include "simulation/ArchivoActual.h"
+#include "sesion/ArchivoActual.h"
 #include "simulation/Mesa.h"
 
 namespace velistra::consola {

@@ -1,5 +1,5 @@
 # The core must never include Qt: scan its folders for Qt headers.
-set(carpetas model simulation chips boards wires persistence plataforma)
+set(carpetas model simulation chips boards wires persistence sesion plataforma)
 foreach(carpeta ${carpetas})
   file(GLOB_RECURSE fuentes "${RAIZ}/${carpeta}/*.h" "${RAIZ}/${carpeta}/*.cpp")
   foreach(fuente ${fuentes})

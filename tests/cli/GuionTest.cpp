@@ -7,7 +7,7 @@
 
 #include "Proceso.h"
 #include "cli/LineaDeOrdenes.h"
-#include "simulation/CarpetaTemporal.h"
+#include "support/CarpetaTemporal.h"
 
 namespace velistra::consola {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "Montaje.h"
 #include "Proceso.h"
-#include "simulation/CarpetaTemporal.h"
+#include "support/CarpetaTemporal.h"
 
 namespace velistra::prueba {
 namespace {

@@ -7,7 +7,7 @@
 #include "Montaje.h"
 #include "Proceso.h"
 #include "cli/TablaDeVerdad.h"
-#include "simulation/CarpetaTemporal.h"
+#include "support/CarpetaTemporal.h"
 
 namespace velistra::prueba {
 namespace {

@@ -13,10 +13,10 @@
 #include <sstream>
 
 #include "persistence/ArchivoDeCircuito.h"
-#include "simulation/CodigosDeComando.h"
-#include "simulation/Sesion.h"
-#include "simulation/CarpetaTemporal.h"
-#include "simulation/DialogosDePrueba.h"
+#include "sesion/CodigosDeComando.h"
+#include "sesion/Sesion.h"
+#include "support/CarpetaTemporal.h"
+#include "support/DialogosDePrueba.h"
 #include "support/LienzoDePrueba.h"
 
 namespace velistra {

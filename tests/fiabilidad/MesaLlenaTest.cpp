@@ -11,7 +11,7 @@
 #include <string>
 
 #include "cli/Proceso.h"
-#include "simulation/CarpetaTemporal.h"
+#include "support/CarpetaTemporal.h"
 
 namespace velistra {
 namespace {

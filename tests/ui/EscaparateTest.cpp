@@ -11,7 +11,7 @@
 #include "boards/TableroDeLuces.h"
 #include "boards/TableroPLA.h"
 #include "plataforma/Recursos.h"
-#include "simulation/CodigosDeComando.h"
+#include "sesion/CodigosDeComando.h"
 #include "simulation/Mesa.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/programa/Programa.h"

@@ -13,7 +13,7 @@
 #include "Usuario.h"
 #include "boards/TableroDeLuces.h"
 #include "plataforma/Recursos.h"
-#include "simulation/CodigosDeComando.h"
+#include "sesion/CodigosDeComando.h"
 #include "simulation/Mesa.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/programa/Programa.h"

@@ -4,7 +4,7 @@
 // the session; its answers become repaints, pointer moves and the window title.
 #include <QObject>
 
-#include "simulation/Sesion.h"
+#include "sesion/Sesion.h"
 #include "ui/plataforma/AvisosQt.h"
 #include "ui/plataforma/DialogosQt.h"
 #include "ui/ventana/ManejadorDeComandos.h"

@@ -8,7 +8,7 @@
 #include <array>
 
 #include "plataforma/Recursos.h"
-#include "simulation/CodigosDeComando.h"
+#include "sesion/CodigosDeComando.h"
 #include "ui/imagenes/Imagenes.h"
 
 namespace velistra {

@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "simulation/CodigosDeComando.h"
+#include "sesion/CodigosDeComando.h"
 
 namespace velistra {
 

@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
-#include "simulation/CodigosDeComando.h"
+#include "sesion/CodigosDeComando.h"
 #include "ui/ventana/BarraDeEstado.h"
 #include "ui/ventana/BarraDeHerramientas.h"
 #include "ui/ventana/DialogoDeAyuda.h"

@@ -1,4 +1,4 @@
-#include "simulation/Sesion.h"
+#include "sesion/Sesion.h"
 
 namespace velistra {
 

@@ -4,11 +4,11 @@
 #include "boards/TableroDeLeds.h"
 #include "boards/TableroDeTemporizadores.h"
 #include "boards/TableroPLA.h"
-#include "simulation/CodigosDeComando.h"
-#include "simulation/Sesion.h"
+#include "sesion/CodigosDeComando.h"
+#include "sesion/Sesion.h"
 #include "support/LienzoDePrueba.h"
-#include "CarpetaTemporal.h"
-#include "DialogosDePrueba.h"
+#include "support/CarpetaTemporal.h"
+#include "support/DialogosDePrueba.h"
 #include "Estudiante.h"
 
 namespace velistra {

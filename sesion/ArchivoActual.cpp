@@ -1,4 +1,4 @@
-#include "simulation/ArchivoActual.h"
+#include "sesion/ArchivoActual.h"
 
 #include <optional>
 #include <vector>

@@ -6,11 +6,11 @@
 
 #include "boards/TableroDeTemporizadores.h"
 #include "persistence/ArchivoDeCircuito.h"
-#include "simulation/CodigosDeComando.h"
-#include "simulation/Sesion.h"
+#include "sesion/CodigosDeComando.h"
+#include "sesion/Sesion.h"
 #include "support/LienzoDePrueba.h"
-#include "CarpetaTemporal.h"
-#include "DialogosDePrueba.h"
+#include "support/CarpetaTemporal.h"
+#include "support/DialogosDePrueba.h"
 
 namespace velistra {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "simulation/ArchivoActual.h"
+#include "sesion/ArchivoActual.h"
 
 namespace velistra {
 

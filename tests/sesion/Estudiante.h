@@ -5,7 +5,7 @@
 
 #include "model/Punto.h"
 #include "model/Tablero.h"
-#include "simulation/Sesion.h"
+#include "sesion/Sesion.h"
 
 namespace velistra::prueba {
 

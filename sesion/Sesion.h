@@ -1,6 +1,6 @@
 #pragma once
-#include "simulation/Comandos.h"
-#include "simulation/EditorDeMesa.h"
+#include "sesion/Comandos.h"
+#include "sesion/EditorDeMesa.h"
 #include "simulation/Mesa.h"
 
 namespace velistra {

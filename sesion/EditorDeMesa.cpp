@@ -1,4 +1,4 @@
-#include "simulation/EditorDeMesa.h"
+#include "sesion/EditorDeMesa.h"
 
 #include <algorithm>
 #include <tuple>

@@ -1,9 +1,9 @@
-#include "simulation/Comandos.h"
+#include "sesion/Comandos.h"
 
 #include "chips/CircuitoElectronico.h"
 #include "plataforma/Avisos.h"
 #include "plataforma/Dialogos.h"
-#include "simulation/CodigosDeComando.h"
+#include "sesion/CodigosDeComando.h"
 #include "simulation/Mesa.h"
 
 namespace velistra {
