@@ -18,6 +18,7 @@ enum class ResultadoDeLectura {
     Malformado,         // the body is not a circuit as the program writes it
 };
 
+// The format's own version: files keep saying it whatever the program's version is.
 inline constexpr const char* kVersionDeArchivo = "0.9.7";
 
 // One record each, a line that starts with a blank; numbers in plain decimal whatever

@@ -6,19 +6,19 @@
 #include "persistence/ArchivoDeCircuito.h"
 #include "plataforma/Avisos.h"
 #include "plataforma/Dialogos.h"
+#include "plataforma/Textos.h"
 #include "simulation/Mesa.h"
 
 namespace velistra {
 
 namespace {
 
-constexpr const char* kTituloDeArchivos = "Error de archivos";
+using textos::kTituloDeArchivos;
 constexpr const char* kNoSeAlmacena = "El archivo no puede               ser almacenado.";
 constexpr const char* kNuevoNoAlmacenado = "El nuevo circuito no fue almacenado.";
 constexpr const char* kErrorDeNombre = "Error con el nombre del archivo";
 constexpr const char* kErrorDeLectura = "Error en la lectura del archivo.";
 constexpr const char* kTituloDeVersion = "Versión de programa";
-constexpr const char* kErrorDeVersion = "El programa solo abre archivos de la versión 0.9.7";
 constexpr const char* kExtension = "txt";
 
 const std::vector<FiltroDeArchivos>& FiltrosParaGuardar() {
@@ -75,7 +75,9 @@ bool ArchivoActual::RecuperaCircuito() {
             titulo = *ruta;
             return true;
         case ResultadoDeLectura::VersionIncorrecta:
-            mesa.avisos.Muestra(kErrorDeVersion, kTituloDeVersion, Icono::Advertencia);
+            mesa.avisos.Muestra(
+                std::string("El programa solo abre archivos de la versión ") + kVersionDeArchivo,
+                kTituloDeVersion, Icono::Advertencia);
             return false;
         case ResultadoDeLectura::NoSeAbre:
         case ResultadoDeLectura::Malformado:

@@ -2,6 +2,8 @@
 #include <string>
 #include <utility>
 
+#include "plataforma/Textos.h"
+
 namespace velistra {
 
 class Dialogos;
@@ -11,7 +13,7 @@ class Mesa;
 // under a new name and loading, with their dialogs and their messages to the user.
 class ArchivoActual {
 public:
-    static constexpr const char* kTituloInicial = "Velistra 0.9.7";
+    static constexpr const char* kTituloInicial = textos::kTituloDelPrograma;
 
     ArchivoActual(Mesa& mesa, Dialogos& dialogos);
 

@@ -3,6 +3,7 @@
 #include "chips/CircuitoElectronico.h"
 #include "plataforma/Avisos.h"
 #include "plataforma/Dialogos.h"
+#include "plataforma/Textos.h"
 #include "sesion/CodigosDeComando.h"
 #include "simulation/Mesa.h"
 
@@ -10,7 +11,7 @@ namespace velistra {
 
 namespace {
 
-constexpr const char* kTituloDeInformacion = "Información";
+using textos::kTituloDeInformacion;
 constexpr const char* kApagueAntesDeNuevo = "Apague el módulo antes de crear un nuevo circuito.";
 constexpr const char* kApagueAntesDeRecuperar = "Apague el módulo antes de recuperar un circuito.";
 constexpr const char* kApagueAntesDeSalir = "Apague el módulo antes de salir del programa.";

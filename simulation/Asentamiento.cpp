@@ -1,12 +1,13 @@
 #include "simulation/Mesa.h"
 
 #include "plataforma/Avisos.h"
+#include "plataforma/Textos.h"
 
 namespace velistra {
 
 namespace {
 
-constexpr const char* kTituloDeRealimentacion = "Información";
+constexpr const char* kTituloDeRealimentacion = textos::kTituloDeInformacion;
 constexpr const char* kTextoDeRealimentacion =
     "El circuito posee realimentaciones y el límite de\n"
     "iteraciones para hallar una solución fue alcanzado.\n"

@@ -5,12 +5,14 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "plataforma/Textos.h"
+
 namespace velistra {
 
 namespace {
 constexpr std::array<const char*, 8> kLineas{
     "Velistra",
-    "Versión 0.9.7 (2541180) - Mayo de 2011",
+    textos::kLineaDeVersion,
     "Simulador de circuitos TTL 74xx",
     "Laboratorio de Electrónica Digital",
     "Escuela de Ingeniería Electrónica",
@@ -24,7 +26,7 @@ constexpr QPoint kPosicion(300, 81);
 }  // namespace
 
 DialogoDeAyuda::DialogoDeAyuda(QWidget* padre) : QDialog(padre) {
-    setWindowTitle(QStringLiteral("Información"));
+    setWindowTitle(QString::fromUtf8(textos::kTituloDeInformacion));
     setFixedSize(kTamano);
     if (padre != nullptr) move(padre->pos() + kPosicion);
 

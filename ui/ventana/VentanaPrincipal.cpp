@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
+#include "plataforma/Textos.h"
 #include "sesion/CodigosDeComando.h"
 #include "ui/ventana/BarraDeEstado.h"
 #include "ui/ventana/BarraDeHerramientas.h"
@@ -14,7 +15,7 @@
 namespace velistra {
 
 VentanaPrincipal::VentanaPrincipal(const Imagenes& imagenes, QWidget* padre) : QMainWindow(padre) {
-    setWindowTitle(QStringLiteral("Velistra 0.9.7"));
+    setWindowTitle(QString::fromUtf8(textos::kTituloDelPrograma));
     move(0, 0);
     resize(1024, 740);
 
