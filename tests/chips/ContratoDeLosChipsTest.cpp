@@ -148,7 +148,7 @@ TEST_P(ContratoDelChip, SoloEscribeLoSuyoYAvisaExactamenteCuandoSeMueveUnaSalida
     const int pines = chip.NumeroDePines();
     const int propias = pines + chip.NumeroDeEstados();
     const std::set<int> privada = MemoriaPrivada(chip);
-    std::set<int> movidas;
+    bool algunaVez = false;
     Recorre(chip, [&](ChipEnBanco& banco, const Momento& donde) {
         const Valores antes = banco.Valores();
         const bool cambio = banco.Evalua();
@@ -157,15 +157,15 @@ TEST_P(ContratoDelChip, SoloEscribeLoSuyoYAvisaExactamenteCuandoSeMueveUnaSalida
             if (banco.Nivel(i) == antes[static_cast<std::size_t>(i)]) continue;
             const bool salida = i >= 1 && i <= pines && chip.TiposDePines()[i] == 'S';
             salidaMovida = salidaMovida || salida;
-            if (salida) movidas.insert(i);
             const bool estado = i > pines && i <= propias;
             ASSERT_TRUE(salida || estado || privada.contains(i))
                 << "escribió en " << Entrada(chip, i) << "; " << donde;
         }
         ASSERT_EQ(cambio, salidaMovida) << donde;
+        algunaVez = algunaVez || salidaMovida;
     });
     // A walk that never moved an output would prove nothing.
-    EXPECT_FALSE(movidas.empty());
+    EXPECT_TRUE(algunaVez);
 }
 
 // The settling loop may stop evaluating a chip whose inputs have not moved.
