@@ -3,6 +3,7 @@
 // evaluations, the supply connected and every input that no step sets floating high.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,7 @@ namespace velistra::banco {
 class ChipEnBanco {
 public:
     explicit ChipEnBanco(const CircuitoElectronico& chip) : chip(chip) {
-        chip.EstadoInicial(valores);
+        chip.EstadoInicial(valores.data());
         for (int pin = 1; pin <= chip.NumeroDePines(); ++pin) {
             const char tipo = chip.TiposDePines()[pin];
             if (tipo == 'E' || tipo == 'V') valores[pin] = true;
@@ -22,9 +23,11 @@ public:
     }
 
     void Pon(int pin, bool nivel) { valores[pin] = nivel; }
-    bool Evalua() { return chip.Funcion(valores); }
+    bool Evalua() { return chip.Funcion(valores.data()); }
     bool Nivel(int entrada) const { return valores[entrada]; }
-    bool* Tabla() { return valores; }
+    const std::array<bool, CircuitoElectronico::kEntradasDeTabla>& Valores() const {
+        return valores;
+    }
 
     std::string Lee(const std::vector<int>& pines) const {
         std::string niveles;
@@ -34,7 +37,7 @@ public:
 
 private:
     const CircuitoElectronico& chip;
-    bool valores[CircuitoElectronico::kEntradasDeTabla] = {};
+    std::array<bool, CircuitoElectronico::kEntradasDeTabla> valores{};
 };
 
 // One line of a function table. Levels are '0' and '1', one per pin of the sequence, in
