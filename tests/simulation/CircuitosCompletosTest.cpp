@@ -34,9 +34,7 @@ protected:
         mesa.componentes.Nuevo(7047);
         Componente& chip = mesa.componentes[0];
         chip.UbicaEn({proto->EsquinaX() + 27 + 13 * kColumna - 5, proto->EsquinaY() + 66 + 52});
-        EXPECT_TRUE(mesa.PuedeInsertarComponente(chip));
-        mesa.OcupaComponente(chip);
-        chip.Inserta();
+        EXPECT_TRUE(mesa.EnchufaComponente(chip));
 
         Cablea(*proto, Arriba(Columna(16)), *proto, 643);  // VCC, pin 16
         Cablea(*proto, Abajo(Columna(8)), *proto, 702);    // GND, pin 8
