@@ -103,6 +103,9 @@ public:
     // Lays a wire from a to b (the order the mouse drew it in). Throws when another board
     // hides an end (the reader would find another port there) or the workbench refuses.
     void Cablea(Extremo a, Extremo b, Color color);
+    void Cablea(Tablero& ta, int a, Tablero& tb, int b, Color color) {
+        Cablea(Terminal(ta, a), Terminal(tb, b), color);
+    }
     // The wire the mouse draws from a to b.
     Cable Traza(Extremo a, Extremo b, Color color);
     // Joins a and b as the mouse does and lays `cable`; false, changing nothing, when
