@@ -152,12 +152,12 @@ TEST_F(Colocacion, EnchufarRechazadoNoCambiaNadaNiLaCasillaRecordada) {
     Puerto* const casilla = mesa.pCasilla;
     Tablero* const protoboard = mesa.tableroProtoboard;
 
-    Componente& lejos = ChipEn(7000, 58);  // its last pins would fall off the board
-    Componente& fuera = ChipEn(7004, 10);
-    fuera.UbicaEn({1500, 1400});
-    Componente& abajo = ChipEn(7000, 10);  // plug point on the second board's bus
-    abajo.UbicaEn({110 + 53 - 5, 500 + 14});
-    for (Componente* chip : {&lejos, &fuera, &abajo}) {
+    // Its last pins would fall off the board; on no board; on the second board's bus.
+    const Punto lejos = ChipEn(7000, 58).Ubicacion();
+    for (const Punto esquina : {lejos, Punto{1500, 1400}, Punto{110 + 53 - 5, 500 + 14}}) {
+        // A new chip may move the others in memory: each is used before the next.
+        Componente* chip = &ChipEn(7000, 0);
+        chip->UbicaEn(esquina);
         chip->NumeroDeProtoboard(9);
         const Punto antes = chip->Ubicacion();
         EXPECT_FALSE(mesa.EnchufaComponente(*chip));
