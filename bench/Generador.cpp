@@ -3,15 +3,17 @@
 #include <utility>
 #include <vector>
 
-#include "bench/Montador.h"
 #include "boards/Protoboard.h"
 #include "boards/TableroDeFuenteDC.h"
 #include "boards/TableroDeLuces.h"
 #include "boards/TableroDeTiras.h"
 #include "boards/TableroPLA.h"
 #include "simulation/Mesa.h"
+#include "support/Montador.h"
 
 namespace velistra::banco {
+
+using namespace prueba;
 
 namespace {
 
@@ -111,11 +113,6 @@ constexpr Color kVerde = Rgb(0, 150, 0);
 constexpr Color kAmarillo = Rgb(230, 190, 0);
 constexpr Color kNaranja = Rgb(255, 128, 0);
 
-struct Chip {
-    Tablero* protoboard;
-    int columna;
-};
-
 class Obra {
 public:
     Obra(Mesa& mesa, const Pedido& pedido)
@@ -141,20 +138,15 @@ private:
         for (int i = 0; i < pedido.protoboards; ++i)
             protoboards.push_back(&m.Coloca(Tablero::kProtoboard, EsquinaDeProtoboard(i)));
         palancas = &m.Coloca(Tablero::kInterruptores, kEsquinaDeLasPalancas);
-        if (ConReloj()) {
-            mesa.MuestraTemporizador();
-            Montador::Mueve(*mesa.reloj, kEsquinaDelReloj);
-        }
+        if (ConReloj()) Montador::Mueve(m.MuestraTemporizador(), kEsquinaDelReloj);
         leds = &m.Coloca(Tablero::kLeds, kEsquinaDeLosLeds);
     }
 
     void EnchufaChips() {
         const int paso = receta.pines / 2;
         for (Tablero* p : protoboards) {
-            for (int c = 0; c < ChipsPorProtoboard(pedido.familia); ++c) {
-                m.Enchufa(receta.codigo, *p, c * paso);
-                chips.push_back({p, c * paso});
-            }
+            for (int c = 0; c < ChipsPorProtoboard(pedido.familia); ++c)
+                chips.push_back(m.Enchufa(receta.codigo, *p, c * paso));
         }
     }
 
@@ -168,10 +160,10 @@ private:
             Cablea(p, kVccArriba, derecha, p, kVccAbajo, derecha, kRojo);
             Cablea(p, kGndArriba, izquierda, p, kGndAbajo, izquierda, kNegro);
             if (i == 0) {
-                m.Cablea(*fuente, TableroDeFuenteDC::kPrimerVcc, p,
-                         HoyoLibreDeBus(m, p, kVccArriba, derecha).Indice(), kRojo);
-                m.Cablea(*fuente, TableroDeFuenteDC::kPrimerGnd, p,
-                         HoyoLibreDeBus(m, p, kGndArriba, derecha).Indice(), kNegro);
+                m.Cablea(m.Terminal(*fuente, TableroDeFuenteDC::kPrimerVcc),
+                         m.Bus(p, kVccArriba, derecha), kRojo);
+                m.Cablea(m.Terminal(*fuente, TableroDeFuenteDC::kPrimerGnd),
+                         m.Bus(p, kGndArriba, derecha), kNegro);
             } else {
                 Tablero& anterior = *protoboards[i - 1];
                 Cablea(anterior, kVccArriba, derecha, p, kVccArriba, derecha, kRojo);
@@ -184,27 +176,30 @@ private:
     void AlimentaInstrumentos() {
         AlimentaTiras(*palancas, 1);
         if (ConReloj()) AlimentaTiras(*mesa.reloj, 2);
-        m.Cablea(*fuente, TableroDeFuenteDC::kPrimerGnd + 3, *leds, Luces(*leds).PuertoComun(),
-                 kNegro);
+        m.Cablea(m.Terminal(*fuente, TableroDeFuenteDC::kPrimerGnd + 3),
+                 m.Terminal(*leds, Luces(*leds).PuertoComun()), kNegro);
     }
 
     void AlimentaTiras(Tablero& t, int terminal) {
         const auto& tiras = dynamic_cast<TableroDeTiras&>(t);
-        m.Cablea(*fuente, TableroDeFuenteDC::kPrimerVcc + terminal, t, tiras.PuertoVcc(), kRojo);
-        m.Cablea(*fuente, TableroDeFuenteDC::kPrimerGnd + terminal, t, tiras.PuertoGnd(), kNegro);
+        m.Cablea(m.Terminal(*fuente, TableroDeFuenteDC::kPrimerVcc + terminal),
+                 m.Terminal(t, tiras.PuertoVcc()), kRojo);
+        m.Cablea(m.Terminal(*fuente, TableroDeFuenteDC::kPrimerGnd + terminal),
+                 m.Terminal(t, tiras.PuertoGnd()), kNegro);
     }
 
     void CableaChips() {
         for (std::size_t i = 0; i < chips.size(); ++i) {
-            const Chip& chip = chips[i];
+            const ChipColocado& chip = chips[i];
             AlBus(chip, receta.vcc, true);
             AlBus(chip, receta.gnd, false);
             for (int pin : receta.aTierra) AlBus(chip, pin, false);
             for (const auto& [desde, hasta] : receta.internas)
                 EntrePines(chip, desde, chip, hasta, kAzul);
             if (i == 0) {
-                DeTerminal(*palancas, 0, chip, receta.entrada, kVerde);
-                if (receta.reloj != 0) DeTerminal(*mesa.reloj, 0, chip, receta.reloj, kAmarillo);
+                m.Cablea(m.Terminal(*palancas, 0), m.Pin(chip, receta.entrada), kVerde);
+                if (receta.reloj != 0)
+                    m.Cablea(m.Terminal(*mesa.reloj, 0), m.Pin(chip, receta.reloj), kAmarillo);
             } else {
                 EntrePines(chips[i - 1], receta.salida, chip, receta.entrada, kVerde);
                 if (receta.reloj != 0)
@@ -215,9 +210,9 @@ private:
 
     void CableaLamparas() {
         for (const LamparaDeChip& l : receta.lamparas) {
-            const Chip& chip = l.chip < 0 ? chips.back() : chips[static_cast<std::size_t>(l.chip)];
-            Puerto& hoyo = HoyoLibreJuntoAlPin(*chip.protoboard, receta.pines, chip.columna, l.pin);
-            m.Cablea(*chip.protoboard, hoyo, *leds, *leds->DireccionDePuerto(l.lampara), kNaranja);
+            const ChipColocado& chip =
+                l.chip < 0 ? chips.back() : chips[static_cast<std::size_t>(l.chip)];
+            m.Cablea(m.Pin(chip, l.pin), m.Terminal(*leds, l.lampara), kNaranja);
         }
     }
 
@@ -243,11 +238,10 @@ private:
             for (int pin = 1; pin <= receta.pines; ++pin) {
                 if (tipos[pin] != 'S') continue;
                 Tablero* anterior = chips[i].protoboard;
-                Puerto* salida =
-                    &HoyoLibreJuntoAlPin(*anterior, receta.pines, chips[i].columna, pin);
+                Puerto* salida = &m.Pin(chips[i], pin).puerto;
                 for (int n = 0; n < pedido.tirasPorSalida; ++n) {
                     Puerto& entrada = siguienteTira();
-                    m.Cablea(*anterior, *salida, *extra.back(), entrada, kAzul);
+                    m.Cablea({*anterior, *salida}, {*extra.back(), entrada}, kAzul);
                     anterior = extra.back();
                     salida = &entrada + 1;
                 }
@@ -287,37 +281,28 @@ private:
 
     // Bus row `filaA` of a to bus row `filaB` of b, through the free holes nearest to x.
     void Cablea(Tablero& a, int filaA, int xA, Tablero& b, int filaB, int xB, Color color) {
-        Puerto& hoyoA = HoyoLibreDeBus(m, a, filaA, xA);
-        Puerto& hoyoB = HoyoLibreDeBus(m, b, filaB, xB);
-        m.Cablea(a, hoyoA, b, hoyoB, color);
+        const Extremo hoyoA = m.Bus(a, filaA, xA);
+        m.Cablea(hoyoA, m.Bus(b, filaB, xB), color);
     }
 
     // A chip pin to the supply (or ground) row of the bus on its own side.
-    void AlBus(const Chip& chip, int pin, bool vcc) {
+    void AlBus(const ChipColocado& chip, int pin, bool vcc) {
         const PosicionDePin p = PosicionDe(receta.pines, chip.columna, pin);
         const int fila =
             p.superior ? (vcc ? kVccArriba : kGndArriba) : (vcc ? kVccAbajo : kGndAbajo);
-        Tablero& protoboard = *chip.protoboard;
-        Puerto& hoyo = HoyoLibreJuntoAlPin(protoboard, receta.pines, chip.columna, pin);
-        Puerto& bus = HoyoLibreDeBus(m, protoboard, fila, m.Centro(protoboard, hoyo.Indice()).x);
-        m.Cablea(protoboard, hoyo, protoboard, bus, vcc ? kRojo : kNegro);
+        const Extremo hoyo = m.Pin(chip, pin);
+        m.Cablea(hoyo, m.Bus(*chip.protoboard, fila, m.Centro(hoyo).x), vcc ? kRojo : kNegro);
     }
 
-    void EntrePines(const Chip& a, int pinA, const Chip& b, int pinB, Color color) {
-        Puerto& hoyoA = HoyoLibreJuntoAlPin(*a.protoboard, receta.pines, a.columna, pinA);
-        Puerto& hoyoB = HoyoLibreJuntoAlPin(*b.protoboard, receta.pines, b.columna, pinB);
-        m.Cablea(*a.protoboard, hoyoA, *b.protoboard, hoyoB, color);
-    }
-
-    void DeTerminal(Tablero& t, int puerto, const Chip& chip, int pin, Color color) {
-        Puerto& hoyo = HoyoLibreJuntoAlPin(*chip.protoboard, receta.pines, chip.columna, pin);
-        m.Cablea(t, *t.DireccionDePuerto(puerto), *chip.protoboard, hoyo, color);
+    void EntrePines(const ChipColocado& a, int pinA, const ChipColocado& b, int pinB,
+                    Color color) {
+        const Extremo hoyoA = m.Pin(a, pinA);
+        m.Cablea(hoyoA, m.Pin(b, pinB), color);
     }
 
     void DeBus(Tablero& protoboard, int fila, Tablero& t, int puerto, Color color) {
-        const Punto destino = m.Centro(t, puerto);
-        m.Cablea(t, *t.DireccionDePuerto(puerto), protoboard,
-                 HoyoLibreDeBus(m, protoboard, fila, destino.x), color);
+        const Extremo terminal = m.Terminal(t, puerto);
+        m.Cablea(terminal, m.Bus(protoboard, fila, m.Centro(terminal).x), color);
     }
 
     Mesa& mesa;
@@ -328,7 +313,7 @@ private:
     Tablero* palancas = nullptr;
     Tablero* leds = nullptr;
     std::vector<Tablero*> protoboards;
-    std::vector<Chip> chips;
+    std::vector<ChipColocado> chips;
 };
 
 }  // namespace

@@ -32,8 +32,8 @@ struct Pedido {
     int tirasPorSalida = 0;
 };
 
-// Clears the workbench and builds the circuit. Throws MontajeRechazado (Montador.h) if the
-// workbench refuses a step. The supply is left off.
+// Clears the workbench and builds the circuit. Throws prueba::MontajeRechazado
+// (support/Montador.h) if the workbench refuses a step. The supply is left off.
 void GeneraCircuito(Mesa& mesa, const Pedido& pedido);
 
 int ChipsPorProtoboard(Familia familia);

@@ -3,12 +3,14 @@
 #include <vector>
 
 #include "bench/Generador.h"
-#include "bench/Montador.h"
 #include "boards/TableroDePalancas.h"
 #include "boards/TableroDeTemporizadores.h"
 #include "simulation/Mesa.h"
+#include "support/Montador.h"
 
 namespace velistra::banco {
+
+using prueba::MontajeRechazado;
 
 TableroDePalancas& Palancas(Mesa& mesa) {
     for (auto& t : mesa.tablero) {

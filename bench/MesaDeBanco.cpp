@@ -4,9 +4,11 @@
 #include <iostream>
 
 #include "bench/Comprobacion.h"
-#include "bench/Montador.h"
+#include "support/Montador.h"
 
 namespace velistra::banco {
+
+using prueba::MontajeRechazado;
 
 std::string Problema(MesaDeBanco& banco, Familia familia) {
     std::string problema = CompruebaCircuito(banco.mesa, familia);

@@ -9,13 +9,14 @@
 #include "bench/Generador.h"
 #include "bench/Guiones.h"
 #include "bench/MesaDeBanco.h"
-#include "bench/Montador.h"
 #include "persistence/ArchivoDeCircuito.h"
+#include "support/Montador.h"
 
 namespace {
 
 using namespace velistra;
 using namespace velistra::banco;
+using prueba::MontajeRechazado;
 
 constexpr const char* kUso =
     "Uso: velistra-generador CARPETA [FAMILIA PROTOBOARDS [--completo]]\n"

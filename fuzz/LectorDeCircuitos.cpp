@@ -21,13 +21,6 @@ ResultadoDeLectura Carga(Mesa& mesa, const std::string& texto) {
     return LeeCircuito(mesa, entrada);
 }
 
-Puerto* PuertoBajo(Mesa& mesa, int x, int y) {
-    for (const std::unique_ptr<Tablero>& t : mesa.tablero) {
-        if (Puerto* p = t->PuertoEn(x, y)) return p;
-    }
-    return nullptr;
-}
-
 void EnciendeYSimula(Mesa& mesa) {
     mesa.bON = true;
     mesa.componentes.Reinicia();
@@ -41,8 +34,8 @@ void EnciendeYSimula(Mesa& mesa) {
 void RetiraCables(Mesa& mesa) {
     const std::vector<Cable> cables = mesa.cables.Lista();
     for (auto c = cables.rbegin(); c != cables.rend(); ++c) {
-        mesa.DesconectaPuertos(PuertoBajo(mesa, c->AX(), c->AY()),
-                               PuertoBajo(mesa, c->BX(), c->BY()));
+        mesa.DesconectaPuertos(mesa.PuertoEn(c->AX(), c->AY()).puerto,
+                               mesa.PuertoEn(c->BX(), c->BY()).puerto);
     }
     mesa.cables.Vacia();
 }

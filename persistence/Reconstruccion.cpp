@@ -28,13 +28,6 @@ void ReconstruyeTableros(Mesa& mesa, const std::vector<RegistroDeTablero>& table
     }
 }
 
-Puerto* PuertoBajo(Mesa& mesa, int x, int y) {
-    for (const std::unique_ptr<Tablero>& t : mesa.tablero) {
-        if (Puerto* p = t->PuertoEn(x, y)) return p;
-    }
-    return nullptr;
-}
-
 // A wire is kept as drawn even when it cannot be joined: its ends on no port, on a port
 // already taken, or on two ports of one net (joining those would close a loop).
 void ReconstruyeCables(Mesa& mesa, const std::vector<RegistroDeCable>& cables) {
@@ -45,8 +38,8 @@ void ReconstruyeCables(Mesa& mesa, const std::vector<RegistroDeCable>& cables) {
         cable.Puntos(r.puntos);
         cable.TableroA(r.tableroA);
         cable.TableroB(r.tableroB);
-        mesa.ConectaPuertos(PuertoBajo(mesa, cable.AX(), cable.AY()),
-                            PuertoBajo(mesa, cable.BX(), cable.BY()));
+        mesa.ConectaPuertos(mesa.PuertoEn(cable.AX(), cable.AY()).puerto,
+                            mesa.PuertoEn(cable.BX(), cable.BY()).puerto);
         mesa.cables.Agrega(cable);
     }
 }
@@ -64,13 +57,8 @@ void ReconstruyeComponentes(Mesa& mesa, const std::vector<RegistroDeComponente>&
         mesa.componentes.Agrega(chip);
     }
     mesa.componentes.Recarga();
-    for (Componente& chip : mesa.componentes) {
-        if (!mesa.PuedeInsertarComponente(chip)) continue;
-        mesa.OcupaComponente(chip);
-        // As when it is dropped: the chip follows the breadboard that holds its pins.
-        chip.NumeroDeProtoboard(mesa.tableroProtoboard->Identificador());
-        chip.Inserta();
-    }
+    // As when each is dropped: a chip follows the breadboard that holds its pins.
+    for (Componente& chip : mesa.componentes) mesa.EnchufaComponente(chip);
 }
 
 }  // namespace

@@ -84,16 +84,6 @@ ResultadoDelRaton EditorDeMesa::TerminaAccion() {
     return BotonIzquierdoArriba(ultimo.x, ultimo.y);
 }
 
-Puerto* EditorDeMesa::PuertoEnLaMesa(int x, int y, Tablero** dueno) const {
-    for (auto& t : mesa.tablero) {
-        if (Puerto* p = t->PuertoEn(x, y)) {
-            if (dueno != nullptr) *dueno = t.get();
-            return p;
-        }
-    }
-    return nullptr;
-}
-
 // ---- Left press ------------------------------------------------------------------------
 
 ResultadoDelRaton EditorDeMesa::BotonIzquierdoAbajo(int x, int y) {
@@ -147,13 +137,13 @@ void EditorDeMesa::PulsaFueraDeLosTableros(int x, int y, ResultadoDelRaton& r) {
     mesa.A = nullptr;
     if (mesa.bON) return;
 
-    Tablero* dueno = nullptr;
-    mesa.A = PuertoEnLaMesa(x, y, &dueno);
+    const PuertoEnLaMesa bajo = mesa.PuertoEn(x, y);
+    mesa.A = bajo.puerto;
     if (mesa.A != nullptr) {
         if (!mesa.A->EstaLibre()) return;
-        const Punto centro{dueno->CentroX(), dueno->CentroY()};
+        const Punto centro{bajo.tablero->CentroX(), bajo.tablero->CentroY()};
         r.puntero = centro;
-        mesa.cables.CreaCable(dueno->Identificador(), centro.x, centro.y);
+        mesa.cables.CreaCable(bajo.tablero->Identificador(), centro.x, centro.y);
         r.repintar = true;
         return;
     }
@@ -219,15 +209,15 @@ ResultadoDelRaton EditorDeMesa::BotonIzquierdoArriba(int x, int y) {
 }
 
 void EditorDeMesa::ConcluyeCable(int x, int y, ResultadoDelRaton& r) {
-    Tablero* dueno = nullptr;
-    mesa.B = PuertoEnLaMesa(x, y, &dueno);
+    const PuertoEnLaMesa bajo = mesa.PuertoEn(x, y);
+    mesa.B = bajo.puerto;
     Puerto* a = mesa.A;
     Puerto* b = mesa.B;
     if (b != nullptr && b != a && b->EstaLibre() && mesa.PuedeConectarPuertos(a, b) &&
         mesa.ConectaPuertos(a, b)) {
-        const Punto centro{dueno->CentroX(), dueno->CentroY()};
+        const Punto centro{bajo.tablero->CentroX(), bajo.tablero->CentroY()};
         r.puntero = centro;
-        mesa.cables.Concluye(dueno->Identificador(), centro.x, centro.y);
+        mesa.cables.Concluye(bajo.tablero->Identificador(), centro.x, centro.y);
         r.modificado = true;
     }
     // A wire that could not be finished is dropped here.
@@ -238,11 +228,7 @@ void EditorDeMesa::ConcluyeCable(int x, int y, ResultadoDelRaton& r) {
 void EditorDeMesa::SueltaComponente(ResultadoDelRaton& r) {
     Componente* chip = mesa.componentes.Seleccionado();
     if (chip == nullptr) return;
-    if (mesa.PuedeInsertarComponente(*chip)) {
-        mesa.OcupaComponente(*chip);
-        mesa.componentes.NumeroDeProtoboard(mesa.tableroProtoboard->Identificador());
-        mesa.componentes.Inserta();
-    } else {
+    if (!mesa.EnchufaComponente(*chip)) {
         mesa.componentes.Retira();
         // A loose chip belongs to no breadboard, so it stays put when one is dragged.
         mesa.componentes.NumeroDeProtoboard(0);
@@ -297,10 +283,7 @@ void EditorDeMesa::RetiraTablero(int x, int y, ResultadoDelRaton& r) {
             // Every bench keeps its timer board; it is only put away.
             if (auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(t)) temporizador->Oculta();
         } else {
-            if (mesa.tableroProtoboard == t) {
-                mesa.tableroProtoboard = nullptr;
-                mesa.pCasilla = nullptr;
-            }
+            mesa.OlvidaCasillaDe(*t);
             mesa.tablero.erase(it);
         }
         r.modificado = r.repintar = true;

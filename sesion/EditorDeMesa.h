@@ -63,9 +63,6 @@ private:
     void RetiraComponente(ResultadoDelRaton& r);
     void RetiraTablero(int x, int y, ResultadoDelRaton& r);
 
-    // The first port under the point, in list order, and its board.
-    Puerto* PuertoEnLaMesa(int x, int y, Tablero** dueno = nullptr) const;
-
     Mesa& mesa;
     Ventana* ventana;
     Punto offset;

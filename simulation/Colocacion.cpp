@@ -42,17 +42,10 @@ void MarcaColumna(Puerto& hoyo, char tipo) {
 bool Mesa::PuedeInsertarComponente(Componente& chip) {
     const Punto punto{chip.Ubicacion().x + chip.Desplazamiento().x,
                       chip.Ubicacion().y + chip.Desplazamiento().y};
-    pCasilla = nullptr;
-    Tablero* encontrado = nullptr;
-    for (auto& t : tablero) {
-        if (Puerto* p = t->PuertoEn(punto.x, punto.y)) {
-            pCasilla = p;
-            encontrado = t.get();
-            break;
-        }
-    }
-    if (pCasilla == nullptr || encontrado->Tipo() != Tablero::kProtoboard) return false;
-    tableroProtoboard = encontrado;
+    const PuertoEnLaMesa bajo = PuertoEn(punto.x, punto.y);
+    pCasilla = bajo.puerto;
+    if (pCasilla == nullptr || bajo.tablero->Tipo() != Tablero::kProtoboard) return false;
+    tableroProtoboard = bajo.tablero;
     if (!EsCodigoDeChip(chip.Codigo())) return true;
 
     const int n = chip.NumeroDePines();
@@ -104,6 +97,33 @@ void Mesa::DesocupaComponente(Componente& chip) {
             chip.AsignaCasilla(nullptr, pinDelChip);
         }
     }
+}
+
+bool Mesa::EnchufaComponente(Componente& chip) {
+    Puerto* const casilla = pCasilla;
+    Tablero* const protoboard = tableroProtoboard;
+    if (!PuedeInsertarComponente(chip)) {
+        pCasilla = casilla;
+        tableroProtoboard = protoboard;
+        return false;
+    }
+    OcupaComponente(chip);
+    chip.NumeroDeProtoboard(tableroProtoboard->Identificador());
+    chip.Inserta();
+    return true;
+}
+
+void Mesa::OlvidaCasillaDe(const Tablero& t) {
+    if (tableroProtoboard != &t) return;
+    tableroProtoboard = nullptr;
+    pCasilla = nullptr;
+}
+
+PuertoEnLaMesa Mesa::PuertoEn(int xPunto, int yPunto) {
+    for (auto& t : tablero) {
+        if (Puerto* p = t->PuertoEn(xPunto, yPunto)) return {p, t.get()};
+    }
+    return {};
 }
 
 }  // namespace velistra

@@ -14,6 +14,12 @@ namespace velistra {
 
 class Avisos;
 
+// The first port under a workbench point, and the board it belongs to.
+struct PuertoEnLaMesa {
+    Puerto* puerto = nullptr;
+    Tablero* tablero = nullptr;
+};
+
 // The workbench: everything one open circuit consists of, and every action on it that
 // the GUI and the command-line runner share. Several workbenches may live side by side.
 class Mesa {
@@ -79,6 +85,16 @@ public:
     void OcupaComponente(Componente& chip);
     // Frees a plugged chip's holes; its output columns go back to free.
     void DesocupaComponente(Componente& chip);
+    // Plugs the chip in where it lies, as dropping it does: seated, following the
+    // breadboard that holds its pins, marked inserted. False, changing nothing (the
+    // remembered hole included), when it may not go there.
+    bool EnchufaComponente(Componente& chip);
+    // Forgets the remembered hole when it lies on `t`, a board about to leave the bench.
+    void OlvidaCasillaDe(const Tablero& t);
+
+    // The first port under the point, asking the boards in list order (boards may
+    // overlap); that board's centre is left on the port, as any hit test leaves it.
+    PuertoEnLaMesa PuertoEn(int x, int y);
 
     // ---- Building the workbench ------------------------------------------------------
     // Corner (x, y) and identifier for the next new board.

@@ -3,7 +3,8 @@
 #include "boards/TableroDeLeds.h"
 #include "boards/TableroDeSieteSegmentos.h"
 #include "support/LienzoDePrueba.h"
-#include "tests/boards/Banco.h"
+#include "support/Punterias.h"
+#include "support/TablerosSueltos.h"
 
 namespace velistra {
 namespace {

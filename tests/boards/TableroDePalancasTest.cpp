@@ -2,7 +2,8 @@
 
 #include "boards/TableroDeInterruptores.h"
 #include "support/LienzoDePrueba.h"
-#include "tests/boards/Banco.h"
+#include "support/Punterias.h"
+#include "support/TablerosSueltos.h"
 
 namespace velistra {
 namespace {

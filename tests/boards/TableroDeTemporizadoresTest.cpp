@@ -4,7 +4,8 @@
 
 #include "boards/TableroDeTemporizadores.h"
 #include "support/LienzoDePrueba.h"
-#include "tests/boards/Banco.h"
+#include "support/Punterias.h"
+#include "support/TablerosSueltos.h"
 
 namespace velistra {
 namespace {

@@ -7,6 +7,7 @@
 #include "boards/TableroDeLeds.h"
 #include "simulation/Mesa.h"
 #include "support/LienzoDePrueba.h"
+#include "support/Montador.h"
 
 namespace velistra {
 namespace {
@@ -19,43 +20,26 @@ protected:
 
     BiestableEnLaMesa() {
         mesa.InicializaMesa();
-        proto = mesa.AgregaTablero(Tablero::kProtoboard);
-        palancas = mesa.AgregaTablero(Tablero::kInterruptores);
-        leds = dynamic_cast<TableroDeLeds*>(mesa.AgregaTablero(Tablero::kLeds));
-        Tablero& fuente = *mesa.fuentedc;
+        prueba::Montador m(mesa);
+        Tablero& proto = m.Coloca(Tablero::kProtoboard, {110, 110});
+        palancas = &m.Coloca(Tablero::kInterruptores, {330, 420});
+        leds = dynamic_cast<TableroDeLeds*>(&m.Coloca(Tablero::kLeds, {560, 420}));
 
         // Supply and ground onto the bus rows, and every board's from there.
-        Cablea(fuente, 0, *proto, 640);
-        Cablea(fuente, 4, *proto, 700);
-        Cablea(*palancas, 24, *proto, 641);
-        Cablea(*palancas, 25, *proto, 701);
-        Cablea(*leds, leds->PuertoComun(), *proto, 702);
+        m.Cablea(*mesa.fuentedc, 0, proto, 640, 0);
+        m.Cablea(*mesa.fuentedc, 4, proto, 700, 0);
+        m.Cablea(*palancas, 24, proto, 641, 0);
+        m.Cablea(*palancas, 25, proto, 701, 0);
+        m.Cablea(*leds, leds->PuertoComun(), proto, 702, 0);
 
-        mesa.componentes.Nuevo(7112);
-        Componente& chip = mesa.componentes[0];
-        chip.UbicaEn({proto->EsquinaX() + 27 + 13 * kColumna - 5, proto->EsquinaY() + 66 + 52});
-        EXPECT_TRUE(mesa.PuedeInsertarComponente(chip));
-        mesa.OcupaComponente(chip);
-        chip.Inserta();
-
-        Cablea(*proto, Arriba(Columna(16)), *proto, 642);  // VCC
-        Cablea(*proto, Abajo(Columna(8)), *proto, 703);    // GND
-        Cablea(*palancas, 3 * kPalancaDeReloj, *proto, Abajo(Columna(1)));
-        Cablea(*palancas, 3 * kPalancaDeClear, *proto, Arriba(Columna(15)));
-        Cablea(*proto, Abajo(Columna(5)), *leds, 0);  // Q
-        Cablea(*proto, Abajo(Columna(6)), *leds, 1);  // Q-bar
+        const prueba::ChipColocado chip = m.Enchufa(7112, proto, kColumna);
+        m.Cablea(m.Pin(chip, 16), m.Terminal(proto, 642), 0);  // VCC
+        m.Cablea(m.Pin(chip, 8), m.Terminal(proto, 703), 0);   // GND
+        m.Cablea(m.Terminal(*palancas, 3 * kPalancaDeReloj), m.Pin(chip, 1), 0);
+        m.Cablea(m.Terminal(*palancas, 3 * kPalancaDeClear), m.Pin(chip, 15), 0);
+        m.Cablea(m.Pin(chip, 5), m.Terminal(*leds, 0), 0);  // Q
+        m.Cablea(m.Pin(chip, 6), m.Terminal(*leds, 1), 0);  // Q-bar
         // J, K and preset are left unwired: they float high.
-    }
-
-    // The breadboard column of a 16-pin chip's pin.
-    static int Columna(int pinDelChip) {
-        return kColumna + (pinDelChip <= 8 ? pinDelChip - 1 : 16 - pinDelChip);
-    }
-    static int Arriba(int columna) { return 5 * columna; }
-    static int Abajo(int columna) { return 320 + 5 * columna + 4; }
-
-    void Cablea(Tablero& t1, int p1, Tablero& t2, int p2) {
-        ASSERT_TRUE(mesa.ConectaPuertos(t1.DireccionDePuerto(p1), t2.DireccionDePuerto(p2)));
     }
 
     void Palanca(int i, bool arriba) { mesa.PonEntrada(*palancas, i, arriba); }
@@ -71,7 +55,6 @@ protected:
 
     prueba::AvisosDePrueba avisos;
     Mesa mesa{avisos};
-    Tablero* proto = nullptr;
     Tablero* palancas = nullptr;
     TableroDeLeds* leds = nullptr;
 };

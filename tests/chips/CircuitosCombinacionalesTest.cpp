@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "simulation/BancoDePrueba.h"
+#include "support/BancoDePrueba.h"
 
 namespace velistra {
 namespace {

@@ -29,13 +29,6 @@ std::vector<std::string> CarpetasDeEjemplos() {
     return carpetas;
 }
 
-Puerto* PuertoBajo(Mesa& mesa, int x, int y) {
-    for (const auto& t : mesa.tablero) {
-        if (Puerto* p = t->PuertoEn(x, y)) return p;
-    }
-    return nullptr;
-}
-
 TEST(Ejemplos, NingunoFaltaYCadaCircuitoEsElQueMontaElGenerador) {
     const std::vector<std::string> carpetas = CarpetasDeEjemplos();
     ASSERT_EQ(carpetas.size(), kNumeroDeEjemplos);
@@ -65,8 +58,8 @@ TEST(Ejemplos, CadaCircuitoCargaConTodosSusChipsEnchufadosYTodosSusCablesUnidos)
             EXPECT_TRUE(chip.EstaInsertado()) << chip.Codigo();
         EXPECT_FALSE(mesa.cables.Lista().empty());
         for (const Cable& cable : mesa.cables.Lista()) {
-            Puerto* a = PuertoBajo(mesa, cable.AX(), cable.AY());
-            Puerto* b = PuertoBajo(mesa, cable.BX(), cable.BY());
+            Puerto* a = mesa.PuertoEn(cable.AX(), cable.AY()).puerto;
+            Puerto* b = mesa.PuertoEn(cable.BX(), cable.BY()).puerto;
             ASSERT_NE(a, nullptr);
             ASSERT_NE(b, nullptr);
             EXPECT_EQ(a->OtroPuerto(), b)

@@ -1,21 +1,17 @@
 #pragma once
-// Builds circuits the way a student does at the bench (boards, chips on the breadboard,
-// wires between real ports) through the workbench's own operations, so that the file
-// written from it always loads into the same circuit.
+// The habits of the shipped examples, on top of the shared builder: the supply on the two
+// upper bus rows, red for supply, black for ground, blue for signals, and wires drawn
+// down first, then across, into the topmost free hole of a pin's strip.
 #include <string>
 
 #include "model/Punto.h"
 #include "plataforma/Avisos.h"
 #include "simulation/Mesa.h"
+#include "support/Montador.h"
 
 namespace velistra::ejemplos {
 
-// A chip plugged into a breadboard with its last pin over upper row 4 of `columna`.
-struct ChipColocado {
-    Tablero* protoboard = nullptr;
-    int columna = 0;
-    int pines = 0;
-};
+using prueba::ChipColocado;
 
 class Montaje {
 public:
@@ -24,9 +20,11 @@ public:
     Montaje& operator=(const Montaje&) = delete;
 
     // A board as from the menu, then dragged to `esquina`.
-    Tablero& Agrega(int tipo, Punto esquina);
-    Tablero& MuestraTemporizador();
-    ChipColocado Inserta(long codigo, Tablero& protoboard, int columna);
+    Tablero& Agrega(int tipo, Punto esquina) { return montador.Coloca(tipo, esquina); }
+    Tablero& MuestraTemporizador() { return montador.MuestraTemporizador(); }
+    ChipColocado Inserta(long codigo, Tablero& protoboard, int columna) {
+        return montador.Enchufa(codigo, protoboard, columna);
+    }
 
     // A wire from a free terminal of strip `tira` (three terminals each) of a switch,
     // push-button or timer board to a free hole in the column of a chip's pin.
@@ -55,10 +53,9 @@ public:
     Mesa mesa{avisos};
 
 private:
-    void Cablea(Tablero& ta, int a, Tablero& tb, int b, Color color);
-    void CableaAlBus(Tablero& protoboard, int fila, Tablero& t, int puerto, int xCercano);
-    int HoyoDePin(const ChipColocado& chip, int pin) const;
-    int HoyoDeBus(Tablero& protoboard, int fila, int xCercano) const;
+    void PinAlBus(const ChipColocado& chip, int pin, int fila);
+
+    prueba::Montador montador{mesa, {prueba::Busqueda::DesdeArriba, prueba::Trazado::VerticalPrimero}};
 };
 
 }  // namespace velistra::ejemplos

@@ -8,16 +8,10 @@
 #include "persistence/ArchivoDeCircuito.h"
 #include "simulation/Mesa.h"
 #include "support/LienzoDePrueba.h"
+#include "support/Montador.h"
 #include "wires/Cable.h"
 
 namespace velistra::prueba {
-
-// Where a wire snaps to port `indice` of the board, found by probing the board as the
-// mouse would.
-Punto CentroDePuerto(Tablero& tablero, int indice);
-
-// The port under a workbench point, asking the boards in list order.
-Puerto* PuertoBajo(Mesa& mesa, Punto p);
 
 ResultadoDeLectura Carga(Mesa& mesa, const std::string& texto);
 
@@ -32,19 +26,21 @@ public:
     std::string Texto() const { return TextoDeCircuito(mesa); }
     ResultadoDeLectura Carga(const std::string& texto) { return prueba::Carga(mesa, texto); }
 
+    // A board as from the menu, left where the menu puts it.
     Tablero& Agrega(int tipo);
-    // Lays the wire of CableEntre when the workbench lets it join the two ports.
+    // Lays the wire of CableEntre in the pen's colour when the workbench lets it join the
+    // two ports.
     bool Cablea(Tablero& ta, int a, Tablero& tb, int b, const std::vector<Punto>& interior = {});
-    // Drops a new chip with its plug point over hole `hoyo` of the breadboard, as the
-    // mouse does: plugged in when it fits, otherwise sent back.
-    Componente& Suelta(long codigo, Tablero& protoboard, int hoyo);
-    // A new chip left lying at `esquina`, never offered to a breadboard.
-    Componente& Deja(long codigo, Punto esquina);
+    Componente& Suelta(long codigo, Tablero& protoboard, int hoyo) {
+        return montador.Suelta(codigo, protoboard, hoyo);
+    }
+    Componente& Deja(long codigo, Punto esquina) { return montador.Deja(codigo, esquina); }
     // Switches the supply on as its switch does.
-    void Enciende();
+    void Enciende() { mesa.ConmutaFuente(); }
 
     AvisosDePrueba avisos;
     Mesa mesa{avisos};
+    Montador montador{mesa};
 };
 
 }  // namespace velistra::prueba

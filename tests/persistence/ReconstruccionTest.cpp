@@ -8,7 +8,6 @@ namespace {
 using prueba::CableEntre;
 using prueba::CentroDePuerto;
 using prueba::MesaDeArchivos;
-using prueba::PuertoBajo;
 
 // Upper area of the breadboard: holes 5k to 5k + 4 are column k, one strip.
 constexpr int Hoyo(int columna, int fila) { return 5 * columna + fila; }
@@ -43,8 +42,8 @@ TEST(ReconstruccionDeCircuitos, UnCableQueNoPuedeUnirseQuedaDibujadoPeroSinConec
     EXPECT_NE(hoyo(0, 0)->Nodo(), hoyo(4, 0)->Nodo());
 
     // Taking the loose wire out cuts nothing that the others join.
-    EXPECT_FALSE(n.mesa.DesconectaPuertos(PuertoBajo(n.mesa, lazo.Puntos()[0]),
-                                          PuertoBajo(n.mesa, lazo.Puntos()[5])));
+    EXPECT_FALSE(n.mesa.DesconectaPuertos(n.mesa.PuertoEn(lazo.AX(), lazo.AY()).puerto,
+                                          n.mesa.PuertoEn(lazo.BX(), lazo.BY()).puerto));
     EXPECT_EQ(hoyo(0, 0)->OtroPuerto(), hoyo(1, 0));
     EXPECT_EQ(hoyo(1, 1)->OtroPuerto(), hoyo(2, 0));
     EXPECT_EQ(hoyo(0, 0)->Nodo(), hoyo(2, 0)->Nodo());

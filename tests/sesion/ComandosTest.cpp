@@ -392,9 +392,7 @@ TEST(ComandosTic, ElTemporizadorAvanzaSoloEncendidoYVisibleYNoApilaMensajes) {
     mesa.componentes.Nuevo(7004);
     Componente& chip = mesa.componentes[0];
     chip.UbicaEn({p.EsquinaX() + 27 + 13 * 10 - 6, p.EsquinaY() + 118});
-    ASSERT_TRUE(mesa.PuedeInsertarComponente(chip));
-    mesa.OcupaComponente(chip);
-    chip.Inserta();
+    ASSERT_TRUE(mesa.EnchufaComponente(chip));
     const auto abajo = [&](int columna, int fila) { return p.DireccionDePuerto(320 + 5 * columna + fila); };
     ASSERT_TRUE(mesa.ConectaPuertos(p.DireccionDePuerto(5 * 10), mesa.fuentedc->DireccionDePuerto(1)));
     ASSERT_TRUE(mesa.ConectaPuertos(abajo(16, 4), mesa.fuentedc->DireccionDePuerto(5)));

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "simulation/BancoDePrueba.h"
+#include "support/BancoDePrueba.h"
 
 namespace velistra {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "simulation/BancoDePrueba.h"
+#include "support/BancoDePrueba.h"
 
 namespace {
 std::atomic<long> asignaciones{0};

@@ -7,6 +7,7 @@
 #include "boards/TableroPLA.h"
 #include "simulation/Mesa.h"
 #include "support/LienzoDePrueba.h"
+#include "support/Montador.h"
 
 namespace velistra {
 namespace {
@@ -19,45 +20,27 @@ protected:
 
     Decodificador() {
         mesa.InicializaMesa();
-        proto = mesa.AgregaTablero(Tablero::kProtoboard);
-        palancas = mesa.AgregaTablero(Tablero::kInterruptores);
-        display = mesa.AgregaTablero(Tablero::kSieteSegmentos);
-        Tablero& fuente = *mesa.fuentedc;
+        prueba::Montador m(mesa);
+        Tablero& proto = m.Coloca(Tablero::kProtoboard, {110, 110});
+        palancas = &m.Coloca(Tablero::kInterruptores, {330, 420});
+        display = &m.Coloca(Tablero::kSieteSegmentos, {560, 420});
 
         // Supply onto the upper bus rows, and everything's supply from there.
-        Cablea(fuente, 0, *proto, 640);
-        Cablea(fuente, 4, *proto, 700);
-        Cablea(*palancas, 24, *proto, 641);
-        Cablea(*palancas, 25, *proto, 701);
-        Cablea(*display, 32, *proto, 642);
+        m.Cablea(*mesa.fuentedc, 0, proto, 640, 0);
+        m.Cablea(*mesa.fuentedc, 4, proto, 700, 0);
+        m.Cablea(*palancas, 24, proto, 641, 0);
+        m.Cablea(*palancas, 25, proto, 701, 0);
+        m.Cablea(*display, 32, proto, 642, 0);
 
-        mesa.componentes.Nuevo(7047);
-        Componente& chip = mesa.componentes[0];
-        chip.UbicaEn({proto->EsquinaX() + 27 + 13 * kColumna - 5, proto->EsquinaY() + 66 + 52});
-        EXPECT_TRUE(mesa.PuedeInsertarComponente(chip));
-        mesa.OcupaComponente(chip);
-        chip.Inserta();
-
-        Cablea(*proto, Arriba(Columna(16)), *proto, 643);  // VCC, pin 16
-        Cablea(*proto, Abajo(Columna(8)), *proto, 702);    // GND, pin 8
+        const prueba::ChipColocado chip = m.Enchufa(7047, proto, kColumna);
+        m.Cablea(m.Pin(chip, 16), m.Terminal(proto, 643), 0);  // VCC
+        m.Cablea(m.Pin(chip, 8), m.Terminal(proto, 702), 0);   // GND
         // A (7), B (1), C (2), D (6) from levers 0..3.
         const int entradas[] = {7, 1, 2, 6};
-        for (int bit = 0; bit < 4; ++bit) Cablea(*palancas, 3 * bit, *proto, Abajo(Columna(entradas[bit])));
+        for (int bit = 0; bit < 4; ++bit) m.Cablea(m.Terminal(*palancas, 3 * bit), m.Pin(chip, entradas[bit]), 0);
         // Segments a..g: pins 13, 12, 11, 10, 9, 15, 14.
         const int segmentos[] = {13, 12, 11, 10, 9, 15, 14};
-        for (int s = 0; s < 7; ++s) Cablea(*proto, Arriba(Columna(segmentos[s])), *display, s);
-    }
-
-    // The breadboard column of a 16-pin chip's pin.
-    static int Columna(int pinDelChip) {
-        return kColumna + (pinDelChip <= 8 ? pinDelChip - 1 : 16 - pinDelChip);
-    }
-    // A free hole of that column: the top one above, the bottom one below.
-    static int Arriba(int columna) { return 5 * columna; }
-    static int Abajo(int columna) { return 320 + 5 * columna + 4; }
-
-    void Cablea(Tablero& t1, int p1, Tablero& t2, int p2) {
-        ASSERT_TRUE(mesa.ConectaPuertos(t1.DireccionDePuerto(p1), t2.DireccionDePuerto(p2)));
+        for (int s = 0; s < 7; ++s) m.Cablea(m.Pin(chip, segmentos[s]), m.Terminal(*display, s), 0);
     }
 
     std::string Encendidos() {
@@ -75,7 +58,6 @@ protected:
 
     prueba::AvisosDePrueba avisos;
     Mesa mesa{avisos};
-    Tablero* proto = nullptr;
     Tablero* palancas = nullptr;
     Tablero* display = nullptr;
 };

@@ -29,14 +29,6 @@ protected:
         return chip;
     }
 
-    bool Enchufa(Componente& chip) {
-        if (!mesa.PuedeInsertarComponente(chip)) return false;
-        mesa.OcupaComponente(chip);
-        chip.NumeroDeProtoboard(mesa.tableroProtoboard->Identificador());
-        chip.Inserta();
-        return true;
-    }
-
     prueba::AvisosDePrueba avisos;
     Mesa mesa{avisos};
     Tablero* proto = nullptr;
@@ -75,7 +67,7 @@ TEST_F(Colocacion, UnCableBajoUnPinLoImpidePeroEnOtroHoyoDeLaColumnaNo) {
 }
 
 TEST_F(Colocacion, UnChipNoSeSuperponeAOtroEnchufado) {
-    ASSERT_TRUE(Enchufa(ChipEn(7000, 10)));
+    ASSERT_TRUE(mesa.EnchufaComponente(ChipEn(7000, 10)));
     EXPECT_FALSE(mesa.PuedeInsertarComponente(ChipEn(7000, 16)));
     EXPECT_TRUE(mesa.PuedeInsertarComponente(ChipEn(7000, 17)));
 }
@@ -90,7 +82,7 @@ TEST_F(Colocacion, UnaSalidaNoCaeSobreUnaTiraQueYaExcita) {
 
 TEST_F(Colocacion, EnchufarMarcaLasColumnasDeSalidaYDesenchufarLasLibera) {
     Componente& chip = ChipEn(7000, 10);
-    ASSERT_TRUE(Enchufa(chip));
+    ASSERT_TRUE(mesa.EnchufaComponente(chip));
     // Snap: the plug point falls one pixel left of the hole's centre.
     EXPECT_EQ(chip.Ubicacion().x, 110 + 27 + 13 * 10 - 5 - 1);
     EXPECT_EQ(chip.Ubicacion().y, 110 + 66 + 13 * 4);
@@ -140,6 +132,100 @@ TEST_F(Colocacion, LasPiezasSinModeloSeAdmitenSinAsentarse) {
     mesa.OcupaComponente(pieza);
     EXPECT_EQ(pieza.Ubicacion().x, 110 + 27 - 5);
     EXPECT_TRUE(proto->EstaLimpio());
+}
+
+// Every hole of every breadboard on the bench is free and undriven.
+void EsperaProtoboardsIntactas(Mesa& mesa) {
+    for (auto& t : mesa.tablero) {
+        if (t->Tipo() != Tablero::kProtoboard) continue;
+        for (int i = 0; i < t->NumeroDePuertos(); ++i) {
+            ASSERT_TRUE(t->DireccionDePuerto(i)->EstaLibre()) << "hoyo " << i;
+            ASSERT_EQ(t->DireccionDePuerto(i)->Tipo(), 'F') << "hoyo " << i;
+        }
+    }
+}
+
+TEST_F(Colocacion, EnchufarRechazadoNoCambiaNadaNiLaCasillaRecordada) {
+    Tablero* otra = mesa.AgregaTablero(Tablero::kProtoboard);
+    otra->UbicaEn(110, 500);
+    ASSERT_TRUE(mesa.PuedeInsertarComponente(ChipEn(7000, 3)));
+    Puerto* const casilla = mesa.pCasilla;
+    Tablero* const protoboard = mesa.tableroProtoboard;
+
+    // Its last pins would fall off the board; on no board; on the second board's bus.
+    const Punto lejos = ChipEn(7000, 58).Ubicacion();
+    for (const Punto esquina : {lejos, Punto{1500, 1400}, Punto{110 + 53 - 5, 500 + 14}}) {
+        // A new chip may move the others in memory: each is used before the next.
+        Componente* chip = &ChipEn(7000, 0);
+        chip->UbicaEn(esquina);
+        chip->NumeroDeProtoboard(9);
+        const Punto antes = chip->Ubicacion();
+        EXPECT_FALSE(mesa.EnchufaComponente(*chip));
+        EXPECT_FALSE(chip->EstaInsertado());
+        EXPECT_EQ(chip->Ubicacion(), antes);
+        EXPECT_EQ(chip->NumeroDeProtoboard(), 9);
+        for (int i = 1; i <= chip->NumeroDePines(); ++i) EXPECT_FALSE(chip->TieneCasilla(i));
+        EXPECT_EQ(mesa.pCasilla, casilla);
+        EXPECT_EQ(mesa.tableroProtoboard, protoboard);
+    }
+    EsperaProtoboardsIntactas(mesa);
+}
+
+TEST_F(Colocacion, ElChipSigueALaProtoboardQueSujetaSusPines) {
+    // A second breadboard laid exactly over the first, and a third apart: a chip dropped
+    // where both hold holes goes into the first in list order, one apart into its own.
+    Tablero* encima = mesa.AgregaTablero(Tablero::kProtoboard);
+    encima->UbicaEn(110, 110);
+    Tablero* aparte = mesa.AgregaTablero(Tablero::kProtoboard);
+    aparte->UbicaEn(110, 500);
+
+    Componente& tapado = ChipEn(7000, 10);
+    tapado.NumeroDeProtoboard(encima->Identificador());
+    ASSERT_TRUE(mesa.EnchufaComponente(tapado));
+    EXPECT_TRUE(tapado.EstaInsertado());
+    EXPECT_EQ(tapado.NumeroDeProtoboard(), proto->Identificador());
+    EXPECT_EQ(tapado.DireccionDeCasilla(14), Hoyo(10, 4));
+    EXPECT_TRUE(encima->EstaLimpio());
+
+    Componente& suelto = ChipEn(7004, 20);
+    suelto.UbicaEn({suelto.Ubicacion().x, suelto.Ubicacion().y + 390});
+    ASSERT_TRUE(mesa.EnchufaComponente(suelto));
+    EXPECT_EQ(suelto.NumeroDeProtoboard(), aparte->Identificador());
+    EXPECT_EQ(suelto.DireccionDeCasilla(14), aparte->DireccionDePuerto(5 * 20 + 4));
+    EXPECT_EQ(mesa.tableroProtoboard, aparte);
+
+    // Removing that board forgets the remembered hole; removing another does not.
+    mesa.OlvidaCasillaDe(*encima);
+    EXPECT_EQ(mesa.tableroProtoboard, aparte);
+    mesa.OlvidaCasillaDe(*aparte);
+    EXPECT_EQ(mesa.tableroProtoboard, nullptr);
+    EXPECT_EQ(mesa.pCasilla, nullptr);
+}
+
+TEST_F(Colocacion, ElPuertoBajoUnPuntoEsElPrimeroEnElOrdenDeLosTableros) {
+    const Punto hoyo{110 + 27 + 13 * 5, 110 + 66 + 13 * 2};
+    EXPECT_EQ(mesa.PuertoEn(hoyo.x, hoyo.y).puerto, Hoyo(5, 2));
+    EXPECT_EQ(mesa.PuertoEn(hoyo.x, hoyo.y).tablero, proto);
+    const PuertoEnLaMesa nada = mesa.PuertoEn(1500, 1400);
+    EXPECT_EQ(nada.puerto, nullptr);
+    EXPECT_EQ(nada.tablero, nullptr);
+
+    // Overlapping boards: the earlier one answers, and leaves its centre on the hole.
+    Tablero* encima = mesa.AgregaTablero(Tablero::kProtoboard);
+    encima->UbicaEn(110, 110);
+    const PuertoEnLaMesa bajo = mesa.PuertoEn(hoyo.x + 2, hoyo.y - 2);
+    EXPECT_EQ(bajo.puerto, Hoyo(5, 2));
+    EXPECT_EQ(bajo.tablero, proto);
+    EXPECT_EQ(proto->CentroX(), hoyo.x);
+    EXPECT_EQ(proto->CentroY(), hoyo.y);
+
+    // It is the first port that counts, not the first board: over the earlier board's
+    // blank margin the later board's hole is found.
+    encima->UbicaEn(110 - 10, 110);
+    const Punto margen{110 - 10 + 27, 110 + 66};
+    ASSERT_EQ(proto->PuertoEn(margen.x, margen.y), nullptr);
+    EXPECT_EQ(mesa.PuertoEn(margen.x, margen.y).puerto, encima->DireccionDePuerto(0));
+    EXPECT_EQ(mesa.PuertoEn(margen.x, margen.y).tablero, encima);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "simulation/BancoDePrueba.h"
+#include "support/BancoDePrueba.h"
 
 namespace velistra {
 namespace {

@@ -134,9 +134,7 @@ TEST_F(Instrumentos, UnInversorSeAsientaAlEncenderYSigueALaPalanca) {
     Componente& chip = mesa.componentes[mesa.componentes.size() - 1];
     chip.UbicaEn({proto.EsquinaX() + 27 + 13 * 10 - chip.Desplazamiento().x,
                   proto.EsquinaY() + 66 + 13 * 4 - chip.Desplazamiento().y});
-    ASSERT_TRUE(mesa.PuedeInsertarComponente(chip));
-    mesa.OcupaComponente(chip);
-    chip.Inserta();
+    ASSERT_TRUE(mesa.EnchufaComponente(chip));
     const auto inferior = [](int columna, int fila) { return 320 + 5 * columna + fila; };
     Cablea(proto.DireccionDePuerto(5 * 10), Vcc(0));
     Cablea(proto.DireccionDePuerto(inferior(16, 4)), Gnd(0));

@@ -1,22 +1,13 @@
 #pragma once
-// Helpers for board tests: boards as the factory makes them, wires as the workbench
-// lays them, and a supply to feed them.
+// Checks of where the mouse hits a board, for the tests of each board.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <memory>
 
-#include "boards/Fabrica.h"
-#include "boards/TableroDeFuenteDC.h"
 #include "model/Puerto.h"
+#include "model/Tablero.h"
 
 namespace velistra::prueba {
-
-// A board of that type with its standard images, as its own class.
-template <typename T>
-std::unique_ptr<T> Crea(int tipo) {
-    return std::unique_ptr<T>(static_cast<T*>(CreaTablero(tipo).release()));
-}
 
 // Index of the port under a point given relative to the board's corner, or -1.
 inline int PuertoEnRelativo(Tablero& t, int dx, int dy) {
@@ -62,31 +53,5 @@ void CompruebaToques(Tablero& t, HitTest acierta, std::initializer_list<Toque> c
         EXPECT_EQ(acierta(t.EsquinaX() + c.dx, t.EsquinaY() + c.dy), c.acierta);
     }
 }
-
-// A wire between two ports: both ends know each other and a driving type spreads over
-// the other end's net.
-inline void Cablea(Puerto* a, Puerto* b) {
-    a->Conecta(b);
-    b->Conecta(a);
-    if (EsTipoQueExcita(a->Tipo())) {
-        b->Tipo(a->Tipo());
-    } else if (EsTipoQueExcita(b->Tipo())) {
-        a->Tipo(b->Tipo());
-    }
-}
-
-// A DC supply whose terminals feed the boards wired to it.
-struct Fuente {
-    std::unique_ptr<TableroDeFuenteDC> tablero = Crea<TableroDeFuenteDC>(Tablero::kFuenteDC);
-
-    Puerto* Vcc(int k = 0) { return tablero->DireccionDePuerto(TableroDeFuenteDC::kPrimerVcc + k); }
-    Puerto* Gnd(int k = 0) { return tablero->DireccionDePuerto(TableroDeFuenteDC::kPrimerGnd + k); }
-
-    // Puts the switch in that position and drives the terminals from it.
-    void Pon(bool encendida) {
-        if (tablero->EstaEncendida() != encendida) tablero->Conmuta();
-        tablero->Transmite();
-    }
-};
 
 }  // namespace velistra::prueba
