@@ -8,6 +8,7 @@
 #include "model/Componentes.h"
 #include "model/Puerto.h"
 #include "model/Tablero.h"
+#include "simulation/AsentadorPorCambios.h"
 #include "wires/Cables.h"
 
 namespace velistra {
@@ -26,6 +27,10 @@ class Mesa {
 public:
     // Settling gives up after this many iterations of a circuit that keeps changing.
     static constexpr int kLimiteDeIteraciones = 1000;
+
+    // How a settling runs: evaluating and driving only what changed, or the plain loop
+    // (every chip, every iteration) that it must always agree with.
+    enum class Asentamiento { PorCambios, Completo };
 
     explicit Mesa(Avisos& avisos);
     Mesa(const Mesa&) = delete;
@@ -61,6 +66,7 @@ public:
     // kLimiteDeIteraciones times. Answers the iterations run; 0 when called while a
     // settling is already under way (from a tick while its message is shown).
     int EjecutaFunciones();
+    Asentamiento asentamiento = Asentamiento::PorCambios;
 
     // ---- Joining and splitting nets --------------------------------------------------
     // Whether a wire may join the two ports: both exist, lie on different nets and do
@@ -134,8 +140,11 @@ public:
     Puerto* const pin = &centinela;
 
 private:
+    int AsientaCompleto();
+
     Puerto centinela;
     bool bAsentando = false;
+    AsentadorPorCambios asentador;
     // Walks on for the life of the workbench, through new circuits too.
     int di = -10;
 };
