@@ -36,6 +36,7 @@ int Mesa::EjecutaFunciones() {
     const int n = asentamiento == Asentamiento::Completo
                       ? AsientaCompleto()
                       : asentador.Asienta(tablero, componentes, pin, kLimiteDeIteraciones);
+    nIteraciones += n;
 
     if (n == kLimiteDeIteraciones)
         avisos.Muestra(kTextoDeRealimentacion, kTituloDeRealimentacion, Icono::Informacion);

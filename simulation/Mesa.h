@@ -47,6 +47,8 @@ public:
     int nodoBase = 0;
     // Last board identifier handed out.
     int nIdentificador = 0;
+    // Iterations run by every settling of this workbench so far.
+    long nIteraciones = 0;
     // The DC supply is switched on; the circuit is only simulated then.
     bool bON = false;
     Tablero* fuentedc = nullptr;
