@@ -4,7 +4,8 @@
 
 namespace velistra {
 
-TableroDeLeds::TableroDeLeds() : TableroDeLuces(kClase) {
+TableroDeLeds::TableroDeLeds()
+    : TableroDeLuces(ClaseDeLuces{kLeds, kLamparas, kEntradas, kGnd, kMarcador, '0', 'G', '1'}) {
     CreaSalidas(kLamparas, {}, {18, 19});
     for (int i = 0; i < kLamparas; ++i) ptSalidas[static_cast<std::size_t>(i)] = Lampara(i);
 }

@@ -4,7 +4,9 @@
 
 namespace velistra {
 
-TableroDeSieteSegmentos::TableroDeSieteSegmentos() : TableroDeLuces(kClase) {
+TableroDeSieteSegmentos::TableroDeSieteSegmentos()
+    : TableroDeLuces(
+          ClaseDeLuces{kSieteSegmentos, kSegmentos, kEntradas, kVcc, kMarcador, '1', 'V', '0'}) {
     CreaSalidas(kSegmentos, {}, {});
     for (int i = 0; i < kSegmentos; ++i) {
         const Punto p = Relleno(i % kSegmentosPorDigito);

@@ -17,14 +17,9 @@ public:
     static constexpr int kSegmentos = kDigitos * kSegmentosPorDigito;
     static constexpr Color kColorDeSegmento = Rgb(255, 0, 0);
     static constexpr Color kColorDeContorno = Rgb(0, 0, 0);
-    static constexpr ClaseDeLuces kClase{.tipo = kSieteSegmentos,
-                                         .luces = kSegmentos,
-                                         .entradas = Rejilla{33, 119, 411, 8, 13, 13, 9},
-                                         .comun = Terminal(12, 23),
-                                         .marcador = Zona{232, 0, 246, 6},
-                                         .estadoComun = '1',
-                                         .tipoComun = 'V',
-                                         .nivelEncendido = '0'};
+    static constexpr Rejilla kEntradas{33, 119, 411, 8, 13, 13, 9};
+    static constexpr Rejilla kVcc = Terminal(12, 23);
+    static constexpr Zona kMarcador{232, 0, 246, 6};
 
     // The axis of one bar of digit 0, from pixel `desde` to pixel `hasta`.
     struct Barra {

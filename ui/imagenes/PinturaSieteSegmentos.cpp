@@ -12,7 +12,6 @@ namespace velistra::pinturas {
 namespace {
 using Tablero7 = TableroDeSieteSegmentos;
 using Barra = Tablero7::Barra;
-constexpr const ClaseDeLuces& kClase = Tablero7::kClase;
 
 // The board fills a lit segment from a point on its axis until black, so each segment
 // is a grey area closed by its own black outline.
@@ -52,7 +51,7 @@ void PintaDigito(QPainter& p, int dx) {
 void PintaSimboloDeAnodo(QPainter& p) {
     const QColor tinta(paleta::kSerigrafia);
     p.setPen(tinta);
-    const int x = trazos::Casilla(kClase.comun, 0, 0).center().x();
+    const int x = trazos::Casilla(Tablero7::kVcc, 0, 0).center().x();
     p.drawLine(x, 34, x, 40);
     const std::array<QPoint, 8> resistencia{{{x, 40},
                                              {x + 4, 43},
@@ -84,18 +83,18 @@ QImage Leds7Segmentos() {
     trazos::PintaPanel(p, imagen.size());
     for (int d = 0; d < Tablero7::kDigitos; ++d) PintaDigito(p, Tablero7::kPasoDeDigito * d);
 
-    trazos::PintaBornes(p, kClase.comun);
+    trazos::PintaBornes(p, Tablero7::kVcc);
     trazos::PintaRotulo(p, QRect(3, 11, 28, 10), QStringLiteral("VCC"), 9, paleta::kSerigrafia);
     PintaSimboloDeAnodo(p);
 
-    trazos::PintaBornes(p, kClase.entradas);
+    trazos::PintaBornes(p, Tablero7::kEntradas);
     const QString letras = QStringLiteral("abcdefgp");
-    for (int i = 0; i < kClase.luces; ++i) {
-        const QRect borne = trazos::Casilla(kClase.entradas, i, 0);
+    for (int i = 0; i < Tablero7::kSegmentos; ++i) {
+        const QRect borne = trazos::Casilla(Tablero7::kEntradas, i, 0);
         trazos::PintaRotulo(p, QRect(borne.left() - 2, 105, 13, 12),
                             letras.at(i % Tablero7::kSegmentosPorDigito), 10, paleta::kSerigrafia);
     }
-    trazos::PintaAgarradera(p, trazos::AQRect(kClase.marcador));
+    trazos::PintaAgarradera(p, trazos::AQRect(Tablero7::kMarcador));
     return imagen;
 }
 

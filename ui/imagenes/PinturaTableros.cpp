@@ -19,7 +19,6 @@ using trazos::Casilla;
 constexpr int kOcho = 8;
 constexpr const ClaseDePalancas& kInterruptores = TableroDeInterruptores::kClase;
 constexpr const ClaseDePalancas& kPulsadores = TableroDePulsadores::kClase;
-constexpr const ClaseDeLuces& kLeds = TableroDeLeds::kClase;
 using Fuente = TableroDeFuenteDC;
 
 QImage Panel(const Imagen& recurso) {
@@ -131,14 +130,14 @@ QImage Reloj() {
 QImage Leds() {
     QImage imagen = Panel(recursos::Leds);
     QPainter p(&imagen);
-    trazos::PintaBornes(p, kLeds.comun);
+    trazos::PintaBornes(p, TableroDeLeds::kGnd);
     Rotulo(p, QRect(1, 21, 22, 10), QStringLiteral("GND"));
-    trazos::PintaAgarradera(p, AQRect(kLeds.marcador));
-    trazos::PintaBornes(p, kLeds.entradas);
+    trazos::PintaAgarradera(p, AQRect(TableroDeLeds::kMarcador));
+    trazos::PintaBornes(p, TableroDeLeds::kEntradas);
     p.setPen(QColor(paleta::kSerigrafia));
-    for (int i = 0; i < kLeds.luces; ++i) {
+    for (int i = 0; i < TableroDeLeds::kLamparas; ++i) {
         trazos::PintaLampara(p, AQPoint(TableroDeLeds::Lampara(i)), false);
-        const QRect borne = Casilla(kLeds.entradas, i, 0);
+        const QRect borne = Casilla(TableroDeLeds::kEntradas, i, 0);
         p.drawLine(borne.left() + 4, 34, borne.left() + 4, 37);
         Rotulo(p, QRect(borne.left() - 2, 49, 13, 8), QString::number(i), 7);
     }
