@@ -1,6 +1,7 @@
 #include "cli/Guion.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <istream>
 #include <sstream>
@@ -96,14 +97,18 @@ enum class Linea { Leida, Fin, Larga };
 // The next line without its '\n'; Fin when the stream ended first (what was read is then
 // the last line). `leidos` counts every byte taken from the stream.
 Linea LeeLinea(std::istream& entrada, std::string& linea, std::size_t& leidos) {
-    linea.clear();
-    for (int c; (c = entrada.get()) != std::char_traits<char>::eof();) {
-        ++leidos;
-        if (c == '\n') return Linea::Leida;
-        if (linea.size() == kLargoMaximoDeLinea) return Linea::Larga;
-        linea += static_cast<char>(c);
-    }
-    return Linea::Fin;
+    // Room for one character past the limit, so that a line one too long shows.
+    std::array<char, kLargoMaximoDeLinea + 2> bufer;
+    entrada.getline(bufer.data(), static_cast<std::streamsize>(bufer.size()));
+    const auto extraidos = static_cast<std::size_t>(entrada.gcount());
+    leidos += extraidos;
+    // The buffer filled up without a line break; or the stream failed (bad()).
+    if (entrada.fail() && !entrada.eof()) return extraidos > 0 ? Linea::Larga : Linea::Fin;
+    const bool fin = entrada.eof();
+    // The line break was taken but not stored; a NUL byte stays part of the line.
+    linea.assign(bufer.data(), fin ? extraidos : extraidos - 1);
+    if (linea.size() > kLargoMaximoDeLinea) return Linea::Larga;
+    return fin ? Linea::Fin : Linea::Leida;
 }
 
 }  // namespace
