@@ -1,5 +1,7 @@
 #include "sesion/Recuperacion.h"
 
+#include <atomic>
+
 #include "persistence/ArchivoDeCircuito.h"
 #include "sesion/Comandos.h"
 #include "simulation/Mesa.h"
@@ -40,11 +42,13 @@ Recuperacion::Recuperacion(fs::path carpetaDeDatos) : carpeta(std::move(carpetaD
     std::error_code error;
     fs::create_directories(carpeta, error);
     // The start time besides the process number: a number used again after a crash
-    // never names the copy of the program that had it before.
+    // never names the copy of the program that had it before. The count keeps apart
+    // several in one process (the tests).
+    static std::atomic<int> cuenta{0};
     const auto inicio = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::system_clock::now().time_since_epoch());
     base = std::string(kPrefijo) + std::to_string(sistema::Proceso()) + "-" +
-           std::to_string(inicio.count());
+           std::to_string(inicio.count()) + "-" + std::to_string(cuenta++);
     cerrojo = sistema::Cerrojo((carpeta / (base + kCerrojo)).string());
 }
 
