@@ -4,7 +4,9 @@
 // workbench's job, and nothing here knows a window system.
 //
 // This header holds the pixel geometry that every board describes as data:
-// inclusive rectangles (handles, levers) and grids of square terminals.
+// inclusive rectangles (handles, levers) and grids of square terminals. The boards
+// publish theirs, and the pictures are drawn from the same numbers.
+#include <algorithm>
 #include <optional>
 #include <span>
 
@@ -37,6 +39,12 @@ struct Rejilla {
 
     constexpr int Columnas() const { return ultimoDx / pasoX + 1; }
     constexpr int Filas() const { return ultimoDy / pasoY + 1; }
+    // Every point that hits terminal (columna, fila).
+    constexpr Zona Casilla(int columna, int fila) const {
+        const int x0 = x + pasoX * columna;
+        const int y0 = y + pasoY * fila;
+        return Zona{x0, y0, std::min(x0 + lado, x + ultimoDx), std::min(y0 + lado, y + ultimoDy)};
+    }
 };
 
 // A lone 9 x 9 terminal with its top-left pixel at (x, y).

@@ -1,4 +1,6 @@
 #pragma once
+#include <array>
+
 #include "boards/TableroDeTerminales.h"
 
 namespace velistra {
@@ -15,6 +17,13 @@ public:
     static constexpr int kPrimerPuertoInferior = 320;
     static constexpr int kPrimerPuertoDeBuses = 640;
     static constexpr int kHuecosPorBus = 60;
+    // Holes are 9 x 9 on a 13-pixel pitch; the bounds stop at the last hole's far edge.
+    static constexpr Rejilla kAreaSuperior{23, 62, 827, 60, 13, 13, 8};
+    static constexpr Rejilla kAreaInferior{23, 153, 827, 60, 13, 13, 8};
+    static constexpr Rejilla kBusSuperior{49, 10, 775, 21, 13, 13, 8};
+    static constexpr Rejilla kBusInferior{49, 244, 775, 21, 13, 13, 8};
+    // The two ends of the centre channel.
+    static constexpr std::array<Zona, 2> kMarcadores{{{2, 132, 12, 143}, {864, 132, 874, 143}}};
 
     Protoboard();
 

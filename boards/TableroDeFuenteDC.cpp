@@ -7,22 +7,17 @@ namespace velistra {
 namespace {
 
 constexpr int kTerminalesPorTira = 4;
-constexpr Zona kInterruptor{24, 62, 38, 89};
-constexpr Punto kPiloto{23, 35};
-
-// A single column of four terminals on a 13-pixel pitch.
-constexpr Rejilla Columna(int y) { return Rejilla{57, y, 8, 47, 13, 13, 8}; }
 
 std::vector<GrupoDeTerminales> Terminales() {
     return {
-        {Columna(10), TableroDeFuenteDC::kPrimerVcc, 0, 1},
-        {Columna(70), TableroDeFuenteDC::kPrimerGnd, 0, 1},
+        {TableroDeFuenteDC::kTerminalesVcc, TableroDeFuenteDC::kPrimerVcc, 0, 1},
+        {TableroDeFuenteDC::kTerminalesGnd, TableroDeFuenteDC::kPrimerGnd, 0, 1},
     };
 }
 
 }  // namespace
 
-TableroDeFuenteDC::TableroDeFuenteDC() : TableroDeTerminales(Terminales(), {Zona{1, 52, 9, 68}}) {
+TableroDeFuenteDC::TableroDeFuenteDC() : TableroDeTerminales(Terminales(), {kMarcador}) {
     nTipo = kFuenteDC;
     CreaPuertos(2 * kTerminalesPorTira);
     DefineTira(kPrimerVcc, kTerminalesPorTira, 'V');

@@ -11,6 +11,12 @@ class TableroDeFuenteDC final : public TableroDeTerminales {
 public:
     static constexpr int kPrimerVcc = 0;
     static constexpr int kPrimerGnd = 4;
+    // A column of four terminals for each supply.
+    static constexpr Rejilla kTerminalesVcc{57, 10, 8, 47, 13, 13, 8};
+    static constexpr Rejilla kTerminalesGnd{57, 70, 8, 47, 13, 13, 8};
+    static constexpr Zona kInterruptor{24, 62, 38, 89};
+    static constexpr Punto kPiloto{23, 35};
+    static constexpr Zona kMarcador{1, 52, 9, 68};
 
     TableroDeFuenteDC();
 

@@ -2,10 +2,8 @@
 
 namespace velistra {
 
-TableroDeInterruptores::TableroDeInterruptores()
-    : TableroDePalancas(ClaseDePalancas{kInterruptores, 47, 8}) {}
+TableroDeInterruptores::TableroDeInterruptores() : TableroDePalancas(kClase) {}
 
-TableroDePulsadores::TableroDePulsadores()
-    : TableroDePalancas(ClaseDePalancas{kPulsadores, 48, 9}) {}
+TableroDePulsadores::TableroDePulsadores() : TableroDePalancas(kClase) {}
 
 }  // namespace velistra

@@ -6,6 +6,8 @@ namespace velistra {
 // Eight slide switches: a lever stays where it was put.
 class TableroDeInterruptores final : public TableroDePalancas {
 public:
+    static constexpr ClaseDePalancas kClase{kInterruptores, 47, 8};
+
     TableroDeInterruptores();
 };
 
@@ -13,6 +15,8 @@ public:
 // the switches' (10 x 10, the last column and row still 9).
 class TableroDePulsadores final : public TableroDePalancas {
 public:
+    static constexpr ClaseDePalancas kClase{kPulsadores, 48, 9};
+
     TableroDePulsadores();
 };
 

@@ -5,10 +5,9 @@
 namespace velistra {
 
 TableroDeLeds::TableroDeLeds()
-    : TableroDeLuces(ClaseDeLuces{kLeds, kLamparas, Rejilla{42, 40, 148, 8, 20, 13, 9},
-                                  Punto{7, 33}, Zona{98, 0, 111, 5}, '0', 'G', '1'}) {
+    : TableroDeLuces(ClaseDeLuces{kLeds, kLamparas, kEntradas, kGnd, kMarcador, '0', 'G', '1'}) {
     CreaSalidas(kLamparas, {}, {18, 19});
-    for (int i = 0; i < kLamparas; ++i) ptSalidas[static_cast<std::size_t>(i)] = {38 + 20 * i, 14};
+    for (int i = 0; i < kLamparas; ++i) ptSalidas[static_cast<std::size_t>(i)] = Lampara(i);
 }
 
 void TableroDeLeds::Dibuja(Lienzo& lienzo) {

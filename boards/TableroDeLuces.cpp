@@ -5,7 +5,7 @@ namespace velistra {
 namespace {
 
 std::vector<GrupoDeTerminales> Terminales(const ClaseDeLuces& c) {
-    return {{c.entradas, 0, 1, 0}, {Terminal(c.comun.x, c.comun.y), c.luces, 0, 0}};
+    return {{c.entradas, 0, 1, 0}, {c.comun, c.luces, 0, 0}};
 }
 
 }  // namespace

@@ -8,7 +8,7 @@ struct ClaseDeLuces {
     int tipo = 0;
     int luces = 0;
     Rejilla entradas;  // one input terminal per light, in a row
-    Punto comun;       // top-left of the common terminal
+    Rejilla comun;     // the lone common terminal
     Zona marcador;
     // The common terminal must read this state and type for anything to light...
     char estadoComun = '0';

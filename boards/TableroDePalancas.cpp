@@ -4,24 +4,11 @@
 
 namespace velistra {
 
-namespace {
-
-constexpr int kPaso = 19;
-constexpr int kXPrimeraPalanca = 48;
-// Every lever or key answers in the same area, whichever image it shows.
-constexpr Zona Palanca(int i) {
-    return Zona{kXPrimeraPalanca + kPaso * i, 47, kXPrimeraPalanca + 14 + kPaso * i, 74};
-}
-
-}  // namespace
-
 TableroDePalancas::TableroDePalancas(const ClaseDePalancas& clase)
-    : TableroDeTiras(clase.tipo, kPalancas,
-                     Rejilla{52, 7, 141, 34, kPaso, 13, clase.ladoDeTerminal}) {
+    : TableroDeTiras(clase.tipo, kPalancas, clase.Salidas()) {
     CreaEntradas(kPalancas, {}, {15, 28});
-    for (int i = 0; i < kPalancas; ++i) {
-        ptEntradas[static_cast<std::size_t>(i)] = {kXPrimeraPalanca + kPaso * i, clase.yImagen};
-    }
+    for (int i = 0; i < kPalancas; ++i)
+        ptEntradas[static_cast<std::size_t>(i)] = clase.EsquinaDeImagen(i);
 }
 
 void TableroDePalancas::Dibuja(Lienzo& lienzo) {
@@ -50,7 +37,7 @@ bool TableroDePalancas::SeleccionaEntrada(int i) {
 
 bool TableroDePalancas::EntradaEn(int x, int y) {
     for (int i = 0; i < kPalancas; ++i) {
-        if (Palanca(i).Contiene(x - xEsquina, y - yEsquina)) {
+        if (ClaseDePalancas::Palanca(i).Contiene(x - xEsquina, y - yEsquina)) {
             iEntrada = i;
             return true;
         }

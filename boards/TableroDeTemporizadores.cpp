@@ -3,7 +3,7 @@
 namespace velistra {
 
 TableroDeTemporizadores::TableroDeTemporizadores()
-    : TableroDeTiras(kTemporizadores, kRelojes, Rejilla{55, 7, 122, 34, 38, 13, 8}) {
+    : TableroDeTiras(kTemporizadores, kRelojes, kSalidas) {
     CreaSalidas(kRelojes, {}, {});
 }
 

@@ -11,6 +11,8 @@ public:
     static constexpr int kRelojes = 4;
     // The pattern of the four clocks repeats after this many steps.
     static constexpr int kPasosPorCiclo = 20;
+    // One column of three terminals for each clock.
+    static constexpr Rejilla kSalidas{55, 7, 122, 34, 38, 13, 8};
 
     TableroDeTemporizadores();
 

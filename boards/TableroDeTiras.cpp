@@ -8,17 +8,16 @@ std::vector<GrupoDeTerminales> Terminales(int tiras, Rejilla salidas) {
     const int vcc = TableroDeTiras::kTerminalesPorTira * tiras;
     return {
         {salidas, 0, TableroDeTiras::kTerminalesPorTira, 1},
-        {Terminal(11, 7), vcc, 0, 0},
-        {Terminal(11, 65), vcc + 1, 0, 0},
+        {TableroDeTiras::kVcc, vcc, 0, 0},
+        {TableroDeTiras::kGnd, vcc + 1, 0, 0},
     };
 }
-
-std::vector<Zona> Marcadores() { return {{0, 33, 6, 47}, {199, 33, 205, 47}}; }
 
 }  // namespace
 
 TableroDeTiras::TableroDeTiras(int tipo, int tiras, Rejilla salidas)
-    : TableroDeTerminales(Terminales(tiras, salidas), Marcadores()), nTiras(tiras) {
+    : TableroDeTerminales(Terminales(tiras, salidas), {kMarcadores.begin(), kMarcadores.end()}),
+      nTiras(tiras) {
     nTipo = tipo;
     CreaPuertos(kTerminalesPorTira * tiras + 2);
     for (int i = 0; i < tiras; ++i) DefineTira(kTerminalesPorTira * i, kTerminalesPorTira, 'S');

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <vector>
 
 #include "boards/TableroDeTerminales.h"
@@ -12,6 +13,9 @@ namespace velistra {
 class TableroDeTiras : public TableroDeTerminales {
 public:
     static constexpr int kTerminalesPorTira = 3;
+    static constexpr Rejilla kVcc = Terminal(11, 7);
+    static constexpr Rejilla kGnd = Terminal(11, 65);
+    static constexpr std::array<Zona, 2> kMarcadores{{{0, 33, 6, 47}, {199, 33, 205, 47}}};
 
     int PuertoVcc() const { return kTerminalesPorTira * nTiras; }
     int PuertoGnd() const { return PuertoVcc() + 1; }

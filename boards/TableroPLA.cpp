@@ -16,8 +16,26 @@ constexpr int kMarcador = 15;
 
 constexpr int kPrimeraColumnaDeSalida = 2 * TableroPLA::kEntradas;
 
-constexpr Punto PosicionDeInterruptor(int k) { return {37 + 50 * k, 500}; }
-constexpr Punto PosicionDeLed(int k) { return {335 + 50 * k, 510}; }
+constexpr int ColumnaDeEntrada(int k) { return TableroPLA::Cruce(2 * k, 0).x; }
+constexpr int ColumnaInvertida(int k) { return TableroPLA::Cruce(2 * k + 1, 0).x; }
+constexpr int ColumnaDeSalida(int k) { return TableroPLA::Cruce(kPrimeraColumnaDeSalida + k, 0).x; }
+constexpr int FilaDeTermino(int j) { return TableroPLA::Cruce(0, j).y; }
+
+// Lines start this far down; each input meets the line to its inverter at kDerivacion.
+constexpr int kArriba = 35;
+constexpr int kDerivacion = 485;
+
+// An input's line ends on its switch's slot, an output's on its lamp's top centre.
+constexpr Punto PosicionDeInterruptor(int k) { return {ColumnaDeEntrada(k) - 6, 500}; }
+constexpr Punto PosicionDeLed(int k) { return {ColumnaDeSalida(k) - 9, 510}; }
+
+constexpr Punto PosicionDeInversor(int k) {
+    return {ColumnaInvertida(k) - TableroPLA::kColumnaDelInversor, 420};
+}
+constexpr Punto PosicionDeAnd(int j) { return {250, FilaDeTermino(j) - TableroPLA::kFilaDelAnd}; }
+constexpr Punto PosicionDeOr(int k) {
+    return {ColumnaDeSalida(k) - TableroPLA::kColumnaDelOr, 420};
+}
 
 // A link's dot, 9 pixels across, around its cross-point at (x, y).
 Recuadro PuntoDeConexion(int x, int y) { return {x - 4, y - 4, x + 5, y + 5}; }
@@ -38,12 +56,6 @@ TableroPLA::TableroPLA() {
         pLeds[i].Imagenes(recursos::PlaLedApagado, recursos::PlaLedEncendido);
     }
     ColocaElementos();
-}
-
-Punto TableroPLA::Cruce(int i, int j) {
-    const int x =
-        i < kPrimeraColumnaDeSalida ? 43 + 25 * i : 344 + 50 * (i - kPrimeraColumnaDeSalida);
-    return {x, 43 + 50 * j};
 }
 
 void TableroPLA::ColocaElementos() {
@@ -135,42 +147,44 @@ void TableroPLA::DibujaLineas(Lienzo& lienzo) const {
     const int X = xEsquina;
     const int Y = yEsquina;
     for (int i = 0; i < kPrimeraColumnaDeSalida; ++i) {
-        // True inputs run down to their switch, inverted ones stop at their inverter.
-        lienzo.MueveA(X + 43 + 25 * i, Y + 35);
-        lienzo.LineaA(X + 43 + 25 * i, Y + (i % 2 == 0 ? 500 : 486));
+        // True inputs run down to their switch, inverted ones stop at the junction with
+        // the true line, under their inverter.
+        const int x = X + Cruce(i, 0).x;
+        lienzo.MueveA(x, Y + kArriba);
+        lienzo.LineaA(x, Y + (i % 2 == 0 ? PosicionDeInterruptor(i / 2).y : kDerivacion + 1));
     }
     for (int k = 0; k < kEntradas; ++k) {
-        lienzo.MueveA(X + 43 + 50 * k, Y + 485);
-        lienzo.LineaA(X + 68 + 50 * k, Y + 485);
+        lienzo.MueveA(X + ColumnaDeEntrada(k), Y + kDerivacion);
+        lienzo.LineaA(X + ColumnaInvertida(k), Y + kDerivacion);
     }
     for (int j = 0; j < kTerminos; ++j) {
-        lienzo.MueveA(X + 37, Y + 43 + 50 * j);
-        lienzo.LineaA(X + 500, Y + 43 + 50 * j);
+        lienzo.MueveA(X + 37, Y + FilaDeTermino(j));
+        lienzo.LineaA(X + 500, Y + FilaDeTermino(j));
     }
     for (int k = 0; k < kEntradas; ++k) {
-        lienzo.MueveA(X + 344 + 50 * k, Y + 35);
-        lienzo.LineaA(X + 344 + 50 * k, Y + 510);
+        lienzo.MueveA(X + ColumnaDeSalida(k), Y + kArriba);
+        lienzo.LineaA(X + ColumnaDeSalida(k), Y + PosicionDeLed(k).y);
     }
 }
 
 void TableroPLA::DibujaSimbolos(Lienzo& lienzo) const {
-    const auto copia = [&lienzo](const Imagen& imagen, int x, int y) {
-        lienzo.CopiaImagen(imagen, x, y, imagen.ancho, imagen.alto, ModoDeCopia::Copia);
+    const auto copia = [&lienzo, this](const Imagen& imagen, Punto p) {
+        lienzo.CopiaImagen(imagen, xEsquina + p.x, yEsquina + p.y, imagen.ancho, imagen.alto,
+                           ModoDeCopia::Copia);
     };
-    for (int k = 0; k < kEntradas; ++k)
-        copia(recursos::PlaNot, xEsquina + 50 + 50 * k, yEsquina + 420);
-    for (int j = 0; j < kTerminos; ++j)
-        copia(recursos::PlaAnd, xEsquina + 250, yEsquina + 20 + 50 * j);
-    for (int k = 0; k < kEntradas; ++k)
-        copia(recursos::PlaOr, xEsquina + 322 + 50 * k, yEsquina + 420);
+    for (int k = 0; k < kEntradas; ++k) copia(recursos::PlaNot, PosicionDeInversor(k));
+    for (int j = 0; j < kTerminos; ++j) copia(recursos::PlaAnd, PosicionDeAnd(j));
+    for (int k = 0; k < kEntradas; ++k) copia(recursos::PlaOr, PosicionDeOr(k));
 }
 
 void TableroPLA::DibujaMarcas(Lienzo& lienzo) const {
     lienzo.Elipse(xEsquina, yEsquina, xEsquina + kMarcador, yEsquina + kMarcador);
     const Color anterior = lienzo.SeleccionaBrocha(kNegro);
-    for (int k = 0; k < kEntradas; ++k)
-        lienzo.Elipse(xEsquina + 41 + 50 * k, yEsquina + 483, xEsquina + 46 + 50 * k,
-                      yEsquina + 488);
+    for (int k = 0; k < kEntradas; ++k) {
+        const int x = xEsquina + ColumnaDeEntrada(k);
+        const int y = yEsquina + kDerivacion;
+        lienzo.Elipse(x - 2, y - 2, x + 3, y + 3);
+    }
     for (int i = 0; i < kColumnas; ++i) {
         for (int j = 0; j < kTerminos; ++j) {
             if (!abConexion[Indice(i, j)]) continue;

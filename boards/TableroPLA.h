@@ -29,7 +29,15 @@ public:
     void CalculaSalida(Ventana* ventana, int xDesplazamiento, int yDesplazamiento);
 
     // Cross-point (i, j) relative to the corner: column i, product term j.
-    static Punto Cruce(int i, int j);
+    static constexpr Punto Cruce(int i, int j) {
+        const int x = i < 2 * kEntradas ? 43 + 25 * i : 344 + 50 * (i - 2 * kEntradas);
+        return {x, 43 + 50 * j};
+    }
+    // The gate pictures carry stubs of the lines they sit on, this far from their corner:
+    // the inverter's and the OR's on a column, the AND's on a product row.
+    static constexpr int kColumnaDelInversor = 18;
+    static constexpr int kFilaDelAnd = 23;
+    static constexpr int kColumnaDelOr = 22;
     bool Conexion(int i, int j) const { return abConexion[Indice(i, j)]; }
     bool Salida(int k) const { return abSalida[static_cast<std::size_t>(k)]; }
     const Interruptor& InterruptorDeEntrada(int k) const {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <span>
 
+#include "cli/Citas.h"
+
 namespace velistra::consola {
 
 namespace {
@@ -15,8 +17,6 @@ struct Opcion {
 
 constexpr Opcion kOpcionesDeSimular[] = {{"--guion", true}, {"--json", false}, {"--guardar", true}};
 constexpr Opcion kOpcionesDeTabla[] = {{"--csv", false}, {"--json", false}};
-
-std::string Entre(const std::string& palabra) { return "«" + palabra + "»"; }
 
 ArgumentosAnalizados Error(std::string mensaje) { return {std::nullopt, std::move(mensaje)}; }
 
@@ -32,7 +32,7 @@ bool Aplica(Peticion& p, const std::string& nombre, const std::string& archivo,
             std::string& error) {
     auto fija = [&](std::optional<std::string>& campo) {
         if (campo) {
-            error = "la opción " + Entre(nombre) + " aparece dos veces";
+            error = "la opción " + Cita(nombre) + " aparece dos veces";
             return false;
         }
         campo = archivo;
@@ -42,7 +42,7 @@ bool Aplica(Peticion& p, const std::string& nombre, const std::string& archivo,
     if (nombre == "--guardar") return fija(p.guardar);
     const Formato formato = nombre == "--csv" ? Formato::Csv : Formato::Json;
     if (p.formato == formato) {
-        error = "la opción " + Entre(nombre) + " aparece dos veces";
+        error = "la opción " + Cita(nombre) + " aparece dos veces";
         return false;
     }
     if (p.formato != Formato::Texto) {
@@ -71,7 +71,7 @@ ArgumentosAnalizados AnalizaArgumentos(const std::vector<std::string>& argumento
         p.accion = Accion::Tabla;
         opciones = kOpcionesDeTabla;
     } else {
-        return Error("orden desconocida " + Entre(orden) + "; se espera simular o tabla");
+        return Error("orden desconocida " + Cita(orden) + "; se espera simular o tabla");
     }
 
     bool hayCircuito = false;
@@ -80,10 +80,10 @@ ArgumentosAnalizados AnalizaArgumentos(const std::vector<std::string>& argumento
         if (a.size() > 1 && a[0] == '-') {
             const Opcion* o = BuscaOpcion(opciones, a);
             if (o == nullptr)
-                return Error("la orden " + orden + " no admite la opción " + Entre(a));
+                return Error("la orden " + orden + " no admite la opción " + Cita(a));
             std::string archivo;
             if (o->conArchivo) {
-                if (i + 1 == argumentos.size()) return Error("falta el archivo tras " + Entre(a));
+                if (i + 1 == argumentos.size()) return Error("falta el archivo tras " + Cita(a));
                 archivo = argumentos[++i];
             }
             std::string error;
@@ -92,7 +92,7 @@ ArgumentosAnalizados AnalizaArgumentos(const std::vector<std::string>& argumento
             p.circuito = a;
             hayCircuito = true;
         } else {
-            return Error("sobra el argumento " + Entre(a));
+            return Error("sobra el argumento " + Cita(a));
         }
     }
     if (!hayCircuito) return Error("falta el archivo del circuito");

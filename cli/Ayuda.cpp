@@ -14,6 +14,8 @@ programa. El circuito se carga con la fuente apagada.
 simular  Ejecuta un guion: una orden por línea, leída de GUION o, sin --guion, de
          la entrada estándar. «#» inicia un comentario; las líneas en blanco no
          cuentan. Todo el guion se comprueba antes de ejecutar la primera orden.
+         GUION ha de ser un archivo normal (no una carpeta, una tubería ni un
+         dispositivo); una línea tiene como máximo 4096 caracteres y el guion, 4 MB.
 
   encender | apagar     acciona el interruptor de la fuente (si ya está en esa
                         posición, no hace nada)
@@ -50,10 +52,13 @@ errores y la simulación continúa.
 
 Códigos de salida:
   0  terminado
-  1  uso incorrecto, un guion con errores (se indican el archivo y la línea) o
-     una tabla que no se puede hacer
-  2  el archivo del circuito no se puede leer
-  3  el circuito no se pudo guardar
+  1  uso incorrecto, un guion que no se puede leer o con errores (se indican el
+     archivo y la línea: una orden mal escrita, una línea demasiado larga, un
+     guion demasiado grande) o una tabla que no se puede hacer
+  2  el archivo del circuito no se puede leer o no es un archivo normal (una
+     carpeta, una tubería, un dispositivo), con el mensaje del programa
+  3  el circuito no se pudo guardar (también si el disco o el límite de tamaño
+     de archivo no lo admiten; el archivo anterior queda intacto)
 )";
 }
 

@@ -1,9 +1,12 @@
 #include "cli/Guion.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <istream>
 #include <sstream>
+
+#include "cli/Citas.h"
 
 namespace velistra::consola {
 
@@ -48,7 +51,7 @@ std::optional<int> Numero(const std::string& palabra) {
 std::optional<std::string> Analiza(const std::vector<std::string>& palabras, Orden& orden) {
     const auto* s = std::find_if(std::begin(kOrdenes), std::end(kOrdenes),
                                  [&](const Sintaxis& o) { return palabras[0] == o.nombre; });
-    if (s == std::end(kOrdenes)) return "orden desconocida «" + palabras[0] + "»";
+    if (s == std::end(kOrdenes)) return "orden desconocida " + Cita(palabras[0]);
     const std::size_t argumentos = palabras.size() - 1;
     if (argumentos < s->minimo) return std::string("faltan argumentos; se espera: ") + s->uso;
     if (argumentos > s->maximo) return std::string("sobran argumentos; se espera: ") + s->uso;
@@ -56,7 +59,7 @@ std::optional<std::string> Analiza(const std::vector<std::string>& palabras, Ord
     std::vector<int> numeros;
     for (std::size_t i = 1; i < palabras.size(); ++i) {
         const std::optional<int> n = Numero(palabras[i]);
-        if (!n) return "«" + palabras[i] + "» no es un número entero";
+        if (!n) return Cita(palabras[i]) + " no es un número entero";
         numeros.push_back(*n);
     }
 
@@ -86,13 +89,52 @@ std::optional<std::string> Analiza(const std::vector<std::string>& palabras, Ord
     return std::nullopt;
 }
 
+// Some editors put it before the first line; circuit files with it load too.
+constexpr std::string_view kMarcaDeOrden = "\xEF\xBB\xBF";
+
+enum class Linea { Leida, Fin, Larga };
+
+// The next line without its '\n'; Fin when the stream ended first (what was read is then
+// the last line). `leidos` counts every byte taken from the stream.
+Linea LeeLinea(std::istream& entrada, std::string& linea, std::size_t& leidos) {
+    // Room for one character past the limit, so that a line one too long shows.
+    std::array<char, kLargoMaximoDeLinea + 2> bufer;
+    entrada.getline(bufer.data(), static_cast<std::streamsize>(bufer.size()));
+    const auto extraidos = static_cast<std::size_t>(entrada.gcount());
+    leidos += extraidos;
+    // The buffer filled up without a line break; or the stream failed (bad()).
+    if (entrada.fail() && !entrada.eof()) return extraidos > 0 ? Linea::Larga : Linea::Fin;
+    const bool fin = entrada.eof();
+    // The line break was taken but not stored; a NUL byte stays part of the line.
+    linea.assign(bufer.data(), fin ? extraidos : extraidos - 1);
+    if (linea.size() > kLargoMaximoDeLinea) return Linea::Larga;
+    return fin ? Linea::Fin : Linea::Leida;
+}
+
 }  // namespace
 
 Guion LeeGuion(std::istream& entrada) {
     Guion guion;
     int numero = 0;
-    for (std::string linea; std::getline(entrada, linea);) {
+    std::size_t leidos = 0;
+    std::string linea;
+    for (bool fin = false; !fin;) {
+        const std::size_t antes = leidos;
+        const Linea leida = LeeLinea(entrada, linea, leidos);
+        fin = leida == Linea::Fin;
+        if (fin && leidos == antes) break;
         ++numero;
+        if (leida == Linea::Larga) {
+            guion.error = ErrorDeGuion{
+                numero, "la línea pasa de " + std::to_string(kLargoMaximoDeLinea) + " caracteres"};
+            return guion;
+        }
+        if (leidos > kTamanoMaximoDeGuion) {
+            guion.error = ErrorDeGuion{
+                numero, "el guion pasa de " + std::to_string(kTamanoMaximoDeGuion >> 20) + " MB"};
+            return guion;
+        }
+        if (numero == 1 && linea.starts_with(kMarcaDeOrden)) linea.erase(0, kMarcaDeOrden.size());
         const std::vector<std::string> palabras = Palabras(linea);
         if (palabras.empty()) continue;
         Orden orden;
@@ -103,6 +145,7 @@ Guion LeeGuion(std::istream& entrada) {
         }
         guion.ordenes.push_back(orden);
     }
+    guion.ilegible = entrada.bad();
     return guion;
 }
 

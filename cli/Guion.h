@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -28,10 +29,19 @@ struct Guion {
     std::vector<Orden> ordenes;
     // The first faulty line; the orders read up to it are not to be run.
     std::optional<ErrorDeGuion> error;
+    // The stream failed before its end: what was read is not the whole script.
+    bool ilegible = false;
 };
 
+// No script a teacher writes comes near these; past them the input is not a script (a
+// device, a binary file) and reading it on would only fill the memory.
+inline constexpr std::size_t kLargoMaximoDeLinea = 4096;
+inline constexpr std::size_t kTamanoMaximoDeGuion = 4u << 20;
+
 // Reads a whole script: one order a line, '#' starts a comment, blank lines are
-// skipped. Checks the words and numbers, not the circuit they name.
+// skipped, a byte-order mark before the first line is too. Checks the words and
+// numbers, not the circuit they name; stops at the first faulty line, at a line longer
+// than kLargoMaximoDeLinea and past kTamanoMaximoDeGuion bytes.
 Guion LeeGuion(std::istream& entrada);
 
 }  // namespace velistra::consola

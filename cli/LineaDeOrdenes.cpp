@@ -1,6 +1,5 @@
 #include "cli/LineaDeOrdenes.h"
 
-#include <fstream>
 #include <ostream>
 
 #include "cli/Argumentos.h"
@@ -12,6 +11,7 @@
 #include "cli/EjecutorDeGuion.h"
 #include "cli/EscrituraDeTabla.h"
 #include "cli/Guion.h"
+#include "cli/LecturaDelGuion.h"
 #include "cli/TablaDeVerdad.h"
 #include "sesion/ArchivoActual.h"
 #include "simulation/Mesa.h"
@@ -45,16 +45,10 @@ int ErrorDeGuion(std::ostream& errores, const std::string& nombre, int linea,
 // so a faulty line never leaves a run half done.
 int Simula(Banco& banco, const Peticion& p, std::istream& entrada, std::ostream& salida,
            std::ostream& errores) {
-    std::ifstream archivoDeGuion;
-    if (p.guion) {
-        archivoDeGuion.open(*p.guion);
-        if (!archivoDeGuion) {
-            errores << kPrograma << ": no se puede abrir el guion «" << *p.guion << "»\n";
-            return kUsoIncorrecto;
-        }
-    }
+    const std::optional<Guion> leido = LeeGuionDeLaEjecucion(p.guion, entrada, errores);
+    if (!leido) return kUsoIncorrecto;
+    const Guion& guion = *leido;
     const std::string nombre = p.guion ? *p.guion : kNombreDeLaEntrada;
-    const Guion guion = LeeGuion(p.guion ? archivoDeGuion : entrada);
     if (guion.error) return ErrorDeGuion(errores, nombre, guion.error->linea, guion.error->mensaje);
     for (const Orden& orden : guion.ordenes) {
         if (std::optional<std::string> error = CompruebaOrden(orden, banco.mesa))

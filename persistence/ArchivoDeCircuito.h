@@ -3,6 +3,7 @@
 // format; the reader parses and checks a whole file before it touches the workbench.
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace velistra {
 
@@ -35,11 +36,15 @@ std::string TextoDeCircuito(const Mesa& mesa);
 // the target only after a complete, flushed write. False on any failure; the old file
 // is then intact.
 bool GuardaCircuitoEnArchivo(const Mesa& mesa, const std::string& ruta);
+// The same for any text, for files that keep company to a circuit.
+bool GuardaTextoEnArchivo(std::string_view texto, const std::string& ruta);
 
 // Reads a circuit. Only a text that parsed and validated completely replaces the
 // workbench's circuit (boards, wires, chips, counters; the supply comes back off);
 // otherwise the workbench is left exactly as it was.
 ResultadoDeLectura LeeCircuito(Mesa& mesa, std::istream& entrada);
+// Only a regular file is read: a folder, a FIFO or a device is refused (NoSeAbre)
+// before a byte of it is read.
 ResultadoDeLectura RecuperaCircuitoDeArchivo(Mesa& mesa, const std::string& ruta);
 
 }  // namespace velistra

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "persistence/ArchivoDeCircuito.h"
+#include "plataforma/Sistema.h"
 
 namespace velistra {
 
@@ -31,10 +32,10 @@ std::FILE* CreaTemporal(const fs::path& destino, fs::path& temporal) {
     return nullptr;
 }
 
-// Closes the file in every case; true only when every byte reached it.
+// Closes the file in every case; true only when every byte reached the disk.
 bool EscribeYCierra(std::FILE* archivo, std::string_view texto) {
     const bool escrito = std::fwrite(texto.data(), 1, texto.size(), archivo) == texto.size();
-    const bool vaciado = std::fflush(archivo) == 0;
+    const bool vaciado = std::fflush(archivo) == 0 && sistema::VuelcaAlDisco(archivo);
     const bool cerrado = std::fclose(archivo) == 0;
     return escrito && vaciado && cerrado;
 }
@@ -62,6 +63,10 @@ bool PuedeReemplazarse(const fs::path& destino, const fs::file_status& estado) {
 }  // namespace
 
 bool GuardaCircuitoEnArchivo(const Mesa& mesa, const std::string& ruta) {
+    return GuardaTextoEnArchivo(TextoDeCircuito(mesa), ruta);
+}
+
+bool GuardaTextoEnArchivo(std::string_view texto, const std::string& ruta) {
     if (ruta.empty()) return false;
     const fs::path destino = Destino(ruta);
     std::error_code error;
@@ -71,7 +76,7 @@ bool GuardaCircuitoEnArchivo(const Mesa& mesa, const std::string& ruta) {
     fs::path temporal;
     std::FILE* archivo = CreaTemporal(destino, temporal);
     if (archivo == nullptr) return false;
-    if (EscribeYCierra(archivo, TextoDeCircuito(mesa))) {
+    if (EscribeYCierra(archivo, texto)) {
         if (fs::exists(estado)) fs::permissions(temporal, estado.permissions(), error);
         fs::rename(temporal, destino, error);
         if (!error) return true;

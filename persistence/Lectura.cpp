@@ -1,10 +1,9 @@
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <istream>
 
 #include "persistence/ArchivoDeCircuito.h"
 #include "persistence/RegistrosDeCircuito.h"
+#include "plataforma/Sistema.h"
 
 namespace velistra {
 
@@ -24,11 +23,8 @@ std::string LeeTexto(std::istream& entrada) {
     return texto;
 }
 
-}  // namespace
-
-ResultadoDeLectura LeeCircuito(Mesa& mesa, std::istream& entrada) {
-    const std::string texto = LeeTexto(entrada);
-    if (entrada.bad()) return ResultadoDeLectura::NoSeAbre;
+// A text past the limit is refused, though a wrong version is still told.
+ResultadoDeLectura LeeTextoDeCircuito(Mesa& mesa, const std::string& texto) {
     const bool demasiadoGrande = texto.size() > limites::kTamanoMaximoDeArchivo;
     CircuitoLeido circuito;
     const ResultadoDeLectura resultado = AnalizaCircuito(
@@ -41,13 +37,20 @@ ResultadoDeLectura LeeCircuito(Mesa& mesa, std::istream& entrada) {
     return ResultadoDeLectura::Correcto;
 }
 
+}  // namespace
+
+ResultadoDeLectura LeeCircuito(Mesa& mesa, std::istream& entrada) {
+    const std::string texto = LeeTexto(entrada);
+    if (entrada.bad()) return ResultadoDeLectura::NoSeAbre;
+    return LeeTextoDeCircuito(mesa, texto);
+}
+
 ResultadoDeLectura RecuperaCircuitoDeArchivo(Mesa& mesa, const std::string& ruta) {
-    std::error_code error;
-    // A folder opens as a stream on some systems, and then reads as nothing.
-    if (std::filesystem::is_directory(ruta, error)) return ResultadoDeLectura::NoSeAbre;
-    std::ifstream archivo(ruta, std::ios::binary);
-    if (!archivo) return ResultadoDeLectura::NoSeAbre;
-    return LeeCircuito(mesa, archivo);
+    // A folder reads as nothing, a FIFO would wait for a writer, a device may never end.
+    const sistema::ArchivoLeido archivo =
+        sistema::LeeArchivoRegular(ruta, limites::kTamanoMaximoDeArchivo);
+    if (archivo.resultado != sistema::Lectura::Leido) return ResultadoDeLectura::NoSeAbre;
+    return LeeTextoDeCircuito(mesa, archivo.texto);
 }
 
 }  // namespace velistra

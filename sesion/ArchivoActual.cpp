@@ -69,10 +69,24 @@ bool ArchivoActual::RecuperaCircuito() {
         mesa.avisos.Muestra(kErrorDeNombre, kTituloDeArchivos, Icono::Advertencia);
         return false;
     }
-    switch (RecuperaCircuitoDeArchivo(mesa, *ruta)) {
+    if (!Carga(*ruta)) return false;
+    szFile = *ruta;
+    titulo = *ruta;
+    return true;
+}
+
+bool ArchivoActual::RecuperaCopia(const std::string& copia, const std::string& nombre) {
+    if (!Carga(copia)) return false;
+    if (!nombre.empty()) {
+        szFile = nombre;
+        titulo = nombre;
+    }
+    return true;
+}
+
+bool ArchivoActual::Carga(const std::string& ruta) {
+    switch (RecuperaCircuitoDeArchivo(mesa, ruta)) {
         case ResultadoDeLectura::Correcto:
-            szFile = *ruta;
-            titulo = *ruta;
             return true;
         case ResultadoDeLectura::VersionIncorrecta:
             mesa.avisos.Muestra(

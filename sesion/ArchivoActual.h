@@ -24,6 +24,9 @@ public:
     bool GuardaCircuitoComo();
     // Asks for a file and loads it; true only when a circuit replaced the workbench's.
     bool RecuperaCircuito();
+    // Loads the recovery copy `copia` of a circuit that belonged to `nombre` (empty when it
+    // was never saved), with the messages of a load; the name becomes the current one.
+    bool RecuperaCopia(const std::string& copia, const std::string& nombre);
 
     const std::string& Nombre() const { return szFile; }
     const std::string& Titulo() const { return titulo; }
@@ -31,6 +34,7 @@ public:
 
 private:
     bool GuardaEn(const std::string& ruta);
+    bool Carga(const std::string& ruta);
 
     Mesa& mesa;
     Dialogos& dialogos;

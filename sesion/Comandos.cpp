@@ -126,6 +126,13 @@ ResultadoDeComando Comandos::Recupera() {
     return {.repintar = true};
 }
 
+bool Comandos::RecuperaCopia(const std::string& copia, const std::string& nombre) {
+    if (!archivo.RecuperaCopia(copia, nombre)) return false;
+    bModificado = true;
+    bEsNuevo = nombre.empty();
+    return true;
+}
+
 void Comandos::Almacena() {
     if (bEsNuevo) {
         AlmacenaEn();

@@ -31,6 +31,9 @@ public:
     // while a settling's message is open does nothing.
     bool Tic(int xDesplazamiento, int yDesplazamiento);
 
+    // A recovery copy of a circuit that belonged to `nombre` (empty: never saved) replaces
+    // the workbench's, as a load does; it comes back unsaved.
+    bool RecuperaCopia(const std::string& copia, const std::string& nombre);
     // An edit on the workbench changed the circuit.
     void MarcaModificado() { bModificado = true; }
     bool Modificado() const { return bModificado; }

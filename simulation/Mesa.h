@@ -69,6 +69,9 @@ public:
     // settling is already under way (from a tick while its message is shown).
     int EjecutaFunciones();
     Asentamiento asentamiento = Asentamiento::PorCambios;
+    // A settling is under way (its feedback message may be open): the circuit is between
+    // states.
+    bool EstaAsentando() const { return bAsentando; }
 
     // ---- Joining and splitting nets --------------------------------------------------
     // Whether a wire may join the two ports: both exist, lie on different nets and do

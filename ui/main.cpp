@@ -1,15 +1,53 @@
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
+#include <QStringList>
 #include <QTranslator>
+#include <optional>
 
+#include "plataforma/Sistema.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/imagenes/Pinturas.h"
 #include "ui/programa/Programa.h"
 #include "ui/ventana/VentanaPrincipal.h"
 
+namespace {
+
+// Hooks for the tests that run the program as a process, where nobody can click:
+//   VELISTRA_PRUEBA_RECUPERACION=Recuperar|Descartar answers the start-up offer;
+//   VELISTRA_PRUEBA_ORDENES="4999 4996" carries out those menu commands once started.
+// With either one the help dialog is not shown. The data folder follows XDG_DATA_HOME.
+struct Prueba {
+    std::optional<bool> recuperar;
+    QStringList ordenes;
+    bool activa = false;
+};
+
+Prueba LeePrueba() {
+    Prueba p;
+    const QString respuesta = qEnvironmentVariable("VELISTRA_PRUEBA_RECUPERACION");
+    if (!respuesta.isEmpty()) p.recuperar = respuesta == QStringLiteral("Recuperar");
+    p.ordenes = qEnvironmentVariable("VELISTRA_PRUEBA_ORDENES").split(u' ', Qt::SkipEmptyParts);
+    p.activa = p.recuperar || !p.ordenes.isEmpty();
+    return p;
+}
+
+// Where the copies of unsaved circuits are kept; nothing when there is no such folder.
+std::optional<std::filesystem::path> CarpetaDeRecuperacion() {
+    const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (carpeta.isEmpty() || !QDir().mkpath(carpeta)) return std::nullopt;
+    return std::filesystem::path(carpeta.toStdString());
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    // A save past the file size limit fails with its message instead of killing the program.
+    velistra::sistema::IgnoraElLimiteDeTamano();
     QApplication aplicacion(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("velistra"));
     // Qt's own texts (file dialog, colour dialog) in Spanish, when installed.
     QTranslator traduccion;
     if (traduccion.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -18,10 +56,13 @@ int main(int argc, char** argv) {
     }
     QApplication::setWindowIcon(velistra::pinturas::IconoDelPrograma());
 
+    const Prueba prueba = LeePrueba();
     const velistra::Imagenes imagenes;
-    velistra::Programa programa(imagenes);
+    velistra::Programa programa(imagenes, CarpetaDeRecuperacion());
     velistra::VentanaPrincipal& ventana = programa.Principal();
     ventana.show();
-    ventana.MuestraAyuda();
+    if (!prueba.activa) ventana.MuestraAyuda();
+    programa.OfreceRecuperacion(prueba.recuperar);
+    for (const QString& orden : prueba.ordenes) programa.Comando(orden.toInt());
     return QApplication::exec();
 }

@@ -1,7 +1,7 @@
 // The command line: what each accepted form asks for, and a clear refusal for the rest.
 #include <gtest/gtest.h>
 
-#include "Proceso.h"
+#include "support/Proceso.h"
 #include "cli/Argumentos.h"
 
 namespace velistra::consola {

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "CircuitosDeEjemplo.h"
-#include "Proceso.h"
+#include "support/Proceso.h"
 #include "persistence/ArchivoDeCircuito.h"
 #include "plataforma/Avisos.h"
 #include "simulation/Mesa.h"

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "Proceso.h"
+#include "support/Proceso.h"
 #include "cli/LineaDeOrdenes.h"
 #include "support/CarpetaTemporal.h"
 

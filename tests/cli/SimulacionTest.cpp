@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "Montaje.h"
-#include "Proceso.h"
+#include "support/Proceso.h"
 #include "support/CarpetaTemporal.h"
 
 namespace velistra::prueba {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "Montaje.h"
-#include "Proceso.h"
+#include "support/Proceso.h"
 #include "cli/TablaDeVerdad.h"
 #include "support/CarpetaTemporal.h"
 

@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "cli/Proceso.h"
+#include "support/Proceso.h"
 #include "support/CarpetaTemporal.h"
 
 namespace velistra {

@@ -5,6 +5,10 @@
 #include <set>
 
 #include "Apoyo.h"
+#include "boards/TableroDeFuenteDC.h"
+#include "boards/TableroDeInterruptores.h"
+#include "boards/TableroDeLeds.h"
+#include "boards/TableroPLA.h"
 #include "plataforma/Recursos.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/imagenes/Paleta.h"
@@ -20,6 +24,11 @@ const Imagenes& LasImagenes() {
 }
 
 const QImage& De(const Imagen& recurso) { return *LasImagenes().Busca(recurso.id); }
+
+// The part of a board's picture that an overlay image of that size covers at `esquina`.
+QImage Bajo(const Imagen& tablero, Punto esquina, const Imagen& encima) {
+    return De(tablero).copy(esquina.x, esquina.y, encima.ancho, encima.alto);
+}
 
 constexpr QRgb kBlanco = 0xFFFFFF;
 constexpr QRgb kNegro = 0x000000;
@@ -100,10 +109,13 @@ TEST(Imagenes, LosSimbolosDelPlaContinuanLasLineasDelTablero) {
         QPoint b;
     };
     // NOT on an inverted input column, AND on a product row, OR on an output column.
+    constexpr int kInversor = TableroPLA::kColumnaDelInversor;
+    constexpr int kAnd = TableroPLA::kFilaDelAnd;
+    constexpr int kOr = TableroPLA::kColumnaDelOr;
     const Paso pasos[] = {
-        {recursos::PlaNot, QPoint(18, 0), QPoint(18, 52)},
-        {recursos::PlaAnd, QPoint(0, 23), QPoint(56, 23)},
-        {recursos::PlaOr, QPoint(22, 0), QPoint(22, 70)},
+        {recursos::PlaNot, QPoint(kInversor, 0), QPoint(kInversor, recursos::PlaNot.alto - 1)},
+        {recursos::PlaAnd, QPoint(0, kAnd), QPoint(recursos::PlaAnd.ancho - 1, kAnd)},
+        {recursos::PlaOr, QPoint(kOr, 0), QPoint(kOr, recursos::PlaOr.alto - 1)},
     };
     for (const Paso& paso : pasos) {
         SCOPED_TRACE(paso.simbolo.id);
@@ -127,30 +139,33 @@ int Brillo(const QImage& imagen, QRect zona) {
 }
 
 TEST(Imagenes, LasPalancasSubidasYLasTeclasPulsadasSeVenDistintasDeLasDelFondo) {
-    const QImage& fondo = De(recursos::Interruptores);
     const QImage& subida = De(recursos::InterruptorON);
-    const QRect palanca0(48, 47, 15, 28);
-    const QImage bajada = fondo.copy(palanca0);
+    const QImage bajada =
+        Bajo(recursos::Interruptores, TableroDeInterruptores::kClase.EsquinaDeImagen(0),
+             recursos::InterruptorON);
     // The light knob sits in the lower half of a lever that is down, the upper half when up.
     EXPECT_GT(Brillo(bajada, QRect(0, 14, 15, 14)), Brillo(bajada, QRect(0, 0, 15, 14)));
     EXPECT_GT(Brillo(subida, QRect(0, 0, 15, 14)), Brillo(subida, QRect(0, 14, 15, 14)));
-    EXPECT_EQ(bajada, De(recursos::FuenteDC).copy(24, 62, 15, 28))
+    const Zona interruptor = TableroDeFuenteDC::kInterruptor;
+    EXPECT_EQ(bajada,
+              Bajo(recursos::FuenteDC, {interruptor.x0, interruptor.y0}, recursos::InterruptorON))
         << "the supply has the same switch";
     EXPECT_EQ(De(recursos::PlaInterruptorEncendido).copy(0, 0, 15, 28), subida);
 
-    const QImage suelta = De(recursos::Pulsadores).copy(48, 48, 17, 19);
+    const QImage suelta = Bajo(recursos::Pulsadores, TableroDePulsadores::kClase.EsquinaDeImagen(0),
+                               recursos::PulsadorON);
     EXPECT_NE(suelta, De(recursos::PulsadorON));
     EXPECT_LT(Brillo(De(recursos::PulsadorON), QRect(2, 2, 13, 13)),
               Brillo(suelta, QRect(2, 2, 13, 13)));
 }
 
 TEST(Imagenes, UnaLamparaEncendidaBrillaSobreLaApagadaYSusEsquinasSonDelTablero) {
-    const QImage apagada = De(recursos::Leds).copy(38, 14, 18, 19);
+    const QImage apagada = Bajo(recursos::Leds, TableroDeLeds::Lampara(0), recursos::LedON);
     const QImage& encendida = De(recursos::LedON);
     EXPECT_GT(Brillo(encendida, QRect(5, 5, 8, 8)), Brillo(apagada, QRect(5, 5, 8, 8)) + 40);
     EXPECT_GT(qRed(encendida.pixel(9, 10)), 180);
     EXPECT_EQ(Pixel(encendida, 0, 0), prueba::SinAlfa(paleta::kPanel));
-    EXPECT_EQ(apagada, De(recursos::FuenteDC).copy(23, 35, 18, 19))
+    EXPECT_EQ(apagada, Bajo(recursos::FuenteDC, TableroDeFuenteDC::kPiloto, recursos::LedON))
         << "the pilot lamp is the same lamp";
     EXPECT_EQ(Pixel(De(recursos::PlaLedEncendido), 0, 0), kBlanco);
     EXPECT_GT(Brillo(De(recursos::PlaLedEncendido), QRect(5, 5, 8, 8)),

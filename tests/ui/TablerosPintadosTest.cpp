@@ -2,14 +2,20 @@
 
 #include <QImage>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "Apoyo.h"
 #include "boards/Fabrica.h"
+#include "boards/TableroDeFuenteDC.h"
+#include "boards/TableroDeInterruptores.h"
+#include "boards/TableroDeLeds.h"
 #include "boards/TableroDeTemporizadores.h"
+#include "boards/TableroPLA.h"
 #include "plataforma/Recursos.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/imagenes/Paleta.h"
+#include "ui/plataforma/LienzoQt.h"
 
 // Each board picture against the boards' own hit tests: every pixel where a terminal,
 // hole, handle or lever answers is drawn, and the picture's background surrounds it,
@@ -101,13 +107,29 @@ TEST(TablerosPintados, TodoLoQueSeAciertaEstaDibujadoYRodeadoDeFondo) {
     }
 }
 
-TEST(TablerosPintados, LasTeclasEstanBajoSusImagenesDePulsadoYDentroDeSuAcierto) {
-    std::unique_ptr<Tablero> tablero = TableroVisible(Tablero::kPulsadores);
-    const QImage& imagen = *LasImagenes().Busca(recursos::Pulsadores.id);
-    for (int i = 0; i < 8; ++i) {
-        const QRect tecla(48 + 19 * i, 48, recursos::PulsadorON.ancho, recursos::PulsadorON.alto);
-        EXPECT_TRUE(prueba::DibujadoEn(imagen, tecla, paleta::kPanel, 2)) << i;
-        EXPECT_TRUE(tablero->EntradaEn(tecla.center().x(), tecla.center().y())) << i;
+TEST(TablerosPintados, LasPalancasYTeclasEstanBajoSusImagenesDeAccionadoYDentroDeSuAcierto) {
+    struct Caso {
+        int tipo;
+        Imagen fondo;
+        Imagen accionado;
+        ClaseDePalancas clase;
+    };
+    const Caso casos[] = {
+        {Tablero::kInterruptores, recursos::Interruptores, recursos::InterruptorON,
+         TableroDeInterruptores::kClase},
+        {Tablero::kPulsadores, recursos::Pulsadores, recursos::PulsadorON,
+         TableroDePulsadores::kClase},
+    };
+    for (const Caso& caso : casos) {
+        std::unique_ptr<Tablero> tablero = TableroVisible(caso.tipo);
+        const QImage& imagen = *LasImagenes().Busca(caso.fondo.id);
+        for (int i = 0; i < TableroDePalancas::kPalancas; ++i) {
+            const Punto e = caso.clase.EsquinaDeImagen(i);
+            const QRect pieza(e.x, e.y, caso.accionado.ancho, caso.accionado.alto);
+            EXPECT_TRUE(prueba::DibujadoEn(imagen, pieza, paleta::kPanel, 2)) << caso.tipo << i;
+            EXPECT_TRUE(tablero->EntradaEn(pieza.center().x(), pieza.center().y()))
+                << caso.tipo << i;
+        }
     }
 }
 
@@ -117,8 +139,12 @@ TEST(TablerosPintados, LasLamparasEstanBajoSusImagenesDeEncendido) {
         Imagen tablero;
         QPoint esquina;
     };
-    std::vector<Lampara> lamparas{{recursos::FuenteDC, QPoint(23, 35)}};
-    for (int i = 0; i < 8; ++i) lamparas.push_back({recursos::Leds, QPoint(38 + 20 * i, 14)});
+    const Punto piloto = TableroDeFuenteDC::kPiloto;
+    std::vector<Lampara> lamparas{{recursos::FuenteDC, QPoint(piloto.x, piloto.y)}};
+    for (int i = 0; i < TableroDeLeds::kLamparas; ++i) {
+        const Punto p = TableroDeLeds::Lampara(i);
+        lamparas.push_back({recursos::Leds, QPoint(p.x, p.y)});
+    }
     const QRgb panel = prueba::SinAlfa(paleta::kPanel);
     for (const Lampara& lampara : lamparas) {
         const QImage& imagen = *LasImagenes().Busca(lampara.tablero.id);
@@ -126,6 +152,72 @@ TEST(TablerosPintados, LasLamparasEstanBajoSusImagenesDeEncendido) {
         EXPECT_NE(prueba::Pixel(imagen, e.x() + 9, e.y() + 9), panel);
         EXPECT_EQ(prueba::Pixel(imagen, e.x(), e.y()), panel);
         EXPECT_EQ(prueba::Pixel(imagen, e.x() + 17, e.y() + 18), panel);
+    }
+}
+
+// The first place, stepping from `desde`, where the picture holds an exact copy of `simbolo`.
+std::optional<QPoint> BuscaSimbolo(const QImage& pla, const QImage& simbolo, QPoint desde,
+                                   QPoint paso) {
+    for (QPoint p = desde; pla.rect().contains(QRect(p, simbolo.size())); p += paso) {
+        if (pla.copy(QRect(p, simbolo.size())) == simbolo) return p;
+    }
+    return std::nullopt;
+}
+
+// The PLA board is drawn with lines and copied gate pictures: each gate must sit on its
+// line, with the line running on into both of its stubs, and every cross-point that a
+// click toggles lies on both of its lines and under its link's dot.
+TEST(TablerosPintados, LasPuertasDelPlaSeApoyanEnSusLineasYLosCrucesEnSusEnlaces) {
+    TableroPLA pla;
+    for (int i = 0; i < TableroPLA::kColumnas; ++i) {
+        const Punto c = TableroPLA::Cruce(i, i % TableroPLA::kTerminos);
+        ASSERT_TRUE(pla.ClickIzquierdo(nullptr, c.x, c.y, 0, 0));
+    }
+    QImage imagen(TableroPLA::kAncho, TableroPLA::kAlto, QImage::Format_RGB32);
+    imagen.fill(Qt::white);
+    {
+        LienzoQt lienzo(imagen, LasImagenes());
+        pla.Dibuja(lienzo);
+    }
+    const QRgb negro = 0x000000;
+    const QImage& inversor = *LasImagenes().Busca(recursos::PlaNot.id);
+    const QImage& puertaAnd = *LasImagenes().Busca(recursos::PlaAnd.id);
+    const QImage& puertaOr = *LasImagenes().Busca(recursos::PlaOr.id);
+    auto enColumna = [&](const QImage& simbolo, int x, int columnaDelSimbolo) {
+        const auto p =
+            BuscaSimbolo(imagen, simbolo, QPoint(x - columnaDelSimbolo, 0), QPoint(0, 1));
+        if (!p) return ::testing::AssertionFailure() << "no gate on column " << x;
+        if (prueba::Pixel(imagen, x, p->y() - 1) != negro ||
+            prueba::Pixel(imagen, x, p->y() + simbolo.height()) != negro)
+            return ::testing::AssertionFailure()
+                   << "the line does not reach the gate on column " << x;
+        return ::testing::AssertionSuccess();
+    };
+    for (int k = 0; k < TableroPLA::kEntradas; ++k) {
+        EXPECT_TRUE(enColumna(inversor, TableroPLA::Cruce(2 * k + 1, 0).x,
+                              TableroPLA::kColumnaDelInversor));
+        EXPECT_TRUE(enColumna(puertaOr, TableroPLA::Cruce(2 * TableroPLA::kEntradas + k, 0).x,
+                              TableroPLA::kColumnaDelOr));
+    }
+    for (int j = 0; j < TableroPLA::kTerminos; ++j) {
+        const int y = TableroPLA::Cruce(0, j).y;
+        const auto p =
+            BuscaSimbolo(imagen, puertaAnd, QPoint(0, y - TableroPLA::kFilaDelAnd), QPoint(1, 0));
+        ASSERT_TRUE(p.has_value()) << j;
+        EXPECT_EQ(prueba::Pixel(imagen, p->x() - 1, y), negro) << j;
+        EXPECT_EQ(prueba::Pixel(imagen, p->x() + puertaAnd.width(), y), negro) << j;
+    }
+    for (int i = 0; i < TableroPLA::kColumnas; ++i) {
+        for (int j = 0; j < TableroPLA::kTerminos; ++j) {
+            const Punto c = TableroPLA::Cruce(i, j);
+            SCOPED_TRACE(::testing::Message() << "cross-point " << i << "," << j);
+            // On both lines: the pixels beside it along each line are black too.
+            EXPECT_EQ(prueba::Pixel(imagen, c.x, c.y - 6), negro);
+            EXPECT_EQ(prueba::Pixel(imagen, c.x - 6, c.y), negro);
+            // A link's dot fills around it, off the lines.
+            const QRgb esquina = prueba::Pixel(imagen, c.x + 2, c.y + 2);
+            EXPECT_EQ(esquina == negro, pla.Conexion(i, j));
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include <QPainterPath>
 
+#include "boards/TableroPLA.h"
 #include "plataforma/Recursos.h"
 #include "ui/imagenes/Paleta.h"
 #include "ui/imagenes/Pinturas.h"
@@ -30,15 +31,16 @@ void Contorno(QPainter& p, const QPainterPath& camino) {
 QImage PlaAnd() {
     QImage imagen = Blanca(recursos::PlaAnd);
     QPainter p(&imagen);
-    constexpr int kFila = 23;
+    constexpr int kFila = TableroPLA::kFilaDelAnd;
     Linea(p, QPoint(0, kFila), QPoint(12, kFila));
     Linea(p, QPoint(44, kFila), QPoint(56, kFila));
     Linea(p, QPoint(4, kFila + 4), QPoint(8, kFila - 4));  // many inputs on one line
+    const double eje = kFila + 0.5;
     QPainterPath camino;
-    camino.moveTo(12.5, 7.5);
-    camino.lineTo(28.5, 7.5);
-    camino.arcTo(QRectF(12.5, 7.5, 32, 32), 90, -180);
-    camino.lineTo(12.5, 39.5);
+    camino.moveTo(12.5, eje - 16);
+    camino.lineTo(28.5, eje - 16);
+    camino.arcTo(QRectF(12.5, eje - 16, 32, 32), 90, -180);
+    camino.lineTo(12.5, eje + 16);
     camino.closeSubpath();
     Contorno(p, camino);
     return imagen;
@@ -47,14 +49,15 @@ QImage PlaAnd() {
 QImage PlaOr() {
     QImage imagen = Blanca(recursos::PlaOr);
     QPainter p(&imagen);
-    constexpr int kColumna = 22;
+    constexpr int kColumna = TableroPLA::kColumnaDelOr;
     Linea(p, QPoint(kColumna, 0), QPoint(kColumna, 18));
     Linea(p, QPoint(kColumna, 56), QPoint(kColumna, 70));
+    const double eje = kColumna + 0.5;
     QPainterPath camino;
-    camino.moveTo(6.5, 12.5);
-    camino.quadTo(22.5, 24.5, 38.5, 12.5);
-    camino.quadTo(37.5, 42.5, 22.5, 56.5);
-    camino.quadTo(7.5, 42.5, 6.5, 12.5);
+    camino.moveTo(eje - 16, 12.5);
+    camino.quadTo(eje, 24.5, eje + 16, 12.5);
+    camino.quadTo(eje + 15, 42.5, eje, 56.5);
+    camino.quadTo(eje - 15, 42.5, eje - 16, 12.5);
     Contorno(p, camino);
     return imagen;
 }
@@ -62,17 +65,18 @@ QImage PlaOr() {
 QImage PlaNot() {
     QImage imagen = Blanca(recursos::PlaNot);
     QPainter p(&imagen);
-    constexpr int kColumna = 18;
+    constexpr int kColumna = TableroPLA::kColumnaDelInversor;
     Linea(p, QPoint(kColumna, 0), QPoint(kColumna, 7));
     Linea(p, QPoint(kColumna, 40), QPoint(kColumna, 52));
+    const double eje = kColumna + 0.5;
     QPainterPath triangulo;
-    triangulo.moveTo(18.5, 14.5);
-    triangulo.lineTo(30.5, 40.5);
-    triangulo.lineTo(6.5, 40.5);
+    triangulo.moveTo(eje, 14.5);
+    triangulo.lineTo(eje + 12, 40.5);
+    triangulo.lineTo(eje - 12, 40.5);
     triangulo.closeSubpath();
     Contorno(p, triangulo);
     QPainterPath burbuja;
-    burbuja.addEllipse(QPointF(18.5, 11.0), 3.2, 3.2);
+    burbuja.addEllipse(QPointF(eje, 11.0), 3.2, 3.2);
     Contorno(p, burbuja);
     return imagen;
 }

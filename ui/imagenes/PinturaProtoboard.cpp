@@ -1,5 +1,6 @@
 #include <array>
 
+#include "boards/Protoboard.h"
 #include "plataforma/Recursos.h"
 #include "ui/imagenes/Paleta.h"
 #include "ui/imagenes/Pinturas.h"
@@ -8,16 +9,8 @@
 namespace velistra::pinturas {
 
 namespace {
-using trazos::Rejilla;
-
-// Upper and lower terminal areas (columns of five), then upper and lower buses.
-constexpr std::array<Rejilla, 4> kAreas{{
-    {23, 62, 64, 5, 13, 13},
-    {23, 153, 64, 5, 13, 13},
-    {49, 10, 60, 2, 13, 13},
-    {49, 244, 60, 2, 13, 13},
-}};
-constexpr std::array<QRect, 2> kAgarraderas{{QRect(2, 132, 11, 12), QRect(864, 132, 11, 12)}};
+constexpr std::array<Rejilla, 4> kAreas{{Protoboard::kAreaSuperior, Protoboard::kAreaInferior,
+                                         Protoboard::kBusSuperior, Protoboard::kBusInferior}};
 
 // The centre channel that a chip straddles; it stops short of the two handles.
 constexpr QRect kCanal(16, 131, 845, 14);
@@ -41,19 +34,22 @@ void PintaAgujero(QPainter& p, QRect cuadro) {
     p.fillRect(cuadro.adjusted(1, 1, -1, -1), QColor(paleta::kAgujero));
 }
 
+// Every fifth column is numbered, and the first and the last, over the holes' centres.
 void PintaNumerosDeColumna(QPainter& p, int y) {
-    for (int k = 0; k < 64; ++k) {
+    constexpr Rejilla area = Protoboard::kAreaSuperior;
+    for (int k = 0; k < area.Columnas(); ++k) {
         const int numero = k + 1;
-        if (numero != 1 && numero % 5 != 0 && numero != 64) continue;
-        trazos::PintaRotulo(p, QRect(27 + 13 * k - 8, y, 17, 10), QString::number(numero), 8,
+        if (numero != 1 && numero % 5 != 0 && numero != area.Columnas()) continue;
+        const int centro = trazos::Casilla(area, k, 0).center().x();
+        trazos::PintaRotulo(p, QRect(centro - 8, y, 17, 10), QString::number(numero), 8,
                             paleta::kRotuloProtoboard, Qt::AlignCenter, false);
     }
 }
 
-void PintaLetrasDeFila(QPainter& p, int yArea, char primera) {
-    for (int r = 0; r < 5; ++r) {
+void PintaLetrasDeFila(QPainter& p, const Rejilla& area, char primera) {
+    for (int r = 0; r < area.Filas(); ++r) {
         const QString letra(QChar(primera + r));
-        const int y = yArea + 13 * r - 1;
+        const int y = trazos::Casilla(area, 0, r).top() - 1;
         trazos::PintaRotulo(p, QRect(5, y, 14, 11), letra, 9, paleta::kRotuloProtoboard,
                             Qt::AlignCenter, false);
         trazos::PintaRotulo(p, QRect(857, y, 14, 11), letra, 9, paleta::kRotuloProtoboard,
@@ -80,16 +76,17 @@ QImage Protoboard() {
     p.fillRect(QRect(kCanal.left(), kCanal.bottom(), kCanal.width(), 1), QColor(246, 238, 216));
 
     for (const Rejilla& area : kAreas) {
-        for (int c = 0; c < area.columnas; ++c) {
-            for (int f = 0; f < area.filas; ++f) PintaAgujero(p, area.Casilla(c, f));
+        for (int c = 0; c < area.Columnas(); ++c) {
+            for (int f = 0; f < area.Filas(); ++f) PintaAgujero(p, trazos::Casilla(area, c, f));
         }
     }
     PintaNumerosDeColumna(p, 49);
     PintaNumerosDeColumna(p, 217);
-    PintaLetrasDeFila(p, 62, 'a');
-    PintaLetrasDeFila(p, 153, 'f');
+    PintaLetrasDeFila(p, Protoboard::kAreaSuperior, 'a');
+    PintaLetrasDeFila(p, Protoboard::kAreaInferior, 'f');
 
-    for (const QRect& agarradera : kAgarraderas) trazos::PintaAgarradera(p, agarradera);
+    for (const Zona& agarradera : Protoboard::kMarcadores)
+        trazos::PintaAgarradera(p, trazos::AQRect(agarradera));
     return imagen;
 }
 

@@ -1,6 +1,7 @@
 #include <QPolygon>
 #include <array>
 
+#include "boards/TableroDeSieteSegmentos.h"
 #include "plataforma/Recursos.h"
 #include "ui/imagenes/Paleta.h"
 #include "ui/imagenes/Pinturas.h"
@@ -9,37 +10,17 @@
 namespace velistra::pinturas {
 
 namespace {
-constexpr int kDigitos = 4;
-constexpr int kPasoDeDigito = 104;
+using Tablero7 = TableroDeSieteSegmentos;
+using Barra = Tablero7::Barra;
+
+// The board fills a lit segment from a point on its axis until black, so each segment
+// is a grey area closed by its own black outline.
 constexpr int kMedioGrosor = 4;
-
-// Segment axes of digit 0. The board fills a lit segment from a point on its axis
-// until black, so each segment is a grey area closed by its own black outline.
-struct Segmento {
-    bool horizontal;
-    int fijo;   // y of a horizontal segment, x of a vertical one
-    int desde;  // first and last pixel along the axis
-    int hasta;
-};
-constexpr std::array<Segmento, 7> kSegmentos{{
-    {true, 13, 63, 97},    // a
-    {false, 100, 16, 47},  // b
-    {false, 100, 53, 87},  // c
-    {true, 90, 63, 97},    // d
-    {false, 60, 53, 87},   // e
-    {false, 60, 16, 47},   // f
-    {true, 50, 63, 97},    // g
-}};
-constexpr QPoint kPunto(110, 90);  // p, the decimal point
 constexpr int kRadioDelPunto = 4;
-
 constexpr QRect kVentanaDelDigito(48, 4, 74, 96);
-constexpr trazos::Rejilla kEntradas{33, 119, 32, 1, 13, 13, 10, 9};
-constexpr QRect kComun(12, 23, 9, 9);
-constexpr QRect kAgarradera(232, 0, 15, 7);
 
 // Hexagon with pointed ends along the axis.
-QPolygon Contorno(const Segmento& s, int dx) {
+QPolygon Contorno(const Barra& s, int dx) {
     const int m = kMedioGrosor;
     QPolygon puntos;
     if (s.horizontal) {
@@ -59,9 +40,10 @@ void PintaDigito(QPainter& p, int dx) {
     p.fillRect(kVentanaDelDigito.translated(dx, 0), QColor(paleta::kNegro));
     p.setPen(QColor(paleta::kNegro));
     p.setBrush(QColor(paleta::kSegmentoApagado));
-    for (const Segmento& segmento : kSegmentos) p.drawPolygon(Contorno(segmento, dx));
+    for (const Barra& barra : Tablero7::kBarras) p.drawPolygon(Contorno(barra, dx));
     const int r = kRadioDelPunto;
-    p.drawEllipse(QRect(kPunto.x() + dx - r, kPunto.y() - r, 2 * r, 2 * r));
+    const Punto punto = Tablero7::kPuntoDecimal;
+    p.drawEllipse(QRect(punto.x + dx - r, punto.y - r, 2 * r, 2 * r));
     p.setBrush(Qt::NoBrush);
 }
 
@@ -69,7 +51,7 @@ void PintaDigito(QPainter& p, int dx) {
 void PintaSimboloDeAnodo(QPainter& p) {
     const QColor tinta(paleta::kSerigrafia);
     p.setPen(tinta);
-    const int x = kComun.center().x();
+    const int x = trazos::Casilla(Tablero7::kVcc, 0, 0).center().x();
     p.drawLine(x, 34, x, 40);
     const std::array<QPoint, 8> resistencia{{{x, 40},
                                              {x + 4, 43},
@@ -99,20 +81,20 @@ QImage Leds7Segmentos() {
     QImage imagen = trazos::NuevaImagen(recursos::Leds7Segmentos, paleta::kPanel);
     QPainter p(&imagen);
     trazos::PintaPanel(p, imagen.size());
-    for (int d = 0; d < kDigitos; ++d) PintaDigito(p, kPasoDeDigito * d);
+    for (int d = 0; d < Tablero7::kDigitos; ++d) PintaDigito(p, Tablero7::kPasoDeDigito * d);
 
-    trazos::PintaBorne(p, kComun);
+    trazos::PintaBornes(p, Tablero7::kVcc);
     trazos::PintaRotulo(p, QRect(3, 11, 28, 10), QStringLiteral("VCC"), 9, paleta::kSerigrafia);
     PintaSimboloDeAnodo(p);
 
-    trazos::PintaBornes(p, kEntradas);
+    trazos::PintaBornes(p, Tablero7::kEntradas);
     const QString letras = QStringLiteral("abcdefgp");
-    for (int i = 0; i < kEntradas.columnas; ++i) {
-        const QRect borne = kEntradas.Casilla(i, 0);
-        trazos::PintaRotulo(p, QRect(borne.left() - 2, 105, 13, 12), letras.at(i % 8), 10,
-                            paleta::kSerigrafia);
+    for (int i = 0; i < Tablero7::kSegmentos; ++i) {
+        const QRect borne = trazos::Casilla(Tablero7::kEntradas, i, 0);
+        trazos::PintaRotulo(p, QRect(borne.left() - 2, 105, 13, 12),
+                            letras.at(i % Tablero7::kSegmentosPorDigito), 10, paleta::kSerigrafia);
     }
-    trazos::PintaAgarradera(p, kAgarradera);
+    trazos::PintaAgarradera(p, trazos::AQRect(Tablero7::kMarcador));
     return imagen;
 }
 

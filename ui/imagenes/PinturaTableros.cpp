@@ -1,5 +1,9 @@
 #include <array>
 
+#include "boards/TableroDeFuenteDC.h"
+#include "boards/TableroDeInterruptores.h"
+#include "boards/TableroDeLeds.h"
+#include "boards/TableroDeTemporizadores.h"
 #include "plataforma/Recursos.h"
 #include "ui/imagenes/Paleta.h"
 #include "ui/imagenes/Pinturas.h"
@@ -8,28 +12,14 @@
 namespace velistra::pinturas {
 
 namespace {
-using trazos::Rejilla;
+using trazos::AQPoint;
+using trazos::AQRect;
+using trazos::Casilla;
 
 constexpr int kOcho = 8;
-
-// Switch, push-button and timer boards share their power terminals and handles.
-constexpr QRect kVcc(11, 7, 9, 9);
-constexpr QRect kGnd(11, 65, 9, 9);
-constexpr std::array<QRect, 2> kAgarraderasLaterales{{QRect(0, 33, 7, 15), QRect(199, 33, 7, 15)}};
-
-constexpr Rejilla kSalidasDeInterruptores{52, 7, 8, 3, 19, 13};
-constexpr Rejilla kSalidasDePulsadores{52, 7, 8, 3, 19, 13, 10, 10};
-constexpr Rejilla kSalidasDeReloj{55, 7, 4, 3, 38, 13};
-constexpr Rejilla kEntradasDeLeds{42, 40, 8, 1, 20, 13, 10, 9};
-constexpr QRect kGndDeLeds(7, 33, 9, 9);
-constexpr QRect kAgarraderaDeLeds(98, 0, 14, 6);
-constexpr Rejilla kVccDeFuente{57, 10, 1, 4, 13, 13};
-constexpr Rejilla kGndDeFuente{57, 70, 1, 4, 13, 13};
-constexpr QRect kAgarraderaDeFuente(1, 52, 9, 17);
-
-constexpr QPoint Palanca(int i) { return QPoint(48 + 19 * i, 47); }
-constexpr QPoint Tecla(int i) { return QPoint(48 + 19 * i, 48); }
-constexpr QPoint Lampara(int i) { return QPoint(38 + 20 * i, 14); }
+constexpr const ClaseDePalancas& kInterruptores = TableroDeInterruptores::kClase;
+constexpr const ClaseDePalancas& kPulsadores = TableroDePulsadores::kClase;
+using Fuente = TableroDeFuenteDC;
 
 QImage Panel(const Imagen& recurso) {
     QImage imagen = trazos::NuevaImagen(recurso, paleta::kPanel);
@@ -46,19 +36,20 @@ void Rotulo(QPainter& p, QRect rectangulo, const QString& texto, int pixeles = 9
 // A printed frame around each column of terminals that form one strip.
 void EnmarcaTiras(QPainter& p, const Rejilla& rejilla) {
     p.setPen(QColor(paleta::kSerigrafia));
-    for (int c = 0; c < rejilla.columnas; ++c) {
-        const QRect primera = rejilla.Casilla(c, 0);
-        const QRect ultima = rejilla.Casilla(c, rejilla.filas - 1);
+    for (int c = 0; c < rejilla.Columnas(); ++c) {
+        const QRect primera = Casilla(rejilla, c, 0);
+        const QRect ultima = Casilla(rejilla, c, rejilla.Filas() - 1);
         p.drawRect(QRect(primera.topLeft(), ultima.bottomRight()).adjusted(-2, -2, 1, 1));
     }
 }
 
 void PintaAlimentacionYAgarraderas(QPainter& p) {
-    trazos::PintaBorne(p, kVcc);
-    trazos::PintaBorne(p, kGnd);
+    trazos::PintaBornes(p, TableroDeTiras::kVcc);
+    trazos::PintaBornes(p, TableroDeTiras::kGnd);
     Rotulo(p, QRect(2, 18, 27, 10), QStringLiteral("VCC"));
     Rotulo(p, QRect(2, 53, 27, 10), QStringLiteral("GND"));
-    for (const QRect& agarradera : kAgarraderasLaterales) trazos::PintaAgarradera(p, agarradera);
+    for (const Zona& agarradera : TableroDeTiras::kMarcadores)
+        trazos::PintaAgarradera(p, AQRect(agarradera));
 }
 
 QImage TableroDeOchoSalidas(const Imagen& recurso, const Rejilla& salidas) {
@@ -96,9 +87,10 @@ void OndaCuadrada(QPainter& p, int xCentro, int yArriba) {
 }  // namespace
 
 QImage Interruptores() {
-    QImage imagen = TableroDeOchoSalidas(recursos::Interruptores, kSalidasDeInterruptores);
+    QImage imagen = TableroDeOchoSalidas(recursos::Interruptores, kInterruptores.Salidas());
     QPainter p(&imagen);
-    for (int i = 0; i < kOcho; ++i) trazos::PintaPalanca(p, Palanca(i), false);
+    for (int i = 0; i < kOcho; ++i)
+        trazos::PintaPalanca(p, AQPoint(kInterruptores.EsquinaDeImagen(i)), false);
     Rotulo(p, QRect(33, 47, 12, 11), QStringLiteral("1"));
     Rotulo(p, QRect(33, 63, 12, 11), QStringLiteral("0"));
     return imagen;
@@ -107,11 +99,12 @@ QImage Interruptores() {
 QImage InterruptorON() { return Pieza(recursos::InterruptorON, &trazos::PintaPalanca, true); }
 
 QImage Pulsadores() {
-    QImage imagen = TableroDeOchoSalidas(recursos::Pulsadores, kSalidasDePulsadores);
+    QImage imagen = TableroDeOchoSalidas(recursos::Pulsadores, kPulsadores.Salidas());
     QPainter p(&imagen);
     for (int i = 0; i < kOcho; ++i) {
-        trazos::PintaTecla(p, Tecla(i), false);
-        Rotulo(p, QRect(Tecla(i).x(), 68, 17, 10), QString::number(i), 8);
+        const QPoint tecla = AQPoint(kPulsadores.EsquinaDeImagen(i));
+        trazos::PintaTecla(p, tecla, false);
+        Rotulo(p, QRect(tecla.x(), 68, 17, 10), QString::number(i), 8);
     }
     return imagen;
 }
@@ -122,11 +115,12 @@ QImage Reloj() {
     QImage imagen = Panel(recursos::Reloj);
     QPainter p(&imagen);
     PintaAlimentacionYAgarraderas(p);
-    EnmarcaTiras(p, kSalidasDeReloj);
-    trazos::PintaBornes(p, kSalidasDeReloj);
+    constexpr Rejilla salidas = TableroDeTemporizadores::kSalidas;
+    EnmarcaTiras(p, salidas);
+    trazos::PintaBornes(p, salidas);
     const std::array<const char*, 4> frecuencias{"10 Hz", "5 Hz", "2 Hz", "1 Hz"};
-    for (int k = 0; k < kSalidasDeReloj.columnas; ++k) {
-        const int centro = kSalidasDeReloj.Casilla(k, 0).center().x();
+    for (int k = 0; k < salidas.Columnas(); ++k) {
+        const int centro = Casilla(salidas, k, 0).center().x();
         Rotulo(p, QRect(centro - 18, 46, 37, 11), QString::fromLatin1(frecuencias[k]));
         OndaCuadrada(p, centro, 62);
     }
@@ -136,14 +130,14 @@ QImage Reloj() {
 QImage Leds() {
     QImage imagen = Panel(recursos::Leds);
     QPainter p(&imagen);
-    trazos::PintaBorne(p, kGndDeLeds);
+    trazos::PintaBornes(p, TableroDeLeds::kGnd);
     Rotulo(p, QRect(1, 21, 22, 10), QStringLiteral("GND"));
-    trazos::PintaAgarradera(p, kAgarraderaDeLeds);
-    trazos::PintaBornes(p, kEntradasDeLeds);
+    trazos::PintaAgarradera(p, AQRect(TableroDeLeds::kMarcador));
+    trazos::PintaBornes(p, TableroDeLeds::kEntradas);
     p.setPen(QColor(paleta::kSerigrafia));
-    for (int i = 0; i < kOcho; ++i) {
-        trazos::PintaLampara(p, Lampara(i), false);
-        const QRect borne = kEntradasDeLeds.Casilla(i, 0);
+    for (int i = 0; i < TableroDeLeds::kLamparas; ++i) {
+        trazos::PintaLampara(p, AQPoint(TableroDeLeds::Lampara(i)), false);
+        const QRect borne = Casilla(TableroDeLeds::kEntradas, i, 0);
         p.drawLine(borne.left() + 4, 34, borne.left() + 4, 37);
         Rotulo(p, QRect(borne.left() - 2, 49, 13, 8), QString::number(i), 7);
     }
@@ -155,13 +149,13 @@ QImage LedON() { return Pieza(recursos::LedON, &trazos::PintaLampara, true); }
 QImage FuenteDC() {
     QImage imagen = Panel(recursos::FuenteDC);
     QPainter p(&imagen);
-    trazos::PintaAgarradera(p, kAgarraderaDeFuente);
-    EnmarcaTiras(p, kVccDeFuente);
-    EnmarcaTiras(p, kGndDeFuente);
-    trazos::PintaBornes(p, kVccDeFuente);
-    trazos::PintaBornes(p, kGndDeFuente);
-    trazos::PintaLampara(p, QPoint(23, 35), false);
-    trazos::PintaPalanca(p, QPoint(24, 62), false);
+    trazos::PintaAgarradera(p, AQRect(Fuente::kMarcador));
+    EnmarcaTiras(p, Fuente::kTerminalesVcc);
+    EnmarcaTiras(p, Fuente::kTerminalesGnd);
+    trazos::PintaBornes(p, Fuente::kTerminalesVcc);
+    trazos::PintaBornes(p, Fuente::kTerminalesGnd);
+    trazos::PintaLampara(p, AQPoint(Fuente::kPiloto), false);
+    trazos::PintaPalanca(p, AQRect(Fuente::kInterruptor).topLeft(), false);
     Rotulo(p, QRect(4, 5, 24, 11), QStringLiteral("DC"), 10);
     Rotulo(p, QRect(20, 17, 33, 10), QStringLiteral("VCC"), 9, Qt::AlignRight | Qt::AlignVCenter);
     Rotulo(p, QRect(20, 108, 33, 10), QStringLiteral("GND"), 9, Qt::AlignRight | Qt::AlignVCenter);

@@ -40,8 +40,8 @@ void PintaBorne(QPainter& p, QRect cuadro) {
 }
 
 void PintaBornes(QPainter& p, const Rejilla& rejilla) {
-    for (int c = 0; c < rejilla.columnas; ++c) {
-        for (int f = 0; f < rejilla.filas; ++f) PintaBorne(p, rejilla.Casilla(c, f));
+    for (int c = 0; c < rejilla.Columnas(); ++c) {
+        for (int f = 0; f < rejilla.Filas(); ++f) PintaBorne(p, Casilla(rejilla, c, f));
     }
 }
 

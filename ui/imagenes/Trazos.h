@@ -8,6 +8,7 @@
 #include <QRgb>
 #include <QString>
 
+#include "boards/Geometria.h"
 #include "plataforma/Imagen.h"
 
 namespace velistra::trazos {
@@ -16,29 +17,18 @@ namespace velistra::trazos {
 QImage NuevaImagen(const Imagen& recurso, QRgb fondo,
                    QImage::Format formato = QImage::Format_RGB32);
 
-// Terminal cells laid out in columns and rows at a fixed pitch, as large as the boards'
-// hit areas: `ancho` x `alto`, except that the hit bounds end 9 pixels into the last
-// column and row, which cuts wider cells there.
-struct Rejilla {
-    int x;
-    int y;
-    int columnas;
-    int filas;
-    int pasoX;
-    int pasoY;
-    int ancho = 9;
-    int alto = 9;
-
-    QRect Casilla(int columna, int fila) const {
-        const QRect limite(x, y, (columnas - 1) * pasoX + 9, (filas - 1) * pasoY + 9);
-        return QRect(x + columna * pasoX, y + fila * pasoY, ancho, alto).intersected(limite);
-    }
-};
+// The boards' geometry in Qt's terms; a zone's ranges are inclusive, like QRect's corners.
+inline QPoint AQPoint(Punto p) { return QPoint(p.x, p.y); }
+inline QRect AQRect(const Zona& z) { return QRect(QPoint(z.x0, z.y0), QPoint(z.x1, z.y1)); }
+inline QRect Casilla(const Rejilla& rejilla, int columna, int fila) {
+    return AQRect(rejilla.Casilla(columna, fila));
+}
 
 // An instrument board's blue panel with a bevelled two-pixel edge.
 void PintaPanel(QPainter& p, QSize tamano);
 // A brass terminal filling the cell, with its hole 4 pixels right of and below the corner.
 void PintaBorne(QPainter& p, QRect cuadro);
+// A brass terminal on every hit area of the grid.
 void PintaBornes(QPainter& p, const Rejilla& rejilla);
 // A metal grip filling the rectangle (inclusive hit ranges as a QRect).
 void PintaAgarradera(QPainter& p, QRect rectangulo);

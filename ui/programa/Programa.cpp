@@ -1,6 +1,9 @@
 #include "ui/programa/Programa.h"
 
+#include <QMessageBox>
+#include <QPushButton>
 #include <QString>
+#include <chrono>
 
 #include "ui/ventana/VentanaDeMesa.h"
 
@@ -12,7 +15,26 @@ void PintaMesa(Mesa& mesa, Lienzo& lienzo) {
     mesa.cables.Dibuja(lienzo);
 }
 
-Programa::Programa(const Imagenes& imagenes)
+namespace {
+
+bool PreguntaSiRecupera(QWidget* padre, const std::string& texto) {
+    QMessageBox caja(QMessageBox::Question, QString::fromUtf8(Recuperacion::kTitulo),
+                     QString::fromStdString(texto), QMessageBox::NoButton, padre);
+    QPushButton* recuperar =
+        caja.addButton(QString::fromUtf8(Recuperacion::kRecuperar), QMessageBox::AcceptRole);
+    QPushButton* descartar =
+        caja.addButton(QString::fromUtf8(Recuperacion::kDescartar), QMessageBox::DestructiveRole);
+    caja.setDefaultButton(recuperar);
+    // Closing the box discards nothing: the copy is offered again at the next start.
+    caja.setEscapeButton(recuperar);
+    caja.exec();
+    return caja.clickedButton() != descartar;
+}
+
+}  // namespace
+
+Programa::Programa(const Imagenes& imagenes,
+                   std::optional<std::filesystem::path> carpetaDeRecuperacion)
     : ventana_(imagenes),
       avisos_(&ventana_),
       dialogos_(&ventana_),
@@ -25,7 +47,27 @@ Programa::Programa(const Imagenes& imagenes)
     mesa.Dibujante([this](Lienzo& lienzo) { PintaMesa(sesion_.mesa, lienzo); });
     ConectaElRaton();
     ventana_.Manejador(this);
+    if (carpetaDeRecuperacion)
+        recuperacion_ = std::make_unique<Recuperacion>(std::move(*carpetaDeRecuperacion));
     ActualizaTitulo();
+}
+
+void Programa::OfreceRecuperacion(std::optional<bool> respuesta) {
+    if (!recuperacion_) return;
+    while (const std::optional<CopiaPendiente> copia = recuperacion_->Pendiente()) {
+        if (respuesta ? *respuesta : PreguntaSiRecupera(&ventana_, Recuperacion::Oferta(*copia))) {
+            recuperacion_->Recupera(sesion_.mesa, sesion_.comandos);
+            break;
+        }
+        recuperacion_->Descarta();
+    }
+    ActualizaTitulo();
+    Repinta();
+}
+
+void Programa::RevisaCopia() {
+    if (recuperacion_)
+        recuperacion_->Revisa(sesion_.mesa, sesion_.comandos, std::chrono::steady_clock::now());
 }
 
 Programa::~Programa() {
@@ -50,10 +92,12 @@ void Programa::Atiende(const ResultadoDelRaton& resultado) {
     if (resultado.puntero)
         ventana_.Mesa().MuevePunteroA(resultado.puntero->x, resultado.puntero->y);
     if (resultado.repintar) Repinta();
+    RevisaCopia();
 }
 
 void Programa::Atiende(const ResultadoDeComando& resultado) {
     ActualizaTitulo();
+    RevisaCopia();
     if (resultado.repintar) Repinta();
     if (resultado.mostrarAyuda) ventana_.MuestraAyuda();
     if (resultado.cerrar) ventana_.close();
@@ -63,6 +107,7 @@ void Programa::Comando(int id) { Atiende(sesion_.Ejecuta(id)); }
 
 bool Programa::PuedeCerrar() {
     const bool puede = sesion_.PuedeCerrar();
+    if (puede && recuperacion_) recuperacion_->Termina();
     // A save inside the question may have named the file.
     ActualizaTitulo();
     Repinta();
@@ -71,6 +116,7 @@ bool Programa::PuedeCerrar() {
 
 void Programa::Tic() {
     if (sesion_.Tic()) Repinta();
+    RevisaCopia();
 }
 
 void Programa::ActualizaTitulo() {

@@ -3,7 +3,11 @@
 // program's life. Menu commands, mouse events, the timer and the close request go to
 // the session; its answers become repaints, pointer moves and the window title.
 #include <QObject>
+#include <filesystem>
+#include <memory>
+#include <optional>
 
+#include "sesion/Recuperacion.h"
 #include "sesion/Sesion.h"
 #include "ui/plataforma/AvisosQt.h"
 #include "ui/plataforma/DialogosQt.h"
@@ -17,13 +21,21 @@ class Lienzo;
 
 class Programa final : public ManejadorDeComandos {
 public:
-    explicit Programa(const Imagenes& imagenes);
+    // With `carpetaDeRecuperacion`, copies of the circuit are kept there while it is
+    // changed (see Recuperacion); without it, none (the in-process tests).
+    explicit Programa(const Imagenes& imagenes,
+                      std::optional<std::filesystem::path> carpetaDeRecuperacion = std::nullopt);
     Programa(const Programa&) = delete;
     Programa& operator=(const Programa&) = delete;
     ~Programa() override;
 
     VentanaPrincipal& Principal() { return ventana_; }
     Sesion& LaSesion() { return sesion_; }
+
+    // At start-up: offers the circuits that programs which ended without saving left
+    // behind, one after the other until one is recovered. `respuesta` answers for the
+    // user (true: recover) without showing the question, for tests of the process.
+    void OfreceRecuperacion(std::optional<bool> respuesta = std::nullopt);
 
     void Comando(int id) override;
     bool PuedeCerrar() override;
@@ -35,11 +47,13 @@ private:
     void Atiende(const ResultadoDeComando& resultado);
     void ActualizaTitulo();
     void Repinta();
+    void RevisaCopia();
 
     VentanaPrincipal ventana_;
     AvisosQt avisos_;
     DialogosQt dialogos_;
     Sesion sesion_;
+    std::unique_ptr<Recuperacion> recuperacion_;
     // Context of the window's signals to this program: they end before the session.
     QObject contexto_;
 };

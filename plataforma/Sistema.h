@@ -1,0 +1,64 @@
+#pragma once
+// What the core needs of the operating system beyond the standard library: reading a
+// file only when it is a regular one (a FIFO or a device must never keep the program
+// waiting), writes that fail instead of killing the process, data that reaches the disk,
+// and locks that end with the process that holds them. The only POSIX code of the core.
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+namespace velistra::sistema {
+
+enum class Lectura {
+    Leido,
+    NoSeAbre,     // missing, not permitted
+    NoEsRegular,  // a folder, a FIFO, a device, a socket
+    FalloAlLeer,
+};
+
+struct ArchivoLeido {
+    Lectura resultado = Lectura::NoSeAbre;
+    // At most the limit asked for plus one byte, so that a text that is too long shows.
+    std::string texto;
+};
+
+// Reads a regular file whole, up to `limite` bytes and one more. What is opened is
+// looked at before a byte is read, and a FIFO is opened without waiting for a writer.
+ArchivoLeido LeeArchivoRegular(const std::string& ruta, std::size_t limite);
+
+// A folder given as standard input reads as an empty text rather than failing.
+bool EntradaEstandarEsCarpeta();
+
+// A write past the file size limit then fails like a full disk, instead of ending the
+// process with a signal and leaving its temporary file behind.
+void IgnoraElLimiteDeTamano();
+
+// After fflush: the bytes reach the disk before the file is put in place, so that a
+// power cut cannot leave an empty file where the circuit was.
+bool VuelcaAlDisco(std::FILE* archivo);
+
+// This process's number.
+int Proceso();
+
+// An exclusive lock on a file, held while the object lives; the system frees it when the
+// process ends in any way, a crash or a kill included.
+class Cerrojo {
+public:
+    Cerrojo() = default;
+    // Creates the file if needed; `Tomado()` tells whether the lock is ours. Never waits.
+    explicit Cerrojo(const std::string& ruta);
+    ~Cerrojo();
+    Cerrojo(Cerrojo&& otro) noexcept;
+    Cerrojo& operator=(Cerrojo&& otro) noexcept;
+    Cerrojo(const Cerrojo&) = delete;
+    Cerrojo& operator=(const Cerrojo&) = delete;
+
+    bool Tomado() const { return descriptor >= 0; }
+    // Lets the lock go.
+    void Suelta();
+
+private:
+    int descriptor = -1;
+};
+
+}  // namespace velistra::sistema
