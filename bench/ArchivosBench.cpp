@@ -105,6 +105,47 @@ void BM_Consola(benchmark::State& state) {
 }
 BENCHMARK(BM_Consola)->Apply(ConCircuitos)->Unit(benchmark::kMicrosecond);
 
+// Whole velistra-cli runs of long lever scripts: the NAND adder through its vectors,
+// the ripple counter through 100 000 clock cycles (the runner refuses scripts over 4 MB,
+// so the adder runs 200 000 vectors).
+void BM_GuionLargo(benchmark::State& state) {
+    const Pedido pedido{static_cast<Familia>(state.range(0)), 1};
+    const int lineas = static_cast<int>(state.range(1));
+    const std::filesystem::path carpeta = std::filesystem::temp_directory_path() / "velistra-banco";
+    std::filesystem::create_directories(carpeta);
+    const std::string circuito = (carpeta / (NombreDeCircuito(pedido) + ".txt")).string();
+    const std::string guion = (carpeta / (NombreDeCircuito(pedido) + "-largo.guion")).string();
+    {
+        const auto banco = MesaComprobada(pedido);
+        if (!GuardaCircuitoEnArchivo(banco->mesa, circuito)) Aborta(circuito, "no se guarda");
+        std::ofstream(guion) << GuionLargo(banco->mesa, pedido.familia, lineas);
+    }
+    const std::vector<std::string> argumentos{"simular", circuito, "--guion", guion};
+    std::istringstream nada;
+    std::ostringstream salida;
+    std::ostringstream errores;
+    for (auto _ : state) {
+        salida.str({});
+        if (consola::EjecutaLineaDeOrdenes(argumentos, nada, salida, errores) != 0) {
+            state.SkipWithError(errores.str().c_str());
+            return;
+        }
+    }
+    state.SetLabel(NombreDeCircuito(pedido) + " " + salida.str().substr(0, salida.str().find('\n')));
+    const double n = static_cast<double>(state.iterations());
+    if (pedido.familia == Familia::SumadorNand)
+        state.counters["vectores"] = benchmark::Counter(n * lineas, benchmark::Counter::kIsRate);
+    else
+        state.counters["ciclos"] = benchmark::Counter(n * lineas / 2, benchmark::Counter::kIsRate);
+    std::filesystem::remove(circuito);
+    std::filesystem::remove(guion);
+}
+BENCHMARK(BM_GuionLargo)
+    ->ArgNames({"familia", "lineas"})
+    ->Args({static_cast<int>(Familia::SumadorNand), 200000})
+    ->Args({static_cast<int>(Familia::ContadorRizado), 200000})
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 }  // namespace velistra::banco
