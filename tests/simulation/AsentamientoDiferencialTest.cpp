@@ -30,9 +30,9 @@ using prueba::Extremo;
 using prueba::Montador;
 using prueba::MontajeRechazado;
 
-constexpr int kMesas = 12;
+constexpr int kMesas = 10;
 constexpr int kProtoboards = 3;
-constexpr int kPasos = 30;
+constexpr int kPasos = 24;
 constexpr Color kAzul = Rgb(0, 0, 255);
 
 Punto EsquinaDeProtoboard(int i) { return {10, 10 + 290 * i}; }
@@ -78,7 +78,7 @@ public:
         for (std::size_t c = 0; c < chips.size(); ++c) AlimentaChip(c);
         const int cables = 30 + static_cast<int>(azar() % 40);
         for (int i = 0; i < cables; ++i) CableAlAzar();
-        for (int i = 0; i < 6; ++i) Lazo();
+        for (int i = 0; i < 2; ++i) Lazo();
         return sentados;
     }
 
