@@ -21,13 +21,13 @@ appstreamcli validate --no-net --explain "$prefijo/share/metainfo/io.github.veli
   falla "appstreamcli validate"
 
 for pagina in velistra velistra-cli; do
-  archivo="$prefijo/share/man/man1/$pagina.1"
+  archivo="$prefijo/share/man/man1/$pagina.1.gz"
   [ -f "$archivo" ] || { falla "falta $archivo"; continue; }
   avisos="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$archivo" 2>&1 >/dev/null)"
   [ -z "$avisos" ] || falla "man -l $pagina: $avisos"
 done
 # Every option and script command of the runner's help is in its page.
-pagina="$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$prefijo/share/man/man1/velistra-cli.1" 2>/dev/null)"
+pagina="$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$prefijo/share/man/man1/velistra-cli.1.gz" 2>/dev/null)"
 for palabra in simular tabla --guion --json --guardar --csv --help --version encender apagar \
     interruptor pulsar soltar tic mostrar sonda; do
   echo "$pagina" | grep -q -- "$palabra" || falla "velistra-cli(1) no trata $palabra"
