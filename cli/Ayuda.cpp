@@ -7,6 +7,7 @@ const char* TextoDeAyuda() {
   velistra-cli simular CIRCUITO.txt [--guion GUION] [--json] [--guardar SALIDA.txt]
   velistra-cli tabla CIRCUITO.txt [--csv | --json]
   velistra-cli --help
+  velistra-cli --version
 
 Simula sin ventana un circuito guardado por Velistra, con el mismo motor que el
 programa. El circuito se carga con la fuente apagada.

@@ -13,6 +13,7 @@
 #include "cli/Guion.h"
 #include "cli/LecturaDelGuion.h"
 #include "cli/TablaDeVerdad.h"
+#include "plataforma/Textos.h"
 #include "sesion/ArchivoActual.h"
 #include "simulation/Mesa.h"
 
@@ -98,6 +99,10 @@ int EjecutaLineaDeOrdenes(const std::vector<std::string>& argumentos, std::istre
     const Peticion& p = *analizados.peticion;
     if (p.accion == Accion::Ayuda) {
         salida << TextoDeAyuda();
+        return kTerminado;
+    }
+    if (p.accion == Accion::Version) {
+        salida << kPrograma << ' ' << textos::kVersion << '\n';
         return kTerminado;
     }
 
