@@ -72,8 +72,9 @@ ResultadoDeComando Comandos::AgregaTablero(int tipo, bool modifica) {
 
 ResultadoDeComando Comandos::AgregaChip(int codigo) {
     if (ChipTTL(codigo) == nullptr) return {};
-    // The circuit changes only when the chip is dropped somewhere.
+    // A loose chip is saved like a plugged one: dropping it unasked would lose it.
     mesa.componentes.Nuevo(codigo);
+    bModificado = true;
     return {.repintar = true};
 }
 
