@@ -114,6 +114,7 @@ ResultadoDeComando Comandos::Nuevo() {
     mesa.InicializaMesa();
     bEsNuevo = true;
     bModificado = false;
+    ++reemplazos;
     archivo.Titulo(kTituloDeNuevo);
     return {.repintar = true};
 }
@@ -122,6 +123,7 @@ ResultadoDeComando Comandos::Recupera() {
     if (RechazaEncendido(kApagueAntesDeRecuperar)) return {};
     if (!PreguntaSiGuardar()) return {};
     if (!archivo.RecuperaCircuito()) return {};
+    ++reemplazos;
     bModificado = false;
     bEsNuevo = false;
     return {.repintar = true};
@@ -129,6 +131,7 @@ ResultadoDeComando Comandos::Recupera() {
 
 bool Comandos::RecuperaCopia(const std::string& copia, const std::string& nombre) {
     if (!archivo.RecuperaCopia(copia, nombre)) return false;
+    ++reemplazos;
     bModificado = true;
     bEsNuevo = nombre.empty();
     return true;
