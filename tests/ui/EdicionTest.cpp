@@ -2,12 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
+#include <QScrollBar>
 #include <QTest>
 
 #include "sesion/CodigosDeComando.h"
 #include "simulation/Mesa.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/programa/Programa.h"
+#include "ui/ventana/VentanaDeMesa.h"
+#include "wires/Cable.h"
 #include "Usuario.h"
 
 namespace velistra {
@@ -64,6 +68,32 @@ TEST_F(Edicion, UnChipDelMenuYLuegoNuevoPreguntaSiGuardar) {
     Teclea(Qt::Key_N);
     EXPECT_EQ(pregunta.texto, QStringLiteral("¿Guardar los cambios del circuito?"));
     EXPECT_EQ(mesa.componentes.size(), 1u);
+}
+
+TEST_F(Edicion, SuprimirQuitaElCableBajoElPunteroYLasFlechasDesplazan) {
+    Tablero& leds = usuario.AgregaTablero(comandos::kLeds);
+    usuario.LlevaTablero(leds, QPoint(400, 300));
+    usuario.Cablea(*mesa.fuentedc, 5, leds, 8);
+    ASSERT_EQ(mesa.cables.Lista().size(), 1u);
+    const auto& puntos = mesa.cables.Lista()[0].Puntos();
+    const QPoint medio((puntos[1].x + puntos[2].x) / 2, (puntos[1].y + puntos[2].y) / 2);
+    // Away from the wire, Delete removes nothing.
+    QCursor::setPos(usuario.Ventana().viewport()->mapToGlobal(usuario.EnVentana({700, 550})));
+    Teclea(Qt::Key_Delete, Qt::NoModifier);
+    ASSERT_EQ(mesa.cables.Lista().size(), 1u);
+    QCursor::setPos(usuario.Ventana().viewport()->mapToGlobal(usuario.EnVentana(medio)));
+    Teclea(Qt::Key_Delete, Qt::NoModifier);
+    EXPECT_TRUE(mesa.cables.Lista().empty());
+    Teclea(Qt::Key_Z);
+    EXPECT_EQ(mesa.cables.Lista().size(), 1u);
+
+    QScrollBar* v = usuario.Ventana().verticalScrollBar();
+    Teclea(Qt::Key_Down, Qt::NoModifier);
+    EXPECT_EQ(v->value(), 20);
+    Teclea(Qt::Key_PageDown, Qt::NoModifier);
+    EXPECT_EQ(v->value(), 120);
+    Teclea(Qt::Key_Right, Qt::NoModifier);
+    EXPECT_EQ(usuario.Ventana().horizontalScrollBar()->value(), 20);
 }
 
 }  // namespace
