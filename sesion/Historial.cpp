@@ -15,7 +15,8 @@ FotoDeMesa Fotografia(const Mesa& mesa) {
         const auto* pla = dynamic_cast<const TableroPLA*>(t.get());
         if (pla == nullptr) continue;
         for (int i = 0; i < TableroPLA::kColumnas; ++i)
-            for (int j = 0; j < TableroPLA::kTerminos; ++j) foto.enlaces.push_back(pla->Conexion(i, j));
+            for (int j = 0; j < TableroPLA::kTerminos; ++j)
+                foto.enlaces.push_back(pla->Conexion(i, j));
     }
     return foto;
 }

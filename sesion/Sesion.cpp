@@ -36,18 +36,28 @@ void Sesion::Sincroniza() {
 ResultadoDeComando Sesion::Ejecuta(int id) {
     // A command may replace the workbench: nothing the mouse holds may outlive it.
     Anota(editor.TerminaAccion());
-    if (id == comandos::kDeshacer || id == comandos::kRehacer) return Vuelve(id == comandos::kRehacer);
+    if (id == comandos::kDeshacer || id == comandos::kRehacer)
+        return Vuelve(id == comandos::kRehacer);
     const ResultadoDeComando r = comandos.Ejecuta(id);
     Sincroniza();
     return r;
 }
 
 ResultadoDeComando Sesion::Vuelve(bool adelante) {
-    if (comandos.RechazaEncendido(adelante ? kApagueAntesDeRehacer : kApagueAntesDeDeshacer)) return {};
+    if (comandos.RechazaEncendido(adelante ? kApagueAntesDeRehacer : kApagueAntesDeDeshacer))
+        return {};
     // A recovered copy arrives without a command: it must not be undone into.
     Sincroniza();
     const FotoDeMesa* foto = adelante ? historial.Rehace() : historial.Deshace();
-    if (foto == nullptr || !Restaura(mesa, *foto)) return {};
+    if (foto == nullptr) return {};
+    if (!Restaura(mesa, *foto)) {
+        // The workbench did not change: neither may the place in the history.
+        if (adelante)
+            historial.Deshace();
+        else
+            historial.Rehace();
+        return {};
+    }
     const Punto desplazamiento = editor.Desplazamiento();
     editor.Desplazamiento(desplazamiento.x, desplazamiento.y);
     comandos.Modificado(!historial.EnLoGuardado());

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Estudiante.h"
 #include "boards/TableroPLA.h"
 #include "persistence/ArchivoDeCircuito.h"
 #include "sesion/CodigosDeComando.h"
@@ -11,7 +12,6 @@
 #include "support/CarpetaTemporal.h"
 #include "support/DialogosDePrueba.h"
 #include "support/LienzoDePrueba.h"
-#include "Estudiante.h"
 
 namespace velistra {
 namespace {
@@ -86,7 +86,8 @@ TEST_F(Historial, CadaPasoDeshechoDevuelveElTextoExactoYRehacerLlegaAlUltimo) {
     EXPECT_FALSE(sesion.Ejecuta(comandos::kDeshacer).repintar);
     // Back at the start, which is what a new program has: nothing to save.
     EXPECT_FALSE(sesion.comandos.Modificado());
-    while (sesion.Ejecuta(comandos::kRehacer).repintar) {}
+    while (sesion.Ejecuta(comandos::kRehacer).repintar) {
+    }
     EXPECT_EQ(Fotografia(sesion.mesa), ultimo);
     EXPECT_TRUE(sesion.comandos.Modificado());
 

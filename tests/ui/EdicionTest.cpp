@@ -6,13 +6,13 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "Usuario.h"
 #include "sesion/CodigosDeComando.h"
 #include "simulation/Mesa.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/programa/Programa.h"
 #include "ui/ventana/VentanaDeMesa.h"
 #include "wires/Cable.h"
-#include "Usuario.h"
 
 namespace velistra {
 namespace {

@@ -12,16 +12,25 @@ namespace velistra {
 
 QList<QKeySequence> AtajosDe(int id) {
     switch (id) {
-        case comandos::kNuevo: return {QKeySequence(Qt::CTRL | Qt::Key_N)};
-        case comandos::kRecuperar: return {QKeySequence(Qt::CTRL | Qt::Key_O)};
-        case comandos::kAlmacenar: return {QKeySequence(Qt::CTRL | Qt::Key_S)};
-        case comandos::kAlmacenarEn: return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
-        case comandos::kSalir: return {QKeySequence(Qt::CTRL | Qt::Key_Q)};
-        case comandos::kAyuda: return {QKeySequence(Qt::Key_F1)};
-        case comandos::kDeshacer: return {QKeySequence(Qt::CTRL | Qt::Key_Z)};
+        case comandos::kNuevo:
+            return {QKeySequence(Qt::CTRL | Qt::Key_N)};
+        case comandos::kRecuperar:
+            return {QKeySequence(Qt::CTRL | Qt::Key_O)};
+        case comandos::kAlmacenar:
+            return {QKeySequence(Qt::CTRL | Qt::Key_S)};
+        case comandos::kAlmacenarEn:
+            return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
+        case comandos::kSalir:
+            return {QKeySequence(Qt::CTRL | Qt::Key_Q)};
+        case comandos::kAyuda:
+            return {QKeySequence(Qt::Key_F1)};
+        case comandos::kDeshacer:
+            return {QKeySequence(Qt::CTRL | Qt::Key_Z)};
         case comandos::kRehacer:
-            return {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
-        default: return {};
+            return {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+        default:
+            return {};
     }
 }
 
