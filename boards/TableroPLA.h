@@ -39,6 +39,8 @@ public:
     static constexpr int kFilaDelAnd = 23;
     static constexpr int kColumnaDelOr = 22;
     bool Conexion(int i, int j) const { return abConexion[Indice(i, j)]; }
+    // Sets a link without drawing, for a board brought back; CalculaSalida follows.
+    void Conexion(int i, int j, bool enlazado) { abConexion[Indice(i, j)] = enlazado; }
     bool Salida(int k) const { return abSalida[static_cast<std::size_t>(k)]; }
     const Interruptor& InterruptorDeEntrada(int k) const {
         return pInterruptores[static_cast<std::size_t>(k)];

@@ -72,8 +72,9 @@ ResultadoDeComando Comandos::AgregaTablero(int tipo, bool modifica) {
 
 ResultadoDeComando Comandos::AgregaChip(int codigo) {
     if (ChipTTL(codigo) == nullptr) return {};
-    // The circuit changes only when the chip is dropped somewhere.
+    // A loose chip is saved like a plugged one: dropping it unasked would lose it.
     mesa.componentes.Nuevo(codigo);
+    bModificado = true;
     return {.repintar = true};
 }
 
@@ -113,6 +114,7 @@ ResultadoDeComando Comandos::Nuevo() {
     mesa.InicializaMesa();
     bEsNuevo = true;
     bModificado = false;
+    ++reemplazos;
     archivo.Titulo(kTituloDeNuevo);
     return {.repintar = true};
 }
@@ -121,6 +123,7 @@ ResultadoDeComando Comandos::Recupera() {
     if (RechazaEncendido(kApagueAntesDeRecuperar)) return {};
     if (!PreguntaSiGuardar()) return {};
     if (!archivo.RecuperaCircuito()) return {};
+    ++reemplazos;
     bModificado = false;
     bEsNuevo = false;
     return {.repintar = true};
@@ -128,6 +131,7 @@ ResultadoDeComando Comandos::Recupera() {
 
 bool Comandos::RecuperaCopia(const std::string& copia, const std::string& nombre) {
     if (!archivo.RecuperaCopia(copia, nombre)) return false;
+    ++reemplazos;
     bModificado = true;
     bEsNuevo = nombre.empty();
     return true;

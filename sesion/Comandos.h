@@ -36,6 +36,12 @@ public:
     bool RecuperaCopia(const std::string& copia, const std::string& nombre);
     // An edit on the workbench changed the circuit.
     void MarcaModificado() { bModificado = true; }
+    // An undo or redo: the circuit is or is not the saved one again.
+    void Modificado(bool modificado) { bModificado = modificado; }
+    // Counts the times the workbench got another circuit (new, loaded, recovered).
+    unsigned Reemplazos() const { return reemplazos; }
+    // Refuses, telling the user, while the supply is on.
+    bool RechazaEncendido(const char* texto);
     bool Modificado() const { return bModificado; }
     bool EsNuevo() const { return bEsNuevo; }
     const std::string& Archivo() const { return archivo.Nombre(); }
@@ -49,8 +55,6 @@ private:
     void AlmacenaEn();
     ResultadoDeComando AgregaTablero(int tipo, bool modifica);
     ResultadoDeComando AgregaChip(int codigo);
-    // Refuses, telling the user, while the supply is on.
-    bool RechazaEncendido(const char* texto);
     // Offers to save a changed circuit before it is dropped; false abandons the command.
     bool PreguntaSiGuardar();
 
@@ -59,6 +63,7 @@ private:
     ArchivoActual archivo;
     bool bModificado = false;
     bool bEsNuevo = true;
+    unsigned reemplazos = 0;
 };
 
 }  // namespace velistra

@@ -1,21 +1,67 @@
 #include "sesion/Sesion.h"
 
+#include "sesion/CodigosDeComando.h"
+
 namespace velistra {
+
+namespace {
+constexpr const char* kApagueAntesDeDeshacer = "Apague el módulo antes de deshacer un cambio.";
+constexpr const char* kApagueAntesDeRehacer = "Apague el módulo antes de rehacer un cambio.";
+}  // namespace
 
 Sesion::Sesion(Avisos& avisos, Dialogos& dialogos, Ventana* ventana)
     : mesa(avisos), editor(mesa, ventana), comandos(mesa, dialogos) {
     mesa.InicializaMesa();
+    historial.Reinicia(Fotografia(mesa));
+    historial.MarcaGuardado();
 }
 
-ResultadoDelRaton Sesion::Anota(const ResultadoDelRaton& r) {
+ResultadoDelRaton Sesion::Anota(const ResultadoDelRaton& r, bool fin) {
     if (r.modificado) comandos.MarcaModificado();
+    // A drag becomes one step, when it ends; a bare pointer move is no step at all.
+    if ((fin || r.modificado) && !editor.AccionEnCurso()) Sincroniza();
     return r;
+}
+
+void Sesion::Sincroniza() {
+    if (comandos.Reemplazos() != reemplazos) {
+        reemplazos = comandos.Reemplazos();
+        historial.Reinicia(Fotografia(mesa));
+    } else {
+        historial.Registra(Fotografia(mesa));
+    }
+    if (!comandos.Modificado()) historial.MarcaGuardado();
 }
 
 ResultadoDeComando Sesion::Ejecuta(int id) {
     // A command may replace the workbench: nothing the mouse holds may outlive it.
     Anota(editor.TerminaAccion());
-    return comandos.Ejecuta(id);
+    if (id == comandos::kDeshacer || id == comandos::kRehacer)
+        return Vuelve(id == comandos::kRehacer);
+    const ResultadoDeComando r = comandos.Ejecuta(id);
+    Sincroniza();
+    return r;
+}
+
+ResultadoDeComando Sesion::Vuelve(bool adelante) {
+    if (comandos.RechazaEncendido(adelante ? kApagueAntesDeRehacer : kApagueAntesDeDeshacer))
+        return {};
+    // A recovered copy arrives without a command: it must not be undone into.
+    Sincroniza();
+    const FotoDeMesa* foto = adelante ? historial.Rehace() : historial.Deshace();
+    if (foto == nullptr) return {};
+    if (!Restaura(mesa, *foto)) {
+        // The workbench did not change: neither may the place in the history.
+        if (adelante)
+            historial.Deshace();
+        else
+            historial.Rehace();
+        return {};
+    }
+    const Punto desplazamiento = editor.Desplazamiento();
+    editor.Desplazamiento(desplazamiento.x, desplazamiento.y);
+    comandos.Modificado(!historial.EnLoGuardado());
+    return {.repintar = true};
 }
 
 bool Sesion::PuedeCerrar() {

@@ -1,6 +1,7 @@
 #pragma once
 #include "sesion/Comandos.h"
 #include "sesion/EditorDeMesa.h"
+#include "sesion/Historial.h"
 #include "simulation/Mesa.h"
 
 namespace velistra {
@@ -20,9 +21,10 @@ public:
 
     ResultadoDelRaton BotonIzquierdoAbajo(int x, int y) { return Anota(editor.BotonIzquierdoAbajo(x, y)); }
     ResultadoDelRaton MueveRaton(int x, int y) { return Anota(editor.MueveRaton(x, y)); }
-    ResultadoDelRaton BotonIzquierdoArriba(int x, int y) { return Anota(editor.BotonIzquierdoArriba(x, y)); }
-    ResultadoDelRaton BotonDerechoAbajo(int x, int y) { return Anota(editor.BotonDerechoAbajo(x, y)); }
+    ResultadoDelRaton BotonIzquierdoArriba(int x, int y) { return Anota(editor.BotonIzquierdoArriba(x, y), true); }
+    ResultadoDelRaton BotonDerechoAbajo(int x, int y) { return Anota(editor.BotonDerechoAbajo(x, y), true); }
 
+    // Menu commands, undo and redo among them.
     ResultadoDeComando Ejecuta(int id);
     bool PuedeCerrar();
     bool Tic();
@@ -30,9 +32,16 @@ public:
     Mesa mesa;
     EditorDeMesa editor;
     Comandos comandos;
+    Historial historial;
 
 private:
-    ResultadoDelRaton Anota(const ResultadoDelRaton& r);
+    // `fin`: a click ended, which may have changed what the result does not tell (a PLA link).
+    ResultadoDelRaton Anota(const ResultadoDelRaton& r, bool fin = false);
+    // Takes a new undo step when the workbench changed since the last one.
+    void Sincroniza();
+    ResultadoDeComando Vuelve(bool adelante);
+
+    unsigned reemplazos = 0;
 };
 
 }  // namespace velistra

@@ -34,6 +34,7 @@ public:
     // Lets the user choose the colour of wires made from now on.
     void Color(Dialogos& dialogos);
     velistra::Color Color() const { return color; }
+    void Color(velistra::Color nuevo) { color = nuevo; }
 
     // Follows board `tablero`, moved by d. The first argument is not used.
     void Desplaza(int, int tablero, Punto d);

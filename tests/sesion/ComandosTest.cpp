@@ -85,17 +85,25 @@ TEST_F(Comandos, UnCircuitoNuevoEIntactoNoSeRehace) {
     EXPECT_TRUE(dialogos.guardados.empty());
 }
 
-TEST_F(Comandos, TablerosYTemporizadorMarcanElCircuitoPeroChipsYPLANo) {
+TEST_F(Comandos, TablerosChipsYTemporizadorMarcanElCircuitoPeroPLANo) {
+    sesion.Ejecuta(comandos::kPLA);
+    EXPECT_EQ(sesion.mesa.tablero.back()->Tipo(), Tablero::kPLA);
+    EXPECT_FALSE(sesion.comandos.Modificado());
     sesion.Ejecuta(7000);
     sesion.Ejecuta(7004);
     EXPECT_EQ(sesion.mesa.componentes.size(), 2u);
     EXPECT_EQ(sesion.mesa.componentes[1].Ubicacion(), (Punto{20, 50}));
-    sesion.Ejecuta(comandos::kPLA);
-    EXPECT_EQ(sesion.mesa.tablero.back()->Tipo(), Tablero::kPLA);
+    // A loose chip is in the saved file, so dropping it must be asked about.
+    EXPECT_TRUE(sesion.comandos.Modificado());
+    avisos.respuesta = Respuesta::Cancelar;
+    EXPECT_FALSE(sesion.Ejecuta(comandos::kNuevo).repintar);
+    avisos.respuesta = Respuesta::No;
+    ASSERT_FALSE(avisos.mensajes.empty());
+    EXPECT_EQ(avisos.mensajes.back().icono, Icono::Pregunta);
+    EXPECT_EQ(sesion.mesa.componentes.size(), 2u);
     // Codes that name no chip add nothing.
     for (int id : {7001, 7670, 6999, 4993, 0}) EXPECT_FALSE(sesion.Ejecuta(id).repintar) << id;
     EXPECT_EQ(sesion.mesa.componentes.size(), 2u);
-    EXPECT_FALSE(sesion.comandos.Modificado());
 
     const int tipos[] = {Tablero::kProtoboard, Tablero::kInterruptores, Tablero::kPulsadores,
                          Tablero::kLeds, Tablero::kSieteSegmentos};

@@ -224,7 +224,9 @@ TEST_F(SesionDeLaboratorio, ConLaFuenteEncendidaNoSeCreaNiSeRecuperaNiSeSale) {
         EXPECT_EQ(visto.titulo, QStringLiteral("Información"));
     }
     EXPECT_TRUE(programa.Principal().isVisible());
-    EXPECT_EQ(programa.Principal().windowTitle(), QStringLiteral("Velistra 0.9.7"));
+    // The changed circuit's title carries the platform's unsaved mark.
+    EXPECT_EQ(programa.Principal().windowTitle(), QStringLiteral("Velistra 0.9.7[*]"));
+    EXPECT_TRUE(programa.Principal().isWindowModified());
     EXPECT_EQ(mesa.tablero.size(), 5u);
     EXPECT_EQ(mesa.cables.Lista().size(), 8u);
     EXPECT_TRUE(mesa.bON);
@@ -250,12 +252,13 @@ TEST_F(SesionDeLaboratorio, UnCircuitoNuevoPreguntaAntesDeTirarElCableado) {
     EXPECT_EQ(pregunta.titulo, QStringLiteral("Circuito modificado"));
     EXPECT_EQ(pregunta.texto, QStringLiteral("¿Guardar los cambios del circuito?"));
     EXPECT_EQ(mesa.tablero.size(), 5u);
-    EXPECT_EQ(programa.Principal().windowTitle(), QStringLiteral("Velistra 0.9.7"));
+    EXPECT_EQ(programa.Principal().windowTitle(), QStringLiteral("Velistra 0.9.7[*]"));
 
     const QRect tablero(leds->EsquinaX(), leds->EsquinaY(), leds->Anchura(), leds->Altura());
     prueba::ResponderAlMensaje(pregunta, QStringLiteral("&No"));
     usuario.Elige(comandos::kNuevo);
     EXPECT_EQ(programa.Principal().windowTitle(), QStringLiteral("Nuevo circuito"));
+    EXPECT_FALSE(programa.Principal().isWindowModified());
     ASSERT_EQ(mesa.tablero.size(), 2u);
     EXPECT_TRUE(mesa.cables.Lista().empty());
     EXPECT_TRUE(mesa.componentes.empty());

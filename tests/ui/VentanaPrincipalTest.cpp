@@ -71,7 +71,8 @@ TEST(VentanaPrincipal, LosMenusFijosTienenSusTextosYSusComandos) {
     QStringList titulos;
     for (QAction* accion : ventana.menuBar()->actions()) titulos << accion->text();
     EXPECT_EQ(titulos,
-              (QStringList{"&Circuitos", "Tableros", "Circuitos TTL", "Tutoriales", "Ayuda"}));
+              (QStringList{"&Circuitos", "Edición", "Tableros", "Circuitos TTL", "Tutoriales",
+                           "Ayuda"}));
 
     struct Elemento {
         QString menu;
@@ -85,6 +86,8 @@ TEST(VentanaPrincipal, LosMenusFijosTienenSusTextosYSusComandos) {
         {"&Circuitos", 104, "Almacenar en..."},
         {"&Circuitos", 0, ""},
         {"&Circuitos", 905, "Salir"},
+        {"Edición", 110, "Deshacer"},
+        {"Edición", 111, "Rehacer"},
         {"Tableros", 4999, "Protoboard (breadboard)"},
         {"Tableros", 4998, "Interruptores"},
         {"Tableros", 4997, "Pulsadores"},
@@ -161,7 +164,7 @@ TEST(VentanaPrincipal, ElMenuDeChipsSigueElCatalogo) {
         << "first appearance in the table";
 }
 
-TEST(VentanaPrincipal, LaBarraDeHerramientasTieneCuatroBotonesSinAyudas) {
+TEST(VentanaPrincipal, LaBarraDeHerramientasNombraCadaBotonYSuTecla) {
     VentanaPrincipal ventana(LasImagenes());
     ventana.show();
     BarraDeHerramientas& barra = ventana.Herramientas();
@@ -171,13 +174,24 @@ TEST(VentanaPrincipal, LaBarraDeHerramientasTieneCuatroBotonesSinAyudas) {
         separadores.push_back(accion->isSeparator());
         if (accion->isSeparator()) continue;
         ids.push_back(accion->data().toInt());
-        EXPECT_TRUE(accion->toolTip().isEmpty());
-        EXPECT_TRUE(barra.widgetForAction(accion)->toolTip().isEmpty());
+        EXPECT_TRUE(accion->text().isEmpty());
+        EXPECT_FALSE(accion->toolTip().isEmpty());
         EXPECT_FALSE(accion->icon().isNull());
         EXPECT_TRUE(accion->isEnabled());
     }
-    EXPECT_EQ(ids, (std::vector<int>{101, 102, 103, 120}));
-    EXPECT_EQ(separadores, (std::vector<bool>{false, false, true, false, true, false}));
+    EXPECT_EQ(ids, (std::vector<int>{101, 102, 103, 120, 110, 111}));
+    EXPECT_EQ(separadores,
+              (std::vector<bool>{false, false, true, false, true, false, true, false, false}));
+    EXPECT_EQ(AccionConId(barra, 101)->toolTip(), QStringLiteral("Nuevo (Ctrl+N)"));
+    EXPECT_EQ(AccionConId(barra, 110)->toolTip(), QStringLiteral("Deshacer (Ctrl+Z)"));
+    EXPECT_EQ(AccionConId(barra, 120)->toolTip(), QStringLiteral("Color de los cables nuevos"));
+    // The same keys in the menus, shown beside each item.
+    EXPECT_EQ(AccionConId(*ventana.menuBar(), 104)->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    EXPECT_EQ(AccionConId(*ventana.menuBar(), 111)->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
+    EXPECT_EQ(AccionConId(*ventana.menuBar(), 300)->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(barra.iconSize(), QSize(16, 16));
 
     // The colour of new wires is drawn at workbench-window x 86 to 105: under its button.

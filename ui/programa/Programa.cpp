@@ -89,6 +89,7 @@ void Programa::ConectaElRaton() {
 }
 
 void Programa::Atiende(const ResultadoDelRaton& resultado) {
+    if (resultado.modificado) ActualizaTitulo();
     if (resultado.puntero)
         ventana_.Mesa().MuevePunteroA(resultado.puntero->x, resultado.puntero->y);
     if (resultado.repintar) Repinta();
@@ -120,7 +121,11 @@ void Programa::Tic() {
 }
 
 void Programa::ActualizaTitulo() {
-    ventana_.setWindowTitle(QString::fromStdString(sesion_.comandos.Titulo()));
+    // The platform's unsaved mark; an unchanged circuit keeps its bare title.
+    const bool modificado = sesion_.comandos.Modificado();
+    const QString titulo = QString::fromStdString(sesion_.comandos.Titulo());
+    ventana_.setWindowTitle(modificado ? titulo + QStringLiteral("[*]") : titulo);
+    ventana_.setWindowModified(modificado);
 }
 
 void Programa::Repinta() { ventana_.Mesa().viewport()->update(); }

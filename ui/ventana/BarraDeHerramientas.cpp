@@ -4,12 +4,14 @@
 #include <QIcon>
 #include <QLayout>
 #include <QPixmap>
+#include <QStyle>
 #include <QWidget>
 #include <array>
 
 #include "plataforma/Recursos.h"
 #include "sesion/CodigosDeComando.h"
 #include "ui/imagenes/Imagenes.h"
+#include "ui/ventana/Atajos.h"
 
 namespace velistra {
 
@@ -28,6 +30,18 @@ constexpr std::array<Boton, 6> kBotones{{
     {-1, 0},
     {3, comandos::kColorDeCable},
 }};
+
+QString NombreDeBoton(int id) {
+    switch (id) {
+        case comandos::kNuevo: return BarraDeHerramientas::tr("Nuevo");
+        case comandos::kRecuperar: return BarraDeHerramientas::tr("Recuperar");
+        case comandos::kAlmacenar: return BarraDeHerramientas::tr("Almacenar");
+        case comandos::kColorDeCable: return BarraDeHerramientas::tr("Color de los cables nuevos");
+        case comandos::kDeshacer: return BarraDeHerramientas::tr("Deshacer");
+        case comandos::kRehacer: return BarraDeHerramientas::tr("Rehacer");
+        default: return {};
+    }
+}
 
 // Buttons 23 pixels wide and separators of 8, so that the wire-colour button stands
 // over window x 85 to 107, where the workbench draws the colour of new wires.
@@ -55,13 +69,21 @@ BarraDeHerramientas::BarraDeHerramientas(const Imagenes& imagenes, const Despach
         QIcon icono;
         if (tira != nullptr)
             icono = QIcon(QPixmap::fromImage(tira->copy(boton.imagen * kLado, 0, kLado, kLado)));
-        // No text, hence no tooltip.
-        QAction* accion = addAction(icono, QString());
-        accion->setData(boton.id);
-        widgetForAction(accion)->setFixedSize(kBoton);
-        const int id = boton.id;
-        connect(accion, &QAction::triggered, this, [despacha, id] { despacha(id); });
+        Agrega(icono, boton.id, despacha);
     }
+    // Right of the colour button, so nothing the workbench lines up with moves.
+    addSeparator();
+    Agrega(style()->standardIcon(QStyle::SP_ArrowBack), comandos::kDeshacer, despacha);
+    Agrega(style()->standardIcon(QStyle::SP_ArrowForward), comandos::kRehacer, despacha);
+}
+
+void BarraDeHerramientas::Agrega(const QIcon& icono, int id, const Despachador& despacha) {
+    // No text: the name goes in the tooltip only.
+    QAction* accion = addAction(icono, QString());
+    accion->setData(id);
+    accion->setToolTip(AyudaDeBoton(NombreDeBoton(id), id));
+    widgetForAction(accion)->setFixedSize(kBoton);
+    connect(accion, &QAction::triggered, this, [despacha, id] { despacha(id); });
 }
 
 }  // namespace velistra

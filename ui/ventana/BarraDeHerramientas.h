@@ -1,6 +1,6 @@
 #pragma once
-// New, open, save and wire colour, with 16 x 16 images cut from the toolbar strip and
-// no tooltips.
+// New, open, save and wire colour, with 16 x 16 images cut from the toolbar strip, then
+// undo and redo; each tooltip names the command and its key.
 #include <QToolBar>
 
 #include "ui/ventana/Menus.h"
@@ -14,6 +14,9 @@ class BarraDeHerramientas : public QToolBar {
 public:
     BarraDeHerramientas(const Imagenes& imagenes, const Despachador& despacha,
                         QWidget* padre = nullptr);
+
+private:
+    void Agrega(const QIcon& icono, int id, const Despachador& despacha);
 };
 
 }  // namespace velistra

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "sesion/CodigosDeComando.h"
+#include "ui/ventana/Atajos.h"
 
 namespace velistra {
 
@@ -88,10 +89,12 @@ void AgregaCircuitosTTL(QMenu& menu, std::span<const FichaDeChip> catalogo,
 
 void ConstruyeMenus(QMenuBar& barra, const Despachador& despacha) {
     AgregaMenu(barra, QStringLiteral("&Circuitos"), kCircuitos, despacha);
+    AgregaMenuEdicion(barra, despacha);
     AgregaMenu(barra, QStringLiteral("Tableros"), kTableros, despacha);
     AgregaCircuitosTTL(*barra.addMenu(QStringLiteral("Circuitos TTL")), Catalogo(), despacha);
     AgregaMenu(barra, QStringLiteral("Tutoriales"), kTutoriales, despacha);
     AgregaMenu(barra, QStringLiteral("Ayuda"), kAyuda, despacha);
+    AsignaAtajos(barra);
 }
 
 }  // namespace velistra

@@ -10,6 +10,7 @@
 #include "ui/ventana/DialogoDeAyuda.h"
 #include "ui/ventana/ManejadorDeComandos.h"
 #include "ui/ventana/Menus.h"
+#include "ui/ventana/TeclasDeMesa.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra {
@@ -28,6 +29,7 @@ VentanaPrincipal::VentanaPrincipal(const Imagenes& imagenes, QWidget* padre) : Q
     mesa_ = new VentanaDeMesa(imagenes, this);
     setCentralWidget(mesa_);
     connect(mesa_, &VentanaDeMesa::PunteroMovido, estado_, &BarraDeEstado::MuestraPosicion);
+    ConectaTeclasDeMesa(*mesa_, *this);
 
     temporizador_.setInterval(kPeriodoDelTemporizador);
     connect(&temporizador_, &QTimer::timeout, this, [this] {

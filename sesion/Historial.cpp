@@ -1,0 +1,74 @@
+#include "sesion/Historial.h"
+
+#include <sstream>
+#include <utility>
+
+#include "boards/TableroPLA.h"
+#include "persistence/ArchivoDeCircuito.h"
+#include "simulation/Mesa.h"
+
+namespace velistra {
+
+FotoDeMesa Fotografia(const Mesa& mesa) {
+    FotoDeMesa foto{TextoDeCircuito(mesa), {}, mesa.cables.Color()};
+    for (const auto& t : mesa.tablero) {
+        const auto* pla = dynamic_cast<const TableroPLA*>(t.get());
+        if (pla == nullptr) continue;
+        for (int i = 0; i < TableroPLA::kColumnas; ++i)
+            for (int j = 0; j < TableroPLA::kTerminos; ++j)
+                foto.enlaces.push_back(pla->Conexion(i, j));
+    }
+    return foto;
+}
+
+bool Restaura(Mesa& mesa, const FotoDeMesa& foto) {
+    std::istringstream texto(foto.circuito);
+    if (LeeCircuito(mesa, texto) != ResultadoDeLectura::Correcto) return false;
+    mesa.cables.Color(foto.colorDeCable);
+    std::size_t k = 0;
+    for (auto& t : mesa.tablero) {
+        auto* pla = dynamic_cast<TableroPLA*>(t.get());
+        if (pla == nullptr) continue;
+        for (int i = 0; i < TableroPLA::kColumnas; ++i)
+            for (int j = 0; j < TableroPLA::kTerminos && k < foto.enlaces.size(); ++j)
+                pla->Conexion(i, j, foto.enlaces[k++]);
+        pla->CalculaSalida(nullptr, 0, 0);
+    }
+    return true;
+}
+
+void Historial::Reinicia(FotoDeMesa foto) {
+    fotos.clear();
+    fotos.push_back(std::move(foto));
+    actual = 0;
+    guardado.reset();
+}
+
+void Historial::Registra(FotoDeMesa foto) {
+    if (!fotos.empty() && fotos[actual] == foto) return;
+    fotos.erase(fotos.begin() + static_cast<std::ptrdiff_t>(actual) + (fotos.empty() ? 0 : 1),
+                fotos.end());
+    fotos.push_back(std::move(foto));
+    if (fotos.size() > kPasos + 1) fotos.pop_front();
+    actual = fotos.size() - 1;
+}
+
+const FotoDeMesa* Historial::Deshace() {
+    if (!PuedeDeshacer()) return nullptr;
+    return &fotos[--actual];
+}
+
+const FotoDeMesa* Historial::Rehace() {
+    if (!PuedeRehacer()) return nullptr;
+    return &fotos[++actual];
+}
+
+void Historial::MarcaGuardado() {
+    if (!fotos.empty()) guardado = fotos[actual].circuito;
+}
+
+bool Historial::EnLoGuardado() const {
+    return guardado && !fotos.empty() && fotos[actual].circuito == *guardado;
+}
+
+}  // namespace velistra
