@@ -6,6 +6,7 @@
 #include "cli/ArgumentosDeDocencia.h"
 #include "cli/CodigosDeSalida.h"
 #include "cli/Comprobacion.h"
+#include "cli/Revisar.h"
 
 namespace velistra::consola {
 
@@ -29,6 +30,11 @@ bool EsOrdenDeDocencia(const std::vector<std::string>& argumentos) {
 int EjecutaDocencia(const std::vector<std::string>& argumentos, std::ostream& salida,
                     std::ostream& errores) {
     std::string error;
+    if (argumentos[0] == "revisar") {
+        const std::optional<PeticionDeRevision> r = AnalizaRevision(argumentos, error);
+        if (!r) return ErrorDeUso(errores, error);
+        return Revisa(*r, salida, errores);
+    }
     const std::optional<PeticionDeComprobacion> p = AnalizaComprobacion(argumentos, error);
     if (!p) return ErrorDeUso(errores, error);
     return Comprueba(*p, salida, errores);

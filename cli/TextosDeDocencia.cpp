@@ -77,4 +77,49 @@ std::string ResumenDeRevision(std::size_t hallazgos) {
     return hallazgos == 0 ? kSinHallazgos : Cuenta(hallazgos, "hallazgo", "hallazgos");
 }
 
+namespace {
+
+std::string Lugar(const docencia::Hallazgo& h) {
+    if (h.area.empty() && h.columna == 0) return "tablero " + std::to_string(h.tablero);
+    if (h.area.empty())
+        return "tablero " + std::to_string(h.tablero) + ", terminal " + std::to_string(h.columna);
+    return "protoboard " + std::to_string(h.tablero) + ", columna " + std::to_string(h.columna) +
+           ", fila " + std::to_string(h.fila) + " de la zona " + h.area;
+}
+
+std::string Chip(const docencia::Hallazgo& h) {
+    return "chip " + std::to_string(h.codigo) + " (n.º " + std::to_string(h.chip) + ")";
+}
+
+}  // namespace
+
+std::string Hallazgo(const docencia::Hallazgo& h) {
+    using docencia::ClaseDeHallazgo;
+    const std::string patilla = ", patilla " + std::to_string(h.pin);
+    switch (h.clase) {
+        case ClaseDeHallazgo::ChipSinEnchufar:
+            return Chip(h) + ": no está enchufado en la protoboard (en " +
+                   std::to_string(h.punto.x) + ", " + std::to_string(h.punto.y) + ")";
+        case ClaseDeHallazgo::SinAlimentacion:
+            return Chip(h) + patilla + ": la alimentación no llega (" + Lugar(h) + ")";
+        case ClaseDeHallazgo::EntradaAlAire:
+            return Chip(h) + patilla + ": entrada al aire, se lee como 1 (" + Lugar(h) + ")";
+        case ClaseDeHallazgo::CableSuelto:
+            return "cable " + std::to_string(h.cable + 1) + ": un extremo no está conectado (" +
+                   Lugar(h) + ", en " + std::to_string(h.punto.x) + ", " +
+                   std::to_string(h.punto.y) + ")";
+    }
+    return {};
+}
+
+const char* ClaseDeHallazgo(docencia::ClaseDeHallazgo clase) {
+    switch (clase) {
+        case docencia::ClaseDeHallazgo::ChipSinEnchufar: return "chip-sin-enchufar";
+        case docencia::ClaseDeHallazgo::SinAlimentacion: return "sin-alimentacion";
+        case docencia::ClaseDeHallazgo::EntradaAlAire: return "entrada-al-aire";
+        case docencia::ClaseDeHallazgo::CableSuelto: break;
+    }
+    return "cable-suelto";
+}
+
 }  // namespace velistra::consola::textos

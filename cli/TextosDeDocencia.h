@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "docencia/Revision.h"
+
 namespace velistra::consola::textos {
 
 inline constexpr const char* kCorrecto = "correcto";
@@ -41,5 +43,10 @@ std::string ReferenciaSinTabla(std::size_t palancas);
 std::string Resumen(std::size_t circuitos, std::size_t correctos, std::size_t incorrectos,
                     std::size_t ilegibles);
 std::string ResumenDeRevision(std::size_t hallazgos);
+// "chip 7408 (n.º 2), patilla 14: la alimentación no llega (protoboard 3, columna 20,
+// fila 1 de la zona superior)".
+std::string Hallazgo(const docencia::Hallazgo& h);
+// The finding's kind as a word for JSON.
+const char* ClaseDeHallazgo(docencia::ClaseDeHallazgo clase);
 
 }  // namespace velistra::consola::textos

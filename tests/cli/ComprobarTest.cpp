@@ -6,65 +6,13 @@
 #include <cstdlib>
 #include <thread>
 
-#include "Montaje.h"
+#include "CircuitosDeAlumnos.h"
 #include "plataforma/Sistema.h"
 #include "support/CarpetaTemporal.h"
 #include "support/Proceso.h"
 
 namespace velistra::prueba {
 namespace {
-
-using ejemplos::Montaje;
-
-// What a student may get wrong in the half adder.
-struct Alumno {
-    long puertaDeSuma = 7086;
-    bool cableaB = true;
-};
-
-// The half adder of the examples: A, B on levers 0, 1 of board 4; sum and carry on
-// lamps 0, 1 of board 5.
-std::string Semisumador(Alumno a) {
-    Montaje m;
-    Tablero& p = m.Agrega(Tablero::kProtoboard, {110, 110});
-    m.AlimentaBuses(p);
-    Tablero& palancas = m.Agrega(Tablero::kInterruptores, {330, 420});
-    Tablero& leds = m.Agrega(Tablero::kLeds, {560, 420});
-    const ChipColocado suma = m.Inserta(a.puertaDeSuma, p, 4);
-    const ChipColocado acarreo = m.Inserta(7008, p, 14);
-    for (const ChipColocado& chip : {suma, acarreo}) {
-        m.PinAGnd(chip, 7);
-        m.PinAVcc(chip, 14);
-        m.CableaTira(palancas, 0, chip, 1);
-    }
-    m.CableaTira(palancas, 1, suma, 2);
-    // Left out, the carry gate's second input floats and reads as high.
-    if (a.cableaB) m.CableaTira(palancas, 1, acarreo, 2);
-    m.AlimentaTiras(p, palancas);
-    m.CableaPuerto(leds, 0, suma, 3);
-    m.CableaPuerto(leds, 1, acarreo, 3);
-    m.PuertoAGnd(p, leds, 8);
-    return m.Texto();
-}
-
-// The inverter whose output feeds its input, and a lever so a table can be walked.
-std::string Oscilante() {
-    Montaje m;
-    Tablero& p = m.Agrega(Tablero::kProtoboard, {110, 110});
-    m.AlimentaBuses(p);
-    Tablero& palancas = m.Agrega(Tablero::kInterruptores, {330, 420});
-    Tablero& leds = m.Agrega(Tablero::kLeds, {560, 420});
-    const ChipColocado inversor = m.Inserta(7004, p, 4);
-    m.PinAGnd(inversor, 7);
-    m.PinAVcc(inversor, 14);
-    m.Une(inversor, 2, inversor, 1);
-    m.CableaTira(palancas, 0, inversor, 3);
-    m.AlimentaTiras(p, palancas);
-    m.CableaPuerto(leds, 0, inversor, 2);
-    m.CableaPuerto(leds, 1, inversor, 4);
-    m.PuertoAGnd(p, leds, 8);
-    return m.Texto();
-}
 
 class Lote : public ::testing::Test {
 protected:
