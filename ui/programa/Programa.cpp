@@ -5,6 +5,7 @@
 #include <QString>
 #include <chrono>
 
+#include "ui/programa/MenuDeDocencia.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra {
@@ -47,6 +48,7 @@ Programa::Programa(const Imagenes& imagenes,
     mesa.Dibujante([this](Lienzo& lienzo) { PintaMesa(sesion_.mesa, lienzo); });
     ConectaElRaton();
     ventana_.Manejador(this);
+    AgregaMenuDeDocencia(ventana_, sesion_);
     if (carpetaDeRecuperacion)
         recuperacion_ = std::make_unique<Recuperacion>(std::move(*carpetaDeRecuperacion));
     ActualizaTitulo();
