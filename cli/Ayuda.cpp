@@ -5,6 +5,7 @@ namespace velistra::consola {
 const char* TextoDeAyuda() {
     return R"(Uso:
   velistra-cli simular CIRCUITO.txt [--guion GUION] [--json] [--guardar SALIDA.txt]
+               [--fallos FALLOS]
   velistra-cli tabla CIRCUITO.txt [--csv | --json]
   velistra-cli comprobar CIRCUITO.txt|CARPETA... (--tabla ESPERADA.csv |
                --referencia PROFESOR.txt | --guion GUION --salida SALIDA)
@@ -40,6 +41,12 @@ simular  Ejecuta un guion: una orden por línea, leída de GUION o, sin --guion,
   --json                un objeto JSON por cada línea de mostrar y de sonda
   --guardar SALIDA.txt  al terminar el guion guarda el circuito en SALIDA.txt,
                         como la orden «Almacenar en...»
+  --fallos FALLOS       planta en silencio los fallos del archivo FALLOS (una
+                        línea cada uno, «#» inicia un comentario; chips y cables
+                        numerados desde 1, como los nombra revisar):
+                          patilla CHIP PATILLA 0|1|abierta
+                          cable CABLE abierto
+                        el circuito se ve y se guarda como siempre
 
 tabla    Enciende la fuente y recorre todas las combinaciones de las palancas
          cableadas (las que llevan un cable en alguno de sus tres terminales; 16

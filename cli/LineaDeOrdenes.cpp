@@ -10,6 +10,7 @@
 #include "cli/Docencia.h"
 #include "cli/EjecutorDeGuion.h"
 #include "cli/EscrituraDeTabla.h"
+#include "cli/FallosDeConsola.h"
 #include "cli/Guion.h"
 #include "cli/LecturaDelGuion.h"
 #include "docencia/TablaDeVerdad.h"
@@ -47,6 +48,7 @@ int Simula(Banco& banco, const Peticion& p, std::istream& entrada, std::ostream&
             return ErrorDeGuion(errores, nombre, orden.linea, *error);
     }
 
+    if (p.fallos && !PlantaFallos(banco.mesa, *p.fallos, errores)) return kUsoIncorrecto;
     EjecutorDeGuion ejecutor(banco.mesa, salida, p.formato);
     for (const Orden& orden : guion.ordenes) ejecutor.Ejecuta(orden);
     salida.flush();

@@ -83,7 +83,7 @@ bool Componente::EstaAlimentadoYLeeEntradas() {
         const Puerto* casilla = apCasilla[static_cast<std::size_t>(i)];
         const char tipo = acTipo[static_cast<std::size_t>(i)];
         if (casilla == nullptr || (tipo != 'E' && tipo != 'V' && tipo != 'G')) continue;
-        acEstado[static_cast<std::size_t>(i)] = casilla->Estado();
+        acEstado[static_cast<std::size_t>(i)] = ConFallo(i, casilla->Estado());
         if ((tipo == 'V' || tipo == 'G') && casilla->Tipo() != tipo) return false;
     }
     return true;
@@ -113,7 +113,7 @@ void Componente::Transmite() {
     for (int i = 1; i <= nPines; ++i) {
         Puerto* casilla = apCasilla[static_cast<std::size_t>(i)];
         if (casilla != nullptr && acTipo[static_cast<std::size_t>(i)] == 'S')
-            casilla->Estado(acEstado[static_cast<std::size_t>(i)]);
+            casilla->Estado(ConFallo(i, acEstado[static_cast<std::size_t>(i)]));
     }
 }
 
@@ -129,6 +129,23 @@ void Componente::Reinicia() {
     abValor.fill(false);
     pCircuito->EstadoInicial(abValor.data());
     EstadosDesdeValores();
+}
+
+void Componente::Fallo(int i, char f) {
+    if (EsEntradaValida(i) && i <= nPines) acFallo[static_cast<std::size_t>(i)] = f;
+}
+
+char Componente::Fallo(int i) const {
+    return EsEntradaValida(i) ? acFallo[static_cast<std::size_t>(i)] : '\0';
+}
+
+char Componente::ConFallo(int i, char estado) const {
+    switch (acFallo[static_cast<std::size_t>(i)]) {
+        case '0': return '0';
+        case '1': return '1';
+        case 'A': return 'Z';
+        default: return estado;
+    }
 }
 
 void Componente::Dibuja(Lienzo& lienzo) const {

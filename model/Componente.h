@@ -87,7 +87,15 @@ public:
 
     void Dibuja(Lienzo& lienzo) const;
 
+    // A planted fault on pin i, for troubleshooting exercises: '0' or '1' stuck at that
+    // level, 'A' open (read as floating, drives nothing), '\0' none. Not saved with the
+    // circuit; the engine applies it where the pin is read and driven, and only there.
+    void Fallo(int i, char f);
+    char Fallo(int i) const;
+
 private:
+    char ConFallo(int i, char estado) const;
+
     static bool EsEntradaValida(int i) { return i >= 1 && i <= kUltimaEntrada; }
     bool EstaAlimentadoYLeeEntradas();
     void EstadosDesdeValores();
@@ -114,6 +122,7 @@ private:
     std::array<char, kEntradas> acTipo{};
     bool bCambio = false;
     std::array<bool, kEntradas> abValor{};
+    std::array<char, kEntradas> acFallo{};
 };
 
 }  // namespace velistra
