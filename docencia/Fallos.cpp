@@ -1,12 +1,17 @@
 #include "docencia/Fallos.h"
 
+#include <filesystem>
 #include <sstream>
 
+#include "plataforma/Sistema.h"
 #include "simulation/Mesa.h"
 
 namespace velistra::docencia {
 
 namespace {
+
+// A faults file names a handful of pins; anything bigger is not one.
+constexpr std::size_t kTamanoMaximo = 1024 * 1024;
 
 bool LeeNumero(std::istringstream& palabras, int& n) {
     std::string palabra;
@@ -104,6 +109,22 @@ std::optional<std::string> AplicaFallos(Mesa& mesa, const std::vector<Fallo>& fa
         mesa.componentes[static_cast<std::size_t>(f.numero - 1)].Fallo(f.patilla, marca);
     }
     return std::nullopt;
+}
+
+std::optional<ErrorDeFallos> PlantaFallosDeArchivo(Mesa& mesa, const std::string& ruta) {
+    const sistema::ArchivoLeido leido = sistema::LeeArchivoRegular(ruta, kTamanoMaximo);
+    if (leido.resultado != sistema::Lectura::Leido || leido.texto.size() > kTamanoMaximo)
+        return ErrorDeFallos{0, {}};
+    const FallosLeidos leidos = LeeFallos(leido.texto);
+    if (leidos.lineaErronea != 0) return ErrorDeFallos{leidos.lineaErronea, leidos.error};
+    int linea = 0;
+    if (std::optional<std::string> e = AplicaFallos(mesa, leidos.fallos, linea))
+        return ErrorDeFallos{linea, *e};
+    return std::nullopt;
+}
+
+std::string ArchivoDeFallosDe(const std::string& circuito) {
+    return std::filesystem::path(circuito).replace_extension(".fallos").string();
 }
 
 }  // namespace velistra::docencia

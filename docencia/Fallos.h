@@ -38,4 +38,17 @@ FallosLeidos LeeFallos(const std::string& texto);
 std::optional<std::string> AplicaFallos(Mesa& mesa, const std::vector<Fallo>& fallos,
                                         int& lineaErronea);
 
+struct ErrorDeFallos {
+    // 0 when the file itself cannot be read.
+    int linea = 0;
+    std::string mensaje;
+};
+
+// Reads the faults file (a regular file only) and plants its faults; nothing planted on
+// an error.
+std::optional<ErrorDeFallos> PlantaFallosDeArchivo(Mesa& mesa, const std::string& ruta);
+
+// "dir/circuito.txt" -> "dir/circuito.fallos": where the program looks for a circuit's faults.
+std::string ArchivoDeFallosDe(const std::string& circuito);
+
 }  // namespace velistra::docencia

@@ -6,7 +6,15 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QFileDialog>
 #include <QRubberBand>
+#include <filesystem>
+
+#include "Apoyo.h"
+#include "boards/TableroDeLuces.h"
+#include "sesion/CodigosDeComando.h"
+#include "support/CarpetaTemporal.h"
+#include "support/Proceso.h"
 
 #include "simulation/Mesa.h"
 #include "support/Montador.h"
@@ -57,6 +65,45 @@ TEST(RevisionEnElPrograma, LaListaNombraElChipSueltoYLoSenalaEnLaMesa) {
     EXPECT_EQ(esquina, QPoint(1500, 1200));
     EXPECT_TRUE(vista.viewport()->rect().contains(marco->geometry().center()));
     dialogo->close();
+}
+
+// Opens `ruta` through "Recuperar...", the file dialog answered as a user would.
+void Abre(Programa& programa, const std::string& ruta) {
+    prueba::AlAbrirseUnDialogo([ruta](QWidget* dialogo) {
+        auto* archivos = qobject_cast<QFileDialog*>(dialogo);
+        ASSERT_NE(archivos, nullptr);
+        archivos->selectFile(QString::fromStdString(ruta));
+        QMetaObject::invokeMethod(archivos, "accept", Qt::DirectConnection);
+    });
+    programa.Comando(comandos::kRecuperar);
+}
+
+TEST(FallosEnElPrograma, UnaPatillaFijaJuntoAlCircuitoEnciendeLaSumaSinDecirNada) {
+    static const Imagenes imagenes;
+    prueba::CarpetaTemporal carpeta;
+    const std::string circuito = carpeta.Archivo("circuito.txt");
+    std::filesystem::copy_file(std::string(VELISTRA_EJEMPLOS) + "/semisumador/circuito.txt", circuito);
+    prueba::EscribeArchivo(carpeta.Archivo("circuito.fallos"), "patilla 1 3 1\n");
+
+    auto sumaConLaFuenteEncendida = [&](Programa& programa) {
+        Mesa& mesa = programa.LaSesion().mesa;
+        mesa.ConmutaFuente();
+        const auto& leds = dynamic_cast<const TableroDeLuces&>(*mesa.tablero[4]);
+        const bool encendida = leds.EstadoDeLed(0);
+        mesa.ConmutaFuente();
+        return encendida;
+    };
+    {
+        Programa programa{imagenes};
+        Abre(programa, circuito);
+        ASSERT_EQ(programa.LaSesion().comandos.Archivo(), circuito);
+        // Both levers down: only the stuck output lights the sum.
+        EXPECT_TRUE(sumaConLaFuenteEncendida(programa));
+    }
+    std::filesystem::remove(carpeta.Archivo("circuito.fallos"));
+    Programa programa{imagenes};
+    Abre(programa, circuito);
+    EXPECT_FALSE(sumaConLaFuenteEncendida(programa));
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 #include <QString>
 #include <chrono>
 
-#include "ui/programa/MenuDeDocencia.h"
+#include "sesion/CodigosDeComando.h"
+#include "ui/programa/Docencia.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra {
@@ -105,7 +106,11 @@ void Programa::Atiende(const ResultadoDeComando& resultado) {
     if (resultado.cerrar) ventana_.close();
 }
 
-void Programa::Comando(int id) { Atiende(sesion_.Ejecuta(id)); }
+void Programa::Comando(int id) {
+    const ResultadoDeComando resultado = sesion_.Ejecuta(id);
+    if (id == comandos::kRecuperar) PlantaFallosDelCircuito(sesion_);
+    Atiende(resultado);
+}
 
 bool Programa::PuedeCerrar() {
     const bool puede = sesion_.PuedeCerrar();

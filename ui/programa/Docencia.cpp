@@ -1,10 +1,11 @@
-#include "ui/programa/MenuDeDocencia.h"
+#include "ui/programa/Docencia.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
+#include "docencia/Fallos.h"
 #include "sesion/Sesion.h"
 #include "ui/ventana/DialogoDeRevision.h"
 #include "ui/ventana/VentanaDeMesa.h"
@@ -28,6 +29,11 @@ void AgregaMenuDeDocencia(VentanaPrincipal& ventana, Sesion& sesion) {
         dialogo->setAttribute(Qt::WA_DeleteOnClose);
         dialogo->show();
     });
+}
+
+void PlantaFallosDelCircuito(Sesion& sesion) {
+    const std::string& circuito = sesion.comandos.Archivo();
+    if (!circuito.empty()) docencia::PlantaFallosDeArchivo(sesion.mesa, docencia::ArchivoDeFallosDe(circuito));
 }
 
 }  // namespace velistra
