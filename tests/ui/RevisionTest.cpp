@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QFileDialog>
+#include <QPlainTextEdit>
 #include <QRubberBand>
 #include <filesystem>
 
@@ -20,6 +21,7 @@
 #include "support/Montador.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/programa/Programa.h"
+#include "ui/ventana/DialogoDeFallos.h"
 #include "ui/ventana/DialogoDeRevision.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
@@ -45,7 +47,7 @@ TEST(RevisionEnElPrograma, LaListaNombraElChipSueltoYLoSenalaEnLaMesa) {
     for (QAction* a : circuitos.actions()) textos << a->text();
     // The design's items keep their order; the new one goes just before the last separator.
     EXPECT_EQ(textos, (QStringList{"Nuevo", "Recuperar...", "Almacenar", "Almacenar en...",
-                                   "Revisar circuito", "", "Salir"}));
+                                   "Revisar circuito", "Fallos...", "", "Salir"}));
     Elemento(circuitos, "Revisar circuito")->trigger();
 
     DialogoDeRevision* dialogo = programa.Principal().findChild<DialogoDeRevision*>();
@@ -104,6 +106,22 @@ TEST(FallosEnElPrograma, UnaPatillaFijaJuntoAlCircuitoEnciendeLaSumaSinDecirNada
     Programa programa{imagenes};
     Abre(programa, circuito);
     EXPECT_FALSE(sumaConLaFuenteEncendida(programa));
+}
+
+TEST(FallosEnElPrograma, ElDialogoGuardaSoloFallosBienEscritos) {
+    prueba::CarpetaTemporal carpeta;
+    const QString ruta = QString::fromStdString(carpeta.Archivo("c.fallos"));
+    prueba::EscribeArchivo(ruta.toStdString(), "patilla 1 3 1\n");
+    DialogoDeFallos dialogo(ruta);
+    EXPECT_EQ(dialogo.Texto().toPlainText(), "patilla 1 3 1\n");
+    QString error;
+    dialogo.Texto().setPlainText("patilla 1 3 1\ncable dos abierto\n");
+    EXPECT_FALSE(dialogo.Guarda(error));
+    EXPECT_EQ(error, QString::fromUtf8("Línea 2: se espera «cable CABLE abierto»"));
+    EXPECT_EQ(prueba::LeeArchivo(ruta.toStdString()), "patilla 1 3 1\n");
+    dialogo.Texto().setPlainText("cable 2 abierto\n");
+    EXPECT_TRUE(dialogo.Guarda(error));
+    EXPECT_EQ(prueba::LeeArchivo(ruta.toStdString()), "cable 2 abierto\n");
 }
 
 }  // namespace
