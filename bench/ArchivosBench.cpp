@@ -70,9 +70,11 @@ void BM_Lee(benchmark::State& state) {
 }
 BENCHMARK(BM_Lee)->Apply(ConCircuitos)->Unit(benchmark::kMicrosecond);
 
-// A teacher's run of one file, from the file on disk to the printed lamps.
-void BM_Consola(benchmark::State& state) {
-    const Pedido pedido = PedidoDe(state);
+// Runs `velistra-cli simular` on the checked circuit with the script made by `guion`,
+// from files on disk, as often as the measurement asks; answers what the last run printed
+// (empty when it failed: the measurement then carries the error).
+template <typename HazGuion>
+std::string MideConsola(benchmark::State& state, const Pedido& pedido, HazGuion guionDe) {
     const std::filesystem::path carpeta = std::filesystem::temp_directory_path() / "velistra-banco";
     std::filesystem::create_directories(carpeta);
     const std::string circuito = (carpeta / (NombreDeCircuito(pedido) + ".txt")).string();
@@ -80,7 +82,7 @@ void BM_Consola(benchmark::State& state) {
     {
         const auto banco = MesaComprobada(pedido);
         if (!GuardaCircuitoEnArchivo(banco->mesa, circuito)) Aborta(circuito, "no se guarda");
-        std::ofstream(guion) << GuionDeEjemplo(banco->mesa, pedido.familia);
+        std::ofstream(guion) << guionDe(banco->mesa);
     }
     const std::vector<std::string> argumentos{"simular", circuito, "--guion", guion};
     std::istringstream nada;
@@ -90,20 +92,52 @@ void BM_Consola(benchmark::State& state) {
         salida.str({});
         if (consola::EjecutaLineaDeOrdenes(argumentos, nada, salida, errores) != 0) {
             state.SkipWithError(errores.str().c_str());
-            return;
+            salida.str({});
+            break;
         }
     }
+    std::filesystem::remove(circuito);
+    std::filesystem::remove(guion);
+    return salida.str();
+}
+
+// A teacher's run of one file, from the file on disk to the printed lamps.
+void BM_Consola(benchmark::State& state) {
+    const Pedido pedido = PedidoDe(state);
+    const std::string salida = MideConsola(
+        state, pedido, [&](const Mesa& mesa) { return GuionDeEjemplo(mesa, pedido.familia); });
+    if (salida.empty()) return;
     // The lever reaches the last lamp (the counters' run shows a count).
-    if (pedido.familia != Familia::Contadores && salida.str().find("00000001") == std::string::npos)
-        Aborta(circuito,
-               "velistra-cli no muestra la lámpara del final encendida:\n" + salida.str());
+    if (pedido.familia != Familia::Contadores && salida.find("00000001") == std::string::npos)
+        Aborta(NombreDeCircuito(pedido),
+               "velistra-cli no muestra la lámpara del final encendida:\n" + salida);
     state.SetLabel(NombreDeCircuito(pedido));
     state.counters["archivos"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
-    std::filesystem::remove(circuito);
-    std::filesystem::remove(guion);
 }
 BENCHMARK(BM_Consola)->Apply(ConCircuitos)->Unit(benchmark::kMicrosecond);
+
+// Whole velistra-cli runs of long lever scripts: the NAND adder through its vectors,
+// the ripple counter through 100 000 clock cycles (the runner refuses scripts over 4 MB,
+// so the adder runs 200 000 vectors).
+void BM_GuionLargo(benchmark::State& state) {
+    const Pedido pedido{static_cast<Familia>(state.range(0)), 1};
+    const int lineas = static_cast<int>(state.range(1));
+    const std::string salida = MideConsola(
+        state, pedido, [&](const Mesa& mesa) { return GuionLargo(mesa, pedido.familia, lineas); });
+    if (salida.empty()) return;
+    state.SetLabel(NombreDeCircuito(pedido) + " " + salida.substr(0, salida.find('\n')));
+    const double n = static_cast<double>(state.iterations());
+    if (pedido.familia == Familia::SumadorNand)
+        state.counters["vectores"] = benchmark::Counter(n * lineas, benchmark::Counter::kIsRate);
+    else
+        state.counters["ciclos"] = benchmark::Counter(n * lineas / 2, benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_GuionLargo)
+    ->ArgNames({"familia", "lineas"})
+    ->Args({static_cast<int>(Familia::SumadorNand), 200000})
+    ->Args({static_cast<int>(Familia::ContadorRizado), 200000})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -31,11 +31,23 @@ void ConAbanicos(benchmark::internal::Benchmark* b) {
     for (int tiras : {1, 2, 4, 8, 16}) b->Args({static_cast<int>(Familia::Inversores), 1, tiras});
 }
 
+// The inverter chains on both settling loops, interleaved in one run: before (the plain
+// loop, every chip every iteration) against after.
+void ConBucles(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"familia", "protoboards", "abanico", "completo"});
+    for (int familia = 0; familia < 3; ++familia) {
+        for (int n : {1, 2, 4, 10}) {
+            for (int completo : {0, 1}) b->Args({familia, n, 0, completo});
+        }
+    }
+}
+
 // The lever flipped as the mouse flips it, up and down in turn.
 void BM_Palanca(benchmark::State& state) {
     const Pedido pedido = PedidoDe(state);
     const auto banco = MesaComprobada(pedido);
     Mesa& mesa = banco->mesa;
+    if (state.range(3) != 0) mesa.asentamiento = Mesa::Asentamiento::Completo;
     TableroDePalancas& palancas = Palancas(mesa);
     const int iteraciones =
         IteracionesDeUnCambio(mesa, palancas) + IteracionesDeUnCambio(mesa, palancas);
@@ -54,8 +66,12 @@ void BM_Palanca(benchmark::State& state) {
         Counter(static_cast<double>(state.iterations()), Counter::kIsRate);
     state.counters["evaluaciones"] =
         Counter(static_cast<double>(state.iterations()) * porCambio * chips, Counter::kIsRate);
+    // A chain of inverters toggles one gate per iteration but the confirming one.
+    if (pedido.familia == Familia::Inversores)
+        state.counters["conmutaciones"] =
+            Counter(static_cast<double>(state.iterations()) * (porCambio - 1), Counter::kIsRate);
 }
-BENCHMARK(BM_Palanca)->Apply(ConCircuitos)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Palanca)->Apply(ConBucles)->Unit(benchmark::kMicrosecond);
 
 // One iteration of a settled circuit (the loop stops after one): every chip computes,
 // then every chip drives its outputs over their nets. `parte` 1 times only the

@@ -71,6 +71,30 @@ std::string CompruebaContadores(Mesa& mesa, TableroDePalancas& palancas,
     return {};
 }
 
+// Every ninth of the 256 sums (a, b), set lever by lever as a user would.
+std::string CompruebaSumador(Mesa& mesa, TableroDePalancas& palancas, const TableroDeLuces& leds) {
+    for (int v = 0; v < 256; v += 9) {
+        for (int bit = 0; bit < 2 * kBitsDelSumador; ++bit) mesa.PonEntrada(palancas, bit, (v >> bit & 1) != 0);
+        const int suma = (v & 15) + (v >> 4);
+        if (Cuenta(leds) != (suma & 15) || leds.EstadoDeLed(kLamparaDelFinal) != (suma > 15))
+            return std::to_string(v & 15) + " + " + std::to_string(v >> 4) + " muestra " + Lamparas(leds);
+    }
+    return {};
+}
+
+// One count per falling edge of the lever.
+std::string CompruebaContadorRizado(Mesa& mesa, TableroDePalancas& palancas, const TableroDeLuces& leds) {
+    mesa.PonEntrada(palancas, kPalanca, false);
+    const int antes = Cuenta(leds);
+    for (int ciclo = 0; ciclo < 21; ++ciclo) {
+        mesa.PonEntrada(palancas, kPalanca, true);
+        mesa.PonEntrada(palancas, kPalanca, false);
+    }
+    if (Cuenta(leds) != (antes + 21) % 16)
+        return "el contador pasa de " + std::to_string(antes) + " a " + std::to_string(Cuenta(leds));
+    return {};
+}
+
 }  // namespace
 
 std::string CompruebaCircuito(Mesa& mesa, Familia familia) {
@@ -80,6 +104,8 @@ std::string CompruebaCircuito(Mesa& mesa, Familia familia) {
     if (!mesa.bON) mesa.ConmutaFuente();
     if (!mesa.bON) return "la fuente no enciende";
     if (familia == Familia::Contadores) return CompruebaContadores(mesa, *palancas, *leds);
+    if (familia == Familia::SumadorNand) return CompruebaSumador(mesa, *palancas, *leds);
+    if (familia == Familia::ContadorRizado) return CompruebaContadorRizado(mesa, *palancas, *leds);
     return CompruebaCadena(mesa, *palancas, *leds, familia);
 }
 

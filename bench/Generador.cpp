@@ -79,6 +79,10 @@ const std::vector<Receta>& Recetas() {
                       {0, 11, 3},
                       {1, 14, kLamparaDelSegundoContador},
                       {-1, 15, kLamparaDelFinal}}},
+        {.familia = Familia::SumadorNand, .nombre = "sumador-nand", .codigo = 7000, .pines = 14,
+         .vcc = 14, .gnd = 7},
+        {.familia = Familia::ContadorRizado, .nombre = "contador-rizado", .codigo = 7112,
+         .pines = 16, .vcc = 16, .gnd = 8},
     };
     return recetas;
 }
@@ -125,8 +129,14 @@ public:
         EnchufaChips();
         AlimentaProtoboards();
         AlimentaInstrumentos();
-        CableaChips();
-        CableaLamparas();
+        if (pedido.familia == Familia::SumadorNand) {
+            CableaSumador();
+        } else if (pedido.familia == Familia::ContadorRizado) {
+            CableaContadorRizado();
+        } else {
+            CableaChips();
+            CableaLamparas();
+        }
         if (pedido.tirasPorSalida > 0) ExtiendeSalidas();
         if (pedido.todosLosTableros) CompletaTableros();
     }
@@ -206,6 +216,82 @@ private:
                     EntrePines(chips[i - 1], receta.reloj, chip, receta.reloj, kAmarillo);
             }
         }
+    }
+
+    // Gate g is NAND g % 4 of chip g / 4; a signal is a gate's output, a lever or ground.
+    struct Nand {
+        int a, b, y;
+    };
+    static constexpr Nand kNands[] = {{1, 2, 3}, {4, 5, 6}, {9, 10, 8}, {12, 13, 11}};
+    static constexpr int kTierra = -100;
+    static constexpr int Palanca(int i) { return -1 - i; }
+
+    void Entrada(int senal, int puerta, bool segunda) {
+        const ChipColocado& chip = chips[static_cast<std::size_t>(puerta / 4)];
+        const Nand& nand = kNands[puerta % 4];
+        const int pin = segunda ? nand.b : nand.a;
+        if (senal == kTierra) return AlBus(chip, pin, false);
+        if (senal < 0) return m.Cablea(TerminalLibre(*palancas, -1 - senal), m.Pin(chip, pin), kVerde);
+        EntrePines(chips[static_cast<std::size_t>(senal / 4)], kNands[senal % 4].y, chip, pin, kAzul);
+    }
+
+    void Puerta(int puerta, int a, int b) {
+        Entrada(a, puerta, false);
+        Entrada(b, puerta, true);
+    }
+
+    // Nine NANDs per full adder: n3 is A xor B, n7 the sum, n8 the carry out.
+    void CableaSumador() {
+        for (const ChipColocado& chip : chips) {
+            AlBus(chip, receta.vcc, true);
+            AlBus(chip, receta.gnd, false);
+        }
+        int acarreo = kTierra;
+        for (int bit = 0; bit < kBitsDelSumador; ++bit) {
+            const int n = 9 * bit;
+            const int a = Palanca(bit), b = Palanca(kBitsDelSumador + bit);
+            Puerta(n, a, b);
+            Puerta(n + 1, a, n);
+            Puerta(n + 2, b, n);
+            Puerta(n + 3, n + 1, n + 2);
+            Puerta(n + 4, n + 3, acarreo);
+            Puerta(n + 5, n + 3, n + 4);
+            Puerta(n + 6, acarreo, n + 4);
+            Puerta(n + 7, n + 5, n + 6);
+            Puerta(n + 8, n + 4, n);
+            acarreo = n + 8;
+            m.Cablea(m.Pin(chips[static_cast<std::size_t>((n + 7) / 4)], kNands[(n + 7) % 4].y),
+                     m.Terminal(*leds, bit), kNaranja);
+        }
+        m.Cablea(m.Pin(chips[static_cast<std::size_t>(acarreo / 4)], kNands[acarreo % 4].y),
+                 m.Terminal(*leds, kLamparaDelFinal), kNaranja);
+    }
+
+    // Each Q clocks the next flip-flop (J, K, preset and clear open, so each toggles on the
+    // falling edge of its clock): flip-flop 1 of each chip, then flip-flop 2.
+    void CableaContadorRizado() {
+        constexpr int kReloj1 = 1, kQ1 = 5, kQ2 = 9, kReloj2 = 13;
+        for (std::size_t i = 0; i < chips.size(); ++i) {
+            const ChipColocado& chip = chips[i];
+            AlBus(chip, receta.vcc, true);
+            AlBus(chip, receta.gnd, false);
+            if (i == 0)
+                m.Cablea(TerminalLibre(*palancas, kPalanca), m.Pin(chip, kReloj1), kVerde);
+            else
+                EntrePines(chips[i - 1], kQ2, chip, kReloj1, kAmarillo);
+            EntrePines(chip, kQ1, chip, kReloj2, kAmarillo);
+        }
+        const int lamparas[][3] = {{0, kQ1, 0}, {0, kQ2, 1}, {1, kQ1, 2}, {1, kQ2, 3}, {7, kQ2, kLamparaDelFinal}};
+        for (const auto& [chip, pin, lampara] : lamparas)
+            m.Cablea(m.Pin(chips[static_cast<std::size_t>(chip)], pin), m.Terminal(*leds, lampara), kNaranja);
+    }
+
+    Extremo TerminalLibre(Tablero& t, int tira) {
+        constexpr int kTerminales = TableroDeTiras::kTerminalesPorTira;
+        for (int i = kTerminales * tira; i < kTerminales * (tira + 1); ++i) {
+            if (t.DireccionDePuerto(i)->EstaLibre()) return m.Terminal(t, i);
+        }
+        throw MontajeRechazado("la tira " + std::to_string(tira) + " ya tiene tres cables");
     }
 
     void CableaLamparas() {
@@ -322,6 +408,9 @@ void GeneraCircuito(Mesa& mesa, const Pedido& pedido) {
     if (pedido.protoboards < 1 || pedido.protoboards > kMaximoDeProtoboards)
         throw MontajeRechazado("caben de 1 a " + std::to_string(kMaximoDeProtoboards) +
                                " protoboards");
+    if ((pedido.familia == Familia::SumadorNand || pedido.familia == Familia::ContadorRizado) &&
+        pedido.protoboards != 1)
+        throw MontajeRechazado(std::string(NombreDeFamilia(pedido.familia)) + " ocupa una protoboard");
     Obra(mesa, pedido).Construye();
 }
 

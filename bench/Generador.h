@@ -17,6 +17,9 @@ enum class Familia {
     Inversores,  // 7404s, the six inverters of each chip one after another
     Sumadores,   // 7483As, carry out to carry in; B tied low, so the carry ripples through
     Contadores,  // 74163s on one clock from the timer board, carry out to ENT
+    // One breadboard only:
+    SumadorNand,     // a 4-bit ripple-carry adder of 36 NAND gates (9 x 7400), A and B on the levers
+    ContadorRizado,  // a 16-bit ripple counter of 8 x 74112 clocked by lever 0
 };
 
 inline constexpr int kMaximoDeProtoboards = 10;
@@ -51,5 +54,8 @@ inline constexpr int kLamparaDelFinal = 7;
 inline constexpr int kLamparaDelSegundoContador = 4;
 // Lever 0 of the switch board drives the chain's first input.
 inline constexpr int kPalanca = 0;
+// The NAND adder adds levers 0-3 (A, bit 0 first) and 4-7 (B) and shows the sum on lamps
+// 0-3 and the carry on lamp 7; the ripple counter shows its four lowest bits on lamps 0-3.
+inline constexpr int kBitsDelSumador = 4;
 
 }  // namespace velistra::banco

@@ -1,5 +1,7 @@
 #include "bench/Guiones.h"
 
+#include <bit>
+
 #include "simulation/Mesa.h"
 
 namespace velistra::banco {
@@ -25,6 +27,20 @@ std::string GuionDeEjemplo(const Mesa& mesa, Familia familia) {
     return "# La lámpara 7 sigue a la palanca al final de la cadena.\n"
            "encender\nmostrar\n" +
            palanca + "1\nmostrar\n" + palanca + "0\nmostrar\n";
+}
+
+std::string GuionLargo(const Mesa& mesa, Familia familia, int lineas) {
+    const std::string palancas =
+        "interruptor " + std::to_string(IdentificadorDe(mesa, Tablero::kInterruptores)) + " ";
+    std::string guion = "encender\n";
+    unsigned niveles = 0;
+    for (int i = 0; i < lineas; ++i) {
+        const int palanca =
+            familia == Familia::SumadorNand ? std::countr_zero(static_cast<unsigned>(i) + 1) % 8 : kPalanca;
+        niveles ^= 1u << palanca;
+        guion += palancas + std::to_string(palanca) + ((niveles >> palanca & 1) != 0 ? " 1\n" : " 0\n");
+    }
+    return guion + "mostrar\n";
 }
 
 }  // namespace velistra::banco

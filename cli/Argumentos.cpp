@@ -61,6 +61,11 @@ ArgumentosAnalizados AnalizaArgumentos(const std::vector<std::string>& argumento
     if (std::any_of(argumentos.begin(), argumentos.end(),
                     [](const std::string& a) { return a == "--help" || a == "-h"; }))
         return {Peticion{}, {}};
+    if (std::find(argumentos.begin(), argumentos.end(), "--version") != argumentos.end()) {
+        Peticion version;
+        version.accion = Accion::Version;
+        return {version, {}};
+    }
     if (argumentos.empty()) return Error("falta la orden: simular o tabla");
 
     Peticion p;

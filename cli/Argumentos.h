@@ -5,7 +5,7 @@
 
 namespace velistra::consola {
 
-enum class Accion { Ayuda, Simular, Tabla };
+enum class Accion { Ayuda, Version, Simular, Tabla };
 enum class Formato { Texto, Csv, Json };
 
 // What the command line asks for.

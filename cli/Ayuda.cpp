@@ -12,6 +12,7 @@ const char* TextoDeAyuda() {
                [--csv | --json] [--plazo SEGUNDOS]
   velistra-cli revisar CIRCUITO.txt [--json]
   velistra-cli --help
+  velistra-cli --version
 
 Simula sin ventana un circuito guardado por Velistra, con el mismo motor que el
 programa. El circuito se carga con la fuente apagada.

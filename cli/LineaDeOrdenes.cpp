@@ -14,6 +14,7 @@
 #include "cli/Guion.h"
 #include "cli/LecturaDelGuion.h"
 #include "docencia/TablaDeVerdad.h"
+#include "plataforma/Textos.h"
 
 namespace velistra::consola {
 
@@ -93,6 +94,10 @@ int EjecutaLineaDeOrdenes(const std::vector<std::string>& argumentos, std::istre
     const Peticion& p = *analizados.peticion;
     if (p.accion == Accion::Ayuda) {
         salida << TextoDeAyuda();
+        return kTerminado;
+    }
+    if (p.accion == Accion::Version) {
+        salida << kPrograma << ' ' << textos::kVersion << '\n';
         return kTerminado;
     }
 

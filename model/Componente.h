@@ -78,6 +78,16 @@ public:
     // Reads the pins and lets the model compute; no port changes here.
     void CalculaFunciones();
     bool HayCambio() const { return bCambio; }
+    // Whether evaluating now could change anything: never evaluated since binding or a
+    // restart, the last evaluation moved an output, or a pin reads otherwise than it did
+    // then. Models leave a second evaluation on unchanged pins without effect.
+    bool PideEvaluacion() const;
+    // The output pins that sit in a hole, in pin order.
+    int NumeroDeSalidas() const { return nSalidas; }
+    int PinDeSalida(int k) const { return aiSalida[static_cast<std::size_t>(k)]; }
+    // The pins read on evaluation (inputs, supply, ground) that sit in a hole, in pin order.
+    int NumeroDeLecturas() const { return nLecturas; }
+    int PinDeLectura(int k) const { return aLectura[static_cast<std::size_t>(k)].pin; }
     // Drives the output pins' levels onto their nets.
     void Transmite();
     // Marks the output pins' nets as driven again.
@@ -92,6 +102,8 @@ public:
     // circuit; the engine applies it where the pin is read and driven, and only there.
     void Fallo(int i, char f);
     char Fallo(int i) const;
+    // What output pin i puts on its net: its state, unless a fault says otherwise.
+    char EstadoQueDa(int i) const { return EsEntradaValida(i) ? ConFallo(i, Estado(i)) : 'Z'; }
 
 private:
     char ConFallo(int i, char estado) const;
@@ -99,6 +111,16 @@ private:
     static bool EsEntradaValida(int i) { return i >= 1 && i <= kUltimaEntrada; }
     bool EstaAlimentadoYLeeEntradas();
     void EstadosDesdeValores();
+    void ApagaSalidas();
+    void ListaPines();
+
+    // One pin read on evaluation and what it held then, state and (supply and ground) type.
+    struct Lectura {
+        unsigned char pin = 0;
+        char tipoDePin = 'E';
+        char estado = 'Z';
+        char tipo = 'F';
+    };
 
     Imagen bmpImagen;
     Imagen bmpMascara;
@@ -121,7 +143,16 @@ private:
     std::array<char, kEntradas> acEstado{};
     std::array<char, kEntradas> acTipo{};
     bool bCambio = false;
+    // abValor entry i always equals (acEstado entry i != '0') for the chip's own entries,
+    // so an evaluation converts only the pins it reads.
     std::array<bool, kEntradas> abValor{};
+    std::array<Lectura, kEntradas> aLectura{};
+    std::array<unsigned char, kEntradas> aiSalida{};
+    int nLecturas = 0;
+    int nSalidas = 0;
+    // Lecturas the last evaluation went through: a missing supply stops the scan.
+    int nLeidas = 0;
+    bool bPendiente = true;
     std::array<char, kEntradas> acFallo{};
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chips/CircuitoElectronico.h"
+#include "model/Puerto.h"
 #include "plataforma/Recursos.h"
 
 namespace velistra {
@@ -69,6 +70,7 @@ void Componentes::Nuevo(long lCodigo) {
     chip.Codigo(lCodigo);
     chip.Desplazamiento(desplazamiento);
     lista.push_back(chip);
+    Puerto::NuevasConexiones();
 }
 
 void Componentes::Recarga() {
@@ -80,6 +82,7 @@ void Componentes::Recarga() {
             chip.Imagenes(Imagen{}, Imagen{});
         }
     }
+    Puerto::NuevasConexiones();
 }
 
 void Componentes::ImagenesDeChip(Componente& chip, int pines) {
@@ -195,6 +198,7 @@ Punto Componentes::Desplazamiento() const {
 void Componentes::EliminaSeleccionado() {
     if (!HaySeleccion()) return;
     lista.erase(lista.begin() + iSeleccionado);
+    Puerto::NuevasConexiones();
 }
 
 void Componentes::Desplaza(int n, Punto d) {
@@ -221,8 +225,14 @@ void Componentes::Reinicia() {
     for (Componente& chip : lista) chip.Reinicia();
 }
 
+void Componentes::Agrega(const Componente& chip) {
+    lista.push_back(chip);
+    Puerto::NuevasConexiones();
+}
+
 void Componentes::Limpia() {
     lista.clear();
+    Puerto::NuevasConexiones();
     iSeleccionado = -1;
     bMoviendo = false;
 }

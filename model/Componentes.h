@@ -66,7 +66,7 @@ public:
     std::vector<Componente>::iterator end() { return lista.end(); }
     std::vector<Componente>::const_iterator begin() const { return lista.begin(); }
     std::vector<Componente>::const_iterator end() const { return lista.end(); }
-    void Agrega(const Componente& chip) { lista.push_back(chip); }
+    void Agrega(const Componente& chip);
     // Empties the list; nothing stays selected or dragged.
     void Limpia();
 

@@ -33,6 +33,17 @@ int Mesa::EjecutaFunciones() {
     if (bAsentando) return 0;
     const Asentando asentando(bAsentando);
 
+    const int n = asentamiento == Asentamiento::Completo
+                      ? AsientaCompleto()
+                      : asentador.Asienta(tablero, componentes, pin, kLimiteDeIteraciones);
+    nIteraciones += n;
+
+    if (n == kLimiteDeIteraciones)
+        avisos.Muestra(kTextoDeRealimentacion, kTituloDeRealimentacion, Icono::Informacion);
+    return n;
+}
+
+int Mesa::AsientaCompleto() {
     // Every chip computes before any chip drives, so one iteration is a synchronous
     // step of the whole circuit and the list order does not matter.
     int n = 0;
@@ -41,9 +52,6 @@ int Mesa::EjecutaFunciones() {
         componentes.Transmite();
         ++n;
     } while (componentes.HayCambio() && n < kLimiteDeIteraciones);
-
-    if (n == kLimiteDeIteraciones)
-        avisos.Muestra(kTextoDeRealimentacion, kTituloDeRealimentacion, Icono::Informacion);
     return n;
 }
 

@@ -7,6 +7,7 @@ namespace velistra {
 void Mesa::ConmutaFuente() {
     if (fuentedc == nullptr) return;
     fuentedc->Conmuta();
+    asentador.EmpiezaCompleto();
     const bool encendida = fuentedc->EstadoDeEntrada(0) != 0;
     if (!encendida && bON) {
         bON = false;

@@ -8,6 +8,7 @@
 #include "model/Componentes.h"
 #include "model/Puerto.h"
 #include "model/Tablero.h"
+#include "simulation/AsentadorPorCambios.h"
 #include "wires/Cables.h"
 
 namespace velistra {
@@ -27,6 +28,10 @@ public:
     // Settling gives up after this many iterations of a circuit that keeps changing.
     static constexpr int kLimiteDeIteraciones = 1000;
 
+    // How a settling runs: evaluating and driving only what changed, or the plain loop
+    // (every chip, every iteration) that it must always agree with.
+    enum class Asentamiento { PorCambios, Completo };
+
     explicit Mesa(Avisos& avisos);
     Mesa(const Mesa&) = delete;
     Mesa& operator=(const Mesa&) = delete;
@@ -42,6 +47,8 @@ public:
     int nodoBase = 0;
     // Last board identifier handed out.
     int nIdentificador = 0;
+    // Iterations run by every settling of this workbench so far.
+    long nIteraciones = 0;
     // The DC supply is switched on; the circuit is only simulated then.
     bool bON = false;
     Tablero* fuentedc = nullptr;
@@ -61,6 +68,7 @@ public:
     // kLimiteDeIteraciones times. Answers the iterations run; 0 when called while a
     // settling is already under way (from a tick while its message is shown).
     int EjecutaFunciones();
+    Asentamiento asentamiento = Asentamiento::PorCambios;
     // A settling is under way (its feedback message may be open): the circuit is between
     // states.
     bool EstaAsentando() const { return bAsentando; }
@@ -137,8 +145,11 @@ public:
     Puerto* const pin = &centinela;
 
 private:
+    int AsientaCompleto();
+
     Puerto centinela;
     bool bAsentando = false;
+    AsentadorPorCambios asentador;
     // Walks on for the life of the workbench, through new circuits too.
     int di = -10;
 };

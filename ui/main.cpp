@@ -5,9 +5,12 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTranslator>
+#include <cstdio>
+#include <cstring>
 #include <optional>
 
 #include "plataforma/Sistema.h"
+#include "plataforma/Textos.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/imagenes/Pinturas.h"
 #include "ui/programa/Programa.h"
@@ -44,6 +47,13 @@ std::optional<std::filesystem::path> CarpetaDeRecuperacion() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before Qt starts, so it works without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("velistra %s\n", velistra::textos::kVersion);
+            return 0;
+        }
+    }
     // A save past the file size limit fails with its message instead of killing the program.
     velistra::sistema::IgnoraElLimiteDeTamano();
     QApplication aplicacion(argc, argv);

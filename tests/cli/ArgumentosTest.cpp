@@ -79,6 +79,11 @@ TEST(Argumentos, ElProgramaExplicaSuUsoYRechazaElMalUsoConCodigo1) {
         EXPECT_NE(r.salida.find(orden), std::string::npos) << orden;
     EXPECT_EQ(r.errores, "");
 
+    // The version wins over any other word, like --help.
+    r = prueba::EjecutaCli({"simular", "--version"});
+    EXPECT_EQ(r.codigo, 0);
+    EXPECT_EQ(r.salida, std::string("velistra-cli ") + VELISTRA_VERSION + "\n");
+
     r = prueba::EjecutaCli({"tabla"});
     EXPECT_EQ(r.codigo, 1);
     EXPECT_EQ(r.salida, "");

@@ -96,17 +96,19 @@ QImage BarraDeHerramientas() {
     return imagen;
 }
 
+QImage ImagenDelIcono(int lado) {
+    QImage imagen(lado, lado, QImage::Format_ARGB32_Premultiplied);
+    imagen.fill(Qt::transparent);
+    QPainter p(&imagen);
+    p.scale(lado / 48.0, lado / 48.0);
+    PintaIcono(p);
+    return imagen;
+}
+
 QIcon IconoDelPrograma() {
     QIcon icono;
-    for (const int lado : {16, 24, 32, 48, 64}) {
-        QPixmap pixmap(lado, lado);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.scale(lado / 48.0, lado / 48.0);
-        PintaIcono(p);
-        p.end();
-        icono.addPixmap(pixmap);
-    }
+    for (const int lado : {16, 24, 32, 48, 64})
+        icono.addPixmap(QPixmap::fromImage(ImagenDelIcono(lado)));
     return icono;
 }
 

@@ -32,6 +32,8 @@ QImage PlaNot();
 QImage PlaLed(bool encendido);
 QImage PlaInterruptor(bool encendido);
 
+// The program's icon, `lado` pixels square; the window's and the desktop's.
+QImage ImagenDelIcono(int lado);
 QIcon IconoDelPrograma();
 
 // The painter of each resource id.

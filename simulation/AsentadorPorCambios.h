@@ -1,0 +1,67 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+namespace velistra {
+
+class Componentes;
+class Puerto;
+class Tablero;
+
+// The settling loop that does only what can matter: an iteration evaluates the chips whose
+// pins changed in the previous one (or that asked for it themselves), all of them before
+// any drives, and an output is spread over its net only when its level differs from what
+// the net holds. It answers exactly what the plain loop (every chip, every iteration)
+// answers, because a chip evaluated again on unchanged pins changes nothing.
+// A net with more than one driver (only a file can make one) is driven by all its chip
+// outputs in every iteration, in list order, as the plain loop does.
+class AsentadorPorCambios {
+public:
+    // The next settling starts with one iteration of the plain loop, every output driven
+    // over its whole net; it does so by itself whenever any connection changed.
+    void EmpiezaCompleto() { bTodo = true; }
+
+    // Settles as the plain loop would, up to `limite` iterations; answers how many ran.
+    int Asienta(std::vector<std::unique_ptr<Tablero>>& tableros, Componentes& componentes,
+                const Puerto* centinela, int limite);
+
+private:
+    struct Salida {
+        int chip;
+        int pin;
+        int red;
+    };
+
+    void Construye(std::vector<std::unique_ptr<Tablero>>& tableros, Componentes& componentes,
+                   const Puerto* centinela);
+    void Marca(int chip);
+    void MarcaLectores(int red);
+    bool PasoCompleto(Componentes& componentes);
+    bool Paso(Componentes& componentes);
+    bool Calcula(Componentes& componentes, const std::vector<int>& chips);
+    void TransmiteCompartidas(Componentes& componentes);
+
+    bool bTodo = true;
+    unsigned long nGeneracion = 0;
+    const Puerto* pCentinela = nullptr;
+
+    // Per chip, its outputs' entries in `salidas`: [primeraSalida[c], primeraSalida[c + 1]).
+    std::vector<int> primeraSalida;
+    std::vector<Salida> salidas;
+    // Per net, the chips that read it: [primerLector[r], primerLector[r + 1]) of `lectores`.
+    std::vector<int> primerLector;
+    std::vector<int> lectores;
+    std::vector<bool> compartida;
+    // Chip outputs on nets with several drivers, in list and pin order; and, per such
+    // output, the level its net held before the iteration drove it.
+    std::vector<Salida> salidasCompartidas;
+    std::vector<char> antes;
+
+    // The chips to evaluate in this iteration and the ones marked for the next.
+    std::vector<int> actuales;
+    std::vector<int> siguientes;
+    std::vector<unsigned> marca;
+    unsigned nMarca = 0;
+};
+
+}  // namespace velistra
