@@ -15,7 +15,8 @@ struct Opcion {
     bool conArchivo;
 };
 
-constexpr Opcion kOpcionesDeSimular[] = {{"--guion", true}, {"--json", false}, {"--guardar", true}};
+constexpr Opcion kOpcionesDeSimular[] = {{"--guion", true}, {"--json", false}, {"--guardar", true},
+                                       {"--fallos", true}};
 constexpr Opcion kOpcionesDeTabla[] = {{"--csv", false}, {"--json", false}};
 
 ArgumentosAnalizados Error(std::string mensaje) { return {std::nullopt, std::move(mensaje)}; }
@@ -40,6 +41,7 @@ bool Aplica(Peticion& p, const std::string& nombre, const std::string& archivo,
     };
     if (nombre == "--guion") return fija(p.guion);
     if (nombre == "--guardar") return fija(p.guardar);
+    if (nombre == "--fallos") return fija(p.fallos);
     const Formato formato = nombre == "--csv" ? Formato::Csv : Formato::Json;
     if (p.formato == formato) {
         error = "la opción " + Cita(nombre) + " aparece dos veces";

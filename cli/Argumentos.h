@@ -15,6 +15,8 @@ struct Peticion {
     // The script file; standard input when absent.
     std::optional<std::string> guion;
     std::optional<std::string> guardar;
+    // Faults planted before the script runs (troubleshooting exercises).
+    std::optional<std::string> fallos;
     Formato formato = Formato::Texto;
 };
 

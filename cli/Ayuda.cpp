@@ -5,7 +5,12 @@ namespace velistra::consola {
 const char* TextoDeAyuda() {
     return R"(Uso:
   velistra-cli simular CIRCUITO.txt [--guion GUION] [--json] [--guardar SALIDA.txt]
+               [--fallos FALLOS]
   velistra-cli tabla CIRCUITO.txt [--csv | --json]
+  velistra-cli comprobar CIRCUITO.txt|CARPETA... (--tabla ESPERADA.csv |
+               --referencia PROFESOR.txt | --guion GUION --salida SALIDA)
+               [--csv | --json] [--plazo SEGUNDOS]
+  velistra-cli revisar CIRCUITO.txt [--json]
   velistra-cli --help
   velistra-cli --version
 
@@ -37,6 +42,12 @@ simular  Ejecuta un guion: una orden por línea, leída de GUION o, sin --guion,
   --json                un objeto JSON por cada línea de mostrar y de sonda
   --guardar SALIDA.txt  al terminar el guion guarda el circuito en SALIDA.txt,
                         como la orden «Almacenar en...»
+  --fallos FALLOS       planta en silencio los fallos del archivo FALLOS (una
+                        línea cada uno, «#» inicia un comentario; chips y cables
+                        numerados desde 1, como los nombra revisar):
+                          patilla CHIP PATILLA 0|1|abierta
+                          cable CABLE abierto
+                        el circuito se ve y se guarda como siempre
 
 tabla    Enciende la fuente y recorre todas las combinaciones de las palancas
          cableadas (las que llevan un cable en alguno de sus tres terminales; 16
@@ -47,6 +58,27 @@ tabla    Enciende la fuente y recorre todas las combinaciones de las palancas
 
   --csv                 valores separados por comas, con una línea de cabecera
   --json                un objeto JSON por fila
+
+comprobar  Comprueba uno o muchos circuitos (archivos, o carpetas con sus .txt,
+         también en subcarpetas) y escribe una línea por circuito («correcto»,
+         «incorrecto» con las primeras filas o líneas distintas y cuántas son, o
+         «ilegible») y una línea de resumen.
+  --tabla ESPERADA.csv  la tabla que escribe «tabla --csv»; las columnas se
+                        buscan por nombre, y una palanca o luz que falta se dice
+  --referencia P.txt    el circuito del profesor: las mismas palancas y luces,
+                        por tablero e índice, en todas las combinaciones
+  --guion G --salida S  para circuitos secuenciales: la salida de simular con
+                        el guion G ha de ser S, línea a línea
+  --csv | --json        un informe para la hoja de notas
+  --plazo SEGUNDOS      tiempo de cada circuito (10 si se omite, de 1 a 3600);
+                        cada circuito se comprueba en un proceso aparte, así
+                        que uno que no termina o que no se asienta no para el lote
+
+revisar  Busca los errores habituales de cableado, cada uno con su lugar (tablero,
+         columna y fila de la protoboard, o chip y patilla): chips sin enchufar,
+         patillas VCC o GND a las que no llega la alimentación, entradas al aire
+         que importan (se leen como 1) y cables con un extremo sin conectar.
+  --json                un objeto JSON por hallazgo
 
 Los avisos del programa, como el de realimentación, salen por la salida de
 errores y la simulación continúa.
@@ -60,6 +92,11 @@ Códigos de salida:
      carpeta, una tubería, un dispositivo), con el mensaje del programa
   3  el circuito no se pudo guardar (también si el disco o el límite de tamaño
      de archivo no lo admiten; el archivo anterior queda intacto)
+  4  comprobar: algún circuito es incorrecto, no se asienta o no terminó a
+     tiempo; revisar: hay hallazgos
+En comprobar, 0 es que todos son correctos, 2 que alguno es ilegible (aunque
+otros sean incorrectos) y 1 también que la tabla, el guion o la salida esperada
+no se pueden leer.
 )";
 }
 

@@ -10,6 +10,8 @@ enum CodigoDeSalida {
     kCircuitoIlegible = 2,
     // The circuit ran but could not be saved where --guardar asked.
     kNoSeGuardo = 3,
+    // comprobar: some circuit gave another result than expected (or never settled).
+    kHayIncorrectos = 4,
 };
 
 }  // namespace velistra::consola

@@ -8,14 +8,14 @@ namespace velistra::consola {
 namespace {
 
 // The column names and separators in order; a separator is written with no value under it.
-std::vector<std::string> Cabecera(const TablaDeVerdad& tabla, bool conSeparador) {
+std::vector<std::string> Cabecera(const docencia::TablaDeVerdad& tabla, bool conSeparador) {
     std::vector<std::string> columnas = tabla.entradas;
     if (conSeparador && !tabla.salidas.empty()) columnas.push_back("|");
     columnas.insert(columnas.end(), tabla.salidas.begin(), tabla.salidas.end());
     return columnas;
 }
 
-void EscribeTexto(std::ostream& salida, const TablaDeVerdad& tabla) {
+void EscribeTexto(std::ostream& salida, const docencia::TablaDeVerdad& tabla) {
     const std::vector<std::string> columnas = Cabecera(tabla, true);
     for (std::size_t c = 0; c < columnas.size(); ++c) salida << (c ? " " : "") << columnas[c];
     salida << '\n';
@@ -34,7 +34,7 @@ void EscribeTexto(std::ostream& salida, const TablaDeVerdad& tabla) {
     }
 }
 
-void EscribeCsv(std::ostream& salida, const TablaDeVerdad& tabla) {
+void EscribeCsv(std::ostream& salida, const docencia::TablaDeVerdad& tabla) {
     const std::vector<std::string> columnas = Cabecera(tabla, false);
     for (std::size_t c = 0; c < columnas.size(); ++c) salida << (c ? "," : "") << columnas[c];
     salida << '\n';
@@ -53,7 +53,7 @@ void EscribeGrupo(std::ostream& salida, const char* nombre,
     salida << '}';
 }
 
-void EscribeJson(std::ostream& salida, const TablaDeVerdad& tabla) {
+void EscribeJson(std::ostream& salida, const docencia::TablaDeVerdad& tabla) {
     for (const std::vector<bool>& fila : tabla.filas) {
         salida << '{';
         EscribeGrupo(salida, "entradas", tabla.entradas, fila, 0);
@@ -65,7 +65,7 @@ void EscribeJson(std::ostream& salida, const TablaDeVerdad& tabla) {
 
 }  // namespace
 
-void EscribeTabla(std::ostream& salida, const TablaDeVerdad& tabla, Formato formato) {
+void EscribeTabla(std::ostream& salida, const docencia::TablaDeVerdad& tabla, Formato formato) {
     switch (formato) {
         case Formato::Texto:
             EscribeTexto(salida, tabla);

@@ -3,38 +3,31 @@
 #include <ostream>
 
 #include "cli/Argumentos.h"
-#include "cli/AvisosDeConsola.h"
 #include "cli/Ayuda.h"
+#include "cli/Banco.h"
 #include "cli/CodigosDeSalida.h"
 #include "cli/ComprobacionDeGuion.h"
-#include "cli/DialogosDeConsola.h"
+#include "cli/Docencia.h"
 #include "cli/EjecutorDeGuion.h"
 #include "cli/EscrituraDeTabla.h"
+#include "cli/FallosDeConsola.h"
 #include "cli/Guion.h"
 #include "cli/LecturaDelGuion.h"
-#include "cli/TablaDeVerdad.h"
+#include "docencia/TablaDeVerdad.h"
 #include "plataforma/Textos.h"
-#include "sesion/ArchivoActual.h"
-#include "simulation/Mesa.h"
 
 namespace velistra::consola {
+
+using docencia::LucesCableadas;
+using docencia::PalancaCableada;
+using docencia::PalancasCableadas;
+using docencia::RecorreCombinaciones;
+using docencia::kMaximoDePalancas;
 
 namespace {
 
 constexpr const char* kPrograma = "velistra-cli";
 constexpr const char* kNombreDeLaEntrada = "entrada estándar";
-
-// One open circuit with the window's file handling behind it; its messages go to `errores`.
-struct Banco {
-    explicit Banco(std::ostream& errores) : avisos(errores), mesa(avisos), archivo(mesa, dialogos) {
-        mesa.InicializaMesa();
-    }
-
-    AvisosDeConsola avisos;
-    DialogosDeConsola dialogos;
-    Mesa mesa;
-    ArchivoActual archivo;
-};
 
 int ErrorDeGuion(std::ostream& errores, const std::string& nombre, int linea,
                  const std::string& mensaje) {
@@ -56,6 +49,7 @@ int Simula(Banco& banco, const Peticion& p, std::istream& entrada, std::ostream&
             return ErrorDeGuion(errores, nombre, orden.linea, *error);
     }
 
+    if (p.fallos && !PlantaFallos(banco.mesa, *p.fallos, errores)) return kUsoIncorrecto;
     EjecutorDeGuion ejecutor(banco.mesa, salida, p.formato);
     for (const Orden& orden : guion.ordenes) ejecutor.Ejecuta(orden);
     salida.flush();
@@ -90,6 +84,7 @@ int HazTabla(Banco& banco, const Peticion& p, std::ostream& salida, std::ostream
 
 int EjecutaLineaDeOrdenes(const std::vector<std::string>& argumentos, std::istream& entrada,
                           std::ostream& salida, std::ostream& errores) {
+    if (EsOrdenDeDocencia(argumentos)) return EjecutaDocencia(argumentos, salida, errores);
     const ArgumentosAnalizados analizados = AnalizaArgumentos(argumentos);
     if (!analizados.peticion) {
         errores << kPrograma << ": " << analizados.error << '\n'
@@ -107,9 +102,7 @@ int EjecutaLineaDeOrdenes(const std::vector<std::string>& argumentos, std::istre
     }
 
     Banco banco(errores);
-    banco.dialogos.ArchivoParaAbrir(p.circuito);
-    // The window's "open": the whole file is checked before it replaces the empty bench.
-    if (!banco.archivo.RecuperaCircuito()) return kCircuitoIlegible;
+    if (!banco.Abre(p.circuito)) return kCircuitoIlegible;
     if (p.accion == Accion::Simular) return Simula(banco, p, entrada, salida, errores);
     return HazTabla(banco, p, salida, errores);
 }

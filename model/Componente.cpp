@@ -108,7 +108,7 @@ bool Componente::EstaAlimentadoYLeeEntradas() {
         Lectura& l = aLectura[static_cast<std::size_t>(k)];
         const auto i = static_cast<std::size_t>(l.pin);
         const Puerto* casilla = apCasilla[i];
-        l.estado = casilla->Estado();
+        l.estado = ConFallo(l.pin, casilla->Estado());
         acEstado[i] = l.estado;
         abValor[i] = l.estado != '0';
         if (l.tipoDePin == 'E') continue;
@@ -127,7 +127,7 @@ bool Componente::PideEvaluacion() const {
     for (int k = 0; k < nLeidas; ++k) {
         const Lectura& l = aLectura[static_cast<std::size_t>(k)];
         const Puerto* casilla = apCasilla[l.pin];
-        if (casilla->Estado() != l.estado) return true;
+        if (ConFallo(l.pin, casilla->Estado()) != l.estado) return true;
         if (l.tipoDePin != 'E' && casilla->Tipo() != l.tipo) return true;
     }
     return false;
@@ -162,7 +162,7 @@ void Componente::CalculaFunciones() {
 void Componente::Transmite() {
     for (int k = 0; k < nSalidas; ++k) {
         const auto i = static_cast<std::size_t>(aiSalida[static_cast<std::size_t>(k)]);
-        apCasilla[i]->Estado(acEstado[i]);
+        apCasilla[i]->Estado(ConFallo(static_cast<int>(i), acEstado[i]));
     }
 }
 
@@ -177,6 +177,26 @@ void Componente::Reinicia() {
     pCircuito->EstadoInicial(abValor.data());
     EstadosDesdeValores();
     bPendiente = true;
+}
+
+void Componente::Fallo(int i, char f) {
+    if (!EsEntradaValida(i) || i > nPines) return;
+    acFallo[static_cast<std::size_t>(i)] = f;
+    // The chip reads and drives that pin differently from now on.
+    bPendiente = true;
+}
+
+char Componente::Fallo(int i) const {
+    return EsEntradaValida(i) ? acFallo[static_cast<std::size_t>(i)] : '\0';
+}
+
+char Componente::ConFallo(int i, char estado) const {
+    switch (acFallo[static_cast<std::size_t>(i)]) {
+        case '0': return '0';
+        case '1': return '1';
+        case 'A': return 'Z';
+        default: return estado;
+    }
 }
 
 void Componente::Dibuja(Lienzo& lienzo) const {

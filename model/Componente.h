@@ -97,7 +97,17 @@ public:
 
     void Dibuja(Lienzo& lienzo) const;
 
+    // A planted fault on pin i, for troubleshooting exercises: '0' or '1' stuck at that
+    // level, 'A' open (read as floating, drives nothing), '\0' none. Not saved with the
+    // circuit; the engine applies it where the pin is read and driven, and only there.
+    void Fallo(int i, char f);
+    char Fallo(int i) const;
+    // What output pin i puts on its net: its state, unless a fault says otherwise.
+    char EstadoQueDa(int i) const { return EsEntradaValida(i) ? ConFallo(i, Estado(i)) : 'Z'; }
+
 private:
+    char ConFallo(int i, char estado) const;
+
     static bool EsEntradaValida(int i) { return i >= 1 && i <= kUltimaEntrada; }
     bool EstaAlimentadoYLeeEntradas();
     void EstadosDesdeValores();
@@ -143,6 +153,7 @@ private:
     // Lecturas the last evaluation went through: a missing supply stops the scan.
     int nLeidas = 0;
     bool bPendiente = true;
+    std::array<char, kEntradas> acFallo{};
 };
 
 }  // namespace velistra

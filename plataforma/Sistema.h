@@ -2,9 +2,11 @@
 // What the core needs of the operating system beyond the standard library: reading a
 // file only when it is a regular one (a FIFO or a device must never keep the program
 // waiting), writes that fail instead of killing the process, data that reaches the disk,
-// and locks that end with the process that holds them. The only POSIX code of the core.
+// locks that end with the process that holds them, and work done apart in a child
+// process with a time limit. The only POSIX code of the core.
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 namespace velistra::sistema {
@@ -60,5 +62,20 @@ public:
 private:
     int descriptor = -1;
 };
+
+}  // namespace velistra::sistema
+
+namespace velistra::sistema {
+
+struct TrabajoAparte {
+    enum Final { Terminado, SinTiempo, Fallo };
+    Final final = Fallo;
+    // What the work answered; only when it ended by itself.
+    std::string texto;
+};
+
+// Runs `trabajo` in a child process and gives up on it, killing it, after `segundos`:
+// a circuit that never settles, a huge file or a crash cannot stop the caller.
+TrabajoAparte EjecutaAparte(const std::function<std::string()>& trabajo, int segundos);
 
 }  // namespace velistra::sistema

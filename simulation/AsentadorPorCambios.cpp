@@ -153,7 +153,7 @@ bool AsentadorPorCambios::Paso(Componentes& componentes) {
             const Salida& s = salidas[static_cast<std::size_t>(k)];
             if (compartida[static_cast<std::size_t>(s.red)]) continue;
             Puerto* hoyo = chip.DireccionDeCasilla(s.pin);
-            const char e = chip.Estado(s.pin);
+            const char e = chip.EstadoQueDa(s.pin);
             if (hoyo->Estado() == e) continue;
             hoyo->Estado(e);
             MarcaLectores(s.red);
@@ -171,7 +171,7 @@ void AsentadorPorCambios::TransmiteCompartidas(Componentes& componentes) {
     }
     for (const Salida& s : salidasCompartidas) {
         Componente& chip = componentes[static_cast<std::size_t>(s.chip)];
-        chip.DireccionDeCasilla(s.pin)->Estado(chip.Estado(s.pin));
+        chip.DireccionDeCasilla(s.pin)->Estado(chip.EstadoQueDa(s.pin));
     }
     for (std::size_t k = 0; k < n; ++k) {
         const Salida& s = salidasCompartidas[k];

@@ -22,6 +22,8 @@ public:
     // A board as from the menu, then dragged to `esquina`.
     Tablero& Agrega(int tipo, Punto esquina) { return montador.Coloca(tipo, esquina); }
     Tablero& MuestraTemporizador() { return montador.MuestraTemporizador(); }
+    // A chip left lying where it is, never plugged in.
+    Componente& Deja(long codigo, Punto esquina) { return montador.Deja(codigo, esquina); }
     ChipColocado Inserta(long codigo, Tablero& protoboard, int columna) {
         return montador.Enchufa(codigo, protoboard, columna);
     }

@@ -6,7 +6,7 @@
 
 #include "Montaje.h"
 #include "support/Proceso.h"
-#include "cli/TablaDeVerdad.h"
+#include "docencia/TablaDeVerdad.h"
 #include "support/CarpetaTemporal.h"
 
 namespace velistra::prueba {
@@ -112,11 +112,11 @@ TEST(Tabla, UnaPalancaCuentaComoCableadaPorCualquieraDeSusTresTerminales) {
     m.Cablea(s, 3 * 2 + 2, l, 6);  // lever 2, bottom terminal
     m.Cablea(s, 3 * 5 + 1, l, 1);  // lever 5, middle terminal
     m.Cablea(s, 24, l, 3);         // the board's VCC terminal is no lever
-    const std::vector<consola::PalancaCableada> palancas = consola::PalancasCableadas(m.mesa);
+    const std::vector<docencia::PalancaCableada> palancas = docencia::PalancasCableadas(m.mesa);
     ASSERT_EQ(palancas.size(), 2u);
     EXPECT_EQ(palancas[0].indice, 2);
     EXPECT_EQ(palancas[1].indice, 5);
-    const std::vector<consola::LuzCableada> luces = consola::LucesCableadas(m.mesa);
+    const std::vector<docencia::LuzCableada> luces = docencia::LucesCableadas(m.mesa);
     ASSERT_EQ(luces.size(), 3u);
     EXPECT_EQ(luces[0].indice, 1);
     EXPECT_EQ(luces[1].indice, 3);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <chrono>
 
+#include "sesion/CodigosDeComando.h"
+#include "ui/programa/Docencia.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra {
@@ -47,6 +49,7 @@ Programa::Programa(const Imagenes& imagenes,
     mesa.Dibujante([this](Lienzo& lienzo) { PintaMesa(sesion_.mesa, lienzo); });
     ConectaElRaton();
     ventana_.Manejador(this);
+    AgregaMenuDeDocencia(ventana_, sesion_);
     if (carpetaDeRecuperacion)
         recuperacion_ = std::make_unique<Recuperacion>(std::move(*carpetaDeRecuperacion));
     ActualizaTitulo();
@@ -104,7 +107,11 @@ void Programa::Atiende(const ResultadoDeComando& resultado) {
     if (resultado.cerrar) ventana_.close();
 }
 
-void Programa::Comando(int id) { Atiende(sesion_.Ejecuta(id)); }
+void Programa::Comando(int id) {
+    const ResultadoDeComando resultado = sesion_.Ejecuta(id);
+    if (id == comandos::kRecuperar) PlantaFallosDelCircuito(sesion_);
+    Atiende(resultado);
+}
 
 bool Programa::PuedeCerrar() {
     const bool puede = sesion_.PuedeCerrar();

@@ -1,4 +1,6 @@
 #pragma once
+// Teaching checks of whole circuits: truth tables, grading against an expected table or
+// a reference circuit, wiring review and planted faults. Fed by Mesa; presents nothing.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -9,7 +11,7 @@ class Tablero;
 class TableroDeLuces;
 }  // namespace velistra
 
-namespace velistra::consola {
+namespace velistra::docencia {
 
 // A lever of a switch board with a wire on at least one of its three terminals.
 struct PalancaCableada {
@@ -25,6 +27,10 @@ struct LuzCableada {
 
 // More levers would make a table nobody reads (and take long to make).
 inline constexpr std::size_t kMaximoDePalancas = 16;
+
+// "int4.0": lever 0 of board 4; "leds5.3", "7seg6.1a" (segment a of digit 1).
+std::string NombreDePalanca(const PalancaCableada& p);
+std::string NombreDeLuz(const LuzCableada& l);
 
 // In board-list order, then lever or light order.
 std::vector<PalancaCableada> PalancasCableadas(const Mesa& mesa);
@@ -45,4 +51,4 @@ struct TablaDeVerdad {
 TablaDeVerdad RecorreCombinaciones(Mesa& mesa, const std::vector<PalancaCableada>& palancas,
                                    const std::vector<LuzCableada>& luces);
 
-}  // namespace velistra::consola
+}  // namespace velistra::docencia

@@ -1,11 +1,11 @@
-#include "cli/TablaDeVerdad.h"
+#include "docencia/TablaDeVerdad.h"
 
 #include "boards/TableroDeLuces.h"
 #include "boards/TableroDePalancas.h"
 #include "boards/TableroDeSieteSegmentos.h"
 #include "simulation/Mesa.h"
 
-namespace velistra::consola {
+namespace velistra::docencia {
 
 namespace {
 
@@ -15,6 +15,8 @@ bool TieneCable(Tablero& t, int primero, int cuantos) {
     }
     return false;
 }
+
+}  // namespace
 
 std::string NombreDePalanca(const PalancaCableada& p) {
     return "int" + std::to_string(p.tablero->Identificador()) + "." + std::to_string(p.indice);
@@ -29,8 +31,6 @@ std::string NombreDeLuz(const LuzCableada& l) {
     const int segmento = l.indice % TableroDeSieteSegmentos::kSegmentosPorDigito;
     return "7seg" + tablero + "." + std::to_string(digito) + kSegmentos[segmento];
 }
-
-}  // namespace
 
 std::vector<PalancaCableada> PalancasCableadas(const Mesa& mesa) {
     std::vector<PalancaCableada> palancas;
@@ -78,4 +78,4 @@ TablaDeVerdad RecorreCombinaciones(Mesa& mesa, const std::vector<PalancaCableada
     return tabla;
 }
 
-}  // namespace velistra::consola
+}  // namespace velistra::docencia

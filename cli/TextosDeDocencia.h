@@ -1,0 +1,52 @@
+#pragma once
+// Every message of comprobar and revisar, in one place so that a translation of the
+// runner's messages can take them all. Names of levers and lights are not translated.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "docencia/Revision.h"
+
+namespace velistra::consola::textos {
+
+inline constexpr const char* kCorrecto = "correcto";
+inline constexpr const char* kIncorrecto = "incorrecto";
+inline constexpr const char* kIlegible = "ilegible";
+
+inline constexpr const char* kFaltaElModo =
+    "falta lo que se espera: --tabla, --referencia o --guion con --salida";
+inline constexpr const char* kModosJuntos =
+    "solo se compara con una cosa: --tabla, --referencia o --guion con --salida";
+inline constexpr const char* kGuionSinSalida = "--guion y --salida van juntos";
+inline constexpr const char* kFaltanCircuitos = "falta algún circuito o carpeta que comprobar";
+inline constexpr const char* kPlazoIncorrecto = "el plazo es un número de segundos de 1 a 3600";
+inline constexpr const char* kNoSeAsienta =
+    "no se asienta: el circuito posee realimentaciones y no llega a un estado estable";
+inline constexpr const char* kSeInterrumpio = "la comprobación se interrumpió";
+inline constexpr const char* kSinHallazgos = "sin hallazgos";
+
+std::string SinTerminar(int segundos);
+std::string ArchivoQueNoSeLee(const std::string& que, const std::string& ruta);
+std::string TablaIncorrecta(const std::string& ruta, const std::string& porque);
+std::string FaltaPalanca(const std::string& nombre);
+std::string FaltaLuz(const std::string& nombre);
+std::string FilasDistintas(std::size_t distintas, std::size_t filas);
+std::string LineasDistintas(std::size_t distintas, std::size_t lineas);
+// "int4.0=0 int4.1=1: leds5.0=1 (se espera 0)".
+std::string FilaDistinta(const std::vector<std::string>& palancas, const std::string& luz,
+                         bool obtenida);
+std::string LineaDistinta(std::size_t linea, const std::string& obtenida,
+                          const std::string& esperada);
+std::string GuionQueNoCabe(int linea, const std::string& porque);
+std::string ReferenciaSinTabla(std::size_t palancas);
+// "Resumen: 6 circuitos, 2 correctos, 3 incorrectos, 1 ilegible".
+std::string Resumen(std::size_t circuitos, std::size_t correctos, std::size_t incorrectos,
+                    std::size_t ilegibles);
+std::string ResumenDeRevision(std::size_t hallazgos);
+// "chip 7408 (n.º 2), patilla 14: la alimentación no llega (protoboard 3, columna 20,
+// fila 1 de la zona superior)".
+std::string Hallazgo(const docencia::Hallazgo& h);
+// The finding's kind as a word for JSON.
+const char* ClaseDeHallazgo(docencia::ClaseDeHallazgo clase);
+
+}  // namespace velistra::consola::textos

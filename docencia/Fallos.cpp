@@ -1,0 +1,130 @@
+#include "docencia/Fallos.h"
+
+#include <filesystem>
+#include <sstream>
+
+#include "plataforma/Sistema.h"
+#include "simulation/Mesa.h"
+
+namespace velistra::docencia {
+
+namespace {
+
+// A faults file names a handful of pins; anything bigger is not one.
+constexpr std::size_t kTamanoMaximo = 1024 * 1024;
+
+bool LeeNumero(std::istringstream& palabras, int& n) {
+    std::string palabra;
+    if (!(palabras >> palabra) || palabra.empty() || palabra.size() > 6) return false;
+    for (const char c : palabra) {
+        if (c < '0' || c > '9') return false;
+    }
+    n = std::stoi(palabra);
+    return n >= 1;
+}
+
+std::optional<Fallo> LeeLinea(const std::string& linea, std::string& error) {
+    std::istringstream palabras(linea);
+    std::string orden;
+    palabras >> orden;
+    Fallo f;
+    std::string estado;
+    if (orden == "patilla") {
+        if (!LeeNumero(palabras, f.numero) || !LeeNumero(palabras, f.patilla) || !(palabras >> estado)) {
+            error = "se espera «patilla CHIP PATILLA 0|1|abierta»";
+            return std::nullopt;
+        }
+        if (estado == "0") f.clase = Fallo::PatillaA0;
+        else if (estado == "1") f.clase = Fallo::PatillaA1;
+        else if (estado == "abierta") f.clase = Fallo::PatillaAbierta;
+        else {
+            error = "una patilla queda a 0, a 1 o abierta";
+            return std::nullopt;
+        }
+    } else if (orden == "cable") {
+        f.clase = Fallo::CableAbierto;
+        if (!LeeNumero(palabras, f.numero) || !(palabras >> estado) || estado != "abierto") {
+            error = "se espera «cable CABLE abierto»";
+            return std::nullopt;
+        }
+    } else {
+        error = "se espera patilla o cable";
+        return std::nullopt;
+    }
+    std::string resto;
+    if (palabras >> resto) {
+        error = "sobra texto al final de la línea";
+        return std::nullopt;
+    }
+    return f;
+}
+
+}  // namespace
+
+FallosLeidos LeeFallos(const std::string& texto) {
+    FallosLeidos leidos;
+    std::istringstream lineas(texto);
+    std::string linea;
+    for (int n = 1; std::getline(lineas, linea); ++n) {
+        if (const std::size_t c = linea.find('#'); c != std::string::npos) linea.erase(c);
+        if (linea.find_first_not_of(" \t\r") == std::string::npos) continue;
+        std::optional<Fallo> f = LeeLinea(linea, leidos.error);
+        if (!f) {
+            leidos.lineaErronea = n;
+            return leidos;
+        }
+        f->linea = n;
+        leidos.fallos.push_back(*f);
+    }
+    return leidos;
+}
+
+std::optional<std::string> AplicaFallos(Mesa& mesa, const std::vector<Fallo>& fallos,
+                                        int& lineaErronea) {
+    // Everything is checked first, so a bad line plants nothing.
+    for (const Fallo& f : fallos) {
+        lineaErronea = f.linea;
+        if (f.clase == Fallo::CableAbierto) {
+            if (static_cast<std::size_t>(f.numero) > mesa.cables.Lista().size())
+                return "no existe el cable " + std::to_string(f.numero);
+            continue;
+        }
+        if (static_cast<std::size_t>(f.numero) > mesa.componentes.size())
+            return "no existe el chip " + std::to_string(f.numero);
+        if (f.patilla > mesa.componentes[static_cast<std::size_t>(f.numero - 1)].NumeroDePines())
+            return "el chip " + std::to_string(f.numero) + " no tiene la patilla " +
+                   std::to_string(f.patilla);
+    }
+    lineaErronea = 0;
+    for (const Fallo& f : fallos) {
+        if (f.clase == Fallo::CableAbierto) {
+            const Cable& cable = mesa.cables.Lista()[static_cast<std::size_t>(f.numero - 1)];
+            const PuertoEnLaMesa a = mesa.PuertoEn(cable.AX(), cable.AY());
+            const PuertoEnLaMesa b = mesa.PuertoEn(cable.BX(), cable.BY());
+            // Refused, changing nothing, when the two ends were never joined.
+            mesa.DesconectaPuertos(a.puerto, b.puerto);
+            continue;
+        }
+        const char marca = f.clase == Fallo::PatillaA0 ? '0' : f.clase == Fallo::PatillaA1 ? '1' : 'A';
+        mesa.componentes[static_cast<std::size_t>(f.numero - 1)].Fallo(f.patilla, marca);
+    }
+    return std::nullopt;
+}
+
+std::optional<ErrorDeFallos> PlantaFallosDeArchivo(Mesa& mesa, const std::string& ruta) {
+    const sistema::ArchivoLeido leido = sistema::LeeArchivoRegular(ruta, kTamanoMaximo);
+    if (leido.resultado != sistema::Lectura::Leido || leido.texto.size() > kTamanoMaximo)
+        return ErrorDeFallos{0, {}};
+    const FallosLeidos leidos = LeeFallos(leido.texto);
+    if (leidos.lineaErronea != 0) return ErrorDeFallos{leidos.lineaErronea, leidos.error};
+    int linea = 0;
+    if (std::optional<std::string> e = AplicaFallos(mesa, leidos.fallos, linea))
+        return ErrorDeFallos{linea, *e};
+    return std::nullopt;
+}
+
+std::string ArchivoDeFallosDe(const std::string& circuito) {
+    return std::filesystem::path(circuito).replace_extension(".fallos").string();
+}
+
+}  // namespace velistra::docencia

@@ -1,0 +1,49 @@
+#include "CircuitosDeAlumnos.h"
+
+#include "Montaje.h"
+
+namespace velistra::prueba {
+
+using ejemplos::Montaje;
+
+std::string Semisumador(Alumno a) {
+    Montaje m;
+    Tablero& p = m.Agrega(Tablero::kProtoboard, {110, 110});
+    m.AlimentaBuses(p);
+    Tablero& palancas = m.Agrega(Tablero::kInterruptores, {330, 420});
+    Tablero& leds = m.Agrega(Tablero::kLeds, {560, 420});
+    const ChipColocado suma = m.Inserta(a.puertaDeSuma, p, 4);
+    const ChipColocado acarreo = m.Inserta(7008, p, 14);
+    for (const ChipColocado& chip : {suma, acarreo}) {
+        m.PinAGnd(chip, 7);
+        if (a.alimentaAcarreo || chip.columna != acarreo.columna) m.PinAVcc(chip, 14);
+        m.CableaTira(palancas, 0, chip, 1);
+        if (a.cableaB || chip.columna != acarreo.columna) m.CableaTira(palancas, 1, chip, 2);
+    }
+    m.AlimentaTiras(p, palancas);
+    m.CableaPuerto(leds, 0, suma, 3);
+    m.CableaPuerto(leds, 1, acarreo, 3);
+    m.PuertoAGnd(p, leds, 8);
+    if (a.chipSuelto) m.Deja(7000, {900, 700});
+    return m.Texto();
+}
+
+std::string Oscilante() {
+    Montaje m;
+    Tablero& p = m.Agrega(Tablero::kProtoboard, {110, 110});
+    m.AlimentaBuses(p);
+    Tablero& palancas = m.Agrega(Tablero::kInterruptores, {330, 420});
+    Tablero& leds = m.Agrega(Tablero::kLeds, {560, 420});
+    const ChipColocado inversor = m.Inserta(7004, p, 4);
+    m.PinAGnd(inversor, 7);
+    m.PinAVcc(inversor, 14);
+    m.Une(inversor, 2, inversor, 1);
+    m.CableaTira(palancas, 0, inversor, 3);
+    m.AlimentaTiras(p, palancas);
+    m.CableaPuerto(leds, 0, inversor, 2);
+    m.CableaPuerto(leds, 1, inversor, 4);
+    m.PuertoAGnd(p, leds, 8);
+    return m.Texto();
+}
+
+}  // namespace velistra::prueba

@@ -1,0 +1,128 @@
+// "Revisar circuito" in the program: the review's findings in a list under the
+// "Circuitos" menu; choosing one frames its place on the visible workbench.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QFileDialog>
+#include <QPlainTextEdit>
+#include <QRubberBand>
+#include <filesystem>
+
+#include "Apoyo.h"
+#include "boards/TableroDeLuces.h"
+#include "sesion/CodigosDeComando.h"
+#include "support/CarpetaTemporal.h"
+#include "support/Proceso.h"
+
+#include "simulation/Mesa.h"
+#include "support/Montador.h"
+#include "ui/imagenes/Imagenes.h"
+#include "ui/programa/Programa.h"
+#include "ui/ventana/DialogoDeFallos.h"
+#include "ui/ventana/DialogoDeRevision.h"
+#include "ui/ventana/VentanaDeMesa.h"
+
+namespace velistra {
+namespace {
+
+QAction* Elemento(QMenu& menu, const QString& texto) {
+    for (QAction* a : menu.actions()) {
+        if (a->text() == texto) return a;
+    }
+    return nullptr;
+}
+
+TEST(RevisionEnElPrograma, LaListaNombraElChipSueltoYLoSenalaEnLaMesa) {
+    static const Imagenes imagenes;
+    Programa programa{imagenes};
+    Mesa& mesa = programa.LaSesion().mesa;
+    prueba::Montador montador(mesa);
+    montador.Deja(7000, {1500, 1200});
+
+    QMenu& circuitos = *programa.Principal().menuBar()->actions().front()->menu();
+    QStringList textos;
+    for (QAction* a : circuitos.actions()) textos << a->text();
+    // The design's items keep their order; the new one goes just before the last separator.
+    EXPECT_EQ(textos, (QStringList{"Nuevo", "Recuperar...", "Almacenar", "Almacenar en...",
+                                   "Revisar circuito", "Fallos...", "", "Salir"}));
+    Elemento(circuitos, "Revisar circuito")->trigger();
+
+    DialogoDeRevision* dialogo = programa.Principal().findChild<DialogoDeRevision*>();
+    ASSERT_NE(dialogo, nullptr);
+    auto* lista = dialogo->findChild<QListWidget*>();
+    ASSERT_EQ(lista->count(), 1);
+    EXPECT_EQ(lista->item(0)->text(), QString::fromUtf8("chip 7000 (n.º 1): no está enchufado en la protoboard"));
+
+    VentanaDeMesa& vista = programa.Principal().Mesa();
+    programa.Principal().show();
+    lista->setCurrentRow(0);
+    auto* marco = vista.viewport()->findChild<QRubberBand*>();
+    ASSERT_NE(marco, nullptr);
+    EXPECT_TRUE(marco->isVisible());
+    // The frame is on the chip's corner, which the workbench scrolled into view.
+    const QPoint esquina = marco->geometry().topLeft() + QPoint(10, 10) + vista.Desplazamiento();
+    EXPECT_EQ(esquina, QPoint(1500, 1200));
+    EXPECT_TRUE(vista.viewport()->rect().contains(marco->geometry().center()));
+    dialogo->close();
+}
+
+// Opens `ruta` through "Recuperar...", the file dialog answered as a user would.
+void Abre(Programa& programa, const std::string& ruta) {
+    prueba::AlAbrirseUnDialogo([ruta](QWidget* dialogo) {
+        auto* archivos = qobject_cast<QFileDialog*>(dialogo);
+        ASSERT_NE(archivos, nullptr);
+        archivos->selectFile(QString::fromStdString(ruta));
+        QMetaObject::invokeMethod(archivos, "accept", Qt::DirectConnection);
+    });
+    programa.Comando(comandos::kRecuperar);
+}
+
+TEST(FallosEnElPrograma, UnaPatillaFijaJuntoAlCircuitoEnciendeLaSumaSinDecirNada) {
+    static const Imagenes imagenes;
+    prueba::CarpetaTemporal carpeta;
+    const std::string circuito = carpeta.Archivo("circuito.txt");
+    std::filesystem::copy_file(std::string(VELISTRA_EJEMPLOS) + "/semisumador/circuito.txt", circuito);
+    prueba::EscribeArchivo(carpeta.Archivo("circuito.fallos"), "patilla 1 3 1\n");
+
+    auto sumaConLaFuenteEncendida = [&](Programa& programa) {
+        Mesa& mesa = programa.LaSesion().mesa;
+        mesa.ConmutaFuente();
+        const auto& leds = dynamic_cast<const TableroDeLuces&>(*mesa.tablero[4]);
+        const bool encendida = leds.EstadoDeLed(0);
+        mesa.ConmutaFuente();
+        return encendida;
+    };
+    {
+        Programa programa{imagenes};
+        Abre(programa, circuito);
+        ASSERT_EQ(programa.LaSesion().comandos.Archivo(), circuito);
+        // Both levers down: only the stuck output lights the sum.
+        EXPECT_TRUE(sumaConLaFuenteEncendida(programa));
+    }
+    std::filesystem::remove(carpeta.Archivo("circuito.fallos"));
+    Programa programa{imagenes};
+    Abre(programa, circuito);
+    EXPECT_FALSE(sumaConLaFuenteEncendida(programa));
+}
+
+TEST(FallosEnElPrograma, ElDialogoGuardaSoloFallosBienEscritos) {
+    prueba::CarpetaTemporal carpeta;
+    const QString ruta = QString::fromStdString(carpeta.Archivo("c.fallos"));
+    prueba::EscribeArchivo(ruta.toStdString(), "patilla 1 3 1\n");
+    DialogoDeFallos dialogo(ruta);
+    EXPECT_EQ(dialogo.Texto().toPlainText(), "patilla 1 3 1\n");
+    QString error;
+    dialogo.Texto().setPlainText("patilla 1 3 1\ncable dos abierto\n");
+    EXPECT_FALSE(dialogo.Guarda(error));
+    EXPECT_EQ(error, QString::fromUtf8("Línea 2: se espera «cable CABLE abierto»"));
+    EXPECT_EQ(prueba::LeeArchivo(ruta.toStdString()), "patilla 1 3 1\n");
+    dialogo.Texto().setPlainText("cable 2 abierto\n");
+    EXPECT_TRUE(dialogo.Guarda(error));
+    EXPECT_EQ(prueba::LeeArchivo(ruta.toStdString()), "cable 2 abierto\n");
+}
+
+}  // namespace
+}  // namespace velistra

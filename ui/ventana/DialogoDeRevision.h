@@ -1,0 +1,39 @@
+#pragma once
+// "Revisar circuito": the review's findings in a list; choosing one points at the place
+// it names on the workbench. The review itself is core code; this only shows it.
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+#include "docencia/Revision.h"
+
+class QListWidget;
+class QRubberBand;
+
+namespace velistra {
+
+class Mesa;
+class VentanaDeMesa;
+
+class DialogoDeRevision final : public QDialog {
+    Q_OBJECT
+
+public:
+    DialogoDeRevision(Mesa& mesa, VentanaDeMesa& vista, QWidget* padre = nullptr);
+
+    // One finding in a sentence that says where it is.
+    static QString Describe(const docencia::Hallazgo& h);
+    int NumeroDeHallazgos() const { return static_cast<int>(hallazgos_.size()); }
+    // Scrolls the workbench to finding `i` and frames its place.
+    void Senala(int i);
+
+private:
+    static QString Lugar(const docencia::Hallazgo& h);
+
+    VentanaDeMesa& vista_;
+    std::vector<docencia::Hallazgo> hallazgos_;
+    QListWidget* lista_;
+    QRubberBand* marco_;
+};
+
+}  // namespace velistra
