@@ -7,6 +7,7 @@
 #include "plataforma/Avisos.h"
 #include "plataforma/Dialogos.h"
 #include "plataforma/Textos.h"
+#include "sesion/Mensajes.h"
 #include "simulation/Mesa.h"
 
 namespace velistra {
@@ -14,11 +15,7 @@ namespace velistra {
 namespace {
 
 using textos::kTituloDeArchivos;
-constexpr const char* kNoSeAlmacena = "El archivo no puede               ser almacenado.";
-constexpr const char* kNuevoNoAlmacenado = "El nuevo circuito no fue almacenado.";
-constexpr const char* kErrorDeNombre = "Error con el nombre del archivo";
-constexpr const char* kErrorDeLectura = "Error en la lectura del archivo.";
-constexpr const char* kTituloDeVersion = "Versión de programa";
+using namespace mensajes;
 constexpr const char* kExtension = "txt";
 
 const std::vector<FiltroDeArchivos>& FiltrosParaGuardar() {

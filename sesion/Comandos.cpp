@@ -5,6 +5,7 @@
 #include "plataforma/Dialogos.h"
 #include "plataforma/Textos.h"
 #include "sesion/CodigosDeComando.h"
+#include "sesion/Mensajes.h"
 #include "simulation/Mesa.h"
 
 namespace velistra {
@@ -12,14 +13,7 @@ namespace velistra {
 namespace {
 
 using textos::kTituloDeInformacion;
-constexpr const char* kApagueAntesDeNuevo = "Apague el módulo antes de crear un nuevo circuito.";
-constexpr const char* kApagueAntesDeRecuperar = "Apague el módulo antes de recuperar un circuito.";
-constexpr const char* kApagueAntesDeSalir = "Apague el módulo antes de salir del programa.";
-constexpr const char* kErrorDeGrabacion = "Error en la grabación del nuevo circuito.";
-constexpr const char* kErrorDeAlmacenamiento = "Error en el almacenamiento del circuito.";
-constexpr const char* kPreguntaDeGuardar = "¿Guardar los cambios del circuito?";
-constexpr const char* kTituloDePregunta = "Circuito modificado";
-constexpr const char* kTituloDeNuevo = "Nuevo circuito";
+using namespace mensajes;
 
 struct TableroDelMenu {
     int id;

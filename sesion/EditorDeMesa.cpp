@@ -7,13 +7,14 @@
 
 #include "boards/TableroDeTemporizadores.h"
 #include "plataforma/Avisos.h"
+#include "sesion/Mensajes.h"
 #include "simulation/Mesa.h"
 
 namespace velistra {
 
 namespace {
 
-constexpr const char* kTableroOcupado = "Primero debe retirar los cables y componentes.";
+using namespace mensajes;
 constexpr const char* kTituloDeRechazo = "Información";
 
 // Every port under a point, in list order: boards may overlap.

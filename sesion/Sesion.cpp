@@ -1,12 +1,12 @@
 #include "sesion/Sesion.h"
 
 #include "sesion/CodigosDeComando.h"
+#include "sesion/Mensajes.h"
 
 namespace velistra {
 
 namespace {
-constexpr const char* kApagueAntesDeDeshacer = "Apague el módulo antes de deshacer un cambio.";
-constexpr const char* kApagueAntesDeRehacer = "Apague el módulo antes de rehacer un cambio.";
+using namespace mensajes;
 }  // namespace
 
 Sesion::Sesion(Avisos& avisos, Dialogos& dialogos, Ventana* ventana)

@@ -32,6 +32,13 @@ public:
 // Lone ports standing in for breadboard holes, one per pin.
 struct Casillas {
     Puerto p[15];
+    // A 14-pin chip's supply on pin 14 and ground on pin 7.
+    void Alimenta() {
+        p[14].TipoOriginal('V');
+        p[14].Estado('1');
+        p[7].TipoOriginal('G');
+        p[7].Estado('0');
+    }
     void Asigna(Componente& chip) {
         for (int i = 1; i <= chip.NumeroDePines(); ++i) chip.AsignaCasilla(&p[i], i);
     }
@@ -91,10 +98,7 @@ TEST(Componente, EvaluaDesdeLosHuecosYExcitaLasSalidas) {
     Componente chip;
     chip.Circuito(&ci7404);
     Casillas c;
-    c.p[14].TipoOriginal('V');
-    c.p[14].Estado('1');
-    c.p[7].TipoOriginal('G');
-    c.p[7].Estado('0');
+    c.Alimenta();
     c.Asigna(chip);
     c.p[1].Estado('0');  // pin 3 floats: 'Z' reads as high
 
@@ -127,10 +131,7 @@ TEST(Componente, SinAlimentacionLasSalidasCaenYHayCambioNoSeToca) {
             Componente chip;
             chip.Circuito(&ci7404);
             Casillas c;
-            c.p[14].TipoOriginal('V');
-            c.p[14].Estado('1');
-            c.p[7].TipoOriginal('G');
-            c.p[7].Estado('0');
+            c.Alimenta();
             c.p[1].Estado('0');
             c.Asigna(chip);
             chip.CalculaFunciones();  // pin 2 rises: a change

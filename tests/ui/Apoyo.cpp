@@ -5,7 +5,14 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "ui/imagenes/Imagenes.h"
+
 namespace velistra::prueba {
+
+const Imagenes& LasImagenes() {
+    static const Imagenes imagenes;
+    return imagenes;
+}
 
 ::testing::AssertionResult DibujadoEn(const QImage& imagen, QRect elemento, QRgb fondo,
                                       int margen) {

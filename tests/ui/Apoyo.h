@@ -10,7 +10,14 @@
 
 class QWidget;
 
+namespace velistra {
+class Imagenes;
+}
+
 namespace velistra::prueba {
+
+// The program's pictures, drawn once for every test of the run.
+const Imagenes& LasImagenes();
 
 inline QRgb Pixel(const QImage& imagen, int x, int y) { return imagen.pixel(x, y) & 0x00FFFFFF; }
 inline QRgb SinAlfa(QRgb color) { return color & 0x00FFFFFF; }

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "Apoyo.h"
 #include "Usuario.h"
 #include "sesion/CodigosDeComando.h"
 #include "simulation/Mesa.h"
@@ -17,10 +18,7 @@
 namespace velistra {
 namespace {
 
-const Imagenes& LasImagenes() {
-    static const Imagenes imagenes;
-    return imagenes;
-}
+using prueba::LasImagenes;
 
 class Edicion : public ::testing::Test {
 protected:

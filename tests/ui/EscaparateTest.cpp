@@ -43,10 +43,7 @@ constexpr Chip k7404{7004, 30, 14};
 constexpr Chip k7408{7008, 46, 14};
 constexpr Chip k74181{7181, 14, 24};
 
-const Imagenes& LasImagenes() {
-    static const Imagenes imagenes;
-    return imagenes;
-}
+using prueba::LasImagenes;
 
 class Escaparate : public ::testing::Test {
 protected:

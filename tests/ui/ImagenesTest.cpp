@@ -18,10 +18,7 @@ namespace {
 
 using prueba::Pixel;
 
-const Imagenes& LasImagenes() {
-    static const Imagenes imagenes;
-    return imagenes;
-}
+using prueba::LasImagenes;
 
 const QImage& De(const Imagen& recurso) { return *LasImagenes().Busca(recurso.id); }
 

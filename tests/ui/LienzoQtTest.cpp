@@ -12,10 +12,7 @@ namespace {
 
 using prueba::Pixel;
 
-const Imagenes& LasImagenes() {
-    static const Imagenes imagenes;
-    return imagenes;
-}
+using prueba::LasImagenes;
 
 constexpr QRgb kBlanco = 0xFFFFFF;
 constexpr QRgb kNegro = 0x000000;

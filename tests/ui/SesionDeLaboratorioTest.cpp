@@ -26,10 +26,7 @@ namespace {
 using prueba::DialogoVisto;
 using prueba::Usuario;
 
-const Imagenes& LasImagenes() {
-    static const Imagenes imagenes;
-    return imagenes;
-}
+using prueba::LasImagenes;
 
 // Breadboard columns of the 7404: pin 1 (input 1A) below column 10, pin 2 (output 1Y)
 // below 11, pin 7 (GND) below 16, pin 14 (VCC) above 10.

@@ -11,10 +11,7 @@
 namespace velistra {
 namespace {
 
-const Imagenes& LasImagenes() {
-    static const Imagenes imagenes;
-    return imagenes;
-}
+using prueba::LasImagenes;
 
 // The points from which the board fills a lit segment (digit 0; each digit adds 104).
 struct Segmento {

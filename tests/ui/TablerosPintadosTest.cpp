@@ -23,10 +23,7 @@
 namespace velistra {
 namespace {
 
-const Imagenes& LasImagenes() {
-    static const Imagenes imagenes;
-    return imagenes;
-}
+using prueba::LasImagenes;
 
 struct Caso {
     int tipo;

@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "Apoyo.h"
 #include "plataforma/Lienzo.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/ventana/VentanaDeMesa.h"
@@ -12,10 +13,7 @@
 namespace velistra {
 namespace {
 
-const Imagenes& LasImagenes() {
-    static const Imagenes imagenes;
-    return imagenes;
-}
+using prueba::LasImagenes;
 
 void Repite(QScrollBar* barra, QAbstractSlider::SliderAction accion, int veces) {
     for (int i = 0; i < veces; ++i) barra->triggerAction(accion);

@@ -25,10 +25,7 @@
 namespace velistra {
 namespace {
 
-const Imagenes& LasImagenes() {
-    static const Imagenes imagenes;
-    return imagenes;
-}
+using prueba::LasImagenes;
 
 class ManejadorDePrueba final : public ManejadorDeComandos {
 public:
