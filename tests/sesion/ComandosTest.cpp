@@ -15,6 +15,17 @@
 namespace velistra {
 namespace {
 
+// A file dialog asked for ".txt" with the circuits' filter first and every file second.
+void CompruebaPeticion(const prueba::DialogosDePrueba::Peticion& peticion,
+                       const std::string& primerFiltro) {
+    EXPECT_EQ(peticion.extension, "txt");
+    ASSERT_EQ(peticion.filtros.size(), 2u);
+    EXPECT_EQ(peticion.filtros[0].descripcion, primerFiltro);
+    EXPECT_EQ(peticion.filtros[0].patron, "*.txt");
+    EXPECT_EQ(peticion.filtros[1].descripcion, "Todos los archivos (*.*)");
+    EXPECT_EQ(peticion.filtros[1].patron, "*.*");
+}
+
 using Mensaje = prueba::AvisosDePrueba::Mensaje;
 
 constexpr const char* kNoSeAlmacena = "El archivo no puede               ser almacenado.";
@@ -183,12 +194,7 @@ TEST_F(Comandos, SalirConCambiosPreguntaYCadaRespuestaTieneSuCamino) {
     EXPECT_TRUE(sesion.PuedeCerrar());
     EXPECT_EQ(Contenido(ruta), esperado);
     ASSERT_EQ(dialogos.guardados.size(), 2u);
-    EXPECT_EQ(dialogos.guardados[1].extension, "txt");
-    ASSERT_EQ(dialogos.guardados[1].filtros.size(), 2u);
-    EXPECT_EQ(dialogos.guardados[1].filtros[0].descripcion, "Archivos conocidos (*.txt)");
-    EXPECT_EQ(dialogos.guardados[1].filtros[0].patron, "*.txt");
-    EXPECT_EQ(dialogos.guardados[1].filtros[1].descripcion, "Todos los archivos (*.*)");
-    EXPECT_EQ(dialogos.guardados[1].filtros[1].patron, "*.*");
+    CompruebaPeticion(dialogos.guardados[1], "Archivos conocidos (*.txt)");
     // Closing clears the workbench.
     EXPECT_TRUE(sesion.mesa.tablero.empty());
 }
@@ -284,12 +290,7 @@ TEST_F(Comandos, RecuperarSoloReemplazaLaMesaConUnArchivoBueno) {
     sesion.Ejecuta(comandos::kRecuperar);  // dialog cancelled
     intacta();
     ASSERT_EQ(dialogos.aperturas.size(), 1u);
-    EXPECT_EQ(dialogos.aperturas[0].extension, "txt");
-    ASSERT_EQ(dialogos.aperturas[0].filtros.size(), 2u);
-    EXPECT_EQ(dialogos.aperturas[0].filtros[0].descripcion, "Archivos de circuitos (*.txt)");
-    EXPECT_EQ(dialogos.aperturas[0].filtros[0].patron, "*.txt");
-    EXPECT_EQ(dialogos.aperturas[0].filtros[1].descripcion, "Todos los archivos (*.*)");
-    EXPECT_EQ(dialogos.aperturas[0].filtros[1].patron, "*.*");
+    CompruebaPeticion(dialogos.aperturas[0], "Archivos de circuitos (*.txt)");
 
     dialogos.paraAbrir = carpeta.Archivo("no esta.txt");
     sesion.Ejecuta(comandos::kRecuperar);
