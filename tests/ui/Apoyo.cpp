@@ -43,6 +43,11 @@ QString& RutaDeLaCaptura() {
     return ruta;
 }
 
+QString& CarpetaDeCapturasDelPatillaje() {
+    static QString carpeta;
+    return carpeta;
+}
+
 void AlAbrirseUnDialogo(std::function<void(QWidget*)> accion) {
     auto* espera = new QTimer;
     espera->setInterval(5);

@@ -17,6 +17,8 @@
 #include "simulation/Mesa.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/programa/Programa.h"
+#include "ui/patillaje/DibujoDePatillaje.h"
+#include "ui/patillaje/PanelDePatillaje.h"
 #include "ui/ventana/BarraDeEstado.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
@@ -280,6 +282,68 @@ TEST_F(SesionDeLaboratorio, ElTemporizadorHaceParpadearUnaLamparaMientrasHayCorr
     const bool inicial = LamparaEncendida(2);
     EXPECT_TRUE(QTest::qWaitFor([&] { return LamparaEncendida(2) != inicial; }, 20000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return LamparaEncendida(2) == inicial; }, 20000));
+}
+
+// The pinout dock names the chip under the pointer, keeps the last one clicked, and with
+// the supply on shows every pin's level as the levers move it.
+TEST_F(SesionDeLaboratorio, ElPatillajeSigueAlChipYASusNiveles) {
+    auto* panel = programa.Principal().findChild<PanelDePatillaje*>();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_FALSE(panel->isVisible()) << "hidden until asked for";
+    panel->toggleViewAction()->trigger();
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->Codigo(), 7004) << "the chip last taken, to be placed";
+
+    const Componente& chip = mesa.componentes[0];
+    const QPoint sobreElChip(chip.Ubicacion().x + chip.Anchura() / 2, chip.Ubicacion().y + chip.Altura() / 2);
+    const QPoint fuera(chip.Ubicacion().x + chip.Anchura() + 40, chip.Ubicacion().y + chip.Altura() / 2);
+    usuario.Pasa(sobreElChip);
+    EXPECT_EQ(panel->Titulo(), QStringLiteral("74LS04"));
+    EXPECT_TRUE(panel->Niveles().empty()) << "no levels with the supply off";
+    EXPECT_TRUE(panel->Aviso().startsWith(QStringLiteral("Encienda la fuente")));
+
+    usuario.AccionaFuente();
+    usuario.Clic(sobreElChip);
+    usuario.Pasa(fuera);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(panel->Codigo(), 7004) << "the clicked chip stays";
+    // 1A from lever 0 (low), 1Y its inverse, 2A in the air, GND and VCC.
+    ASSERT_EQ(panel->Niveles().size(), 14u);
+    EXPECT_EQ(panel->Niveles()[0], '0');
+    EXPECT_EQ(panel->Niveles()[1], '1');
+    EXPECT_EQ(panel->Niveles()[2], 'Z');
+    EXPECT_EQ(panel->Niveles()[3], '0');
+    EXPECT_EQ(panel->Niveles()[6], '0');
+    EXPECT_EQ(panel->Niveles()[13], '1');
+    auto colorDe = [&](int pin) {
+        const QImage dibujo = panel->Dibujo().pixmap().toImage();
+        return dibujo.pixelColor(CajaDeNivel(7004, pin).topLeft() + QPoint(2, 7));
+    };
+    EXPECT_GT(colorDe(2).red(), 150) << "a high pin is shown red";
+    EXPECT_GT(colorDe(1).blue(), 150) << "a low pin blue";
+
+    usuario.AccionaPalanca(*interruptores, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panel->Niveles()[0], '1');
+    EXPECT_EQ(panel->Niveles()[1], '0');
+    EXPECT_GT(colorDe(1).red(), 150);
+
+    if (!prueba::CarpetaDeCapturasDelPatillaje().isEmpty()) {
+        usuario.Pasa(sobreElChip);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(programa.Principal().grab().save(prueba::CarpetaDeCapturasDelPatillaje() +
+                                                     QStringLiteral("/patillaje.png")));
+    }
+
+    usuario.AccionaFuente();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(panel->Niveles().empty());
+
+    // Removing the remembered chip empties the panel.
+    usuario.ClicDerecho(sobreElChip);
+    usuario.Pasa(fuera);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panel->Codigo(), 0);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "sesion/CodigosDeComando.h"
 #include "ui/programa/Docencia.h"
+#include "ui/programa/Patillaje.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra {
@@ -50,6 +51,7 @@ Programa::Programa(const Imagenes& imagenes,
     ConectaElRaton();
     ventana_.Manejador(this);
     AgregaMenuDeDocencia(ventana_, sesion_);
+    AgregaPatillaje(ventana_, sesion_);
     if (carpetaDeRecuperacion)
         recuperacion_ = std::make_unique<Recuperacion>(std::move(*carpetaDeRecuperacion));
     ActualizaTitulo();

@@ -1,0 +1,29 @@
+#include "ui/ventana/MenuVer.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace velistra {
+
+namespace {
+QString Texto(const char* texto) { return QCoreApplication::translate("velistra::Atajos", texto); }
+}  // namespace
+
+QMenu& MenuVer(QMenuBar& barra) {
+    const QString ver = Texto("Ver");
+    const QList<QAction*> menus = barra.actions();
+    for (QAction* a : menus) {
+        if (a->menu() != nullptr && a->text() == ver) return *a->menu();
+    }
+    auto* menu = new QMenu(ver, &barra);
+    QAction* despues = nullptr;
+    for (qsizetype i = 0; i < menus.size(); ++i) {
+        if (menus[i]->text() == Texto("Edición")) despues = i + 1 < menus.size() ? menus[i + 1] : nullptr;
+    }
+    barra.insertMenu(despues, menu);
+    return *menu;
+}
+
+}  // namespace velistra
