@@ -9,6 +9,7 @@
 
 #include "Apoyo.h"
 #include "Usuario.h"
+#include "sesion/CodigosDeComando.h"
 #include "simulation/Mesa.h"
 #include "ui/patillaje/AyudaDeChip.h"
 #include "ui/patillaje/PanelDePatillaje.h"
@@ -96,6 +97,38 @@ TEST_F(Patillaje, LaAyudaDeUnChipLoNombraYLoDescribe) {
     usuario.Pasa({programa.LaSesion().mesa.fuentedc->EsquinaX() + 20, programa.LaSesion().mesa.fuentedc->EsquinaY() + 20});
     QTest::qWait(800);
     EXPECT_FALSE(ayuda->isVisible());
+}
+
+// Two new chips lie on the same spot: the panel names the one on top, the one a press
+// picks up once it is taken, and keeps the clicked chip when one before it is removed.
+TEST_F(Patillaje, ElPanelNombraElChipVisibleYElTomado) {
+    auto* panel = programa.Principal().findChild<PanelDePatillaje*>();
+    ASSERT_NE(panel, nullptr);
+    panel->toggleViewAction()->trigger();
+    Tablero& protoboard = usuario.AgregaTablero(comandos::kProtoboard);
+    usuario.Elige(7004);
+    usuario.Elige(7000);
+    const QPoint aparcados = CentroDelChip(1);
+    const QPoint lejos(500, 500);
+    ASSERT_EQ(aparcados, CentroDelChip(0));
+    usuario.Pasa(aparcados);
+    EXPECT_EQ(panel->Codigo(), 7000) << "the later chip is drawn over the earlier";
+
+    // A press takes the first chip of the list from under the other one.
+    usuario.ColocaChip(0, protoboard, 10);
+    usuario.Pasa(lejos);
+    EXPECT_EQ(panel->Codigo(), 7004);
+
+    usuario.Clic(aparcados);
+    usuario.Pasa(lejos);
+    EXPECT_EQ(panel->Codigo(), 7000);
+    const QPoint enchufado = CentroDelChip(0);
+    usuario.Pasa(enchufado);
+    EXPECT_EQ(panel->Codigo(), 7004);
+    usuario.ClicDerecho(enchufado);
+    usuario.Pasa(lejos);
+    ASSERT_EQ(programa.LaSesion().mesa.componentes.size(), 1u);
+    EXPECT_EQ(panel->Codigo(), 7000) << "the 7400 is now first in the list";
 }
 
 }  // namespace

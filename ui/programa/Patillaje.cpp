@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include "sesion/Sesion.h"
@@ -20,22 +21,24 @@ namespace {
 
 constexpr int kEsperaDeLaAyuda = 600;  // ms the pointer rests on a chip before its tooltip
 
+bool Cubre(const Componente& chip, QPoint punto) {
+    const Punto u = chip.Ubicacion();
+    return punto.x() >= u.x && punto.x() < u.x + chip.Anchura() && punto.y() >= u.y &&
+           punto.y() < u.y + chip.Altura();
+}
+
 // The chip drawn on top at a workbench point (later chips cover earlier ones), or -1.
-int ChipVisibleEn(const Componentes& chips, int x, int y) {
+int ChipVisibleEn(const Componentes& chips, QPoint punto) {
     for (int i = static_cast<int>(chips.size()) - 1; i >= 0; --i) {
-        const Componente& c = chips[static_cast<std::size_t>(i)];
-        const Punto u = c.Ubicacion();
-        if (x >= u.x && x < u.x + c.Anchura() && y >= u.y && y < u.y + c.Altura()) return i;
+        if (Cubre(chips[static_cast<std::size_t>(i)], punto)) return i;
     }
     return -1;
 }
 
-// The first chip in list order at the point: the one a click picks up or removes.
-int ChipQueTomaUnClic(const Componentes& chips, int x, int y) {
+// The first chip in list order at the point: the one a right press removes.
+int ChipQueQuitaUnClic(const Componentes& chips, QPoint punto) {
     for (std::size_t i = 0; i < chips.size(); ++i) {
-        const Componente& c = chips[i];
-        const Punto u = c.Ubicacion();
-        if (x >= u.x && x < u.x + c.Anchura() && y >= u.y && y < u.y + c.Altura()) return static_cast<int>(i);
+        if (Cubre(chips[i], punto)) return static_cast<int>(i);
     }
     return -1;
 }
@@ -49,8 +52,8 @@ public:
         espera_.setSingleShot(true);
         espera_.setInterval(kEsperaDeLaAyuda);
         connect(&espera_, &QTimer::timeout, this, [this] { MuestraAyuda(); });
-        connect(&vista_, &VentanaDeMesa::PunteroMovido, this, [this](int x, int y) { Movido(x, y); });
-        connect(&vista_, &VentanaDeMesa::IzquierdoPulsado, this, [this](int x, int y) { Pulsado(x, y); });
+        connect(&vista_, &VentanaDeMesa::PunteroMovido, this, [this](int x, int y) { Movido({x, y}); });
+        connect(&vista_, &VentanaDeMesa::IzquierdoPulsado, this, [this](int x, int y) { Pulsado({x, y}); });
         connect(&vista_, &VentanaDeMesa::DerechoPulsado, this, [this](int, int) { Retirado(); });
         vista_.viewport()->installEventFilter(this);
     }
@@ -61,6 +64,11 @@ public:
         const Componente* recordado = Chip(recordado_);
         if (recordado != nullptr && recordado->Codigo() != codigoRecordado_) recordado = nullptr;
         if (recordado == nullptr) recordado_ = -1;
+        const int bajoElPuntero = dentro_ ? ChipVisibleEn(mesa_.componentes, puntero_) : -1;
+        if (bajoElPuntero != bajoElPuntero_) {
+            Oculta();
+            bajoElPuntero_ = bajoElPuntero;
+        }
         const Componente* bajo = Chip(bajoElPuntero_);
         if (!panel_.isVisible()) return;
         panel_.Muestra(bajo != nullptr ? bajo : recordado, mesa_.bON);
@@ -69,9 +77,14 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
         if (evento->type() == QEvent::Leave) {
-            bajoElPuntero_ = -1;
-            Oculta();
+            dentro_ = false;
             Actualiza();
+        } else if (evento->type() == QEvent::MouseButtonPress) {
+            // Seen before the workbench acts on it: which chip a right press will remove.
+            const auto* raton = static_cast<QMouseEvent*>(evento);
+            quitado_ = raton->button() == Qt::RightButton
+                           ? ChipQueQuitaUnClic(mesa_.componentes, vista_.AMesa(raton->position().toPoint()))
+                           : -1;
         } else if (evento->type() == QEvent::Paint) {
             // Every change of the workbench ends in a repaint; the panel follows it after.
             QTimer::singleShot(0, this, [this] { Actualiza(); });
@@ -80,35 +93,35 @@ protected:
     }
 
 private:
-    void Movido(int x, int y) {
-        puntero_ = QPoint(x, y);
-        const int chip = ChipVisibleEn(mesa_.componentes, x, y);
-        if (chip != bajoElPuntero_ || QGuiApplication::mouseButtons() != Qt::NoButton) Oculta();
-        if (chip != bajoElPuntero_) {
-            bajoElPuntero_ = chip;
-            tomado_ = ChipQueTomaUnClic(mesa_.componentes, x, y);
-            if (chip >= 0) espera_.start();
-        }
+    void Movido(QPoint punto) {
+        puntero_ = punto;
+        dentro_ = true;
+        const int antes = bajoElPuntero_;
         Actualiza();
+        if (QGuiApplication::mouseButtons() != Qt::NoButton) Oculta();
+        else if (bajoElPuntero_ >= 0 && bajoElPuntero_ != antes) espera_.start();
     }
 
-    void Pulsado(int x, int y) {
+    // The chip the press picked up, or else the one the user sees there.
+    void Pulsado(QPoint punto) {
         Oculta();
-        const int chip = ChipVisibleEn(mesa_.componentes, x, y);
+        const Componentes& chips = mesa_.componentes;
+        const Componente* tomado = chips.Seleccionado();
+        const int chip = chips.EstaMoviendo() && tomado != nullptr && Cubre(*tomado, punto)
+                             ? chips.Indice()
+                             : ChipVisibleEn(chips, punto);
         if (chip >= 0) Recuerda(chip);
         Actualiza();
     }
 
-    // A right press removes the first chip under the pointer: the remembered one goes with
-    // it, and those after it move down one place.
+    // The remembered chip goes with the removed one; those after it move down one place.
     void Retirado() {
         Oculta();
-        if (mesa_.componentes.size() + 1 == cuantos_ && tomado_ >= 0 && recordado_ >= 0) {
-            if (recordado_ == tomado_) recordado_ = -1;
-            else if (recordado_ > tomado_) --recordado_;
+        if (mesa_.componentes.size() + 1 == cuantos_ && quitado_ >= 0 && recordado_ >= 0) {
+            if (recordado_ == quitado_) recordado_ = -1;
+            else if (recordado_ > quitado_) --recordado_;
         }
-        bajoElPuntero_ = ChipVisibleEn(mesa_.componentes, puntero_.x(), puntero_.y());
-        tomado_ = ChipQueTomaUnClic(mesa_.componentes, puntero_.x(), puntero_.y());
+        quitado_ = -1;
         Actualiza();
     }
 
@@ -141,8 +154,9 @@ private:
     AyudaDeChip* ayuda_;
     QTimer espera_;
     QPoint puntero_;
+    bool dentro_ = false;
     int bajoElPuntero_ = -1;
-    int tomado_ = -1;
+    int quitado_ = -1;
     int recordado_ = -1;
     long codigoRecordado_ = 0;
     std::size_t cuantos_ = 0;
