@@ -46,8 +46,8 @@ int ChipQueQuitaUnClic(const Componentes& chips, QPoint punto) {
 // Follows the pointer over the chips and keeps the panel and the tooltip up to date.
 class SeguidorDeChips : public QObject {
 public:
-    SeguidorDeChips(VentanaPrincipal& ventana, Sesion& sesion, PanelDePatillaje& panel)
-        : QObject(&ventana), mesa_(sesion.mesa), vista_(ventana.Mesa()), panel_(panel),
+    SeguidorDeChips(VentanaPrincipal& ventana, Sesion& sesion, PanelDePatillaje& panel, QObject& vida)
+        : QObject(&vida), mesa_(sesion.mesa), vista_(ventana.Mesa()), panel_(panel),
           ayuda_(new AyudaDeChip(&ventana)) {
         espera_.setSingleShot(true);
         espera_.setInterval(kEsperaDeLaAyuda);
@@ -64,7 +64,7 @@ public:
         const Componente* recordado = Chip(recordado_);
         if (recordado != nullptr && recordado->Codigo() != codigoRecordado_) recordado = nullptr;
         if (recordado == nullptr) recordado_ = -1;
-        const int bajoElPuntero = dentro_ ? ChipVisibleEn(mesa_.componentes, puntero_) : -1;
+        const int bajoElPuntero = dentro_ ? ChipVisibleEn(mesa_.componentes, Puntero()) : -1;
         if (bajoElPuntero != bajoElPuntero_) {
             Oculta();
             bajoElPuntero_ = bajoElPuntero;
@@ -93,8 +93,11 @@ protected:
     }
 
 private:
+    // Kept in window points: a scroll moves the workbench under a still pointer.
+    QPoint Puntero() const { return vista_.AMesa(puntero_); }
+
     void Movido(QPoint punto) {
-        puntero_ = punto;
+        puntero_ = punto - vista_.Desplazamiento();
         dentro_ = true;
         const int antes = bajoElPuntero_;
         Actualiza();
@@ -139,8 +142,7 @@ private:
     void MuestraAyuda() {
         const Componente* chip = Chip(bajoElPuntero_);
         if (chip == nullptr || QGuiApplication::mouseButtons() != Qt::NoButton) return;
-        const QPoint enVentana = puntero_ - vista_.Desplazamiento();
-        ayuda_->MuestraEn(static_cast<int>(chip->Codigo()), vista_.viewport()->mapToGlobal(enVentana) + QPoint(14, 20));
+        ayuda_->MuestraEn(static_cast<int>(chip->Codigo()), vista_.viewport()->mapToGlobal(puntero_) + QPoint(14, 20));
     }
 
     void Oculta() {
@@ -164,14 +166,14 @@ private:
 
 }  // namespace
 
-PanelDePatillaje& AgregaPatillaje(VentanaPrincipal& ventana, Sesion& sesion) {
+PanelDePatillaje& AgregaPatillaje(VentanaPrincipal& ventana, Sesion& sesion, QObject& vida) {
     auto* panel = new PanelDePatillaje(&ventana);
     ventana.addDockWidget(Qt::RightDockWidgetArea, panel);
     panel->hide();
     QAction* ver = panel->toggleViewAction();
     ver->setText(QCoreApplication::translate("velistra::PanelDePatillaje", "Patillaje"));
     MenuVer(*ventana.menuBar()).addAction(ver);
-    auto* seguidor = new SeguidorDeChips(ventana, sesion, *panel);
+    auto* seguidor = new SeguidorDeChips(ventana, sesion, *panel, vida);
     // Opened, it shows at once what it would have followed while hidden.
     QObject::connect(panel, &QDockWidget::visibilityChanged, seguidor, [seguidor](bool visible) {
         if (visible) seguidor->Actualiza();

@@ -51,7 +51,7 @@ Programa::Programa(const Imagenes& imagenes,
     ConectaElRaton();
     ventana_.Manejador(this);
     AgregaMenuDeDocencia(ventana_, sesion_);
-    AgregaPatillaje(ventana_, sesion_);
+    AgregaPatillaje(ventana_, sesion_, contexto_);
     if (carpetaDeRecuperacion)
         recuperacion_ = std::make_unique<Recuperacion>(std::move(*carpetaDeRecuperacion));
     ActualizaTitulo();

@@ -7,12 +7,10 @@
 
 namespace velistra {
 
-namespace {
-QString Texto(const char* texto) { return QCoreApplication::translate("velistra::Atajos", texto); }
-}  // namespace
-
 QMenu& MenuVer(QMenuBar& barra) {
-    const QString ver = Texto("Ver");
+    const QString ver = QCoreApplication::translate("velistra::MenuVer", "Ver");
+    // The title the "Edición" menu was given where it was made.
+    const QString edicion = QCoreApplication::translate("velistra::Atajos", "Edición");
     const QList<QAction*> menus = barra.actions();
     for (QAction* a : menus) {
         if (a->menu() != nullptr && a->text() == ver) return *a->menu();
@@ -20,7 +18,7 @@ QMenu& MenuVer(QMenuBar& barra) {
     auto* menu = new QMenu(ver, &barra);
     QAction* despues = nullptr;
     for (qsizetype i = 0; i < menus.size(); ++i) {
-        if (menus[i]->text() == Texto("Edición")) despues = i + 1 < menus.size() ? menus[i + 1] : nullptr;
+        if (menus[i]->text() == edicion) despues = i + 1 < menus.size() ? menus[i + 1] : nullptr;
     }
     barra.insertMenu(despues, menu);
     return *menu;
