@@ -83,6 +83,11 @@ void AnalizadorLogico::Borra() {
     ++nVersion;
 }
 
+void AnalizadorLogico::Reinicia() {
+    canales.clear();
+    Borra();
+}
+
 void AnalizadorLogico::AvanzaTic() {
     ++nTic;
     nPaso = 0;

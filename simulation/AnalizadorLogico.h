@@ -47,6 +47,8 @@ public:
 
     // Forgets the samples and starts the clock again; the channels stay.
     void Borra();
+    // Forgets the channels too.
+    void Reinicia();
     // While paused no sample is taken, but time goes on.
     void Pausa(bool pausado) { bPausado = pausado; }
     bool EstaPausado() const { return bPausado; }

@@ -87,6 +87,18 @@ void AgregaCircuitosTTL(QMenu& menu, std::span<const FichaDeChip> catalogo,
     }
 }
 
+QMenu& MenuVer(QMenuBar& barra) {
+    const QString titulo = QStringLiteral("Ver");
+    const QList<QAction*> menus = barra.actions();
+    for (QAction* a : menus) {
+        if (a->menu() != nullptr && a->text() == titulo) return *a->menu();
+    }
+    auto* ver = new QMenu(titulo, &barra);
+    QAction* despues = menus.size() > 2 ? menus[2] : nullptr;
+    barra.insertMenu(despues, ver);
+    return *ver;
+}
+
 void ConstruyeMenus(QMenuBar& barra, const Despachador& despacha) {
     AgregaMenu(barra, QStringLiteral("&Circuitos"), kCircuitos, despacha);
     AgregaMenuEdicion(barra, despacha);

@@ -14,6 +14,9 @@ using Despachador = std::function<void(int id)>;
 
 void ConstruyeMenus(QMenuBar& barra, const Despachador& despacha);
 
+// The "Ver" menu, right after "Edición"; made on first use, so each view adds its items.
+QMenu& MenuVer(QMenuBar& barra);
+
 // One item per chip under `menu`, in submenus following each chip's group path
 // ("Puertas básicas > Nand"); submenus appear in the order the table first names them.
 void AgregaCircuitosTTL(QMenu& menu, std::span<const FichaDeChip> catalogo,
