@@ -7,7 +7,6 @@
 
 #include "simulation/Mesa.h"
 #include "ui/plataforma/LienzoQt.h"
-#include "ui/programa/Programa.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra {
@@ -40,8 +39,11 @@ QImage ImagenDeLaMesa(Mesa& mesa, const Imagenes& imagenes, std::optional<QRect>
     QImage lienzo(VentanaDeMesa::kAncho, VentanaDeMesa::kAlto, QImage::Format_RGB32);
     lienzo.fill(Qt::white);
     {
+        // As PintaMesa draws it, but without the bar that shows the colour of new wires.
         LienzoQt dibujo(lienzo, imagenes);
-        PintaMesa(mesa, dibujo);
+        for (auto& tablero : mesa.tablero) tablero->Dibuja(dibujo);
+        mesa.componentes.Dibuja(dibujo);
+        for (const Cable& cable : mesa.cables.Lista()) cable.Dibuja(dibujo);
     }
     const QRect recorte = parte ? parte->intersected(lienzo.rect()) : Ocupado(lienzo);
     return lienzo.copy(recorte.isEmpty() ? lienzo.rect() : recorte);
