@@ -23,6 +23,8 @@
 #include "ui/programa/Informe.h"
 #include "ui/programa/Programa.h"
 #include "ui/ventana/VentanaDeMesa.h"
+#include "persistence/ArchivoDeCircuito.h"
+#include "sesion/Sesion.h"
 
 namespace velistra {
 namespace {
@@ -240,6 +242,52 @@ TEST(ExportarSinVentana, ElProgramaDibujaElCircuitoEnPngYPdfYDiceLoQueFalla) {
     EXPECT_EQ(prueba::Ejecuta(exporta).codigo, 3);
     exporta.argumentos = {"--exportar", circuito};
     EXPECT_EQ(prueba::Ejecuta(exporta).codigo, 1);
+}
+
+}  // namespace
+}  // namespace velistra
+
+namespace velistra {
+namespace {
+
+// The BCD counter on the timer with its clock and outputs in the analyser, as the README
+// shows it; `--captura RUTA` saves the window there.
+TEST(EscaparateDelAnalizador, ElContadorBcdDibujaSuDiagramaDeTiempos) {
+    Programa programa{prueba::LasImagenes()};
+    programa.Principal().show();
+    Sesion& sesion = programa.LaSesion();
+    ASSERT_EQ(RecuperaCircuitoDeArchivo(sesion.mesa, std::string(VELISTRA_EJEMPLOS) + "/contador-bcd/circuito.txt"),
+              ResultadoDeLectura::Correcto);
+    auto* panel = programa.Principal().findChild<PanelDelAnalizador*>();
+    ASSERT_NE(panel, nullptr);
+    panel->show();
+    AnalizadorLogico& analizador = sesion.analizador;
+    // The 7490's outputs, pins 12 9 8 11, and the timer's 1 Hz output.
+    analizador.AnadeCanal(sesion.mesa, 2, 9, "reloj");
+    const std::pair<int, const char*> salidas[] = {{12, "QA"}, {9, "QB"}, {8, "QC"}, {11, "QD"}};
+    for (const auto& [pin, nombre] : salidas)
+        analizador.AnadeCanal(sesion.mesa, 3, sesion.mesa.componentes[0].DireccionDeCasilla(pin)->Indice(), nombre);
+    prueba::Usuario usuario{programa};
+    usuario.AccionaFuente();
+    Tablero* palancas = sesion.mesa.tablero[4].get();
+    sesion.mesa.PonEntrada(*palancas, 0, true);
+    sesion.mesa.PonEntrada(*palancas, 0, false);
+    for (int i = 0; i < 230; ++i) programa.Tic();
+    panel->Actualiza();
+    QTest::qWait(50);
+
+    const QImage diagrama = panel->Diagrama().grab().toImage();
+    // The clock's row shows both levels.
+    const int fila = diagrama::kAltoDelEje;
+    bool alto = false, bajo = false;
+    for (int x = diagrama::kAnchoDeNombres; x < diagrama.width(); ++x) {
+        alto |= prueba::Pixel(diagrama, x, fila + 5) == diagrama::kColorAlto;
+        bajo |= prueba::Pixel(diagrama, x, fila + diagrama::kAltoDeFila - 6) == diagrama::kColorBajo;
+    }
+    EXPECT_TRUE(alto && bajo);
+    if (!prueba::RutaDeLaCaptura().isEmpty()) {
+        EXPECT_TRUE(programa.Principal().grab().save(prueba::RutaDeLaCaptura()));
+    }
 }
 
 }  // namespace

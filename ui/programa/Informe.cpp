@@ -55,10 +55,12 @@ public:
         pintor.drawText(QRect(0, arriba, ancho, h), Qt::AlignLeft | Qt::AlignVCenter, texto);
         Letra();
     }
+    // Long lines (the names of many lamps) wrap at the margin.
     void Linea(const QString& texto, int sangria = 0) {
-        const int h = pintor.fontMetrics().height();
+        const int banderas = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        const int h = pintor.fontMetrics().boundingRect(QRect(0, 0, ancho - sangria, alto), banderas, texto).height();
         const int arriba = Reserva(h);
-        pintor.drawText(QRect(sangria, arriba, ancho - sangria, h), Qt::AlignLeft | Qt::AlignVCenter, texto);
+        pintor.drawText(QRect(sangria, arriba, ancho - sangria, h), banderas, texto);
     }
     void Espacio() { y = std::min(alto, y + kSeparacion); }
     void Letra(bool monoespaciada = false) {
