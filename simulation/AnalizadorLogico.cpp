@@ -16,13 +16,6 @@ Tablero* Busca(const Mesa& mesa, int identificador) {
     return nullptr;
 }
 
-char Lee(const Mesa& mesa, const CanalLogico& canal) {
-    // A board removed since keeps its channel, floating, until the user removes it.
-    Tablero* t = Busca(mesa, canal.tablero);
-    if (t == nullptr || canal.puerto < 0 || canal.puerto >= t->NumeroDePuertos()) return 'Z';
-    return t->DireccionDePuerto(canal.puerto)->Estado();
-}
-
 // Rows a to e above the channel, f to j below it, as printed on real breadboards; the
 // buses' two rows are w x above and y z below.
 std::string NombreDeHueco(int i) {
@@ -39,6 +32,24 @@ std::string NombreDeHueco(int i) {
 
 }  // namespace
 
+char AnalizadorLogico::Lee(const Mesa& mesa, std::size_t c) {
+    Enlace& e = enlaces[c];
+    const CanalLogico& canal = canales[c];
+    const bool vale = e.tablero != nullptr && e.indice < mesa.tablero.size() &&
+                      mesa.tablero[e.indice].get() == e.tablero && e.tablero->Identificador() == canal.tablero;
+    if (!vale) {
+        e = {};
+        for (std::size_t i = 0; i < mesa.tablero.size(); ++i) {
+            Tablero* t = mesa.tablero[i].get();
+            if (t->Identificador() != canal.tablero) continue;
+            if (canal.puerto >= 0 && canal.puerto < t->NumeroDePuertos()) e = {i, t, t->DireccionDePuerto(canal.puerto)};
+            break;
+        }
+    }
+    // A board removed since keeps its channel, floating, until the user removes it.
+    return e.puerto == nullptr ? 'Z' : e.puerto->Estado();
+}
+
 std::string AnalizadorLogico::NombreDePuerto(const Mesa& mesa, int tablero, int puerto) {
     const Tablero* t = Busca(mesa, tablero);
     const bool hueco = t != nullptr && t->Tipo() == Tablero::kProtoboard && puerto >= 0 &&
@@ -54,6 +65,7 @@ bool AnalizadorLogico::AnadeCanal(Mesa& mesa, int tablero, int puerto, std::stri
     if (repetido) return false;
     if (nombre.empty()) nombre = NombreDePuerto(mesa, tablero, puerto);
     canales.push_back({tablero, puerto, std::move(nombre)});
+    enlaces.emplace_back();
     ++nVersion;
     Muestrea(mesa);
     return true;
@@ -62,6 +74,7 @@ bool AnalizadorLogico::AnadeCanal(Mesa& mesa, int tablero, int puerto, std::stri
 void AnalizadorLogico::QuitaCanal(int canal) {
     if (canal < 0 || canal >= static_cast<int>(canales.size())) return;
     canales.erase(canales.begin() + canal);
+    enlaces.erase(enlaces.begin() + canal);
     // The columns after it move down one, in every sample kept.
     for (MuestraLogica& m : muestras) {
         std::copy(m.valores.begin() + canal + 1, m.valores.end(), m.valores.begin() + canal);
@@ -85,6 +98,7 @@ void AnalizadorLogico::Borra() {
 
 void AnalizadorLogico::Reinicia() {
     canales.clear();
+    enlaces.clear();
     Borra();
 }
 
@@ -97,7 +111,7 @@ void AnalizadorLogico::Muestrea(Mesa& mesa) {
     if (bPausado || canales.empty()) return;
     MuestraLogica m;
     m.tiempo = Ahora();
-    for (std::size_t c = 0; c < canales.size(); ++c) m.valores[c] = Lee(mesa, canales[c]);
+    for (std::size_t c = 0; c < canales.size(); ++c) m.valores[c] = Lee(mesa, c);
     // More settlings than microseconds in a tick share its last one.
     if (nPaso < kMicrosegundosPorTic - 1) ++nPaso;
     Guarda(m);

@@ -8,6 +8,8 @@
 namespace velistra {
 
 class Mesa;
+class Puerto;
+class Tablero;
 
 // One probe of the logic analyser: a port of a board, found by the board's identifier
 // so that it survives undo and redo; it reads the whole net the port lies on.
@@ -70,9 +72,18 @@ public:
     unsigned long Version() const { return nVersion; }
 
 private:
+    // Where a channel's port was last found: trusted only while that slot of the board
+    // list still holds that board, so a removed board is never read.
+    struct Enlace {
+        std::size_t indice = 0;
+        const Tablero* tablero = nullptr;
+        Puerto* puerto = nullptr;
+    };
     void Guarda(const MuestraLogica& m);
+    char Lee(const Mesa& mesa, std::size_t canal);
 
     std::vector<CanalLogico> canales;
+    std::vector<Enlace> enlaces;
     std::vector<MuestraLogica> muestras;
     std::size_t iPrimera = 0;
     std::size_t nMuestras = 0;

@@ -54,6 +54,21 @@ TEST_F(Analizador, LosCanalesSeLlamanPorLoQueTocanYLeenTodaSuTira) {
     EXPECT_FALSE(analizador.AnadeCanal(mesa, id, 200)) << "16 canales como máximo";
 }
 
+TEST_F(Analizador, UnTableroQuitadoDejaSuCanalAlAireSinLeerloNunca) {
+    Tablero* leds = mesa.AgregaTablero(Tablero::kLeds);
+    const int id = leds->Identificador();
+    analizador.AnadeCanal(mesa, id, 0);
+    leds->DireccionDePuerto(0)->Estado('1');
+    mesa.EjecutaFunciones();
+    mesa.tablero.pop_back();
+    mesa.EjecutaFunciones();
+    // Another board in the same slot of the list is not the channel's board either.
+    mesa.AgregaTablero(Tablero::kLeds)->DireccionDePuerto(0)->Estado('1');
+    mesa.EjecutaFunciones();
+    ASSERT_EQ(analizador.NumeroDeMuestras(), 4u);
+    EXPECT_EQ(Valores(1) + Valores(2) + Valores(3), "1ZZ");
+}
+
 TEST_F(Analizador, LosTicsDanElTiempoYCadaAsentamientoEntreEllosUnMicrosegundoMas) {
     analizador.AnadeCanal(mesa, protoboard->Identificador(), 0);  // t = 0
     mesa.EjecutaFunciones();                                      // 1
