@@ -26,6 +26,14 @@ std::string LeeTexto(const std::string& ruta) {
     return texto.str();
 }
 
+// Channels QA..QD on those holes of breadboard 3.
+std::string RegistraSalidas(const std::vector<int>& huecos) {
+    std::string guion;
+    const char* nombres[] = {"QA", "QB", "QC", "QD"};
+    for (std::size_t i = 0; i < 4; ++i) guion += "registrar 3 " + std::to_string(huecos[i]) + " " + nombres[i] + "\n";
+    return guion;
+}
+
 // The breadboard holes under the pins of the circuit's first chip.
 std::vector<int> HuecosDelChip(const std::string& circuito, const std::vector<int>& pines) {
     AvisosMudos avisos;
@@ -74,9 +82,7 @@ TEST(RegistroVcd, ElContadorBcdCuentaLosFlancosDelRelojEnLaIdaYVueltaPorFst) {
     // The 7490's QA QB QC QD are pins 12 9 8 11; the timer's 1 Hz output is its port 9.
     const std::vector<int> q = HuecosDelChip(circuito, {12, 9, 8, 11});
     std::string guion = "encender\ninterruptor 5 0 1\ninterruptor 5 0 0\nregistrar 2 9 reloj\n";
-    const char* nombres[] = {"QA", "QB", "QC", "QD"};
-    for (int i = 0; i < 4; ++i)
-        guion += "registrar 3 " + std::to_string(q[static_cast<std::size_t>(i)]) + " " + nombres[i] + "\n";
+    guion += RegistraSalidas(q);
     guion += "tic 260\n";
     const Ida r = SimulaYConvierte(carpeta, circuito, guion);
 
@@ -111,9 +117,7 @@ TEST(RegistroVcd, CadaPulsacionEntreTicsTieneSuPropioTiempoYElRegistroDesplaza) 
     // The 74194's QA..QD are pins 15 14 13 12; the push-buttons are board 4.
     const std::vector<int> q = HuecosDelChip(circuito, {15, 14, 13, 12});
     std::string guion = "encender\nregistrar 4 3\n";
-    const char* nombres[] = {"QA", "QB", "QC", "QD"};
-    for (int i = 0; i < 4; ++i)
-        guion += "registrar 3 " + std::to_string(q[static_cast<std::size_t>(i)]) + " " + nombres[i] + "\n";
+    guion += RegistraSalidas(q);
     // In 1, 0, 1, 0, one tick after each clock pulse.
     guion +=
         "pulsar 4 0\npulsar 4 1\nsoltar 4 1\nsoltar 4 0\ntic\n"

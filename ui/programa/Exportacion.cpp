@@ -17,6 +17,7 @@
 #include "ui/imagenes/Imagenes.h"
 #include "ui/programa/ImagenDeLaMesa.h"
 #include "ui/programa/Informe.h"
+#include "ui/ventana/Menus.h"
 #include "ui/ventana/VentanaDeMesa.h"
 #include "ui/ventana/VentanaPrincipal.h"
 
@@ -75,13 +76,8 @@ void ExportaInforme(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& i
 
 void AgregaMenuDeExportacion(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& imagenes,
                              Dialogos& dialogos) {
-    const QList<QAction*> menus = ventana.menuBar()->actions();
-    if (menus.isEmpty() || menus.front()->menu() == nullptr) return;
-    QMenu* circuitos = menus.front()->menu();
-    QAction* antes = nullptr;
-    for (QAction* a : circuitos->actions()) {
-        if (a->isSeparator()) antes = a;
-    }
+    const auto [circuitos, antes] = LugarAntesDeSalir(*ventana.menuBar());
+    if (circuitos == nullptr) return;
     circuitos->insertSeparator(antes);
     auto agrega = [&](const QString& texto, auto accion) {
         auto* a = new QAction(texto, circuitos);
