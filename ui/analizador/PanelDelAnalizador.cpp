@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPainter>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -70,8 +71,16 @@ PanelDelAnalizador::PanelDelAnalizador(AnalizadorLogico& analizador, Dialogos& d
             &PanelDelAnalizador::PideExportar);
     capas->addWidget(botones);
 
-    diagrama_ = new DiagramaDeTiempos(analizador_, contenido);
-    capas->addWidget(diagrama_, 1);
+    // Sixteen rows are taller than the dock: they scroll up and down, time scrolls below.
+    auto* filas = new QScrollArea(contenido);
+    filas->setWidgetResizable(true);
+    filas->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    filas->setFrameShape(QFrame::NoFrame);
+    // Room for the axis and five rows when the dock opens.
+    filas->setMinimumHeight(diagrama::kAltoDelEje + 5 * diagrama::kAltoDeFila + 2);
+    diagrama_ = new DiagramaDeTiempos(analizador_, filas);
+    filas->setWidget(diagrama_);
+    capas->addWidget(filas, 1);
     barra_ = new QScrollBar(Qt::Horizontal, contenido);
     capas->addWidget(barra_);
     connect(barra_, &QScrollBar::valueChanged, this, &PanelDelAnalizador::Desplaza);
@@ -95,8 +104,8 @@ void PanelDelAnalizador::Actualiza() {
     if (analizador_.Version() == version_ && analizador_.Ahora() == ahora_) return;
     version_ = analizador_.Version();
     ahora_ = analizador_.Ahora();
+    diagrama_->setMinimumHeight(AltoDelDiagrama(analizador_));
     AjustaBarra();
-    diagrama_->updateGeometry();
     diagrama_->update();
 }
 
@@ -129,12 +138,12 @@ void PanelDelAnalizador::Zoom(int pasos, std::int64_t alrededor) {
     // The time under the pointer stays where it is.
     const double x = static_cast<double>(alrededor - vista.inicio) / antes;
     vista.microsegundosPorPunto = despues;
-    vista.inicio = alrededor - static_cast<std::int64_t>(x * despues);
+    const std::int64_t deseado = alrededor - static_cast<std::int64_t>(x * despues);
     const std::int64_t primero = analizador_.NumeroDeMuestras() > 0 ? analizador_.Muestra(0).tiempo : 0;
     siguiendo_ = false;
     AjustaBarra();
     const QSignalBlocker bloqueo(barra_);
-    barra_->setValue(static_cast<int>(std::max<double>(0, static_cast<double>(vista.inicio - primero)) / unidad_));
+    barra_->setValue(static_cast<int>(std::max<double>(0, static_cast<double>(deseado - primero)) / unidad_));
     siguiendo_ = barra_->value() == barra_->maximum();
     vista.inicio = primero + static_cast<std::int64_t>(barra_->value() * unidad_);
     diagrama_->update();
