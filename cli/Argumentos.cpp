@@ -16,7 +16,7 @@ struct Opcion {
 };
 
 constexpr Opcion kOpcionesDeSimular[] = {{"--guion", true}, {"--json", false}, {"--guardar", true},
-                                       {"--fallos", true}};
+                                       {"--fallos", true}, {"--vcd", true}};
 constexpr Opcion kOpcionesDeTabla[] = {{"--csv", false}, {"--json", false}};
 
 ArgumentosAnalizados Error(std::string mensaje) { return {std::nullopt, std::move(mensaje)}; }
@@ -42,6 +42,7 @@ bool Aplica(Peticion& p, const std::string& nombre, const std::string& archivo,
     if (nombre == "--guion") return fija(p.guion);
     if (nombre == "--guardar") return fija(p.guardar);
     if (nombre == "--fallos") return fija(p.fallos);
+    if (nombre == "--vcd") return fija(p.vcd);
     const Formato formato = nombre == "--csv" ? Formato::Csv : Formato::Json;
     if (p.formato == formato) {
         error = "la opción " + Cita(nombre) + " aparece dos veces";

@@ -17,6 +17,8 @@ struct Peticion {
     std::optional<std::string> guardar;
     // Faults planted before the script runs (troubleshooting exercises).
     std::optional<std::string> fallos;
+    // The logic analyser's record of the run, as VCD.
+    std::optional<std::string> vcd;
     Formato formato = Formato::Texto;
 };
 

@@ -5,7 +5,7 @@ namespace velistra::consola {
 const char* TextoDeAyuda() {
     return R"(Uso:
   velistra-cli simular CIRCUITO.txt [--guion GUION] [--json] [--guardar SALIDA.txt]
-               [--fallos FALLOS]
+               [--fallos FALLOS] [--vcd SALIDA.vcd]
   velistra-cli tabla CIRCUITO.txt [--csv | --json]
   velistra-cli comprobar CIRCUITO.txt|CARPETA... (--tabla ESPERADA.csv |
                --referencia PROFESOR.txt | --guion GUION --salida SALIDA)
@@ -38,6 +38,11 @@ simular  Ejecuta un guion: una orden por línea, leída de GUION o, sin --guion,
                           pla 6: 0000        salidas W X Y Z
   sonda ID P            el estado (0, 1 o Z) del puerto P del tablero ID:
                           sonda 3 5: 1
+  registrar ID P [NOMBRE]
+                        añade al analizador lógico un canal en el puerto P del
+                        tablero ID (16 como máximo), con ese nombre o con el de
+                        lo que toca («3:a12», hueco a12 de la protoboard 3);
+                        desde ahí se anota su nivel tras cada asentamiento
 
   --json                un objeto JSON por cada línea de mostrar y de sonda
   --guardar SALIDA.txt  al terminar el guion guarda el circuito en SALIDA.txt,
@@ -48,6 +53,10 @@ simular  Ejecuta un guion: una orden por línea, leída de GUION o, sin --guion,
                           patilla CHIP PATILLA 0|1|abierta
                           cable CABLE abierto
                         el circuito se ve y se guarda como siempre
+  --vcd SALIDA.vcd      al terminar el guion escribe en SALIDA.vcd (Value Change
+                        Dump, el formato de los visores de ondas) los canales de
+                        registrar; cada tic avanza 47 ms y cada orden entre dos
+                        tics, 1 µs más, para que cada cambio tenga su tiempo
 
 tabla    Enciende la fuente y recorre todas las combinaciones de las palancas
          cableadas (las que llevan un cable en alguno de sus tres terminales; 16
@@ -90,7 +99,7 @@ Códigos de salida:
      guion demasiado grande) o una tabla que no se puede hacer
   2  el archivo del circuito no se puede leer o no es un archivo normal (una
      carpeta, una tubería, un dispositivo), con el mensaje del programa
-  3  el circuito no se pudo guardar (también si el disco o el límite de tamaño
+  3  el circuito (--guardar) o el registro (--vcd) no se pudo guardar (también si el disco o el límite de tamaño
      de archivo no lo admiten; el archivo anterior queda intacto)
   4  comprobar: algún circuito es incorrecto, no se asienta o no terminó a
      tiempo; revisar: hay hallazgos

@@ -4,6 +4,7 @@
 #include "cli/AvisosDeConsola.h"
 #include "cli/DialogosDeConsola.h"
 #include "sesion/ArchivoActual.h"
+#include "simulation/AnalizadorLogico.h"
 #include "simulation/Mesa.h"
 
 namespace velistra::consola {
@@ -12,6 +13,7 @@ namespace velistra::consola {
 struct Banco {
     explicit Banco(std::ostream& errores) : avisos(errores), mesa(avisos), archivo(mesa, dialogos) {
         mesa.InicializaMesa();
+        mesa.analizador = &analizador;
     }
 
     // The window's "open": the whole file is checked before it replaces the empty bench.
@@ -22,6 +24,8 @@ struct Banco {
 
     AvisosDeConsola avisos;
     DialogosDeConsola dialogos;
+    // Before the workbench, which only points at it.
+    AnalizadorLogico analizador;
     Mesa mesa;
     ArchivoActual archivo;
 };

@@ -52,6 +52,7 @@ std::optional<std::string> CompruebaOrden(const Orden& orden, const Mesa& mesa) 
         case TipoDeOrden::Soltar:
             return CompruebaPalanca(orden, mesa, Tablero::kPulsadores, "pulsadores", "el pulsador");
         case TipoDeOrden::Sonda:
+        case TipoDeOrden::Registrar:
             return CompruebaPuerto(orden, mesa);
         case TipoDeOrden::Encender:
         case TipoDeOrden::Apagar:

@@ -4,6 +4,7 @@
 
 #include "cli/ComprobacionDeGuion.h"
 #include "cli/Lecturas.h"
+#include "simulation/AnalizadorLogico.h"
 #include "simulation/Mesa.h"
 
 namespace velistra::consola {
@@ -34,6 +35,10 @@ void EjecutorDeGuion::Ejecuta(const Orden& orden) {
         case TipoDeOrden::Sonda:
             EscribeLectura(salida, LeeSonda(mesa, orden.tablero, orden.indice, orden.linea),
                            formato);
+            break;
+        case TipoDeOrden::Registrar:
+            if (mesa.analizador != nullptr)
+                mesa.analizador->AnadeCanal(mesa, orden.tablero, orden.indice, orden.nombre);
             break;
     }
 }

@@ -29,6 +29,7 @@ constexpr Sintaxis kOrdenes[] = {
     {"tic", TipoDeOrden::Tic, 0, 1, "tic [N]"},
     {"mostrar", TipoDeOrden::Mostrar, 0, 0, "mostrar"},
     {"sonda", TipoDeOrden::Sonda, 2, 2, "sonda ID P"},
+    {"registrar", TipoDeOrden::Registrar, 2, 3, "registrar ID P [NOMBRE]"},
 };
 
 std::vector<std::string> Palabras(const std::string& linea) {
@@ -56,8 +57,10 @@ std::optional<std::string> Analiza(const std::vector<std::string>& palabras, Ord
     if (argumentos < s->minimo) return std::string("faltan argumentos; se espera: ") + s->uso;
     if (argumentos > s->maximo) return std::string("sobran argumentos; se espera: ") + s->uso;
 
+    // A channel's name is a word, not a number.
+    const std::size_t conNumero = s->tipo == TipoDeOrden::Registrar ? 3 : palabras.size();
     std::vector<int> numeros;
-    for (std::size_t i = 1; i < palabras.size(); ++i) {
+    for (std::size_t i = 1; i < std::min(palabras.size(), conNumero); ++i) {
         const std::optional<int> n = Numero(palabras[i]);
         if (!n) return Cita(palabras[i]) + " no es un número entero";
         numeros.push_back(*n);
@@ -72,6 +75,9 @@ std::optional<std::string> Analiza(const std::vector<std::string>& palabras, Ord
             [[fallthrough]];
         case TipoDeOrden::Pulsar:
         case TipoDeOrden::Soltar:
+        case TipoDeOrden::Registrar:
+            if (palabras.size() > 3) orden.nombre = palabras[3];
+            [[fallthrough]];
         case TipoDeOrden::Sonda:
             orden.tablero = numeros[0];
             orden.indice = numeros[1];

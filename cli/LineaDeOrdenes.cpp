@@ -13,6 +13,7 @@
 #include "cli/FallosDeConsola.h"
 #include "cli/Guion.h"
 #include "cli/LecturaDelGuion.h"
+#include "cli/RegistroDeConsola.h"
 #include "docencia/TablaDeVerdad.h"
 #include "plataforma/Textos.h"
 
@@ -48,11 +49,14 @@ int Simula(Banco& banco, const Peticion& p, std::istream& entrada, std::ostream&
         if (std::optional<std::string> error = CompruebaOrden(orden, banco.mesa))
             return ErrorDeGuion(errores, nombre, orden.linea, *error);
     }
+    if (const std::optional<consola::ErrorDeGuion> error = CompruebaRegistros(guion))
+        return ErrorDeGuion(errores, nombre, error->linea, error->mensaje);
 
     if (p.fallos && !PlantaFallos(banco.mesa, *p.fallos, errores)) return kUsoIncorrecto;
     EjecutorDeGuion ejecutor(banco.mesa, salida, p.formato);
     for (const Orden& orden : guion.ordenes) ejecutor.Ejecuta(orden);
     salida.flush();
+    if (p.vcd && !GuardaRegistroVcd(banco.analizador, *p.vcd, errores)) return kNoSeGuardo;
 
     if (p.guardar) {
         banco.dialogos.ArchivoParaGuardar(*p.guardar);

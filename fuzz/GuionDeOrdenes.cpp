@@ -13,7 +13,9 @@
 #include "cli/EjecutorDeGuion.h"
 #include "cli/Guion.h"
 #include "persistence/ArchivoDeCircuito.h"
+#include "persistence/RegistroDeSenales.h"
 #include "plataforma/Avisos.h"
+#include "simulation/AnalizadorLogico.h"
 #include "simulation/Mesa.h"
 
 namespace {
@@ -58,7 +60,10 @@ void CompruebaLectura(const Guion& guion, const std::string& texto) {
 
 void Ejecuta(const Guion& guion, Formato formato) {
     AvisosMudos avisos;
+    // registrar's channels, written out as --vcd writes them.
+    AnalizadorLogico analizador;
     Mesa mesa(avisos);
+    mesa.analizador = &analizador;
     mesa.InicializaMesa();
     std::istringstream circuito(CircuitoDePrueba());
     if (LeeCircuito(mesa, circuito) != ResultadoDeLectura::Correcto) std::abort();
@@ -74,6 +79,7 @@ void Ejecuta(const Guion& guion, Formato formato) {
         }
         ejecutor.Ejecuta(orden);
     }
+    if (TextoVcd(analizador).empty()) std::abort();
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ using namespace mensajes;
 
 Sesion::Sesion(Avisos& avisos, Dialogos& dialogos, Ventana* ventana)
     : mesa(avisos), editor(mesa, ventana), comandos(mesa, dialogos) {
+    mesa.analizador = &analizador;
     mesa.InicializaMesa();
     historial.Reinicia(Fotografia(mesa));
     historial.MarcaGuardado();
@@ -27,6 +28,7 @@ void Sesion::Sincroniza() {
     if (comandos.Reemplazos() != reemplazos) {
         reemplazos = comandos.Reemplazos();
         historial.Reinicia(Fotografia(mesa));
+        analizador.Reinicia();
     } else {
         historial.Registra(Fotografia(mesa));
     }

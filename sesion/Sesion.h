@@ -2,6 +2,7 @@
 #include "sesion/Comandos.h"
 #include "sesion/EditorDeMesa.h"
 #include "sesion/Historial.h"
+#include "simulation/AnalizadorLogico.h"
 #include "simulation/Mesa.h"
 
 namespace velistra {
@@ -29,6 +30,9 @@ public:
     bool PuedeCerrar();
     bool Tic();
 
+    // Before the workbench, which only points at it. A new or recovered circuit starts
+    // it empty: its channels named the old circuit's boards.
+    AnalizadorLogico analizador;
     Mesa mesa;
     EditorDeMesa editor;
     Comandos comandos;

@@ -1,6 +1,7 @@
 #include "simulation/Mesa.h"
 
 #include "plataforma/Avisos.h"
+#include "simulation/AnalizadorLogico.h"
 #include "plataforma/Textos.h"
 
 namespace velistra {
@@ -37,6 +38,7 @@ int Mesa::EjecutaFunciones() {
                       ? AsientaCompleto()
                       : asentador.Asienta(tablero, componentes, pin, kLimiteDeIteraciones);
     nIteraciones += n;
+    if (analizador != nullptr) analizador->Muestrea(*this);
 
     if (n == kLimiteDeIteraciones)
         avisos.Muestra(kTextoDeRealimentacion, kTituloDeRealimentacion, Icono::Informacion);

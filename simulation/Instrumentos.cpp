@@ -1,5 +1,6 @@
 #include "boards/TableroDePalancas.h"
 #include "boards/TableroDeTemporizadores.h"
+#include "simulation/AnalizadorLogico.h"
 #include "simulation/Mesa.h"
 
 namespace velistra {
@@ -24,6 +25,7 @@ void Mesa::ConmutaFuente() {
 }
 
 bool Mesa::Temporiza(int xDesplazamiento, int yDesplazamiento) {
+    if (analizador != nullptr) analizador->AvanzaTic();
     for (std::size_t i = 2; i < tablero.size(); ++i) {
         tablero[i]->Avanza50ms(xDesplazamiento, yDesplazamiento);
     }

@@ -13,6 +13,7 @@
 
 namespace velistra {
 
+class AnalizadorLogico;
 class Avisos;
 
 // The first port under a workbench point, and the board it belongs to.
@@ -140,6 +141,8 @@ public:
 
     // ---- Reporting -----------------------------------------------------------------
     Avisos& avisos;
+    // Told of every timer tick and every settling, when there is one; not owned.
+    AnalizadorLogico* analizador = nullptr;
 
     // The sentinel partner of every breadboard hole that holds a chip pin.
     Puerto* const pin = &centinela;

@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTranslator>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "plataforma/Textos.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/imagenes/Pinturas.h"
+#include "ui/programa/Exportacion.h"
 #include "ui/programa/Programa.h"
 #include "ui/ventana/VentanaPrincipal.h"
 
@@ -54,10 +56,15 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
+    // A picture for a teacher's script needs no display: offscreen unless one was chosen.
+    const bool exportando = std::any_of(argv + 1, argv + argc, [](const char* a) { return std::strcmp(a, "--exportar") == 0; });
+    if (exportando && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // A save past the file size limit fails with its message instead of killing the program.
     velistra::sistema::IgnoraElLimiteDeTamano();
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velistra"));
+    if (const std::optional<int> codigo = velistra::ExportaDesdeLaLineaDeOrdenes(QApplication::arguments()))
+        return *codigo;
     // Qt's own texts (file dialog, colour dialog) in Spanish, when installed.
     QTranslator traduccion;
     if (traduccion.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),

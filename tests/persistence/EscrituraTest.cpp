@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -75,7 +77,8 @@ class CarpetaTemporal {
 public:
     CarpetaTemporal() {
         const auto* prueba = testing::UnitTest::GetInstance()->current_test_info();
-        ruta = fs::temp_directory_path() / ("velistra-" + std::string(prueba->name()));
+        ruta = fs::temp_directory_path() /
+               ("velistra-" + std::string(prueba->name()) + "-" + std::to_string(::getpid()));
         fs::remove_all(ruta);
         fs::create_directories(ruta);
     }

@@ -317,3 +317,32 @@ TEST_F(SesionDeEstudiante, GuardadoYRecuperadoSigueFuncionando) {
 
 }  // namespace
 }  // namespace velistra
+
+namespace velistra {
+namespace {
+
+// The analyser's channels name boards by identifier: undo and redo keep them, a new
+// circuit starts without any.
+TEST(SesionConAnalizador, DeshacerConservaLosCanalesYUnCircuitoNuevoLosQuita) {
+    prueba::AvisosDePrueba avisos;
+    prueba::DialogosDePrueba dialogos;
+    Sesion sesion{avisos, dialogos};
+    sesion.Ejecuta(comandos::kLeds);
+    const int id = sesion.mesa.tablero.back()->Identificador();
+    ASSERT_TRUE(sesion.analizador.AnadeCanal(sesion.mesa, id, 0));
+    sesion.Ejecuta(comandos::kDeshacer);
+    sesion.mesa.EjecutaFunciones();
+    sesion.Ejecuta(comandos::kRehacer);
+    sesion.mesa.tablero.back()->DireccionDePuerto(0)->Estado('1');
+    sesion.mesa.EjecutaFunciones();
+    const AnalizadorLogico& a = sesion.analizador;
+    ASSERT_EQ(a.NumeroDeMuestras(), 3u);
+    EXPECT_EQ(std::string() + a.Muestra(1).valores[0] + a.Muestra(2).valores[0], "Z1");
+
+    sesion.Ejecuta(comandos::kNuevo);
+    EXPECT_TRUE(a.Canales().empty());
+    EXPECT_EQ(a.NumeroDeMuestras(), 0u);
+}
+
+}  // namespace
+}  // namespace velistra

@@ -47,7 +47,8 @@ TEST(RevisionEnElPrograma, LaListaNombraElChipSueltoYLoSenalaEnLaMesa) {
     for (QAction* a : circuitos.actions()) textos << a->text();
     // The design's items keep their order; the new one goes just before the last separator.
     EXPECT_EQ(textos, (QStringList{"Nuevo", "Recuperar...", "Almacenar", "Almacenar en...",
-                                   "Revisar circuito", "Fallos...", "", "Salir"}));
+                                   "Revisar circuito", "Fallos...", "", "Exportar imagen...",
+                                   "Imprimir...", "Exportar informe (PDF)...", "", "Salir"}));
     Elemento(circuitos, "Revisar circuito")->trigger();
 
     DialogoDeRevision* dialogo = programa.Principal().findChild<DialogoDeRevision*>();

@@ -10,6 +10,7 @@
 #include "sesion/Sesion.h"
 #include "ui/ventana/DialogoDeFallos.h"
 #include "ui/ventana/DialogoDeRevision.h"
+#include "ui/ventana/Menus.h"
 #include "ui/ventana/VentanaDeMesa.h"
 #include "ui/ventana/VentanaPrincipal.h"
 
@@ -37,13 +38,8 @@ void EditaFallos(VentanaPrincipal& ventana, Sesion& sesion) {
 }  // namespace
 
 void AgregaMenuDeDocencia(VentanaPrincipal& ventana, Sesion& sesion) {
-    const QList<QAction*> menus = ventana.menuBar()->actions();
-    if (menus.isEmpty() || menus.front()->menu() == nullptr) return;
-    QMenu* circuitos = menus.front()->menu();
-    QAction* antes = nullptr;
-    for (QAction* a : circuitos->actions()) {
-        if (a->isSeparator()) antes = a;
-    }
+    const auto [circuitos, antes] = LugarAntesDeSalir(*ventana.menuBar());
+    if (circuitos == nullptr) return;
     auto* revisar = new QAction(QCoreApplication::translate("DialogoDeRevision", "Revisar circuito"), circuitos);
     circuitos->insertAction(antes, revisar);
     auto* fallos = new QAction(QCoreApplication::translate("DialogoDeFallos", "Fallos..."), circuitos);

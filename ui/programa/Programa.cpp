@@ -6,8 +6,10 @@
 #include <chrono>
 
 #include "sesion/CodigosDeComando.h"
+#include "ui/programa/Analizador.h"
 #include "ui/programa/Docencia.h"
 #include "ui/programa/Patillaje.h"
+#include "ui/programa/Exportacion.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra {
@@ -52,6 +54,8 @@ Programa::Programa(const Imagenes& imagenes,
     ventana_.Manejador(this);
     AgregaMenuDeDocencia(ventana_, sesion_);
     AgregaPatillaje(ventana_, sesion_, contexto_);
+    AgregaMenuDeExportacion(ventana_, sesion_, imagenes, dialogos_);
+    AgregaAnalizador(ventana_, sesion_, dialogos_);
     if (carpetaDeRecuperacion)
         recuperacion_ = std::make_unique<Recuperacion>(std::move(*carpetaDeRecuperacion));
     ActualizaTitulo();

@@ -87,6 +87,16 @@ void AgregaCircuitosTTL(QMenu& menu, std::span<const FichaDeChip> catalogo,
     }
 }
 
+AntesDeSalir LugarAntesDeSalir(QMenuBar& barra) {
+    const QList<QAction*> menus = barra.actions();
+    if (menus.isEmpty() || menus.front()->menu() == nullptr) return {};
+    AntesDeSalir lugar{menus.front()->menu(), nullptr};
+    for (QAction* a : lugar.menu->actions()) {
+        if (a->isSeparator()) lugar.separador = a;
+    }
+    return lugar;
+}
+
 void ConstruyeMenus(QMenuBar& barra, const Despachador& despacha) {
     AgregaMenu(barra, QStringLiteral("&Circuitos"), kCircuitos, despacha);
     AgregaMenuEdicion(barra, despacha);

@@ -5,6 +5,7 @@
 
 #include "chips/Catalogo.h"
 
+class QAction;
 class QMenu;
 class QMenuBar;
 
@@ -13,6 +14,14 @@ namespace velistra {
 using Despachador = std::function<void(int id)>;
 
 void ConstruyeMenus(QMenuBar& barra, const Despachador& despacha);
+
+// The "Circuitos" menu and the separator above "Salir": groups added to the menu go
+// before it, so the design's items keep their order. Null menu when there is none.
+struct AntesDeSalir {
+    QMenu* menu = nullptr;
+    QAction* separador = nullptr;
+};
+AntesDeSalir LugarAntesDeSalir(QMenuBar& barra);
 
 // One item per chip under `menu`, in submenus following each chip's group path
 // ("Puertas básicas > Nand"); submenus appear in the order the table first names them.

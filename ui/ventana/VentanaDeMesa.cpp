@@ -106,13 +106,19 @@ void VentanaDeMesa::mouseMoveEvent(QMouseEvent* evento) {
 
 void VentanaDeMesa::mousePressEvent(QMouseEvent* evento) {
     const QPoint punto = AMesa(evento->position().toPoint());
-    if (evento->button() == Qt::LeftButton) emit IzquierdoPulsado(punto.x(), punto.y());
+    if (evento->button() == Qt::LeftButton) {
+        sondeando_ = modoSonda_ || evento->modifiers().testFlag(Qt::ControlModifier);
+        if (sondeando_) emit SondaPulsada(punto.x(), punto.y());
+        else emit IzquierdoPulsado(punto.x(), punto.y());
+    }
     if (evento->button() == Qt::RightButton) emit DerechoPulsado(punto.x(), punto.y());
 }
 
 void VentanaDeMesa::mouseReleaseEvent(QMouseEvent* evento) {
     const QPoint punto = AMesa(evento->position().toPoint());
-    if (evento->button() == Qt::LeftButton) emit IzquierdoSoltado(punto.x(), punto.y());
+    if (evento->button() != Qt::LeftButton) return;
+    if (sondeando_) sondeando_ = false;
+    else emit IzquierdoSoltado(punto.x(), punto.y());
 }
 
 }  // namespace velistra

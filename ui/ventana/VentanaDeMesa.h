@@ -38,6 +38,11 @@ public:
     // Puts the mouse pointer over a workbench point (a wire end snapping to a port).
     void MuevePunteroA(int x, int y);
 
+    // With the probe on, a left click (always a Ctrl+click) asks for a channel of the
+    // logic analyser instead of operating the workbench.
+    void ModoSonda(bool activo) { modoSonda_ = activo; }
+    bool ModoSonda() const { return modoSonda_; }
+
 signals:
     // The pointer moved to this workbench point.
     void PunteroMovido(int x, int y);
@@ -48,6 +53,8 @@ signals:
     void IzquierdoPulsado(int x, int y);
     void IzquierdoSoltado(int x, int y);
     void DerechoPulsado(int x, int y);
+    // A probe click, at a workbench point.
+    void SondaPulsada(int x, int y);
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
@@ -63,6 +70,9 @@ private:
     const Imagenes& imagenes_;
     QImage lienzo_;
     std::function<void(Lienzo&)> dibuja_;
+    bool modoSonda_ = false;
+    // The left button went down as a probe: its release is not the workbench's either.
+    bool sondeando_ = false;
 };
 
 }  // namespace velistra

@@ -1,0 +1,56 @@
+#include "ui/programa/Analizador.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include "sesion/Sesion.h"
+#include "ui/analizador/PanelDelAnalizador.h"
+#include "ui/ventana/MenuVer.h"
+#include "ui/ventana/VentanaDeMesa.h"
+#include "ui/ventana/VentanaPrincipal.h"
+
+namespace velistra {
+
+namespace {
+
+constexpr int kDuracionDelAviso = 4000;
+
+void AnadeCanalEn(VentanaPrincipal& ventana, Sesion& sesion, PanelDelAnalizador& panel, int x, int y) {
+    const PuertoEnLaMesa p = sesion.mesa.PuertoEn(x, y);
+    if (p.puerto == nullptr) return;
+    AnalizadorLogico& analizador = sesion.analizador;
+    if (analizador.Canales().size() >= AnalizadorLogico::kMaximoDeCanales) {
+        ventana.statusBar()->showMessage(QStringLiteral("El analizador tiene ya sus 16 canales."), kDuracionDelAviso);
+        return;
+    }
+    if (!analizador.AnadeCanal(sesion.mesa, p.tablero->Identificador(), p.puerto->Indice())) {
+        ventana.statusBar()->showMessage(QStringLiteral("Ese punto ya es un canal del analizador."), kDuracionDelAviso);
+        return;
+    }
+    panel.show();
+    panel.Actualiza();
+}
+
+}  // namespace
+
+PanelDelAnalizador& AgregaAnalizador(VentanaPrincipal& ventana, Sesion& sesion, Dialogos& dialogos) {
+    auto* panel = new PanelDelAnalizador(sesion.analizador, dialogos, &ventana);
+    ventana.addDockWidget(Qt::BottomDockWidgetArea, panel);
+    panel->hide();
+    QAction* ver = panel->toggleViewAction();
+    ver->setText(QStringLiteral("Analizador lógico"));
+    MenuVer(*ventana.menuBar()).addAction(ver);
+
+    VentanaDeMesa& mesa = ventana.Mesa();
+    QObject::connect(panel, &PanelDelAnalizador::SondaCambiada, &mesa, [&mesa](bool activa) {
+        mesa.ModoSonda(activa);
+        mesa.viewport()->setCursor(activa ? Qt::CrossCursor : Qt::ArrowCursor);
+    });
+    QObject::connect(&mesa, &VentanaDeMesa::SondaPulsada, panel,
+                     [&ventana, &sesion, panel](int x, int y) { AnadeCanalEn(ventana, sesion, *panel, x, y); });
+    return *panel;
+}
+
+}  // namespace velistra

@@ -1,0 +1,124 @@
+#include "ui/programa/Exportacion.h"
+
+#include <QAction>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <cstdio>
+
+#include "persistence/ArchivoDeCircuito.h"
+#include "plataforma/Avisos.h"
+#include "plataforma/Dialogos.h"
+#include "plataforma/Textos.h"
+#include "sesion/Sesion.h"
+#include "ui/imagenes/Imagenes.h"
+#include "ui/programa/ImagenDeLaMesa.h"
+#include "ui/programa/Informe.h"
+#include "ui/ventana/Menus.h"
+#include "ui/ventana/VentanaDeMesa.h"
+#include "ui/ventana/VentanaPrincipal.h"
+
+namespace velistra {
+
+namespace {
+
+void NoSeEscribio(QWidget* padre, const QString& ruta) {
+    QMessageBox::warning(padre, QString::fromUtf8(textos::kTituloDeArchivos),
+                         QStringLiteral("No se pudo escribir «%1».").arg(ruta));
+}
+
+// The whole circuit, or what the window shows of it.
+std::optional<QImage> PideImagen(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& imagenes) {
+    const QStringList partes{QStringLiteral("Todo el circuito"), QStringLiteral("La parte visible")};
+    bool aceptado = false;
+    const QString parte = QInputDialog::getItem(&ventana, QStringLiteral("Exportar imagen"),
+                                                QStringLiteral("Parte de la mesa:"), partes, 0, false, &aceptado);
+    if (!aceptado) return std::nullopt;
+    std::optional<QRect> recorte;
+    if (parte == partes[1]) {
+        const VentanaDeMesa& mesa = ventana.Mesa();
+        recorte = QRect(mesa.Desplazamiento(), mesa.viewport()->size());
+    }
+    return ImagenDeLaMesa(sesion.mesa, imagenes, recorte);
+}
+
+void ExportaImagen(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& imagenes, Dialogos& dialogos) {
+    const std::optional<QImage> imagen = PideImagen(ventana, sesion, imagenes);
+    if (!imagen) return;
+    const std::optional<std::string> ruta =
+        dialogos.NombreParaGuardar({{"Imagen PNG", "*.png"}, {"Documento PDF", "*.pdf"}}, "png");
+    if (ruta && !GuardaImagen(*imagen, QString::fromStdString(*ruta)))
+        NoSeEscribio(&ventana, QString::fromStdString(*ruta));
+}
+
+void Imprime(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& imagenes) {
+    QPrinter impresora(QPrinter::HighResolution);
+    QPrintDialog dialogo(&impresora, &ventana);
+    dialogo.setWindowTitle(QStringLiteral("Imprimir el circuito"));
+    if (dialogo.exec() != QDialog::Accepted) return;
+    if (!ImprimeImagen(impresora, ImagenDeLaMesa(sesion.mesa, imagenes)))
+        QMessageBox::warning(&ventana, QString::fromUtf8(textos::kTituloDeInformacion),
+                             QStringLiteral("No se pudo imprimir el circuito."));
+}
+
+void ExportaInforme(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& imagenes, Dialogos& dialogos) {
+    const std::optional<std::string> ruta = dialogos.NombreParaGuardar({{"Documento PDF", "*.pdf"}}, "pdf");
+    if (!ruta) return;
+    if (!EscribeInforme(sesion.mesa, sesion.analizador, imagenes, sesion.comandos.Archivo(),
+                        QString::fromStdString(*ruta)))
+        NoSeEscribio(&ventana, QString::fromStdString(*ruta));
+}
+
+}  // namespace
+
+void AgregaMenuDeExportacion(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& imagenes,
+                             Dialogos& dialogos) {
+    const auto [circuitos, antes] = LugarAntesDeSalir(*ventana.menuBar());
+    if (circuitos == nullptr) return;
+    circuitos->insertSeparator(antes);
+    auto agrega = [&](const QString& texto, auto accion) {
+        auto* a = new QAction(texto, circuitos);
+        circuitos->insertAction(antes, a);
+        QObject::connect(a, &QAction::triggered, &ventana, accion);
+    };
+    agrega(QStringLiteral("Exportar imagen..."),
+           [&ventana, &sesion, &imagenes, &dialogos] { ExportaImagen(ventana, sesion, imagenes, dialogos); });
+    agrega(QStringLiteral("Imprimir..."), [&ventana, &sesion, &imagenes] { Imprime(ventana, sesion, imagenes); });
+    agrega(QStringLiteral("Exportar informe (PDF)..."),
+           [&ventana, &sesion, &imagenes, &dialogos] { ExportaInforme(ventana, sesion, imagenes, dialogos); });
+}
+
+std::optional<int> ExportaDesdeLaLineaDeOrdenes(const QStringList& argumentos) {
+    const qsizetype i = argumentos.indexOf(QStringLiteral("--exportar"));
+    if (i < 0) return std::nullopt;
+    if (i + 2 >= argumentos.size()) {
+        std::fprintf(stderr, "velistra: uso: velistra --exportar CIRCUITO.txt SALIDA.png|SALIDA.pdf\n");
+        return 1;
+    }
+    const std::string circuito = argumentos[i + 1].toStdString();
+    const QString salida = argumentos[i + 2];
+    AvisosMudos avisos;
+    Mesa mesa(avisos);
+    mesa.InicializaMesa();
+    switch (RecuperaCircuitoDeArchivo(mesa, circuito)) {
+        case ResultadoDeLectura::Correcto: break;
+        case ResultadoDeLectura::VersionIncorrecta:
+            std::fprintf(stderr, "velistra: %s: El programa solo abre archivos de la versión %s\n", circuito.c_str(),
+                         kVersionDeArchivo);
+            return 2;
+        default:
+            std::fprintf(stderr, "velistra: %s: Error en la lectura del archivo.\n", circuito.c_str());
+            return 2;
+    }
+    const Imagenes imagenes;
+    if (!GuardaImagen(ImagenDeLaMesa(mesa, imagenes), salida)) {
+        std::fprintf(stderr, "velistra: no se pudo escribir «%s»\n", salida.toLocal8Bit().constData());
+        return 3;
+    }
+    return 0;
+}
+
+}  // namespace velistra

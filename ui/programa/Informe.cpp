@@ -1,0 +1,182 @@
+#include "ui/programa/Informe.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <map>
+#include <sstream>
+
+#include "chips/Catalogo.h"
+#include "docencia/TablaDeVerdad.h"
+#include "persistence/ArchivoDeCircuito.h"
+#include "plataforma/Avisos.h"
+#include "simulation/AnalizadorLogico.h"
+#include "simulation/Mesa.h"
+#include "ui/analizador/DiagramaDeTiempos.h"
+#include "ui/programa/ImagenDeLaMesa.h"
+
+namespace velistra {
+
+namespace {
+
+constexpr int kResolucion = 150;
+constexpr int kSeparacion = 24;
+
+// Writes down the page and starts a new one when the next block does not fit.
+class Hoja {
+public:
+    Hoja(QPdfWriter& pdf, QPainter& pintor) : pdf(pdf), pintor(pintor) {
+        const QRect r = pdf.pageLayout().paintRectPixels(kResolucion);
+        ancho = r.width();
+        alto = r.height();
+    }
+
+    int Ancho() const { return ancho; }
+    int Queda() const { return alto - y; }
+    // Room for `h` pixels from here, on a new page if need be; answers the top.
+    int Reserva(int h) {
+        if (y > 0 && y + h > alto) {
+            pdf.newPage();
+            y = 0;
+        }
+        const int arriba = y;
+        y += h;
+        return arriba;
+    }
+    void Titulo(const QString& texto, int puntos) {
+        QFont fuente = pintor.font();
+        fuente.setPointSize(puntos);
+        fuente.setBold(true);
+        pintor.setFont(fuente);
+        const int h = pintor.fontMetrics().height();
+        const int arriba = Reserva(h + kSeparacion / 2);
+        pintor.drawText(QRect(0, arriba, ancho, h), Qt::AlignLeft | Qt::AlignVCenter, texto);
+        Letra();
+    }
+    // Long lines (the names of many lamps) wrap at the margin.
+    void Linea(const QString& texto, int sangria = 0) {
+        const int banderas = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        const int h = pintor.fontMetrics().boundingRect(QRect(0, 0, ancho - sangria, alto), banderas, texto).height();
+        const int arriba = Reserva(h);
+        pintor.drawText(QRect(sangria, arriba, ancho - sangria, h), banderas, texto);
+    }
+    void Espacio() { y = std::min(alto, y + kSeparacion); }
+    void Letra(bool monoespaciada = false) {
+        QFont fuente(monoespaciada ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("DejaVu Sans"));
+        fuente.setPointSize(10);
+        pintor.setFont(fuente);
+    }
+
+private:
+    QPdfWriter& pdf;
+    QPainter& pintor;
+    int ancho = 0;
+    int alto = 0;
+    int y = 0;
+};
+
+void Chips(Hoja& hoja, const Mesa& mesa) {
+    hoja.Titulo(QStringLiteral("Chips utilizados"), 13);
+    std::map<long, int> cuenta;
+    for (const Componente& chip : mesa.componentes) ++cuenta[chip.Codigo()];
+    if (cuenta.empty()) hoja.Linea(QStringLiteral("El circuito no lleva chips."));
+    for (const auto& [codigo, n] : cuenta) {
+        const FichaDeChip* ficha = FichaDeCatalogo(static_cast<int>(codigo));
+        const QString nombre = ficha ? QString::fromUtf8(ficha->texto) : QString::number(codigo);
+        hoja.Linea(QStringLiteral("%1 × %2").arg(n).arg(nombre));
+        // The chip's pin names go here, under its name, once the catalogue carries them.
+    }
+}
+
+// Made on a copy of the circuit: the table switches the supply and flips the levers.
+void Tabla(Hoja& hoja, const Mesa& mesa) {
+    AvisosMudos avisos;
+    Mesa copia(avisos);
+    copia.InicializaMesa();
+    std::istringstream texto(TextoDeCircuito(mesa));
+    if (LeeCircuito(copia, texto) != ResultadoDeLectura::Correcto) return;
+    const std::vector<docencia::PalancaCableada> palancas = docencia::PalancasCableadas(copia);
+    hoja.Titulo(QStringLiteral("Tabla de verdad"), 13);
+    if (palancas.empty()) {
+        hoja.Linea(QStringLiteral("El circuito no tiene interruptores cableados."));
+        return;
+    }
+    if (palancas.size() > kPalancasDelInforme) {
+        hoja.Linea(QStringLiteral("El circuito tiene %1 interruptores cableados; el informe da la tabla de %2 como máximo.")
+                       .arg(palancas.size())
+                       .arg(kPalancasDelInforme));
+        return;
+    }
+    const docencia::TablaDeVerdad tabla =
+        docencia::RecorreCombinaciones(copia, palancas, docencia::LucesCableadas(copia));
+    QStringList cabecera;
+    for (const std::string& e : tabla.entradas) cabecera << QString::fromStdString(e);
+    hoja.Linea(QStringLiteral("Palancas: ") + cabecera.join(QStringLiteral(" ")));
+    cabecera.clear();
+    for (const std::string& s : tabla.salidas) cabecera << QString::fromStdString(s);
+    hoja.Linea(QStringLiteral("Luces: ") + cabecera.join(QStringLiteral(" ")));
+    hoja.Espacio();
+    hoja.Letra(true);
+    for (const std::vector<bool>& fila : tabla.filas) {
+        QString texto;
+        for (std::size_t i = 0; i < fila.size(); ++i) {
+            if (i == tabla.entradas.size()) texto += QStringLiteral(" | ");
+            texto += fila[i] ? QLatin1Char('1') : QLatin1Char('0');
+        }
+        hoja.Linea(texto, 20);
+    }
+    hoja.Letra();
+}
+
+void Diagrama(Hoja& hoja, QPainter& pintor, const AnalizadorLogico& analizador) {
+    if (analizador.Canales().empty()) return;
+    hoja.Titulo(QStringLiteral("Analizador lógico"), 13);
+    // Drawn at screen size and scaled onto the page, so it reads as in the window.
+    constexpr int kAnchoEnPantalla = 1100;
+    QImage imagen(kAnchoEnPantalla, AltoDelDiagrama(analizador), QImage::Format_RGB32);
+    {
+        QPainter dibujo(&imagen);
+        QFont fuente(QStringLiteral("DejaVu Sans"));
+        fuente.setPixelSize(11);
+        dibujo.setFont(fuente);
+        PintaDiagrama(dibujo, imagen.rect(), analizador, VistaCompleta(analizador, imagen.width()));
+    }
+    const int alto = imagen.height() * hoja.Ancho() / imagen.width();
+    DibujaAjustada(pintor, imagen, QRect(0, hoja.Reserva(alto), hoja.Ancho(), alto));
+}
+
+}  // namespace
+
+bool EscribeInforme(Mesa& mesa, const AnalizadorLogico& analizador, const Imagenes& imagenes,
+                    const std::string& titulo, const QString& ruta) {
+    QPdfWriter pdf(ruta);
+    pdf.setTitle(QStringLiteral("Informe de laboratorio"));
+    pdf.setCreator(QStringLiteral("Velistra"));
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    pdf.setResolution(kResolucion);
+    QPainter pintor;
+    if (!pintor.begin(&pdf)) return false;
+    Hoja hoja(pdf, pintor);
+
+    hoja.Titulo(QStringLiteral("Informe de laboratorio"), 18);
+    hoja.Linea(titulo.empty() ? QStringLiteral("Circuito sin nombre") : QString::fromStdString(titulo));
+    hoja.Linea(QLocale(QLocale::Spanish).toString(QDateTime::currentDateTime(), QLocale::LongFormat));
+    hoja.Espacio();
+
+    const QImage circuito = ImagenDeLaMesa(mesa, imagenes);
+    const int alto = std::min(hoja.Queda(), circuito.height() * hoja.Ancho() / std::max(1, circuito.width()));
+    DibujaAjustada(pintor, circuito, QRect(0, hoja.Reserva(alto), hoja.Ancho(), alto));
+    hoja.Espacio();
+
+    Chips(hoja, mesa);
+    hoja.Espacio();
+    Tabla(hoja, mesa);
+    hoja.Espacio();
+    Diagrama(hoja, pintor, analizador);
+    return pintor.end();
+}
+
+}  // namespace velistra
