@@ -69,6 +69,34 @@ TEST(RevisionEnElPrograma, LaListaNombraElChipSueltoYLoSenalaEnLaMesa) {
     dialogo->close();
 }
 
+TEST(RevisionEnElPrograma, UnTableroSinAlimentacionSeSenalaEnSuTerminal) {
+    static const Imagenes imagenes;
+    Programa programa{imagenes};
+    Mesa& mesa = programa.LaSesion().mesa;
+    prueba::Montador montador(mesa);
+    // Lamp 0 on lever 0, and neither board on the supply.
+    Tablero& palancas = montador.Coloca(Tablero::kInterruptores, {1200, 900});
+    Tablero& leds = montador.Coloca(Tablero::kLeds, {1500, 1000});
+    montador.Cablea(palancas, 0, leds, 0, 0);
+
+    DialogoDeRevision dialogo(mesa, programa.Principal().Mesa());
+    auto* lista = dialogo.findChild<QListWidget*>();
+    ASSERT_EQ(lista->count(), 3);
+    EXPECT_EQ(lista->item(2)->text(),
+              QString::fromUtf8("tablero 4 (leds), terminal 8 (GND): la alimentación no llega; ha de "
+                                "ir al GND de la fuente"));
+
+    VentanaDeMesa& vista = programa.Principal().Mesa();
+    programa.Principal().show();
+    lista->setCurrentRow(2);
+    auto* marco = vista.viewport()->findChild<QRubberBand*>();
+    ASSERT_NE(marco, nullptr);
+    EXPECT_TRUE(marco->isVisible());
+    // Framed where a wire would snap to the GND terminal.
+    const QPoint centro = marco->geometry().topLeft() + QPoint(10, 10) + vista.Desplazamiento();
+    EXPECT_EQ(centro, QPoint(1500 + 11, 1000 + 37));
+}
+
 // Opens `ruta` through "Recuperar...", the file dialog answered as a user would.
 void Abre(Programa& programa, const std::string& ruta) {
     prueba::AlAbrirseUnDialogo([ruta](QWidget* dialogo) {
