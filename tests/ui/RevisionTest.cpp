@@ -45,9 +45,11 @@ TEST(RevisionEnElPrograma, LaListaNombraElChipSueltoYLoSenalaEnLaMesa) {
     QMenu& circuitos = *programa.Principal().menuBar()->actions().front()->menu();
     QStringList textos;
     for (QAction* a : circuitos.actions()) textos << a->text();
-    // The design's items keep their order; the new one goes just before the last separator.
+    // The design's items keep their order; the new ones go just before the last separator
+    // (the recent files follow "Almacenar en...").
     EXPECT_EQ(textos, (QStringList{"Nuevo", "Recuperar...", "Almacenar", "Almacenar en...",
-                                   "Revisar circuito", "Fallos...", "", "Salir"}));
+                                   "Archivos recientes", "Revisar circuito", "Fallos...", "",
+                                   "Salir"}));
     Elemento(circuitos, "Revisar circuito")->trigger();
 
     DialogoDeRevision* dialogo = programa.Principal().findChild<DialogoDeRevision*>();

@@ -1,11 +1,15 @@
 #include "ui/programa/Programa.h"
 
+#include <QFileInfo>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
 #include <chrono>
 
+#include "plataforma/Textos.h"
 #include "sesion/CodigosDeComando.h"
+#include "ui/ventana/Menus.h"
 #include "ui/programa/Docencia.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
@@ -50,6 +54,12 @@ Programa::Programa(const Imagenes& imagenes,
     ConectaElRaton();
     ventana_.Manejador(this);
     AgregaMenuDeDocencia(ventana_, sesion_);
+    AgregaArchivosRecientes(
+        *ventana_.menuBar(), [this] { return preferencias_.Recientes(); },
+        [this](const QString& ruta) { AbreReciente(ruta); });
+    // Where the window was when the program last closed; the first start keeps its own.
+    if (const QByteArray geometria = preferencias_.GeometriaDeLaVentana(); !geometria.isEmpty())
+        ventana_.restoreGeometry(geometria);
     if (carpetaDeRecuperacion)
         recuperacion_ = std::make_unique<Recuperacion>(std::move(*carpetaDeRecuperacion));
     ActualizaTitulo();
@@ -101,6 +111,7 @@ void Programa::Atiende(const ResultadoDelRaton& resultado) {
 
 void Programa::Atiende(const ResultadoDeComando& resultado) {
     ActualizaTitulo();
+    AnotaReciente();
     RevisaCopia();
     if (resultado.repintar) Repinta();
     if (resultado.mostrarAyuda) ventana_.MuestraAyuda();
@@ -113,8 +124,29 @@ void Programa::Comando(int id) {
     Atiende(resultado);
 }
 
+void Programa::AbreReciente(const QString& ruta) {
+    if (!QFileInfo(ruta).isFile()) {
+        preferencias_.QuitaReciente(ruta);
+        avisos_.Muestra("No se encuentra el archivo «" + ruta.toStdString() +
+                            "»; se quita de los archivos recientes.",
+                        textos::kTituloDeArchivos, Icono::Advertencia);
+        return;
+    }
+    const ResultadoDeComando resultado = sesion_.AbreArchivo(ruta.toStdString());
+    PlantaFallosDelCircuito(sesion_);
+    Atiende(resultado);
+}
+
+void Programa::AnotaReciente() {
+    const std::string& archivo = sesion_.comandos.Archivo();
+    if (archivo.empty() || archivo == anotado_) return;
+    anotado_ = archivo;
+    preferencias_.AnotaReciente(QString::fromStdString(archivo));
+}
+
 bool Programa::PuedeCerrar() {
     const bool puede = sesion_.PuedeCerrar();
+    if (puede) preferencias_.GuardaGeometriaDeLaVentana(ventana_.saveGeometry());
     if (puede && recuperacion_) recuperacion_->Termina();
     // A save inside the question may have named the file.
     ActualizaTitulo();

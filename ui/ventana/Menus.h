@@ -5,6 +5,8 @@
 
 #include "chips/Catalogo.h"
 
+#include <QStringList>
+
 class QMenu;
 class QMenuBar;
 
@@ -13,6 +15,11 @@ namespace velistra {
 using Despachador = std::function<void(int id)>;
 
 void ConstruyeMenus(QMenuBar& barra, const Despachador& despacha);
+
+// "Archivos recientes" in the "Circuitos" menu, just after "Almacenar en...": a submenu
+// that asks for its files each time it opens (`rutas`) and hands the one chosen to `abre`.
+void AgregaArchivosRecientes(QMenuBar& barra, std::function<QStringList()> rutas,
+                             std::function<void(const QString&)> abre);
 
 // One item per chip under `menu`, in submenus following each chip's group path
 // ("Puertas básicas > Nand"); submenus appear in the order the table first names them.
