@@ -43,59 +43,63 @@ TEST(Revisar, CadaErrorPlantadoSeEncuentraConSuLugar) {
     EXPECT_EQ(bien.salida, "sin hallazgos\n");
 }
 
-// A 7404 (n.º 1) and a 7400 (n.º 2): lever 0 on one NAND input, inverter 1 into the
-// other. The NAND's output comes back into inverter 1 (`cerrado`), or goes on into
-// inverter 2: the two chips still feed each other, but no gate feeds itself.
-std::string InversorYNand(bool cerrado) {
+// The bench of the circuits below: a breadboard on the supply, switches 4 and LEDs 5,
+// and two 14-pin chips powered at columns 4 (n.º 1) and 14 (n.º 2).
+struct DosChips {
+    DosChips(long primero, long segundo) : a(m.Inserta(primero, p, 4)), b(m.Inserta(segundo, p, 14)) {
+        m.AlimentaBuses(p);
+        for (const ChipColocado& chip : {a, b}) {
+            m.PinAGnd(chip, 7);
+            m.PinAVcc(chip, 14);
+        }
+    }
+    // The file, with the switches fed and the LEDs grounded.
+    std::string Texto() {
+        m.AlimentaTiras(p, palancas);
+        m.PuertoAGnd(p, leds, 8);
+        return m.Texto();
+    }
+
     ejemplos::Montaje m;
     Tablero& p = m.Agrega(Tablero::kProtoboard, {110, 110});
-    m.AlimentaBuses(p);
     Tablero& palancas = m.Agrega(Tablero::kInterruptores, {330, 420});
     Tablero& leds = m.Agrega(Tablero::kLeds, {560, 420});
-    const ChipColocado inversor = m.Inserta(7004, p, 4);
-    const ChipColocado nand = m.Inserta(7000, p, 14);
-    for (const ChipColocado& chip : {inversor, nand}) {
-        m.PinAGnd(chip, 7);
-        m.PinAVcc(chip, 14);
-    }
-    m.CableaTira(palancas, 0, nand, 2);
-    m.Une(inversor, 2, nand, 1);
+    ChipColocado a;
+    ChipColocado b;
+};
+
+// A 7404 and a 7400: lever 0 on one NAND input, inverter 1 into the other. The NAND's
+// output comes back into inverter 1 (`cerrado`), or goes on into inverter 2: the two
+// chips still feed each other, but no gate feeds itself.
+std::string InversorYNand(bool cerrado) {
+    DosChips d(7004, 7000);
+    const ChipColocado& inversor = d.a;
+    const ChipColocado& nand = d.b;
+    d.m.CableaTira(d.palancas, 0, nand, 2);
+    d.m.Une(inversor, 2, nand, 1);
     if (cerrado) {
-        m.Une(nand, 3, inversor, 1);
+        d.m.Une(nand, 3, inversor, 1);
     } else {
-        m.Une(nand, 3, inversor, 3);
-        m.CableaTira(palancas, 1, inversor, 1);
+        d.m.Une(nand, 3, inversor, 3);
+        d.m.CableaTira(d.palancas, 1, inversor, 1);
     }
-    m.AlimentaTiras(p, palancas);
-    m.CableaPuerto(leds, 0, nand, 3);
-    m.CableaPuerto(leds, 1, inversor, 2);
-    m.PuertoAGnd(p, leds, 8);
-    return m.Texto();
+    d.m.CableaPuerto(d.leds, 0, nand, 3);
+    d.m.CableaPuerto(d.leds, 1, inversor, 2);
+    return d.Texto();
 }
 
 // A 7474 whose Q comes back to its D through an inverter: it toggles on every clock from
 // lever 0, a loop that the flip-flop breaks.
 std::string Basculante() {
-    ejemplos::Montaje m;
-    Tablero& p = m.Agrega(Tablero::kProtoboard, {110, 110});
-    m.AlimentaBuses(p);
-    Tablero& palancas = m.Agrega(Tablero::kInterruptores, {330, 420});
-    Tablero& leds = m.Agrega(Tablero::kLeds, {560, 420});
-    const ChipColocado biestable = m.Inserta(7074, p, 4);
-    const ChipColocado inversor = m.Inserta(7004, p, 14);
-    for (const ChipColocado& chip : {biestable, inversor}) {
-        m.PinAGnd(chip, 7);
-        m.PinAVcc(chip, 14);
-    }
-    m.PinAVcc(biestable, 1);
-    m.PinAVcc(biestable, 4);
-    m.CableaTira(palancas, 0, biestable, 3);
-    m.Une(biestable, 5, inversor, 1);
-    m.Une(inversor, 2, biestable, 2);
-    m.AlimentaTiras(p, palancas);
-    m.CableaPuerto(leds, 0, biestable, 5);
-    m.PuertoAGnd(p, leds, 8);
-    return m.Texto();
+    DosChips d(7074, 7004);
+    const ChipColocado& biestable = d.a;
+    d.m.PinAVcc(biestable, 1);
+    d.m.PinAVcc(biestable, 4);
+    d.m.CableaTira(d.palancas, 0, biestable, 3);
+    d.m.Une(biestable, 5, d.b, 1);
+    d.m.Une(d.b, 2, biestable, 2);
+    d.m.CableaPuerto(d.leds, 0, biestable, 5);
+    return d.Texto();
 }
 
 TEST(Revisar, SalidasUnidasTablerosSinAlimentacionYRealimentacionesConSuLugar) {

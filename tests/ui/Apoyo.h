@@ -8,10 +8,13 @@
 #include <QString>
 #include <functional>
 
+#include <string>
+
 class QWidget;
 
 namespace velistra {
 class Imagenes;
+class Programa;
 }
 
 namespace velistra::prueba {
@@ -32,5 +35,7 @@ QString& RutaDeLaCaptura();
 
 // Runs `accion` on the next modal dialog once it is open (call before exec()).
 void AlAbrirseUnDialogo(std::function<void(QWidget*)> accion);
+// Opens `ruta` through "Recuperar...", the file dialog answered as a user would.
+void AbreConElDialogo(Programa& programa, const std::string& ruta);
 
 }  // namespace velistra::prueba

@@ -2,7 +2,6 @@
 // a run of the program, and the settings live in the test run's own folder.
 #include <gtest/gtest.h>
 
-#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -10,7 +9,6 @@
 #include <filesystem>
 
 #include "Apoyo.h"
-#include "sesion/CodigosDeComando.h"
 #include "support/CarpetaTemporal.h"
 #include "support/Proceso.h"
 #include "ui/programa/Programa.h"
@@ -38,15 +36,7 @@ QStringList Textos(QMenu& menu) {
     return textos;
 }
 
-void Abre(Programa& programa, const std::string& ruta) {
-    prueba::AlAbrirseUnDialogo([ruta](QWidget* dialogo) {
-        auto* archivos = qobject_cast<QFileDialog*>(dialogo);
-        ASSERT_NE(archivos, nullptr);
-        archivos->selectFile(QString::fromStdString(ruta));
-        QMetaObject::invokeMethod(archivos, "accept", Qt::DirectConnection);
-    });
-    programa.Comando(comandos::kRecuperar);
-}
+using prueba::AbreConElDialogo;
 
 struct Circuitos {
     prueba::CarpetaTemporal carpeta;
@@ -66,8 +56,8 @@ TEST(ArchivosRecientes, ElUltimoAbiertoVaPrimeroYElegirloLoAbre) {
     {
         Programa programa{prueba::LasImagenes()};
         EXPECT_EQ(Textos(Recientes(programa)), QStringList{"Ninguno"});
-        Abre(programa, a);
-        Abre(programa, b);
+        AbreConElDialogo(programa, a);
+        AbreConElDialogo(programa, b);
         EXPECT_EQ(Textos(Recientes(programa)), (QStringList{QString::fromStdString(b), QString::fromStdString(a)}));
     }
     // The next run finds them, and choosing one loads it.
@@ -95,8 +85,8 @@ TEST(ArchivosRecientes, UnoQueYaNoEstaSeQuitaConUnAviso) {
     const std::string a = c.Copia("a.txt");
     const std::string b = c.Copia("b.txt");
     Programa programa{prueba::LasImagenes()};
-    Abre(programa, a);
-    Abre(programa, b);
+    AbreConElDialogo(programa, a);
+    AbreConElDialogo(programa, b);
     std::filesystem::remove(a);
 
     QString aviso;
@@ -121,11 +111,11 @@ TEST(ArchivosRecientes, LaListaGuardaLosOchoUltimos) {
     QStringList abiertos;
     for (int i = 0; i < 10; ++i) {
         const std::string ruta = c.Copia("c" + std::to_string(i) + ".txt");
-        Abre(programa, ruta);
+        AbreConElDialogo(programa, ruta);
         abiertos.prepend(QString::fromStdString(ruta));
     }
     // Opened again, a file moves up instead of coming twice.
-    Abre(programa, abiertos[3].toStdString());
+    AbreConElDialogo(programa, abiertos[3].toStdString());
     abiertos.move(3, 0);
     EXPECT_EQ(Textos(Recientes(programa)), abiertos.mid(0, 8));
 }

@@ -6,14 +6,12 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QRubberBand>
 #include <filesystem>
 
 #include "Apoyo.h"
 #include "boards/TableroDeLuces.h"
-#include "sesion/CodigosDeComando.h"
 #include "support/CarpetaTemporal.h"
 #include "support/Proceso.h"
 
@@ -99,17 +97,6 @@ TEST(RevisionEnElPrograma, UnTableroSinAlimentacionSeSenalaEnSuTerminal) {
     EXPECT_EQ(centro, QPoint(1500 + 11, 1000 + 37));
 }
 
-// Opens `ruta` through "Recuperar...", the file dialog answered as a user would.
-void Abre(Programa& programa, const std::string& ruta) {
-    prueba::AlAbrirseUnDialogo([ruta](QWidget* dialogo) {
-        auto* archivos = qobject_cast<QFileDialog*>(dialogo);
-        ASSERT_NE(archivos, nullptr);
-        archivos->selectFile(QString::fromStdString(ruta));
-        QMetaObject::invokeMethod(archivos, "accept", Qt::DirectConnection);
-    });
-    programa.Comando(comandos::kRecuperar);
-}
-
 TEST(FallosEnElPrograma, UnaPatillaFijaJuntoAlCircuitoEnciendeLaSumaSinDecirNada) {
     static const Imagenes imagenes;
     prueba::CarpetaTemporal carpeta;
@@ -127,14 +114,14 @@ TEST(FallosEnElPrograma, UnaPatillaFijaJuntoAlCircuitoEnciendeLaSumaSinDecirNada
     };
     {
         Programa programa{imagenes};
-        Abre(programa, circuito);
+        prueba::AbreConElDialogo(programa, circuito);
         ASSERT_EQ(programa.LaSesion().comandos.Archivo(), circuito);
         // Both levers down: only the stuck output lights the sum.
         EXPECT_TRUE(sumaConLaFuenteEncendida(programa));
     }
     std::filesystem::remove(carpeta.Archivo("circuito.fallos"));
     Programa programa{imagenes};
-    Abre(programa, circuito);
+    prueba::AbreConElDialogo(programa, circuito);
     EXPECT_FALSE(sumaConLaFuenteEncendida(programa));
 }
 
