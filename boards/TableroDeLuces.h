@@ -24,6 +24,10 @@ class TableroDeLuces : public TableroDeTerminales {
 public:
     int PuertoComun() const { return nLuces; }
     bool EstadoDeLed(int i) const;
+    // The common terminal: to ground for the LEDs, to VCC for the common-anode displays.
+    std::vector<TomaDeAlimentacion> TomasDeAlimentacion() const override {
+        return {{PuertoComun(), cTipoComun}};
+    }
 
 protected:
     explicit TableroDeLuces(const ClaseDeLuces& clase);

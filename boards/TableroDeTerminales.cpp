@@ -33,6 +33,12 @@ void TableroDeTerminales::NodoBase(int base) {
     }
 }
 
+std::optional<Punto> TableroDeTerminales::CentroDePuerto(int i) const {
+    const auto t = TerminalDePuerto(terminales, i);
+    if (!t) return std::nullopt;
+    return Punto{xEsquina + t->centro.x, yEsquina + t->centro.y};
+}
+
 void TableroDeTerminales::EscribeCaracterDePuerto(Lienzo& lienzo, int i, bool bEstado) const {
     if (i < 0 || i >= nPuertos) return;
     const auto t = TerminalDePuerto(terminales, i);

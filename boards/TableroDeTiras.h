@@ -21,6 +21,9 @@ public:
     int PuertoGnd() const { return PuertoVcc() + 1; }
     // VCC reads '1' and 'V', GND '0' and 'G'.
     bool EstaAlimentado() const { return Tablero::EstaAlimentado(PuertoVcc(), PuertoGnd()); }
+    std::vector<TomaDeAlimentacion> TomasDeAlimentacion() const override {
+        return {{PuertoVcc(), 'V'}, {PuertoGnd(), 'G'}};
+    }
 
 protected:
     // `salidas` is the grid of the output terminals, one column per strip.

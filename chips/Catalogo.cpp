@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <string_view>
 
 namespace velistra {
 
@@ -107,6 +108,11 @@ const FichaDeChip* FichaDeCatalogo(int codigoDeCatalogo) {
         if (ficha.codigoDeCatalogo == codigoDeCatalogo) return &ficha;
     }
     return nullptr;
+}
+
+bool GuardaEstado(const FichaDeChip& ficha) {
+    const std::string_view grupo = ficha.grupo;
+    return ficha.estados > 0 || grupo.starts_with("Secuenciales") || grupo.starts_with("Memoria");
 }
 
 std::string EtiquetaDeChip(long codigoDeCatalogo) {

@@ -21,6 +21,10 @@ struct FichaDeChip {
 std::span<const FichaDeChip> Catalogo();
 // Row of a catalogue code, or null.
 const FichaDeChip* FichaDeCatalogo(int codigoDeCatalogo);
+// Whether the chip keeps bits between evaluations (flip-flops, latches, counters,
+// registers, memory, and the combinational chips with a storage stage): its outputs are
+// not a function of its inputs alone, so a feedback loop through it is a sequential one.
+bool GuardaEstado(const FichaDeChip& ficha);
 // "74LS00", "74LS107": the label a placed chip prints on its picture.
 std::string EtiquetaDeChip(long codigoDeCatalogo);
 

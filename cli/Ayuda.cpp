@@ -86,7 +86,10 @@ comprobar  Comprueba uno o muchos circuitos (archivos, o carpetas con sus .txt,
 revisar  Busca los errores habituales de cableado, cada uno con su lugar (tablero,
          columna y fila de la protoboard, o chip y patilla): chips sin enchufar,
          patillas VCC o GND a las que no llega la alimentación, entradas al aire
-         que importan (se leen como 1) y cables con un extremo sin conectar.
+         que importan (se leen como 1), cables con un extremo sin conectar, dos
+         salidas en la misma red (solo las une un archivo), tableros en uso cuyo
+         VCC o GND no va a la fuente y realimentaciones sin biestable, con los
+         chips por los que pasan.
   --json                un objeto JSON por hallazgo
 
 Los avisos del programa, como el de realimentación, salen por la salida de

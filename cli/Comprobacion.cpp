@@ -107,15 +107,14 @@ void SegunTabla(Banco& banco, const docencia::TablaDeVerdad& tabla, Veredicto& v
 
 void SegunGuion(Banco& banco, const Guion& guion, const std::string& esperada, Veredicto& v) {
     v.resultado = Resultado::Incorrecto;
-    for (const Orden& orden : guion.ordenes) {
-        if (std::optional<std::string> error = CompruebaOrden(orden, banco.mesa)) {
-            v.detalle = textos::GuionQueNoCabe(orden.linea, *error);
-            return;
-        }
+    const GuionComprobado comprobado = CompruebaGuion(guion.ordenes, banco.mesa);
+    if (comprobado.error) {
+        v.detalle = textos::GuionQueNoCabe(comprobado.error->linea, comprobado.error->mensaje);
+        return;
     }
     std::ostringstream obtenida;
     EjecutorDeGuion ejecutor(banco.mesa, obtenida, Formato::Texto);
-    for (const Orden& orden : guion.ordenes) ejecutor.Ejecuta(orden);
+    for (const OrdenComprobada& orden : comprobado.ordenes) ejecutor.Ejecuta(orden);
     const docencia::ComparacionDeTexto c = docencia::ComparaLineas(obtenida.str(), esperada);
     v.comparadas = c.lineas;
     v.distintas = c.distintas;

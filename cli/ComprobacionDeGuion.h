@@ -1,21 +1,35 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/Guion.h"
 
 namespace velistra {
 class Mesa;
 class Tablero;
+class TableroDePalancas;
 }  // namespace velistra
 
 namespace velistra::consola {
 
-// The board with that identifier on the workbench, or null.
-Tablero* TableroConIdentificador(const Mesa& mesa, int identificador);
+// An order that fits the loaded circuit, with the board it names found when it was
+// checked, so that running it looks nothing up: `tablero` for interruptor, pulsar, soltar
+// and sonda, and `palancas` (the same board) for the first three.
+struct OrdenComprobada {
+    Orden orden;
+    Tablero* tablero = nullptr;
+    TableroDePalancas* palancas = nullptr;
+};
 
-// Whether the order fits the loaded circuit: the board it names exists and is of the
-// right kind, and the lever, key or port lies on it. The reason when it does not.
-std::optional<std::string> CompruebaOrden(const Orden& orden, const Mesa& mesa);
+// The orders of a script against the circuit: each board an order names exists and is of
+// the right kind, and the lever, key or port lies on it. On the first order that does not
+// fit, its line and the reason, and nothing is to run.
+struct GuionComprobado {
+    std::vector<OrdenComprobada> ordenes;
+    std::optional<ErrorDeGuion> error;
+};
+
+GuionComprobado CompruebaGuion(const std::vector<Orden>& ordenes, const Mesa& mesa);
 
 }  // namespace velistra::consola

@@ -1,15 +1,13 @@
 #include "cli/EjecutorDeGuion.h"
 
-#include <ostream>
-
-#include "cli/ComprobacionDeGuion.h"
 #include "cli/Lecturas.h"
 #include "simulation/AnalizadorLogico.h"
 #include "simulation/Mesa.h"
 
 namespace velistra::consola {
 
-void EjecutorDeGuion::Ejecuta(const Orden& orden) {
+void EjecutorDeGuion::Ejecuta(const OrdenComprobada& c) {
+    const Orden& orden = c.orden;
     switch (orden.tipo) {
         case TipoDeOrden::Encender:
             PonFuente(true);
@@ -18,23 +16,23 @@ void EjecutorDeGuion::Ejecuta(const Orden& orden) {
             PonFuente(false);
             break;
         case TipoDeOrden::Interruptor:
-            PonEntrada(orden, orden.valor != 0);
+            PonEntrada(c, orden.valor != 0);
             break;
         case TipoDeOrden::Pulsar:
-            PonEntrada(orden, true);
+            PonEntrada(c, true);
             break;
         case TipoDeOrden::Soltar:
-            PonEntrada(orden, false);
+            PonEntrada(c, false);
             break;
         case TipoDeOrden::Tic:
             for (int i = 0; i < orden.valor; ++i) mesa.Temporiza();
             break;
         case TipoDeOrden::Mostrar:
-            Muestra(orden);
+            EscribeTableros(salida, mesa, orden.linea, formato);
             break;
         case TipoDeOrden::Sonda:
-            EscribeLectura(salida, LeeSonda(mesa, orden.tablero, orden.indice, orden.linea),
-                           formato);
+            if (c.tablero != nullptr)
+                EscribeSonda(salida, *c.tablero, orden.indice, orden.linea, formato);
             break;
         case TipoDeOrden::Registrar:
             if (mesa.analizador != nullptr)
@@ -47,13 +45,8 @@ void EjecutorDeGuion::PonFuente(bool encendida) {
     if (mesa.bON != encendida) mesa.ConmutaFuente();
 }
 
-void EjecutorDeGuion::PonEntrada(const Orden& orden, bool operada) {
-    if (Tablero* t = TableroConIdentificador(mesa, orden.tablero))
-        mesa.PonEntrada(*t, orden.indice, operada);
-}
-
-void EjecutorDeGuion::Muestra(const Orden& orden) {
-    for (const Lectura& l : LeeTableros(mesa, orden.linea)) EscribeLectura(salida, l, formato);
+void EjecutorDeGuion::PonEntrada(const OrdenComprobada& orden, bool operada) {
+    if (orden.palancas != nullptr) mesa.PonEntrada(*orden.palancas, orden.orden.indice, operada);
 }
 
 }  // namespace velistra::consola

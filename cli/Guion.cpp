@@ -4,7 +4,7 @@
 #include <array>
 #include <charconv>
 #include <istream>
-#include <sstream>
+#include <string_view>
 
 #include "cli/Citas.h"
 
@@ -32,15 +32,35 @@ constexpr Sintaxis kOrdenes[] = {
     {"registrar", TipoDeOrden::Registrar, 2, 3, "registrar ID P [NOMBRE]"},
 };
 
-std::vector<std::string> Palabras(const std::string& linea) {
-    const std::string sinComentario = linea.substr(0, linea.find('#'));
-    std::istringstream flujo(sinComentario);
-    std::vector<std::string> palabras;
-    for (std::string p; flujo >> p;) palabras.push_back(p);
-    return palabras;
+// The words of a line up to its comment, split where the stream's `>>` splits them (the
+// classic locale's blanks). Only the first few are kept: no order takes more, and a line
+// with more is told by how many there are.
+struct Palabras {
+    static constexpr std::size_t kGuardadas = 4;
+    std::array<std::string_view, kGuardadas> palabra;
+    std::size_t cuantas = 0;
+};
+
+constexpr bool EsBlanco(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-std::optional<int> Numero(const std::string& palabra) {
+Palabras ParteEnPalabras(std::string_view linea) {
+    linea = linea.substr(0, linea.find('#'));
+    Palabras palabras;
+    std::size_t i = 0;
+    for (;;) {
+        while (i < linea.size() && EsBlanco(linea[i])) ++i;
+        if (i == linea.size()) return palabras;
+        const std::size_t inicio = i;
+        while (i < linea.size() && !EsBlanco(linea[i])) ++i;
+        if (palabras.cuantas < Palabras::kGuardadas)
+            palabras.palabra[palabras.cuantas] = linea.substr(inicio, i - inicio);
+        ++palabras.cuantas;
+    }
+}
+
+std::optional<int> Numero(std::string_view palabra) {
     int n = 0;
     const char* fin = palabra.data() + palabra.size();
     const auto [resto, error] = std::from_chars(palabra.data(), fin, n);
@@ -49,21 +69,23 @@ std::optional<int> Numero(const std::string& palabra) {
 }
 
 // The order of a line, or the reason it is not one.
-std::optional<std::string> Analiza(const std::vector<std::string>& palabras, Orden& orden) {
+std::optional<std::string> Analiza(const Palabras& palabras, Orden& orden) {
+    const std::string_view nombre = palabras.palabra[0];
     const auto* s = std::find_if(std::begin(kOrdenes), std::end(kOrdenes),
-                                 [&](const Sintaxis& o) { return palabras[0] == o.nombre; });
-    if (s == std::end(kOrdenes)) return "orden desconocida " + Cita(palabras[0]);
-    const std::size_t argumentos = palabras.size() - 1;
+                                 [&](const Sintaxis& o) { return nombre == o.nombre; });
+    if (s == std::end(kOrdenes)) return "orden desconocida " + Cita(nombre);
+    const std::size_t argumentos = palabras.cuantas - 1;
     if (argumentos < s->minimo) return std::string("faltan argumentos; se espera: ") + s->uso;
     if (argumentos > s->maximo) return std::string("sobran argumentos; se espera: ") + s->uso;
 
     // A channel's name is a word, not a number.
-    const std::size_t conNumero = s->tipo == TipoDeOrden::Registrar ? 3 : palabras.size();
-    std::vector<int> numeros;
-    for (std::size_t i = 1; i < std::min(palabras.size(), conNumero); ++i) {
-        const std::optional<int> n = Numero(palabras[i]);
-        if (!n) return Cita(palabras[i]) + " no es un número entero";
-        numeros.push_back(*n);
+    const std::size_t conNumero =
+        s->tipo == TipoDeOrden::Registrar ? std::min<std::size_t>(argumentos, 2) : argumentos;
+    std::array<int, Palabras::kGuardadas - 1> numeros{};
+    for (std::size_t i = 0; i < conNumero; ++i) {
+        const std::optional<int> n = Numero(palabras.palabra[i + 1]);
+        if (!n) return Cita(palabras.palabra[i + 1]) + " no es un número entero";
+        numeros[i] = *n;
     }
 
     orden.tipo = s->tipo;
@@ -76,14 +98,14 @@ std::optional<std::string> Analiza(const std::vector<std::string>& palabras, Ord
         case TipoDeOrden::Pulsar:
         case TipoDeOrden::Soltar:
         case TipoDeOrden::Registrar:
-            if (palabras.size() > 3) orden.nombre = palabras[3];
+            if (palabras.cuantas > 3) orden.nombre = palabras.palabra[3];
             [[fallthrough]];
         case TipoDeOrden::Sonda:
             orden.tablero = numeros[0];
             orden.indice = numeros[1];
             break;
         case TipoDeOrden::Tic:
-            orden.valor = numeros.empty() ? 1 : numeros[0];
+            orden.valor = argumentos == 0 ? 1 : numeros[0];
             if (orden.valor < 1)
                 return "el número de tics debe ser 1 o más, no " + std::to_string(orden.valor);
             break;
@@ -117,11 +139,48 @@ Linea LeeLinea(std::istream& entrada, std::string& linea, std::size_t& leidos) {
     return fin ? Linea::Fin : Linea::Leida;
 }
 
+// Takes a script's lines in order and stops at the first faulty one.
+class Lector {
+public:
+    // `leidos` counts every byte taken up to the end of the line. False when the script
+    // ends here, its error told.
+    bool Toma(std::string_view linea, bool larga, std::size_t leidos);
+
+    Guion guion;
+
+private:
+    int numero = 0;
+};
+
+bool Lector::Toma(std::string_view linea, bool larga, std::size_t leidos) {
+    ++numero;
+    if (larga) {
+        guion.error = ErrorDeGuion{
+            numero, "la línea pasa de " + std::to_string(kLargoMaximoDeLinea) + " caracteres"};
+        return false;
+    }
+    if (leidos > kTamanoMaximoDeGuion) {
+        guion.error = ErrorDeGuion{
+            numero, "el guion pasa de " + std::to_string(kTamanoMaximoDeGuion >> 20) + " MB"};
+        return false;
+    }
+    if (numero == 1 && linea.starts_with(kMarcaDeOrden)) linea.remove_prefix(kMarcaDeOrden.size());
+    const Palabras palabras = ParteEnPalabras(linea);
+    if (palabras.cuantas == 0) return true;
+    Orden orden;
+    orden.linea = numero;
+    if (std::optional<std::string> error = Analiza(palabras, orden)) {
+        guion.error = ErrorDeGuion{numero, std::move(*error)};
+        return false;
+    }
+    guion.ordenes.push_back(orden);
+    return true;
+}
+
 }  // namespace
 
 Guion LeeGuion(std::istream& entrada) {
-    Guion guion;
-    int numero = 0;
+    Lector lector;
     std::size_t leidos = 0;
     std::string linea;
     for (bool fin = false; !fin;) {
@@ -129,30 +188,21 @@ Guion LeeGuion(std::istream& entrada) {
         const Linea leida = LeeLinea(entrada, linea, leidos);
         fin = leida == Linea::Fin;
         if (fin && leidos == antes) break;
-        ++numero;
-        if (leida == Linea::Larga) {
-            guion.error = ErrorDeGuion{
-                numero, "la línea pasa de " + std::to_string(kLargoMaximoDeLinea) + " caracteres"};
-            return guion;
-        }
-        if (leidos > kTamanoMaximoDeGuion) {
-            guion.error = ErrorDeGuion{
-                numero, "el guion pasa de " + std::to_string(kTamanoMaximoDeGuion >> 20) + " MB"};
-            return guion;
-        }
-        if (numero == 1 && linea.starts_with(kMarcaDeOrden)) linea.erase(0, kMarcaDeOrden.size());
-        const std::vector<std::string> palabras = Palabras(linea);
-        if (palabras.empty()) continue;
-        Orden orden;
-        orden.linea = numero;
-        if (std::optional<std::string> error = Analiza(palabras, orden)) {
-            guion.error = ErrorDeGuion{numero, std::move(*error)};
-            return guion;
-        }
-        guion.ordenes.push_back(orden);
+        if (!lector.Toma(linea, leida == Linea::Larga, leidos)) return std::move(lector.guion);
     }
-    guion.ilegible = entrada.bad();
-    return guion;
+    lector.guion.ilegible = entrada.bad();
+    return std::move(lector.guion);
+}
+
+Guion LeeGuion(std::string_view texto) {
+    Lector lector;
+    for (std::size_t inicio = 0; inicio < texto.size();) {
+        const std::size_t salto = std::min(texto.find('\n', inicio), texto.size());
+        const std::string_view linea = texto.substr(inicio, salto - inicio);
+        inicio = std::min(salto + 1, texto.size());
+        if (!lector.Toma(linea, linea.size() > kLargoMaximoDeLinea, inicio)) break;
+    }
+    return std::move(lector.guion);
 }
 
 }  // namespace velistra::consola

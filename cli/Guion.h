@@ -3,6 +3,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velistra::consola {
@@ -45,5 +46,8 @@ inline constexpr std::size_t kTamanoMaximoDeGuion = 4u << 20;
 // numbers, not the circuit they name; stops at the first faulty line, at a line longer
 // than kLargoMaximoDeLinea and past kTamanoMaximoDeGuion bytes.
 Guion LeeGuion(std::istream& entrada);
+// The same, from a script already in memory (a file is read whole): what it answers is
+// what the stream of the same bytes answers, without a stream.
+Guion LeeGuion(std::string_view texto);
 
 }  // namespace velistra::consola

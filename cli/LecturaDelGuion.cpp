@@ -1,7 +1,6 @@
 #include "cli/LecturaDelGuion.h"
 
 #include <ostream>
-#include <sstream>
 
 #include "plataforma/Sistema.h"
 
@@ -37,8 +36,7 @@ std::optional<Guion> LeeGuionDeLaEjecucion(const std::optional<std::string>& arc
                                          "entrada estándar");
         case sistema::Lectura::FalloAlLeer: return Ilegible(errores, "no se puede leer el guion " + nombre);
     }
-    std::istringstream texto(leido.texto);
-    return LeeGuion(texto);
+    return LeeGuion(std::string_view(leido.texto));
 }
 
 }  // namespace velistra::consola

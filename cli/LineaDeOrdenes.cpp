@@ -45,16 +45,15 @@ int Simula(Banco& banco, const Peticion& p, std::istream& entrada, std::ostream&
     const Guion& guion = *leido;
     const std::string nombre = p.guion ? *p.guion : kNombreDeLaEntrada;
     if (guion.error) return ErrorDeGuion(errores, nombre, guion.error->linea, guion.error->mensaje);
-    for (const Orden& orden : guion.ordenes) {
-        if (std::optional<std::string> error = CompruebaOrden(orden, banco.mesa))
-            return ErrorDeGuion(errores, nombre, orden.linea, *error);
-    }
+    const GuionComprobado comprobado = CompruebaGuion(guion.ordenes, banco.mesa);
+    if (comprobado.error)
+        return ErrorDeGuion(errores, nombre, comprobado.error->linea, comprobado.error->mensaje);
     if (const std::optional<consola::ErrorDeGuion> error = CompruebaRegistros(guion))
         return ErrorDeGuion(errores, nombre, error->linea, error->mensaje);
 
     if (p.fallos && !PlantaFallos(banco.mesa, *p.fallos, errores)) return kUsoIncorrecto;
     EjecutorDeGuion ejecutor(banco.mesa, salida, p.formato);
-    for (const Orden& orden : guion.ordenes) ejecutor.Ejecuta(orden);
+    for (const OrdenComprobada& orden : comprobado.ordenes) ejecutor.Ejecuta(orden);
     salida.flush();
     if (p.vcd && !GuardaRegistroVcd(banco.analizador, *p.vcd, errores)) return kNoSeGuardo;
 

@@ -1,6 +1,7 @@
 #include "cli/TextosDeDocencia.h"
 
 #include "cli/Citas.h"
+#include "model/Tablero.h"
 
 namespace velistra::consola::textos {
 
@@ -79,16 +80,60 @@ std::string ResumenDeRevision(std::size_t hallazgos) {
 
 namespace {
 
-std::string Lugar(const docencia::Hallazgo& h) {
-    if (h.area.empty() && h.columna == 0) return "tablero " + std::to_string(h.tablero);
-    if (h.area.empty())
-        return "tablero " + std::to_string(h.tablero) + ", terminal " + std::to_string(h.columna);
-    return "protoboard " + std::to_string(h.tablero) + ", columna " + std::to_string(h.columna) +
-           ", fila " + std::to_string(h.fila) + " de la zona " + h.area;
+std::string Terminal(int tablero, int terminal) {
+    return "tablero " + std::to_string(tablero) + ", terminal " + std::to_string(terminal);
 }
 
-std::string Chip(const docencia::Hallazgo& h) {
-    return "chip " + std::to_string(h.codigo) + " (n.º " + std::to_string(h.chip) + ")";
+std::string Lugar(const docencia::Hallazgo& h) {
+    if (!h.area.empty())
+        return "protoboard " + std::to_string(h.tablero) + ", columna " + std::to_string(h.columna) +
+               ", fila " + std::to_string(h.fila) + " de la zona " + h.area;
+    if (h.terminal >= 0) return Terminal(h.tablero, h.terminal);
+    return "tablero " + std::to_string(h.tablero);
+}
+
+std::string Chip(long codigo, int numero) {
+    return "chip " + std::to_string(codigo) + " (n.º " + std::to_string(numero) + ")";
+}
+
+std::string Chip(const docencia::Hallazgo& h) { return Chip(h.codigo, h.chip); }
+
+// "a", "a y b", "a, b y c".
+std::string Enumera(const std::vector<std::string>& partes) {
+    std::string texto;
+    for (std::size_t i = 0; i < partes.size(); ++i)
+        texto += (i == 0 ? "" : i + 1 == partes.size() ? " y " : ", ") + partes[i];
+    return texto;
+}
+
+std::string Parte(const docencia::Parte& p) {
+    if (p.chip < 0) return Terminal(p.tablero, p.terminal);
+    return Chip(p.codigo, p.chip) + ", patilla " + std::to_string(p.pin);
+}
+
+std::string SalidasUnidas(const docencia::Hallazgo& h) {
+    std::vector<std::string> otras;
+    for (const docencia::Parte& p : h.otros) otras.push_back(Parte(p));
+    const std::string texto = "salida en la misma red que " + Enumera(otras);
+    if (h.chip < 0) return Lugar(h) + ": " + texto;
+    return Chip(h) + ", patilla " + std::to_string(h.pin) + ": " + texto + " (" + Lugar(h) + ")";
+}
+
+std::string Realimentacion(const docencia::Hallazgo& h) {
+    std::vector<std::string> otros;
+    for (const docencia::Parte& p : h.otros) otros.push_back(std::to_string(p.chip));
+    const std::string por = otros.empty()      ? "dentro del chip"
+                            : otros.size() == 1 ? "con el chip n.º " + otros.front()
+                                                : "con los chips n.º " + Enumera(otros);
+    return Chip(h) + ", patilla " + std::to_string(h.pin) + ": realimentación sin biestable " +
+           por + " (" + Lugar(h) + ")";
+}
+
+std::string TableroSinAlimentacion(const docencia::Hallazgo& h) {
+    const char* toma = h.alimentacion == 'G' ? "GND" : "VCC";
+    return "tablero " + std::to_string(h.tablero) + " (" + ClaseDeTablero(h.tipoDeTablero) +
+           "), terminal " + std::to_string(h.terminal) + " (" + toma +
+           "): la alimentación no llega; ha de ir al " + toma + " de la fuente";
 }
 
 }  // namespace
@@ -108,8 +153,25 @@ std::string Hallazgo(const docencia::Hallazgo& h) {
             return "cable " + std::to_string(h.cable + 1) + ": un extremo no está conectado (" +
                    Lugar(h) + ", en " + std::to_string(h.punto.x) + ", " +
                    std::to_string(h.punto.y) + ")";
+        case ClaseDeHallazgo::SalidasUnidas: return SalidasUnidas(h);
+        case ClaseDeHallazgo::TableroSinAlimentacion: return TableroSinAlimentacion(h);
+        case ClaseDeHallazgo::Realimentacion: return Realimentacion(h);
     }
     return {};
+}
+
+const char* ClaseDeTablero(int tipo) {
+    switch (tipo) {
+        case Tablero::kInterruptores: return "interruptores";
+        case Tablero::kPulsadores: return "pulsadores";
+        case Tablero::kLeds: return "leds";
+        case Tablero::kTemporizadores: return "temporizador";
+        case Tablero::kSieteSegmentos: return "siete segmentos";
+        case Tablero::kFuenteDC: return "fuente";
+        case Tablero::kPLA: return "PLA";
+        default: break;
+    }
+    return "protoboard";
 }
 
 const char* ClaseDeHallazgo(docencia::ClaseDeHallazgo clase) {
@@ -117,6 +179,9 @@ const char* ClaseDeHallazgo(docencia::ClaseDeHallazgo clase) {
         case docencia::ClaseDeHallazgo::ChipSinEnchufar: return "chip-sin-enchufar";
         case docencia::ClaseDeHallazgo::SinAlimentacion: return "sin-alimentacion";
         case docencia::ClaseDeHallazgo::EntradaAlAire: return "entrada-al-aire";
+        case docencia::ClaseDeHallazgo::SalidasUnidas: return "salidas-unidas";
+        case docencia::ClaseDeHallazgo::TableroSinAlimentacion: return "tablero-sin-alimentacion";
+        case docencia::ClaseDeHallazgo::Realimentacion: return "realimentacion";
         case docencia::ClaseDeHallazgo::CableSuelto: break;
     }
     return "cable-suelto";

@@ -1,10 +1,13 @@
 #include "docencia/Revision.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 
 #include "boards/Protoboard.h"
+#include "boards/TableroDeTerminales.h"
 #include "chips/CircuitoElectronico.h"
+#include "docencia/Realimentacion.h"
 #include "model/Componente.h"
 #include "simulation/Mesa.h"
 
@@ -136,7 +139,105 @@ void RevisaCables(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
         Tablero* t = TableroConIdentificador(mesa, tableros[e]);
         if (puertos[e] != nullptr && t != nullptr) {
             if (t->Tipo() == Tablero::kProtoboard) UbicaEnProtoboard(puertos[e]->Indice(), h);
-            else h.columna = puertos[e]->Indice();
+            else h.terminal = puertos[e]->Indice();
+        }
+        hallazgos.push_back(h);
+    }
+}
+
+// A finding on terminal `puerto` of an instrument board, framed where wires snap to it.
+Hallazgo DelTablero(ClaseDeHallazgo clase, Tablero& t, int puerto) {
+    Hallazgo h;
+    h.clase = clase;
+    h.tablero = t.Identificador();
+    h.tipoDeTablero = t.Tipo();
+    h.terminal = puerto;
+    h.punto = {t.EsquinaX(), t.EsquinaY()};
+    if (const auto* conTerminales = dynamic_cast<const TableroDeTerminales*>(&t)) {
+        if (const auto centro = conTerminales->CentroDePuerto(puerto)) h.punto = *centro;
+    }
+    return h;
+}
+
+// Every source of a net: seated chips' output pins, then the driving strips of the
+// instrument boards (one source a strip, named by its first terminal). The mouse never
+// joins two of them; a file can.
+void RevisaSalidasUnidas(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
+    struct Fuente {
+        Parte parte;
+        const Componente* chip;
+        Tablero* tablero;
+    };
+    std::map<int, std::size_t> redes;  // node number -> its entry in `fuentes`
+    std::vector<std::vector<Fuente>> fuentes;
+    auto agrega = [&](const Puerto& p, Fuente f) {
+        const auto [it, nueva] = redes.try_emplace(p.Nodo(), fuentes.size());
+        if (nueva) fuentes.emplace_back();
+        fuentes[it->second].push_back(f);
+    };
+    int n = 0;
+    for (const Componente& chip : mesa.componentes) {
+        ++n;
+        if (!chip.EstaInsertado()) continue;
+        for (int pin = 1; pin <= chip.NumeroDePines(); ++pin) {
+            const Puerto* casilla = chip.DireccionDeCasilla(pin);
+            if (chip.TiposDePines()[pin] == 'S' && casilla != nullptr)
+                agrega(*casilla, {{n, chip.Codigo(), pin, chip.NumeroDeProtoboard(), -1}, &chip, nullptr});
+        }
+    }
+    for (const auto& t : mesa.tablero) {
+        if (t->Tipo() == Tablero::kProtoboard) continue;
+        for (int i = 0; i < t->NumeroDePuertos(); ++i) {
+            const Puerto& p = *t->DireccionDePuerto(i);
+            if (EsTipoQueExcita(p.TipoOriginal()) && p.NumeroDeAnteriores() == 0)
+                agrega(p, {{-1, 0, 0, t->Identificador(), i}, nullptr, t.get()});
+        }
+    }
+    for (const std::vector<Fuente>& red : fuentes) {
+        if (red.size() < 2) continue;
+        const Fuente& primera = red.front();
+        Hallazgo h = primera.chip != nullptr
+                         ? DelChip(ClaseDeHallazgo::SalidasUnidas, primera.parte.chip, *primera.chip,
+                                   primera.parte.pin)
+                         : DelTablero(ClaseDeHallazgo::SalidasUnidas, *primera.tablero,
+                                      primera.parte.terminal);
+        for (std::size_t k = 1; k < red.size(); ++k) h.otros.push_back(red[k].parte);
+        hallazgos.push_back(h);
+    }
+}
+
+// A board draws its power through its own terminals; one that has anything wired to it
+// but a supply terminal off its strip works not at all (no lever drives, no lamp lights).
+void RevisaAlimentacionDeTableros(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
+    for (const auto& t : mesa.tablero) {
+        const auto* conTerminales = dynamic_cast<const TableroDeTerminales*>(t.get());
+        if (conTerminales == nullptr) continue;
+        const std::vector<TomaDeAlimentacion> tomas = conTerminales->TomasDeAlimentacion();
+        auto esToma = [&](int i) {
+            return std::any_of(tomas.begin(), tomas.end(),
+                               [i](const TomaDeAlimentacion& toma) { return toma.puerto == i; });
+        };
+        bool enUso = false;
+        for (int i = 0; i < t->NumeroDePuertos() && !enUso; ++i)
+            enUso = !esToma(i) && !t->DireccionDePuerto(i)->EstaLibre();
+        if (!enUso) continue;
+        for (const TomaDeAlimentacion& toma : tomas) {
+            if (t->DireccionDePuerto(toma.puerto)->Tipo() == toma.tipo) continue;
+            Hallazgo h = DelTablero(ClaseDeHallazgo::TableroSinAlimentacion, *t, toma.puerto);
+            h.alimentacion = toma.tipo;
+            hallazgos.push_back(h);
+        }
+    }
+}
+
+void RevisaRealimentaciones(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
+    for (const Lazo& lazo : LazosSinBiestable(mesa)) {
+        const auto primero = static_cast<std::size_t>(lazo.chips.front());
+        Hallazgo h = DelChip(ClaseDeHallazgo::Realimentacion, lazo.chips.front() + 1,
+                             mesa.componentes[primero], lazo.pin);
+        for (std::size_t k = 1; k < lazo.chips.size(); ++k) {
+            const Componente& chip = mesa.componentes[static_cast<std::size_t>(lazo.chips[k])];
+            h.otros.push_back({lazo.chips[k] + 1, chip.Codigo(), 0, chip.NumeroDeProtoboard(), -1});
         }
         hallazgos.push_back(h);
     }
@@ -157,6 +258,9 @@ std::vector<Hallazgo> RevisaCircuito(Mesa& mesa) {
         RevisaPines(n, chip, puertos, hallazgos);
     }
     RevisaCables(mesa, hallazgos);
+    RevisaSalidasUnidas(mesa, hallazgos);
+    RevisaAlimentacionDeTableros(mesa, hallazgos);
+    RevisaRealimentaciones(mesa, hallazgos);
     return hallazgos;
 }
 

@@ -1,13 +1,15 @@
 // Feeds arbitrary bytes to velistra-cli's script reader. Beyond not crashing or hanging:
 // the orders come out in line order with their numbers in range, an error names a line
-// of the text, and every order that passes the check against a circuit with every kind of
-// board can be carried out, in both output formats, without harm.
+// of the text, reading the bytes from memory gives what the stream gives, and every order
+// that passes the check against a circuit with every kind of board can be carried out, in
+// both output formats, without harm.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "cli/ComprobacionDeGuion.h"
 #include "cli/EjecutorDeGuion.h"
@@ -58,6 +60,18 @@ void CompruebaLectura(const Guion& guion, const std::string& texto) {
     }
 }
 
+bool EsElMismoGuion(const Guion& a, const Guion& b) {
+    const auto mismaOrden = [](const Orden& x, const Orden& y) {
+        return x.tipo == y.tipo && x.linea == y.linea && x.tablero == y.tablero &&
+               x.indice == y.indice && x.valor == y.valor;
+    };
+    if (a.error.has_value() != b.error.has_value()) return false;
+    if (a.error && (a.error->linea != b.error->linea || a.error->mensaje != b.error->mensaje))
+        return false;
+    return std::equal(a.ordenes.begin(), a.ordenes.end(), b.ordenes.begin(), b.ordenes.end(),
+                      mismaOrden);
+}
+
 void Ejecuta(const Guion& guion, Formato formato) {
     AvisosMudos avisos;
     // registrar's channels, written out as --vcd writes them.
@@ -70,12 +84,14 @@ void Ejecuta(const Guion& guion, Formato formato) {
     std::ostringstream salida;
     EjecutorDeGuion ejecutor(mesa, salida, formato);
     int tics = kTicsPorEntrada;
-    for (Orden orden : guion.ordenes) {
-        if (CompruebaOrden(orden, mesa)) continue;
-        if (orden.tipo == TipoDeOrden::Tic) {
-            orden.valor = std::min(orden.valor, tics);
-            tics -= orden.valor;
-            if (orden.valor == 0) continue;
+    for (const Orden& leida : guion.ordenes) {
+        GuionComprobado una = CompruebaGuion({leida}, mesa);
+        if (una.error) continue;
+        OrdenComprobada& orden = una.ordenes.front();
+        if (orden.orden.tipo == TipoDeOrden::Tic) {
+            orden.orden.valor = std::min(orden.orden.valor, tics);
+            tics -= orden.orden.valor;
+            if (orden.orden.valor == 0) continue;
         }
         ejecutor.Ejecuta(orden);
     }
@@ -89,6 +105,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     std::istringstream entrada(texto);
     const Guion guion = LeeGuion(entrada);
     CompruebaLectura(guion, texto);
+    // A script file is read from memory, standard input as a stream: the same bytes must
+    // give the same script.
+    if (!EsElMismoGuion(LeeGuion(std::string_view(texto)), guion)) std::abort();
     Ejecuta(guion, Formato::Texto);
     Ejecuta(guion, Formato::Json);
     return 0;

@@ -66,9 +66,13 @@ bool ArchivoActual::RecuperaCircuito() {
         mesa.avisos.Muestra(kErrorDeNombre, kTituloDeArchivos, Icono::Advertencia);
         return false;
     }
-    if (!Carga(*ruta)) return false;
-    szFile = *ruta;
-    titulo = *ruta;
+    return RecuperaCircuitoDe(*ruta);
+}
+
+bool ArchivoActual::RecuperaCircuitoDe(const std::string& ruta) {
+    if (!Carga(ruta)) return false;
+    szFile = ruta;
+    titulo = ruta;
     return true;
 }
 

@@ -24,6 +24,8 @@ public:
     bool GuardaCircuitoComo();
     // Asks for a file and loads it; true only when a circuit replaced the workbench's.
     bool RecuperaCircuito();
+    // Loads the file `ruta` without asking for it (a recent file); true as above.
+    bool RecuperaCircuitoDe(const std::string& ruta);
     // Loads the recovery copy `copia` of a circuit that belonged to `nombre` (empty when it
     // was never saved), with the messages of a load; the name becomes the current one.
     bool RecuperaCopia(const std::string& copia, const std::string& nombre);

@@ -113,14 +113,23 @@ ResultadoDeComando Comandos::Nuevo() {
     return {.repintar = true};
 }
 
-ResultadoDeComando Comandos::Recupera() {
+template <typename Carga>
+ResultadoDeComando Comandos::Abre(Carga carga) {
     if (RechazaEncendido(kApagueAntesDeRecuperar)) return {};
     if (!PreguntaSiGuardar()) return {};
-    if (!archivo.RecuperaCircuito()) return {};
+    if (!carga()) return {};
     ++reemplazos;
     bModificado = false;
     bEsNuevo = false;
     return {.repintar = true};
+}
+
+ResultadoDeComando Comandos::Recupera() {
+    return Abre([this] { return archivo.RecuperaCircuito(); });
+}
+
+ResultadoDeComando Comandos::RecuperaArchivo(const std::string& ruta) {
+    return Abre([this, &ruta] { return archivo.RecuperaCircuitoDe(ruta); });
 }
 
 bool Comandos::RecuperaCopia(const std::string& copia, const std::string& nombre) {

@@ -24,6 +24,9 @@ public:
     Comandos(Mesa& mesa, Dialogos& dialogos);
 
     ResultadoDeComando Ejecuta(int id);
+    // "Recuperar..." of a file already named (a recent one): refused while the supply is
+    // on, after the save question, with the messages of a load.
+    ResultadoDeComando RecuperaArchivo(const std::string& ruta);
     // The window is asked to close. False keeps it open (supply on, save cancelled or
     // failed); on true the workbench has been cleared.
     bool PuedeCerrar();
@@ -51,6 +54,9 @@ public:
 private:
     ResultadoDeComando Nuevo();
     ResultadoDeComando Recupera();
+    // Both loads: `carga` replaces the workbench's circuit, or answers false.
+    template <typename Carga>
+    ResultadoDeComando Abre(Carga carga);
     void Almacena();
     void AlmacenaEn();
     ResultadoDeComando AgregaTablero(int tipo, bool modifica);

@@ -45,6 +45,13 @@ ResultadoDeComando Sesion::Ejecuta(int id) {
     return r;
 }
 
+ResultadoDeComando Sesion::AbreArchivo(const std::string& ruta) {
+    Anota(editor.TerminaAccion());
+    const ResultadoDeComando r = comandos.RecuperaArchivo(ruta);
+    Sincroniza();
+    return r;
+}
+
 ResultadoDeComando Sesion::Vuelve(bool adelante) {
     if (comandos.RechazaEncendido(adelante ? kApagueAntesDeRehacer : kApagueAntesDeDeshacer))
         return {};

@@ -27,6 +27,8 @@ public:
 
     // Menu commands, undo and redo among them.
     ResultadoDeComando Ejecuta(int id);
+    // Loads a file already named, as "Recuperar..." does (a recent file).
+    ResultadoDeComando AbreArchivo(const std::string& ruta);
     bool PuedeCerrar();
     bool Tic();
 

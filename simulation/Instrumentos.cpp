@@ -46,8 +46,12 @@ void Mesa::OperaEntrada(Tablero& palancas) {
 
 bool Mesa::PonEntrada(Tablero& palancas, int i, bool operada) {
     auto* t = dynamic_cast<TableroDePalancas*>(&palancas);
-    if (t == nullptr || !t->SeleccionaEntrada(i)) return false;
-    if ((t->EstadoDeEntrada(i) != 0) != operada) OperaEntrada(*t);
+    return t != nullptr && PonEntrada(*t, i, operada);
+}
+
+bool Mesa::PonEntrada(TableroDePalancas& palancas, int i, bool operada) {
+    if (!palancas.SeleccionaEntrada(i)) return false;
+    if ((palancas.EstadoDeEntrada(i) != 0) != operada) OperaEntrada(palancas);
     return true;
 }
 

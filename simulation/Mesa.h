@@ -15,6 +15,7 @@ namespace velistra {
 
 class AnalizadorLogico;
 class Avisos;
+class TableroDePalancas;
 
 // The first port under a workbench point, and the board it belongs to.
 struct PuertoEnLaMesa {
@@ -138,6 +139,8 @@ public:
     // Puts input i of a switch or push-button board in that position as the mouse would;
     // false, changing nothing, for any other board or an index out of range.
     bool PonEntrada(Tablero& palancas, int i, bool operada);
+    // The same on a board already known to be one of levers or keys.
+    bool PonEntrada(TableroDePalancas& palancas, int i, bool operada);
 
     // ---- Reporting -----------------------------------------------------------------
     Avisos& avisos;

@@ -20,11 +20,13 @@ std::string Semisumador(Alumno a) {
         m.CableaTira(palancas, 0, chip, 1);
         if (a.cableaB || chip.columna != acarreo.columna) m.CableaTira(palancas, 1, chip, 2);
     }
-    m.AlimentaTiras(p, palancas);
+    if (a.alimentaPalancas) m.AlimentaTiras(p, palancas);
+    else m.PuertoAGnd(p, palancas, 25);
     m.CableaPuerto(leds, 0, suma, 3);
     m.CableaPuerto(leds, 1, acarreo, 3);
-    m.PuertoAGnd(p, leds, 8);
+    if (a.llevaLedsATierra) m.PuertoAGnd(p, leds, 8);
     if (a.chipSuelto) m.Deja(7000, {900, 700});
+    if (a.unePalancas) m.UneComoUnArchivo(palancas, 2, palancas, 5);
     return m.Texto();
 }
 

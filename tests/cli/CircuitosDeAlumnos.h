@@ -13,6 +13,11 @@ struct Alumno {
     bool alimentaAcarreo = true;
     // A spare 7400 left lying on the bench.
     bool chipSuelto = false;
+    // The switches' VCC terminal and the LEDs' GND terminal left unwired.
+    bool alimentaPalancas = true;
+    bool llevaLedsATierra = true;
+    // Levers 0 and 1 wired together, as only a file edited by hand can hold them.
+    bool unePalancas = false;
 };
 
 std::string Semisumador(Alumno a);

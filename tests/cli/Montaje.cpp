@@ -38,6 +38,10 @@ void Montaje::Une(const ChipColocado& a, int pinA, const ChipColocado& b, int pi
     montador.Cablea(desde, montador.Pin(b, pinB), kColorDeSenal);
 }
 
+void Montaje::UneComoUnArchivo(Tablero& ta, int a, Tablero& tb, int b) {
+    montador.CableaComoUnArchivo(montador.Terminal(ta, a), montador.Terminal(tb, b), kColorDeSenal);
+}
+
 void Montaje::Cablea(Tablero& ta, int a, Tablero& tb, int b) {
     montador.Cablea(montador.Terminal(ta, a), montador.Terminal(tb, b), kColorDeSenal);
 }

@@ -37,6 +37,8 @@ public:
     void Une(const ChipColocado& a, int pinA, const ChipColocado& b, int pinB);
     // A signal wire between any two ports.
     void Cablea(Tablero& ta, int a, Tablero& tb, int b);
+    // A wire between two driving terminals, which only a file can hold.
+    void UneComoUnArchivo(Tablero& ta, int a, Tablero& tb, int b);
 
     // Power: the supply feeds the two upper bus rows of a breadboard (row 0 VCC, row 1
     // GND); chip pins and board terminals are fed from there.

@@ -169,6 +169,12 @@ void Montador::Cablea(Extremo a, Extremo b, Color color) {
         throw MontajeRechazado("la mesa no une " + Texto(pa) + " con " + Texto(pb));
 }
 
+void Montador::CableaComoUnArchivo(Extremo a, Extremo b, Color color) {
+    if (!mesa.ConectaPuertos(&a.puerto, &b.puerto))
+        throw MontajeRechazado("ni un archivo une " + Texto(Centro(a)) + " con " + Texto(Centro(b)));
+    mesa.cables.Agrega(Traza(a, b, color));
+}
+
 Cable Montador::Traza(Extremo a, Extremo b, Color color) {
     return TrazaCable(a.tablero.Identificador(), Centro(a), b.tablero.Identificador(), Centro(b),
                       mano.trazado, color);

@@ -106,6 +106,9 @@ public:
     void Cablea(Tablero& ta, int a, Tablero& tb, int b, Color color) {
         Cablea(Terminal(ta, a), Terminal(tb, b), color);
     }
+    // A wire the mouse would refuse between two sources, which a loaded file may hold:
+    // joined as the file reader joins it.
+    void CableaComoUnArchivo(Extremo a, Extremo b, Color color);
     // The wire the mouse draws from a to b.
     Cable Traza(Extremo a, Extremo b, Color color);
     // Joins a and b as the mouse does and lays `cable`; false, changing nothing, when

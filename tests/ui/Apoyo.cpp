@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QTimer>
 #include <QWidget>
 
+#include "sesion/CodigosDeComando.h"
 #include "ui/imagenes/Imagenes.h"
+#include "ui/programa/Programa.h"
 
 namespace velistra::prueba {
 
@@ -66,6 +69,16 @@ void AlAbrirseUnDialogo(std::function<void(QWidget*)> accion) {
         });
     });
     espera->start();
+}
+
+void AbreConElDialogo(Programa& programa, const std::string& ruta) {
+    AlAbrirseUnDialogo([ruta](QWidget* dialogo) {
+        auto* archivos = qobject_cast<QFileDialog*>(dialogo);
+        ASSERT_NE(archivos, nullptr);
+        archivos->selectFile(QString::fromStdString(ruta));
+        QMetaObject::invokeMethod(archivos, "accept", Qt::DirectConnection);
+    });
+    programa.Comando(comandos::kRecuperar);
 }
 
 }  // namespace velistra::prueba

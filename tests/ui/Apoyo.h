@@ -8,10 +8,13 @@
 #include <QString>
 #include <functional>
 
+#include <string>
+
 class QWidget;
 
 namespace velistra {
 class Imagenes;
+class Programa;
 }
 
 namespace velistra::prueba {
@@ -34,5 +37,7 @@ QString& CarpetaDeCapturasDelPatillaje();
 
 // Runs `accion` on the next modal dialog once it is open (call before exec()).
 void AlAbrirseUnDialogo(std::function<void(QWidget*)> accion);
+// Opens `ruta` through "Recuperar...", the file dialog answered as a user would.
+void AbreConElDialogo(Programa& programa, const std::string& ruta);
 
 }  // namespace velistra::prueba

@@ -51,8 +51,9 @@ fs::path EsperaCopia(const fs::path& carpeta, prueba::ProcesoEnMarcha& programa,
 prueba::Lanzamiento Velistra(const prueba::CarpetaTemporal& datos, std::string prueba) {
     prueba::Lanzamiento l;
     l.programa = VELISTRA_PROGRAMA;
+    // The program's settings go beside its data, never into the user's.
     l.entorno = {"QT_QPA_PLATFORM=offscreen", "XDG_DATA_HOME=" + datos.ruta.string(),
-                 std::move(prueba)};
+                 "XDG_CONFIG_HOME=" + datos.ruta.string(), std::move(prueba)};
     return l;
 }
 

@@ -6,14 +6,12 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QRubberBand>
 #include <filesystem>
 
 #include "Apoyo.h"
 #include "boards/TableroDeLuces.h"
-#include "sesion/CodigosDeComando.h"
 #include "support/CarpetaTemporal.h"
 #include "support/Proceso.h"
 
@@ -45,10 +43,12 @@ TEST(RevisionEnElPrograma, LaListaNombraElChipSueltoYLoSenalaEnLaMesa) {
     QMenu& circuitos = *programa.Principal().menuBar()->actions().front()->menu();
     QStringList textos;
     for (QAction* a : circuitos.actions()) textos << a->text();
-    // The design's items keep their order; the new one goes just before the last separator.
+    // The design's items keep their order; the new ones go just before the last separator
+    // (the recent files follow "Almacenar en...").
     EXPECT_EQ(textos, (QStringList{"Nuevo", "Recuperar...", "Almacenar", "Almacenar en...",
-                                   "Revisar circuito", "Fallos...", "", "Exportar imagen...",
-                                   "Imprimir...", "Exportar informe (PDF)...", "", "Salir"}));
+                                   "Archivos recientes", "Revisar circuito", "Fallos...", "",
+                                   "Exportar imagen...", "Imprimir...",
+                                   "Exportar informe (PDF)...", "", "Salir"}));
     Elemento(circuitos, "Revisar circuito")->trigger();
 
     DialogoDeRevision* dialogo = programa.Principal().findChild<DialogoDeRevision*>();
@@ -70,15 +70,32 @@ TEST(RevisionEnElPrograma, LaListaNombraElChipSueltoYLoSenalaEnLaMesa) {
     dialogo->close();
 }
 
-// Opens `ruta` through "Recuperar...", the file dialog answered as a user would.
-void Abre(Programa& programa, const std::string& ruta) {
-    prueba::AlAbrirseUnDialogo([ruta](QWidget* dialogo) {
-        auto* archivos = qobject_cast<QFileDialog*>(dialogo);
-        ASSERT_NE(archivos, nullptr);
-        archivos->selectFile(QString::fromStdString(ruta));
-        QMetaObject::invokeMethod(archivos, "accept", Qt::DirectConnection);
-    });
-    programa.Comando(comandos::kRecuperar);
+TEST(RevisionEnElPrograma, UnTableroSinAlimentacionSeSenalaEnSuTerminal) {
+    static const Imagenes imagenes;
+    Programa programa{imagenes};
+    Mesa& mesa = programa.LaSesion().mesa;
+    prueba::Montador montador(mesa);
+    // Lamp 0 on lever 0, and neither board on the supply.
+    Tablero& palancas = montador.Coloca(Tablero::kInterruptores, {1200, 900});
+    Tablero& leds = montador.Coloca(Tablero::kLeds, {1500, 1000});
+    montador.Cablea(palancas, 0, leds, 0, 0);
+
+    DialogoDeRevision dialogo(mesa, programa.Principal().Mesa());
+    auto* lista = dialogo.findChild<QListWidget*>();
+    ASSERT_EQ(lista->count(), 3);
+    EXPECT_EQ(lista->item(2)->text(),
+              QString::fromUtf8("tablero 4 (leds), terminal 8 (GND): la alimentación no llega; ha de "
+                                "ir al GND de la fuente"));
+
+    VentanaDeMesa& vista = programa.Principal().Mesa();
+    programa.Principal().show();
+    lista->setCurrentRow(2);
+    auto* marco = vista.viewport()->findChild<QRubberBand*>();
+    ASSERT_NE(marco, nullptr);
+    EXPECT_TRUE(marco->isVisible());
+    // Framed where a wire would snap to the GND terminal.
+    const QPoint centro = marco->geometry().topLeft() + QPoint(10, 10) + vista.Desplazamiento();
+    EXPECT_EQ(centro, QPoint(1500 + 11, 1000 + 37));
 }
 
 TEST(FallosEnElPrograma, UnaPatillaFijaJuntoAlCircuitoEnciendeLaSumaSinDecirNada) {
@@ -98,14 +115,14 @@ TEST(FallosEnElPrograma, UnaPatillaFijaJuntoAlCircuitoEnciendeLaSumaSinDecirNada
     };
     {
         Programa programa{imagenes};
-        Abre(programa, circuito);
+        prueba::AbreConElDialogo(programa, circuito);
         ASSERT_EQ(programa.LaSesion().comandos.Archivo(), circuito);
         // Both levers down: only the stuck output lights the sum.
         EXPECT_TRUE(sumaConLaFuenteEncendida(programa));
     }
     std::filesystem::remove(carpeta.Archivo("circuito.fallos"));
     Programa programa{imagenes};
-    Abre(programa, circuito);
+    prueba::AbreConElDialogo(programa, circuito);
     EXPECT_FALSE(sumaConLaFuenteEncendida(programa));
 }
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <cstring>
 
 #include "Apoyo.h"
@@ -16,6 +19,12 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--capturas-del-patillaje") == 0)
             velistra::prueba::CarpetaDeCapturasDelPatillaje() = argv[i + 1];
     }
+    // The tests never read or write the user's settings, and start as a first run does.
+    QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir ajustes;
+    if (!ajustes.isValid()) return 1;
+    for (const QSettings::Format formato : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(formato, QSettings::UserScope, ajustes.path());
     QApplication aplicacion(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,12 +1,16 @@
 #include "ui/programa/Programa.h"
 
+#include <QFileInfo>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
 #include <chrono>
 
+#include "plataforma/Textos.h"
 #include "sesion/CodigosDeComando.h"
 #include "ui/programa/Analizador.h"
+#include "ui/ventana/Menus.h"
 #include "ui/programa/Docencia.h"
 #include "ui/programa/Patillaje.h"
 #include "ui/programa/Exportacion.h"
@@ -56,6 +60,12 @@ Programa::Programa(const Imagenes& imagenes,
     AgregaPatillaje(ventana_, sesion_, contexto_);
     AgregaMenuDeExportacion(ventana_, sesion_, imagenes, dialogos_);
     AgregaAnalizador(ventana_, sesion_, dialogos_);
+    AgregaArchivosRecientes(
+        *ventana_.menuBar(), [this] { return preferencias_.Recientes(); },
+        [this](const QString& ruta) { AbreReciente(ruta); });
+    // Where the window was when the program last closed; the first start keeps its own.
+    if (const QByteArray geometria = preferencias_.GeometriaDeLaVentana(); !geometria.isEmpty())
+        ventana_.restoreGeometry(geometria);
     if (carpetaDeRecuperacion)
         recuperacion_ = std::make_unique<Recuperacion>(std::move(*carpetaDeRecuperacion));
     ActualizaTitulo();
@@ -107,6 +117,7 @@ void Programa::Atiende(const ResultadoDelRaton& resultado) {
 
 void Programa::Atiende(const ResultadoDeComando& resultado) {
     ActualizaTitulo();
+    AnotaReciente();
     RevisaCopia();
     if (resultado.repintar) Repinta();
     if (resultado.mostrarAyuda) ventana_.MuestraAyuda();
@@ -119,8 +130,29 @@ void Programa::Comando(int id) {
     Atiende(resultado);
 }
 
+void Programa::AbreReciente(const QString& ruta) {
+    if (!QFileInfo(ruta).isFile()) {
+        preferencias_.QuitaReciente(ruta);
+        avisos_.Muestra("No se encuentra el archivo «" + ruta.toStdString() +
+                            "»; se quita de los archivos recientes.",
+                        textos::kTituloDeArchivos, Icono::Advertencia);
+        return;
+    }
+    const ResultadoDeComando resultado = sesion_.AbreArchivo(ruta.toStdString());
+    PlantaFallosDelCircuito(sesion_);
+    Atiende(resultado);
+}
+
+void Programa::AnotaReciente() {
+    const std::string& archivo = sesion_.comandos.Archivo();
+    if (archivo.empty() || archivo == anotado_) return;
+    anotado_ = archivo;
+    preferencias_.AnotaReciente(QString::fromStdString(archivo));
+}
+
 bool Programa::PuedeCerrar() {
     const bool puede = sesion_.PuedeCerrar();
+    if (puede) preferencias_.GuardaGeometriaDeLaVentana(ventana_.saveGeometry());
     if (puede && recuperacion_) recuperacion_->Termina();
     // A save inside the question may have named the file.
     ActualizaTitulo();

@@ -11,6 +11,7 @@
 #include "sesion/Sesion.h"
 #include "ui/plataforma/AvisosQt.h"
 #include "ui/plataforma/DialogosQt.h"
+#include "ui/programa/Preferencias.h"
 #include "ui/ventana/ManejadorDeComandos.h"
 #include "ui/ventana/VentanaPrincipal.h"
 
@@ -38,6 +39,9 @@ public:
     void OfreceRecuperacion(std::optional<bool> respuesta = std::nullopt);
 
     void Comando(int id) override;
+    // A file of "Archivos recientes": loaded as "Recuperar..." loads, or, when it is
+    // gone, dropped from the list after telling the user.
+    void AbreReciente(const QString& ruta);
     bool PuedeCerrar() override;
     void Tic() override;
 
@@ -48,12 +52,16 @@ private:
     void ActualizaTitulo();
     void Repinta();
     void RevisaCopia();
+    // The file the circuit now belongs to goes first in the recent files.
+    void AnotaReciente();
 
     VentanaPrincipal ventana_;
     AvisosQt avisos_;
     DialogosQt dialogos_;
     Sesion sesion_;
     std::unique_ptr<Recuperacion> recuperacion_;
+    Preferencias preferencias_;
+    std::string anotado_;
     // Context of the window's signals to this program: they end before the session.
     QObject contexto_;
 };

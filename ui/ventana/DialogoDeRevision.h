@@ -3,6 +3,7 @@
 // it names on the workbench. The review itself is core code; this only shows it.
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "docencia/Revision.h"
@@ -29,6 +30,11 @@ public:
 
 private:
     static QString Lugar(const docencia::Hallazgo& h);
+    static QString Parte(const docencia::Parte& p);
+    static QString Enumera(const QStringList& partes);
+    static QString ClaseDeTablero(int tipo);
+    // Outputs joined, boards without supply, feedback loops.
+    static QString DescribeRedes(const docencia::Hallazgo& h);
 
     VentanaDeMesa& vista_;
     std::vector<docencia::Hallazgo> hallazgos_;

@@ -1,9 +1,11 @@
 #include "ui/ventana/Menus.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <map>
 #include <string>
@@ -63,6 +65,31 @@ void AgregaMenu(QMenuBar& barra, const QString& titulo, std::span<const Elemento
     }
 }
 }  // namespace
+
+void AgregaArchivosRecientes(QMenuBar& barra, std::function<QStringList()> rutas,
+                             std::function<void(const QString&)> abre) {
+    const QList<QAction*> menus = barra.actions();
+    if (menus.isEmpty() || menus.front()->menu() == nullptr) return;
+    QMenu& circuitos = *menus.front()->menu();
+    QAction* despues = nullptr;
+    const QList<QAction*> elementos = circuitos.actions();
+    for (qsizetype i = 0; i + 1 < elementos.size(); ++i) {
+        if (elementos[i]->data() == comandos::kAlmacenarEn) despues = elementos[i + 1];
+    }
+    auto* recientes = new QMenu(QCoreApplication::translate("Menus", "Archivos recientes"), &circuitos);
+    circuitos.insertMenu(despues, recientes);
+    QObject::connect(recientes, &QMenu::aboutToShow, recientes, [recientes, rutas, abre] {
+        recientes->clear();
+        const QStringList lista = rutas();
+        for (const QString& ruta : lista) {
+            QAction* accion = recientes->addAction(QString(ruta).replace(QLatin1Char('&'), QStringLiteral("&&")));
+            accion->setData(ruta);
+            QObject::connect(accion, &QAction::triggered, recientes, [abre, ruta] { abre(ruta); });
+        }
+        if (lista.isEmpty())
+            recientes->addAction(QCoreApplication::translate("Menus", "Ninguno"))->setEnabled(false);
+    });
+}
 
 void AgregaCircuitosTTL(QMenu& menu, std::span<const FichaDeChip> catalogo,
                         const Despachador& despacha) {

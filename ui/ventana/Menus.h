@@ -5,6 +5,8 @@
 
 #include "chips/Catalogo.h"
 
+#include <QStringList>
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -22,6 +24,11 @@ struct AntesDeSalir {
     QAction* separador = nullptr;
 };
 AntesDeSalir LugarAntesDeSalir(QMenuBar& barra);
+
+// "Archivos recientes" in the "Circuitos" menu, just after "Almacenar en...": a submenu
+// that asks for its files each time it opens (`rutas`) and hands the one chosen to `abre`.
+void AgregaArchivosRecientes(QMenuBar& barra, std::function<QStringList()> rutas,
+                             std::function<void(const QString&)> abre);
 
 // One item per chip under `menu`, in submenus following each chip's group path
 // ("Puertas básicas > Nand"); submenus appear in the order the table first names them.
