@@ -25,6 +25,9 @@ public:
     int PuertoComun() const { return nLuces; }
     bool EstadoDeLed(int i) const;
 
+    // The picture, then the lit lights (DibujaLuces).
+    void Dibuja(Lienzo& lienzo) final;
+
 protected:
     explicit TableroDeLuces(const ClaseDeLuces& clase);
 

@@ -4,6 +4,7 @@
 #include <QPen>
 #include <QPolygon>
 #include <QString>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -34,8 +35,16 @@ LienzoQt::LienzoQt(QImage& destino, const Imagenes& imagenes)
     Empieza();
 }
 
+LienzoQt::LienzoQt(QImage& destino, const Imagenes& imagenes, const QTransform& aDestino)
+    : destino_(destino), imagenes_(imagenes), aDestino_(aDestino) {
+    if (destino_.format() != QImage::Format_RGB32) destino_.convertTo(QImage::Format_RGB32);
+    Empieza();
+}
+
 void LienzoQt::Empieza() {
     pintor_.emplace(&destino_);
+    pintor_->setTransform(aDestino_);
+    if (recorte_) pintor_->setClipRegion(*recorte_);
     // Raster operations and exact pixel colours need aliased drawing.
     pintor_->setRenderHint(QPainter::Antialiasing, false);
     pintor_->setRenderHint(QPainter::TextAntialiasing, false);
@@ -90,7 +99,15 @@ void LienzoQt::LineaFina(QPoint desde, QPoint hasta) {
     }
     if (puntos.isEmpty()) return;
     pintor_->setPen(QPen(AQColor(pluma_.color), 1));
-    pintor_->drawPoints(puntos);
+    if (aDestino_.isIdentity()) {
+        pintor_->drawPoints(puntos);
+        return;
+    }
+    // Zoomed, each pixel of the line is a square centred on the pixel's middle.
+    QPolygonF medios;
+    medios.reserve(puntos.size());
+    for (const QPoint& p : puntos) medios << QPointF(p) + QPointF(0.5, 0.5);
+    pintor_->drawPoints(medios);
 }
 
 // Wide pens are centred on the pixel line and have round ends, so that a narrower
@@ -139,9 +156,27 @@ void LienzoQt::Texto(int x, int y, const std::string& texto, Color color, bool t
     pintor_->drawText(QPoint(x, y + medidas.ascent()), cadena);
 }
 
+void LienzoQt::Recorta(const QRegion& zona) {
+    recorte_ = zona;
+    pintor_->setClipRegion(zona);
+}
+
+void LienzoQt::RellenaSegunImagen(const Imagen& imagen, int xImagen, int yImagen, int x, int y,
+                                  Color borde) {
+    const QImage* origen = imagenes_.Busca(imagen.id);
+    if (origen == nullptr) return;
+    const ZonaDeRelleno& zona =
+        ZonaRellenada(*origen, QPoint(x - xImagen, y - yImagen), AQRgb(borde), AQRgb(brocha_));
+    if (zona.mascara.isNull()) return;
+    pintor_->drawImage(QPoint(xImagen, yImagen) + zona.esquina, zona.mascara);
+}
+
 void LienzoQt::Rellena(int x, int y, Color borde) {
     pintor_.reset();
-    RellenaHastaBorde(destino_, x, y, AQRgb(borde), AQRgb(brocha_));
+    // A zoomed view fills from the pixel that shows the workbench point.
+    const QPointF semilla = aDestino_.map(QPointF(x + 0.5, y + 0.5));
+    RellenaHastaBorde(destino_, static_cast<int>(std::floor(semilla.x())),
+                      static_cast<int>(std::floor(semilla.y())), AQRgb(borde), AQRgb(brocha_));
     Empieza();
 }
 

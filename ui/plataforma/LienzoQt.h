@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <QRegion>
+#include <QTransform>
 #include <optional>
 
 #include "plataforma/Lienzo.h"
@@ -18,6 +20,9 @@ class LienzoQt final : public Lienzo {
 public:
     // Draws on `destino` (converted to 32-bit RGB if needed); images come from `imagenes`.
     LienzoQt(QImage& destino, const Imagenes& imagenes);
+    // The same drawing seen through `aDestino` (workbench point -> pixel of `destino`):
+    // a zoomed view drawn at the destination's resolution.
+    LienzoQt(QImage& destino, const Imagenes& imagenes, const QTransform& aDestino);
     LienzoQt(const LienzoQt&) = delete;
     LienzoQt& operator=(const LienzoQt&) = delete;
     ~LienzoQt() override = default;
@@ -32,6 +37,11 @@ public:
     void Texto(int x, int y, const std::string& texto, Color color, bool transparente) override;
     void Rellena(int x, int y, Color borde) override;
 
+    // Nothing is drawn outside `zona` from now on (fills on the canvas excepted).
+    void Recorta(const QRegion& zona);
+    void RellenaSegunImagen(const Imagen& imagen, int xImagen, int yImagen, int x, int y,
+                            Color borde) override;
+
 private:
     void Empieza();
     void LineaFina(QPoint desde, QPoint hasta);
@@ -44,6 +54,8 @@ private:
     Pluma pluma_;
     Color brocha_ = Rgb(255, 255, 255);
     QPoint actual_;
+    QTransform aDestino_;
+    std::optional<QRegion> recorte_;
 };
 
 }  // namespace velistra

@@ -1,17 +1,25 @@
 #pragma once
-// The workbench window: a fixed 2000 x 1500 workbench drawn off screen on every
-// repaint and shown scrolled by the offset. Scroll lines move 20 pixels and pages
-// 100; the offset never passes the workbench's far edge nor goes below 0.
+// The workbench window: a fixed 2000 x 1500 workbench shown scrolled by the offset and
+// at a zoom level. Scroll lines move 20 screen points and pages 100; the offset never
+// passes the workbench's far edge nor goes below 0. Every signal and every point the
+// window is given is in workbench coordinates, whatever the level.
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QPoint>
+#include <QTimer>
+#include <array>
+#include <QRegion>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "plataforma/Ventana.h"
 
 namespace velistra {
 
+class CapaDeMesa;
 class Imagenes;
+struct ElementoGrabado;
 class Lienzo;
 
 class VentanaDeMesa : public QAbstractScrollArea, public Ventana {
@@ -23,14 +31,44 @@ public:
     static constexpr int kPasoDePagina = 100;
 
     explicit VentanaDeMesa(const Imagenes& imagenes, QWidget* padre = nullptr);
+    ~VentanaDeMesa() override;
 
     // The workbench point shown at the window's top-left corner.
     QPoint Desplazamiento() const;
-    // Window point -> workbench point.
-    QPoint AMesa(QPoint enVentana) const { return enVentana + Desplazamiento(); }
+    // Window point -> the workbench point under it.
+    QPoint AMesa(QPoint enVentana) const;
+    // Workbench point -> the window point over the middle of that workbench pixel.
+    QPoint EnVentana(QPoint enMesa) const;
+
+    // Screen pixels per 100 workbench pixels (100: one to one; on a screen of pixel
+    // ratio 2, 200 shows the workbench at the size a ratio-1 screen shows it at 100).
+    double Nivel() const { return nivel_; }
+    // Changes the level keeping the workbench point under `fijo` (a window point) in place.
+    void CambiaNivel(double nivel, QPoint fijo);
+    void CambiaNivel(double nivel);
+    // The levels of the "Ver" menu, in per cent.
+    static constexpr std::array<double, 6> kNiveles{50, 75, 100, 150, 200, 300};
+    // The next level of the list above or below the current one.
+    void Acerca();
+    void Aleja();
+    // The level that shows the whole workbench in the window.
+    void AjustaALaVentana();
 
     // Draws the workbench's content over the white canvas on every repaint.
     void Dibujante(std::function<void(Lienzo&)> dibuja);
+
+    // A drawing in items; `corta` separates them.
+    using DibujoPorElementos = std::function<void(Lienzo& lienzo, const std::function<void()>& corta)>;
+    // Draws the workbench in two layers instead: `fija` is kept between repaints and only
+    // its items that changed are drawn again; `encima` goes over it on every repaint (the
+    // lamps, marks of the moment). Takes the place of the Dibujante.
+    void Escena(DibujoPorElementos fija, DibujoPorElementos encima);
+    // Repaints what changed since the last repaint; answers that area, in window points.
+    QRegion Actualiza();
+
+    // While this answers true, a held left button near an edge scrolls the window (a
+    // board, chip or wire end being dragged) and the drag follows with pointer moves.
+    void Arrastrando(std::function<bool()> arrastrando) { arrastrando_ = std::move(arrastrando); }
 
     // Repaint a rectangle given in window coordinates.
     void Repinta(int l, int t, int r, int b) override;
@@ -48,6 +86,8 @@ signals:
     void IzquierdoPulsado(int x, int y);
     void IzquierdoSoltado(int x, int y);
     void DerechoPulsado(int x, int y);
+    // The zoom level changed.
+    void NivelCambiado(double nivel);
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
@@ -56,13 +96,37 @@ protected:
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
+    void wheelEvent(QWheelEvent* evento) override;
 
 private:
+    // Logical window points per workbench pixel.
+    double Escala() const;
+    double Pantalla() const;
     void AjustaBarras();
+    void PintaUnoAUno(QPainter& pintor);
+    void PintaReducido(QPainter& pintor);
+    void PintaAumentado(QPainter& pintor);
+    void DibujaLienzo();
+    void DibujaTodo(Lienzo& lienzo);
+    // Records both layers, brings the kept one up to date; answers the workbench area
+    // that changed.
+    QRegion PonAlDia();
+    void PintaConCapa(QPainter& pintor, const QRect& zona);
+    void AutoDesplaza();
 
     const Imagenes& imagenes_;
     QImage lienzo_;
+    QImage marco_;
     std::function<void(Lienzo&)> dibuja_;
+    DibujoPorElementos fija_;
+    DibujoPorElementos encima_;
+    std::unique_ptr<CapaDeMesa> capa_;
+    std::vector<ElementoGrabado> encimaGrabado_;
+    std::function<bool()> arrastrando_;
+    double nivel_ = 100;
+    int ruedaAcumulada_ = 0;
+    QPoint ultimoPuntero_;
+    QTimer autoDesplazamiento_;
 };
 
 }  // namespace velistra
