@@ -228,3 +228,40 @@ TEST(ZoomDeLaVentana, AlDoscientosPorCienLetrasYLineasSeDibujanNitidas) {
 
 }  // namespace
 }  // namespace velistra
+
+namespace velistra {
+namespace {
+
+// A board dragged to the window's edge scrolls the window and goes on following the
+// pointer; once released, the window stays.
+TEST(AutoDesplazamiento, UnTableroArrastradoAlBordeDesplazaLaVentanaYLaSigue) {
+    Programa programa{LasImagenes()};
+    Usuario usuario{programa};
+    programa.Principal().resize(1000, 700);
+    programa.Principal().show();
+    VentanaDeMesa& vista = programa.Principal().Mesa();
+    Tablero& leds = usuario.AgregaTablero(comandos::kLeds);
+    usuario.LlevaTablero(leds, {300, 200});
+
+    const QPoint agarre = Usuario::Marcador(leds);
+    const QPoint delta = agarre - QPoint(leds.EsquinaX(), leds.EsquinaY());
+    usuario.Pulsa(agarre);
+    const QPoint borde(vista.viewport()->width() - 5, usuario.EnVentana(agarre).y());
+    QTest::mouseMove(vista.viewport(), borde);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return vista.Desplazamiento().x() >= 100; }, 5000));
+    // The board is still under the pointer.
+    EXPECT_EQ(QPoint(leds.EsquinaX(), leds.EsquinaY()) + delta, vista.AMesa(borde));
+    QTest::mouseRelease(vista.viewport(), Qt::LeftButton, Qt::NoModifier, borde);
+    const int desplazamiento = vista.Desplazamiento().x();
+    EXPECT_EQ(QPoint(leds.EsquinaX(), leds.EsquinaY()) + delta, vista.AMesa(borde));
+    QTest::qWait(200);
+    EXPECT_EQ(vista.Desplazamiento().x(), desplazamiento) << "released: no more scrolling";
+
+    // A move with nothing held near the edge scrolls nothing.
+    usuario.Pasa(vista.AMesa(borde));
+    QTest::qWait(200);
+    EXPECT_EQ(vista.Desplazamiento().x(), desplazamiento);
+}
+
+}  // namespace
+}  // namespace velistra
