@@ -43,6 +43,11 @@ QString& RutaDeLaCaptura() {
     return ruta;
 }
 
+QString& RutaDeLaCapturaEntera() {
+    static QString ruta;
+    return ruta;
+}
+
 void AlAbrirseUnDialogo(std::function<void(QWidget*)> accion) {
     auto* espera = new QTimer;
     espera->setInterval(5);

@@ -29,6 +29,8 @@ inline QRgb SinAlfa(QRgb color) { return color & 0x00FFFFFF; }
 
 // Where `--captura RUTA` asked the showcase test to save its picture; empty otherwise.
 QString& RutaDeLaCaptura();
+// Where `--captura-entera RUTA` asked for the same picture with the whole workbench in view.
+QString& RutaDeLaCapturaEntera();
 
 // Runs `accion` on the next modal dialog once it is open (call before exec()).
 void AlAbrirseUnDialogo(std::function<void(QWidget*)> accion);

@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--captura") == 0)
             velistra::prueba::RutaDeLaCaptura() = argv[i + 1];
+        if (std::strcmp(argv[i], "--captura-entera") == 0)
+            velistra::prueba::RutaDeLaCapturaEntera() = argv[i + 1];
     }
     QApplication aplicacion(argc, argv);
     return RUN_ALL_TESTS();

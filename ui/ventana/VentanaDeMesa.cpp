@@ -210,6 +210,12 @@ void VentanaDeMesa::Repinta(int l, int t, int r, int b) {
     viewport()->update(enVentana.toAlignedRect());
 }
 
+void VentanaDeMesa::Centra(QPoint enMesa) {
+    const QPoint aqui = EnVentana(enMesa) - QPoint(viewport()->width() / 2, viewport()->height() / 2);
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + aqui.x());
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + aqui.y());
+}
+
 void VentanaDeMesa::MuevePunteroA(int x, int y) {
     QCursor::setPos(viewport()->mapToGlobal(EnVentana(QPoint(x, y))));
 }

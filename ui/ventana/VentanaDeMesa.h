@@ -73,6 +73,9 @@ public:
     // Repaint a rectangle given in window coordinates.
     void Repinta(int l, int t, int r, int b) override;
 
+    // Scrolls the workbench point as near to the window's middle as the edges allow.
+    void Centra(QPoint enMesa);
+
     // Puts the mouse pointer over a workbench point (a wire end snapping to a port).
     void MuevePunteroA(int x, int y);
 
