@@ -185,8 +185,10 @@ TEST_F(Zoom, AlCienPorCienLaVentanaEsElLienzoDeSiempre) {
     const auto lienzo = [&] {
         QImage imagen(VentanaDeMesa::kAncho, VentanaDeMesa::kAlto, QImage::Format_RGB32);
         imagen.fill(Qt::white);
-        LienzoQt qt(imagen, LasImagenes());
-        PintaMesa(mesa, qt);
+        {
+            LienzoQt qt(imagen, LasImagenes());
+            PintaMesa(mesa, qt);
+        }
         return imagen.copy(QRect(vista.Desplazamiento(), vista.viewport()->size()));
     };
     EXPECT_EQ(usuario.Vista(), lienzo());

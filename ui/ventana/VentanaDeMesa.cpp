@@ -277,10 +277,13 @@ void VentanaDeMesa::PintaConCapa(QPainter& pintor, const QRect& zona) {
         copia.setCompositionMode(QPainter::CompositionMode_Source);
         copia.drawImage(enMarco.topLeft(), capa_->Imagen(), enMesa);
     }
-    LienzoQt lienzo(marco_, imagenes_, QTransform::fromTranslate(-d.x(), -d.y()));
-    lienzo.Recorta(QRegion(enMesa));
-    for (const ElementoGrabado& elemento : encimaGrabado_) {
-        if (elemento.area.intersects(enMesa)) Reproduce(elemento, lienzo);
+    {
+        // The picture is whole once the canvas has ended.
+        LienzoQt lienzo(marco_, imagenes_, QTransform::fromTranslate(-d.x(), -d.y()));
+        lienzo.Recorta(QRegion(enMesa));
+        for (const ElementoGrabado& elemento : encimaGrabado_) {
+            if (elemento.area.intersects(enMesa)) Reproduce(elemento, lienzo);
+        }
     }
     pintor.drawImage(enMarco.topLeft(), marco_, enMarco);
 }
