@@ -160,6 +160,7 @@ void VentanaDeMesa::Escena(DibujoPorElementos fija, DibujoPorElementos encima) {
     fija_ = std::move(fija);
     encima_ = std::move(encima);
     encimaGrabado_.clear();
+    fijaAlDia_ = false;
     capa_ = fija_ ? std::make_unique<CapaDeMesa>(imagenes_, lienzo_) : nullptr;
     viewport()->update();
 }
@@ -175,7 +176,9 @@ std::vector<ElementoGrabado> Graba(const Imagenes& imagenes,
 
 QRegion VentanaDeMesa::PonAlDia() {
     if (!capa_) return {};
-    QRegion cambiado = capa_->Actualiza(Graba(imagenes_, fija_));
+    QRegion cambiado;
+    if (!fijaAlDia_) cambiado = capa_->Actualiza(Graba(imagenes_, fija_));
+    fijaAlDia_ = false;
     std::vector<ElementoGrabado> encima = Graba(imagenes_, encima_);
     cambiado += Diferencia(encimaGrabado_, encima);
     encimaGrabado_ = std::move(encima);
@@ -190,17 +193,23 @@ QRegion VentanaDeMesa::Actualiza() {
     const double e = Escala();
     const QPointF barras(horizontalScrollBar()->value(), verticalScrollBar()->value());
     QRegion enVentana;
-    for (const QRect& r : PonAlDia()) {
+    const QRegion cambiado = PonAlDia();
+    for (const QRect& r : cambiado) {
         // A pixel more around: a shrunk view blends each pixel with its neighbours.
         const QRectF escalado(QPointF(r.topLeft()) * e - barras, QSizeF(r.size()) * e);
         enVentana += escalado.toAlignedRect().adjusted(-1, -1, 1, 1);
     }
     enVentana &= viewport()->rect();
-    if (!enVentana.isEmpty()) viewport()->update(enVentana);
+    if (!enVentana.isEmpty()) {
+        // The repaint asked for comes before anything else can change the circuit.
+        fijaAlDia_ = true;
+        viewport()->update(enVentana);
+    }
     return enVentana;
 }
 
 void VentanaDeMesa::Repinta(int l, int t, int r, int b) {
+    fijaAlDia_ = false;
     // The rectangle is the workbench's, shifted by the workbench offset.
     const QPoint d = Desplazamiento();
     const double e = Escala();

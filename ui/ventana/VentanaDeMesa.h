@@ -125,6 +125,9 @@ private:
     DibujoPorElementos encima_;
     std::unique_ptr<CapaDeMesa> capa_;
     std::vector<ElementoGrabado> encimaGrabado_;
+    // The kept layer was just brought up to date by Actualiza: the repaint it asked for
+    // need not record it again.
+    bool fijaAlDia_ = false;
     std::function<bool()> arrastrando_;
     double nivel_ = 100;
     int ruedaAcumulada_ = 0;
