@@ -130,6 +130,7 @@ void VentanaDeMesa::CambiaNivel(double nivel, QPoint fijo) {
     }
     horizontalScrollBar()->update();
     verticalScrollBar()->update();
+    fijaAlDia_ = false;
     const QPoint desplazamiento = Desplazamiento();
     emit Desplazado(desplazamiento.x(), desplazamiento.y());
     emit NivelCambiado(nivel_);
@@ -177,8 +178,7 @@ std::vector<ElementoGrabado> Graba(const Imagenes& imagenes,
 QRegion VentanaDeMesa::PonAlDia() {
     if (!capa_) return {};
     QRegion cambiado;
-    if (!fijaAlDia_) cambiado = capa_->Actualiza(Graba(imagenes_, fija_));
-    fijaAlDia_ = false;
+    if (!std::exchange(fijaAlDia_, false)) cambiado = capa_->Actualiza(Graba(imagenes_, fija_));
     std::vector<ElementoGrabado> encima = Graba(imagenes_, encima_);
     cambiado += Diferencia(encimaGrabado_, encima);
     encimaGrabado_ = std::move(encima);
@@ -193,6 +193,7 @@ QRegion VentanaDeMesa::Actualiza() {
     const double e = Escala();
     const QPointF barras(horizontalScrollBar()->value(), verticalScrollBar()->value());
     QRegion enVentana;
+    fijaAlDia_ = false;
     const QRegion cambiado = PonAlDia();
     for (const QRect& r : cambiado) {
         // A pixel more around: a shrunk view blends each pixel with its neighbours.
@@ -237,11 +238,14 @@ void VentanaDeMesa::AjustaBarras() {
 
 void VentanaDeMesa::resizeEvent(QResizeEvent* evento) {
     QAbstractScrollArea::resizeEvent(evento);
+    fijaAlDia_ = false;
     AjustaBarras();
     viewport()->update();
 }
 
 void VentanaDeMesa::scrollContentsBy(int, int) {
+    // The colour bar follows the offset.
+    fijaAlDia_ = false;
     const QPoint desplazamiento = Desplazamiento();
     emit Desplazado(desplazamiento.x(), desplazamiento.y());
     viewport()->update();

@@ -64,6 +64,8 @@ public:
     // lamps, marks of the moment). Takes the place of the Dibujante.
     void Escena(DibujoPorElementos fija, DibujoPorElementos encima);
     // Repaints what changed since the last repaint; answers that area, in window points.
+    // Whatever changes what the kept layer draws asks for its repaint here (or through
+    // Repinta), not with a bare update of the viewport.
     QRegion Actualiza();
 
     // While this answers true, a held left button near an edge scrolls the window (a
