@@ -8,10 +8,12 @@
 #include <QScrollBar>
 
 #include "bench/Medidas.h"
+#include "boards/TableroDeLuces.h"
 #include "bench/MesaDeBanco.h"
 #include "plataforma/Recursos.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/plataforma/LienzoQt.h"
+#include "ui/programa/PintaMesa.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra::banco {
@@ -97,6 +99,77 @@ void BM_Ventana(benchmark::State& state) {
     Informa(state, banco->mesa);
 }
 BENCHMARK(BM_Ventana)->Unit(benchmark::kMillisecond);
+
+// The window as the program sets it up: a kept layer, the lamps over it.
+void ConCapa(VentanaDeMesa& ventana, Mesa& mesa) {
+    ventana.Escena(
+        [&mesa](Lienzo& lienzo, const std::function<void()>& corta) {
+            PintaCapaFija(mesa, lienzo, corta);
+        },
+        [&mesa](Lienzo& lienzo, const std::function<void()>& corta) {
+            PintaLuces(mesa, lienzo, corta);
+        });
+}
+
+std::unique_ptr<VentanaDeMesa> VentanaConCapa(Mesa& mesa) {
+    auto ventana = std::make_unique<VentanaDeMesa>(LasImagenes());
+    ventana->resize(1280, 800);
+    ConCapa(*ventana, mesa);
+    ventana->show();
+    ventana->horizontalScrollBar()->setValue(400);
+    ventana->verticalScrollBar()->setValue(300);
+    QApplication::processEvents();
+    return ventana;
+}
+
+// A whole repaint of the window with the kept layer: nothing changed (expose, scroll
+// back) or the layer drawn again from nothing (a board moved, a file opened).
+void BM_VentanaConCapa(benchmark::State& state) {
+    const bool rehecha = state.range(0) != 0;
+    const auto banco = MesaCompleta();
+    const auto ventana = VentanaConCapa(banco->mesa);
+    for (auto _ : state) {
+        if (rehecha) ConCapa(*ventana, banco->mesa);
+        ventana->viewport()->repaint();
+    }
+    state.SetLabel(rehecha ? "capa rehecha" : "nada cambió");
+    Informa(state, banco->mesa);
+}
+BENCHMARK(BM_VentanaConCapa)->ArgName("rehecha")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One lamp goes on or off: the window finds what changed and repaints only that.
+void BM_CambioDeLampara(benchmark::State& state) {
+    const auto banco = MesaCompleta();
+    const auto ventana = VentanaConCapa(banco->mesa);
+    Tablero* leds = nullptr;
+    for (auto& t : banco->mesa.tablero)
+        if (t->Tipo() == Tablero::kLeds && leds == nullptr) leds = t.get();
+    // Lamp 6 shows nothing of the circuit: only its own input changes.
+    Puerto* entrada = leds != nullptr ? leds->DireccionDePuerto(6) : nullptr;
+    if (entrada == nullptr) {
+        state.SkipWithError("no hay leds");
+        return;
+    }
+    // The LED board stands at the workbench's right edge.
+    ventana->horizontalScrollBar()->setValue(VentanaDeMesa::kAncho - 1280);
+    QApplication::processEvents();
+    double pixeles = 0;
+    bool encendida = false;
+    for (auto _ : state) {
+        encendida = !encendida;
+        entrada->Estado(encendida ? '1' : '0');
+        if (static_cast<TableroDeLuces*>(leds)->EstadoDeLed(6) != encendida) {
+            state.SkipWithError("la lámpara no cambió");
+            return;
+        }
+        const QRegion repintada = ventana->Actualiza();
+        ventana->viewport()->repaint(repintada);
+        for (const QRect& r : repintada) pixeles += static_cast<double>(r.width()) * r.height();
+    }
+    state.counters["pixeles_repintados"] = Counter(pixeles, Counter::kAvgIterations);
+    Informa(state, banco->mesa);
+}
+BENCHMARK(BM_CambioDeLampara)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -32,7 +32,12 @@ void TableroDeFuenteDC::Dibuja(Lienzo& lienzo) {
     const Punto interruptor = ptEntradas[0];
     lienzo.CopiaImagen(bmpEntrada, xEsquina + interruptor.x, yEsquina + interruptor.y, wEntrada,
                        hEntrada, ModoDeCopia::Copia);
+    DibujaLuces(lienzo);
+}
+
+void TableroDeFuenteDC::DibujaLuces(Lienzo& lienzo) {
     // The pilot lamp has no state of its own: it is lit exactly while the switch is on.
+    if (!EstaEncendida()) return;
     const Punto piloto = ptSalidas[0];
     lienzo.CopiaImagen(bmpSalida, xEsquina + piloto.x, yEsquina + piloto.y, wSalida, hSalida,
                        ModoDeCopia::Copia);

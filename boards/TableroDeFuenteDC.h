@@ -23,6 +23,8 @@ public:
     bool EstaEncendida() const { return EstadoDeEntrada(0) != 0; }
 
     void Dibuja(Lienzo& lienzo) override;
+    // The pilot lamp, while the switch is on.
+    void DibujaLuces(Lienzo& lienzo) override;
     void Transmite() override;
     // Flips the switch; drives nothing (the workbench makes every board transmit next).
     void Conmuta() override;

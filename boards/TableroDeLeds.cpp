@@ -10,8 +10,7 @@ TableroDeLeds::TableroDeLeds()
     for (int i = 0; i < kLamparas; ++i) ptSalidas[static_cast<std::size_t>(i)] = Lampara(i);
 }
 
-void TableroDeLeds::Dibuja(Lienzo& lienzo) {
-    DibujaFondo(lienzo);
+void TableroDeLeds::DibujaLuces(Lienzo& lienzo) {
     for (int i = 0; i < nSalidas; ++i) {
         if (!EstadoDeLed(i)) continue;
         const Punto p = ptSalidas[static_cast<std::size_t>(i)];

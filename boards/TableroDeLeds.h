@@ -16,7 +16,7 @@ public:
 
     TableroDeLeds();
 
-    void Dibuja(Lienzo& lienzo) override;
+    void DibujaLuces(Lienzo& lienzo) override;
 };
 
 }  // namespace velistra

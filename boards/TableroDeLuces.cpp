@@ -22,6 +22,11 @@ TableroDeLuces::TableroDeLuces(const ClaseDeLuces& clase)
     DefineTira(PuertoComun(), 1, 'F');
 }
 
+void TableroDeLuces::Dibuja(Lienzo& lienzo) {
+    DibujaFondo(lienzo);
+    DibujaLuces(lienzo);
+}
+
 bool TableroDeLuces::EstadoDeLed(int i) const {
     if (i < 0 || i >= nLuces) return false;
     const Puerto& comun = pPuertos[static_cast<std::size_t>(PuertoComun())];

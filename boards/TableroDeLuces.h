@@ -29,6 +29,9 @@ public:
         return {{PuertoComun(), cTipoComun}};
     }
 
+    // The picture, then the lit lights (DibujaLuces).
+    void Dibuja(Lienzo& lienzo) final;
+
 protected:
     explicit TableroDeLuces(const ClaseDeLuces& clase);
 

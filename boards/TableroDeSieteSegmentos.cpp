@@ -15,13 +15,13 @@ TableroDeSieteSegmentos::TableroDeSieteSegmentos()
     }
 }
 
-void TableroDeSieteSegmentos::Dibuja(Lienzo& lienzo) {
-    DibujaFondo(lienzo);
+void TableroDeSieteSegmentos::DibujaLuces(Lienzo& lienzo) {
     const Color anterior = lienzo.SeleccionaBrocha(kColorDeSegmento);
     for (int i = 0; i < nSalidas; ++i) {
         if (!EstadoDeLed(i)) continue;
         const Punto p = ptSalidas[static_cast<std::size_t>(i)];
-        lienzo.Rellena(xEsquina + p.x, yEsquina + p.y, kColorDeContorno);
+        lienzo.RellenaSegunImagen(bmpFondo, xEsquina, yEsquina, xEsquina + p.x, yEsquina + p.y,
+                                  kColorDeContorno);
     }
     lienzo.SeleccionaBrocha(anterior);
 }

@@ -52,7 +52,7 @@ public:
 
     TableroDeSieteSegmentos();
 
-    void Dibuja(Lienzo& lienzo) override;
+    void DibujaLuces(Lienzo& lienzo) override;
 };
 
 }  // namespace velistra

@@ -120,6 +120,8 @@ Puerto* Tablero::Acierta(int puerto, int xCentro, int yCentro) {
     return &pPuertos[static_cast<std::size_t>(puerto)];
 }
 
+void Tablero::DibujaLuces(Lienzo&) {}
+
 void Tablero::DibujaFondo(Lienzo& lienzo) const {
     lienzo.CopiaImagen(bmpFondo, xEsquina, yEsquina, wTablero, hTablero, ModoDeCopia::Copia);
 }

@@ -75,6 +75,8 @@ public:
     virtual bool ClickIzquierdo(Ventana* ventana, int x, int y, int xDesplazamiento,
                                 int yDesplazamiento);
     virtual void Dibuja(Lienzo& lienzo);
+    // Its lit lamps alone, drawn once more above the wires so that no wire hides them.
+    virtual void DibujaLuces(Lienzo& lienzo);
     virtual void Transmite();
     virtual void Conmuta();
     virtual bool MarcadorEn(int x, int y);

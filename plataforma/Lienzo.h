@@ -49,6 +49,17 @@ public:
     virtual void Texto(int x, int y, const std::string& texto, Color color, bool transparente) = 0;
     // Fills with the current brush from (x, y) outward until pixels of colour `borde`.
     virtual void Rellena(int x, int y, Color borde) = 0;
+    // Paints with the current brush, over whatever the canvas holds there, the area that
+    // a fill from (x, y) up to `borde` covers in `imagen` placed at (xImagen, yImagen):
+    // a lamp's shape on its board's picture, drawn above what crosses it. Canvases that
+    // cannot tell fill the canvas instead.
+    virtual void RellenaSegunImagen(const Imagen& imagen, int xImagen, int yImagen, int x, int y,
+                                    Color borde) {
+        (void)imagen;
+        (void)xImagen;
+        (void)yImagen;
+        Rellena(x, y, borde);
+    }
 };
 
 }  // namespace velistra

@@ -76,6 +76,8 @@ bool EditorDeMesa::AccionEnCurso() const {
            mesa.cables.EstaCreando() || mesa.cables.HaCambiado() || mesa.componentes.EstaMoviendo();
 }
 
+bool EditorDeMesa::Arrastra() const { return AccionEnCurso() && TableroPulsado() == nullptr; }
+
 ResultadoDelRaton EditorDeMesa::TerminaAccion() {
     if (!AccionEnCurso()) {
         tableroEnMovimiento = nullptr;

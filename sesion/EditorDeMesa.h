@@ -42,6 +42,8 @@ public:
 
     // A board dragged, a key held, a chip or a wire on the move.
     bool AccionEnCurso() const;
+    // A board, a chip or a wire end on the move: what follows the pointer.
+    bool Arrastra() const;
     // Ends whatever the left button started, as a release at the last pointer position.
     ResultadoDelRaton TerminaAccion();
 

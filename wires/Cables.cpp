@@ -27,12 +27,15 @@ constexpr int kBarraAncho = 5;
 
 }  // namespace
 
-void Cables::Dibuja(Lienzo& lienzo) const {
+void Cables::DibujaBarra(Lienzo& lienzo) const {
     const Pluma anterior = lienzo.SeleccionaPluma({color, kBarraAncho});
     lienzo.MueveA(deltaX + kBarraIzquierda, deltaY + kBarraAltura);
     lienzo.LineaA(deltaX + kBarraDerecha, deltaY + kBarraAltura);
     lienzo.SeleccionaPluma(anterior);
+}
 
+void Cables::Dibuja(Lienzo& lienzo) const {
+    DibujaBarra(lienzo);
     for (const Cable& cable : lista) cable.Dibuja(lienzo);
     if (estaCreando) nuevo.Dibuja(lienzo);
 }

@@ -19,6 +19,10 @@ public:
 
     // The colour bar, every wire, then the wire being drawn.
     void Dibuja(Lienzo& lienzo) const;
+    // The colour bar alone, in the colour new wires get.
+    void DibujaBarra(Lienzo& lienzo) const;
+    // The wire being drawn, or null.
+    const Cable* EnCurso() const { return estaCreando ? &nuevo : nullptr; }
 
     void CreaCable(int tablero, int x, int y);
     // Ends the wire being drawn and keeps a copy of it.

@@ -51,6 +51,11 @@ QString& CarpetaDeCapturasDelPatillaje() {
     return carpeta;
 }
 
+QString& RutaDeLaCapturaEntera() {
+    static QString ruta;
+    return ruta;
+}
+
 void AlAbrirseUnDialogo(std::function<void(QWidget*)> accion) {
     auto* espera = new QTimer;
     espera->setInterval(5);

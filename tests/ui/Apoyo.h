@@ -34,6 +34,8 @@ inline QRgb SinAlfa(QRgb color) { return color & 0x00FFFFFF; }
 QString& RutaDeLaCaptura();
 // Where `--capturas-del-patillaje CARPETA` asked the pinout tests to save their pictures.
 QString& CarpetaDeCapturasDelPatillaje();
+// Where `--captura-entera RUTA` asked for the same picture with the whole workbench in view.
+QString& RutaDeLaCapturaEntera();
 
 // Runs `accion` on the next modal dialog once it is open (call before exec()).
 void AlAbrirseUnDialogo(std::function<void(QWidget*)> accion);

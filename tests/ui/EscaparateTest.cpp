@@ -15,6 +15,7 @@
 #include "simulation/Mesa.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/programa/Programa.h"
+#include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra {
 namespace {
@@ -179,6 +180,11 @@ TEST_F(Escaparate, ElDecodificadorMuestraElDigitoDeLasPalancasYLaPLACalcula) {
     if (!prueba::RutaDeLaCaptura().isEmpty()) {
         QCoreApplication::processEvents();
         EXPECT_TRUE(programa.Principal().grab().save(prueba::RutaDeLaCaptura()));
+    }
+    if (!prueba::RutaDeLaCapturaEntera().isEmpty()) {
+        programa.Principal().Mesa().AjustaALaVentana();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(programa.Principal().grab().save(prueba::RutaDeLaCapturaEntera()));
     }
 }
 

@@ -75,7 +75,7 @@ Tablero& Usuario::AgregaTablero(int id) {
 }
 
 QPoint Usuario::EnVentana(QPoint enMesa) {
-    const QPoint punto = enMesa - Ventana().Desplazamiento();
+    const QPoint punto = Ventana().EnVentana(enMesa);
     EXPECT_TRUE(Ventana().viewport()->rect().contains(punto))
         << "(" << enMesa.x() << ", " << enMesa.y() << ") no se ve";
     return punto;

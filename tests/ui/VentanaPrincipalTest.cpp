@@ -68,7 +68,7 @@ TEST(VentanaPrincipal, LosMenusFijosTienenSusTextosYSusComandos) {
     QStringList titulos;
     for (QAction* accion : ventana.menuBar()->actions()) titulos << accion->text();
     EXPECT_EQ(titulos,
-              (QStringList{"&Circuitos", "Edición", "Tableros", "Circuitos TTL", "Tutoriales",
+              (QStringList{"&Circuitos", "Edición", "Ver", "Tableros", "Circuitos TTL", "Tutoriales",
                            "Ayuda"}));
 
     struct Elemento {

@@ -18,6 +18,8 @@ int main(int argc, char** argv) {
             velistra::prueba::RutaDeLaCaptura() = argv[i + 1];
         if (std::strcmp(argv[i], "--capturas-del-patillaje") == 0)
             velistra::prueba::CarpetaDeCapturasDelPatillaje() = argv[i + 1];
+        if (std::strcmp(argv[i], "--captura-entera") == 0)
+            velistra::prueba::RutaDeLaCapturaEntera() = argv[i + 1];
     }
     // The tests never read or write the user's settings, and start as a first run does.
     QStandardPaths::setTestModeEnabled(true);

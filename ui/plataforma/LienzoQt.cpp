@@ -4,6 +4,7 @@
 #include <QPen>
 #include <QPolygon>
 #include <QString>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -34,8 +35,16 @@ LienzoQt::LienzoQt(QImage& destino, const Imagenes& imagenes)
     Empieza();
 }
 
+LienzoQt::LienzoQt(QImage& destino, const Imagenes& imagenes, const QTransform& aDestino)
+    : destino_(destino), imagenes_(imagenes), aDestino_(aDestino) {
+    if (destino_.format() != QImage::Format_RGB32) destino_.convertTo(QImage::Format_RGB32);
+    Empieza();
+}
+
 void LienzoQt::Empieza() {
     pintor_.emplace(&destino_);
+    pintor_->setTransform(aDestino_);
+    if (recorte_) pintor_->setClipRegion(*recorte_);
     // Raster operations and exact pixel colours need aliased drawing.
     pintor_->setRenderHint(QPainter::Antialiasing, false);
     pintor_->setRenderHint(QPainter::TextAntialiasing, false);
@@ -43,6 +52,7 @@ void LienzoQt::Empieza() {
 }
 
 void LienzoQt::CopiaImagen(const Imagen& imagen, int x, int y, int w, int h, ModoDeCopia modo) {
+    TerminaTrazo();
     const QImage* origen = imagenes_.Busca(imagen.id);
     if (origen == nullptr || w <= 0 || h <= 0) return;
     pintor_->setCompositionMode(ModoQt(modo));
@@ -59,6 +69,7 @@ void LienzoQt::MueveA(int x, int y) { actual_ = QPoint(x, y); }
 void LienzoQt::LineaA(int x, int y) {
     const QPoint hasta(x, y);
     if (pluma_.ancho <= 1) {
+        TerminaTrazo();
         LineaFina(actual_, hasta);
     } else {
         LineaGruesa(actual_, hasta);
@@ -90,19 +101,42 @@ void LienzoQt::LineaFina(QPoint desde, QPoint hasta) {
     }
     if (puntos.isEmpty()) return;
     pintor_->setPen(QPen(AQColor(pluma_.color), 1));
-    pintor_->drawPoints(puntos);
+    if (aDestino_.isIdentity()) {
+        pintor_->drawPoints(puntos);
+        return;
+    }
+    // Zoomed, each pixel of the line is a square centred on the pixel's middle.
+    QPolygonF medios;
+    medios.reserve(puntos.size());
+    for (const QPoint& p : puntos) medios << QPointF(p) + QPointF(0.5, 0.5);
+    pintor_->drawPoints(medios);
 }
 
 // Wide pens are centred on the pixel line and have round ends, so that a narrower
 // line drawn over the same path lies in the middle of a wider one.
 void LienzoQt::LineaGruesa(QPoint desde, QPoint hasta) {
-    pintor_->setPen(
-        QPen(AQColor(pluma_.color), pluma_.ancho, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const QPointF medio(0.5, 0.5);
-    pintor_->drawLine(QPointF(desde) + medio, QPointF(hasta) + medio);
+    if (trazo_.isEmpty() || plumaDelTrazo_ != pluma_ || trazo_.back() != QPointF(desde) + medio) {
+        TerminaTrazo();
+        trazo_ << QPointF(desde) + medio;
+        plumaDelTrazo_ = pluma_;
+    }
+    trazo_ << QPointF(hasta) + medio;
+}
+
+void LienzoQt::TerminaTrazo() {
+    if (trazo_.size() < 2 || !pintor_) {
+        trazo_.clear();
+        return;
+    }
+    pintor_->setPen(QPen(AQColor(plumaDelTrazo_.color), plumaDelTrazo_.ancho, Qt::SolidLine,
+                         Qt::RoundCap, Qt::RoundJoin));
+    pintor_->drawPolyline(trazo_);
+    trazo_.clear();
 }
 
 void LienzoQt::Elipse(int l, int t, int r, int b) {
+    TerminaTrazo();
     if (l > r) std::swap(l, r);
     if (t > b) std::swap(t, b);
     if (r - l < 1 || b - t < 1) return;
@@ -116,6 +150,7 @@ void LienzoQt::Elipse(int l, int t, int r, int b) {
 }
 
 void LienzoQt::Rectangulo(int l, int t, int r, int b) {
+    TerminaTrazo();
     if (l > r) std::swap(l, r);
     if (t > b) std::swap(t, b);
     if (r == l || b == t) return;
@@ -129,6 +164,7 @@ void LienzoQt::Rectangulo(int l, int t, int r, int b) {
 }
 
 void LienzoQt::Texto(int x, int y, const std::string& texto, Color color, bool transparente) {
+    TerminaTrazo();
     const QString cadena = QString::fromStdString(texto);
     const QFontMetrics medidas(pintor_->font());
     if (!transparente) {
@@ -139,9 +175,30 @@ void LienzoQt::Texto(int x, int y, const std::string& texto, Color color, bool t
     pintor_->drawText(QPoint(x, y + medidas.ascent()), cadena);
 }
 
+void LienzoQt::Recorta(const QRegion& zona) {
+    TerminaTrazo();
+    recorte_ = zona;
+    pintor_->setClipRegion(zona);
+}
+
+void LienzoQt::RellenaSegunImagen(const Imagen& imagen, int xImagen, int yImagen, int x, int y,
+                                  Color borde) {
+    TerminaTrazo();
+    const QImage* origen = imagenes_.Busca(imagen.id);
+    if (origen == nullptr) return;
+    const ZonaDeRelleno& zona =
+        ZonaRellenada(*origen, QPoint(x - xImagen, y - yImagen), AQRgb(borde), AQRgb(brocha_));
+    if (zona.mascara.isNull()) return;
+    pintor_->drawImage(QPoint(xImagen, yImagen) + zona.esquina, zona.mascara);
+}
+
 void LienzoQt::Rellena(int x, int y, Color borde) {
+    TerminaTrazo();
     pintor_.reset();
-    RellenaHastaBorde(destino_, x, y, AQRgb(borde), AQRgb(brocha_));
+    // A zoomed view fills from the pixel that shows the workbench point.
+    const QPointF semilla = aDestino_.map(QPointF(x + 0.5, y + 0.5));
+    RellenaHastaBorde(destino_, static_cast<int>(std::floor(semilla.x())),
+                      static_cast<int>(std::floor(semilla.y())), AQRgb(borde), AQRgb(brocha_));
     Empieza();
 }
 

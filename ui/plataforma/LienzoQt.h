@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <QPolygonF>
+#include <QRegion>
+#include <QTransform>
 #include <optional>
 
 #include "plataforma/Lienzo.h"
@@ -17,10 +20,14 @@ class Imagenes;
 class LienzoQt final : public Lienzo {
 public:
     // Draws on `destino` (converted to 32-bit RGB if needed); images come from `imagenes`.
+    // The picture is complete once the canvas has ended.
     LienzoQt(QImage& destino, const Imagenes& imagenes);
+    // The same drawing seen through `aDestino` (workbench point -> pixel of `destino`):
+    // a zoomed view drawn at the destination's resolution.
+    LienzoQt(QImage& destino, const Imagenes& imagenes, const QTransform& aDestino);
     LienzoQt(const LienzoQt&) = delete;
     LienzoQt& operator=(const LienzoQt&) = delete;
-    ~LienzoQt() override = default;
+    ~LienzoQt() override { TerminaTrazo(); }
 
     void CopiaImagen(const Imagen& imagen, int x, int y, int w, int h, ModoDeCopia modo) override;
     Pluma SeleccionaPluma(Pluma pluma) override;
@@ -32,10 +39,17 @@ public:
     void Texto(int x, int y, const std::string& texto, Color color, bool transparente) override;
     void Rellena(int x, int y, Color borde) override;
 
+    // Nothing is drawn outside `zona` from now on (fills on the canvas excepted).
+    void Recorta(const QRegion& zona);
+    void RellenaSegunImagen(const Imagen& imagen, int xImagen, int yImagen, int x, int y,
+                            Color borde) override;
+
 private:
     void Empieza();
     void LineaFina(QPoint desde, QPoint hasta);
     void LineaGruesa(QPoint desde, QPoint hasta);
+    // Wide lines that join end to end go out as one path, drawn before anything else is.
+    void TerminaTrazo();
 
     QImage& destino_;
     const Imagenes& imagenes_;
@@ -44,6 +58,10 @@ private:
     Pluma pluma_;
     Color brocha_ = Rgb(255, 255, 255);
     QPoint actual_;
+    QPolygonF trazo_;
+    Pluma plumaDelTrazo_;
+    QTransform aDestino_;
+    std::optional<QRegion> recorte_;
 };
 
 }  // namespace velistra

@@ -18,12 +18,6 @@
 
 namespace velistra {
 
-void PintaMesa(Mesa& mesa, Lienzo& lienzo) {
-    for (auto& tablero : mesa.tablero) tablero->Dibuja(lienzo);
-    mesa.componentes.Dibuja(lienzo);
-    mesa.cables.Dibuja(lienzo);
-}
-
 namespace {
 
 bool PreguntaSiRecupera(QWidget* padre, const std::string& texto) {
@@ -53,8 +47,13 @@ Programa::Programa(const Imagenes& imagenes,
     sesion_.editor.Desplazamiento(desplazamiento.x(), desplazamiento.y());
     QObject::connect(&mesa, &VentanaDeMesa::Desplazado, &contexto_,
                      [this](int x, int y) { sesion_.editor.Desplazamiento(x, y); });
-    mesa.Dibujante([this](Lienzo& lienzo) { PintaMesa(sesion_.mesa, lienzo); });
+    mesa.Escena(
+        [this](Lienzo& lienzo, const std::function<void()>& corta) {
+            PintaCapaFija(sesion_.mesa, lienzo, corta);
+        },
+        [this](Lienzo& lienzo, const std::function<void()>& corta) { PintaEncima(lienzo, corta); });
     ConectaElRaton();
+    mesa.Arrastrando([this] { return sesion_.editor.Arrastra(); });
     ventana_.Manejador(this);
     AgregaMenuDeDocencia(ventana_, sesion_);
     AgregaPatillaje(ventana_, sesion_, contexto_);
@@ -93,6 +92,7 @@ Programa::~Programa() {
     // The window outlives the session by a moment; nothing may reach it then.
     ventana_.Manejador(nullptr);
     ventana_.Mesa().Dibujante({});
+    ventana_.Mesa().Arrastrando({});
 }
 
 void Programa::ConectaElRaton() {
@@ -173,6 +173,12 @@ void Programa::ActualizaTitulo() {
     ventana_.setWindowModified(modificado);
 }
 
-void Programa::Repinta() { ventana_.Mesa().viewport()->update(); }
+void Programa::Repinta() { ventana_.Mesa().Actualiza(); }
+
+void Programa::PintaEncima(Lienzo& lienzo, const std::function<void()>& corta) {
+    PintaLuces(sesion_.mesa, lienzo, corta);
+    // Marks of the moment go here, after the lamps: they are drawn on every repaint and
+    // never kept in the window's layer.
+}
 
 }  // namespace velistra

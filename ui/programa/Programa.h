@@ -4,10 +4,12 @@
 // the session; its answers become repaints, pointer moves and the window title.
 #include <QObject>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "sesion/Recuperacion.h"
+#include "ui/programa/PintaMesa.h"
 #include "sesion/Sesion.h"
 #include "ui/plataforma/AvisosQt.h"
 #include "ui/plataforma/DialogosQt.h"
@@ -51,6 +53,8 @@ private:
     void Atiende(const ResultadoDeComando& resultado);
     void ActualizaTitulo();
     void Repinta();
+    // What the workbench window draws over its kept layer on every repaint.
+    void PintaEncima(Lienzo& lienzo, const std::function<void()>& corta);
     void RevisaCopia();
     // The file the circuit now belongs to goes first in the recent files.
     void AnotaReciente();
@@ -65,9 +69,5 @@ private:
     // Context of the window's signals to this program: they end before the session.
     QObject contexto_;
 };
-
-// The whole workbench, later items over earlier ones: boards in list order, then the
-// chips, then the wires with the colour bar.
-void PintaMesa(Mesa& mesa, Lienzo& lienzo);
 
 }  // namespace velistra

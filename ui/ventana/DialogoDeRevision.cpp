@@ -112,10 +112,8 @@ void DialogoDeRevision::Senala(int i) {
         return;
     }
     const Punto p = hallazgos_[static_cast<std::size_t>(i)].punto;
-    const QSize visible = vista_.viewport()->size();
-    vista_.horizontalScrollBar()->setValue(p.x - visible.width() / 2);
-    vista_.verticalScrollBar()->setValue(p.y - visible.height() / 2);
-    const QPoint enVentana = QPoint(p.x, p.y) - vista_.Desplazamiento();
+    vista_.Centra(QPoint(p.x, p.y));
+    const QPoint enVentana = vista_.EnVentana(QPoint(p.x, p.y));
     marco_->setGeometry(enVentana.x() - kMargen, enVentana.y() - kMargen, 2 * kMargen, 2 * kMargen);
     marco_->show();
 }

@@ -12,6 +12,7 @@
 
 #include "sesion/CodigosDeComando.h"
 #include "ui/ventana/Atajos.h"
+#include "ui/ventana/MenuVer.h"
 
 namespace velistra {
 
@@ -127,6 +128,7 @@ AntesDeSalir LugarAntesDeSalir(QMenuBar& barra) {
 void ConstruyeMenus(QMenuBar& barra, const Despachador& despacha) {
     AgregaMenu(barra, QStringLiteral("&Circuitos"), kCircuitos, despacha);
     AgregaMenuEdicion(barra, despacha);
+    MenuVer(barra);
     AgregaMenu(barra, QStringLiteral("Tableros"), kTableros, despacha);
     AgregaCircuitosTTL(*barra.addMenu(QStringLiteral("Circuitos TTL")), Catalogo(), despacha);
     AgregaMenu(barra, QStringLiteral("Tutoriales"), kTutoriales, despacha);

@@ -1,17 +1,25 @@
 #pragma once
-// The workbench window: a fixed 2000 x 1500 workbench drawn off screen on every
-// repaint and shown scrolled by the offset. Scroll lines move 20 pixels and pages
-// 100; the offset never passes the workbench's far edge nor goes below 0.
+// The workbench window: a fixed 2000 x 1500 workbench shown scrolled by the offset and
+// at a zoom level. Scroll lines move 20 screen points and pages 100; the offset never
+// passes the workbench's far edge nor goes below 0. Every signal and every point the
+// window is given is in workbench coordinates, whatever the level.
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QPoint>
+#include <QTimer>
+#include <array>
+#include <QRegion>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "plataforma/Ventana.h"
 
 namespace velistra {
 
+class CapaDeMesa;
 class Imagenes;
+struct ElementoGrabado;
 class Lienzo;
 
 class VentanaDeMesa : public QAbstractScrollArea, public Ventana {
@@ -23,17 +31,52 @@ public:
     static constexpr int kPasoDePagina = 100;
 
     explicit VentanaDeMesa(const Imagenes& imagenes, QWidget* padre = nullptr);
+    ~VentanaDeMesa() override;
 
     // The workbench point shown at the window's top-left corner.
     QPoint Desplazamiento() const;
-    // Window point -> workbench point.
-    QPoint AMesa(QPoint enVentana) const { return enVentana + Desplazamiento(); }
+    // Window point -> the workbench point under it.
+    QPoint AMesa(QPoint enVentana) const;
+    // Workbench point -> the window point over the middle of that workbench pixel.
+    QPoint EnVentana(QPoint enMesa) const;
+
+    // Screen pixels per 100 workbench pixels (100: one to one; on a screen of pixel
+    // ratio 2, 200 shows the workbench at the size a ratio-1 screen shows it at 100).
+    double Nivel() const { return nivel_; }
+    // Changes the level keeping the workbench point under `fijo` (a window point) in place.
+    void CambiaNivel(double nivel, QPoint fijo);
+    void CambiaNivel(double nivel);
+    // The levels of the "Ver" menu, in per cent.
+    static constexpr std::array<double, 6> kNiveles{50, 75, 100, 150, 200, 300};
+    // The next level of the list above or below the current one.
+    void Acerca();
+    void Aleja();
+    // The level that shows the whole workbench in the window.
+    void AjustaALaVentana();
 
     // Draws the workbench's content over the white canvas on every repaint.
     void Dibujante(std::function<void(Lienzo&)> dibuja);
 
+    // A drawing in items; `corta` separates them.
+    using DibujoPorElementos = std::function<void(Lienzo& lienzo, const std::function<void()>& corta)>;
+    // Draws the workbench in two layers instead: `fija` is kept between repaints and only
+    // its items that changed are drawn again; `encima` goes over it on every repaint (the
+    // lamps, marks of the moment). Takes the place of the Dibujante.
+    void Escena(DibujoPorElementos fija, DibujoPorElementos encima);
+    // Repaints what changed since the last repaint; answers that area, in window points.
+    // Whatever changes what the kept layer draws asks for its repaint here (or through
+    // Repinta), not with a bare update of the viewport.
+    QRegion Actualiza();
+
+    // While this answers true, a held left button near an edge scrolls the window (a
+    // board, chip or wire end being dragged) and the drag follows with pointer moves.
+    void Arrastrando(std::function<bool()> arrastrando) { arrastrando_ = std::move(arrastrando); }
+
     // Repaint a rectangle given in window coordinates.
     void Repinta(int l, int t, int r, int b) override;
+
+    // Scrolls the workbench point as near to the window's middle as the edges allow.
+    void Centra(QPoint enMesa);
 
     // Puts the mouse pointer over a workbench point (a wire end snapping to a port).
     void MuevePunteroA(int x, int y);
@@ -55,6 +98,8 @@ signals:
     void DerechoPulsado(int x, int y);
     // A probe click, at a workbench point.
     void SondaPulsada(int x, int y);
+    // The zoom level changed.
+    void NivelCambiado(double nivel);
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
@@ -63,16 +108,43 @@ protected:
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
+    void wheelEvent(QWheelEvent* evento) override;
 
 private:
+    // Logical window points per workbench pixel.
+    double Escala() const;
+    double Pantalla() const;
     void AjustaBarras();
+    void PintaUnoAUno(QPainter& pintor);
+    void PintaReducido(QPainter& pintor);
+    void PintaAumentado(QPainter& pintor);
+    void DibujaLienzo();
+    void DibujaTodo(Lienzo& lienzo);
+    // Records both layers, brings the kept one up to date; answers the workbench area
+    // that changed.
+    QRegion PonAlDia();
+    void PintaConCapa(QPainter& pintor, const QRect& zona);
+    void AutoDesplaza();
 
     const Imagenes& imagenes_;
     QImage lienzo_;
+    QImage marco_;
     std::function<void(Lienzo&)> dibuja_;
     bool modoSonda_ = false;
     // The left button went down as a probe: its release is not the workbench's either.
     bool sondeando_ = false;
+    DibujoPorElementos fija_;
+    DibujoPorElementos encima_;
+    std::unique_ptr<CapaDeMesa> capa_;
+    std::vector<ElementoGrabado> encimaGrabado_;
+    // The kept layer was just brought up to date by Actualiza: the repaint it asked for
+    // need not record it again.
+    bool fijaAlDia_ = false;
+    std::function<bool()> arrastrando_;
+    double nivel_ = 100;
+    int ruedaAcumulada_ = 0;
+    QPoint ultimoPuntero_;
+    QTimer autoDesplazamiento_;
 };
 
 }  // namespace velistra

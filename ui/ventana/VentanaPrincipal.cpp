@@ -9,6 +9,7 @@
 #include "ui/ventana/BarraDeHerramientas.h"
 #include "ui/ventana/DialogoDeAyuda.h"
 #include "ui/ventana/ManejadorDeComandos.h"
+#include "ui/ventana/MenuVer.h"
 #include "ui/ventana/Menus.h"
 #include "ui/ventana/TeclasDeMesa.h"
 #include "ui/ventana/VentanaDeMesa.h"
@@ -30,6 +31,7 @@ VentanaPrincipal::VentanaPrincipal(const Imagenes& imagenes, QWidget* padre) : Q
     setCentralWidget(mesa_);
     connect(mesa_, &VentanaDeMesa::PunteroMovido, estado_, &BarraDeEstado::MuestraPosicion);
     ConectaTeclasDeMesa(*mesa_, *this);
+    AgregaZoom(MenuVer(*menuBar()), *mesa_);
 
     temporizador_.setInterval(kPeriodoDelTemporizador);
     connect(&temporizador_, &QTimer::timeout, this, [this] {

@@ -1,0 +1,78 @@
+#include "ui/programa/PintaMesa.h"
+
+#include "boards/TableroPLA.h"
+#include "model/Punto.h"
+#include "simulation/Mesa.h"
+
+namespace velistra {
+
+namespace {
+
+struct Area {
+    int l, t, r, b;
+    bool Corta(const Area& o) const { return l < o.r && o.l < r && t < o.b && o.t < b; }
+};
+
+Area AreaDe(const Tablero& t) {
+    // The PLA board keeps no size of its own.
+    const bool pla = t.Tipo() == Tablero::kPLA;
+    const int w = pla ? TableroPLA::kAncho : t.Anchura();
+    const int h = pla ? TableroPLA::kAlto : t.Altura();
+    return {t.EsquinaX(), t.EsquinaY(), t.EsquinaX() + w, t.EsquinaY() + h};
+}
+
+Area AreaDe(const Componente& c) {
+    const Punto p = c.Ubicacion();
+    return {p.x, p.y, p.x + c.Anchura(), p.y + c.Altura()};
+}
+
+bool EstaTapado(const Mesa& mesa, std::size_t i) {
+    const Area area = AreaDe(*mesa.tablero[i]);
+    for (std::size_t j = i + 1; j < mesa.tablero.size(); ++j) {
+        if (area.Corta(AreaDe(*mesa.tablero[j]))) return true;
+    }
+    for (std::size_t k = 0; k < mesa.componentes.size(); ++k) {
+        if (area.Corta(AreaDe(mesa.componentes[k]))) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void PintaCapaFija(Mesa& mesa, Lienzo& lienzo, const std::function<void()>& corta) {
+    const auto separa = [&] {
+        if (corta) corta();
+    };
+    for (auto& tablero : mesa.tablero) {
+        tablero->Dibuja(lienzo);
+        separa();
+    }
+    for (std::size_t k = 0; k < mesa.componentes.size(); ++k) {
+        mesa.componentes[k].Dibuja(lienzo);
+        separa();
+    }
+    mesa.cables.DibujaBarra(lienzo);
+    for (const Cable& cable : mesa.cables.Lista()) {
+        separa();
+        cable.Dibuja(lienzo);
+    }
+    if (const Cable* nuevo = mesa.cables.EnCurso()) {
+        separa();
+        nuevo->Dibuja(lienzo);
+    }
+}
+
+void PintaLuces(Mesa& mesa, Lienzo& lienzo, const std::function<void()>& corta) {
+    for (std::size_t i = 0; i < mesa.tablero.size(); ++i) {
+        if (EstaTapado(mesa, i)) continue;
+        mesa.tablero[i]->DibujaLuces(lienzo);
+        if (corta) corta();
+    }
+}
+
+void PintaMesa(Mesa& mesa, Lienzo& lienzo) {
+    PintaCapaFija(mesa, lienzo);
+    PintaLuces(mesa, lienzo);
+}
+
+}  // namespace velistra
