@@ -13,6 +13,7 @@ public:
     using Tablero::NodoBase;
 
     Puerto* PuertoEn(int x, int y) override;
+    std::optional<Punto> CentroDePuerto(int i) const override;
     bool MarcadorEn(int x, int y) override;
     // Strips get consecutive node numbers from `base`, in the order of their ports.
     void NodoBase(int base) override;

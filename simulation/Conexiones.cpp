@@ -10,6 +10,15 @@ bool Mesa::PuedeConectarPuertos(const Puerto* a, const Puerto* b) const {
     return !(EsTipoQueExcita(a->Tipo()) && EsTipoQueExcita(b->Tipo()));
 }
 
+Rechazo Mesa::MotivoParaConectar(const Puerto* a, const Puerto* b) const {
+    for (const Puerto* p : {b, a}) {
+        if (p != nullptr && !p->EstaLibre()) return p->OtroPuerto() == pin ? Rechazo::HuecoConPatilla : Rechazo::TerminalConCable;
+    }
+    if (a != nullptr && b != nullptr && a->Nodo() == b->Nodo()) return Rechazo::YaUnidos;
+    if (!PuedeConectarPuertos(a, b)) return Rechazo::DosExcitadores;
+    return Rechazo::Ninguno;
+}
+
 bool Mesa::ConectaPuertos(Puerto* a, Puerto* b) {
     // Spreading walks nets as trees; a wire inside one net, or onto a port that already
     // has a partner, would make it loop forever or lose the other connection.

@@ -13,6 +13,7 @@ void Mesa::ConmutaFuente() {
         bON = false;
     } else if (encendida && !bON) {
         bON = true;
+        bAvisado = false;
         componentes.Reinicia();
         EjecutaFunciones();
     }

@@ -6,7 +6,11 @@
 #include <chrono>
 
 #include "sesion/CodigosDeComando.h"
+#include "simulation/Realimentacion.h"
+#include "simulation/Sonda.h"
 #include "ui/programa/Docencia.h"
+#include "ui/programa/Superposiciones.h"
+#include "ui/ventana/BarraDeEstado.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra {
@@ -46,8 +50,13 @@ Programa::Programa(const Imagenes& imagenes,
     sesion_.editor.Desplazamiento(desplazamiento.x(), desplazamiento.y());
     QObject::connect(&mesa, &VentanaDeMesa::Desplazado, &contexto_,
                      [this](int x, int y) { sesion_.editor.Desplazamiento(x, y); });
-    mesa.Dibujante([this](Lienzo& lienzo) { PintaMesa(sesion_.mesa, lienzo); });
+    mesa.Dibujante([this](Lienzo& lienzo) {
+        PintaMesa(sesion_.mesa, lienzo);
+        PintaLazos(sesion_.mesa, lienzo);
+        PintaRedSondeada(sesion_.mesa, puntero_, lienzo);
+    });
     ConectaElRaton();
+    ConectaLaSonda();
     ventana_.Manejador(this);
     AgregaMenuDeDocencia(ventana_, sesion_);
     if (carpetaDeRecuperacion)
@@ -91,7 +100,52 @@ void Programa::ConectaElRaton() {
                      [this](int x, int y) { Atiende(sesion_.BotonDerechoAbajo(x, y)); });
 }
 
+void Programa::ConectaLaSonda() {
+    // With a running timer the limit message would come back on every tick.
+    sesion_.mesa.bAvisoUnaVezPorEncendido = true;
+    VentanaDeMesa* mesa = &ventana_.Mesa();
+    QObject::connect(mesa, &VentanaDeMesa::PunteroMovido, &contexto_,
+                     [this](int x, int y) { Sondea(Punto{x, y}); });
+    QObject::connect(mesa, &VentanaDeMesa::PunteroFuera, &contexto_, [this] { Sondea(std::nullopt); });
+    QObject::connect(mesa, &VentanaDeMesa::IzquierdoPulsado, &contexto_,
+                     [this] { ventana_.Estado().QuitaRechazo(); });
+    QObject::connect(mesa, &VentanaDeMesa::DerechoPulsado, &contexto_,
+                     [this] { ventana_.Estado().QuitaRechazo(); });
+}
+
+void Programa::Sondea(std::optional<Punto> puntero) {
+    puntero_ = puntero;
+    std::optional<int> nodo;
+    if (puntero_) {
+        if (const std::optional<LecturaDeSonda> lectura = velistra::Sondea(sesion_.mesa, puntero_->x, puntero_->y))
+            nodo = lectura->nodo;
+    }
+    if (nodo == nodoSondeado_) return;
+    // Another net: the reason for a refusal on the last one has been read.
+    nodoSondeado_ = nodo;
+    if (nodo) ventana_.Estado().QuitaRechazo();
+    Repinta();
+}
+
+void Programa::ActualizaEstado() {
+    Mesa& mesa = sesion_.mesa;
+    std::optional<LecturaDeSonda> lectura;
+    if (puntero_) lectura = velistra::Sondea(mesa, puntero_->x, puntero_->y);
+    std::string texto;
+    if (lectura)
+        texto = TextoDeSonda(*lectura);
+    else if (mesa.SinAsentar())
+        texto = TextoDeRealimentacion(mesa.componentes, mesa.Lazos());
+    ventana_.Estado().MuestraSonda(QString::fromStdString(texto));
+}
+
+void Programa::MuestraRechazo(Rechazo rechazo) {
+    if (rechazo != Rechazo::Ninguno)
+        ventana_.Estado().MuestraRechazo(QString::fromUtf8(TextoDeRechazo(rechazo)));
+}
+
 void Programa::Atiende(const ResultadoDelRaton& resultado) {
+    MuestraRechazo(resultado.rechazo);
     if (resultado.modificado) ActualizaTitulo();
     if (resultado.puntero)
         ventana_.Mesa().MuevePunteroA(resultado.puntero->x, resultado.puntero->y);
@@ -135,6 +189,10 @@ void Programa::ActualizaTitulo() {
     ventana_.setWindowModified(modificado);
 }
 
-void Programa::Repinta() { ventana_.Mesa().viewport()->update(); }
+void Programa::Repinta() {
+    ventana_.Mesa().viewport()->update();
+    // Levels and loops may have moved with whatever asked for the repaint.
+    ActualizaEstado();
+}
 
 }  // namespace velistra

@@ -116,3 +116,12 @@ void VentanaDeMesa::mouseReleaseEvent(QMouseEvent* evento) {
 }
 
 }  // namespace velistra
+
+namespace velistra {
+
+void VentanaDeMesa::leaveEvent(QEvent* evento) {
+    QAbstractScrollArea::leaveEvent(evento);
+    emit PunteroFuera();
+}
+
+}  // namespace velistra

@@ -41,6 +41,8 @@ public:
 signals:
     // The pointer moved to this workbench point.
     void PunteroMovido(int x, int y);
+    // The pointer left the window.
+    void PunteroFuera();
     // The offset changed.
     void Desplazado(int x, int y);
     // Mouse buttons, at workbench points. While the left button is held the window
@@ -56,6 +58,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
+    void leaveEvent(QEvent* evento) override;
 
 private:
     void AjustaBarras();
