@@ -96,30 +96,35 @@ TEST_F(Programa_, LaSondaResaltaLaRedBajoElPunteroYDiceSuNivel) {
     ASSERT_TRUE(mesa.bON);
     const QPoint lampara = Centro(*leds, 0);
     const QPoint bus = Centro(*proto, prueba::HoyoDeBus(0, 40));
-    EXPECT_EQ(EnElMarco(Vista(), EnVista(bus), 6, kAzulDeSonda), 0);
+    EXPECT_EQ(EnElMarco(Vista(), EnVista(bus), 5, kAzulDeSonda), 0);
 
     // On the lamp's terminal (the inverter reads its floating input as high): the
     // output's five holes light up, the bus does not.
     usuario.Pasa(lampara);
     const QImage resaltada = Vista();
-    EXPECT_GT(EnElMarco(resaltada, EnVista(lampara), 6, kAzulDeSonda), 20);
+    EXPECT_GT(EnElMarco(resaltada, EnVista(lampara), 5, kAzulDeSonda), 20);
     const QPoint salida = Centro(*proto, prueba::HoyoInferior(5, 4));
-    EXPECT_GT(EnElMarco(resaltada, EnVista(salida), 6, kAzulDeSonda), 20);
-    EXPECT_EQ(EnElMarco(resaltada, EnVista(bus), 6, kAzulDeSonda), 0);
+    EXPECT_GT(EnElMarco(resaltada, EnVista(salida), 5, kAzulDeSonda), 20);
+    EXPECT_EQ(EnElMarco(resaltada, EnVista(bus), 5, kAzulDeSonda), 0);
     EXPECT_EQ(Estado(), QStringLiteral("Nivel bajo; lo da 7404 (1) patilla 2; 6 puntos unidos"));
     // The position display goes on as before.
     EXPECT_EQ(programa.Principal().Estado().Parte(3).text(),
               QStringLiteral("(%1, %2)").arg(lampara.x()).arg(lampara.y()));
+    // The README's picture of the probe.
+    if (!prueba::RutaDeLaCaptura().isEmpty()) {
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(programa.Principal().grab().save(prueba::RutaDeLaCaptura()));
+    }
 
     // A floating input, then the supply's bus; off the terminals nothing is highlighted.
     usuario.Pasa(Centro(*proto, prueba::HoyoInferior(6, 4)));
     EXPECT_EQ(Estado(), QStringLiteral("Nivel flotante (Z, una entrada TTL lo lee como alto); 5 puntos unidos"));
     usuario.Pasa(bus);
     EXPECT_TRUE(Estado().startsWith(QStringLiteral("Nivel alto; lo da fuente DC (1) VCC; "))) << Estado().toStdString();
-    EXPECT_GT(EnElMarco(Vista(), EnVista(Centro(*mesa.fuentedc, 2)), 6, kAzulDeSonda), 20);
+    EXPECT_GT(EnElMarco(Vista(), EnVista(Centro(*mesa.fuentedc, 2)), 5, kAzulDeSonda), 20);
     usuario.Pasa({60, 20});
     EXPECT_EQ(Estado(), QString());
-    EXPECT_EQ(EnElMarco(Vista(), EnVista(lampara), 6, kAzulDeSonda), 0);
+    EXPECT_EQ(EnElMarco(Vista(), EnVista(lampara), 5, kAzulDeSonda), 0);
 }
 
 TEST_F(Programa_, UnRechazoDiceSuMotivoEnLaBarraHastaQueElPunteroCambiaDeRed) {
@@ -171,6 +176,10 @@ TEST_F(Programa_, ConUnAnilloYElTemporizadorElAvisoSaleUnaVezYSePuedeApagarYSali
         EXPECT_EQ(borde > chip.Anchura() / 2, c > 0) << "chip " << c;
     }
 
+    // Nothing is wired while it runs, and the user is told why at the press.
+    usuario.Clic(Centro(*proto, prueba::HoyoSuperior(50, 0)));
+    EXPECT_EQ(Rechazo(), QStringLiteral("Con el módulo encendido no se puede cablear, mover ni quitar nada."));
+    if (qEnvironmentVariableIsSet("CAPTURA_LAZO")) programa.Principal().grab().save(qEnvironmentVariable("CAPTURA_LAZO"));
     usuario.AccionaFuente();
     EXPECT_FALSE(mesa.bON);
     EXPECT_EQ(avisos, 1);

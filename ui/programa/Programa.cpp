@@ -55,8 +55,9 @@ Programa::Programa(const Imagenes& imagenes,
         PintaLazos(sesion_.mesa, lienzo);
         PintaRedSondeada(sesion_.mesa, puntero_, lienzo);
     });
-    ConectaElRaton();
+    // First: a press clears the last refusal before the editor may give another.
     ConectaLaSonda();
+    ConectaElRaton();
     ventana_.Manejador(this);
     AgregaMenuDeDocencia(ventana_, sesion_);
     if (carpetaDeRecuperacion)

@@ -12,7 +12,7 @@ constexpr Color kRojo = Rgb(230, 0, 0);
 constexpr Color kAzulDeSonda = Rgb(0, 150, 255);
 constexpr int kAncho = 2;
 // Terminals are 9 x 9 around their centre; the frame sits just outside.
-constexpr int kRadio = 6;
+constexpr int kRadio = 5;
 
 void Marco(Lienzo& lienzo, int l, int t, int r, int b) {
     lienzo.MueveA(l, t);
