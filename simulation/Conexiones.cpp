@@ -12,11 +12,13 @@ bool Mesa::PuedeConectarPuertos(const Puerto* a, const Puerto* b) const {
 
 Rechazo Mesa::MotivoParaConectar(const Puerto* a, const Puerto* b) const {
     for (const Puerto* p : {b, a}) {
-        if (p != nullptr && !p->EstaLibre()) return p->OtroPuerto() == pin ? Rechazo::HuecoConPatilla : Rechazo::TerminalConCable;
+        if (p != nullptr && !p->EstaLibre())
+            return p->OtroPuerto() == pin ? Rechazo::HuecoConPatilla : Rechazo::TerminalConCable;
     }
-    if (a != nullptr && b != nullptr && a->Nodo() == b->Nodo()) return Rechazo::YaUnidos;
-    if (!PuedeConectarPuertos(a, b)) return Rechazo::DosExcitadores;
-    return Rechazo::Ninguno;
+    // A missing end is no refusal: the wire was let go where no port is.
+    if (a == nullptr || b == nullptr) return Rechazo::Ninguno;
+    if (a->Nodo() == b->Nodo()) return Rechazo::YaUnidos;
+    return PuedeConectarPuertos(a, b) ? Rechazo::Ninguno : Rechazo::DosExcitadores;
 }
 
 bool Mesa::ConectaPuertos(Puerto* a, Puerto* b) {

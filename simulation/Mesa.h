@@ -91,7 +91,7 @@ public:
     bool PuedeConectarPuertos(const Puerto* a, const Puerto* b) const;
     bool PuedeConectarPuertos() const { return PuedeConectarPuertos(A, B); }
     // Why a wire from a to b would be refused: an end that holds a wire or a chip pin, one
-    // net already, two driven nets. Two existing ports only.
+    // net already, two driven nets. A missing end is no reason.
     Rechazo MotivoParaConectar(const Puerto* a, const Puerto* b) const;
     // Records the wire and merges the nets. Refused (false) unless both ports exist,
     // are free and lie on different nets, so no wire can ever close a loop.

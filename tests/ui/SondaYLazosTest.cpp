@@ -44,7 +44,7 @@ int EnElMarco(const QImage& vista, QPoint centro, int radio, QRgb color) {
 // A 7404 on a breadboard fed from the supply; its first inverter's output lights lamp 0,
 // its second input floats. With `anillo`, three more 7404s make a ring of inverters and
 // the timer's clock lights lamp 1, so that every tick settles the circuit.
-class Programa_ : public ::testing::Test {
+class EnLaMesa : public ::testing::Test {
 protected:
     void Monta(bool anillo) {
         programa.Principal().show();
@@ -90,7 +90,7 @@ protected:
     std::vector<prueba::ChipColocado> colocados;
 };
 
-TEST_F(Programa_, LaSondaResaltaLaRedBajoElPunteroYDiceSuNivel) {
+TEST_F(EnLaMesa, LaSondaResaltaLaRedBajoElPunteroYDiceSuNivel) {
     Monta(false);
     usuario.AccionaFuente();
     ASSERT_TRUE(mesa.bON);
@@ -127,7 +127,7 @@ TEST_F(Programa_, LaSondaResaltaLaRedBajoElPunteroYDiceSuNivel) {
     EXPECT_EQ(EnElMarco(Vista(), EnVista(lampara), 5, kAzulDeSonda), 0);
 }
 
-TEST_F(Programa_, UnRechazoDiceSuMotivoEnLaBarraHastaQueElPunteroCambiaDeRed) {
+TEST_F(EnLaMesa, UnRechazoDiceSuMotivoEnLaBarraHastaQueElPunteroCambiaDeRed) {
     Monta(false);
     // A wire between two holes of one strip.
     usuario.Arrastra(Usuario::Puerto(*proto, prueba::HoyoSuperior(30, 0)).golpe,
@@ -141,7 +141,7 @@ TEST_F(Programa_, UnRechazoDiceSuMotivoEnLaBarraHastaQueElPunteroCambiaDeRed) {
 
 // The trap of the design: with a ring and a running timer the limit message came back on
 // every tick, so the supply switch could never be reached and the program never left.
-TEST_F(Programa_, ConUnAnilloYElTemporizadorElAvisoSaleUnaVezYSePuedeApagarYSalir) {
+TEST_F(EnLaMesa, ConUnAnilloYElTemporizadorElAvisoSaleUnaVezYSePuedeApagarYSalir) {
     Monta(true);
     int avisos = 0;
     QString texto;
