@@ -72,7 +72,8 @@ public:
     bool Ubicado(int x, int y);
     // The point lies on the chip's picture; nothing is recorded.
     bool Cubre(int x, int y) const {
-        return x >= ptUbicacion.x && x < ptUbicacion.x + wImagen && y >= ptUbicacion.y && y < ptUbicacion.y + hImagen;
+        return x >= ptUbicacion.x && x < ptUbicacion.x + wImagen && y >= ptUbicacion.y &&
+               y < ptUbicacion.y + hImagen;
     }
     void Selecciona() { bMoviendo = true; }
     void EnMovimiento(int x, int y);

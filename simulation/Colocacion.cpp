@@ -61,7 +61,8 @@ Rechazo Mesa::MotivoParaInsertar(Componente& chip) {
         const Puerto* arriba = HoyoSuperior(*tableroProtoboard, k + j - 1);
         const Puerto* abajo = HoyoInferior(*tableroProtoboard, k + j - 1);
         if (arriba == nullptr || abajo == nullptr) return Rechazo::PasaLaUltimaColumna;
-        for (const auto& [hoyo, tipo] : {std::pair{arriba, tipos[n - j + 1]}, std::pair{abajo, tipos[j]}}) {
+        for (const auto& [hoyo, tipo] :
+             {std::pair{arriba, tipos[n - j + 1]}, std::pair{abajo, tipos[j]}}) {
             const Rechazo r = MotivoDelHoyo(*hoyo, tipo);
             if (r != Rechazo::Ninguno) return r;
         }

@@ -79,7 +79,9 @@ public:
     // loops, for the workbench to outline; worked out when asked, so that settling at the
     // limit allocates nothing.
     bool SinAsentar() const { return bSinAsentar; }
-    Realimentacion Lazos() const { return bSinAsentar ? vigia.Lazos(componentes) : Realimentacion{}; }
+    Realimentacion Lazos() const {
+        return bSinAsentar ? vigia.Lazos(componentes) : Realimentacion{};
+    }
     // The limit message at most once per switch-on: with a running timer it would come
     // back on every tick and keep the user from the supply switch. Off, it comes with
     // every settling that hits the limit (the command-line runner prints each one).
@@ -105,7 +107,9 @@ public:
     // ---- Chip placement --------------------------------------------------------------
     // Whether the chip may be plugged in where it lies; remembers the hole under its plug
     // point (pCasilla) and that hole's breadboard (tableroProtoboard).
-    bool PuedeInsertarComponente(Componente& chip) { return MotivoParaInsertar(chip) == Rechazo::Ninguno; }
+    bool PuedeInsertarComponente(Componente& chip) {
+        return MotivoParaInsertar(chip) == Rechazo::Ninguno;
+    }
     // The same test, answering why not.
     Rechazo MotivoParaInsertar(Componente& chip);
     // Seats the chip in the holes found by the last PuedeInsertarComponente, marks its

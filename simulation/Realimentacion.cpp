@@ -39,7 +39,8 @@ void VigiaDeRealimentacion::Empieza(const Componentes& componentes, int limite) 
     cambiada.clear();
     // Reserved here, so that the settling that first reaches the window allocates nothing.
     std::size_t salidas = 0;
-    for (const Componente& chip : componentes) salidas += static_cast<std::size_t>(chip.NumeroDeSalidas());
+    for (const Componente& chip : componentes)
+        salidas += static_cast<std::size_t>(chip.NumeroDeSalidas());
     niveles.reserve(salidas);
     cambiada.reserve(salidas);
     if (desde == 0) Fotografia(componentes, false);
@@ -84,11 +85,14 @@ Realimentacion VigiaDeRealimentacion::Lazos(const Componentes& componentes) cons
 
     // lectores[a]: the moving chips that read a net chip a moved.
     const std::size_t n = chips.size();
-    auto lee = [&](std::size_t b, int red) { return Lee(componentes[static_cast<std::size_t>(chips[b])], red); };
+    auto lee = [&](std::size_t b, int red) {
+        return Lee(componentes[static_cast<std::size_t>(chips[b])], red);
+    };
     std::vector<std::vector<int>> lectores(n);
     for (std::size_t a = 0; a < n; ++a) {
         for (std::size_t b = 0; b < n; ++b) {
-            if (std::any_of(movidas[a].begin(), movidas[a].end(), [&](int red) { return lee(b, red); }))
+            if (std::any_of(movidas[a].begin(), movidas[a].end(),
+                            [&](int red) { return lee(b, red); }))
                 lectores[a].push_back(static_cast<int>(b));
         }
     }
@@ -102,7 +106,8 @@ Realimentacion VigiaDeRealimentacion::Lazos(const Componentes& componentes) cons
         // A net carries the loop when a reader on the same loop takes it back to its driver.
         for (const int red : movidas[a]) {
             const bool delLazo = std::any_of(lectores[a].begin(), lectores[a].end(), [&](int b) {
-                return alcanza[static_cast<std::size_t>(b)][a] && lee(static_cast<std::size_t>(b), red);
+                return alcanza[static_cast<std::size_t>(b)][a] &&
+                       lee(static_cast<std::size_t>(b), red);
             });
             if (delLazo) lazos.nodos.push_back(red);
         }

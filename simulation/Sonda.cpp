@@ -48,7 +48,8 @@ void BuscaConductores(const Mesa& mesa, LecturaDeSonda& lectura) {
         for (int pin = 1; pin <= chip.NumeroDePines(); ++pin) {
             const Puerto* hoyo = chip.DireccionDeCasilla(pin);
             if (tipos[pin] == 'S' && hoyo != nullptr && hoyo->Nodo() == lectura.nodo)
-                lectura.conductores.push_back(NombreDeChip(chip, numero) + " patilla " + std::to_string(pin));
+                lectura.conductores.push_back(NombreDeChip(chip, numero) + " patilla " +
+                                              std::to_string(pin));
         }
     }
     for (const auto& t : mesa.tablero) {
@@ -71,8 +72,10 @@ std::vector<MiembroDeRed> MiembrosDeRedes(const Mesa& mesa, const std::vector<in
     std::vector<MiembroDeRed> miembros;
     for (const auto& t : mesa.tablero) {
         for (int i = 0; i < t->NumeroDePuertos(); ++i) {
-            if (!std::binary_search(nodos.begin(), nodos.end(), t->DireccionDePuerto(i)->Nodo())) continue;
-            if (const std::optional<Punto> centro = t->CentroDePuerto(i)) miembros.push_back({t.get(), i, *centro});
+            if (!std::binary_search(nodos.begin(), nodos.end(), t->DireccionDePuerto(i)->Nodo()))
+                continue;
+            if (const std::optional<Punto> centro = t->CentroDePuerto(i))
+                miembros.push_back({t.get(), i, *centro});
         }
     }
     return miembros;
@@ -98,9 +101,10 @@ std::optional<LecturaDeSonda> Sondea(Mesa& mesa, int x, int y) {
 }
 
 std::string TextoDeSonda(const LecturaDeSonda& lectura) {
-    std::string texto = lectura.nivel == '1'   ? "Nivel alto"
-                        : lectura.nivel == '0' ? "Nivel bajo"
-                                               : "Nivel flotante (Z, una entrada TTL lo lee como alto)";
+    std::string texto = lectura.nivel == '1' ? "Nivel alto"
+                        : lectura.nivel == '0'
+                            ? "Nivel bajo"
+                            : "Nivel flotante (Z, una entrada TTL lo lee como alto)";
     if (!lectura.conductores.empty()) texto += "; lo da " + Enumeracion(lectura.conductores);
     const std::size_t n = lectura.miembros.size();
     texto += "; " + std::to_string(n) + (n == 1 ? " punto" : " puntos unidos");

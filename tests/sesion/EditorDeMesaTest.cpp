@@ -427,8 +427,10 @@ TEST_F(Rechazos, CadaCableQueNoSeTiendeYCadaTableroQueNoSeQuitaDiceAQueSeDebe) {
     Enciende();
     EXPECT_EQ(yo.Pulsa(Superior(p, 5, 0)).rechazo, Rechazo::ModuloEncendido);
     yo.Suelta(Superior(p, 5, 0));
-    EXPECT_EQ(yo.Derecho(sesion.mesa.cables.Lista()[0].Puntos()[2]).rechazo, Rechazo::ModuloEncendido);
-    EXPECT_EQ(yo.Derecho({Chip().Ubicacion().x + 50, Chip().Ubicacion().y + 17}).rechazo, Rechazo::ModuloEncendido);
+    const Punto enElCable = sesion.mesa.cables.Lista()[0].Puntos()[2];
+    EXPECT_EQ(yo.Derecho(enElCable).rechazo, Rechazo::ModuloEncendido);
+    const Punto enElChip{Chip().Ubicacion().x + 50, Chip().Ubicacion().y + 17};
+    EXPECT_EQ(yo.Derecho(enElChip).rechazo, Rechazo::ModuloEncendido);
     EXPECT_FALSE(sesion.mesa.cables.HaCambiado());
     EXPECT_EQ(yo.Derecho({1500, 1200}).rechazo, Rechazo::Ninguno);
     EXPECT_EQ(yo.Pulsa({1500, 1200}).rechazo, Rechazo::Ninguno);

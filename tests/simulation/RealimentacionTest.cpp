@@ -1,5 +1,3 @@
-#include "simulation/Realimentacion.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +5,7 @@
 #include "boards/TableroDeFuenteDC.h"
 #include "boards/TableroDeTiras.h"
 #include "simulation/Mesa.h"
+#include "simulation/Realimentacion.h"
 #include "support/LienzoDePrueba.h"
 #include "support/Montador.h"
 
@@ -39,8 +38,10 @@ protected:
         m.Cablea(reloj, 0, leds, 2, 0);
         for (int c = 0; c < 5; ++c) {
             chips.push_back(m.Enchufa(7004, proto, 2 + 9 * c));
-            m.Cablea(m.Pin(chips.back(), 14), m.Bus(proto, 0, m.Centro(m.Pin(chips.back(), 14)).x), 0);
-            m.Cablea(m.Pin(chips.back(), 7), m.Bus(proto, 1, m.Centro(m.Pin(chips.back(), 7)).x), 0);
+            m.Cablea(m.Pin(chips.back(), 14), m.Bus(proto, 0, m.Centro(m.Pin(chips.back(), 14)).x),
+                     0);
+            m.Cablea(m.Pin(chips.back(), 7), m.Bus(proto, 1, m.Centro(m.Pin(chips.back(), 7)).x),
+                     0);
         }
         for (int c = 0; c < 3; ++c) m.Cablea(m.Pin(chips[c], 2), m.Pin(chips[(c + 1) % 3], 1), 0);
         m.Cablea(m.Pin(chips[2], 2), m.Pin(chips[3], 1), 0);
@@ -105,7 +106,8 @@ TEST_P(Anillo, ElAvisoSaleUnaVezPorEncendidoSiSePideYSiempreSiNo) {
 }
 
 INSTANTIATE_TEST_SUITE_P(LosDosBucles, Anillo,
-                         ::testing::Values(Mesa::Asentamiento::PorCambios, Mesa::Asentamiento::Completo));
+                         ::testing::Values(Mesa::Asentamiento::PorCambios,
+                                           Mesa::Asentamiento::Completo));
 
 }  // namespace
 }  // namespace velistra

@@ -1,5 +1,3 @@
-#include "simulation/Sonda.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +6,7 @@
 #include "boards/TableroDeFuenteDC.h"
 #include "boards/TableroDeTemporizadores.h"
 #include "simulation/Mesa.h"
+#include "simulation/Sonda.h"
 #include "support/LienzoDePrueba.h"
 #include "support/Montador.h"
 
@@ -48,7 +47,8 @@ protected:
     LecturaDeSonda EnPin(int pin) {
         const prueba::PosicionDePin p = prueba::PosicionDe(14, 10, pin);
         // The row farthest from the channel: the chip hides the rows beside it.
-        return En(*proto, p.superior ? prueba::HoyoSuperior(p.columna, 0) : prueba::HoyoInferior(p.columna, 4));
+        return En(*proto, p.superior ? prueba::HoyoSuperior(p.columna, 0)
+                                     : prueba::HoyoInferior(p.columna, 4));
     }
 
     // How many members of the net each board holds, by identifier.
@@ -72,7 +72,8 @@ TEST_F(Sonda, UnaSalidaLlegaPorSuTiraYSuCableHastaLaLampara) {
     EXPECT_EQ(lampara.nivel, '1');
     EXPECT_EQ(lampara.conductores, std::vector<std::string>{"7404 (1) patilla 2"});
     // The lamp's terminal and the five holes of pin 2's strip.
-    EXPECT_EQ(PorTablero(lampara), (std::map<int, int>{{proto->Identificador(), 5}, {leds->Identificador(), 1}}));
+    EXPECT_EQ(PorTablero(lampara),
+              (std::map<int, int>{{proto->Identificador(), 5}, {leds->Identificador(), 1}}));
     EXPECT_EQ(TextoDeSonda(lampara), "Nivel alto; lo da 7404 (1) patilla 2; 6 puntos unidos");
     // Any point of the net finds the same net.
     EXPECT_EQ(EnPin(2).miembros.size(), lampara.miembros.size());
@@ -82,7 +83,8 @@ TEST_F(Sonda, UnaSalidaLlegaPorSuTiraYSuCableHastaLaLampara) {
     const LecturaDeSonda palanca = EnPin(1);
     EXPECT_EQ(palanca.nivel, '1');
     EXPECT_EQ(palanca.conductores, std::vector<std::string>{"interruptores (4) palanca 0"});
-    EXPECT_EQ(PorTablero(palanca), (std::map<int, int>{{proto->Identificador(), 5}, {palancas->Identificador(), 3}}));
+    EXPECT_EQ(PorTablero(palanca),
+              (std::map<int, int>{{proto->Identificador(), 5}, {palancas->Identificador(), 3}}));
 }
 
 TEST_F(Sonda, ElBusUneLaFuenteLosTablerosYLaAlimentacionDelChip) {
@@ -90,7 +92,9 @@ TEST_F(Sonda, ElBusUneLaFuenteLosTablerosYLaAlimentacionDelChip) {
     EXPECT_EQ(vcc.nivel, '1');
     EXPECT_EQ(vcc.conductores, std::vector<std::string>{"fuente DC (1) VCC"});
     // The 60-hole row, pin 14's strip, the supply's four VCC terminals and the levers' VCC.
-    EXPECT_EQ(PorTablero(vcc), (std::map<int, int>{{1, 4}, {proto->Identificador(), 65}, {palancas->Identificador(), 1}}));
+    EXPECT_EQ(
+        PorTablero(vcc),
+        (std::map<int, int>{{1, 4}, {proto->Identificador(), 65}, {palancas->Identificador(), 1}}));
     const LecturaDeSonda gnd = En(*leds, 8);
     EXPECT_EQ(gnd.nivel, '0');
     EXPECT_EQ(gnd.conductores, std::vector<std::string>{"fuente DC (1) GND"});
@@ -105,7 +109,8 @@ TEST_F(Sonda, UnaEntradaAlAireFlotaYNadieLaExcita) {
     EXPECT_EQ(aire.nivel, 'Z');
     EXPECT_TRUE(aire.conductores.empty());
     EXPECT_EQ(PorTablero(aire), (std::map<int, int>{{proto->Identificador(), 5}}));
-    EXPECT_EQ(TextoDeSonda(aire), "Nivel flotante (Z, una entrada TTL lo lee como alto); 5 puntos unidos");
+    EXPECT_EQ(TextoDeSonda(aire),
+              "Nivel flotante (Z, una entrada TTL lo lee como alto); 5 puntos unidos");
     // It reads as high: the inverter behind it gives low.
     EXPECT_EQ(EnPin(4).nivel, '0');
     // Off the terminals there is nothing to probe, nor on a chip, whatever holes it hides.
@@ -123,8 +128,8 @@ TEST(CentroDePuerto, EsDondeElRatonEncuentraCadaPuerto) {
     auto& reloj = dynamic_cast<TableroDeTemporizadores&>(*mesa.reloj);
     EXPECT_FALSE(reloj.CentroDePuerto(0).has_value());
     mesa.MuestraTemporizador();
-    for (int tipo : {Tablero::kProtoboard, Tablero::kInterruptores, Tablero::kPulsadores, Tablero::kLeds,
-                     Tablero::kSieteSegmentos})
+    for (int tipo : {Tablero::kProtoboard, Tablero::kInterruptores, Tablero::kPulsadores,
+                     Tablero::kLeds, Tablero::kSieteSegmentos})
         mesa.AgregaTablero(tipo);
     Montador m(mesa);
     for (auto& t : mesa.tablero) {

@@ -34,8 +34,8 @@ constexpr QRgb kRojo = 0xE60000u;
 int EnElMarco(const QImage& vista, QPoint centro, int radio, QRgb color) {
     int n = 0;
     for (int d = -radio; d <= radio; ++d) {
-        for (const QPoint p : {centro + QPoint(d, -radio), centro + QPoint(d, radio), centro + QPoint(-radio, d),
-                               centro + QPoint(radio, d)}) {
+        for (const QPoint p : {centro + QPoint(d, -radio), centro + QPoint(d, radio),
+                               centro + QPoint(-radio, d), centro + QPoint(radio, d)}) {
             if (vista.rect().contains(p) && prueba::Pixel(vista, p.x(), p.y()) == color) ++n;
         }
     }
@@ -52,18 +52,22 @@ protected:
         prueba::Montador m(mesa);
         proto = &m.Coloca(Tablero::kProtoboard, {110, 60});
         leds = &m.Coloca(Tablero::kLeds, {560, 380});
-        m.Cablea(*mesa.fuentedc, TableroDeFuenteDC::kPrimerVcc, *proto, prueba::HoyoDeBus(0, 0), 0x0000FF);
+        m.Cablea(*mesa.fuentedc, TableroDeFuenteDC::kPrimerVcc, *proto, prueba::HoyoDeBus(0, 0),
+                 0x0000FF);
         m.Cablea(*mesa.fuentedc, TableroDeFuenteDC::kPrimerGnd, *proto, prueba::HoyoDeBus(1, 0), 0);
         m.Cablea(m.Terminal(*leds, 8), m.Bus(*proto, 1, 600), 0);
         const int chips = anillo ? 4 : 1;
         for (int c = 0; c < chips; ++c) {
             colocados.push_back(m.Enchufa(7004, *proto, 4 + 9 * c));
-            m.Cablea(m.Pin(colocados.back(), 14), m.Bus(*proto, 0, m.Centro(m.Pin(colocados.back(), 14)).x), 0x0000FF);
-            m.Cablea(m.Pin(colocados.back(), 7), m.Bus(*proto, 1, m.Centro(m.Pin(colocados.back(), 7)).x), 0);
+            m.Cablea(m.Pin(colocados.back(), 14),
+                     m.Bus(*proto, 0, m.Centro(m.Pin(colocados.back(), 14)).x), 0x0000FF);
+            m.Cablea(m.Pin(colocados.back(), 7),
+                     m.Bus(*proto, 1, m.Centro(m.Pin(colocados.back(), 7)).x), 0);
         }
         m.Cablea(m.Pin(colocados[0], 2), m.Terminal(*leds, 0), 0x00A000);
         if (anillo) {
-            for (int c = 1; c <= 3; ++c) m.Cablea(m.Pin(colocados[c], 2), m.Pin(colocados[c % 3 + 1], 1), 0x00A000);
+            for (int c = 1; c <= 3; ++c)
+                m.Cablea(m.Pin(colocados[c], 2), m.Pin(colocados[c % 3 + 1], 1), 0x00A000);
             Tablero& reloj = m.MuestraTemporizador();
             const auto& tiras = dynamic_cast<TableroDeTiras&>(reloj);
             m.Cablea(m.Terminal(reloj, tiras.PuertoVcc()), m.Bus(*proto, 0, 300), 0x0000FF);
@@ -120,15 +124,19 @@ TEST_F(EnLaMesa, LaSondaResaltaLaRedBajoElPunteroYDiceSuNivel) {
     // Scrolled a line under the still pointer, the probe is on lamp 1's terminal, 20 points on.
     QScrollBar* barra = usuario.Ventana().horizontalScrollBar();
     barra->setValue(barra->value() + 20);
-    EXPECT_EQ(Estado(), QStringLiteral("Nivel flotante (Z, una entrada TTL lo lee como alto); 1 punto"));
+    EXPECT_EQ(Estado(),
+              QStringLiteral("Nivel flotante (Z, una entrada TTL lo lee como alto); 1 punto"));
     barra->setValue(barra->value() - 20);
     EXPECT_TRUE(Estado().startsWith(QStringLiteral("Nivel bajo")));
 
     // A floating input, then the supply's bus; off the terminals nothing is highlighted.
     usuario.Pasa(Centro(*proto, prueba::HoyoInferior(6, 4)));
-    EXPECT_EQ(Estado(), QStringLiteral("Nivel flotante (Z, una entrada TTL lo lee como alto); 5 puntos unidos"));
+    EXPECT_EQ(
+        Estado(),
+        QStringLiteral("Nivel flotante (Z, una entrada TTL lo lee como alto); 5 puntos unidos"));
     usuario.Pasa(bus);
-    EXPECT_TRUE(Estado().startsWith(QStringLiteral("Nivel alto; lo da fuente DC (1) VCC; "))) << Estado().toStdString();
+    EXPECT_TRUE(Estado().startsWith(QStringLiteral("Nivel alto; lo da fuente DC (1) VCC; ")))
+        << Estado().toStdString();
     EXPECT_GT(EnElMarco(Vista(), EnVista(Centro(*mesa.fuentedc, 2)), 5, kAzulDeSonda), 20);
     usuario.Pasa({60, 20});
     EXPECT_EQ(Estado(), QString());
@@ -168,8 +176,11 @@ TEST_F(EnLaMesa, ConUnAnilloYElTemporizadorElAvisoSaleUnaVezYSePuedeApagarYSalir
     // Some twenty ticks of the 47 ms timer.
     QTest::qWait(1000);
     EXPECT_EQ(avisos, 1);
-    EXPECT_TRUE(texto.startsWith(QStringLiteral("El circuito posee realimentaciones"))) << texto.toStdString();
-    EXPECT_EQ(Estado(), QStringLiteral("El circuito no se estabiliza: realimentación en 7404 (2), 7404 (3) y 7404 (4)"));
+    EXPECT_TRUE(texto.startsWith(QStringLiteral("El circuito posee realimentaciones")))
+        << texto.toStdString();
+    EXPECT_EQ(Estado(),
+              QStringLiteral(
+                  "El circuito no se estabiliza: realimentación en 7404 (2), 7404 (3) y 7404 (4)"));
 
     // The ring's chips are framed in red; the chip outside it is not.
     const QImage vista = Vista();
@@ -180,14 +191,17 @@ TEST_F(EnLaMesa, ConUnAnilloYElTemporizadorElAvisoSaleUnaVezYSePuedeApagarYSalir
                                     0, kRojo);  // the middle is never red
         EXPECT_EQ(rojos, 0);
         int borde = 0;
-        for (int x = 0; x < chip.Anchura(); ++x) borde += prueba::Pixel(vista, esquina.x() + x, esquina.y() - 2) == kRojo;
+        for (int x = 0; x < chip.Anchura(); ++x)
+            borde += prueba::Pixel(vista, esquina.x() + x, esquina.y() - 2) == kRojo;
         EXPECT_EQ(borde > chip.Anchura() / 2, c > 0) << "chip " << c;
     }
 
     // Nothing is wired while it runs, and the user is told why at the press.
     usuario.Clic(Centro(*proto, prueba::HoyoSuperior(50, 0)));
-    EXPECT_EQ(Rechazo(), QStringLiteral("Con el módulo encendido no se puede cablear, mover ni quitar nada."));
-    if (qEnvironmentVariableIsSet("CAPTURA_LAZO")) programa.Principal().grab().save(qEnvironmentVariable("CAPTURA_LAZO"));
+    EXPECT_EQ(Rechazo(),
+              QStringLiteral("Con el módulo encendido no se puede cablear, mover ni quitar nada."));
+    if (qEnvironmentVariableIsSet("CAPTURA_LAZO"))
+        programa.Principal().grab().save(qEnvironmentVariable("CAPTURA_LAZO"));
     usuario.AccionaFuente();
     EXPECT_FALSE(mesa.bON);
     EXPECT_EQ(avisos, 1);

@@ -108,10 +108,12 @@ void Programa::ConectaLaSonda() {
     VentanaDeMesa* mesa = &ventana_.Mesa();
     QObject::connect(mesa, &VentanaDeMesa::PunteroMovido, &contexto_,
                      [this](int x, int y) { Sondea(Punto{x, y}); });
-    QObject::connect(mesa, &VentanaDeMesa::PunteroFuera, &contexto_, [this] { Sondea(std::nullopt); });
+    QObject::connect(mesa, &VentanaDeMesa::PunteroFuera, &contexto_,
+                     [this] { Sondea(std::nullopt); });
     // Scrolled under a still pointer, the probe touches another point of the workbench.
     QObject::connect(mesa, &VentanaDeMesa::Desplazado, &contexto_, [this](int x, int y) {
-        if (puntero_) Sondea(Punto{puntero_->x + x - desplazamiento_.x, puntero_->y + y - desplazamiento_.y});
+        if (puntero_)
+            Sondea(Punto{puntero_->x + x - desplazamiento_.x, puntero_->y + y - desplazamiento_.y});
         desplazamiento_ = {x, y};
     });
     QObject::connect(mesa, &VentanaDeMesa::IzquierdoPulsado, &contexto_,
@@ -124,8 +126,9 @@ void Programa::Sondea(std::optional<Punto> puntero) {
     puntero_ = puntero;
     std::optional<int> nodo;
     if (puntero_) {
-        if (const std::optional<LecturaDeSonda> lectura = velistra::Sondea(sesion_.mesa, puntero_->x, puntero_->y))
-            nodo = lectura->nodo;
+        const std::optional<LecturaDeSonda> lectura =
+            velistra::Sondea(sesion_.mesa, puntero_->x, puntero_->y);
+        if (lectura) nodo = lectura->nodo;
     }
     if (nodo == nodoSondeado_) return;
     // Another net: the reason for a refusal on the last one has been read.

@@ -25,7 +25,8 @@ void Marco(Lienzo& lienzo, int l, int t, int r, int b) {
 void Enmarca(Lienzo& lienzo, const std::vector<MiembroDeRed>& miembros, Color color) {
     const Pluma antes = lienzo.SeleccionaPluma({color, kAncho});
     for (const MiembroDeRed& m : miembros)
-        Marco(lienzo, m.centro.x - kRadio, m.centro.y - kRadio, m.centro.x + kRadio, m.centro.y + kRadio);
+        Marco(lienzo, m.centro.x - kRadio, m.centro.y - kRadio, m.centro.x + kRadio,
+              m.centro.y + kRadio);
     lienzo.SeleccionaPluma(antes);
 }
 
@@ -39,7 +40,8 @@ void PintaLazos(const Mesa& mesa, Lienzo& lienzo) {
     for (const int c : lazos.chips) {
         const Componente& chip = mesa.componentes[static_cast<std::size_t>(c)];
         const Punto p = chip.Ubicacion();
-        Marco(lienzo, p.x - kAncho, p.y - kAncho, p.x + chip.Anchura() + kAncho - 1, p.y + chip.Altura() + kAncho - 1);
+        Marco(lienzo, p.x - kAncho, p.y - kAncho, p.x + chip.Anchura() + kAncho - 1,
+              p.y + chip.Altura() + kAncho - 1);
     }
     lienzo.SeleccionaPluma(antes);
 }
