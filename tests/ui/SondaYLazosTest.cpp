@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -120,14 +119,6 @@ TEST_F(EnLaMesa, LaSondaResaltaLaRedBajoElPunteroYDiceSuNivel) {
         QCoreApplication::processEvents();
         EXPECT_TRUE(programa.Principal().grab().save(prueba::RutaDeLaCaptura()));
     }
-
-    // Scrolled a line under the still pointer, the probe is on lamp 1's terminal, 20 points on.
-    QScrollBar* barra = usuario.Ventana().horizontalScrollBar();
-    barra->setValue(barra->value() + 20);
-    EXPECT_EQ(Estado(),
-              QStringLiteral("Nivel flotante (Z, una entrada TTL lo lee como alto); 1 punto"));
-    barra->setValue(barra->value() - 20);
-    EXPECT_TRUE(Estado().startsWith(QStringLiteral("Nivel bajo")));
 
     // A floating input, then the supply's bus; off the terminals nothing is highlighted.
     usuario.Pasa(Centro(*proto, prueba::HoyoInferior(6, 4)));

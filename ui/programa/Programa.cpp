@@ -56,7 +56,6 @@ Programa::Programa(const Imagenes& imagenes,
         PintaRedSondeada(sesion_.mesa, puntero_, lienzo);
     });
     // First: a press clears the last refusal before the editor may give another.
-    desplazamiento_ = {desplazamiento.x(), desplazamiento.y()};
     ConectaLaSonda();
     ConectaElRaton();
     ventana_.Manejador(this);
@@ -110,12 +109,6 @@ void Programa::ConectaLaSonda() {
                      [this](int x, int y) { Sondea(Punto{x, y}); });
     QObject::connect(mesa, &VentanaDeMesa::PunteroFuera, &contexto_,
                      [this] { Sondea(std::nullopt); });
-    // Scrolled under a still pointer, the probe touches another point of the workbench.
-    QObject::connect(mesa, &VentanaDeMesa::Desplazado, &contexto_, [this](int x, int y) {
-        if (puntero_)
-            Sondea(Punto{puntero_->x + x - desplazamiento_.x, puntero_->y + y - desplazamiento_.y});
-        desplazamiento_ = {x, y};
-    });
     QObject::connect(mesa, &VentanaDeMesa::IzquierdoPulsado, &contexto_,
                      [this] { ventana_.Estado().QuitaRechazo(); });
     QObject::connect(mesa, &VentanaDeMesa::DerechoPulsado, &contexto_,

@@ -61,7 +61,6 @@ private:
     Sesion sesion_;
     std::unique_ptr<Recuperacion> recuperacion_;
     std::optional<Punto> puntero_;
-    Punto desplazamiento_;
     // The net the probe last showed, so that moving along it repaints nothing.
     std::optional<int> nodoSondeado_;
     // Context of the window's signals to this program: they end before the session.
