@@ -18,6 +18,10 @@ Puerto* TableroDeTemporizadores::PuertoEn(int x, int y) {
     return bVisible ? TableroDeTiras::PuertoEn(x, y) : nullptr;
 }
 
+std::optional<Punto> TableroDeTemporizadores::CentroDePuerto(int i) const {
+    return bVisible ? TableroDeTiras::CentroDePuerto(i) : std::nullopt;
+}
+
 void TableroDeTemporizadores::Dibuja(Lienzo& lienzo) {
     if (bVisible) DibujaFondo(lienzo);
 }

@@ -24,6 +24,7 @@ public:
     int Contador() const { return nContador; }
 
     Puerto* PuertoEn(int x, int y) override;
+    std::optional<Punto> CentroDePuerto(int i) const override;
     void Dibuja(Lienzo& lienzo) override;
     void Transmite() override;
     // One clock step; unpowered, it resets the counter and floats the clocks instead.

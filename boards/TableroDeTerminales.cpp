@@ -17,6 +17,12 @@ Puerto* TableroDeTerminales::PuertoEn(int x, int y) {
     return Acierta(t->puerto, t->centro.x, t->centro.y);
 }
 
+std::optional<Punto> TableroDeTerminales::CentroDePuerto(int i) const {
+    const auto t = TerminalDePuerto(terminales, i);
+    if (!t) return std::nullopt;
+    return Punto{xEsquina + t->centro.x, yEsquina + t->centro.y};
+}
+
 bool TableroDeTerminales::MarcadorEn(int x, int y) {
     for (const Zona& z : marcadores) {
         if (z.Contiene(x - xEsquina, y - yEsquina)) return true;
@@ -31,12 +37,6 @@ void TableroDeTerminales::NodoBase(int base) {
         Puerto& p = pPuertos[static_cast<std::size_t>(i)];
         if (p.NumeroDeAnteriores() == 0) p.Nodo(nodo++);
     }
-}
-
-std::optional<Punto> TableroDeTerminales::CentroDePuerto(int i) const {
-    const auto t = TerminalDePuerto(terminales, i);
-    if (!t) return std::nullopt;
-    return Punto{xEsquina + t->centro.x, yEsquina + t->centro.y};
 }
 
 void TableroDeTerminales::EscribeCaracterDePuerto(Lienzo& lienzo, int i, bool bEstado) const {

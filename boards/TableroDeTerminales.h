@@ -21,13 +21,11 @@ public:
     using Tablero::NodoBase;
 
     Puerto* PuertoEn(int x, int y) override;
+    std::optional<Punto> CentroDePuerto(int i) const override;
     bool MarcadorEn(int x, int y) override;
     // Strips get consecutive node numbers from `base`, in the order of their ports.
     void NodoBase(int base) override;
 
-    // Where wires snap to port i, in workbench coordinates; nothing for a port that has
-    // no terminal.
-    std::optional<Punto> CentroDePuerto(int i) const;
     // The terminals the board needs on the supply to work; none for a board that drives
     // and lights nothing of its own.
     virtual std::vector<TomaDeAlimentacion> TomasDeAlimentacion() const { return {}; }

@@ -70,6 +70,11 @@ public:
 
     // Records where (x, y) grabs the chip, even when it misses the picture.
     bool Ubicado(int x, int y);
+    // The point lies on the chip's picture; nothing is recorded.
+    bool Cubre(int x, int y) const {
+        return x >= ptUbicacion.x && x < ptUbicacion.x + wImagen && y >= ptUbicacion.y &&
+               y < ptUbicacion.y + hImagen;
+    }
     void Selecciona() { bMoviendo = true; }
     void EnMovimiento(int x, int y);
     void BotonArriba(int, int) { bMoviendo = false; }

@@ -62,6 +62,7 @@ void Tablero::EnviaTipos() {
 
 void Tablero::Avanza50ms(int, int) {}
 Puerto* Tablero::PuertoEn(int, int) { return nullptr; }
+std::optional<Punto> Tablero::CentroDePuerto(int) const { return std::nullopt; }
 bool Tablero::ClickIzquierdo(Ventana*, int, int, int, int) { return false; }
 void Tablero::Dibuja(Lienzo&) {}
 void Tablero::Transmite() {}

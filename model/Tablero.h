@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "model/Punto.h"
@@ -72,6 +73,9 @@ public:
 
     virtual void Avanza50ms(int xDesplazamiento, int yDesplazamiento);
     virtual Puerto* PuertoEn(int x, int y);
+    // Where a wire snaps to port i, in workbench coordinates; none for a port the board
+    // does not show (a hidden board, a board without terminals).
+    virtual std::optional<Punto> CentroDePuerto(int i) const;
     virtual bool ClickIzquierdo(Ventana* ventana, int x, int y, int xDesplazamiento,
                                 int yDesplazamiento);
     virtual void Dibuja(Lienzo& lienzo);

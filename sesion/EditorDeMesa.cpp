@@ -39,6 +39,11 @@ std::pair<Puerto*, Puerto*> PuertosDelCable(Mesa& mesa, const Cable& cable) {
     return {enA.empty() ? nullptr : enA.front(), enB.empty() ? nullptr : enB.front()};
 }
 
+bool HayChipEn(const Mesa& mesa, int x, int y) {
+    return std::any_of(mesa.componentes.begin(), mesa.componentes.end(),
+                       [&](const Componente& chip) { return chip.Cubre(x, y); });
+}
+
 bool EsDePalancas(const Tablero& t) {
     return t.Tipo() == Tablero::kInterruptores || t.Tipo() == Tablero::kPulsadores;
 }
@@ -138,12 +143,19 @@ void EditorDeMesa::PulsaFueraDeLosTableros(int x, int y, ResultadoDelRaton& r) {
         return;
     }
     mesa.A = nullptr;
-    if (mesa.bON) return;
+    if (mesa.bON) {
+        if (mesa.PuertoEn(x, y).puerto != nullptr || HayChipEn(mesa, x, y))
+            r.rechazo = Rechazo::ModuloEncendido;
+        return;
+    }
 
     const PuertoEnLaMesa bajo = mesa.PuertoEn(x, y);
     mesa.A = bajo.puerto;
     if (mesa.A != nullptr) {
-        if (!mesa.A->EstaLibre()) return;
+        if (!mesa.A->EstaLibre()) {
+            r.rechazo = mesa.MotivoParaConectar(mesa.A, nullptr);
+            return;
+        }
         const Punto centro{bajo.tablero->CentroX(), bajo.tablero->CentroY()};
         r.puntero = centro;
         mesa.cables.CreaCable(bajo.tablero->Identificador(), centro.x, centro.y);
@@ -216,8 +228,9 @@ void EditorDeMesa::ConcluyeCable(int x, int y, ResultadoDelRaton& r) {
     mesa.B = bajo.puerto;
     Puerto* a = mesa.A;
     Puerto* b = mesa.B;
-    if (b != nullptr && b != a && b->EstaLibre() && mesa.PuedeConectarPuertos(a, b) &&
-        mesa.ConectaPuertos(a, b)) {
+    // Let go in the air or back on its own start, the wire is simply not wanted.
+    if (b != nullptr && b != a) r.rechazo = mesa.MotivoParaConectar(a, b);
+    if (b != nullptr && b != a && r.rechazo == Rechazo::Ninguno && mesa.ConectaPuertos(a, b)) {
         const Punto centro{bajo.tablero->CentroX(), bajo.tablero->CentroY()};
         r.puntero = centro;
         mesa.cables.Concluye(bajo.tablero->Identificador(), centro.x, centro.y);
@@ -231,7 +244,8 @@ void EditorDeMesa::ConcluyeCable(int x, int y, ResultadoDelRaton& r) {
 void EditorDeMesa::SueltaComponente(ResultadoDelRaton& r) {
     Componente* chip = mesa.componentes.Seleccionado();
     if (chip == nullptr) return;
-    if (!mesa.EnchufaComponente(*chip)) {
+    r.rechazo = mesa.IntentaEnchufar(*chip);
+    if (r.rechazo != Rechazo::Ninguno) {
         mesa.componentes.Retira();
         // A loose chip belongs to no breadboard, so it stays put when one is dragged.
         mesa.componentes.NumeroDeProtoboard(0);
@@ -243,7 +257,11 @@ void EditorDeMesa::SueltaComponente(ResultadoDelRaton& r) {
 
 ResultadoDelRaton EditorDeMesa::BotonDerechoAbajo(int x, int y) {
     ResultadoDelRaton r;
-    if (mesa.bON || AccionEnCurso()) return r;
+    if (AccionEnCurso()) return r;
+    if (mesa.bON) {
+        if (HayQueQuitarEn(x, y)) r.rechazo = Rechazo::ModuloEncendido;
+        return r;
+    }
     ultimo = {x, y};
     if (mesa.cables.ParaModificar(x, y)) {
         RetiraCable(r);
@@ -253,6 +271,17 @@ ResultadoDelRaton EditorDeMesa::BotonDerechoAbajo(int x, int y) {
         RetiraTablero(x, y, r);
     }
     return r;
+}
+
+bool EditorDeMesa::HayQueQuitarEn(int x, int y) const {
+    const std::vector<Cable>& cables = mesa.cables.Lista();
+    // A copy takes the hit test, which marks the segment it found.
+    if (std::any_of(cables.begin(), cables.end(), [&](Cable c) { return c.PasaPor(x, y); }) ||
+        HayChipEn(mesa, x, y))
+        return true;
+    return std::any_of(mesa.tablero.begin(), mesa.tablero.end(), [&](const auto& t) {
+        return t.get() != mesa.fuentedc && t->MarcadorEn(x, y);
+    });
 }
 
 void EditorDeMesa::RetiraCable(ResultadoDelRaton& r) {
@@ -279,6 +308,7 @@ void EditorDeMesa::RetiraTablero(int x, int y, ResultadoDelRaton& r) {
         // The supply can never be removed.
         if (t == mesa.fuentedc || !t->MarcadorEn(x, y)) continue;
         if (!t->EstaLimpio()) {
+            r.rechazo = Rechazo::TableroOcupado;
             mesa.avisos.Muestra(kTableroOcupado, kTituloDeRechazo, Icono::Error);
             return;
         }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/Punto.h"
+#include "simulation/Rechazos.h"
 
 namespace velistra {
 
@@ -18,6 +19,8 @@ struct ResultadoDelRaton {
     bool modificado = false;
     // Put the mouse pointer over this workbench point (a port's centre).
     std::optional<Punto> puntero;
+    // What the workbench refused, and why, for the status bar.
+    Rechazo rechazo = Rechazo::Ninguno;
 };
 
 // Every editing rule of the mouse on the workbench, fed workbench coordinates: dragging
@@ -61,6 +64,8 @@ private:
     void ArrastraTablero(Tablero& t, int x, int y);
     void ConcluyeCable(int x, int y, ResultadoDelRaton& r);
     void SueltaComponente(ResultadoDelRaton& r);
+    // Something a right press would remove lies under the point.
+    bool HayQueQuitarEn(int x, int y) const;
     void RetiraCable(ResultadoDelRaton& r);
     void RetiraComponente(ResultadoDelRaton& r);
     void RetiraTablero(int x, int y, ResultadoDelRaton& r);

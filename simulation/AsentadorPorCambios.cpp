@@ -181,7 +181,8 @@ void AsentadorPorCambios::TransmiteCompartidas(Componentes& componentes) {
 }
 
 int AsentadorPorCambios::Asienta(std::vector<std::unique_ptr<Tablero>>& tableros,
-                                 Componentes& componentes, const Puerto* centinela, int limite) {
+                                 Componentes& componentes, const Puerto* centinela, int limite,
+                                 const std::function<void(int)>& tras) {
     if (nGeneracion != Puerto::GeneracionDeConexiones() || pCentinela != centinela ||
         primeraSalida.size() != componentes.size() + 1) {
         Construye(tableros, componentes, centinela);
@@ -208,6 +209,7 @@ int AsentadorPorCambios::Asienta(std::vector<std::unique_ptr<Tablero>>& tableros
         cambio = Paso(componentes);
     }
     int n = 1;
+    if (tras) tras(n);
     // A chip whose last evaluation moved an output is always evaluated in the next
     // iteration, so every chip left out would answer no change: the plain loop's test
     // (any chip changed) looks at the evaluated ones only.
@@ -216,6 +218,7 @@ int AsentadorPorCambios::Asienta(std::vector<std::unique_ptr<Tablero>>& tableros
         nuevaIteracion();
         cambio = Paso(componentes);
         ++n;
+        if (tras) tras(n);
     }
     return n;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,8 +23,9 @@ public:
     void EmpiezaCompleto() { bTodo = true; }
 
     // Settles as the plain loop would, up to `limite` iterations; answers how many ran.
+    // `tras`, when given, is told the number of each iteration once it has run.
     int Asienta(std::vector<std::unique_ptr<Tablero>>& tableros, Componentes& componentes,
-                const Puerto* centinela, int limite);
+                const Puerto* centinela, int limite, const std::function<void(int)>& tras = {});
 
 private:
     struct Salida {

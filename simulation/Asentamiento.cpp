@@ -34,18 +34,23 @@ int Mesa::EjecutaFunciones() {
     if (bAsentando) return 0;
     const Asentando asentando(bAsentando);
 
+    vigia.Empieza(componentes, kLimiteDeIteraciones);
+    const std::function<void(int)> tras = [this](int i) { vigia.TrasIteracion(componentes, i); };
     const int n = asentamiento == Asentamiento::Completo
-                      ? AsientaCompleto()
-                      : asentador.Asienta(tablero, componentes, pin, kLimiteDeIteraciones);
+                      ? AsientaCompleto(tras)
+                      : asentador.Asienta(tablero, componentes, pin, kLimiteDeIteraciones, tras);
     nIteraciones += n;
     if (analizador != nullptr) analizador->Muestrea(*this);
 
-    if (n == kLimiteDeIteraciones)
+    bSinAsentar = n == kLimiteDeIteraciones;
+    if (bSinAsentar && !(bAvisoUnaVezPorEncendido && bAvisado)) {
+        bAvisado = true;
         avisos.Muestra(kTextoDeRealimentacion, kTituloDeRealimentacion, Icono::Informacion);
+    }
     return n;
 }
 
-int Mesa::AsientaCompleto() {
+int Mesa::AsientaCompleto(const std::function<void(int)>& tras) {
     // Every chip computes before any chip drives, so one iteration is a synchronous
     // step of the whole circuit and the list order does not matter.
     int n = 0;
@@ -53,6 +58,7 @@ int Mesa::AsientaCompleto() {
         componentes.CalculaFunciones();
         componentes.Transmite();
         ++n;
+        tras(n);
     } while (componentes.HayCambio() && n < kLimiteDeIteraciones);
     return n;
 }

@@ -1,4 +1,5 @@
 #include <cstddef>
+#include <utility>
 
 #include "model/Componente.h"
 #include "simulation/Mesa.h"
@@ -24,9 +25,10 @@ Puerto* HoyoInferior(Tablero& protoboard, int columna) {
 }
 
 // The hole may not take an output pin when its strip is already driven.
-bool AdmitePin(const Puerto& hoyo, char tipoDePin) {
-    if (!hoyo.EstaLibre()) return false;
-    return tipoDePin != 'S' || !EsTipoQueExcita(hoyo.Tipo());
+Rechazo MotivoDelHoyo(const Puerto& hoyo, char tipoDePin) {
+    if (!hoyo.EstaLibre()) return Rechazo::HuecoOcupado;
+    if (tipoDePin == 'S' && EsTipoQueExcita(hoyo.Tipo())) return Rechazo::SalidaSobreTiraExcitada;
+    return Rechazo::Ninguno;
 }
 
 // Marks every hole of `hoyo`'s column with `tipo` as its own type and spreads it.
@@ -39,27 +41,33 @@ void MarcaColumna(Puerto& hoyo, char tipo) {
 
 }  // namespace
 
-bool Mesa::PuedeInsertarComponente(Componente& chip) {
+Rechazo Mesa::MotivoParaInsertar(Componente& chip) {
     const Punto punto{chip.Ubicacion().x + chip.Desplazamiento().x,
                       chip.Ubicacion().y + chip.Desplazamiento().y};
     const PuertoEnLaMesa bajo = PuertoEn(punto.x, punto.y);
     pCasilla = bajo.puerto;
-    if (pCasilla == nullptr || bajo.tablero->Tipo() != Tablero::kProtoboard) return false;
+    if (pCasilla == nullptr || bajo.tablero->Tipo() != Tablero::kProtoboard)
+        return Rechazo::FueraDeLaProtoboard;
     tableroProtoboard = bajo.tablero;
-    if (!EsCodigoDeChip(chip.Codigo())) return true;
+    if (!EsCodigoDeChip(chip.Codigo())) return Rechazo::Ninguno;
 
     const int n = chip.NumeroDePines();
     const int k = pCasilla->Indice() / kFilasPorColumna;
-    if (pCasilla->Indice() % kFilasPorColumna != kFilasPorColumna - 1 || k > kColumnas - n / 2)
-        return false;
+    if (pCasilla->Indice() % kFilasPorColumna != kFilasPorColumna - 1 || k >= kColumnas)
+        return Rechazo::SinCanalCentral;
+    if (k > kColumnas - n / 2) return Rechazo::PasaLaUltimaColumna;
     const char* tipos = chip.TiposDePines();
     for (int j = 1; j <= n / 2; ++j) {
         const Puerto* arriba = HoyoSuperior(*tableroProtoboard, k + j - 1);
         const Puerto* abajo = HoyoInferior(*tableroProtoboard, k + j - 1);
-        if (arriba == nullptr || abajo == nullptr) return false;
-        if (!AdmitePin(*arriba, tipos[n - j + 1]) || !AdmitePin(*abajo, tipos[j])) return false;
+        if (arriba == nullptr || abajo == nullptr) return Rechazo::PasaLaUltimaColumna;
+        for (const auto& [hoyo, tipo] :
+             {std::pair{arriba, tipos[n - j + 1]}, std::pair{abajo, tipos[j]}}) {
+            const Rechazo r = MotivoDelHoyo(*hoyo, tipo);
+            if (r != Rechazo::Ninguno) return r;
+        }
     }
-    return true;
+    return Rechazo::Ninguno;
 }
 
 void Mesa::OcupaComponente(Componente& chip) {
@@ -99,18 +107,19 @@ void Mesa::DesocupaComponente(Componente& chip) {
     }
 }
 
-bool Mesa::EnchufaComponente(Componente& chip) {
+Rechazo Mesa::IntentaEnchufar(Componente& chip) {
     Puerto* const casilla = pCasilla;
     Tablero* const protoboard = tableroProtoboard;
-    if (!PuedeInsertarComponente(chip)) {
+    const Rechazo motivo = MotivoParaInsertar(chip);
+    if (motivo != Rechazo::Ninguno) {
         pCasilla = casilla;
         tableroProtoboard = protoboard;
-        return false;
+        return motivo;
     }
     OcupaComponente(chip);
     chip.NumeroDeProtoboard(tableroProtoboard->Identificador());
     chip.Inserta();
-    return true;
+    return Rechazo::Ninguno;
 }
 
 void Mesa::OlvidaCasillaDe(const Tablero& t) {

@@ -10,6 +10,17 @@ bool Mesa::PuedeConectarPuertos(const Puerto* a, const Puerto* b) const {
     return !(EsTipoQueExcita(a->Tipo()) && EsTipoQueExcita(b->Tipo()));
 }
 
+Rechazo Mesa::MotivoParaConectar(const Puerto* a, const Puerto* b) const {
+    for (const Puerto* p : {b, a}) {
+        if (p != nullptr && !p->EstaLibre())
+            return p->OtroPuerto() == pin ? Rechazo::HuecoConPatilla : Rechazo::TerminalConCable;
+    }
+    // A missing end is no refusal: the wire was let go where no port is.
+    if (a == nullptr || b == nullptr) return Rechazo::Ninguno;
+    if (a->Nodo() == b->Nodo()) return Rechazo::YaUnidos;
+    return PuedeConectarPuertos(a, b) ? Rechazo::Ninguno : Rechazo::DosExcitadores;
+}
+
 bool Mesa::ConectaPuertos(Puerto* a, Puerto* b) {
     // Spreading walks nets as trees; a wire inside one net, or onto a port that already
     // has a partner, would make it loop forever or lose the other connection.

@@ -14,6 +14,7 @@ void Mesa::ConmutaFuente() {
         bON = false;
     } else if (encendida && !bON) {
         bON = true;
+        bAvisado = false;
         componentes.Reinicia();
         EjecutaFunciones();
     }

@@ -2,6 +2,7 @@
 // Simulation: the workbench object with its boards, chips and counters, the settling
 // loop, net joining and splitting, chip placement and workbench set-up.
 // Reports to the user only through Avisos; never includes a window system.
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -9,6 +10,8 @@
 #include "model/Puerto.h"
 #include "model/Tablero.h"
 #include "simulation/AsentadorPorCambios.h"
+#include "simulation/Realimentacion.h"
+#include "simulation/Rechazos.h"
 #include "wires/Cables.h"
 
 namespace velistra {
@@ -74,12 +77,26 @@ public:
     // A settling is under way (its feedback message may be open): the circuit is between
     // states.
     bool EstaAsentando() const { return bAsentando; }
+    // The last settling hit the limit: the circuit keeps failing to settle. Its feedback
+    // loops, for the workbench to outline; worked out when asked, so that settling at the
+    // limit allocates nothing.
+    bool SinAsentar() const { return bSinAsentar; }
+    Realimentacion Lazos() const {
+        return bSinAsentar ? vigia.Lazos(componentes) : Realimentacion{};
+    }
+    // The limit message at most once per switch-on: with a running timer it would come
+    // back on every tick and keep the user from the supply switch. Off, it comes with
+    // every settling that hits the limit (the command-line runner prints each one).
+    bool bAvisoUnaVezPorEncendido = false;
 
     // ---- Joining and splitting nets --------------------------------------------------
     // Whether a wire may join the two ports: both exist, lie on different nets and do
     // not both carry a driving type.
     bool PuedeConectarPuertos(const Puerto* a, const Puerto* b) const;
     bool PuedeConectarPuertos() const { return PuedeConectarPuertos(A, B); }
+    // Why a wire from a to b would be refused: an end that holds a wire or a chip pin, one
+    // net already, two driven nets. A missing end is no reason.
+    Rechazo MotivoParaConectar(const Puerto* a, const Puerto* b) const;
     // Records the wire and merges the nets. Refused (false) unless both ports exist,
     // are free and lie on different nets, so no wire can ever close a loop.
     bool ConectaPuertos(Puerto* a, Puerto* b);
@@ -92,7 +109,11 @@ public:
     // ---- Chip placement --------------------------------------------------------------
     // Whether the chip may be plugged in where it lies; remembers the hole under its plug
     // point (pCasilla) and that hole's breadboard (tableroProtoboard).
-    bool PuedeInsertarComponente(Componente& chip);
+    bool PuedeInsertarComponente(Componente& chip) {
+        return MotivoParaInsertar(chip) == Rechazo::Ninguno;
+    }
+    // The same test, answering why not.
+    Rechazo MotivoParaInsertar(Componente& chip);
     // Seats the chip in the holes found by the last PuedeInsertarComponente, marks its
     // output columns as driven and snaps it onto the holes.
     void OcupaComponente(Componente& chip);
@@ -101,7 +122,9 @@ public:
     // Plugs the chip in where it lies, as dropping it does: seated, following the
     // breadboard that holds its pins, marked inserted. False, changing nothing (the
     // remembered hole included), when it may not go there.
-    bool EnchufaComponente(Componente& chip);
+    bool EnchufaComponente(Componente& chip) { return IntentaEnchufar(chip) == Rechazo::Ninguno; }
+    // The same, answering why not.
+    Rechazo IntentaEnchufar(Componente& chip);
     // Forgets the remembered hole when it lies on `t`, a board about to leave the bench.
     void OlvidaCasillaDe(const Tablero& t);
 
@@ -151,11 +174,14 @@ public:
     Puerto* const pin = &centinela;
 
 private:
-    int AsientaCompleto();
+    int AsientaCompleto(const std::function<void(int)>& tras);
 
     Puerto centinela;
     bool bAsentando = false;
     AsentadorPorCambios asentador;
+    VigiaDeRealimentacion vigia;
+    bool bSinAsentar = false;
+    bool bAvisado = false;
     // Walks on for the life of the workbench, through new circuits too.
     int di = -10;
 };

@@ -51,6 +51,8 @@ void Mesa::LimpiaMesa() {
     pCasilla = nullptr;
     A = B = nullptr;
     bON = false;
+    // The loops named chips of the circuit that is gone.
+    bSinAsentar = false;
 }
 
 Tablero* Mesa::AgregaTablero(int tipo) {

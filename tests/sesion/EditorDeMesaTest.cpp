@@ -362,3 +362,81 @@ TEST_F(Editor, LaPosicionSeMuestraComoEnLaBarraDeEstadoYElDesplazamientoLlegaALa
 
 }  // namespace
 }  // namespace velistra
+
+namespace velistra {
+namespace {
+
+using namespace prueba::donde;
+
+class Rechazos : public Editor {
+protected:
+    // A new 7400 dragged from its parking place with its plug point over that hole; a
+    // refused one is taken off the workbench again, so the next is picked up alone.
+    Rechazo SueltaChip(Punto hoyo) {
+        sesion.Ejecuta(7000);
+        const Rechazo r = yo.Arrastra({60, 70}, {hoyo.x - 5 + 40, hoyo.y + 20}).rechazo;
+        if (r != Rechazo::Ninguno) yo.Derecho({60, 45});
+        return r;
+    }
+    Rechazo Cable(Punto a, Punto b) { return yo.Cablea(a, b, true).rechazo; }
+};
+
+TEST_F(Rechazos, CadaChipQueNoSeEnchufaDiceAQueSeDebe) {
+    Tablero& p = Agrega(comandos::kProtoboard, {200, 300});
+    Tablero& w = Agrega(comandos::kInterruptores, {300, 700});
+    EXPECT_EQ(SueltaChip({1500, 1200}), Rechazo::FueraDeLaProtoboard);
+    EXPECT_EQ(SueltaChip(Superior(p, 10, 2)), Rechazo::SinCanalCentral);
+    EXPECT_EQ(SueltaChip(Inferior(p, 10, 4)), Rechazo::SinCanalCentral);
+    EXPECT_EQ(SueltaChip(Superior(p, 58, 4)), Rechazo::PasaLaUltimaColumna);
+    EXPECT_EQ(SueltaChip(Superior(p, 57, 4)), Rechazo::Ninguno);
+    // Its pins would share holes with the chip just plugged.
+    EXPECT_EQ(SueltaChip(Superior(p, 52, 4)), Rechazo::HuecoOcupado);
+    // Output 1Y (pin 3) would land on a strip that a lever drives.
+    yo.Conecta(Salida(w, 0, 0), Inferior(p, 32, 4), true);
+    EXPECT_EQ(SueltaChip(Superior(p, 30, 4)), Rechazo::SalidaSobreTiraExcitada);
+    EXPECT_EQ(SueltaChip(Superior(p, 29, 4)), Rechazo::Ninguno);
+    ASSERT_EQ(sesion.mesa.componentes.size(), 2u);
+    EXPECT_TRUE(Chip(0).EstaInsertado() && Chip(1).EstaInsertado());
+}
+
+TEST_F(Rechazos, CadaCableQueNoSeTiendeYCadaTableroQueNoSeQuitaDiceAQueSeDebe) {
+    Tablero& p = Agrega(comandos::kProtoboard, {200, 300});
+    sesion.Ejecuta(7000);
+    yo.Arrastra({60, 70}, {Superior(p, 10, 4).x + 35, Superior(p, 10, 4).y + 20});
+    ASSERT_TRUE(Chip().EstaInsertado());
+    const Punto a = Superior(p, 0, 0);
+
+    EXPECT_EQ(Cable(a, {1500, 1200}), Rechazo::Ninguno);  // let go in the air: nothing wanted
+    EXPECT_EQ(Cable(a, Superior(p, 0, 3)), Rechazo::YaUnidos);
+    EXPECT_EQ(Cable(a, Superior(p, 10, 4)), Rechazo::HuecoConPatilla);
+    EXPECT_EQ(yo.Pulsa(Superior(p, 10, 4)).rechazo, Rechazo::HuecoConPatilla);
+    yo.Suelta(Superior(p, 10, 4));
+    EXPECT_EQ(Cable(VccDeFuente(Fuente(), 0), GndDeFuente(Fuente(), 0)), Rechazo::DosExcitadores);
+    ASSERT_EQ(Cable(VccDeFuente(Fuente(), 0), a), Rechazo::Ninguno);
+    EXPECT_EQ(Cable(Superior(p, 1, 0), a), Rechazo::TerminalConCable);
+    EXPECT_EQ(Cables(), 1u);
+
+    // The design's own message stays; the reason comes with it.
+    avisos.mensajes.clear();
+    EXPECT_EQ(yo.Derecho(MarcadorDeProtoboard(p)).rechazo, Rechazo::TableroOcupado);
+    ASSERT_EQ(avisos.mensajes.size(), 1u);
+    EXPECT_EQ(avisos.mensajes[0].texto, "Primero debe retirar los cables y componentes.");
+
+    // Switched on, nothing is wired or removed, and the user is told why; a click on bare
+    // workbench is no attempt at all.
+    Enciende();
+    EXPECT_EQ(yo.Pulsa(Superior(p, 5, 0)).rechazo, Rechazo::ModuloEncendido);
+    yo.Suelta(Superior(p, 5, 0));
+    const Punto enElCable = sesion.mesa.cables.Lista()[0].Puntos()[2];
+    EXPECT_EQ(yo.Derecho(enElCable).rechazo, Rechazo::ModuloEncendido);
+    const Punto enElChip{Chip().Ubicacion().x + 50, Chip().Ubicacion().y + 17};
+    EXPECT_EQ(yo.Derecho(enElChip).rechazo, Rechazo::ModuloEncendido);
+    EXPECT_FALSE(sesion.mesa.cables.HaCambiado());
+    EXPECT_EQ(yo.Derecho({1500, 1200}).rechazo, Rechazo::Ninguno);
+    EXPECT_EQ(yo.Pulsa({1500, 1200}).rechazo, Rechazo::Ninguno);
+    EXPECT_EQ(Cables(), 1u);
+    EXPECT_EQ(sesion.mesa.componentes.size(), 1u);
+}
+
+}  // namespace
+}  // namespace velistra

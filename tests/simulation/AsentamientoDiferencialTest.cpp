@@ -248,8 +248,8 @@ void Paso(Mesa& mesa, unsigned accion) {
 }
 
 // Everything either loop could leave differently: every port (the sentinel behind seated
-// pins excepted: nothing reads it), every chip's table, every lamp, the iterations run
-// and the messages shown.
+// pins excepted: nothing reads it), every chip's table, every lamp, the iterations run,
+// the loops left changing at the limit and the messages shown.
 std::string Foto(Banco& banco) {
     std::ostringstream foto;
     Mesa& mesa = banco.mesa;
@@ -271,6 +271,13 @@ std::string Foto(Banco& banco) {
         foto << '\n';
     }
     foto << "iteraciones " << mesa.nIteraciones << '\n';
+    // What the workbench outlines as still changing at the limit.
+    foto << "sin asentar " << mesa.SinAsentar() << ", chips";
+    const Realimentacion lazos = mesa.Lazos();
+    for (const int c : lazos.chips) foto << ' ' << c;
+    foto << ", redes";
+    for (const int n : lazos.nodos) foto << ' ' << n;
+    foto << '\n';
     for (const auto& m : banco.avisos.mensajes) foto << m.titulo << ": " << m.texto << '\n';
     return foto.str();
 }

@@ -67,6 +67,11 @@ protected:
 
     void ComoSinCapa(const char* paso) {
         SCOPED_TRACE(paso);
+        // The pointer leaves (after any move the editor asked for): the probe's highlight
+        // is not part of the workbench.
+        QCoreApplication::processEvents();
+        QEvent fuera(QEvent::Leave);
+        QCoreApplication::sendEvent(&Vista(), &fuera);
         QCoreApplication::processEvents();
         const QImage vista = usuario.Vista();
         const QImage referencia = SinCapa();

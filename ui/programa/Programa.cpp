@@ -9,11 +9,15 @@
 
 #include "plataforma/Textos.h"
 #include "sesion/CodigosDeComando.h"
+#include "simulation/Realimentacion.h"
+#include "simulation/Sonda.h"
 #include "ui/programa/Analizador.h"
-#include "ui/ventana/Menus.h"
 #include "ui/programa/Docencia.h"
-#include "ui/programa/Patillaje.h"
 #include "ui/programa/Exportacion.h"
+#include "ui/programa/Patillaje.h"
+#include "ui/programa/Superposiciones.h"
+#include "ui/ventana/BarraDeEstado.h"
+#include "ui/ventana/Menus.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra {
@@ -52,6 +56,8 @@ Programa::Programa(const Imagenes& imagenes,
             PintaCapaFija(sesion_.mesa, lienzo, corta);
         },
         [this](Lienzo& lienzo, const std::function<void()>& corta) { PintaEncima(lienzo, corta); });
+    // First: a press clears the last refusal before the editor may give another.
+    ConectaLaSonda();
     ConectaElRaton();
     mesa.Arrastrando([this] { return sesion_.editor.Arrastra(); });
     ventana_.Manejador(this);
@@ -107,7 +113,54 @@ void Programa::ConectaElRaton() {
                      [this](int x, int y) { Atiende(sesion_.BotonDerechoAbajo(x, y)); });
 }
 
+void Programa::ConectaLaSonda() {
+    // With a running timer the limit message would come back on every tick.
+    sesion_.mesa.bAvisoUnaVezPorEncendido = true;
+    VentanaDeMesa* mesa = &ventana_.Mesa();
+    QObject::connect(mesa, &VentanaDeMesa::PunteroMovido, &contexto_,
+                     [this](int x, int y) { Sondea(Punto{x, y}); });
+    QObject::connect(mesa, &VentanaDeMesa::PunteroFuera, &contexto_,
+                     [this] { Sondea(std::nullopt); });
+    QObject::connect(mesa, &VentanaDeMesa::IzquierdoPulsado, &contexto_,
+                     [this] { ventana_.Estado().QuitaRechazo(); });
+    QObject::connect(mesa, &VentanaDeMesa::DerechoPulsado, &contexto_,
+                     [this] { ventana_.Estado().QuitaRechazo(); });
+}
+
+void Programa::Sondea(std::optional<Punto> puntero) {
+    puntero_ = puntero;
+    std::optional<int> nodo;
+    if (puntero_) {
+        const std::optional<LecturaDeSonda> lectura =
+            velistra::Sondea(sesion_.mesa, puntero_->x, puntero_->y);
+        if (lectura) nodo = lectura->nodo;
+    }
+    if (nodo == nodoSondeado_) return;
+    // Another net: the reason for a refusal on the last one has been read.
+    nodoSondeado_ = nodo;
+    if (nodo) ventana_.Estado().QuitaRechazo();
+    Repinta();
+}
+
+void Programa::ActualizaEstado() {
+    Mesa& mesa = sesion_.mesa;
+    std::optional<LecturaDeSonda> lectura;
+    if (puntero_) lectura = velistra::Sondea(mesa, puntero_->x, puntero_->y);
+    std::string texto;
+    if (lectura)
+        texto = TextoDeSonda(*lectura);
+    else if (mesa.SinAsentar())
+        texto = TextoDeRealimentacion(mesa.componentes, mesa.Lazos());
+    ventana_.Estado().MuestraSonda(QString::fromStdString(texto));
+}
+
+void Programa::MuestraRechazo(Rechazo rechazo) {
+    if (rechazo != Rechazo::Ninguno)
+        ventana_.Estado().MuestraRechazo(QString::fromUtf8(TextoDeRechazo(rechazo)));
+}
+
 void Programa::Atiende(const ResultadoDelRaton& resultado) {
+    MuestraRechazo(resultado.rechazo);
     if (resultado.modificado) ActualizaTitulo();
     if (resultado.puntero)
         ventana_.Mesa().MuevePunteroA(resultado.puntero->x, resultado.puntero->y);
@@ -173,12 +226,18 @@ void Programa::ActualizaTitulo() {
     ventana_.setWindowModified(modificado);
 }
 
-void Programa::Repinta() { ventana_.Mesa().Actualiza(); }
+void Programa::Repinta() {
+    ventana_.Mesa().Actualiza();
+    // Levels and loops may have moved with whatever asked for the repaint.
+    ActualizaEstado();
+}
 
 void Programa::PintaEncima(Lienzo& lienzo, const std::function<void()>& corta) {
     PintaLuces(sesion_.mesa, lienzo, corta);
     // Marks of the moment go here, after the lamps: they are drawn on every repaint and
     // never kept in the window's layer.
+    PintaLazos(sesion_.mesa, lienzo);
+    PintaRedSondeada(sesion_.mesa, puntero_, lienzo);
 }
 
 }  // namespace velistra

@@ -49,6 +49,12 @@ public:
 
 private:
     void ConectaElRaton();
+    // The logic probe follows the pointer; the status bar says what it finds, or why the
+    // workbench refused the last action, or that the circuit does not settle.
+    void ConectaLaSonda();
+    void Sondea(std::optional<Punto> puntero);
+    void ActualizaEstado();
+    void MuestraRechazo(Rechazo rechazo);
     void Atiende(const ResultadoDelRaton& resultado);
     void Atiende(const ResultadoDeComando& resultado);
     void ActualizaTitulo();
@@ -66,6 +72,9 @@ private:
     std::unique_ptr<Recuperacion> recuperacion_;
     Preferencias preferencias_;
     std::string anotado_;
+    std::optional<Punto> puntero_;
+    // The net the probe last showed, so that moving along it repaints nothing.
+    std::optional<int> nodoSondeado_;
     // Context of the window's signals to this program: they end before the session.
     QObject contexto_;
 };

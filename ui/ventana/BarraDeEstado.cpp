@@ -16,6 +16,8 @@ BarraDeEstado::BarraDeEstado(QWidget* padre) : QStatusBar(padre) {
         parte->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
     addWidget(partes_[0], 1);
+    // A long probe reading must never widen the window.
+    partes_[0]->setMinimumWidth(1);
     for (std::size_t i = 0; i < kAnchos.size(); ++i) {
         partes_[i + 1]->setFixedWidth(kAnchos[i]);
         addPermanentWidget(partes_[i + 1]);
@@ -24,6 +26,16 @@ BarraDeEstado::BarraDeEstado(QWidget* padre) : QStatusBar(padre) {
 
 void BarraDeEstado::MuestraPosicion(int x, int y) {
     partes_.back()->setText(QStringLiteral("(%1, %2)").arg(x).arg(y));
+}
+
+void BarraDeEstado::MuestraSonda(const QString& texto) {
+    if (partes_.front()->text() != texto) partes_.front()->setText(texto);
+}
+
+void BarraDeEstado::MuestraRechazo(const QString& texto) { showMessage(texto); }
+
+void BarraDeEstado::QuitaRechazo() {
+    if (!currentMessage().isEmpty()) clearMessage();
 }
 
 void BarraDeEstado::resizeEvent(QResizeEvent* evento) {

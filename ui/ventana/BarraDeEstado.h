@@ -20,6 +20,11 @@ public:
 public slots:
     // "(x, y)" in the last part.
     void MuestraPosicion(int x, int y);
+    // The probe's reading or the circuit's state, in the first part; empty clears it.
+    void MuestraSonda(const QString& texto);
+    // Why the workbench refused the last action, over the first part until QuitaRechazo.
+    void MuestraRechazo(const QString& texto);
+    void QuitaRechazo();
 
 protected:
     // Every resize clears all four texts.

@@ -422,3 +422,12 @@ void VentanaDeMesa::wheelEvent(QWheelEvent* evento) {
 }
 
 }  // namespace velistra
+
+namespace velistra {
+
+void VentanaDeMesa::leaveEvent(QEvent* evento) {
+    QAbstractScrollArea::leaveEvent(evento);
+    emit PunteroFuera();
+}
+
+}  // namespace velistra

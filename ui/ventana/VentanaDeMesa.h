@@ -89,6 +89,8 @@ public:
 signals:
     // The pointer moved to this workbench point.
     void PunteroMovido(int x, int y);
+    // The pointer left the window.
+    void PunteroFuera();
     // The offset changed.
     void Desplazado(int x, int y);
     // Mouse buttons, at workbench points. While the left button is held the window
@@ -109,6 +111,7 @@ protected:
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
     void wheelEvent(QWheelEvent* evento) override;
+    void leaveEvent(QEvent* evento) override;
 
 private:
     // Logical window points per workbench pixel.
