@@ -2,6 +2,7 @@
 
 #include "plataforma/Avisos.h"
 #include "plataforma/Textos.h"
+#include "plataforma/Traducible.h"
 
 namespace velistra {
 
@@ -9,9 +10,9 @@ namespace {
 
 constexpr const char* kTituloDeRealimentacion = textos::kTituloDeInformacion;
 constexpr const char* kTextoDeRealimentacion =
-    "El circuito posee realimentaciones y el límite de\n"
+    VELISTRA_TEXTO("El circuito posee realimentaciones y el límite de\n"
     "iteraciones para hallar una solución fue alcanzado.\n"
-    "La simulación continuará con el último estado obtenido.";
+    "La simulación continuará con el último estado obtenido.");
 
 // Marks a settling as under way for as long as it lives.
 class Asentando {
