@@ -1,16 +1,15 @@
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStandardPaths>
 #include <QStringList>
-#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 #include <optional>
 
 #include "plataforma/Sistema.h"
 #include "plataforma/Textos.h"
+#include "ui/idiomas/EleccionDeIdioma.h"
+#include "ui/idiomas/Traduccion.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/imagenes/Pinturas.h"
 #include "ui/programa/Programa.h"
@@ -44,6 +43,21 @@ std::optional<std::filesystem::path> CarpetaDeRecuperacion() {
     return std::filesystem::path(carpeta.toStdString());
 }
 
+// --idioma es|en; false, with the reason on standard error, for any other value.
+bool LeeIdioma(int argc, char** argv, std::optional<velistra::Idioma>& idioma) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--idioma") != 0) continue;
+        idioma = i + 1 < argc ? velistra::IdiomaPorCodigo(argv[i + 1]) : std::nullopt;
+        if (!idioma) {
+            std::fprintf(stderr, velistra::IdiomaDelEntorno() == velistra::Idioma::Ingles
+                                     ? "velistra: --idioma takes es or en\n"
+                                     : "velistra: --idioma admite es o en\n");
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,16 +68,13 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
+    std::optional<velistra::Idioma> idioma;
+    if (!LeeIdioma(argc, argv, idioma)) return 1;
     // A save past the file size limit fails with its message instead of killing the program.
     velistra::sistema::IgnoraElLimiteDeTamano();
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velistra"));
-    // Qt's own texts (file dialog, colour dialog) in Spanish, when installed.
-    QTranslator traduccion;
-    if (traduccion.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&traduccion);
-    }
+    velistra::InstalaIdioma(velistra::IdiomaAlEmpezar(idioma));
     QApplication::setWindowIcon(velistra::pinturas::IconoDelPrograma());
 
     const Prueba prueba = LeePrueba();

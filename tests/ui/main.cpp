@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <cstring>
 
 #include "Apoyo.h"
@@ -8,6 +9,9 @@
 int main(int argc, char** argv) {
     // No display is needed: widgets live on the offscreen platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The user's settings are never read or written, here or in the programs the tests start.
+    const QTemporaryDir ajustes;
+    qputenv("XDG_CONFIG_HOME", ajustes.path().toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     // --captura RUTA: the showcase test also saves the main window's picture there.
     for (int i = 1; i + 1 < argc; ++i) {

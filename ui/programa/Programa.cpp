@@ -1,11 +1,14 @@
 #include "ui/programa/Programa.h"
 
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
 #include <chrono>
 
 #include "sesion/CodigosDeComando.h"
+#include "ui/idiomas/EleccionDeIdioma.h"
+#include "ui/idiomas/Traduccion.h"
 #include "ui/programa/Docencia.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
@@ -20,12 +23,12 @@ void PintaMesa(Mesa& mesa, Lienzo& lienzo) {
 namespace {
 
 bool PreguntaSiRecupera(QWidget* padre, const std::string& texto) {
-    QMessageBox caja(QMessageBox::Question, QString::fromUtf8(Recuperacion::kTitulo),
-                     QString::fromStdString(texto), QMessageBox::NoButton, padre);
+    QMessageBox caja(QMessageBox::Question, DelNucleo(Recuperacion::kTitulo), DelNucleo(texto),
+                     QMessageBox::NoButton, padre);
     QPushButton* recuperar =
-        caja.addButton(QString::fromUtf8(Recuperacion::kRecuperar), QMessageBox::AcceptRole);
+        caja.addButton(DelNucleo(Recuperacion::kRecuperar), QMessageBox::AcceptRole);
     QPushButton* descartar =
-        caja.addButton(QString::fromUtf8(Recuperacion::kDescartar), QMessageBox::DestructiveRole);
+        caja.addButton(DelNucleo(Recuperacion::kDescartar), QMessageBox::DestructiveRole);
     caja.setDefaultButton(recuperar);
     // Closing the box discards nothing: the copy is offered again at the next start.
     caja.setEscapeButton(recuperar);
@@ -50,6 +53,7 @@ Programa::Programa(const Imagenes& imagenes,
     ConectaElRaton();
     ventana_.Manejador(this);
     AgregaMenuDeDocencia(ventana_, sesion_);
+    AgregaMenuDeIdioma(*ventana_.menuBar());
     if (carpetaDeRecuperacion)
         recuperacion_ = std::make_unique<Recuperacion>(std::move(*carpetaDeRecuperacion));
     ActualizaTitulo();
@@ -130,7 +134,7 @@ void Programa::Tic() {
 void Programa::ActualizaTitulo() {
     // The platform's unsaved mark; an unchanged circuit keeps its bare title.
     const bool modificado = sesion_.comandos.Modificado();
-    const QString titulo = QString::fromStdString(sesion_.comandos.Titulo());
+    const QString titulo = DelNucleo(sesion_.comandos.Titulo());
     ventana_.setWindowTitle(modificado ? titulo + QStringLiteral("[*]") : titulo);
     ventana_.setWindowModified(modificado);
 }

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "ui/idiomas/Traduccion.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra {
@@ -33,7 +34,7 @@ QString DialogoDeRevision::Lugar(const docencia::Hallazgo& h) {
         .arg(h.tablero)
         .arg(h.columna)
         .arg(h.fila)
-        .arg(tr(h.area.c_str()));
+        .arg(DelNucleo(h.area));
 }
 
 QString DialogoDeRevision::Describe(const docencia::Hallazgo& h) {
