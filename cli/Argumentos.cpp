@@ -4,6 +4,7 @@
 #include <span>
 
 #include "cli/Citas.h"
+#include "cli/Textos.h"
 
 namespace velistra::consola {
 
@@ -33,7 +34,7 @@ bool Aplica(Peticion& p, const std::string& nombre, const std::string& archivo,
             std::string& error) {
     auto fija = [&](std::optional<std::string>& campo) {
         if (campo) {
-            error = "la opción " + Cita(nombre) + " aparece dos veces";
+            error = Di(Texto::OpcionRepetida, {Cita(nombre)});
             return false;
         }
         campo = archivo;
@@ -44,11 +45,11 @@ bool Aplica(Peticion& p, const std::string& nombre, const std::string& archivo,
     if (nombre == "--fallos") return fija(p.fallos);
     const Formato formato = nombre == "--csv" ? Formato::Csv : Formato::Json;
     if (p.formato == formato) {
-        error = "la opción " + Cita(nombre) + " aparece dos veces";
+        error = Di(Texto::OpcionRepetida, {Cita(nombre)});
         return false;
     }
     if (p.formato != Formato::Texto) {
-        error = "las opciones «--csv» y «--json» no pueden ir juntas";
+        error = Di(Texto::CsvConJson);
         return false;
     }
     p.formato = formato;
@@ -66,7 +67,7 @@ ArgumentosAnalizados AnalizaArgumentos(const std::vector<std::string>& argumento
         version.accion = Accion::Version;
         return {version, {}};
     }
-    if (argumentos.empty()) return Error("falta la orden: simular o tabla");
+    if (argumentos.empty()) return Error(Di(Texto::FaltaLaOrden));
 
     Peticion p;
     std::span<const Opcion> opciones;
@@ -78,7 +79,7 @@ ArgumentosAnalizados AnalizaArgumentos(const std::vector<std::string>& argumento
         p.accion = Accion::Tabla;
         opciones = kOpcionesDeTabla;
     } else {
-        return Error("orden desconocida " + Cita(orden) + "; se espera simular o tabla");
+        return Error(Di(Texto::OrdenDesconocidaDeLaLinea, {Cita(orden)}));
     }
 
     bool hayCircuito = false;
@@ -87,10 +88,10 @@ ArgumentosAnalizados AnalizaArgumentos(const std::vector<std::string>& argumento
         if (a.size() > 1 && a[0] == '-') {
             const Opcion* o = BuscaOpcion(opciones, a);
             if (o == nullptr)
-                return Error("la orden " + orden + " no admite la opción " + Cita(a));
+                return Error(Di(Texto::OpcionNoAdmitida, {orden, Cita(a)}));
             std::string archivo;
             if (o->conArchivo) {
-                if (i + 1 == argumentos.size()) return Error("falta el archivo tras " + Cita(a));
+                if (i + 1 == argumentos.size()) return Error(Di(Texto::FaltaArchivoTras, {Cita(a)}));
                 archivo = argumentos[++i];
             }
             std::string error;
@@ -99,10 +100,10 @@ ArgumentosAnalizados AnalizaArgumentos(const std::vector<std::string>& argumento
             p.circuito = a;
             hayCircuito = true;
         } else {
-            return Error("sobra el argumento " + Cita(a));
+            return Error(Di(Texto::SobraArgumento, {Cita(a)}));
         }
     }
-    if (!hayCircuito) return Error("falta el archivo del circuito");
+    if (!hayCircuito) return Error(Di(Texto::FaltaCircuito));
     return {p, {}};
 }
 

@@ -2,24 +2,24 @@
 
 #include "boards/TableroDePalancas.h"
 #include "simulation/Mesa.h"
+#include "cli/Textos.h"
 
 namespace velistra::consola {
 
 namespace {
 
 std::string NoExiste(int identificador) {
-    return "no existe el tablero " + std::to_string(identificador);
+    return Di(Texto::NoExisteTablero, {std::to_string(identificador)});
 }
 
 std::optional<std::string> CompruebaPalanca(const Orden& orden, const Mesa& mesa, int tipo,
-                                            const char* clase, const char* nombre) {
+                                            Texto otraClase, Texto noExiste) {
     const Tablero* t = TableroConIdentificador(mesa, orden.tablero);
     if (t == nullptr) return NoExiste(orden.tablero);
     if (t->Tipo() != tipo)
-        return "el tablero " + std::to_string(orden.tablero) + " no es de " + clase;
+        return Di(otraClase, {std::to_string(orden.tablero)});
     if (orden.indice < 0 || orden.indice >= TableroDePalancas::kPalancas)
-        return std::string("no existe ") + nombre + " " + std::to_string(orden.indice) +
-               " (van de 0 a " + std::to_string(TableroDePalancas::kPalancas - 1) + ")";
+        return Di(noExiste, {std::to_string(orden.indice), std::to_string(TableroDePalancas::kPalancas - 1)});
     return std::nullopt;
 }
 
@@ -27,10 +27,10 @@ std::optional<std::string> CompruebaPuerto(const Orden& orden, const Mesa& mesa)
     Tablero* t = TableroConIdentificador(mesa, orden.tablero);
     if (t == nullptr) return NoExiste(orden.tablero);
     const int puertos = t->NumeroDePuertos();
-    if (puertos == 0) return "el tablero " + std::to_string(orden.tablero) + " no tiene puertos";
+    if (puertos == 0) return Di(Texto::SinPuertos, {std::to_string(orden.tablero)});
     if (orden.indice < 0 || orden.indice >= puertos)
-        return "no existe el puerto " + std::to_string(orden.indice) + " del tablero " +
-               std::to_string(orden.tablero) + " (van de 0 a " + std::to_string(puertos - 1) + ")";
+        return Di(Texto::NoExistePuerto, {std::to_string(orden.indice), std::to_string(orden.tablero),
+                                          std::to_string(puertos - 1)});
     return std::nullopt;
 }
 
@@ -46,11 +46,12 @@ Tablero* TableroConIdentificador(const Mesa& mesa, int identificador) {
 std::optional<std::string> CompruebaOrden(const Orden& orden, const Mesa& mesa) {
     switch (orden.tipo) {
         case TipoDeOrden::Interruptor:
-            return CompruebaPalanca(orden, mesa, Tablero::kInterruptores, "interruptores",
-                                    "la palanca");
+            return CompruebaPalanca(orden, mesa, Tablero::kInterruptores, Texto::NoEsDeInterruptores,
+                                    Texto::NoExistePalanca);
         case TipoDeOrden::Pulsar:
         case TipoDeOrden::Soltar:
-            return CompruebaPalanca(orden, mesa, Tablero::kPulsadores, "pulsadores", "el pulsador");
+            return CompruebaPalanca(orden, mesa, Tablero::kPulsadores, Texto::NoEsDePulsadores,
+                                    Texto::NoExistePulsador);
         case TipoDeOrden::Sonda:
             return CompruebaPuerto(orden, mesa);
         case TipoDeOrden::Encender:

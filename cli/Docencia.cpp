@@ -7,6 +7,7 @@
 #include "cli/CodigosDeSalida.h"
 #include "cli/Comprobacion.h"
 #include "cli/Revisar.h"
+#include "cli/Textos.h"
 
 namespace velistra::consola {
 
@@ -14,7 +15,7 @@ namespace {
 
 int ErrorDeUso(std::ostream& errores, const std::string& error) {
     errores << "velistra-cli: " << error << '\n'
-            << "Use «velistra-cli --help» para ver cómo se usa.\n";
+            << Di(Texto::UseAyuda, {"velistra-cli"}) << '\n';
     return kUsoIncorrecto;
 }
 

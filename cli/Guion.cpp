@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/Citas.h"
+#include "cli/Textos.h"
 
 namespace velistra::consola {
 
@@ -51,15 +52,15 @@ std::optional<int> Numero(const std::string& palabra) {
 std::optional<std::string> Analiza(const std::vector<std::string>& palabras, Orden& orden) {
     const auto* s = std::find_if(std::begin(kOrdenes), std::end(kOrdenes),
                                  [&](const Sintaxis& o) { return palabras[0] == o.nombre; });
-    if (s == std::end(kOrdenes)) return "orden desconocida " + Cita(palabras[0]);
+    if (s == std::end(kOrdenes)) return Di(Texto::OrdenDesconocida, {Cita(palabras[0])});
     const std::size_t argumentos = palabras.size() - 1;
-    if (argumentos < s->minimo) return std::string("faltan argumentos; se espera: ") + s->uso;
-    if (argumentos > s->maximo) return std::string("sobran argumentos; se espera: ") + s->uso;
+    if (argumentos < s->minimo) return Di(Texto::FaltanArgumentos, {s->uso});
+    if (argumentos > s->maximo) return Di(Texto::SobranArgumentos, {s->uso});
 
     std::vector<int> numeros;
     for (std::size_t i = 1; i < palabras.size(); ++i) {
         const std::optional<int> n = Numero(palabras[i]);
-        if (!n) return Cita(palabras[i]) + " no es un número entero";
+        if (!n) return Di(Texto::NoEsEntero, {Cita(palabras[i])});
         numeros.push_back(*n);
     }
 
@@ -67,7 +68,7 @@ std::optional<std::string> Analiza(const std::vector<std::string>& palabras, Ord
     switch (s->tipo) {
         case TipoDeOrden::Interruptor:
             if (numeros[2] != 0 && numeros[2] != 1)
-                return "la posición de la palanca debe ser 0 o 1, no " + std::to_string(numeros[2]);
+                return Di(Texto::PosicionDePalanca, {std::to_string(numeros[2])});
             orden.valor = numeros[2];
             [[fallthrough]];
         case TipoDeOrden::Pulsar:
@@ -79,7 +80,7 @@ std::optional<std::string> Analiza(const std::vector<std::string>& palabras, Ord
         case TipoDeOrden::Tic:
             orden.valor = numeros.empty() ? 1 : numeros[0];
             if (orden.valor < 1)
-                return "el número de tics debe ser 1 o más, no " + std::to_string(orden.valor);
+                return Di(Texto::NumeroDeTics, {std::to_string(orden.valor)});
             break;
         case TipoDeOrden::Encender:
         case TipoDeOrden::Apagar:
@@ -126,12 +127,12 @@ Guion LeeGuion(std::istream& entrada) {
         ++numero;
         if (leida == Linea::Larga) {
             guion.error = ErrorDeGuion{
-                numero, "la línea pasa de " + std::to_string(kLargoMaximoDeLinea) + " caracteres"};
+                numero, Di(Texto::LineaLarga, {std::to_string(kLargoMaximoDeLinea)})};
             return guion;
         }
         if (leidos > kTamanoMaximoDeGuion) {
             guion.error = ErrorDeGuion{
-                numero, "el guion pasa de " + std::to_string(kTamanoMaximoDeGuion >> 20) + " MB"};
+                numero, Di(Texto::GuionGrande, {std::to_string(kTamanoMaximoDeGuion >> 20)})};
             return guion;
         }
         if (numero == 1 && linea.starts_with(kMarcaDeOrden)) linea.erase(0, kMarcaDeOrden.size());

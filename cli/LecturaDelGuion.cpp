@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "plataforma/Sistema.h"
+#include "cli/Textos.h"
 
 namespace velistra::consola {
 
@@ -22,7 +23,7 @@ std::optional<Guion> LeeGuionDeLaEjecucion(const std::optional<std::string>& arc
                                            std::istream& entrada, std::ostream& errores) {
     if (!archivo) {
         Guion guion = LeeGuion(entrada);
-        if (guion.ilegible) return Ilegible(errores, "no se puede leer el guion de la entrada estándar");
+        if (guion.ilegible) return Ilegible(errores, Di(Texto::GuionDeLaEntradaIlegible));
         return guion;
     }
     const std::string nombre = "«" + *archivo + "»";
@@ -30,12 +31,10 @@ std::optional<Guion> LeeGuionDeLaEjecucion(const std::optional<std::string>& arc
     const sistema::ArchivoLeido leido = sistema::LeeArchivoRegular(*archivo, kTamanoMaximoDeGuion);
     switch (leido.resultado) {
         case sistema::Lectura::Leido: break;
-        case sistema::Lectura::NoSeAbre: return Ilegible(errores, "no se puede abrir el guion " + nombre);
+        case sistema::Lectura::NoSeAbre: return Ilegible(errores, Di(Texto::GuionQueNoSeAbre, {nombre}));
         case sistema::Lectura::NoEsRegular:
-            return Ilegible(errores, "el guion " + nombre +
-                                         " no es un archivo normal; se lee de un archivo o de la "
-                                         "entrada estándar");
-        case sistema::Lectura::FalloAlLeer: return Ilegible(errores, "no se puede leer el guion " + nombre);
+            return Ilegible(errores, Di(Texto::GuionNoNormal, {nombre}));
+        case sistema::Lectura::FalloAlLeer: return Ilegible(errores, Di(Texto::GuionIlegible, {nombre}));
     }
     std::istringstream texto(leido.texto);
     return LeeGuion(texto);
