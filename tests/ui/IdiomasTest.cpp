@@ -164,3 +164,4 @@ TEST_F(Idiomas, LaEleccionGuardadaPasaDelanteDelEntornoYLaLineaDeOrdenesDeTodo) 
 
 }  // namespace
 }  // namespace velistra
+

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "Apoyo.h"
+#include "ui/idiomas/Traduccion.h"
 
 int main(int argc, char** argv) {
     // No display is needed: widgets live on the offscreen platform.
@@ -19,5 +20,10 @@ int main(int argc, char** argv) {
             velistra::prueba::RutaDeLaCaptura() = argv[i + 1];
     }
     QApplication aplicacion(argc, argv);
+    // --idioma en: the showcase's picture of the English window.
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--idioma") == 0)
+            velistra::InstalaIdioma(velistra::IdiomaPorCodigo(argv[i + 1]).value_or(velistra::Idioma::Espanol));
+    }
     return RUN_ALL_TESTS();
 }
