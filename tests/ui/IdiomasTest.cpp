@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "Apoyo.h"
+#include "support/Proceso.h"
 #include "plataforma/Traducible.h"
 #include "sesion/Recuperacion.h"
 #include "ui/idiomas/EleccionDeIdioma.h"
@@ -160,6 +161,20 @@ TEST_F(Idiomas, LaEleccionGuardadaPasaDelanteDelEntornoYLaLineaDeOrdenesDeTodo) 
     english->trigger();
     EXPECT_EQ(IdiomaGuardado(), Idioma::Ingles);
     GuardaIdioma(Idioma::Espanol);
+}
+
+TEST_F(Idiomas, ElProgramaRechazaOtroIdiomaAntesDeAbrirLaVentana) {
+    prueba::Lanzamiento l;
+    l.programa = VELISTRA_PROGRAMA;
+    l.argumentos = {"--idioma", "fr"};
+    prueba::ResultadoDelProceso r = prueba::Ejecuta(l);
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_EQ(r.errores, "velistra: --idioma admite es o en\n");
+    l.argumentos = {"--idioma"};
+    l.entorno = {"LANG=en_US.UTF-8"};
+    r = prueba::Ejecuta(l);
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_EQ(r.errores, "velistra: --idioma takes es or en\n");
 }
 
 }  // namespace
