@@ -87,11 +87,11 @@ ArgumentosAnalizados AnalizaArgumentos(const std::vector<std::string>& argumento
         const std::string& a = argumentos[i];
         if (a.size() > 1 && a[0] == '-') {
             const Opcion* o = BuscaOpcion(opciones, a);
-            if (o == nullptr)
-                return Error(Di(Texto::OpcionNoAdmitida, {orden, Cita(a)}));
+            if (o == nullptr) return Error(Di(Texto::OpcionNoAdmitida, {orden, Cita(a)}));
             std::string archivo;
             if (o->conArchivo) {
-                if (i + 1 == argumentos.size()) return Error(Di(Texto::FaltaArchivoTras, {Cita(a)}));
+                if (i + 1 == argumentos.size())
+                    return Error(Di(Texto::FaltaArchivoTras, {Cita(a)}));
                 archivo = argumentos[++i];
             }
             std::string error;

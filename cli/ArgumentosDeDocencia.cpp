@@ -3,8 +3,8 @@
 #include <charconv>
 
 #include "cli/Citas.h"
-#include "cli/TextosDeDocencia.h"
 #include "cli/Textos.h"
+#include "cli/TextosDeDocencia.h"
 
 namespace velistra::consola {
 
@@ -81,10 +81,14 @@ std::optional<PeticionDeComprobacion> AnalizaComprobacion(const std::vector<std:
         }
     }
     const int modos = (p.tabla ? 1 : 0) + (p.referencia ? 1 : 0) + (p.guion || p.salida ? 1 : 0);
-    if (modos == 0) error = textos::FaltaElModo();
-    else if (modos > 1) error = textos::ModosJuntos();
-    else if (p.guion.has_value() != p.salida.has_value()) error = textos::GuionSinSalida();
-    else if (p.circuitos.empty()) error = textos::FaltanCircuitos();
+    if (modos == 0)
+        error = textos::FaltaElModo();
+    else if (modos > 1)
+        error = textos::ModosJuntos();
+    else if (p.guion.has_value() != p.salida.has_value())
+        error = textos::GuionSinSalida();
+    else if (p.circuitos.empty())
+        error = textos::FaltanCircuitos();
     if (!error.empty()) return std::nullopt;
     return p;
 }

@@ -12,10 +12,10 @@
 #include "cli/EjecutorDeGuion.h"
 #include "cli/InformeDeComprobacion.h"
 #include "cli/LecturaDelGuion.h"
+#include "cli/Textos.h"
 #include "cli/TextosDeDocencia.h"
 #include "docencia/Comparacion.h"
 #include "plataforma/Sistema.h"
-#include "cli/Textos.h"
 
 namespace velistra::consola {
 

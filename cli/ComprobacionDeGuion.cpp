@@ -1,8 +1,8 @@
 #include "cli/ComprobacionDeGuion.h"
 
 #include "boards/TableroDePalancas.h"
-#include "simulation/Mesa.h"
 #include "cli/Textos.h"
+#include "simulation/Mesa.h"
 
 namespace velistra::consola {
 
@@ -16,10 +16,10 @@ std::optional<std::string> CompruebaPalanca(const Orden& orden, const Mesa& mesa
                                             Texto otraClase, Texto noExiste) {
     const Tablero* t = TableroConIdentificador(mesa, orden.tablero);
     if (t == nullptr) return NoExiste(orden.tablero);
-    if (t->Tipo() != tipo)
-        return Di(otraClase, {std::to_string(orden.tablero)});
+    if (t->Tipo() != tipo) return Di(otraClase, {std::to_string(orden.tablero)});
     if (orden.indice < 0 || orden.indice >= TableroDePalancas::kPalancas)
-        return Di(noExiste, {std::to_string(orden.indice), std::to_string(TableroDePalancas::kPalancas - 1)});
+        return Di(noExiste,
+                  {std::to_string(orden.indice), std::to_string(TableroDePalancas::kPalancas - 1)});
     return std::nullopt;
 }
 
@@ -29,8 +29,9 @@ std::optional<std::string> CompruebaPuerto(const Orden& orden, const Mesa& mesa)
     const int puertos = t->NumeroDePuertos();
     if (puertos == 0) return Di(Texto::SinPuertos, {std::to_string(orden.tablero)});
     if (orden.indice < 0 || orden.indice >= puertos)
-        return Di(Texto::NoExistePuerto, {std::to_string(orden.indice), std::to_string(orden.tablero),
-                                          std::to_string(puertos - 1)});
+        return Di(Texto::NoExistePuerto,
+                  {std::to_string(orden.indice), std::to_string(orden.tablero),
+                   std::to_string(puertos - 1)});
     return std::nullopt;
 }
 
@@ -46,8 +47,8 @@ Tablero* TableroConIdentificador(const Mesa& mesa, int identificador) {
 std::optional<std::string> CompruebaOrden(const Orden& orden, const Mesa& mesa) {
     switch (orden.tipo) {
         case TipoDeOrden::Interruptor:
-            return CompruebaPalanca(orden, mesa, Tablero::kInterruptores, Texto::NoEsDeInterruptores,
-                                    Texto::NoExistePalanca);
+            return CompruebaPalanca(orden, mesa, Tablero::kInterruptores,
+                                    Texto::NoEsDeInterruptores, Texto::NoExistePalanca);
         case TipoDeOrden::Pulsar:
         case TipoDeOrden::Soltar:
             return CompruebaPalanca(orden, mesa, Tablero::kPulsadores, Texto::NoEsDePulsadores,

@@ -14,8 +14,7 @@ namespace velistra::consola {
 namespace {
 
 int ErrorDeUso(std::ostream& errores, const std::string& error) {
-    errores << "velistra-cli: " << error << '\n'
-            << Di(Texto::UseAyuda, {"velistra-cli"}) << '\n';
+    errores << "velistra-cli: " << error << '\n' << Di(Texto::UseAyuda, {"velistra-cli"}) << '\n';
     return kUsoIncorrecto;
 }
 

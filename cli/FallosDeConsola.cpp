@@ -12,7 +12,8 @@ bool PlantaFallos(Mesa& mesa, const std::string& archivo, std::ostream& errores)
     const std::optional<docencia::ErrorDeFallos> error = docencia::PlantaFallosDeArchivo(mesa, archivo);
     if (!error) return true;
     if (error->linea == 0)
-        errores << "velistra-cli: " << textos::ArchivoQueNoSeLee(Di(Texto::ElArchivoDeFallos), archivo) << '\n';
+        errores << "velistra-cli: "
+                << textos::ArchivoQueNoSeLee(Di(Texto::ElArchivoDeFallos), archivo) << '\n';
     else
         errores << archivo << ':' << error->linea << ": " << DelNucleo(error->mensaje) << '\n';
     return false;

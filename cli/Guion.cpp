@@ -79,8 +79,7 @@ std::optional<std::string> Analiza(const std::vector<std::string>& palabras, Ord
             break;
         case TipoDeOrden::Tic:
             orden.valor = numeros.empty() ? 1 : numeros[0];
-            if (orden.valor < 1)
-                return Di(Texto::NumeroDeTics, {std::to_string(orden.valor)});
+            if (orden.valor < 1) return Di(Texto::NumeroDeTics, {std::to_string(orden.valor)});
             break;
         case TipoDeOrden::Encender:
         case TipoDeOrden::Apagar:
@@ -126,8 +125,8 @@ Guion LeeGuion(std::istream& entrada) {
         if (fin && leidos == antes) break;
         ++numero;
         if (leida == Linea::Larga) {
-            guion.error = ErrorDeGuion{
-                numero, Di(Texto::LineaLarga, {std::to_string(kLargoMaximoDeLinea)})};
+            guion.error =
+                ErrorDeGuion{numero, Di(Texto::LineaLarga, {std::to_string(kLargoMaximoDeLinea)})};
             return guion;
         }
         if (leidos > kTamanoMaximoDeGuion) {

@@ -3,8 +3,8 @@
 #include <ostream>
 #include <sstream>
 
-#include "plataforma/Sistema.h"
 #include "cli/Textos.h"
+#include "plataforma/Sistema.h"
 
 namespace velistra::consola {
 
@@ -31,10 +31,12 @@ std::optional<Guion> LeeGuionDeLaEjecucion(const std::optional<std::string>& arc
     const sistema::ArchivoLeido leido = sistema::LeeArchivoRegular(*archivo, kTamanoMaximoDeGuion);
     switch (leido.resultado) {
         case sistema::Lectura::Leido: break;
-        case sistema::Lectura::NoSeAbre: return Ilegible(errores, Di(Texto::GuionQueNoSeAbre, {nombre}));
+        case sistema::Lectura::NoSeAbre:
+            return Ilegible(errores, Di(Texto::GuionQueNoSeAbre, {nombre}));
         case sistema::Lectura::NoEsRegular:
             return Ilegible(errores, Di(Texto::GuionNoNormal, {nombre}));
-        case sistema::Lectura::FalloAlLeer: return Ilegible(errores, Di(Texto::GuionIlegible, {nombre}));
+        case sistema::Lectura::FalloAlLeer:
+            return Ilegible(errores, Di(Texto::GuionIlegible, {nombre}));
     }
     std::istringstream texto(leido.texto);
     return LeeGuion(texto);

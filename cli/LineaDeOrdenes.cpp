@@ -13,10 +13,10 @@
 #include "cli/FallosDeConsola.h"
 #include "cli/Guion.h"
 #include "cli/LecturaDelGuion.h"
+#include "cli/Textos.h"
 #include "docencia/TablaDeVerdad.h"
 #include "plataforma/Idioma.h"
 #include "plataforma/Textos.h"
-#include "cli/Textos.h"
 
 namespace velistra::consola {
 
@@ -95,7 +95,8 @@ bool EligeIdioma(std::vector<std::string>& argumentos) {
             ++a;
             continue;
         }
-        const std::optional<Idioma> idioma = a + 1 == argumentos.end() ? std::nullopt : IdiomaPorCodigo(*(a + 1));
+        const std::optional<Idioma> idioma =
+            a + 1 == argumentos.end() ? std::nullopt : IdiomaPorCodigo(*(a + 1));
         if (!idioma) return false;
         HablaEn(*idioma);
         a = argumentos.erase(a, a + 2);

@@ -17,6 +17,7 @@ const char* Busca(std::span<const EntradaDeTexto> tabla, Texto clave) {
     return nullptr;
 }
 
+// The core's texts with placeholders (only a template is made from itself).
 const std::vector<const char*>& PlantillasDelNucleo() {
     static const std::vector<const char*> plantillas = [] {
         std::vector<const char*> con;

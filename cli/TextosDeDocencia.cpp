@@ -75,7 +75,8 @@ std::string Resumen(std::size_t circuitos, std::size_t correctos, std::size_t in
 }
 
 std::string ResumenDeRevision(std::size_t hallazgos) {
-    return hallazgos == 0 ? Di(Texto::SinHallazgos) : Cuenta(hallazgos, Texto::UnHallazgo, Texto::Hallazgos);
+    return hallazgos == 0 ? Di(Texto::SinHallazgos)
+                          : Cuenta(hallazgos, Texto::UnHallazgo, Texto::Hallazgos);
 }
 
 namespace {
@@ -100,9 +101,12 @@ std::string Hallazgo(const docencia::Hallazgo& h) {
     const std::string x = std::to_string(h.punto.x);
     const std::string y = std::to_string(h.punto.y);
     switch (h.clase) {
-        case ClaseDeHallazgo::ChipSinEnchufar: return Di(Texto::ChipSinEnchufar, {Chip(h), x, y});
-        case ClaseDeHallazgo::SinAlimentacion: return Di(Texto::SinAlimentacion, {Chip(h), patilla, Lugar(h)});
-        case ClaseDeHallazgo::EntradaAlAire: return Di(Texto::EntradaAlAire, {Chip(h), patilla, Lugar(h)});
+        case ClaseDeHallazgo::ChipSinEnchufar:
+            return Di(Texto::ChipSinEnchufar, {Chip(h), x, y});
+        case ClaseDeHallazgo::SinAlimentacion:
+            return Di(Texto::SinAlimentacion, {Chip(h), patilla, Lugar(h)});
+        case ClaseDeHallazgo::EntradaAlAire:
+            return Di(Texto::EntradaAlAire, {Chip(h), patilla, Lugar(h)});
         case ClaseDeHallazgo::CableSuelto:
             return Di(Texto::CableSuelto, {std::to_string(h.cable + 1), Lugar(h), x, y});
     }

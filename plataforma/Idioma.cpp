@@ -4,11 +4,13 @@
 
 namespace velistra {
 
-Idioma IdiomaDeLaConfiguracionRegional(const char* lcAll, const char* lcMessages, const char* lang) {
+Idioma IdiomaDeLaConfiguracionRegional(const char* lcAll, const char* lcMessages,
+                                       const char* lang) {
     for (const char* valor : {lcAll, lcMessages, lang}) {
         if (valor == nullptr || *valor == '\0') continue;
         const std::string_view v(valor);
-        const bool ingles = v.starts_with("en") && (v.size() == 2 || v[2] == '_' || v[2] == '.' || v[2] == '@');
+        const bool ingles =
+            v.starts_with("en") && (v.size() == 2 || v[2] == '_' || v[2] == '.' || v[2] == '@');
         return ingles ? Idioma::Ingles : Idioma::Espanol;
     }
     return Idioma::Espanol;

@@ -7,7 +7,8 @@ namespace velistra {
 namespace {
 // The number of the placeholder at `i` (0 for %1), or -1.
 int Marcador(std::string_view texto, std::size_t i) {
-    if (texto[i] != '%' || i + 1 >= texto.size() || texto[i + 1] < '1' || texto[i + 1] > '9') return -1;
+    if (texto[i] != '%' || i + 1 >= texto.size() || texto[i + 1] < '1' || texto[i + 1] > '9')
+        return -1;
     return texto[i + 1] - '1';
 }
 }  // namespace
@@ -27,7 +28,8 @@ std::string Rellena(std::string_view plantilla, const std::vector<std::string>& 
     return texto;
 }
 
-std::optional<std::vector<std::string>> ArgumentosDe(std::string_view plantilla, std::string_view texto) {
+std::optional<std::vector<std::string>> ArgumentosDe(std::string_view plantilla,
+                                                     std::string_view texto) {
     // The template as fixed pieces between placeholders: piezas[0] %a piezas[1] %b ...
     std::vector<std::string_view> piezas;
     std::vector<int> numeros;
@@ -76,7 +78,8 @@ std::string Traduce(const std::string& texto, std::span<const char* const> plant
     for (const char* plantilla : plantillas) {
         const std::optional<std::vector<std::string>> argumentos = ArgumentosDe(plantilla, texto);
         if (!argumentos) continue;
-        if (std::optional<std::string> traducida = traduccion(plantilla)) return Rellena(*traducida, *argumentos);
+        if (std::optional<std::string> traducida = traduccion(plantilla))
+            return Rellena(*traducida, *argumentos);
     }
     return texto;
 }

@@ -21,7 +21,8 @@ std::string Rellena(std::string_view plantilla, const std::vector<std::string>& 
 
 // The arguments Rellena put into `plantilla` to give `texto`, or nothing when `texto`
 // is not made from it (or `plantilla` has no placeholder).
-std::optional<std::vector<std::string>> ArgumentosDe(std::string_view plantilla, std::string_view texto);
+std::optional<std::vector<std::string>> ArgumentosDe(std::string_view plantilla,
+                                                     std::string_view texto);
 
 // The translation of one Spanish text of the catalogue, or nothing.
 using Traduccion = std::function<std::optional<std::string>(const char* espanol)>;

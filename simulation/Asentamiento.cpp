@@ -9,8 +9,8 @@ namespace velistra {
 namespace {
 
 constexpr const char* kTituloDeRealimentacion = textos::kTituloDeInformacion;
-constexpr const char* kTextoDeRealimentacion =
-    VELISTRA_TEXTO("El circuito posee realimentaciones y el límite de\n"
+constexpr const char* kTextoDeRealimentacion = VELISTRA_TEXTO(
+    "El circuito posee realimentaciones y el límite de\n"
     "iteraciones para hallar una solución fue alcanzado.\n"
     "La simulación continuará con el último estado obtenido.");
 

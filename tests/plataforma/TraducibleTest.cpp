@@ -11,7 +11,8 @@ namespace velistra {
 namespace {
 
 TEST(Traducible, UnaPlantillaRellenaSeReconoceYSeTraduceConSusArgumentos) {
-    EXPECT_EQ(Rellena("el chip %1 no tiene la patilla %2", {"3", "20"}), "el chip 3 no tiene la patilla 20");
+    EXPECT_EQ(Rellena("el chip %1 no tiene la patilla %2", {"3", "20"}),
+              "el chip 3 no tiene la patilla 20");
     // One pass: an argument holding a placeholder stays as it is; a missing one too.
     EXPECT_EQ(Rellena("%1 y %2", {"%2", "b"}), "%2 y b");
     EXPECT_EQ(Rellena("%1 y %2 al 100%", {"a"}), "a y %2 al 100%");
@@ -19,9 +20,11 @@ TEST(Traducible, UnaPlantillaRellenaSeReconoceYSeTraduceConSusArgumentos) {
     EXPECT_EQ(ArgumentosDe("el chip %1 no tiene la patilla %2", "el chip 3 no tiene la patilla 20"),
               (std::vector<std::string>{"3", "20"}));
     // Arguments may hold the template's own words; the last runs to the final piece.
-    EXPECT_EQ(ArgumentosDe("circuito %1. ¿Recuperar?", "circuito /a/circuito 2. b.txt. ¿Recuperar?"),
-              (std::vector<std::string>{"/a/circuito 2. b.txt"}));
-    EXPECT_EQ(ArgumentosDe("%2 antes que %1", "b antes que a"), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(
+        ArgumentosDe("circuito %1. ¿Recuperar?", "circuito /a/circuito 2. b.txt. ¿Recuperar?"),
+        (std::vector<std::string>{"/a/circuito 2. b.txt"}));
+    EXPECT_EQ(ArgumentosDe("%2 antes que %1", "b antes que a"),
+              (std::vector<std::string>{"a", "b"}));
     EXPECT_FALSE(ArgumentosDe("no existe el chip %1", "no existe el chip "));
     EXPECT_FALSE(ArgumentosDe("no existe el chip %1", "no existe el cable 3"));
     EXPECT_FALSE(ArgumentosDe("Nuevo circuito", "Nuevo circuito"));
@@ -37,7 +40,8 @@ TEST(Traducible, UnaPlantillaRellenaSeReconoceYSeTraduceConSusArgumentos) {
     };
     const char* const plantillas[] = {"el chip %1 no tiene la patilla %2", "%2 antes que %1"};
     EXPECT_EQ(Traduce("Nuevo circuito", plantillas, traduccion), "New circuit");
-    EXPECT_EQ(Traduce("el chip 3 no tiene la patilla 20", plantillas, traduccion), "chip 3 has no pin 20");
+    EXPECT_EQ(Traduce("el chip 3 no tiene la patilla 20", plantillas, traduccion),
+              "chip 3 has no pin 20");
     EXPECT_EQ(Traduce("b antes que a", plantillas, traduccion), "a after b");
     EXPECT_EQ(Traduce("/home/ana/circuito.txt", plantillas, traduccion), "/home/ana/circuito.txt");
 }

@@ -13,9 +13,9 @@
 #include <memory>
 
 #include "Apoyo.h"
-#include "support/Proceso.h"
 #include "plataforma/Traducible.h"
 #include "sesion/Recuperacion.h"
+#include "support/Proceso.h"
 #include "ui/idiomas/EleccionDeIdioma.h"
 #include "ui/idiomas/TextosDelNucleo.h"
 #include "ui/idiomas/Traduccion.h"
@@ -40,7 +40,8 @@ public:
         if (!traducido.isEmpty()) traducidos.insert(QString::fromUtf8(fuente));
         // The core's context is asked about anything the core hands over, file names too;
         // its own texts are checked one by one below.
-        else if (de != idiomas::kContextoDelNucleo) sinTraduccion.insert(QString::fromUtf8(fuente));
+        else if (de != idiomas::kContextoDelNucleo)
+            sinTraduccion.insert(QString::fromUtf8(fuente));
         return traducido;
     }
     mutable QSet<QString> sinTraduccion;
@@ -56,8 +57,10 @@ void Recorre(const QMenu& menu, QStringList& textos) {
     textos << menu.title();
     for (const QAction* accion : menu.actions()) {
         if (accion->isSeparator()) continue;
-        if (accion->menu() != nullptr) Recorre(*accion->menu(), textos);
-        else textos << accion->text();
+        if (accion->menu() != nullptr)
+            Recorre(*accion->menu(), textos);
+        else
+            textos << accion->text();
     }
 }
 
@@ -89,7 +92,8 @@ TEST_F(Idiomas, EnInglesNingunTextoDeLaVentanaQuedaSinTraducir) {
     const QStringList ingles = TextosDeLaVentana();
     QCoreApplication::removeTranslator(&anota);
 
-    EXPECT_TRUE(anota.sinTraduccion.isEmpty()) << anota.sinTraduccion.values().join(u'|').toStdString();
+    EXPECT_TRUE(anota.sinTraduccion.isEmpty())
+        << anota.sinTraduccion.values().join(u'|').toStdString();
     // Same menus, same submenus: each group path names its levels the same way everywhere.
     ASSERT_EQ(espanol.size(), ingles.size());
     // The levels of the chip menu's group paths ("Puertas básicas > Xor") are translated whole.
@@ -98,13 +102,16 @@ TEST_F(Idiomas, EnInglesNingunTextoDeLaVentanaQuedaSinTraducir) {
         for (const QString& nivel : fuente.split(QStringLiteral(" > "))) traducidos.insert(nivel);
     for (qsizetype i = 0; i < espanol.size(); ++i) {
         // A text that reads the same in English must still have come from the catalogue.
-        const bool igualPeroTraducido = traducidos.contains(espanol[i]) ||
-                                        traducidos.contains(QString(espanol[i]).replace(QStringLiteral("&&"), QStringLiteral("&")));
-        const bool sinPalabras = !espanol[i].contains(QRegularExpression(QStringLiteral("[a-zA-Z]{3}"))) ||
-                                 espanol[i] == QStringLiteral("Velistra 0.9.7") ||
-                                 espanol[i] == QStringLiteral("Velistra") ||
-                                 // each language is named in its own
-                                 espanol[i] == QStringLiteral("Español") || espanol[i] == QStringLiteral("English");
+        const bool igualPeroTraducido =
+            traducidos.contains(espanol[i]) ||
+            traducidos.contains(
+                QString(espanol[i]).replace(QStringLiteral("&&"), QStringLiteral("&")));
+        const bool sinPalabras =
+            !espanol[i].contains(QRegularExpression(QStringLiteral("[a-zA-Z]{3}"))) ||
+            espanol[i] == QStringLiteral("Velistra 0.9.7") ||
+            espanol[i] == QStringLiteral("Velistra") ||
+            // each language is named in its own
+            espanol[i] == QStringLiteral("Español") || espanol[i] == QStringLiteral("English");
         EXPECT_TRUE(espanol[i] != ingles[i] || igualPeroTraducido || sinPalabras)
             << "sin traducir: " << espanol[i].toStdString();
     }
@@ -120,7 +127,8 @@ TEST_F(Idiomas, LosTextosDelNucleoSeTraducenTambienConSusNumerosYNombres) {
     for (const char* texto : idiomas::TextosDelNucleo())
         EXPECT_FALSE(catalogo.translate(idiomas::kContextoDelNucleo, texto).isEmpty()) << texto;
 
-    EXPECT_EQ(DelNucleo("Error en la lectura del archivo."), QStringLiteral("Error reading the file."));
+    EXPECT_EQ(DelNucleo("Error en la lectura del archivo."),
+              QStringLiteral("Error reading the file."));
     // A template recognised in the finished text; the name keeps its own words (even a %1).
     EXPECT_EQ(DelNucleo(Recuperacion::Oferta({"", "/tmp/el chip %1.txt"})),
               QStringLiteral("The program closed without saving the changes to the circuit "
@@ -128,12 +136,14 @@ TEST_F(Idiomas, LosTextosDelNucleoSeTraducenTambienConSusNumerosYNombres) {
     EXPECT_EQ(DelNucleo(Rellena("el chip %1 no tiene la patilla %2", {"3", "20"})),
               QStringLiteral("chip 3 has no pin 20"));
     // A file name in the title is no text of the program.
-    EXPECT_EQ(DelNucleo("/home/ana/Nuevo circuito.txt"), QStringLiteral("/home/ana/Nuevo circuito.txt"));
+    EXPECT_EQ(DelNucleo("/home/ana/Nuevo circuito.txt"),
+              QStringLiteral("/home/ana/Nuevo circuito.txt"));
 }
 
 TEST_F(Idiomas, EnEspanolNingunTraductorCambiaNada) {
     InstalaIdioma(Idioma::Espanol);
-    for (const char* texto : idiomas::TextosDelNucleo()) EXPECT_EQ(DelNucleo(texto).toUtf8(), QByteArray(texto));
+    for (const char* texto : idiomas::TextosDelNucleo())
+        EXPECT_EQ(DelNucleo(texto).toUtf8(), QByteArray(texto));
     EXPECT_EQ(QCoreApplication::translate("velistra::Menus", "Salir"), QStringLiteral("Salir"));
     EXPECT_EQ(DelNucleo(Recuperacion::Oferta({"", "a.txt"})),
               QString::fromStdString(Recuperacion::Oferta({"", "a.txt"})));
@@ -179,4 +189,3 @@ TEST_F(Idiomas, ElProgramaRechazaOtroIdiomaAntesDeAbrirLaVentana) {
 
 }  // namespace
 }  // namespace velistra
-

@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
     // --idioma en: the showcase's picture of the English window.
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--idioma") == 0)
-            velistra::InstalaIdioma(velistra::IdiomaPorCodigo(argv[i + 1]).value_or(velistra::Idioma::Espanol));
+            velistra::InstalaIdioma(
+                velistra::IdiomaPorCodigo(argv[i + 1]).value_or(velistra::Idioma::Espanol));
     }
     return RUN_ALL_TESTS();
 }

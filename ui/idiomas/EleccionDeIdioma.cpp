@@ -58,7 +58,8 @@ void AgregaMenuDeIdioma(QMenuBar& barra) {
     if (menus.isEmpty() || menus.back()->menu() == nullptr) return;
     QMenu* ayuda = menus.back()->menu();
     ayuda->addSeparator();
-    QMenu* menu = ayuda->addMenu(Traduce(QT_TRANSLATE_NOOP("velistra::EleccionDeIdioma", "Idioma")));
+    QMenu* menu =
+        ayuda->addMenu(Traduce(QT_TRANSLATE_NOOP("velistra::EleccionDeIdioma", "Idioma")));
     auto* grupo = new QActionGroup(menu);
     for (const Opcion& opcion : kOpciones) {
         QAction* accion = menu->addAction(QString::fromUtf8(opcion.nombre));
@@ -70,7 +71,8 @@ void AgregaMenuDeIdioma(QMenuBar& barra) {
             GuardaIdioma(idioma);
             if (idioma == IdiomaInstalado()) return;
             QMessageBox::information(
-                menu->window(), TextoEn(idioma, QT_TRANSLATE_NOOP("velistra::EleccionDeIdioma", "Idioma")),
+                menu->window(),
+                TextoEn(idioma, QT_TRANSLATE_NOOP("velistra::EleccionDeIdioma", "Idioma")),
                 TextoEn(idioma, QT_TRANSLATE_NOOP("velistra::EleccionDeIdioma",
                                                   "El programa hablará el idioma elegido desde la "
                                                   "próxima vez que se abra.")));

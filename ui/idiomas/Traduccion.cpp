@@ -25,7 +25,8 @@ QTranslator& DeQt() {
     return traductor;
 }
 
-// The core's texts with placeholders, which a finished text may be made from.
+// The core's texts with placeholders, which a finished text may be made from (a
+// template is the only kind of text that is made from itself).
 const std::vector<const char*>& Plantillas() {
     static const std::vector<const char*> plantillas = [] {
         std::vector<const char*> con;
@@ -44,8 +45,7 @@ void InstalaIdioma(Idioma idioma) {
     instalado = idioma;
     if (idioma == Idioma::Ingles) {
         // Qt's own texts are English already.
-        if (CargaElCatalogo(DelPrograma()))
-            QCoreApplication::installTranslator(&DelPrograma());
+        if (CargaElCatalogo(DelPrograma())) QCoreApplication::installTranslator(&DelPrograma());
         return;
     }
     // Qt's own texts (file dialog, colour dialog) in Spanish, when installed.

@@ -23,12 +23,15 @@ QMessageBox::Icon IconoQt(Icono icono) {
     }
     return QMessageBox::Information;
 }
-QString Boton(const char* texto) { return QCoreApplication::translate("velistra::AvisosQt", texto); }
+QString Boton(const char* texto) {
+    return QCoreApplication::translate("velistra::AvisosQt", texto);
+}
 }  // namespace
 
 void AvisosQt::Muestra(const std::string& texto, const std::string& titulo, Icono icono) {
     QMessageBox caja(IconoQt(icono), DelNucleo(titulo), DelNucleo(texto), QMessageBox::Ok, padre_);
-    caja.button(QMessageBox::Ok)->setText(Boton(QT_TRANSLATE_NOOP("velistra::AvisosQt", "Aceptar")));
+    caja.button(QMessageBox::Ok)
+        ->setText(Boton(QT_TRANSLATE_NOOP("velistra::AvisosQt", "Aceptar")));
     caja.exec();
 }
 
@@ -37,7 +40,8 @@ Respuesta AvisosQt::Pregunta(const std::string& texto, const std::string& titulo
                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, padre_);
     caja.button(QMessageBox::Yes)->setText(Boton(QT_TRANSLATE_NOOP("velistra::AvisosQt", "&Sí")));
     caja.button(QMessageBox::No)->setText(Boton(QT_TRANSLATE_NOOP("velistra::AvisosQt", "&No")));
-    caja.button(QMessageBox::Cancel)->setText(Boton(QT_TRANSLATE_NOOP("velistra::AvisosQt", "Cancelar")));
+    caja.button(QMessageBox::Cancel)
+        ->setText(Boton(QT_TRANSLATE_NOOP("velistra::AvisosQt", "Cancelar")));
     caja.setDefaultButton(QMessageBox::Yes);
     caja.setEscapeButton(QMessageBox::Cancel);
     caja.exec();

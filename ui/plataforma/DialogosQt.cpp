@@ -21,7 +21,9 @@ std::optional<std::string> PideNombre(QFileDialog& dialogo,
     if (elegidos.isEmpty() || elegidos.first().isEmpty()) return std::nullopt;
     return elegidos.first().toStdString();
 }
-QString Titulo(const char* texto) { return QCoreApplication::translate("velistra::DialogosQt", texto); }
+QString Titulo(const char* texto) {
+    return QCoreApplication::translate("velistra::DialogosQt", texto);
+}
 }  // namespace
 
 QString FiltrosQt(const std::vector<FiltroDeArchivos>& filtros) {

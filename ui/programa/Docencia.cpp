@@ -21,12 +21,16 @@ namespace {
 void EditaFallos(VentanaPrincipal& ventana, Sesion& sesion) {
     const std::string& circuito = sesion.comandos.Archivo();
     if (circuito.empty()) {
-        QMessageBox::information(&ventana, DialogoDeFallos::tr("Fallos"),
-                                 DialogoDeFallos::tr("Almacene antes el circuito: los fallos van en un archivo junto a él."));
+        QMessageBox::information(
+            &ventana, DialogoDeFallos::tr("Fallos"),
+            DialogoDeFallos::tr(
+                "Almacene antes el circuito: los fallos van en un archivo junto a él."));
         return;
     }
-    if (QMessageBox::question(&ventana, DialogoDeFallos::tr("Fallos"),
-                              DialogoDeFallos::tr("Los fallos son la solución de un ejercicio de averías. ¿Desea verlos?")) !=
+    if (QMessageBox::question(
+            &ventana, DialogoDeFallos::tr("Fallos"),
+            DialogoDeFallos::tr(
+                "Los fallos son la solución de un ejercicio de averías. ¿Desea verlos?")) !=
         QMessageBox::Yes)
         return;
     DialogoDeFallos dialogo(QString::fromStdString(docencia::ArchivoDeFallosDe(circuito)), &ventana);
@@ -43,9 +47,11 @@ void AgregaMenuDeDocencia(VentanaPrincipal& ventana, Sesion& sesion) {
     for (QAction* a : circuitos->actions()) {
         if (a->isSeparator()) antes = a;
     }
-    auto* revisar = new QAction(QCoreApplication::translate("velistra::DialogoDeRevision", "Revisar circuito"), circuitos);
+    auto* revisar = new QAction(
+        QCoreApplication::translate("velistra::DialogoDeRevision", "Revisar circuito"), circuitos);
     circuitos->insertAction(antes, revisar);
-    auto* fallos = new QAction(QCoreApplication::translate("velistra::DialogoDeFallos", "Fallos..."), circuitos);
+    auto* fallos = new QAction(
+        QCoreApplication::translate("velistra::DialogoDeFallos", "Fallos..."), circuitos);
     circuitos->insertAction(antes, fallos);
     QObject::connect(fallos, &QAction::triggered, &ventana, [&ventana, &sesion] { EditaFallos(ventana, sesion); });
     QObject::connect(revisar, &QAction::triggered, &ventana, [&ventana, &sesion] {

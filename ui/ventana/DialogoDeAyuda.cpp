@@ -2,8 +2,8 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <QStringList>
+#include <QVBoxLayout>
 
 #include "plataforma/Textos.h"
 #include "ui/idiomas/Traduccion.h"
@@ -14,7 +14,8 @@ namespace {
 QString LineaDeVersion() {
     // The Spanish line is the shared constant; a translation gets the version filled in.
     if (IdiomaInstalado() == Idioma::Espanol) return QString::fromUtf8(textos::kLineaDeVersion);
-    return DialogoDeAyuda::tr("Versión %1 (2541180) - Mayo de 2011").arg(QString::fromUtf8(textos::kVersion));
+    return DialogoDeAyuda::tr("Versión %1 (2541180) - Mayo de 2011")
+        .arg(QString::fromUtf8(textos::kVersion));
 }
 
 QStringList Lineas() {

@@ -37,13 +37,17 @@ constexpr std::array<Elemento, 6> kTableros{{
     {comandos::kSieteSegmentos, QT_TRANSLATE_NOOP("velistra::Menus", "Leds de siete segmentos")},
     {comandos::kTemporizador, QT_TRANSLATE_NOOP("velistra::Menus", "Temporizador")},
 }};
-constexpr std::array<Elemento, 1> kTutoriales{{{comandos::kPLA, QT_TRANSLATE_NOOP("velistra::Menus", "PLA de 4 x 8 x 4")}}};
-constexpr std::array<Elemento, 1> kAyuda{{{comandos::kAyuda, QT_TRANSLATE_NOOP("velistra::Menus", "Contacto..")}}};
+constexpr std::array<Elemento, 1> kTutoriales{
+    {{comandos::kPLA, QT_TRANSLATE_NOOP("velistra::Menus", "PLA de 4 x 8 x 4")}}};
+constexpr std::array<Elemento, 1> kAyuda{
+    {{comandos::kAyuda, QT_TRANSLATE_NOOP("velistra::Menus", "Contacto..")}}};
 
 constexpr const char* kSeparadorDeGrupos = " > ";
 
 // Item texts are shown as written: an '&' in them is not a mnemonic.
-QString SinMnemonicos(QString texto) { return texto.replace(QLatin1Char('&'), QStringLiteral("&&")); }
+QString SinMnemonicos(QString texto) {
+    return texto.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
 
 QString Traduce(const char* texto) { return QCoreApplication::translate("velistra::Menus", texto); }
 
@@ -81,23 +85,28 @@ void AgregaCircuitosTTL(QMenu& menu, std::span<const FichaDeChip> catalogo,
             const std::string ruta = grupo.substr(0, fin);
             QMenu*& submenu = submenus[ruta];
             if (submenu == nullptr) {
-                submenu =
-                    actual->addMenu(SinMnemonicos(QString::fromStdString(grupo.substr(inicio, fin - inicio))));
+                submenu = actual->addMenu(
+                    SinMnemonicos(QString::fromStdString(grupo.substr(inicio, fin - inicio))));
             }
             actual = submenu;
             inicio = fin == grupo.size() ? fin : fin + std::string(kSeparadorDeGrupos).size();
         }
-        AgregaAccion(*actual, ficha.codigoDeCatalogo, SinMnemonicos(DelNucleo(ficha.texto)), despacha);
+        AgregaAccion(*actual, ficha.codigoDeCatalogo, SinMnemonicos(DelNucleo(ficha.texto)),
+                     despacha);
     }
 }
 
 void ConstruyeMenus(QMenuBar& barra, const Despachador& despacha) {
-    AgregaMenu(barra, Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "&Circuitos")), kCircuitos, despacha);
+    AgregaMenu(barra, Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "&Circuitos")), kCircuitos,
+               despacha);
     AgregaMenuEdicion(barra, despacha);
-    AgregaMenu(barra, Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "Tableros")), kTableros, despacha);
-    AgregaCircuitosTTL(*barra.addMenu(Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "Circuitos TTL"))),
-                       Catalogo(), despacha);
-    AgregaMenu(barra, Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "Tutoriales")), kTutoriales, despacha);
+    AgregaMenu(barra, Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "Tableros")), kTableros,
+               despacha);
+    AgregaCircuitosTTL(
+        *barra.addMenu(Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "Circuitos TTL"))), Catalogo(),
+        despacha);
+    AgregaMenu(barra, Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "Tutoriales")), kTutoriales,
+               despacha);
     AgregaMenu(barra, Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "Ayuda")), kAyuda, despacha);
     AsignaAtajos(barra);
 }
