@@ -74,7 +74,9 @@ int main(int argc, char** argv) {
     velistra::sistema::IgnoraElLimiteDeTamano();
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velistra"));
-    velistra::InstalaIdioma(velistra::IdiomaAlEmpezar(idioma));
+    const velistra::Idioma hablado = velistra::IdiomaAlEmpezar(idioma);
+    velistra::InstalaIdioma(hablado);
+    velistra::InstalaTextosDeQt(hablado);
     QApplication::setWindowIcon(velistra::pinturas::IconoDelPrograma());
 
     const Prueba prueba = LeePrueba();

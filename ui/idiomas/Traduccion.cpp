@@ -41,15 +41,15 @@ const std::vector<const char*>& Plantillas() {
 
 void InstalaIdioma(Idioma idioma) {
     QCoreApplication::removeTranslator(&DelPrograma());
-    QCoreApplication::removeTranslator(&DeQt());
     instalado = idioma;
-    if (idioma == Idioma::Ingles) {
-        // Qt's own texts are English already.
-        if (CargaElCatalogo(DelPrograma())) QCoreApplication::installTranslator(&DelPrograma());
-        return;
-    }
-    // Qt's own texts (file dialog, colour dialog) in Spanish, when installed.
-    if (DeQt().load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (idioma == Idioma::Ingles && CargaElCatalogo(DelPrograma()))
+        QCoreApplication::installTranslator(&DelPrograma());
+}
+
+void InstalaTextosDeQt(Idioma idioma) {
+    QCoreApplication::removeTranslator(&DeQt());
+    if (idioma == Idioma::Espanol &&
+        DeQt().load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&DeQt());
 }

@@ -11,8 +11,11 @@ class QTranslator;
 namespace velistra {
 
 // From now on the program speaks `idioma`: English installs the catalogue; Spanish
-// installs none of ours (every text stays the program's own) and Qt's dialogs in Spanish.
+// installs none of ours (every text stays the program's own).
 void InstalaIdioma(Idioma idioma);
+// Qt's own texts (file and colour dialogs, key names) in Spanish, when installed, for
+// a Spanish program; Qt's English otherwise. Once, at start-up.
+void InstalaTextosDeQt(Idioma idioma);
 Idioma IdiomaInstalado();
 
 // The English catalogue, built into the program.
