@@ -4,6 +4,7 @@
 #include <span>
 
 #include "cli/Citas.h"
+#include "cli/Textos.h"
 
 namespace velistra::consola {
 
@@ -33,7 +34,7 @@ bool Aplica(Peticion& p, const std::string& nombre, const std::string& archivo,
             std::string& error) {
     auto fija = [&](std::optional<std::string>& campo) {
         if (campo) {
-            error = "la opción " + Cita(nombre) + " aparece dos veces";
+            error = Di(Texto::OpcionRepetida, {Cita(nombre)});
             return false;
         }
         campo = archivo;
@@ -45,11 +46,11 @@ bool Aplica(Peticion& p, const std::string& nombre, const std::string& archivo,
     if (nombre == "--vcd") return fija(p.vcd);
     const Formato formato = nombre == "--csv" ? Formato::Csv : Formato::Json;
     if (p.formato == formato) {
-        error = "la opción " + Cita(nombre) + " aparece dos veces";
+        error = Di(Texto::OpcionRepetida, {Cita(nombre)});
         return false;
     }
     if (p.formato != Formato::Texto) {
-        error = "las opciones «--csv» y «--json» no pueden ir juntas";
+        error = Di(Texto::CsvConJson);
         return false;
     }
     p.formato = formato;
@@ -67,7 +68,7 @@ ArgumentosAnalizados AnalizaArgumentos(const std::vector<std::string>& argumento
         version.accion = Accion::Version;
         return {version, {}};
     }
-    if (argumentos.empty()) return Error("falta la orden: simular o tabla");
+    if (argumentos.empty()) return Error(Di(Texto::FaltaLaOrden));
 
     Peticion p;
     std::span<const Opcion> opciones;
@@ -79,7 +80,7 @@ ArgumentosAnalizados AnalizaArgumentos(const std::vector<std::string>& argumento
         p.accion = Accion::Tabla;
         opciones = kOpcionesDeTabla;
     } else {
-        return Error("orden desconocida " + Cita(orden) + "; se espera simular o tabla");
+        return Error(Di(Texto::OrdenDesconocidaDeLaLinea, {Cita(orden)}));
     }
 
     bool hayCircuito = false;
@@ -87,11 +88,11 @@ ArgumentosAnalizados AnalizaArgumentos(const std::vector<std::string>& argumento
         const std::string& a = argumentos[i];
         if (a.size() > 1 && a[0] == '-') {
             const Opcion* o = BuscaOpcion(opciones, a);
-            if (o == nullptr)
-                return Error("la orden " + orden + " no admite la opción " + Cita(a));
+            if (o == nullptr) return Error(Di(Texto::OpcionNoAdmitida, {orden, Cita(a)}));
             std::string archivo;
             if (o->conArchivo) {
-                if (i + 1 == argumentos.size()) return Error("falta el archivo tras " + Cita(a));
+                if (i + 1 == argumentos.size())
+                    return Error(Di(Texto::FaltaArchivoTras, {Cita(a)}));
                 archivo = argumentos[++i];
             }
             std::string error;
@@ -100,10 +101,10 @@ ArgumentosAnalizados AnalizaArgumentos(const std::vector<std::string>& argumento
             p.circuito = a;
             hayCircuito = true;
         } else {
-            return Error("sobra el argumento " + Cita(a));
+            return Error(Di(Texto::SobraArgumento, {Cita(a)}));
         }
     }
-    if (!hayCircuito) return Error("falta el archivo del circuito");
+    if (!hayCircuito) return Error(Di(Texto::FaltaCircuito));
     return {p, {}};
 }
 

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "cli/Citas.h"
+#include "cli/Textos.h"
 #include "cli/TextosDeDocencia.h"
 
 namespace velistra::consola {
@@ -10,7 +11,7 @@ namespace velistra::consola {
 namespace {
 
 std::string Repetida(const std::string& opcion) {
-    return "la opción " + Cita(opcion) + " aparece dos veces";
+    return Di(Texto::OpcionRepetida, {Cita(opcion)});
 }
 
 // --csv and --json, shared by both orders; false with the reason when they clash.
@@ -21,7 +22,7 @@ bool FijaFormato(Formato& formato, const std::string& opcion, std::string& error
         return false;
     }
     if (formato != Formato::Texto) {
-        error = "las opciones «--csv» y «--json» no pueden ir juntas";
+        error = Di(Texto::CsvConJson);
         return false;
     }
     formato = nuevo;
@@ -56,20 +57,20 @@ std::optional<PeticionDeComprobacion> AnalizaComprobacion(const std::vector<std:
         const bool esPlazo = a == "--plazo";
         if (campo == nullptr && !esPlazo) {
             if (a.size() > 1 && a[0] == '-') {
-                error = "la orden comprobar no admite la opción " + Cita(a);
+                error = Di(Texto::OpcionNoAdmitida, {"comprobar", Cita(a)});
                 return std::nullopt;
             }
             p.circuitos.push_back(a);
             continue;
         }
         if (i + 1 == argumentos.size()) {
-            error = (esPlazo ? "faltan los segundos tras " : "falta el archivo tras ") + Cita(a);
+            error = Di(esPlazo ? Texto::FaltanSegundosTras : Texto::FaltaArchivoTras, {Cita(a)});
             return std::nullopt;
         }
         const std::string& valor = argumentos[++i];
         if (esPlazo) {
             if (!LeePlazo(valor, p.plazo)) {
-                error = textos::kPlazoIncorrecto;
+                error = textos::PlazoIncorrecto();
                 return std::nullopt;
             }
         } else if (*campo) {
@@ -80,10 +81,14 @@ std::optional<PeticionDeComprobacion> AnalizaComprobacion(const std::vector<std:
         }
     }
     const int modos = (p.tabla ? 1 : 0) + (p.referencia ? 1 : 0) + (p.guion || p.salida ? 1 : 0);
-    if (modos == 0) error = textos::kFaltaElModo;
-    else if (modos > 1) error = textos::kModosJuntos;
-    else if (p.guion.has_value() != p.salida.has_value()) error = textos::kGuionSinSalida;
-    else if (p.circuitos.empty()) error = textos::kFaltanCircuitos;
+    if (modos == 0)
+        error = textos::FaltaElModo();
+    else if (modos > 1)
+        error = textos::ModosJuntos();
+    else if (p.guion.has_value() != p.salida.has_value())
+        error = textos::GuionSinSalida();
+    else if (p.circuitos.empty())
+        error = textos::FaltanCircuitos();
     if (!error.empty()) return std::nullopt;
     return p;
 }
@@ -97,10 +102,10 @@ std::optional<PeticionDeRevision> AnalizaRevision(const std::vector<std::string>
         if (a == "--json") {
             if (!FijaFormato(p.formato, a, error)) return std::nullopt;
         } else if (a.size() > 1 && a[0] == '-') {
-            error = "la orden revisar no admite la opción " + Cita(a);
+            error = Di(Texto::OpcionNoAdmitida, {"revisar", Cita(a)});
             return std::nullopt;
         } else if (hayCircuito) {
-            error = "sobra el argumento " + Cita(a);
+            error = Di(Texto::SobraArgumento, {Cita(a)});
             return std::nullopt;
         } else {
             p.circuito = a;
@@ -108,7 +113,7 @@ std::optional<PeticionDeRevision> AnalizaRevision(const std::vector<std::string>
         }
     }
     if (!hayCircuito) {
-        error = "falta el archivo del circuito";
+        error = Di(Texto::FaltaCircuito);
         return std::nullopt;
     }
     return p;

@@ -2,10 +2,12 @@
 
 #include <ostream>
 
+#include "cli/Textos.h"
+
 namespace velistra::consola {
 
 void AvisosDeConsola::Muestra(const std::string& texto, const std::string&, Icono) {
-    salida << texto << '\n' << std::flush;
+    salida << DelNucleo(texto) << '\n' << std::flush;
 }
 
 Respuesta AvisosDeConsola::Pregunta(const std::string&, const std::string&) {

@@ -1,8 +1,14 @@
 #include "cli/Ayuda.h"
 
+#include "cli/Textos.h"
+
 namespace velistra::consola {
 
 const char* TextoDeAyuda() {
+    return IdiomaDeLaEjecucion() == Idioma::Ingles ? AyudaEnIngles() : AyudaEnEspanol();
+}
+
+const char* AyudaEnEspanol() {
     return R"(Uso:
   velistra-cli simular CIRCUITO.txt [--guion GUION] [--json] [--guardar SALIDA.txt]
                [--fallos FALLOS] [--vcd SALIDA.vcd]
@@ -13,6 +19,7 @@ const char* TextoDeAyuda() {
   velistra-cli revisar CIRCUITO.txt [--json]
   velistra-cli --help
   velistra-cli --version
+  Cualquiera de ellas admite --idioma es|en.
 
 Simula sin ventana un circuito guardado por Velistra, con el mismo motor que el
 programa. El circuito se carga con la fuente apagada.
@@ -94,6 +101,11 @@ revisar  Busca los errores habituales de cableado, cada uno con su lugar (tabler
 
 Los avisos del programa, como el de realimentación, salen por la salida de
 errores y la simulación continúa.
+
+Los mensajes y esta ayuda salen en inglés con una configuración regional inglesa
+(LC_ALL, LC_MESSAGES o LANG, la primera que tenga valor, empieza por «en») y en
+español con cualquier otra; --idioma es|en lo decide. Las órdenes del guion y las
+palabras de la salida (leds, 7seg, correcto, ...) no cambian con el idioma.
 
 Códigos de salida:
   0  terminado

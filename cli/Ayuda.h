@@ -2,7 +2,10 @@
 
 namespace velistra::consola {
 
-// What --help prints.
+// What --help prints, in the run's language.
 const char* TextoDeAyuda();
+// The two versions: Ayuda.cpp and AyudaEnIngles.cpp.
+const char* AyudaEnEspanol();
+const char* AyudaEnIngles();
 
 }  // namespace velistra::consola

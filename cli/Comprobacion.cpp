@@ -12,6 +12,7 @@
 #include "cli/EjecutorDeGuion.h"
 #include "cli/InformeDeComprobacion.h"
 #include "cli/LecturaDelGuion.h"
+#include "cli/Textos.h"
 #include "cli/TextosDeDocencia.h"
 #include "docencia/Comparacion.h"
 #include "plataforma/Sistema.h"
@@ -59,7 +60,7 @@ int TablaDeReferencia(const std::string& ruta, Esperado& esperado, std::ostream&
 int LeeLoEsperado(const PeticionDeComprobacion& p, Esperado& esperado, std::ostream& errores) {
     if (p.referencia) return TablaDeReferencia(*p.referencia, esperado, errores);
     if (p.tabla) {
-        const std::optional<std::string> texto = LeeTexto(*p.tabla, "la tabla", errores);
+        const std::optional<std::string> texto = LeeTexto(*p.tabla, Di(Texto::LaTabla), errores);
         if (!texto) return kUsoIncorrecto;
         std::string error;
         esperado.tabla = docencia::LeeTablaCsv(*texto, error);
@@ -77,7 +78,7 @@ int LeeLoEsperado(const PeticionDeComprobacion& p, Esperado& esperado, std::ostr
                 << esperado.guion->error->mensaje << '\n';
         return kUsoIncorrecto;
     }
-    const std::optional<std::string> salida = LeeTexto(*p.salida, "la salida", errores);
+    const std::optional<std::string> salida = LeeTexto(*p.salida, Di(Texto::LaSalida), errores);
     if (!salida) return kUsoIncorrecto;
     esperado.salida = *salida;
     return kTerminado;
@@ -139,7 +140,7 @@ Veredicto CompruebaUno(const std::string& archivo, const Esperado& esperado) {
     else SegunGuion(banco, *esperado.guion, esperado.salida, v);
     if (!mensajes.str().empty()) {
         v.resultado = Resultado::Incorrecto;
-        v.detalle = textos::kNoSeAsienta;
+        v.detalle = textos::NoSeAsienta();
     }
     return v;
 }
@@ -180,7 +181,7 @@ Veredicto CompruebaAparte(const std::string& archivo, const Esperado& esperado, 
         v.resultado = Resultado::Incorrecto;
         v.detalle = textos::SinTerminar(plazo);
     } else {
-        v.detalle = textos::kSeInterrumpio;
+        v.detalle = textos::SeInterrumpio();
     }
     return v;
 }

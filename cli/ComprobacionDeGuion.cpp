@@ -1,6 +1,7 @@
 #include "cli/ComprobacionDeGuion.h"
 
 #include "boards/TableroDePalancas.h"
+#include "cli/Textos.h"
 #include "simulation/Mesa.h"
 
 namespace velistra::consola {
@@ -15,19 +16,18 @@ Tablero* TableroConIdentificador(const Mesa& mesa, int identificador) {
 }
 
 std::string NoExiste(int identificador) {
-    return "no existe el tablero " + std::to_string(identificador);
+    return Di(Texto::NoExisteTablero, {std::to_string(identificador)});
 }
 
 std::optional<std::string> CompruebaPalanca(OrdenComprobada& c, const Mesa& mesa, int tipo,
-                                            const char* clase, const char* nombre) {
+                                            Texto otraClase, Texto noExiste) {
     const Orden& orden = c.orden;
     Tablero* t = TableroConIdentificador(mesa, orden.tablero);
     if (t == nullptr) return NoExiste(orden.tablero);
-    if (t->Tipo() != tipo)
-        return "el tablero " + std::to_string(orden.tablero) + " no es de " + clase;
+    if (t->Tipo() != tipo) return Di(otraClase, {std::to_string(orden.tablero)});
     if (orden.indice < 0 || orden.indice >= TableroDePalancas::kPalancas)
-        return std::string("no existe ") + nombre + " " + std::to_string(orden.indice) +
-               " (van de 0 a " + std::to_string(TableroDePalancas::kPalancas - 1) + ")";
+        return Di(noExiste,
+                  {std::to_string(orden.indice), std::to_string(TableroDePalancas::kPalancas - 1)});
     c.tablero = t;
     c.palancas = dynamic_cast<TableroDePalancas*>(t);
     return std::nullopt;
@@ -38,10 +38,11 @@ std::optional<std::string> CompruebaPuerto(OrdenComprobada& c, const Mesa& mesa)
     Tablero* t = TableroConIdentificador(mesa, orden.tablero);
     if (t == nullptr) return NoExiste(orden.tablero);
     const int puertos = t->NumeroDePuertos();
-    if (puertos == 0) return "el tablero " + std::to_string(orden.tablero) + " no tiene puertos";
+    if (puertos == 0) return Di(Texto::SinPuertos, {std::to_string(orden.tablero)});
     if (orden.indice < 0 || orden.indice >= puertos)
-        return "no existe el puerto " + std::to_string(orden.indice) + " del tablero " +
-               std::to_string(orden.tablero) + " (van de 0 a " + std::to_string(puertos - 1) + ")";
+        return Di(Texto::NoExistePuerto,
+                  {std::to_string(orden.indice), std::to_string(orden.tablero),
+                   std::to_string(puertos - 1)});
     c.tablero = t;
     return std::nullopt;
 }
@@ -49,11 +50,12 @@ std::optional<std::string> CompruebaPuerto(OrdenComprobada& c, const Mesa& mesa)
 std::optional<std::string> CompruebaOrden(OrdenComprobada& c, const Mesa& mesa) {
     switch (c.orden.tipo) {
         case TipoDeOrden::Interruptor:
-            return CompruebaPalanca(c, mesa, Tablero::kInterruptores, "interruptores",
-                                    "la palanca");
+            return CompruebaPalanca(c, mesa, Tablero::kInterruptores, Texto::NoEsDeInterruptores,
+                                    Texto::NoExistePalanca);
         case TipoDeOrden::Pulsar:
         case TipoDeOrden::Soltar:
-            return CompruebaPalanca(c, mesa, Tablero::kPulsadores, "pulsadores", "el pulsador");
+            return CompruebaPalanca(c, mesa, Tablero::kPulsadores, Texto::NoEsDePulsadores,
+                                    Texto::NoExistePulsador);
         case TipoDeOrden::Sonda:
         case TipoDeOrden::Registrar:
             return CompruebaPuerto(c, mesa);

@@ -7,14 +7,14 @@
 #include "cli/CodigosDeSalida.h"
 #include "cli/Comprobacion.h"
 #include "cli/Revisar.h"
+#include "cli/Textos.h"
 
 namespace velistra::consola {
 
 namespace {
 
 int ErrorDeUso(std::ostream& errores, const std::string& error) {
-    errores << "velistra-cli: " << error << '\n'
-            << "Use «velistra-cli --help» para ver cómo se usa.\n";
+    errores << "velistra-cli: " << error << '\n' << Di(Texto::UseAyuda, {"velistra-cli"}) << '\n';
     return kUsoIncorrecto;
 }
 

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/Textos.h"
 #include "cli/TextosDeDocencia.h"
 #include "docencia/Fallos.h"
 
@@ -11,9 +12,10 @@ bool PlantaFallos(Mesa& mesa, const std::string& archivo, std::ostream& errores)
     const std::optional<docencia::ErrorDeFallos> error = docencia::PlantaFallosDeArchivo(mesa, archivo);
     if (!error) return true;
     if (error->linea == 0)
-        errores << "velistra-cli: " << textos::ArchivoQueNoSeLee("el archivo de fallos", archivo) << '\n';
+        errores << "velistra-cli: "
+                << textos::ArchivoQueNoSeLee(Di(Texto::ElArchivoDeFallos), archivo) << '\n';
     else
-        errores << archivo << ':' << error->linea << ": " << error->mensaje << '\n';
+        errores << archivo << ':' << error->linea << ": " << DelNucleo(error->mensaje) << '\n';
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "cli/Citas.h"
+#include "cli/Textos.h"
 
 namespace velistra::consola {
 
@@ -73,10 +74,10 @@ std::optional<std::string> Analiza(const Palabras& palabras, Orden& orden) {
     const std::string_view nombre = palabras.palabra[0];
     const auto* s = std::find_if(std::begin(kOrdenes), std::end(kOrdenes),
                                  [&](const Sintaxis& o) { return nombre == o.nombre; });
-    if (s == std::end(kOrdenes)) return "orden desconocida " + Cita(nombre);
+    if (s == std::end(kOrdenes)) return Di(Texto::OrdenDesconocida, {Cita(nombre)});
     const std::size_t argumentos = palabras.cuantas - 1;
-    if (argumentos < s->minimo) return std::string("faltan argumentos; se espera: ") + s->uso;
-    if (argumentos > s->maximo) return std::string("sobran argumentos; se espera: ") + s->uso;
+    if (argumentos < s->minimo) return Di(Texto::FaltanArgumentos, {s->uso});
+    if (argumentos > s->maximo) return Di(Texto::SobranArgumentos, {s->uso});
 
     // A channel's name is a word, not a number.
     const std::size_t conNumero =
@@ -84,7 +85,7 @@ std::optional<std::string> Analiza(const Palabras& palabras, Orden& orden) {
     std::array<int, Palabras::kGuardadas - 1> numeros{};
     for (std::size_t i = 0; i < conNumero; ++i) {
         const std::optional<int> n = Numero(palabras.palabra[i + 1]);
-        if (!n) return Cita(palabras.palabra[i + 1]) + " no es un número entero";
+        if (!n) return Di(Texto::NoEsEntero, {Cita(palabras.palabra[i + 1])});
         numeros[i] = *n;
     }
 
@@ -92,7 +93,7 @@ std::optional<std::string> Analiza(const Palabras& palabras, Orden& orden) {
     switch (s->tipo) {
         case TipoDeOrden::Interruptor:
             if (numeros[2] != 0 && numeros[2] != 1)
-                return "la posición de la palanca debe ser 0 o 1, no " + std::to_string(numeros[2]);
+                return Di(Texto::PosicionDePalanca, {std::to_string(numeros[2])});
             orden.valor = numeros[2];
             [[fallthrough]];
         case TipoDeOrden::Pulsar:
@@ -107,7 +108,7 @@ std::optional<std::string> Analiza(const Palabras& palabras, Orden& orden) {
         case TipoDeOrden::Tic:
             orden.valor = argumentos == 0 ? 1 : numeros[0];
             if (orden.valor < 1)
-                return "el número de tics debe ser 1 o más, no " + std::to_string(orden.valor);
+                return Di(Texto::NumeroDeTics, {std::to_string(orden.valor)});
             break;
         case TipoDeOrden::Encender:
         case TipoDeOrden::Apagar:
@@ -156,12 +157,12 @@ bool Lector::Toma(std::string_view linea, bool larga, std::size_t leidos) {
     ++numero;
     if (larga) {
         guion.error = ErrorDeGuion{
-            numero, "la línea pasa de " + std::to_string(kLargoMaximoDeLinea) + " caracteres"};
+            numero, Di(Texto::LineaLarga, {std::to_string(kLargoMaximoDeLinea)})};
         return false;
     }
     if (leidos > kTamanoMaximoDeGuion) {
         guion.error = ErrorDeGuion{
-            numero, "el guion pasa de " + std::to_string(kTamanoMaximoDeGuion >> 20) + " MB"};
+            numero, Di(Texto::GuionGrande, {std::to_string(kTamanoMaximoDeGuion >> 20)})};
         return false;
     }
     if (numero == 1 && linea.starts_with(kMarcaDeOrden)) linea.remove_prefix(kMarcaDeOrden.size());

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/Textos.h"
 #include "plataforma/Sistema.h"
 
 namespace velistra::consola {
@@ -21,7 +22,7 @@ std::optional<Guion> LeeGuionDeLaEjecucion(const std::optional<std::string>& arc
                                            std::istream& entrada, std::ostream& errores) {
     if (!archivo) {
         Guion guion = LeeGuion(entrada);
-        if (guion.ilegible) return Ilegible(errores, "no se puede leer el guion de la entrada estándar");
+        if (guion.ilegible) return Ilegible(errores, Di(Texto::GuionDeLaEntradaIlegible));
         return guion;
     }
     const std::string nombre = "«" + *archivo + "»";
@@ -29,12 +30,12 @@ std::optional<Guion> LeeGuionDeLaEjecucion(const std::optional<std::string>& arc
     const sistema::ArchivoLeido leido = sistema::LeeArchivoRegular(*archivo, kTamanoMaximoDeGuion);
     switch (leido.resultado) {
         case sistema::Lectura::Leido: break;
-        case sistema::Lectura::NoSeAbre: return Ilegible(errores, "no se puede abrir el guion " + nombre);
+        case sistema::Lectura::NoSeAbre:
+            return Ilegible(errores, Di(Texto::GuionQueNoSeAbre, {nombre}));
         case sistema::Lectura::NoEsRegular:
-            return Ilegible(errores, "el guion " + nombre +
-                                         " no es un archivo normal; se lee de un archivo o de la "
-                                         "entrada estándar");
-        case sistema::Lectura::FalloAlLeer: return Ilegible(errores, "no se puede leer el guion " + nombre);
+            return Ilegible(errores, Di(Texto::GuionNoNormal, {nombre}));
+        case sistema::Lectura::FalloAlLeer:
+            return Ilegible(errores, Di(Texto::GuionIlegible, {nombre}));
     }
     return LeeGuion(std::string_view(leido.texto));
 }

@@ -14,7 +14,9 @@
 #include "cli/Guion.h"
 #include "cli/LecturaDelGuion.h"
 #include "cli/RegistroDeConsola.h"
+#include "cli/Textos.h"
 #include "docencia/TablaDeVerdad.h"
+#include "plataforma/Idioma.h"
 #include "plataforma/Textos.h"
 
 namespace velistra::consola {
@@ -28,7 +30,6 @@ using docencia::kMaximoDePalancas;
 namespace {
 
 constexpr const char* kPrograma = "velistra-cli";
-constexpr const char* kNombreDeLaEntrada = "entrada estándar";
 
 int ErrorDeGuion(std::ostream& errores, const std::string& nombre, int linea,
                  const std::string& mensaje) {
@@ -43,7 +44,7 @@ int Simula(Banco& banco, const Peticion& p, std::istream& entrada, std::ostream&
     const std::optional<Guion> leido = LeeGuionDeLaEjecucion(p.guion, entrada, errores);
     if (!leido) return kUsoIncorrecto;
     const Guion& guion = *leido;
-    const std::string nombre = p.guion ? *p.guion : kNombreDeLaEntrada;
+    const std::string nombre = p.guion ? *p.guion : Di(Texto::EntradaEstandar);
     if (guion.error) return ErrorDeGuion(errores, nombre, guion.error->linea, guion.error->mensaje);
     const GuionComprobado comprobado = CompruebaGuion(guion.ordenes, banco.mesa);
     if (comprobado.error)
@@ -68,13 +69,13 @@ int Simula(Banco& banco, const Peticion& p, std::istream& entrada, std::ostream&
 int HazTabla(Banco& banco, const Peticion& p, std::ostream& salida, std::ostream& errores) {
     const std::vector<PalancaCableada> palancas = PalancasCableadas(banco.mesa);
     if (palancas.empty()) {
-        errores << "El circuito no tiene interruptores cableados: no hay tabla que recorrer.\n";
+        errores << Di(Texto::SinInterruptores) << '\n';
         return kUsoIncorrecto;
     }
     if (palancas.size() > kMaximoDePalancas) {
-        errores << "El circuito tiene " << palancas.size()
-                << " interruptores cableados; la tabla admite " << kMaximoDePalancas
-                << " como máximo.\n";
+        errores << Di(Texto::DemasiadosInterruptores,
+                      {std::to_string(palancas.size()), std::to_string(kMaximoDePalancas)})
+                << '\n';
         return kUsoIncorrecto;
     }
     EscribeTabla(salida, RecorreCombinaciones(banco.mesa, palancas, LucesCableadas(banco.mesa)),
@@ -83,17 +84,37 @@ int HazTabla(Banco& banco, const Peticion& p, std::ostream& salida, std::ostream
     return kTerminado;
 }
 
+int ErrorDeUso(std::ostream& errores, const std::string& error) {
+    errores << kPrograma << ": " << error << '\n' << Di(Texto::UseAyuda, {kPrograma}) << '\n';
+    return kUsoIncorrecto;
+}
+
+// Takes --idioma es|en out of the line, speaking that language from then on; without
+// it the locale decides. False for any other value.
+bool EligeIdioma(std::vector<std::string>& argumentos) {
+    HablaEn(IdiomaDelEntorno());
+    for (auto a = argumentos.begin(); a != argumentos.end();) {
+        if (*a != "--idioma") {
+            ++a;
+            continue;
+        }
+        const std::optional<Idioma> idioma =
+            a + 1 == argumentos.end() ? std::nullopt : IdiomaPorCodigo(*(a + 1));
+        if (!idioma) return false;
+        HablaEn(*idioma);
+        a = argumentos.erase(a, a + 2);
+    }
+    return true;
+}
+
 }  // namespace
 
-int EjecutaLineaDeOrdenes(const std::vector<std::string>& argumentos, std::istream& entrada,
+int EjecutaLineaDeOrdenes(std::vector<std::string> argumentos, std::istream& entrada,
                           std::ostream& salida, std::ostream& errores) {
+    if (!EligeIdioma(argumentos)) return ErrorDeUso(errores, Di(Texto::IdiomaIncorrecto));
     if (EsOrdenDeDocencia(argumentos)) return EjecutaDocencia(argumentos, salida, errores);
     const ArgumentosAnalizados analizados = AnalizaArgumentos(argumentos);
-    if (!analizados.peticion) {
-        errores << kPrograma << ": " << analizados.error << '\n'
-                << "Use «" << kPrograma << " --help» para ver cómo se usa.\n";
-        return kUsoIncorrecto;
-    }
+    if (!analizados.peticion) return ErrorDeUso(errores, analizados.error);
     const Peticion& p = *analizados.peticion;
     if (p.accion == Accion::Ayuda) {
         salida << TextoDeAyuda();

@@ -2,80 +2,82 @@
 
 #include "cli/Citas.h"
 #include "model/Tablero.h"
+#include "cli/Textos.h"
 
 namespace velistra::consola::textos {
 
 namespace {
 
-std::string Cuenta(std::size_t n, const char* singular, const char* plural) {
-    return std::to_string(n) + " " + (n == 1 ? singular : plural);
+std::string Cuenta(std::size_t n, Texto uno, Texto varios) {
+    return Di(n == 1 ? uno : varios, {std::to_string(n)});
 }
 
 }  // namespace
 
-std::string SinTerminar(int segundos) {
-    return "no terminó en " + std::to_string(segundos) + " s";
-}
+std::string FaltaElModo() { return Di(Texto::FaltaElModo); }
+std::string ModosJuntos() { return Di(Texto::ModosJuntos); }
+std::string GuionSinSalida() { return Di(Texto::GuionSinSalida); }
+std::string FaltanCircuitos() { return Di(Texto::FaltanCircuitos); }
+std::string PlazoIncorrecto() { return Di(Texto::PlazoIncorrecto); }
+std::string NoSeAsienta() { return Di(Texto::NoSeAsienta); }
+std::string SeInterrumpio() { return Di(Texto::SeInterrumpio); }
+
+std::string SinTerminar(int segundos) { return Di(Texto::SinTerminar, {std::to_string(segundos)}); }
 
 std::string ArchivoQueNoSeLee(const std::string& que, const std::string& ruta) {
-    return "no se puede leer " + que + " " + Cita(ruta) + " (ha de ser un archivo normal)";
+    return Di(Texto::ArchivoQueNoSeLee, {que, Cita(ruta)});
 }
 
 std::string TablaIncorrecta(const std::string& ruta, const std::string& porque) {
-    return "la tabla " + Cita(ruta) + " no sirve: " + porque;
+    return Di(Texto::TablaIncorrecta, {Cita(ruta), porque});
 }
 
-std::string FaltaPalanca(const std::string& nombre) {
-    return "falta la palanca " + nombre + " (no está cableada)";
-}
+std::string FaltaPalanca(const std::string& nombre) { return Di(Texto::FaltaPalanca, {nombre}); }
 
-std::string FaltaLuz(const std::string& nombre) {
-    return "falta la luz " + nombre + " (no está cableada)";
-}
+std::string FaltaLuz(const std::string& nombre) { return Di(Texto::FaltaLuz, {nombre}); }
 
 std::string FilasDistintas(std::size_t distintas, std::size_t filas) {
-    return Cuenta(distintas, "fila distinta", "filas distintas") + " de " + std::to_string(filas);
+    return Di(distintas == 1 ? Texto::UnaFilaDistinta : Texto::FilasDistintas,
+              {std::to_string(distintas), std::to_string(filas)});
 }
 
 std::string LineasDistintas(std::size_t distintas, std::size_t lineas) {
-    return Cuenta(distintas, "línea distinta", "líneas distintas") + " de " +
-           std::to_string(lineas);
+    return Di(distintas == 1 ? Texto::UnaLineaDistinta : Texto::LineasDistintas,
+              {std::to_string(distintas), std::to_string(lineas)});
 }
 
 std::string FilaDistinta(const std::vector<std::string>& palancas, const std::string& luz,
                          bool obtenida) {
     std::string texto;
     for (const std::string& p : palancas) texto += (texto.empty() ? "" : " ") + p;
-    return texto + ": " + luz + "=" + (obtenida ? "1" : "0") + " (se espera " +
-           (obtenida ? "0" : "1") + ")";
+    return Di(Texto::FilaDistinta, {texto, luz, obtenida ? "1" : "0", obtenida ? "0" : "1"});
 }
 
 std::string LineaDistinta(std::size_t linea, const std::string& obtenida,
                           const std::string& esperada) {
-    return "línea " + std::to_string(linea) + ": " + Cita(obtenida) + " (se espera " +
-           Cita(esperada) + ")";
+    return Di(Texto::LineaDistinta, {std::to_string(linea), Cita(obtenida), Cita(esperada)});
 }
 
 std::string GuionQueNoCabe(int linea, const std::string& porque) {
-    return "el guion no sirve para este circuito: línea " + std::to_string(linea) + ": " + porque;
+    return Di(Texto::GuionQueNoCabe, {std::to_string(linea), porque});
 }
 
 std::string ReferenciaSinTabla(std::size_t palancas) {
-    if (palancas == 0) return "el circuito de referencia no tiene interruptores cableados";
-    return "el circuito de referencia tiene " + std::to_string(palancas) +
-           " interruptores cableados; se admiten 16 como máximo";
+    if (palancas == 0) return Di(Texto::ReferenciaSinInterruptores);
+    return Di(Texto::ReferenciaConDemasiados, {std::to_string(palancas)});
 }
 
 std::string Resumen(std::size_t circuitos, std::size_t correctos, std::size_t incorrectos,
                     std::size_t ilegibles) {
-    return "Resumen: " + Cuenta(circuitos, "circuito", "circuitos") + ", " +
-           Cuenta(correctos, "correcto", "correctos") + ", " +
-           Cuenta(incorrectos, "incorrecto", "incorrectos") + ", " +
-           Cuenta(ilegibles, "ilegible", "ilegibles");
+    return Di(Texto::Resumen, {Cuenta(circuitos, Texto::UnCircuito, Texto::Circuitos),
+                               Cuenta(correctos, Texto::UnCorrecto, Texto::Correctos),
+                               Cuenta(incorrectos, Texto::UnIncorrecto, Texto::Incorrectos),
+                               Cuenta(ilegibles, Texto::UnIlegible, Texto::Ilegibles)});
 }
 
 std::string ResumenDeRevision(std::size_t hallazgos) {
-    return hallazgos == 0 ? kSinHallazgos : Cuenta(hallazgos, "hallazgo", "hallazgos");
+    return hallazgos == 0 ? Di(Texto::SinHallazgos)
+                          : Cuenta(hallazgos, Texto::UnHallazgo, Texto::Hallazgos);
 }
 
 namespace {
@@ -85,15 +87,16 @@ std::string Terminal(int tablero, int terminal) {
 }
 
 std::string Lugar(const docencia::Hallazgo& h) {
+    const std::string tablero = std::to_string(h.tablero);
     if (!h.area.empty())
-        return "protoboard " + std::to_string(h.tablero) + ", columna " + std::to_string(h.columna) +
-               ", fila " + std::to_string(h.fila) + " de la zona " + h.area;
-    if (h.terminal >= 0) return Terminal(h.tablero, h.terminal);
-    return "tablero " + std::to_string(h.tablero);
+        return Di(Texto::EnProtoboard,
+                  {tablero, std::to_string(h.columna), std::to_string(h.fila), DelNucleo(h.area)});
+    if (h.terminal >= 0) return Di(Texto::EnTerminal, {tablero, std::to_string(h.terminal)});
+    return Di(Texto::EnTablero, {tablero});
 }
 
 std::string Chip(long codigo, int numero) {
-    return "chip " + std::to_string(codigo) + " (n.º " + std::to_string(numero) + ")";
+    return Di(Texto::ChipNumero, {std::to_string(codigo), std::to_string(numero)});
 }
 
 std::string Chip(const docencia::Hallazgo& h) { return Chip(h.codigo, h.chip); }
@@ -140,19 +143,18 @@ std::string TableroSinAlimentacion(const docencia::Hallazgo& h) {
 
 std::string Hallazgo(const docencia::Hallazgo& h) {
     using docencia::ClaseDeHallazgo;
-    const std::string patilla = ", patilla " + std::to_string(h.pin);
+    const std::string patilla = std::to_string(h.pin);
+    const std::string x = std::to_string(h.punto.x);
+    const std::string y = std::to_string(h.punto.y);
     switch (h.clase) {
         case ClaseDeHallazgo::ChipSinEnchufar:
-            return Chip(h) + ": no está enchufado en la protoboard (en " +
-                   std::to_string(h.punto.x) + ", " + std::to_string(h.punto.y) + ")";
+            return Di(Texto::ChipSinEnchufar, {Chip(h), x, y});
         case ClaseDeHallazgo::SinAlimentacion:
-            return Chip(h) + patilla + ": la alimentación no llega (" + Lugar(h) + ")";
+            return Di(Texto::SinAlimentacion, {Chip(h), patilla, Lugar(h)});
         case ClaseDeHallazgo::EntradaAlAire:
-            return Chip(h) + patilla + ": entrada al aire, se lee como 1 (" + Lugar(h) + ")";
+            return Di(Texto::EntradaAlAire, {Chip(h), patilla, Lugar(h)});
         case ClaseDeHallazgo::CableSuelto:
-            return "cable " + std::to_string(h.cable + 1) + ": un extremo no está conectado (" +
-                   Lugar(h) + ", en " + std::to_string(h.punto.x) + ", " +
-                   std::to_string(h.punto.y) + ")";
+            return Di(Texto::CableSuelto, {std::to_string(h.cable + 1), Lugar(h), x, y});
         case ClaseDeHallazgo::SalidasUnidas: return SalidasUnidas(h);
         case ClaseDeHallazgo::TableroSinAlimentacion: return TableroSinAlimentacion(h);
         case ClaseDeHallazgo::Realimentacion: return Realimentacion(h);

@@ -1,6 +1,6 @@
 #pragma once
-// Every message of comprobar and revisar, in one place so that a translation of the
-// runner's messages can take them all. Names of levers and lights are not translated.
+// Every message of comprobar and revisar, in the run's language. The result words
+// (correcto, incorrecto, ilegible) are a format, as are the names of levers and lights.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -13,17 +13,14 @@ inline constexpr const char* kCorrecto = "correcto";
 inline constexpr const char* kIncorrecto = "incorrecto";
 inline constexpr const char* kIlegible = "ilegible";
 
-inline constexpr const char* kFaltaElModo =
-    "falta lo que se espera: --tabla, --referencia o --guion con --salida";
-inline constexpr const char* kModosJuntos =
-    "solo se compara con una cosa: --tabla, --referencia o --guion con --salida";
-inline constexpr const char* kGuionSinSalida = "--guion y --salida van juntos";
-inline constexpr const char* kFaltanCircuitos = "falta algún circuito o carpeta que comprobar";
-inline constexpr const char* kPlazoIncorrecto = "el plazo es un número de segundos de 1 a 3600";
-inline constexpr const char* kNoSeAsienta =
-    "no se asienta: el circuito posee realimentaciones y no llega a un estado estable";
-inline constexpr const char* kSeInterrumpio = "la comprobación se interrumpió";
-inline constexpr const char* kSinHallazgos = "sin hallazgos";
+// Said in the run's language (see Textos.h).
+std::string FaltaElModo();
+std::string ModosJuntos();
+std::string GuionSinSalida();
+std::string FaltanCircuitos();
+std::string PlazoIncorrecto();
+std::string NoSeAsienta();
+std::string SeInterrumpio();
 
 std::string SinTerminar(int segundos);
 std::string ArchivoQueNoSeLee(const std::string& que, const std::string& ruta);

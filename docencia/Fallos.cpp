@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "plataforma/Sistema.h"
+#include "plataforma/Traducible.h"
 #include "simulation/Mesa.h"
 
 namespace velistra::docencia {
@@ -31,29 +32,29 @@ std::optional<Fallo> LeeLinea(const std::string& linea, std::string& error) {
     std::string estado;
     if (orden == "patilla") {
         if (!LeeNumero(palabras, f.numero) || !LeeNumero(palabras, f.patilla) || !(palabras >> estado)) {
-            error = "se espera «patilla CHIP PATILLA 0|1|abierta»";
+            error = VELISTRA_TEXTO("se espera «patilla CHIP PATILLA 0|1|abierta»");
             return std::nullopt;
         }
         if (estado == "0") f.clase = Fallo::PatillaA0;
         else if (estado == "1") f.clase = Fallo::PatillaA1;
         else if (estado == "abierta") f.clase = Fallo::PatillaAbierta;
         else {
-            error = "una patilla queda a 0, a 1 o abierta";
+            error = VELISTRA_TEXTO("una patilla queda a 0, a 1 o abierta");
             return std::nullopt;
         }
     } else if (orden == "cable") {
         f.clase = Fallo::CableAbierto;
         if (!LeeNumero(palabras, f.numero) || !(palabras >> estado) || estado != "abierto") {
-            error = "se espera «cable CABLE abierto»";
+            error = VELISTRA_TEXTO("se espera «cable CABLE abierto»");
             return std::nullopt;
         }
     } else {
-        error = "se espera patilla o cable";
+        error = VELISTRA_TEXTO("se espera patilla o cable");
         return std::nullopt;
     }
     std::string resto;
     if (palabras >> resto) {
-        error = "sobra texto al final de la línea";
+        error = VELISTRA_TEXTO("sobra texto al final de la línea");
         return std::nullopt;
     }
     return f;
@@ -86,14 +87,14 @@ std::optional<std::string> AplicaFallos(Mesa& mesa, const std::vector<Fallo>& fa
         lineaErronea = f.linea;
         if (f.clase == Fallo::CableAbierto) {
             if (static_cast<std::size_t>(f.numero) > mesa.cables.Lista().size())
-                return "no existe el cable " + std::to_string(f.numero);
+                return Rellena(VELISTRA_TEXTO("no existe el cable %1"), {std::to_string(f.numero)});
             continue;
         }
         if (static_cast<std::size_t>(f.numero) > mesa.componentes.size())
-            return "no existe el chip " + std::to_string(f.numero);
+            return Rellena(VELISTRA_TEXTO("no existe el chip %1"), {std::to_string(f.numero)});
         if (f.patilla > mesa.componentes[static_cast<std::size_t>(f.numero - 1)].NumeroDePines())
-            return "el chip " + std::to_string(f.numero) + " no tiene la patilla " +
-                   std::to_string(f.patilla);
+            return Rellena(VELISTRA_TEXTO("el chip %1 no tiene la patilla %2"),
+                           {std::to_string(f.numero), std::to_string(f.patilla)});
     }
     lineaErronea = 0;
     for (const Fallo& f : fallos) {

@@ -9,6 +9,7 @@
 #include "chips/CircuitoElectronico.h"
 #include "docencia/Realimentacion.h"
 #include "model/Componente.h"
+#include "plataforma/Traducible.h"
 #include "simulation/Mesa.h"
 
 namespace velistra::docencia {
@@ -25,18 +26,18 @@ Tablero* TableroConIdentificador(const Mesa& mesa, int identificador) {
 // Column and row of hole `i` as the breadboard's layout numbers them.
 void UbicaEnProtoboard(int i, Hallazgo& h) {
     if (i < Protoboard::kPrimerPuertoInferior) {
-        h.area = "superior";
+        h.area = VELISTRA_TEXTO("superior");
         h.columna = i / Protoboard::kFilas + 1;
         h.fila = i % Protoboard::kFilas + 1;
     } else if (i < Protoboard::kPrimerPuertoDeBuses) {
         i -= Protoboard::kPrimerPuertoInferior;
-        h.area = "inferior";
+        h.area = VELISTRA_TEXTO("inferior");
         h.columna = i / Protoboard::kFilas + 1;
         h.fila = i % Protoboard::kFilas + 1;
     } else {
         i -= Protoboard::kPrimerPuertoDeBuses;
         constexpr int kPorArea = 2 * Protoboard::kHuecosPorBus;
-        h.area = i < kPorArea ? "bus superior" : "bus inferior";
+        h.area = i < kPorArea ? VELISTRA_TEXTO("bus superior") : VELISTRA_TEXTO("bus inferior");
         i %= kPorArea;
         h.fila = i / Protoboard::kHuecosPorBus + 1;
         h.columna = i % Protoboard::kHuecosPorBus + 1;

@@ -6,6 +6,8 @@
 #error "VELISTRA_VERSION lo define la compilación"
 #endif
 
+#include "plataforma/Traducible.h"
+
 namespace velistra::textos {
 
 inline constexpr const char* kVersion = VELISTRA_VERSION;
@@ -15,7 +17,7 @@ inline constexpr const char* kTituloDelPrograma = "Velistra " VELISTRA_VERSION;
 inline constexpr const char* kLineaDeVersion = "Versión " VELISTRA_VERSION " (2541180) - Mayo de 2011";
 
 // Titles of the message boxes.
-inline constexpr const char* kTituloDeInformacion = "Información";
-inline constexpr const char* kTituloDeArchivos = "Error de archivos";
+inline constexpr const char* kTituloDeInformacion = VELISTRA_TEXTO("Información");
+inline constexpr const char* kTituloDeArchivos = VELISTRA_TEXTO("Error de archivos");
 
 }  // namespace velistra::textos

@@ -7,6 +7,7 @@
 #include "plataforma/Avisos.h"
 #include "plataforma/Dialogos.h"
 #include "plataforma/Textos.h"
+#include "plataforma/Traducible.h"
 #include "sesion/Mensajes.h"
 #include "simulation/Mesa.h"
 
@@ -20,16 +21,16 @@ constexpr const char* kExtension = "txt";
 
 const std::vector<FiltroDeArchivos>& FiltrosParaGuardar() {
     static const std::vector<FiltroDeArchivos> filtros{
-        {"Archivos conocidos (*.txt)", "*.txt"},
-        {"Todos los archivos (*.*)", "*.*"},
+        {VELISTRA_TEXTO("Archivos conocidos (*.txt)"), "*.txt"},
+        {VELISTRA_TEXTO("Todos los archivos (*.*)"), "*.*"},
     };
     return filtros;
 }
 
 const std::vector<FiltroDeArchivos>& FiltrosParaAbrir() {
     static const std::vector<FiltroDeArchivos> filtros{
-        {"Archivos de circuitos (*.txt)", "*.txt"},
-        {"Todos los archivos (*.*)", "*.*"},
+        {VELISTRA_TEXTO("Archivos de circuitos (*.txt)"), "*.txt"},
+        {VELISTRA_TEXTO("Todos los archivos (*.*)"), "*.*"},
     };
     return filtros;
 }
@@ -90,9 +91,8 @@ bool ArchivoActual::Carga(const std::string& ruta) {
         case ResultadoDeLectura::Correcto:
             return true;
         case ResultadoDeLectura::VersionIncorrecta:
-            mesa.avisos.Muestra(
-                std::string("El programa solo abre archivos de la versión ") + kVersionDeArchivo,
-                kTituloDeVersion, Icono::Advertencia);
+            mesa.avisos.Muestra(Rellena(kSoloLaVersion, {kVersionDeArchivo}), kTituloDeVersion,
+                                Icono::Advertencia);
             return false;
         case ResultadoDeLectura::NoSeAbre:
         case ResultadoDeLectura::Malformado:

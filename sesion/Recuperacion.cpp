@@ -82,10 +82,12 @@ std::optional<CopiaPendiente> Recuperacion::Pendiente() {
 
 std::string Recuperacion::Oferta(const CopiaPendiente& copia) {
     if (copia.archivo.empty())
-        return "El programa se cerró sin guardar el nuevo circuito. ¿Recuperar el circuito o "
-               "descartarlo?";
-    return "El programa se cerró sin guardar los cambios del circuito " + copia.archivo +
-           ". ¿Recuperar los cambios o descartarlos?";
+        return VELISTRA_TEXTO(
+            "El programa se cerró sin guardar el nuevo circuito. ¿Recuperar el circuito o "
+            "descartarlo?");
+    return Rellena(VELISTRA_TEXTO("El programa se cerró sin guardar los cambios del circuito %1. "
+                                  "¿Recuperar los cambios o descartarlos?"),
+                   {copia.archivo});
 }
 
 bool Recuperacion::Recupera(Mesa& mesa, Comandos& comandos) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "plataforma/Sistema.h"
+#include "plataforma/Traducible.h"
 
 namespace velistra {
 
@@ -29,9 +30,9 @@ public:
     // The copy is written at most this often.
     static constexpr std::chrono::seconds kIntervalo{30};
 
-    static constexpr const char* kTitulo = "Circuito no guardado";
-    static constexpr const char* kRecuperar = "Recuperar";
-    static constexpr const char* kDescartar = "Descartar";
+    static constexpr const char* kTitulo = VELISTRA_TEXTO("Circuito no guardado");
+    static constexpr const char* kRecuperar = VELISTRA_TEXTO("Recuperar");
+    static constexpr const char* kDescartar = VELISTRA_TEXTO("Descartar");
 
     // Makes the folder if needed. Without a usable folder nothing is ever written.
     explicit Recuperacion(std::filesystem::path carpeta);

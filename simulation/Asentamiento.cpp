@@ -3,16 +3,17 @@
 #include "plataforma/Avisos.h"
 #include "simulation/AnalizadorLogico.h"
 #include "plataforma/Textos.h"
+#include "plataforma/Traducible.h"
 
 namespace velistra {
 
 namespace {
 
 constexpr const char* kTituloDeRealimentacion = textos::kTituloDeInformacion;
-constexpr const char* kTextoDeRealimentacion =
+constexpr const char* kTextoDeRealimentacion = VELISTRA_TEXTO(
     "El circuito posee realimentaciones y el límite de\n"
     "iteraciones para hallar una solución fue alcanzado.\n"
-    "La simulación continuará con el último estado obtenido.";
+    "La simulación continuará con el último estado obtenido.");
 
 // Marks a settling as under way for as long as it lives.
 class Asentando {

@@ -1,10 +1,7 @@
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStandardPaths>
 #include <QStringList>
-#include <QTranslator>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -12,6 +9,8 @@
 
 #include "plataforma/Sistema.h"
 #include "plataforma/Textos.h"
+#include "ui/idiomas/EleccionDeIdioma.h"
+#include "ui/idiomas/Traduccion.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/imagenes/Pinturas.h"
 #include "ui/programa/Exportacion.h"
@@ -46,6 +45,21 @@ std::optional<std::filesystem::path> CarpetaDeRecuperacion() {
     return std::filesystem::path(carpeta.toStdString());
 }
 
+// --idioma es|en; false, with the reason on standard error, for any other value.
+bool LeeIdioma(int argc, char** argv, std::optional<velistra::Idioma>& idioma) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--idioma") != 0) continue;
+        idioma = i + 1 < argc ? velistra::IdiomaPorCodigo(argv[i + 1]) : std::nullopt;
+        if (!idioma) {
+            std::fprintf(stderr, velistra::IdiomaDelEntorno() == velistra::Idioma::Ingles
+                                     ? "velistra: --idioma takes es or en\n"
+                                     : "velistra: --idioma admite es o en\n");
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,18 +73,17 @@ int main(int argc, char** argv) {
     // A picture for a teacher's script needs no display: offscreen unless one was chosen.
     const bool exportando = std::any_of(argv + 1, argv + argc, [](const char* a) { return std::strcmp(a, "--exportar") == 0; });
     if (exportando && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::optional<velistra::Idioma> idioma;
+    if (!LeeIdioma(argc, argv, idioma)) return 1;
     // A save past the file size limit fails with its message instead of killing the program.
     velistra::sistema::IgnoraElLimiteDeTamano();
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velistra"));
+    const velistra::Idioma hablado = velistra::IdiomaAlEmpezar(idioma);
+    velistra::InstalaIdioma(hablado);
+    velistra::InstalaTextosDeQt(hablado);
     if (const std::optional<int> codigo = velistra::ExportaDesdeLaLineaDeOrdenes(QApplication::arguments()))
         return *codigo;
-    // Qt's own texts (file dialog, colour dialog) in Spanish, when installed.
-    QTranslator traduccion;
-    if (traduccion.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&traduccion);
-    }
     QApplication::setWindowIcon(velistra::pinturas::IconoDelPrograma());
 
     const Prueba prueba = LeePrueba();

@@ -28,7 +28,7 @@ for pagina in velistra velistra-cli; do
 done
 # Every option and script command of the runner's help is in its page.
 pagina="$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$prefijo/share/man/man1/velistra-cli.1.gz" 2>/dev/null)"
-for palabra in simular tabla --guion --json --guardar --csv --help --version encender apagar \
+for palabra in simular tabla --guion --json --guardar --csv --help --version --idioma encender apagar \
     interruptor pulsar soltar tic mostrar sonda registrar --vcd; do
   echo "$pagina" | grep -q -- "$palabra" || falla "velistra-cli(1) no trata $palabra"
 done

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -35,6 +36,13 @@ struct ProcesoEnMarcha::Flujos {
 };
 
 namespace {
+
+// The tests expect the programs' own Spanish whatever the machine's locale, here and in
+// every program they start; a test that wants English says so in the child's environment.
+const bool kSinConfiguracionRegional = [] {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) unsetenv(variable);
+    return true;
+}();
 
 void PonLimite(int recurso, const std::optional<long>& valor) {
     if (!valor) return;

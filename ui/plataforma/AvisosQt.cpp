@@ -1,8 +1,11 @@
 #include "ui/plataforma/AvisosQt.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
+
+#include "ui/idiomas/Traduccion.h"
 
 namespace velistra {
 
@@ -20,22 +23,25 @@ QMessageBox::Icon IconoQt(Icono icono) {
     }
     return QMessageBox::Information;
 }
+QString Boton(const char* texto) {
+    return QCoreApplication::translate("velistra::AvisosQt", texto);
+}
 }  // namespace
 
 void AvisosQt::Muestra(const std::string& texto, const std::string& titulo, Icono icono) {
-    QMessageBox caja(IconoQt(icono), QString::fromStdString(titulo), QString::fromStdString(texto),
-                     QMessageBox::Ok, padre_);
-    caja.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+    QMessageBox caja(IconoQt(icono), DelNucleo(titulo), DelNucleo(texto), QMessageBox::Ok, padre_);
+    caja.button(QMessageBox::Ok)
+        ->setText(Boton(QT_TRANSLATE_NOOP("velistra::AvisosQt", "Aceptar")));
     caja.exec();
 }
 
 Respuesta AvisosQt::Pregunta(const std::string& texto, const std::string& titulo) {
-    QMessageBox caja(QMessageBox::Question, QString::fromStdString(titulo),
-                     QString::fromStdString(texto),
+    QMessageBox caja(QMessageBox::Question, DelNucleo(titulo), DelNucleo(texto),
                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, padre_);
-    caja.button(QMessageBox::Yes)->setText(QStringLiteral("&Sí"));
-    caja.button(QMessageBox::No)->setText(QStringLiteral("&No"));
-    caja.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    caja.button(QMessageBox::Yes)->setText(Boton(QT_TRANSLATE_NOOP("velistra::AvisosQt", "&Sí")));
+    caja.button(QMessageBox::No)->setText(Boton(QT_TRANSLATE_NOOP("velistra::AvisosQt", "&No")));
+    caja.button(QMessageBox::Cancel)
+        ->setText(Boton(QT_TRANSLATE_NOOP("velistra::AvisosQt", "Cancelar")));
     caja.setDefaultButton(QMessageBox::Yes);
     caja.setEscapeButton(QMessageBox::Cancel);
     caja.exec();

@@ -1,9 +1,11 @@
 #include "ui/plataforma/DialogosQt.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QStringList>
 
+#include "ui/idiomas/Traduccion.h"
 #include "ui/plataforma/ColoresQt.h"
 
 namespace velistra {
@@ -19,12 +21,15 @@ std::optional<std::string> PideNombre(QFileDialog& dialogo,
     if (elegidos.isEmpty() || elegidos.first().isEmpty()) return std::nullopt;
     return elegidos.first().toStdString();
 }
+QString Titulo(const char* texto) {
+    return QCoreApplication::translate("velistra::DialogosQt", texto);
+}
 }  // namespace
 
 QString FiltrosQt(const std::vector<FiltroDeArchivos>& filtros) {
     QStringList partes;
     for (const FiltroDeArchivos& filtro : filtros) {
-        QString descripcion = QString::fromStdString(filtro.descripcion);
+        QString descripcion = DelNucleo(filtro.descripcion);
         const QString patron = QString::fromStdString(filtro.patron);
         if (!descripcion.contains(QLatin1Char('(') + patron + QLatin1Char(')'))) {
             descripcion += QStringLiteral(" (") + patron + QLatin1Char(')');
@@ -36,7 +41,7 @@ QString FiltrosQt(const std::vector<FiltroDeArchivos>& filtros) {
 
 std::optional<std::string> DialogosQt::NombreParaAbrir(const std::vector<FiltroDeArchivos>& filtros,
                                                        const std::string& extension) {
-    QFileDialog dialogo(padre_, QStringLiteral("Abrir"));
+    QFileDialog dialogo(padre_, Titulo(QT_TRANSLATE_NOOP("velistra::DialogosQt", "Abrir")));
     dialogo.setAcceptMode(QFileDialog::AcceptOpen);
     dialogo.setFileMode(QFileDialog::ExistingFile);
     return PideNombre(dialogo, filtros, extension);
@@ -44,7 +49,7 @@ std::optional<std::string> DialogosQt::NombreParaAbrir(const std::vector<FiltroD
 
 std::optional<std::string> DialogosQt::NombreParaGuardar(
     const std::vector<FiltroDeArchivos>& filtros, const std::string& extension) {
-    QFileDialog dialogo(padre_, QStringLiteral("Guardar como"));
+    QFileDialog dialogo(padre_, Titulo(QT_TRANSLATE_NOOP("velistra::DialogosQt", "Guardar como")));
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     dialogo.setFileMode(QFileDialog::AnyFile);
     dialogo.setOption(QFileDialog::DontConfirmOverwrite, false);
@@ -54,7 +59,7 @@ std::optional<std::string> DialogosQt::NombreParaGuardar(
 std::optional<Color> DialogosQt::EligeColor(Color inicial, std::array<Color, 16>& personalizados) {
     for (int i = 0; i < 16; ++i) QColorDialog::setCustomColor(i, AQColor(personalizados[i]));
     QColorDialog dialogo(AQColor(inicial), padre_);
-    dialogo.setWindowTitle(QStringLiteral("Color"));
+    dialogo.setWindowTitle(Titulo(QT_TRANSLATE_NOOP("velistra::DialogosQt", "Color")));
     // Qt's own dialog, because only it keeps the custom colours.
     dialogo.setOption(QColorDialog::DontUseNativeDialog);
     const bool aceptado = dialogo.exec() == QDialog::Accepted;

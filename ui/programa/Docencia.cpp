@@ -21,14 +21,17 @@ namespace {
 // The faults are the exercise's answer: a student who wanders into the item is asked first.
 void EditaFallos(VentanaPrincipal& ventana, Sesion& sesion) {
     const std::string& circuito = sesion.comandos.Archivo();
-    auto tr = [](const char* texto) { return QCoreApplication::translate("DialogoDeFallos", texto); };
     if (circuito.empty()) {
-        QMessageBox::information(&ventana, tr("Fallos"),
-                                 tr("Almacene antes el circuito: los fallos van en un archivo junto a él."));
+        QMessageBox::information(
+            &ventana, DialogoDeFallos::tr("Fallos"),
+            DialogoDeFallos::tr(
+                "Almacene antes el circuito: los fallos van en un archivo junto a él."));
         return;
     }
-    if (QMessageBox::question(&ventana, tr("Fallos"),
-                              tr("Los fallos son la solución de un ejercicio de averías. ¿Desea verlos?")) !=
+    if (QMessageBox::question(
+            &ventana, DialogoDeFallos::tr("Fallos"),
+            DialogoDeFallos::tr(
+                "Los fallos son la solución de un ejercicio de averías. ¿Desea verlos?")) !=
         QMessageBox::Yes)
         return;
     DialogoDeFallos dialogo(QString::fromStdString(docencia::ArchivoDeFallosDe(circuito)), &ventana);
@@ -40,9 +43,10 @@ void EditaFallos(VentanaPrincipal& ventana, Sesion& sesion) {
 void AgregaMenuDeDocencia(VentanaPrincipal& ventana, Sesion& sesion) {
     const auto [circuitos, antes] = LugarAntesDeSalir(*ventana.menuBar());
     if (circuitos == nullptr) return;
-    auto* revisar = new QAction(QCoreApplication::translate("DialogoDeRevision", "Revisar circuito"), circuitos);
+    auto* revisar = new QAction(QCoreApplication::translate("velistra::DialogoDeRevision", "Revisar circuito"), circuitos);
     circuitos->insertAction(antes, revisar);
-    auto* fallos = new QAction(QCoreApplication::translate("DialogoDeFallos", "Fallos..."), circuitos);
+    auto* fallos = new QAction(
+        QCoreApplication::translate("velistra::DialogoDeFallos", "Fallos..."), circuitos);
     circuitos->insertAction(antes, fallos);
     QObject::connect(fallos, &QAction::triggered, &ventana, [&ventana, &sesion] { EditaFallos(ventana, sesion); });
     QObject::connect(revisar, &QAction::triggered, &ventana, [&ventana, &sesion] {

@@ -12,6 +12,8 @@
 #include "simulation/Realimentacion.h"
 #include "simulation/Sonda.h"
 #include "ui/programa/Analizador.h"
+#include "ui/idiomas/EleccionDeIdioma.h"
+#include "ui/idiomas/Traduccion.h"
 #include "ui/programa/Docencia.h"
 #include "ui/programa/Exportacion.h"
 #include "ui/programa/Patillaje.h"
@@ -25,12 +27,12 @@ namespace velistra {
 namespace {
 
 bool PreguntaSiRecupera(QWidget* padre, const std::string& texto) {
-    QMessageBox caja(QMessageBox::Question, QString::fromUtf8(Recuperacion::kTitulo),
-                     QString::fromStdString(texto), QMessageBox::NoButton, padre);
+    QMessageBox caja(QMessageBox::Question, DelNucleo(Recuperacion::kTitulo), DelNucleo(texto),
+                     QMessageBox::NoButton, padre);
     QPushButton* recuperar =
-        caja.addButton(QString::fromUtf8(Recuperacion::kRecuperar), QMessageBox::AcceptRole);
+        caja.addButton(DelNucleo(Recuperacion::kRecuperar), QMessageBox::AcceptRole);
     QPushButton* descartar =
-        caja.addButton(QString::fromUtf8(Recuperacion::kDescartar), QMessageBox::DestructiveRole);
+        caja.addButton(DelNucleo(Recuperacion::kDescartar), QMessageBox::DestructiveRole);
     caja.setDefaultButton(recuperar);
     // Closing the box discards nothing: the copy is offered again at the next start.
     caja.setEscapeButton(recuperar);
@@ -71,6 +73,7 @@ Programa::Programa(const Imagenes& imagenes,
     // Where the window was when the program last closed; the first start keeps its own.
     if (const QByteArray geometria = preferencias_.GeometriaDeLaVentana(); !geometria.isEmpty())
         ventana_.restoreGeometry(geometria);
+    AgregaMenuDeIdioma(*ventana_.menuBar());
     if (carpetaDeRecuperacion)
         recuperacion_ = std::make_unique<Recuperacion>(std::move(*carpetaDeRecuperacion));
     ActualizaTitulo();
@@ -221,7 +224,7 @@ void Programa::Tic() {
 void Programa::ActualizaTitulo() {
     // The platform's unsaved mark; an unchanged circuit keeps its bare title.
     const bool modificado = sesion_.comandos.Modificado();
-    const QString titulo = QString::fromStdString(sesion_.comandos.Titulo());
+    const QString titulo = DelNucleo(sesion_.comandos.Titulo());
     ventana_.setWindowTitle(modificado ? titulo + QStringLiteral("[*]") : titulo);
     ventana_.setWindowModified(modificado);
 }

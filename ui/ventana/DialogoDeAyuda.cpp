@@ -2,31 +2,41 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
-#include <array>
 
 #include "plataforma/Textos.h"
+#include "ui/idiomas/Traduccion.h"
 
 namespace velistra {
 
 namespace {
-constexpr std::array<const char*, 8> kLineas{
-    "Velistra",
-    textos::kLineaDeVersion,
-    "Simulador de circuitos TTL 74xx",
-    "Laboratorio de Electrónica Digital",
-    "Escuela de Ingeniería Electrónica",
-    "Envíenos sus comentarios",
-    "",
-    "Hagamos un mundo mejor",
-};
+QString LineaDeVersion() {
+    // The Spanish line is the shared constant; a translation gets the version filled in.
+    if (IdiomaInstalado() == Idioma::Espanol) return QString::fromUtf8(textos::kLineaDeVersion);
+    return DialogoDeAyuda::tr("Versión %1 (2541180) - Mayo de 2011")
+        .arg(QString::fromUtf8(textos::kVersion));
+}
+
+QStringList Lineas() {
+    return {
+        QStringLiteral("Velistra"),
+        LineaDeVersion(),
+        DialogoDeAyuda::tr("Simulador de circuitos TTL 74xx"),
+        DialogoDeAyuda::tr("Laboratorio de Electrónica Digital"),
+        DialogoDeAyuda::tr("Escuela de Ingeniería Electrónica"),
+        DialogoDeAyuda::tr("Envíenos sus comentarios"),
+        QString(),
+        DialogoDeAyuda::tr("Hagamos un mundo mejor"),
+    };
+}
 // 180 x 145 dialog units of an 8-point dialog font, shown at (200, 50) units.
 constexpr QSize kTamano(270, 236);
 constexpr QPoint kPosicion(300, 81);
 }  // namespace
 
 DialogoDeAyuda::DialogoDeAyuda(QWidget* padre) : QDialog(padre) {
-    setWindowTitle(QString::fromUtf8(textos::kTituloDeInformacion));
+    setWindowTitle(DelNucleo(textos::kTituloDeInformacion));
     setFixedSize(kTamano);
     if (padre != nullptr) move(padre->pos() + kPosicion);
 
@@ -34,11 +44,12 @@ DialogoDeAyuda::DialogoDeAyuda(QWidget* padre) : QDialog(padre) {
     columna->setContentsMargins(10, 8, 10, 12);
     columna->setSpacing(3);
     columna->addStretch(1);
-    for (const char* linea : kLineas) {
-        auto* etiqueta = new QLabel(QString::fromUtf8(linea), this);
+    const QStringList lineas = Lineas();
+    for (const QString& linea : lineas) {
+        auto* etiqueta = new QLabel(linea, this);
         etiqueta->setAlignment(Qt::AlignCenter);
         etiqueta->setTextFormat(Qt::PlainText);
-        if (linea == kLineas.front()) {
+        if (&linea == &lineas.front()) {
             QFont fuente = etiqueta->font();
             fuente.setBold(true);
             etiqueta->setFont(fuente);
@@ -47,7 +58,7 @@ DialogoDeAyuda::DialogoDeAyuda(QWidget* padre) : QDialog(padre) {
     }
     columna->addStretch(1);
 
-    boton_ = new QPushButton(QStringLiteral("¡ Vamo' Pa' Chincha Familia !"), this);
+    boton_ = new QPushButton(tr("¡ Vamo' Pa' Chincha Familia !"), this);
     boton_->setDefault(true);
     boton_->setAutoDefault(true);
     columna->addWidget(boton_, 0, Qt::AlignHCenter);

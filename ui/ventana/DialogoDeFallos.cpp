@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "docencia/Fallos.h"
+#include "ui/idiomas/Traduccion.h"
 
 namespace velistra {
 
@@ -42,7 +43,7 @@ bool DialogoDeFallos::Guarda(QString& error) {
     const QByteArray texto = texto_->toPlainText().toUtf8();
     const docencia::FallosLeidos leidos = docencia::LeeFallos(texto.toStdString());
     if (leidos.lineaErronea != 0) {
-        error = tr("Línea %1: %2").arg(leidos.lineaErronea).arg(QString::fromStdString(leidos.error));
+        error = tr("Línea %1: %2").arg(leidos.lineaErronea).arg(DelNucleo(leidos.error));
         return false;
     }
     QSaveFile archivo(ruta_);

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "model/Tablero.h"
+#include "ui/idiomas/Traduccion.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra {
@@ -33,7 +34,7 @@ QString DialogoDeRevision::Lugar(const docencia::Hallazgo& h) {
             .arg(h.tablero)
             .arg(h.columna)
             .arg(h.fila)
-            .arg(tr(h.area.c_str()));
+            .arg(DelNucleo(h.area));
     if (h.terminal >= 0) return tr("tablero %1, terminal %2").arg(h.tablero).arg(h.terminal);
     return tr("tablero %1").arg(h.tablero);
 }

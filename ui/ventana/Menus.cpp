@@ -11,6 +11,7 @@
 #include <string>
 
 #include "sesion/CodigosDeComando.h"
+#include "ui/idiomas/Traduccion.h"
 #include "ui/ventana/Atajos.h"
 #include "ui/ventana/MenuVer.h"
 
@@ -23,30 +24,34 @@ struct Elemento {
 };
 
 constexpr std::array<Elemento, 6> kCircuitos{{
-    {comandos::kNuevo, "Nuevo"},
-    {comandos::kRecuperar, "Recuperar..."},
-    {comandos::kAlmacenar, "Almacenar"},
-    {comandos::kAlmacenarEn, "Almacenar en..."},
+    {comandos::kNuevo, QT_TRANSLATE_NOOP("velistra::Menus", "Nuevo")},
+    {comandos::kRecuperar, QT_TRANSLATE_NOOP("velistra::Menus", "Recuperar...")},
+    {comandos::kAlmacenar, QT_TRANSLATE_NOOP("velistra::Menus", "Almacenar")},
+    {comandos::kAlmacenarEn, QT_TRANSLATE_NOOP("velistra::Menus", "Almacenar en...")},
     {0, ""},
-    {comandos::kSalir, "Salir"},
+    {comandos::kSalir, QT_TRANSLATE_NOOP("velistra::Menus", "Salir")},
 }};
 constexpr std::array<Elemento, 6> kTableros{{
-    {comandos::kProtoboard, "Protoboard (breadboard)"},
-    {comandos::kInterruptores, "Interruptores"},
-    {comandos::kPulsadores, "Pulsadores"},
-    {comandos::kLeds, "Leds"},
-    {comandos::kSieteSegmentos, "Leds de siete segmentos"},
-    {comandos::kTemporizador, "Temporizador"},
+    {comandos::kProtoboard, QT_TRANSLATE_NOOP("velistra::Menus", "Protoboard (breadboard)")},
+    {comandos::kInterruptores, QT_TRANSLATE_NOOP("velistra::Menus", "Interruptores")},
+    {comandos::kPulsadores, QT_TRANSLATE_NOOP("velistra::Menus", "Pulsadores")},
+    {comandos::kLeds, QT_TRANSLATE_NOOP("velistra::Menus", "Leds")},
+    {comandos::kSieteSegmentos, QT_TRANSLATE_NOOP("velistra::Menus", "Leds de siete segmentos")},
+    {comandos::kTemporizador, QT_TRANSLATE_NOOP("velistra::Menus", "Temporizador")},
 }};
-constexpr std::array<Elemento, 1> kTutoriales{{{comandos::kPLA, "PLA de 4 x 8 x 4"}}};
-constexpr std::array<Elemento, 1> kAyuda{{{comandos::kAyuda, "Contacto.."}}};
+constexpr std::array<Elemento, 1> kTutoriales{
+    {{comandos::kPLA, QT_TRANSLATE_NOOP("velistra::Menus", "PLA de 4 x 8 x 4")}}};
+constexpr std::array<Elemento, 1> kAyuda{
+    {{comandos::kAyuda, QT_TRANSLATE_NOOP("velistra::Menus", "Contacto..")}}};
 
 constexpr const char* kSeparadorDeGrupos = " > ";
 
 // Item texts are shown as written: an '&' in them is not a mnemonic.
-QString SinMnemonicos(const char* texto) {
-    return QString::fromUtf8(texto).replace(QLatin1Char('&'), QStringLiteral("&&"));
+QString SinMnemonicos(QString texto) {
+    return texto.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
+
+QString Traduce(const char* texto) { return QCoreApplication::translate("velistra::Menus", texto); }
 
 void AgregaAccion(QMenu& menu, int id, const QString& texto, const Despachador& despacha) {
     QAction* accion = menu.addAction(texto);
@@ -61,7 +66,7 @@ void AgregaMenu(QMenuBar& barra, const QString& titulo, std::span<const Elemento
         if (elemento.id == 0) {
             menu->addSeparator();
         } else {
-            AgregaAccion(*menu, elemento.id, SinMnemonicos(elemento.texto), despacha);
+            AgregaAccion(*menu, elemento.id, SinMnemonicos(Traduce(elemento.texto)), despacha);
         }
     }
 }
@@ -96,7 +101,9 @@ void AgregaCircuitosTTL(QMenu& menu, std::span<const FichaDeChip> catalogo,
                         const Despachador& despacha) {
     std::map<std::string, QMenu*> submenus;
     for (const FichaDeChip& ficha : catalogo) {
-        const std::string grupo = ficha.grupo;
+        // The whole path is one text, so that a translation names each level the same way
+        // wherever it appears.
+        const std::string grupo = DelNucleo(ficha.grupo).toStdString();
         QMenu* actual = &menu;
         std::size_t inicio = 0;
         while (inicio < grupo.size()) {
@@ -105,13 +112,14 @@ void AgregaCircuitosTTL(QMenu& menu, std::span<const FichaDeChip> catalogo,
             const std::string ruta = grupo.substr(0, fin);
             QMenu*& submenu = submenus[ruta];
             if (submenu == nullptr) {
-                submenu =
-                    actual->addMenu(SinMnemonicos(grupo.substr(inicio, fin - inicio).c_str()));
+                submenu = actual->addMenu(
+                    SinMnemonicos(QString::fromStdString(grupo.substr(inicio, fin - inicio))));
             }
             actual = submenu;
             inicio = fin == grupo.size() ? fin : fin + std::string(kSeparadorDeGrupos).size();
         }
-        AgregaAccion(*actual, ficha.codigoDeCatalogo, SinMnemonicos(ficha.texto), despacha);
+        AgregaAccion(*actual, ficha.codigoDeCatalogo, SinMnemonicos(DelNucleo(ficha.texto)),
+                     despacha);
     }
 }
 
@@ -126,13 +134,18 @@ AntesDeSalir LugarAntesDeSalir(QMenuBar& barra) {
 }
 
 void ConstruyeMenus(QMenuBar& barra, const Despachador& despacha) {
-    AgregaMenu(barra, QStringLiteral("&Circuitos"), kCircuitos, despacha);
+    AgregaMenu(barra, Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "&Circuitos")), kCircuitos,
+               despacha);
     AgregaMenuEdicion(barra, despacha);
     MenuVer(barra);
-    AgregaMenu(barra, QStringLiteral("Tableros"), kTableros, despacha);
-    AgregaCircuitosTTL(*barra.addMenu(QStringLiteral("Circuitos TTL")), Catalogo(), despacha);
-    AgregaMenu(barra, QStringLiteral("Tutoriales"), kTutoriales, despacha);
-    AgregaMenu(barra, QStringLiteral("Ayuda"), kAyuda, despacha);
+    AgregaMenu(barra, Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "Tableros")), kTableros,
+               despacha);
+    AgregaCircuitosTTL(
+        *barra.addMenu(Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "Circuitos TTL"))), Catalogo(),
+        despacha);
+    AgregaMenu(barra, Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "Tutoriales")), kTutoriales,
+               despacha);
+    AgregaMenu(barra, Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "Ayuda")), kAyuda, despacha);
     AsignaAtajos(barra);
 }
 

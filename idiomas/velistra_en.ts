@@ -1,0 +1,892 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="es">
+<context>
+    <name>velistra::Atajos</name>
+    <message>
+        <source>Edición</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Rehacer</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::AvisosQt</name>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Sí</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::BarraDeHerramientas</name>
+    <message>
+        <source>Nuevo</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Recuperar</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Almacenar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Color de los cables nuevos</source>
+        <translation>Colour of new wires</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Rehacer</source>
+        <translation>Redo</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::DialogoDeAyuda</name>
+    <message>
+        <source>Versión %1 (2541180) - Mayo de 2011</source>
+        <translation>Version %1 (2541180) - May 2011</translation>
+    </message>
+    <message>
+        <source>Simulador de circuitos TTL 74xx</source>
+        <translation>74xx TTL circuit simulator</translation>
+    </message>
+    <message>
+        <source>Laboratorio de Electrónica Digital</source>
+        <translation>Digital Electronics Laboratory</translation>
+    </message>
+    <message>
+        <source>Escuela de Ingeniería Electrónica</source>
+        <translation>School of Electronic Engineering</translation>
+    </message>
+    <message>
+        <source>Envíenos sus comentarios</source>
+        <translation>Send us your comments</translation>
+    </message>
+    <message>
+        <source>Hagamos un mundo mejor</source>
+        <translation>Let&apos;s make a better world</translation>
+    </message>
+    <message>
+        <source>¡ Vamo&apos; Pa&apos; Chincha Familia !</source>
+        <translation>Off to Chincha, folks!</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::DialogoDeFallos</name>
+    <message>
+        <source>Fallos</source>
+        <translation>Faults</translation>
+    </message>
+    <message>
+        <source>Un fallo por línea («#» inicia un comentario); chips y cables se numeran desde 1:
+  patilla CHIP PATILLA 0|1|abierta
+  cable CABLE abierto
+Los fallos nuevos se aplican al guardar; los que se quitan, al recuperar de nuevo el circuito.</source>
+        <translation>One fault per line («#» starts a comment); chips and wires are numbered from 1:
+  patilla CHIP PIN 0|1|abierta
+  cable WIRE abierto
+New faults apply when saved; removed ones, when the circuit is opened again.</translation>
+    </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Línea %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>No se pudieron guardar los fallos en %1.</source>
+        <translation>The faults could not be saved in %1.</translation>
+    </message>
+    <message>
+        <source>Almacene antes el circuito: los fallos van en un archivo junto a él.</source>
+        <translation>Save the circuit first: the faults go in a file next to it.</translation>
+    </message>
+    <message>
+        <source>Los fallos son la solución de un ejercicio de averías. ¿Desea verlos?</source>
+        <translation>The faults are the answer to a fault-finding exercise. Do you want to see them?</translation>
+    </message>
+    <message>
+        <source>Fallos...</source>
+        <translation>Faults...</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::DialogoDeRevision</name>
+    <message>
+        <source>Revisar circuito</source>
+        <translation>Review circuit</translation>
+    </message>
+    <message>
+        <source>No hay nada que señalar.</source>
+        <translation>Nothing to point out.</translation>
+    </message>
+    <message>
+        <source>tablero %1</source>
+        <translation>board %1</translation>
+    </message>
+    <message>
+        <source>tablero %1, terminal %2</source>
+        <translation>board %1, terminal %2</translation>
+    </message>
+    <message>
+        <source>protoboard %1, columna %2, fila %3 de la zona %4</source>
+        <translation>breadboard %1, column %2, row %3 of the %4 area</translation>
+    </message>
+    <message>
+        <source>chip %1 (n.º %2)</source>
+        <translation>chip %1 (no. %2)</translation>
+    </message>
+    <message>
+        <source>%1: no está enchufado en la protoboard</source>
+        <translation>%1: not plugged into the breadboard</translation>
+    </message>
+    <message>
+        <source>%1, patilla %2: la alimentación no llega (%3)</source>
+        <translation>%1, pin %2: the supply does not reach it (%3)</translation>
+    </message>
+    <message>
+        <source>%1, patilla %2: entrada al aire, se lee como 1 (%3)</source>
+        <translation>%1, pin %2: floating input, read as 1 (%3)</translation>
+    </message>
+    <message>
+        <source>cable %1: un extremo no está conectado (%2)</source>
+        <translation>wire %1: one end is not connected (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::DialogosQt</name>
+    <message>
+        <source>Abrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Guardar como</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colour</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::EleccionDeIdioma</name>
+    <message>
+        <source>Idioma</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>El programa hablará el idioma elegido desde la próxima vez que se abra.</source>
+        <translation>The program will speak the chosen language from the next time it is opened.</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::Menus</name>
+    <message>
+        <source>Nuevo</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Recuperar...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Almacenar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Almacenar en...</source>
+        <translation>Save as...</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Protoboard (breadboard)</source>
+        <translation>Breadboard</translation>
+    </message>
+    <message>
+        <source>Interruptores</source>
+        <translation>Switches</translation>
+    </message>
+    <message>
+        <source>Pulsadores</source>
+        <translation>Push-buttons</translation>
+    </message>
+    <message>
+        <source>Leds</source>
+        <translation>LEDs</translation>
+    </message>
+    <message>
+        <source>Leds de siete segmentos</source>
+        <translation>Seven-segment LEDs</translation>
+    </message>
+    <message>
+        <source>Temporizador</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>PLA de 4 x 8 x 4</source>
+        <translation>4 x 8 x 4 PLA</translation>
+    </message>
+    <message>
+        <source>Contacto..</source>
+        <translation>Contact..</translation>
+    </message>
+    <message>
+        <source>&amp;Circuitos</source>
+        <translation>&amp;Circuits</translation>
+    </message>
+    <message>
+        <source>Tableros</source>
+        <translation>Boards</translation>
+    </message>
+    <message>
+        <source>Circuitos TTL</source>
+        <translation>TTL chips</translation>
+    </message>
+    <message>
+        <source>Tutoriales</source>
+        <translation>Tutorials</translation>
+    </message>
+    <message>
+        <source>Ayuda</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::Nucleo</name>
+    <message>
+        <source>Información</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Error de archivos</source>
+        <translation>File error</translation>
+    </message>
+    <message>
+        <source>Puertas básicas &gt; Nand</source>
+        <translation>Basic gates &gt; Nand</translation>
+    </message>
+    <message>
+        <source>7400  - 2 entradas (x4)</source>
+        <translation>7400  - 2 inputs (x4)</translation>
+    </message>
+    <message>
+        <source>Puertas básicas &gt; Nor</source>
+        <translation>Basic gates &gt; Nor</translation>
+    </message>
+    <message>
+        <source>7402  - 2 entradas (x4)</source>
+        <translation>7402  - 2 inputs (x4)</translation>
+    </message>
+    <message>
+        <source>Puertas básicas &gt; Not</source>
+        <translation>Basic gates &gt; Not</translation>
+    </message>
+    <message>
+        <source>7404  - Not (x6)</source>
+        <translation>7404  - Not (x6)</translation>
+    </message>
+    <message>
+        <source>Puertas básicas &gt; And</source>
+        <translation>Basic gates &gt; And</translation>
+    </message>
+    <message>
+        <source>7408  - 2 entradas (x4)</source>
+        <translation>7408  - 2 inputs (x4)</translation>
+    </message>
+    <message>
+        <source>7410  - 3 entradas (x3)</source>
+        <translation>7410  - 3 inputs (x3)</translation>
+    </message>
+    <message>
+        <source>7411  - 3 entradas (x3)</source>
+        <translation>7411  - 3 inputs (x3)</translation>
+    </message>
+    <message>
+        <source>7420  - 4 entradas (x2)</source>
+        <translation>7420  - 4 inputs (x2)</translation>
+    </message>
+    <message>
+        <source>7421  - 4 entradas (x2)</source>
+        <translation>7421  - 4 inputs (x2)</translation>
+    </message>
+    <message>
+        <source>7427  - 3 entradas(x3)</source>
+        <translation>7427  - 3 inputs (x3)</translation>
+    </message>
+    <message>
+        <source>7430  - 8 entradas</source>
+        <translation>7430  - 8 inputs</translation>
+    </message>
+    <message>
+        <source>Puertas básicas &gt; Or</source>
+        <translation>Basic gates &gt; Or</translation>
+    </message>
+    <message>
+        <source>7432 - 2 entradas (x4)</source>
+        <translation>7432 - 2 inputs (x4)</translation>
+    </message>
+    <message>
+        <source>Combinacionales &gt; Descodificadores</source>
+        <translation>Combinational &gt; Decoders</translation>
+    </message>
+    <message>
+        <source>7442  - 1 de 10 líneas (BCD a decimal)</source>
+        <translation>7442  - 1 of 10 lines (BCD to decimal)</translation>
+    </message>
+    <message>
+        <source>7447  - BCD a 7 Segmentos</source>
+        <translation>7447  - BCD to 7 segments</translation>
+    </message>
+    <message>
+        <source>Puertas básicas &gt; And - Or - Invert</source>
+        <translation>Basic gates &gt; And - Or - Invert</translation>
+    </message>
+    <message>
+        <source>7451 - 2-ancho 2-3-entradas AND-OR-INVERT (x2)</source>
+        <translation>7451 - 2-wide 2-3-input AND-OR-INVERT (x2)</translation>
+    </message>
+    <message>
+        <source>7454 - 3-2-2-3-entradas AND-OR-INVERT</source>
+        <translation>7454 - 3-2-2-3-input AND-OR-INVERT</translation>
+    </message>
+    <message>
+        <source>7455 - 2-ancho, 4-entradas AND-OR-INVERT</source>
+        <translation>7455 - 2-wide, 4-input AND-OR-INVERT</translation>
+    </message>
+    <message>
+        <source>Secuenciales &gt; Flip-flops</source>
+        <translation>Sequential &gt; Flip-flops</translation>
+    </message>
+    <message>
+        <source>7473A  - JK flanco negativo(x2)</source>
+        <translation>7473A  - JK negative edge (x2)</translation>
+    </message>
+    <message>
+        <source>7474A  - D  preset, clear, flanco positivo (x2)</source>
+        <translation>7474A  - D  preset, clear, positive edge (x2)</translation>
+    </message>
+    <message>
+        <source>Secuenciales &gt; Registros &gt; con Latches</source>
+        <translation>Sequential &gt; Registers &gt; with latches</translation>
+    </message>
+    <message>
+        <source>7475  - 4 latches D</source>
+        <translation>7475  - 4 D latches</translation>
+    </message>
+    <message>
+        <source>7476A  - JK preset, clear, flanco negativo (x2)</source>
+        <translation>7476A  - JK preset, clear, negative edge (x2)</translation>
+    </message>
+    <message>
+        <source>7477  - 4 latches D</source>
+        <translation>7477  - 4 D latches</translation>
+    </message>
+    <message>
+        <source>Combinacionales &gt; Sumadores</source>
+        <translation>Combinational &gt; Adders</translation>
+    </message>
+    <message>
+        <source>7483A - 4 bits</source>
+        <translation>7483A - 4 bits</translation>
+    </message>
+    <message>
+        <source>Combinacionales &gt; Comparador</source>
+        <translation>Combinational &gt; Comparator</translation>
+    </message>
+    <message>
+        <source>7485 - 4 bits</source>
+        <translation>7485 - 4 bits</translation>
+    </message>
+    <message>
+        <source>Puertas básicas &gt; Xor</source>
+        <translation>Basic gates &gt; Xor</translation>
+    </message>
+    <message>
+        <source>7486  - 2 entradas (x4)</source>
+        <translation>7486  - 2 inputs (x4)</translation>
+    </message>
+    <message>
+        <source>Secuenciales &gt; Contadores &gt; Asíncronos</source>
+        <translation>Sequential &gt; Counters &gt; Asynchronous</translation>
+    </message>
+    <message>
+        <source>7490  - Divisor por 2 y 5</source>
+        <translation>7490  - Divide by 2 and 5</translation>
+    </message>
+    <message>
+        <source>7492  - Divisor por 2 y 6</source>
+        <translation>7492  - Divide by 2 and 6</translation>
+    </message>
+    <message>
+        <source>7493  - Divisor por 2 y 8</source>
+        <translation>7493  - Divide by 2 and 8</translation>
+    </message>
+    <message>
+        <source>Secuenciales &gt; Registros &gt; de desplazamiento</source>
+        <translation>Sequential &gt; Registers &gt; Shift</translation>
+    </message>
+    <message>
+        <source>7495B  - 4 bits</source>
+        <translation>7495B  - 4 bits</translation>
+    </message>
+    <message>
+        <source>74107A - JK flanco negativo (x2)</source>
+        <translation>74107A - JK negative edge (x2)</translation>
+    </message>
+    <message>
+        <source>74109A - JK flanco positivo (x2)</source>
+        <translation>74109A - JK positive edge (x2)</translation>
+    </message>
+    <message>
+        <source>74112A - JK flanco negativo (x2)</source>
+        <translation>74112A - JK negative edge (x2)</translation>
+    </message>
+    <message>
+        <source>74113A - JK flanco negativo (x2)</source>
+        <translation>74113A - JK negative edge (x2)</translation>
+    </message>
+    <message>
+        <source>74114A - JK flanco negativo (x2)</source>
+        <translation>74114A - JK negative edge (x2)</translation>
+    </message>
+    <message>
+        <source>74133 - 13 entradas</source>
+        <translation>74133 - 13 inputs</translation>
+    </message>
+    <message>
+        <source>74137 - 1 de 8 líneas con latches de dirección</source>
+        <translation>74137 - 1 of 8 lines with address latches</translation>
+    </message>
+    <message>
+        <source>74138 - 1 de 8 líneas</source>
+        <translation>74138 - 1 of 8 lines</translation>
+    </message>
+    <message>
+        <source>74139 - 1 de 4 líneas (x2)</source>
+        <translation>74139 - 1 of 4 lines (x2)</translation>
+    </message>
+    <message>
+        <source>Combinacionales &gt; Codificadores</source>
+        <translation>Combinational &gt; Encoders</translation>
+    </message>
+    <message>
+        <source>74147 - de prioridad, 10 líneas a 4</source>
+        <translation>74147 - priority, 10 lines to 4</translation>
+    </message>
+    <message>
+        <source>74148 - de prioridad, 8 líneas a 3</source>
+        <translation>74148 - priority, 8 lines to 3</translation>
+    </message>
+    <message>
+        <source>Combinacionales &gt; Multiplexores</source>
+        <translation>Combinational &gt; Multiplexers</translation>
+    </message>
+    <message>
+        <source>74151 - 8 líneas a 1</source>
+        <translation>74151 - 8 lines to 1</translation>
+    </message>
+    <message>
+        <source>74153 - 4 líneas a 1 (x2)</source>
+        <translation>74153 - 4 lines to 1 (x2)</translation>
+    </message>
+    <message>
+        <source>74155 - 1 de 4 líneas (x2)</source>
+        <translation>74155 - 1 of 4 lines (x2)</translation>
+    </message>
+    <message>
+        <source>74157 - 2 líneas a 1 (x4)</source>
+        <translation>74157 - 2 lines to 1 (x4)</translation>
+    </message>
+    <message>
+        <source>74158 - 2 líneas a 1 (x4)</source>
+        <translation>74158 - 2 lines to 1 (x4)</translation>
+    </message>
+    <message>
+        <source>Secuenciales &gt; Contadores &gt; Síncronos</source>
+        <translation>Sequential &gt; Counters &gt; Synchronous</translation>
+    </message>
+    <message>
+        <source>74160A - Módulo 10, reset asíncrono</source>
+        <translation>74160A - Modulo 10, asynchronous reset</translation>
+    </message>
+    <message>
+        <source>74161A - Módulo 16, reset asíncrono</source>
+        <translation>74161A - Modulo 16, asynchronous reset</translation>
+    </message>
+    <message>
+        <source>74162A - Módulo 10, reset síncrono</source>
+        <translation>74162A - Modulo 10, synchronous reset</translation>
+    </message>
+    <message>
+        <source>74163A - Módulo 16, reset síncrono</source>
+        <translation>74163A - Modulo 16, synchronous reset</translation>
+    </message>
+    <message>
+        <source>74164  - Entrada serie, salida paralela</source>
+        <translation>74164  - Serial in, parallel out</translation>
+    </message>
+    <message>
+        <source>74165  - 8 bits, paralelo a serial</source>
+        <translation>74165  - 8 bits, parallel to serial</translation>
+    </message>
+    <message>
+        <source>74166  - Entrada paralela, salida serie</source>
+        <translation>74166  - Parallel in, serial out</translation>
+    </message>
+    <message>
+        <source>74168  - Bidireccional, módulo 10</source>
+        <translation>74168  - Up/down, modulo 10</translation>
+    </message>
+    <message>
+        <source>74169  - Bidireccional, módulo 16</source>
+        <translation>74169  - Up/down, modulo 16</translation>
+    </message>
+    <message>
+        <source>Memoria</source>
+        <translation>Memory</translation>
+    </message>
+    <message>
+        <source>74170 - Memoria de lectura y escritura 4 x 4</source>
+        <translation>74170 - 4 x 4 read/write memory</translation>
+    </message>
+    <message>
+        <source>Secuenciales &gt; Registros &gt; con Flip-flops</source>
+        <translation>Sequential &gt; Registers &gt; with flip-flops</translation>
+    </message>
+    <message>
+        <source>74174 - 6 flip-flops D</source>
+        <translation>74174 - 6 D flip-flops</translation>
+    </message>
+    <message>
+        <source>74175 - 4 flip-flops D</source>
+        <translation>74175 - 4 D flip-flops</translation>
+    </message>
+    <message>
+        <source>Combinacionales &gt; ALU</source>
+        <translation>Combinational &gt; ALU</translation>
+    </message>
+    <message>
+        <source>74181 - 4 bits</source>
+        <translation>74181 - 4 bits</translation>
+    </message>
+    <message>
+        <source>74190  - Módulo 10</source>
+        <translation>74190  - Modulo 10</translation>
+    </message>
+    <message>
+        <source>74191  - Módulo 16</source>
+        <translation>74191  - Modulo 16</translation>
+    </message>
+    <message>
+        <source>74192  - Bidireccional, BCD</source>
+        <translation>74192  - Up/down, BCD</translation>
+    </message>
+    <message>
+        <source>74193  - Bidireccional, módulo 16</source>
+        <translation>74193  - Up/down, modulo 16</translation>
+    </message>
+    <message>
+        <source>74194A - bidireccional, 4 bits</source>
+        <translation>74194A - bidirectional, 4 bits</translation>
+    </message>
+    <message>
+        <source>74195A - 4 bits, universal</source>
+        <translation>74195A - 4 bits, universal</translation>
+    </message>
+    <message>
+        <source>74196 - Divisor entre 2 y 5</source>
+        <translation>74196 - Divide by 2 and 5</translation>
+    </message>
+    <message>
+        <source>74197 - Divisor entre 2 y 8</source>
+        <translation>74197 - Divide by 2 and 8</translation>
+    </message>
+    <message>
+        <source>74247 - BCD a 7 Segmentos</source>
+        <translation>74247 - BCD to 7 segments</translation>
+    </message>
+    <message>
+        <source>74256 - Latch direccionable de 4 bits (x2)</source>
+        <translation>74256 - 4-bit addressable latch (x2)</translation>
+    </message>
+    <message>
+        <source>74259 - Latch direccionable de 8 bits</source>
+        <translation>74259 - 8-bit addressable latch</translation>
+    </message>
+    <message>
+        <source>74260 - 5 entradas (x2)</source>
+        <translation>74260 - 5 inputs (x2)</translation>
+    </message>
+    <message>
+        <source>74273 - 8 flip-flops D con clear</source>
+        <translation>74273 - 8 D flip-flops with clear</translation>
+    </message>
+    <message>
+        <source>74279 - 4 latches con set y reset</source>
+        <translation>74279 - 4 latches with set and reset</translation>
+    </message>
+    <message>
+        <source>Combinacionales &gt; Generador de paridad</source>
+        <translation>Combinational &gt; Parity generator</translation>
+    </message>
+    <message>
+        <source>74280 - Generador/revisor de paridad par/impar de 9 bits</source>
+        <translation>74280 - 9-bit odd/even parity generator/checker</translation>
+    </message>
+    <message>
+        <source>74283 - 4 bits</source>
+        <translation>74283 - 4 bits</translation>
+    </message>
+    <message>
+        <source>74290 - Divisor entre 2 y 5</source>
+        <translation>74290 - Divide by 2 and 5</translation>
+    </message>
+    <message>
+        <source>74293 - Divisor entre 2 y 8</source>
+        <translation>74293 - Divide by 2 and 8</translation>
+    </message>
+    <message>
+        <source>74298 - 2 líneas a 1 con registro (x4)</source>
+        <translation>74298 - 2 lines to 1 with register (x4)</translation>
+    </message>
+    <message>
+        <source>74352 - 4 líneas a 1 (x2)</source>
+        <translation>74352 - 4 lines to 1 (x2)</translation>
+    </message>
+    <message>
+        <source>74375 - 4 latches D</source>
+        <translation>74375 - 4 D latches</translation>
+    </message>
+    <message>
+        <source>74377 - 8 flip-flops D con enable</source>
+        <translation>74377 - 8 D flip-flops with enable</translation>
+    </message>
+    <message>
+        <source>74378 - 6 flip-flops D con enable</source>
+        <translation>74378 - 6 D flip-flops with enable</translation>
+    </message>
+    <message>
+        <source>74379 - 4 flip-flops D con enable</source>
+        <translation>74379 - 4 D flip-flops with enable</translation>
+    </message>
+    <message>
+        <source>74386 - 2 entradas (x4)</source>
+        <translation>74386 - 2 inputs (x4)</translation>
+    </message>
+    <message>
+        <source>74390 - Divisor entre 2 y 5 (x2)</source>
+        <translation>74390 - Divide by 2 and 5 (x2)</translation>
+    </message>
+    <message>
+        <source>74393 - Contador binario de 4 bits (x2)</source>
+        <translation>74393 - 4-bit binary counter (x2)</translation>
+    </message>
+    <message>
+        <source>74398 - 2 líneas a 1 con registro (x4)</source>
+        <translation>74398 - 2 lines to 1 with register (x4)</translation>
+    </message>
+    <message>
+        <source>74399 - 2 líneas a 1 con registro (x4)</source>
+        <translation>74399 - 2 lines to 1 with register (x4)</translation>
+    </message>
+    <message>
+        <source>74490 - Contador de décadas (x2)</source>
+        <translation>74490 - Decade counter (x2)</translation>
+    </message>
+    <message>
+        <source>74669  - Bidireccional, módulo 16</source>
+        <translation>74669  - Up/down, modulo 16</translation>
+    </message>
+    <message>
+        <source>El circuito posee realimentaciones y el límite de
+iteraciones para hallar una solución fue alcanzado.
+La simulación continuará con el último estado obtenido.</source>
+        <translation>The circuit has feedback loops and the limit of
+iterations to find a solution was reached.
+The simulation will go on from the last state reached.</translation>
+    </message>
+    <message>
+        <source>se espera «patilla CHIP PATILLA 0|1|abierta»</source>
+        <translation>expected «patilla CHIP PIN 0|1|abierta»</translation>
+    </message>
+    <message>
+        <source>una patilla queda a 0, a 1 o abierta</source>
+        <translation>a pin is held at 0, at 1 or abierta (open)</translation>
+    </message>
+    <message>
+        <source>se espera «cable CABLE abierto»</source>
+        <translation>expected «cable WIRE abierto»</translation>
+    </message>
+    <message>
+        <source>se espera patilla o cable</source>
+        <translation>expected patilla or cable</translation>
+    </message>
+    <message>
+        <source>sobra texto al final de la línea</source>
+        <translation>extra text at the end of the line</translation>
+    </message>
+    <message>
+        <source>no existe el cable %1</source>
+        <translation>there is no wire %1</translation>
+    </message>
+    <message>
+        <source>no existe el chip %1</source>
+        <translation>there is no chip %1</translation>
+    </message>
+    <message>
+        <source>el chip %1 no tiene la patilla %2</source>
+        <translation>chip %1 has no pin %2</translation>
+    </message>
+    <message>
+        <source>superior</source>
+        <translation>upper</translation>
+    </message>
+    <message>
+        <source>inferior</source>
+        <translation>lower</translation>
+    </message>
+    <message>
+        <source>bus superior</source>
+        <translation>upper bus</translation>
+    </message>
+    <message>
+        <source>bus inferior</source>
+        <translation>lower bus</translation>
+    </message>
+    <message>
+        <source>Archivos conocidos (*.txt)</source>
+        <translation>Known files (*.txt)</translation>
+    </message>
+    <message>
+        <source>Todos los archivos (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>Archivos de circuitos (*.txt)</source>
+        <translation>Circuit files (*.txt)</translation>
+    </message>
+    <message>
+        <source>El archivo no puede               ser almacenado.</source>
+        <translation>The file cannot               be saved.</translation>
+    </message>
+    <message>
+        <source>El nuevo circuito no fue almacenado.</source>
+        <translation>The new circuit was not saved.</translation>
+    </message>
+    <message>
+        <source>Error con el nombre del archivo</source>
+        <translation>Error with the file name</translation>
+    </message>
+    <message>
+        <source>Error en la lectura del archivo.</source>
+        <translation>Error reading the file.</translation>
+    </message>
+    <message>
+        <source>Versión de programa</source>
+        <translation>Program version</translation>
+    </message>
+    <message>
+        <source>Apague el módulo antes de crear un nuevo circuito.</source>
+        <translation>Switch the trainer off before creating a new circuit.</translation>
+    </message>
+    <message>
+        <source>Apague el módulo antes de recuperar un circuito.</source>
+        <translation>Switch the trainer off before opening a circuit.</translation>
+    </message>
+    <message>
+        <source>Apague el módulo antes de salir del programa.</source>
+        <translation>Switch the trainer off before leaving the program.</translation>
+    </message>
+    <message>
+        <source>Error en la grabación del nuevo circuito.</source>
+        <translation>Error saving the new circuit.</translation>
+    </message>
+    <message>
+        <source>Error en el almacenamiento del circuito.</source>
+        <translation>Error saving the circuit.</translation>
+    </message>
+    <message>
+        <source>¿Guardar los cambios del circuito?</source>
+        <translation>Save the changes to the circuit?</translation>
+    </message>
+    <message>
+        <source>Circuito modificado</source>
+        <translation>Circuit modified</translation>
+    </message>
+    <message>
+        <source>Nuevo circuito</source>
+        <translation>New circuit</translation>
+    </message>
+    <message>
+        <source>Apague el módulo antes de deshacer un cambio.</source>
+        <translation>Switch the trainer off before undoing a change.</translation>
+    </message>
+    <message>
+        <source>Apague el módulo antes de rehacer un cambio.</source>
+        <translation>Switch the trainer off before redoing a change.</translation>
+    </message>
+    <message>
+        <source>El programa solo abre archivos de la versión %1</source>
+        <translation>The program only opens files of version %1</translation>
+    </message>
+    <message>
+        <source>Primero debe retirar los cables y componentes.</source>
+        <translation>First remove the wires and components.</translation>
+    </message>
+    <message>
+        <source>El programa se cerró sin guardar los cambios del circuito %1. ¿Recuperar los cambios o descartarlos?</source>
+        <translation>The program closed without saving the changes to the circuit %1. Recover the changes or discard them?</translation>
+    </message>
+    <message>
+        <source>Circuito no guardado</source>
+        <translation>Unsaved circuit</translation>
+    </message>
+    <message>
+        <source>Recuperar</source>
+        <translation>Recover</translation>
+    </message>
+    <message>
+        <source>Descartar</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>El programa se cerró sin guardar el nuevo circuito. ¿Recuperar el circuito o descartarlo?</source>
+        <translation>The program closed without saving the new circuit. Recover the circuit or discard it?</translation>
+    </message>
+</context>
+</TS>

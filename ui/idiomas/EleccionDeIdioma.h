@@ -1,0 +1,23 @@
+#pragma once
+// Which language the program starts in, and the "Idioma" choice of the Ayuda menu that
+// the next start keeps.
+#include <optional>
+
+#include "plataforma/Idioma.h"
+
+class QMenuBar;
+
+namespace velistra {
+
+// The user's saved choice (QSettings, Velistra/Velistra, key "idioma"), if any.
+std::optional<Idioma> IdiomaGuardado();
+void GuardaIdioma(Idioma idioma);
+
+// --idioma first, then the saved choice, then the locale.
+Idioma IdiomaAlEmpezar(std::optional<Idioma> deLaLineaDeOrdenes);
+
+// "Idioma" under the last menu (Ayuda): one item per language, the current one checked.
+// A choice is saved and seen from the next start on.
+void AgregaMenuDeIdioma(QMenuBar& barra);
+
+}  // namespace velistra

@@ -1,0 +1,32 @@
+# Collects every text the core marks with VELISTRA_TEXTO into one generated source:
+# lupdate reads it for the catalogue, and the GUI's translator gets the texts with
+# placeholders from it. Run with -DFUENTES="a.cpp;b.h;..." -DSALIDA=file.cpp.
+set(literal "\"([^\"\\\\]|\\\\.)*\"")
+set(textos "")
+foreach(fuente ${FUENTES})
+  file(READ "${fuente}" contenido)
+  # A ';' would split CMake's lists; it travels masked.
+  string(REPLACE ";" "@PUNTO_Y_COMA@" contenido "${contenido}")
+  string(REGEX MATCHALL "VELISTRA_TEXTO\\([ \t\r\n]*(${literal}[ \t\r\n]*)+\\)" marcas "${contenido}")
+  foreach(marca ${marcas})
+    string(REGEX REPLACE "^VELISTRA_TEXTO\\([ \t\r\n]*(.*)\\)$" "\\1" texto "${marca}")
+    string(REGEX REPLACE "[ \t]*\r?\n[ \t]*" " " texto "${texto}")
+    string(STRIP "${texto}" texto)
+    list(FIND textos "${texto}" ya)
+    if(ya EQUAL -1)
+      list(APPEND textos "${texto}")
+    endif()
+  endforeach()
+endforeach()
+set(cuerpo "// Made by the build from the core's VELISTRA_TEXTO marks; edit those, not this.\n")
+string(APPEND cuerpo "#include \"ui/idiomas/TextosDelNucleo.h\"\n\n#include <QtGlobal>\n\n")
+string(APPEND cuerpo "namespace velistra::idiomas {\n\nnamespace {\nconstexpr const char* kTextos[] = {\n")
+foreach(texto ${textos})
+  string(REPLACE "@PUNTO_Y_COMA@" ";" texto "${texto}")
+  string(APPEND cuerpo "    QT_TRANSLATE_NOOP(\"velistra::Nucleo\", ${texto}),\n")
+endforeach()
+string(APPEND cuerpo "};\n}  // namespace\n\nstd::span<const char* const> TextosDelNucleo() { return kTextos; }\n\n}  // namespace velistra::idiomas\n")
+# Rewritten only when it changes, so that nothing recompiles for nothing.
+file(WRITE "${SALIDA}.nuevo" "${cuerpo}")
+file(COPY_FILE "${SALIDA}.nuevo" "${SALIDA}" ONLY_IF_DIFFERENT)
+file(REMOVE "${SALIDA}.nuevo")
