@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="es">
 <context>
+    <name>Menus</name>
+    <message>
+        <source>Archivos recientes</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>Ninguno</source>
+        <translation>None</translation>
+    </message>
+</context>
+<context>
     <name>velistra::Atajos</name>
     <message>
         <source>Edición</source>
@@ -64,6 +75,17 @@
     <message>
         <source>Rehacer</source>
         <translation>Redo</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::DiagramaDeTiempos</name>
+    <message>
+        <source>tic %1</source>
+        <translation>tick %1</translation>
+    </message>
+    <message>
+        <source>%1 (tic %2)</source>
+        <translation>%1 (tick %2)</translation>
     </message>
 </context>
 <context>
@@ -184,6 +206,66 @@ New faults apply when saved; removed ones, when the circuit is opened again.</tr
         <source>cable %1: un extremo no está conectado (%2)</source>
         <translation>wire %1: one end is not connected (%2)</translation>
     </message>
+    <message>
+        <source> y </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>chip %1 (n.º %2), patilla %3</source>
+        <translation>chip %1 (no. %2), pin %3</translation>
+    </message>
+    <message>
+        <source>interruptores</source>
+        <translation>switches</translation>
+    </message>
+    <message>
+        <source>pulsadores</source>
+        <translation>push-buttons</translation>
+    </message>
+    <message>
+        <source>leds</source>
+        <translation>LEDs</translation>
+    </message>
+    <message>
+        <source>temporizador</source>
+        <translation>timer</translation>
+    </message>
+    <message>
+        <source>siete segmentos</source>
+        <translation>seven segments</translation>
+    </message>
+    <message>
+        <source>dentro del chip</source>
+        <translation>inside the chip</translation>
+    </message>
+    <message>
+        <source>con el chip n.º %1</source>
+        <translation>with chip no. %1</translation>
+    </message>
+    <message>
+        <source>con los chips n.º %1</source>
+        <translation>with chips no. %1</translation>
+    </message>
+    <message>
+        <source>%1: realimentación sin biestable %2 (%3)</source>
+        <translation>%1: feedback without a flip-flop %2 (%3)</translation>
+    </message>
+    <message>
+        <source>tablero %1 (%2), terminal %3 (%4): la alimentación no llega; ha de ir al %4 de la fuente</source>
+        <translation>board %1 (%2), terminal %3 (%4): the supply does not reach it; it must go to the supply&apos;s %4</translation>
+    </message>
+    <message>
+        <source>salida en la misma red que %1</source>
+        <translation>output on the same net as %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
 </context>
 <context>
     <name>velistra::DialogosQt</name>
@@ -209,6 +291,123 @@ New faults apply when saved; removed ones, when the circuit is opened again.</tr
     <message>
         <source>El programa hablará el idioma elegido desde la próxima vez que se abra.</source>
         <translation>The program will speak the chosen language from the next time it is opened.</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::Exportacion</name>
+    <message>
+        <source>No se pudo escribir «%1».</source>
+        <translation>«%1» could not be written.</translation>
+    </message>
+    <message>
+        <source>Todo el circuito</source>
+        <translation>The whole circuit</translation>
+    </message>
+    <message>
+        <source>La parte visible</source>
+        <translation>The visible part</translation>
+    </message>
+    <message>
+        <source>Exportar imagen</source>
+        <translation>Export picture</translation>
+    </message>
+    <message>
+        <source>Parte de la mesa:</source>
+        <translation>Part of the workbench:</translation>
+    </message>
+    <message>
+        <source>Imprimir el circuito</source>
+        <translation>Print the circuit</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir el circuito.</source>
+        <translation>The circuit could not be printed.</translation>
+    </message>
+    <message>
+        <source>Exportar imagen...</source>
+        <translation>Export picture...</translation>
+    </message>
+    <message>
+        <source>Imprimir...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Exportar informe (PDF)...</source>
+        <translation>Export report (PDF)...</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::Informe</name>
+    <message>
+        <source>Circuito de Velistra</source>
+        <translation>Velistra circuit</translation>
+    </message>
+    <message>
+        <source>Chips utilizados</source>
+        <translation>Chips used</translation>
+    </message>
+    <message>
+        <source>El circuito no lleva chips.</source>
+        <translation>The circuit has no chips.</translation>
+    </message>
+    <message>
+        <source>Tabla de verdad</source>
+        <translation>Truth table</translation>
+    </message>
+    <message>
+        <source>El circuito no tiene interruptores cableados.</source>
+        <translation>The circuit has no wired switches.</translation>
+    </message>
+    <message>
+        <source>El circuito tiene %1 interruptores cableados; el informe da la tabla de %2 como máximo.</source>
+        <translation>The circuit has %1 wired switches; the report gives the table for %2 at most.</translation>
+    </message>
+    <message>
+        <source>Palancas: </source>
+        <translation>Levers: </translation>
+    </message>
+    <message>
+        <source>Luces: </source>
+        <translation>Lamps: </translation>
+    </message>
+    <message>
+        <source>Analizador lógico</source>
+        <translation>Logic analyser</translation>
+    </message>
+    <message>
+        <source>Informe de laboratorio</source>
+        <translation>Laboratory report</translation>
+    </message>
+    <message>
+        <source>Circuito sin nombre</source>
+        <translation>Unnamed circuit</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::MenuVer</name>
+    <message>
+        <source>Ver</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Acercar</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Alejar</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Tamaño normal</source>
+        <translation>Actual size</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Ajustar a la ventana</source>
+        <translation>Fit to window</translation>
     </message>
 </context>
 <context>
@@ -887,6 +1086,156 @@ The simulation will go on from the last state reached.</translation>
     <message>
         <source>El programa se cerró sin guardar el nuevo circuito. ¿Recuperar el circuito o descartarlo?</source>
         <translation>The program closed without saving the new circuit. Recover the circuit or discard it?</translation>
+    </message>
+    <message>
+        <source>Imagen PNG</source>
+        <translation>PNG image</translation>
+    </message>
+    <message>
+        <source>Valores separados por comas</source>
+        <translation>Comma-separated values</translation>
+    </message>
+    <message>
+        <source>Documento PDF</source>
+        <translation>PDF document</translation>
+    </message>
+    <message>
+        <source>El circuito no se estabiliza</source>
+        <translation>The circuit does not settle</translation>
+    </message>
+    <message>
+        <source>El circuito no se estabiliza: realimentación en %1</source>
+        <translation>The circuit does not settle: feedback through %1</translation>
+    </message>
+    <message>
+        <source>El chip no quedó sobre una protoboard.</source>
+        <translation>The chip did not land on a breadboard.</translation>
+    </message>
+    <message>
+        <source>El chip debe quedar a caballo del canal central de la protoboard.</source>
+        <translation>The chip must straddle the breadboard&apos;s centre channel.</translation>
+    </message>
+    <message>
+        <source>El chip pasaría de la última columna de la protoboard.</source>
+        <translation>The chip would pass the breadboard&apos;s last column.</translation>
+    </message>
+    <message>
+        <source>Una patilla del chip caería en un hueco con un cable o con otro chip.</source>
+        <translation>A pin of the chip would land in a hole with a wire or another chip.</translation>
+    </message>
+    <message>
+        <source>Una salida del chip caería en una tira que ya recibe un nivel.</source>
+        <translation>An output of the chip would land on a strip that already receives a level.</translation>
+    </message>
+    <message>
+        <source>El terminal ya tiene un cable.</source>
+        <translation>The terminal already has a wire.</translation>
+    </message>
+    <message>
+        <source>El hueco ya tiene la patilla de un chip.</source>
+        <translation>The hole already holds a chip pin.</translation>
+    </message>
+    <message>
+        <source>Los dos terminales ya están unidos.</source>
+        <translation>The two terminals are already joined.</translation>
+    </message>
+    <message>
+        <source>El cable uniría dos tiras que ya reciben un nivel.</source>
+        <translation>The wire would join two strips that already receive a level.</translation>
+    </message>
+    <message>
+        <source>El tablero todavía tiene cables o chips.</source>
+        <translation>The board still has wires or chips.</translation>
+    </message>
+    <message>
+        <source>Con el módulo encendido no se puede cablear, mover ni quitar nada.</source>
+        <translation>With the trainer on nothing can be wired, moved or removed.</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::PanelDePatillaje</name>
+    <message>
+        <source>Patillaje</source>
+        <translation>Pinout</translation>
+    </message>
+    <message>
+        <source>Ningún chip</source>
+        <translation>No chip</translation>
+    </message>
+    <message>
+        <source>Pase el puntero sobre un chip o haga clic en él.</source>
+        <translation>Rest the pointer on a chip or click it.</translation>
+    </message>
+    <message>
+        <source>El chip no está enchufado en la protoboard.</source>
+        <translation>The chip is not plugged into the breadboard.</translation>
+    </message>
+    <message>
+        <source>Encienda la fuente para ver el nivel de cada patilla.</source>
+        <translation>Switch the supply on to see the level of each pin.</translation>
+    </message>
+    <message>
+        <source>Niveles en la protoboard: 1 alto, 0 bajo, Z al aire (se lee como 1).</source>
+        <translation>Levels on the breadboard: 1 high, 0 low, Z floating (read as 1).</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::PanelDelAnalizador</name>
+    <message>
+        <source>Analizador lógico</source>
+        <translation>Logic analyser</translation>
+    </message>
+    <message>
+        <source>Sonda</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>Con la sonda, un clic en un hueco o un terminal añade un canal (también Ctrl+clic)</source>
+        <translation>With the probe, a click on a hole or a terminal adds a channel (Ctrl+click too)</translation>
+    </message>
+    <message>
+        <source>Pausa</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>En pausa no se anota nada; el tiempo sigue</source>
+        <translation>While paused nothing is recorded; time goes on</translation>
+    </message>
+    <message>
+        <source>Borrar</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Quitar canal</source>
+        <translation>Remove channel</translation>
+    </message>
+    <message>
+        <source>Acercar</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Alejar</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Exportar...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Nombre del canal:</source>
+        <translation>Channel name:</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir «%1».</source>
+        <translation>«%1» could not be written.</translation>
+    </message>
+    <message>
+        <source>El analizador tiene ya sus 16 canales.</source>
+        <translation>The analyser already has its 16 channels.</translation>
+    </message>
+    <message>
+        <source>Ese punto ya es un canal del analizador.</source>
+        <translation>That point is already a channel of the analyser.</translation>
     </message>
 </context>
 </TS>

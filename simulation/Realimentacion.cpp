@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "plataforma/Traducible.h"
 #include "model/Componentes.h"
 #include "model/Puerto.h"
 #include "simulation/Nombres.h"
@@ -121,9 +122,9 @@ std::string TextoDeRealimentacion(const Componentes& componentes, const Realimen
     std::vector<std::string> nombres;
     for (const int c : lazos.chips)
         nombres.push_back(NombreDeChip(componentes[static_cast<std::size_t>(c)], c + 1));
-    std::string texto = "El circuito no se estabiliza";
-    if (!nombres.empty()) texto += ": realimentación en " + Enumeracion(nombres);
-    return texto;
+    if (nombres.empty()) return VELISTRA_TEXTO("El circuito no se estabiliza");
+    return Rellena(VELISTRA_TEXTO("El circuito no se estabiliza: realimentación en %1"),
+                   {Enumeracion(nombres)});
 }
 
 }  // namespace velistra

@@ -1,5 +1,7 @@
 #include "simulation/Rechazos.h"
 
+#include "plataforma/Traducible.h"
+
 namespace velistra {
 
 namespace {
@@ -10,17 +12,17 @@ struct TextoDe {
 };
 
 constexpr TextoDe kTextos[] = {
-    {Rechazo::FueraDeLaProtoboard, "El chip no quedó sobre una protoboard."},
-    {Rechazo::SinCanalCentral, "El chip debe quedar a caballo del canal central de la protoboard."},
-    {Rechazo::PasaLaUltimaColumna, "El chip pasaría de la última columna de la protoboard."},
-    {Rechazo::HuecoOcupado, "Una patilla del chip caería en un hueco con un cable o con otro chip."},
-    {Rechazo::SalidaSobreTiraExcitada, "Una salida del chip caería en una tira que ya recibe un nivel."},
-    {Rechazo::TerminalConCable, "El terminal ya tiene un cable."},
-    {Rechazo::HuecoConPatilla, "El hueco ya tiene la patilla de un chip."},
-    {Rechazo::YaUnidos, "Los dos terminales ya están unidos."},
-    {Rechazo::DosExcitadores, "El cable uniría dos tiras que ya reciben un nivel."},
-    {Rechazo::TableroOcupado, "El tablero todavía tiene cables o chips."},
-    {Rechazo::ModuloEncendido, "Con el módulo encendido no se puede cablear, mover ni quitar nada."},
+    {Rechazo::FueraDeLaProtoboard, VELISTRA_TEXTO("El chip no quedó sobre una protoboard.")},
+    {Rechazo::SinCanalCentral, VELISTRA_TEXTO("El chip debe quedar a caballo del canal central de la protoboard.")},
+    {Rechazo::PasaLaUltimaColumna, VELISTRA_TEXTO("El chip pasaría de la última columna de la protoboard.")},
+    {Rechazo::HuecoOcupado, VELISTRA_TEXTO("Una patilla del chip caería en un hueco con un cable o con otro chip.")},
+    {Rechazo::SalidaSobreTiraExcitada, VELISTRA_TEXTO("Una salida del chip caería en una tira que ya recibe un nivel.")},
+    {Rechazo::TerminalConCable, VELISTRA_TEXTO("El terminal ya tiene un cable.")},
+    {Rechazo::HuecoConPatilla, VELISTRA_TEXTO("El hueco ya tiene la patilla de un chip.")},
+    {Rechazo::YaUnidos, VELISTRA_TEXTO("Los dos terminales ya están unidos.")},
+    {Rechazo::DosExcitadores, VELISTRA_TEXTO("El cable uniría dos tiras que ya reciben un nivel.")},
+    {Rechazo::TableroOcupado, VELISTRA_TEXTO("El tablero todavía tiene cables o chips.")},
+    {Rechazo::ModuloEncendido, VELISTRA_TEXTO("Con el módulo encendido no se puede cablear, mover ni quitar nada.")},
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/analizador/DiagramaDeTiempos.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
@@ -88,7 +89,7 @@ void PintaEje(QPainter& pintor, QRect area, QRect trazos, const VistaDeTiempos& 
         pintor.drawLine(x, area.top() + kAltoDelEje - 4, x, area.bottom());
         pintor.setPen(Qt::black);
         pintor.drawLine(x, area.top() + kAltoDelEje - 8, x, area.top() + kAltoDelEje - 1);
-        pintor.drawText(x + 3, area.top() + 12, QStringLiteral("tic %1").arg(tic));
+        pintor.drawText(x + 3, area.top() + 12, QCoreApplication::translate("velistra::DiagramaDeTiempos", "tic %1").arg(tic));
         pintor.drawText(x + 3, area.top() + 24, Segundos(tic * kTic, decimales));
     }
     pintor.setPen(Qt::black);
@@ -173,7 +174,7 @@ void PintaDiagrama(QPainter& pintor, QRect area, const AnalizadorLogico& analiza
             const int xi = static_cast<int>(x);
             pintor.setPen(QPen(QColor(0xD00000), 1));
             pintor.drawLine(xi, area.top(), xi, area.bottom());
-            const QString texto = QStringLiteral("%1 (tic %2)")
+            const QString texto = QCoreApplication::translate("velistra::DiagramaDeTiempos", "%1 (tic %2)")
                                       .arg(Segundos(*vista.cursor, 6))
                                       .arg(static_cast<double>(*vista.cursor) / kTic, 0, 'f', 2);
             pintor.fillRect(QRect(xi + 2, area.top() + kAltoDelEje - 15, pintor.fontMetrics().horizontalAdvance(texto) + 4, 14), Qt::white);

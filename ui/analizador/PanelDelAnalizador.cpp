@@ -1,5 +1,6 @@
 #include "ui/analizador/PanelDelAnalizador.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QImage>
 #include <QInputDialog>
@@ -36,7 +37,7 @@ bool Termina(const std::string& ruta, const char* extension) {
 }  // namespace
 
 PanelDelAnalizador::PanelDelAnalizador(AnalizadorLogico& analizador, Dialogos& dialogos, QWidget* padre)
-    : QDockWidget(QStringLiteral("Analizador lógico"), padre), analizador_(analizador), dialogos_(dialogos) {
+    : QDockWidget(QCoreApplication::translate("velistra::PanelDelAnalizador", "Analizador lógico"), padre), analizador_(analizador), dialogos_(dialogos) {
     setObjectName(QStringLiteral("analizador"));
     auto* contenido = new QWidget(this);
     auto* capas = new QVBoxLayout(contenido);
@@ -45,29 +46,29 @@ PanelDelAnalizador::PanelDelAnalizador(AnalizadorLogico& analizador, Dialogos& d
 
     auto* botones = new QToolBar(contenido);
     botones->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    sonda_ = botones->addAction(QStringLiteral("Sonda"));
+    sonda_ = botones->addAction(QCoreApplication::translate("velistra::PanelDelAnalizador", "Sonda"));
     sonda_->setCheckable(true);
-    sonda_->setToolTip(QStringLiteral("Con la sonda, un clic en un hueco o un terminal añade un canal (también Ctrl+clic)"));
+    sonda_->setToolTip(QCoreApplication::translate("velistra::PanelDelAnalizador", "Con la sonda, un clic en un hueco o un terminal añade un canal (también Ctrl+clic)"));
     connect(sonda_, &QAction::toggled, this, &PanelDelAnalizador::SondaCambiada);
-    pausa_ = botones->addAction(QStringLiteral("Pausa"));
+    pausa_ = botones->addAction(QCoreApplication::translate("velistra::PanelDelAnalizador", "Pausa"));
     pausa_->setCheckable(true);
-    pausa_->setToolTip(QStringLiteral("En pausa no se anota nada; el tiempo sigue"));
+    pausa_->setToolTip(QCoreApplication::translate("velistra::PanelDelAnalizador", "En pausa no se anota nada; el tiempo sigue"));
     connect(pausa_, &QAction::toggled, this, [this](bool pausado) { analizador_.Pausa(pausado); });
-    connect(botones->addAction(QStringLiteral("Borrar")), &QAction::triggered, this, [this] {
+    connect(botones->addAction(QCoreApplication::translate("velistra::PanelDelAnalizador", "Borrar")), &QAction::triggered, this, [this] {
         analizador_.Borra();
         diagrama_->Vista().cursor.reset();
         siguiendo_ = true;
         Actualiza();
     });
-    connect(botones->addAction(QStringLiteral("Quitar canal")), &QAction::triggered, this,
+    connect(botones->addAction(QCoreApplication::translate("velistra::PanelDelAnalizador", "Quitar canal")), &QAction::triggered, this,
             &PanelDelAnalizador::QuitaElegido);
     botones->addSeparator();
-    connect(botones->addAction(QStringLiteral("Acercar")), &QAction::triggered, this,
+    connect(botones->addAction(QCoreApplication::translate("velistra::PanelDelAnalizador", "Acercar")), &QAction::triggered, this,
             [this] { Zoom(1, diagrama_->TiempoEn(diagrama_->width() / 2 + diagrama::kAnchoDeNombres / 2)); });
-    connect(botones->addAction(QStringLiteral("Alejar")), &QAction::triggered, this,
+    connect(botones->addAction(QCoreApplication::translate("velistra::PanelDelAnalizador", "Alejar")), &QAction::triggered, this,
             [this] { Zoom(-1, diagrama_->TiempoEn(diagrama_->width() / 2 + diagrama::kAnchoDeNombres / 2)); });
     botones->addSeparator();
-    connect(botones->addAction(QStringLiteral("Exportar...")), &QAction::triggered, this,
+    connect(botones->addAction(QCoreApplication::translate("velistra::PanelDelAnalizador", "Exportar...")), &QAction::triggered, this,
             &PanelDelAnalizador::PideExportar);
     capas->addWidget(botones);
 
@@ -161,7 +162,7 @@ void PanelDelAnalizador::Renombra(int canal) {
     if (canal < 0 || canal >= static_cast<int>(analizador_.Canales().size())) return;
     bool aceptado = false;
     const QString nombre = QInputDialog::getText(
-        this, QStringLiteral("Analizador lógico"), QStringLiteral("Nombre del canal:"), QLineEdit::Normal,
+        this, QCoreApplication::translate("velistra::PanelDelAnalizador", "Analizador lógico"), QCoreApplication::translate("velistra::PanelDelAnalizador", "Nombre del canal:"), QLineEdit::Normal,
         QString::fromStdString(analizador_.Canales()[static_cast<std::size_t>(canal)].nombre), &aceptado);
     if (aceptado && !nombre.trimmed().isEmpty()) {
         analizador_.RenombraCanal(canal, nombre.trimmed().toStdString());
@@ -171,7 +172,7 @@ void PanelDelAnalizador::Renombra(int canal) {
 
 void PanelDelAnalizador::PideExportar() {
     const std::optional<std::string> ruta = dialogos_.NombreParaGuardar(
-        {{"Imagen PNG", "*.png"}, {"Valores separados por comas", "*.csv"}, {"Value Change Dump", "*.vcd"}}, "png");
+        {{QT_TRANSLATE_NOOP("velistra::Nucleo", "Imagen PNG"), "*.png"}, {QT_TRANSLATE_NOOP("velistra::Nucleo", "Valores separados por comas"), "*.csv"}, {"Value Change Dump", "*.vcd"}}, "png");
     if (ruta) Exporta(*ruta);
 }
 
@@ -191,7 +192,7 @@ bool PanelDelAnalizador::Exporta(const std::string& ruta) {
     }
     if (!escrito)
         QMessageBox::warning(this, QString::fromUtf8(textos::kTituloDeArchivos),
-                             QStringLiteral("No se pudo escribir «%1».").arg(QString::fromStdString(ruta)));
+                             QCoreApplication::translate("velistra::PanelDelAnalizador", "No se pudo escribir «%1».").arg(QString::fromStdString(ruta)));
     return escrito;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/programa/Analizador.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,11 +23,11 @@ void AnadeCanalEn(VentanaPrincipal& ventana, Sesion& sesion, PanelDelAnalizador&
     if (p.puerto == nullptr) return;
     AnalizadorLogico& analizador = sesion.analizador;
     if (analizador.Canales().size() >= AnalizadorLogico::kMaximoDeCanales) {
-        ventana.statusBar()->showMessage(QStringLiteral("El analizador tiene ya sus 16 canales."), kDuracionDelAviso);
+        ventana.statusBar()->showMessage(QCoreApplication::translate("velistra::PanelDelAnalizador", "El analizador tiene ya sus 16 canales."), kDuracionDelAviso);
         return;
     }
     if (!analizador.AnadeCanal(sesion.mesa, p.tablero->Identificador(), p.puerto->Indice())) {
-        ventana.statusBar()->showMessage(QStringLiteral("Ese punto ya es un canal del analizador."), kDuracionDelAviso);
+        ventana.statusBar()->showMessage(QCoreApplication::translate("velistra::PanelDelAnalizador", "Ese punto ya es un canal del analizador."), kDuracionDelAviso);
         return;
     }
     panel.show();
@@ -40,7 +41,7 @@ PanelDelAnalizador& AgregaAnalizador(VentanaPrincipal& ventana, Sesion& sesion, 
     ventana.addDockWidget(Qt::BottomDockWidgetArea, panel);
     panel->hide();
     QAction* ver = panel->toggleViewAction();
-    ver->setText(QStringLiteral("Analizador lógico"));
+    ver->setText(QCoreApplication::translate("velistra::PanelDelAnalizador", "Analizador lógico"));
     MenuVer(*ventana.menuBar()).addAction(ver);
 
     VentanaDeMesa& mesa = ventana.Mesa();

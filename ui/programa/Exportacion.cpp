@@ -1,5 +1,6 @@
 #include "ui/programa/Exportacion.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QInputDialog>
 #include <QMenu>
@@ -27,15 +28,15 @@ namespace {
 
 void NoSeEscribio(QWidget* padre, const QString& ruta) {
     QMessageBox::warning(padre, QString::fromUtf8(textos::kTituloDeArchivos),
-                         QStringLiteral("No se pudo escribir «%1».").arg(ruta));
+                         QCoreApplication::translate("velistra::Exportacion", "No se pudo escribir «%1».").arg(ruta));
 }
 
 // The whole circuit, or what the window shows of it.
 std::optional<QImage> PideImagen(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& imagenes) {
-    const QStringList partes{QStringLiteral("Todo el circuito"), QStringLiteral("La parte visible")};
+    const QStringList partes{QCoreApplication::translate("velistra::Exportacion", "Todo el circuito"), QCoreApplication::translate("velistra::Exportacion", "La parte visible")};
     bool aceptado = false;
-    const QString parte = QInputDialog::getItem(&ventana, QStringLiteral("Exportar imagen"),
-                                                QStringLiteral("Parte de la mesa:"), partes, 0, false, &aceptado);
+    const QString parte = QInputDialog::getItem(&ventana, QCoreApplication::translate("velistra::Exportacion", "Exportar imagen"),
+                                                QCoreApplication::translate("velistra::Exportacion", "Parte de la mesa:"), partes, 0, false, &aceptado);
     if (!aceptado) return std::nullopt;
     std::optional<QRect> recorte;
     if (parte == partes[1]) {
@@ -49,7 +50,7 @@ void ExportaImagen(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& im
     const std::optional<QImage> imagen = PideImagen(ventana, sesion, imagenes);
     if (!imagen) return;
     const std::optional<std::string> ruta =
-        dialogos.NombreParaGuardar({{"Imagen PNG", "*.png"}, {"Documento PDF", "*.pdf"}}, "png");
+        dialogos.NombreParaGuardar({{QT_TRANSLATE_NOOP("velistra::Nucleo", "Imagen PNG"), "*.png"}, {QT_TRANSLATE_NOOP("velistra::Nucleo", "Documento PDF"), "*.pdf"}}, "png");
     if (ruta && !GuardaImagen(*imagen, QString::fromStdString(*ruta)))
         NoSeEscribio(&ventana, QString::fromStdString(*ruta));
 }
@@ -57,15 +58,15 @@ void ExportaImagen(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& im
 void Imprime(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& imagenes) {
     QPrinter impresora(QPrinter::HighResolution);
     QPrintDialog dialogo(&impresora, &ventana);
-    dialogo.setWindowTitle(QStringLiteral("Imprimir el circuito"));
+    dialogo.setWindowTitle(QCoreApplication::translate("velistra::Exportacion", "Imprimir el circuito"));
     if (dialogo.exec() != QDialog::Accepted) return;
     if (!ImprimeImagen(impresora, ImagenDeLaMesa(sesion.mesa, imagenes)))
         QMessageBox::warning(&ventana, QString::fromUtf8(textos::kTituloDeInformacion),
-                             QStringLiteral("No se pudo imprimir el circuito."));
+                             QCoreApplication::translate("velistra::Exportacion", "No se pudo imprimir el circuito."));
 }
 
 void ExportaInforme(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& imagenes, Dialogos& dialogos) {
-    const std::optional<std::string> ruta = dialogos.NombreParaGuardar({{"Documento PDF", "*.pdf"}}, "pdf");
+    const std::optional<std::string> ruta = dialogos.NombreParaGuardar({{QT_TRANSLATE_NOOP("velistra::Nucleo", "Documento PDF"), "*.pdf"}}, "pdf");
     if (!ruta) return;
     if (!EscribeInforme(sesion.mesa, sesion.analizador, imagenes, sesion.comandos.Archivo(),
                         QString::fromStdString(*ruta)))
@@ -84,10 +85,10 @@ void AgregaMenuDeExportacion(VentanaPrincipal& ventana, Sesion& sesion, const Im
         circuitos->insertAction(antes, a);
         QObject::connect(a, &QAction::triggered, &ventana, accion);
     };
-    agrega(QStringLiteral("Exportar imagen..."),
+    agrega(QCoreApplication::translate("velistra::Exportacion", "Exportar imagen..."),
            [&ventana, &sesion, &imagenes, &dialogos] { ExportaImagen(ventana, sesion, imagenes, dialogos); });
-    agrega(QStringLiteral("Imprimir..."), [&ventana, &sesion, &imagenes] { Imprime(ventana, sesion, imagenes); });
-    agrega(QStringLiteral("Exportar informe (PDF)..."),
+    agrega(QCoreApplication::translate("velistra::Exportacion", "Imprimir..."), [&ventana, &sesion, &imagenes] { Imprime(ventana, sesion, imagenes); });
+    agrega(QCoreApplication::translate("velistra::Exportacion", "Exportar informe (PDF)..."),
            [&ventana, &sesion, &imagenes, &dialogos] { ExportaInforme(ventana, sesion, imagenes, dialogos); });
 }
 

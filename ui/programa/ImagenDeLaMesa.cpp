@@ -1,5 +1,6 @@
 #include "ui/programa/ImagenDeLaMesa.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -68,7 +69,7 @@ bool ImprimeImagen(QPagedPaintDevice& destino, const QImage& imagen) {
 bool GuardaImagen(const QImage& imagen, const QString& ruta) {
     if (!ruta.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) return imagen.save(ruta, "PNG");
     QPdfWriter pdf(ruta);
-    pdf.setTitle(QStringLiteral("Circuito de Velistra"));
+    pdf.setTitle(QCoreApplication::translate("velistra::Informe", "Circuito de Velistra"));
     pdf.setCreator(QStringLiteral("Velistra"));
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setResolution(150);

@@ -1,5 +1,6 @@
 #include "ui/programa/Informe.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QPageLayout>
@@ -78,10 +79,10 @@ private:
 };
 
 void Chips(Hoja& hoja, const Mesa& mesa) {
-    hoja.Titulo(QStringLiteral("Chips utilizados"), 13);
+    hoja.Titulo(QCoreApplication::translate("velistra::Informe", "Chips utilizados"), 13);
     std::map<long, int> cuenta;
     for (const Componente& chip : mesa.componentes) ++cuenta[chip.Codigo()];
-    if (cuenta.empty()) hoja.Linea(QStringLiteral("El circuito no lleva chips."));
+    if (cuenta.empty()) hoja.Linea(QCoreApplication::translate("velistra::Informe", "El circuito no lleva chips."));
     for (const auto& [codigo, n] : cuenta) {
         const FichaDeChip* ficha = FichaDeCatalogo(static_cast<int>(codigo));
         const QString nombre = ficha ? QString::fromUtf8(ficha->texto) : QString::number(codigo);
@@ -98,13 +99,13 @@ void Tabla(Hoja& hoja, const Mesa& mesa) {
     std::istringstream texto(TextoDeCircuito(mesa));
     if (LeeCircuito(copia, texto) != ResultadoDeLectura::Correcto) return;
     const std::vector<docencia::PalancaCableada> palancas = docencia::PalancasCableadas(copia);
-    hoja.Titulo(QStringLiteral("Tabla de verdad"), 13);
+    hoja.Titulo(QCoreApplication::translate("velistra::Informe", "Tabla de verdad"), 13);
     if (palancas.empty()) {
-        hoja.Linea(QStringLiteral("El circuito no tiene interruptores cableados."));
+        hoja.Linea(QCoreApplication::translate("velistra::Informe", "El circuito no tiene interruptores cableados."));
         return;
     }
     if (palancas.size() > kPalancasDelInforme) {
-        hoja.Linea(QStringLiteral("El circuito tiene %1 interruptores cableados; el informe da la tabla de %2 como máximo.")
+        hoja.Linea(QCoreApplication::translate("velistra::Informe", "El circuito tiene %1 interruptores cableados; el informe da la tabla de %2 como máximo.")
                        .arg(palancas.size())
                        .arg(kPalancasDelInforme));
         return;
@@ -113,10 +114,10 @@ void Tabla(Hoja& hoja, const Mesa& mesa) {
         docencia::RecorreCombinaciones(copia, palancas, docencia::LucesCableadas(copia));
     QStringList cabecera;
     for (const std::string& e : tabla.entradas) cabecera << QString::fromStdString(e);
-    hoja.Linea(QStringLiteral("Palancas: ") + cabecera.join(QStringLiteral(" ")));
+    hoja.Linea(QCoreApplication::translate("velistra::Informe", "Palancas: ") + cabecera.join(QStringLiteral(" ")));
     cabecera.clear();
     for (const std::string& s : tabla.salidas) cabecera << QString::fromStdString(s);
-    hoja.Linea(QStringLiteral("Luces: ") + cabecera.join(QStringLiteral(" ")));
+    hoja.Linea(QCoreApplication::translate("velistra::Informe", "Luces: ") + cabecera.join(QStringLiteral(" ")));
     hoja.Espacio();
     hoja.Letra(true);
     for (const std::vector<bool>& fila : tabla.filas) {
@@ -132,7 +133,7 @@ void Tabla(Hoja& hoja, const Mesa& mesa) {
 
 void Diagrama(Hoja& hoja, QPainter& pintor, const AnalizadorLogico& analizador) {
     if (analizador.Canales().empty()) return;
-    hoja.Titulo(QStringLiteral("Analizador lógico"), 13);
+    hoja.Titulo(QCoreApplication::translate("velistra::Informe", "Analizador lógico"), 13);
     // Drawn at screen size and scaled onto the page, so it reads as in the window.
     constexpr int kAnchoEnPantalla = 1100;
     QImage imagen(kAnchoEnPantalla, AltoDelDiagrama(analizador), QImage::Format_RGB32);
@@ -152,7 +153,7 @@ void Diagrama(Hoja& hoja, QPainter& pintor, const AnalizadorLogico& analizador) 
 bool EscribeInforme(Mesa& mesa, const AnalizadorLogico& analizador, const Imagenes& imagenes,
                     const std::string& titulo, const QString& ruta) {
     QPdfWriter pdf(ruta);
-    pdf.setTitle(QStringLiteral("Informe de laboratorio"));
+    pdf.setTitle(QCoreApplication::translate("velistra::Informe", "Informe de laboratorio"));
     pdf.setCreator(QStringLiteral("Velistra"));
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
@@ -161,8 +162,8 @@ bool EscribeInforme(Mesa& mesa, const AnalizadorLogico& analizador, const Imagen
     if (!pintor.begin(&pdf)) return false;
     Hoja hoja(pdf, pintor);
 
-    hoja.Titulo(QStringLiteral("Informe de laboratorio"), 18);
-    hoja.Linea(titulo.empty() ? QStringLiteral("Circuito sin nombre") : QString::fromStdString(titulo));
+    hoja.Titulo(QCoreApplication::translate("velistra::Informe", "Informe de laboratorio"), 18);
+    hoja.Linea(titulo.empty() ? QCoreApplication::translate("velistra::Informe", "Circuito sin nombre") : QString::fromStdString(titulo));
     hoja.Linea(QLocale(QLocale::Spanish).toString(QDateTime::currentDateTime(), QLocale::LongFormat));
     hoja.Espacio();
 

@@ -154,12 +154,12 @@ void Programa::ActualizaEstado() {
         texto = TextoDeSonda(*lectura);
     else if (mesa.SinAsentar())
         texto = TextoDeRealimentacion(mesa.componentes, mesa.Lazos());
-    ventana_.Estado().MuestraSonda(QString::fromStdString(texto));
+    ventana_.Estado().MuestraSonda(DelNucleo(texto));
 }
 
 void Programa::MuestraRechazo(Rechazo rechazo) {
     if (rechazo != Rechazo::Ninguno)
-        ventana_.Estado().MuestraRechazo(QString::fromUtf8(TextoDeRechazo(rechazo)));
+        ventana_.Estado().MuestraRechazo(DelNucleo(TextoDeRechazo(rechazo)));
 }
 
 void Programa::Atiende(const ResultadoDelRaton& resultado) {

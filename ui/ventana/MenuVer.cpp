@@ -37,7 +37,7 @@ QAction* Agrega(QMenu& menu, const QString& texto, QList<QKeySequence> teclas) {
 
 QMenu& MenuVer(QMenuBar& barra) {
     if (auto* menu = barra.findChild<QMenu*>(QLatin1String(kNombre))) return *menu;
-    auto* menu = new QMenu(Texto("Ver"), &barra);
+    auto* menu = new QMenu(Texto(QT_TRANSLATE_NOOP("velistra::MenuVer", "Ver")), &barra);
     menu->setObjectName(QLatin1String(kNombre));
     barra.insertMenu(TrasEdicion(barra), menu);
     return *menu;
@@ -45,20 +45,20 @@ QMenu& MenuVer(QMenuBar& barra) {
 
 void AgregaZoom(QMenu& menu, VentanaDeMesa& mesa) {
     VentanaDeMesa* m = &mesa;
-    QObject::connect(Agrega(menu, Texto("Acercar"),
+    QObject::connect(Agrega(menu, Texto(QT_TRANSLATE_NOOP("velistra::MenuVer", "Acercar")),
                             {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
                      &QAction::triggered, m, [m] { m->Acerca(); });
-    QObject::connect(Agrega(menu, Texto("Alejar"),
+    QObject::connect(Agrega(menu, Texto(QT_TRANSLATE_NOOP("velistra::MenuVer", "Alejar")),
                             {QKeySequence(Qt::CTRL | Qt::Key_Minus)}),
                      &QAction::triggered, m, [m] { m->Aleja(); });
-    QObject::connect(Agrega(menu, Texto("Tamaño normal"), {QKeySequence(Qt::CTRL | Qt::Key_0)}),
+    QObject::connect(Agrega(menu, Texto(QT_TRANSLATE_NOOP("velistra::MenuVer", "Tamaño normal")), {QKeySequence(Qt::CTRL | Qt::Key_0)}),
                      &QAction::triggered, m, [m] { m->CambiaNivel(100.0 * m->devicePixelRatioF()); });
     menu.addSeparator();
 
     auto* niveles = new QActionGroup(&menu);
     niveles->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const double nivel : VentanaDeMesa::kNiveles) {
-        QAction* accion = menu.addAction(Texto("%1 %").arg(nivel));
+        QAction* accion = menu.addAction(Texto(QT_TRANSLATE_NOOP("velistra::MenuVer", "%1 %")).arg(nivel));
         accion->setCheckable(true);
         // Not in the data: that is where command ids live.
         accion->setProperty(kPropiedadDeNivel, nivel);
@@ -72,7 +72,7 @@ void AgregaZoom(QMenu& menu, VentanaDeMesa& mesa) {
     marca(mesa.Nivel());
     QObject::connect(m, &VentanaDeMesa::NivelCambiado, niveles, marca);
     menu.addSeparator();
-    QObject::connect(menu.addAction(Texto("Ajustar a la ventana")), &QAction::triggered, m,
+    QObject::connect(menu.addAction(Texto(QT_TRANSLATE_NOOP("velistra::MenuVer", "Ajustar a la ventana"))), &QAction::triggered, m,
                      [m] { m->AjustaALaVentana(); });
 }
 
