@@ -382,6 +382,10 @@ New faults apply when saved; removed ones, when the circuit is opened again.</tr
         <source>Circuito sin nombre</source>
         <translation>Unnamed circuit</translation>
     </message>
+    <message>
+        <source>Patillas: </source>
+        <translation>Pins: </translation>
+    </message>
 </context>
 <context>
     <name>velistra::MenuVer</name>

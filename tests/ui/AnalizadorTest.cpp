@@ -222,6 +222,16 @@ TEST_F(AnalizadorEnElPrograma, LaImagenYElInformeMuestranElCircuitoSuTablaYElDia
             if (c.blue() > 80 && c.red() < 80 && c.green() < 100) ++azules;
         }
     EXPECT_GT(azules, 200);
+
+    // With a chip, the report names it and lists its pins as the data sheet does.
+    usuario.Elige(7004);
+    const std::string conChip = carpeta.Archivo("con-chip.pdf");
+    ASSERT_TRUE(EscribeInforme(mesa, analizador, prueba::LasImagenes(), "practica.txt", QString::fromStdString(conChip)));
+    texto.argumentos = {"-layout", conChip, "-"};
+    const prueba::ResultadoDelProceso conPatillas = prueba::Ejecuta(texto);
+    ASSERT_EQ(conPatillas.codigo, 0) << conPatillas.errores;
+    for (const char* parte : {"7404", "Patillas: 1 1A 2 1Y", "7 GND", "14 VCC"})
+        EXPECT_NE(conPatillas.salida.find(parte), std::string::npos) << parte << "\n" << conPatillas.salida;
 }
 
 TEST(ExportarSinVentana, ElProgramaDibujaElCircuitoEnPngYPdfYDiceLoQueFalla) {

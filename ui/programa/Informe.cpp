@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "chips/Catalogo.h"
+#include "chips/Patillaje.h"
 #include "docencia/TablaDeVerdad.h"
 #include "persistence/ArchivoDeCircuito.h"
 #include "plataforma/Avisos.h"
@@ -87,7 +88,21 @@ void Chips(Hoja& hoja, const Mesa& mesa) {
         const FichaDeChip* ficha = FichaDeCatalogo(static_cast<int>(codigo));
         const QString nombre = ficha ? QString::fromUtf8(ficha->texto) : QString::number(codigo);
         hoja.Linea(QStringLiteral("%1 × %2").arg(n).arg(nombre));
-        // The chip's pin names go here, under its name, once the catalogue carries them.
+        const std::string_view descripcion = DescripcionDeChip(static_cast<int>(codigo));
+        if (!descripcion.empty())
+            hoja.Linea(QString::fromUtf8(descripcion.data(), static_cast<qsizetype>(descripcion.size())), 20);
+        // Pin names as the data sheet prints them; '~' marks an active-low name.
+        QStringList patillas;
+        for (int pin = 1;; ++pin) {
+            const std::string_view patilla = NombreDePatilla(static_cast<int>(codigo), pin);
+            if (patilla.empty()) break;
+            patillas << QStringLiteral("%1 %2").arg(pin).arg(
+                QString::fromUtf8(patilla.data(), static_cast<qsizetype>(patilla.size())));
+        }
+        if (!patillas.isEmpty())
+            hoja.Linea(QCoreApplication::translate("velistra::Informe", "Patillas: ") +
+                           patillas.join(QStringLiteral("  ")),
+                       20);
     }
 }
 
