@@ -1155,6 +1155,30 @@ The simulation will go on from the last state reached.</translation>
         <source>Con el módulo encendido no se puede cablear, mover ni quitar nada.</source>
         <translation>With the trainer on nothing can be wired, moved or removed.</translation>
     </message>
+    <message>
+        <source>Nivel alto</source>
+        <translation>High level</translation>
+    </message>
+    <message>
+        <source>Nivel bajo</source>
+        <translation>Low level</translation>
+    </message>
+    <message>
+        <source>Nivel flotante (Z, una entrada TTL lo lee como alto)</source>
+        <translation>Floating level (Z, a TTL input reads it as high)</translation>
+    </message>
+    <message>
+        <source>%1; lo da %2</source>
+        <translation>%1; driven by %2</translation>
+    </message>
+    <message>
+        <source>%1; 1 punto</source>
+        <translation>%1; 1 point</translation>
+    </message>
+    <message>
+        <source>%1; %2 puntos unidos</source>
+        <translation>%1; %2 points joined</translation>
+    </message>
 </context>
 <context>
     <name>velistra::PanelDePatillaje</name>

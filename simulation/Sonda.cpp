@@ -6,6 +6,7 @@
 #include "boards/TableroDeFuenteDC.h"
 #include "boards/TableroDeTiras.h"
 #include "model/Componente.h"
+#include "plataforma/Traducible.h"
 #include "simulation/Mesa.h"
 #include "simulation/Nombres.h"
 
@@ -100,15 +101,17 @@ std::optional<LecturaDeSonda> Sondea(Mesa& mesa, int x, int y) {
     return SondeaPuerto(mesa, *bajo.puerto);
 }
 
-std::string TextoDeSonda(const LecturaDeSonda& lectura) {
-    std::string texto = lectura.nivel == '1' ? "Nivel alto"
-                        : lectura.nivel == '0'
-                            ? "Nivel bajo"
-                            : "Nivel flotante (Z, una entrada TTL lo lee como alto)";
-    if (!lectura.conductores.empty()) texto += "; lo da " + Enumeracion(lectura.conductores);
+std::string TextoDeSonda(const LecturaDeSonda& lectura,
+                         const std::function<std::string(const char*)>& traduce) {
+    const auto en = [&traduce](const char* texto) { return traduce ? traduce(texto) : std::string(texto); };
+    std::string texto = en(lectura.nivel == '1'   ? VELISTRA_TEXTO("Nivel alto")
+                           : lectura.nivel == '0' ? VELISTRA_TEXTO("Nivel bajo")
+                                                  : VELISTRA_TEXTO("Nivel flotante (Z, una entrada TTL lo lee como alto)"));
+    if (!lectura.conductores.empty())
+        texto = Rellena(en(VELISTRA_TEXTO("%1; lo da %2")), {texto, Enumeracion(lectura.conductores)});
     const std::size_t n = lectura.miembros.size();
-    texto += "; " + std::to_string(n) + (n == 1 ? " punto" : " puntos unidos");
-    return texto;
+    if (n == 1) return Rellena(en(VELISTRA_TEXTO("%1; 1 punto")), {texto});
+    return Rellena(en(VELISTRA_TEXTO("%1; %2 puntos unidos")), {texto, std::to_string(n)});
 }
 
 }  // namespace velistra

@@ -1,5 +1,6 @@
 #pragma once
 // The logic probe: the net under the pointer, its level and whoever drives it.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,8 @@ LecturaDeSonda SondeaPuerto(const Mesa& mesa, const Puerto& puerto);
 std::vector<MiembroDeRed> MiembrosDeRedes(const Mesa& mesa, const std::vector<int>& nodos);
 
 // One line for the status bar: the level in words, the drivers and the net's size.
-std::string TextoDeSonda(const LecturaDeSonda& lectura);
+// Each fixed part goes through `traduce` (the window's language); as written by default.
+std::string TextoDeSonda(const LecturaDeSonda& lectura,
+                         const std::function<std::string(const char*)>& traduce = {});
 
 }  // namespace velistra

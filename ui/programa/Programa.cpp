@@ -151,7 +151,7 @@ void Programa::ActualizaEstado() {
     if (puntero_) lectura = velistra::Sondea(mesa, puntero_->x, puntero_->y);
     std::string texto;
     if (lectura)
-        texto = TextoDeSonda(*lectura);
+        texto = TextoDeSonda(*lectura, [](const char* t) { return DelNucleo(t).toStdString(); });
     else if (mesa.SinAsentar())
         texto = TextoDeRealimentacion(mesa.componentes, mesa.Lazos());
     ventana_.Estado().MuestraSonda(DelNucleo(texto));
