@@ -6,7 +6,7 @@ namespace velistra::consola {
 const char* AyudaEnIngles() {
     return R"(Usage:
   velistra-cli simular CIRCUIT.txt [--guion SCRIPT] [--json] [--guardar OUTPUT.txt]
-               [--fallos FAULTS]
+               [--fallos FAULTS] [--vcd OUTPUT.vcd]
   velistra-cli tabla CIRCUIT.txt [--csv | --json]
   velistra-cli comprobar CIRCUIT.txt|FOLDER... (--tabla EXPECTED.csv |
                --referencia TEACHER.txt | --guion SCRIPT --salida OUTPUT)
@@ -40,6 +40,11 @@ simular  Runs a script: one order per line, read from SCRIPT or, without --guion
                           pla 6: 0000        outputs W X Y Z
   sonda ID P            the state (0, 1 or Z) of port P of board ID:
                           sonda 3 5: 1
+  registrar ID P [NAME]
+                        adds to the logic analyser a channel on port P of
+                        board ID (16 at most), with that name or with the name
+                        of what it touches («3:a12», hole a12 of breadboard 3);
+                        from then on its level is noted after each settling
 
   --json                one JSON object for each line of mostrar and of sonda
   --guardar OUTPUT.txt  when the script ends, saves the circuit in OUTPUT.txt,
@@ -50,6 +55,11 @@ simular  Runs a script: one order per line, read from SCRIPT or, without --guion
                           patilla CHIP PIN 0|1|abierta
                           cable WIRE abierto
                         the circuit looks and saves as always
+  --vcd OUTPUT.vcd      when the script ends, writes the channels of registrar
+                        to OUTPUT.vcd (Value Change Dump, the format of wave
+                        viewers); each tic moves on 47 ms and each order
+                        between two tics, 1 µs more, so that every change has
+                        its own time
 
 tabla    Switches the supply on and goes through every combination of the wired
          levers (those with a wire on any of their three terminals; 16 at most),
@@ -78,7 +88,10 @@ comprobar  Checks one or many circuits (files, or folders with their .txt, also 
 revisar  Looks for the usual wiring mistakes, each with its place (board, column
          and row of the breadboard, or chip and pin): unplugged chips, VCC or GND
          pins the supply does not reach, floating inputs that matter (they read
-         as 1) and wires with an unconnected end.
+         as 1), wires with an unconnected end, two outputs on the same net (only a
+         file joins them), boards in use whose VCC or GND does not go to the
+         supply, and feedback loops without a flip-flop, with the chips they pass
+         through.
   --json                one JSON object per finding
 
 The program's notices, such as the feedback one, go to standard error and the
@@ -96,8 +109,9 @@ Exit codes:
      table that cannot be made
   2  the circuit file cannot be read or is not a regular file (a folder, a
      pipe, a device), with the program's message
-  3  the circuit could not be saved (also when the disk or the file size limit
-     does not allow it; the previous file stays intact)
+  3  the circuit (--guardar) or the record (--vcd) could not be saved (also when
+     the disk or the file size limit does not allow it; the previous file stays
+     intact)
   4  comprobar: some circuit is incorrect, does not settle or did not finish in
      time; revisar: there are findings
 In comprobar, 0 means all are correct, 2 that some is unreadable (even if others

@@ -8,6 +8,7 @@
 
 #include "cli/Citas.h"
 #include "cli/Textos.h"
+#include "plataforma/Traducible.h"
 
 namespace velistra::consola {
 
@@ -18,6 +19,7 @@ struct Sintaxis {
     TipoDeOrden tipo;
     std::size_t minimo;
     std::size_t maximo;
+    // Its words as the help gives them; %1 is the channel's name, said in the run's language.
     const char* uso;
 };
 
@@ -30,7 +32,7 @@ constexpr Sintaxis kOrdenes[] = {
     {"tic", TipoDeOrden::Tic, 0, 1, "tic [N]"},
     {"mostrar", TipoDeOrden::Mostrar, 0, 0, "mostrar"},
     {"sonda", TipoDeOrden::Sonda, 2, 2, "sonda ID P"},
-    {"registrar", TipoDeOrden::Registrar, 2, 3, "registrar ID P [NOMBRE]"},
+    {"registrar", TipoDeOrden::Registrar, 2, 3, "registrar ID P [%1]"},
 };
 
 // The words of a line up to its comment, split where the stream's `>>` splits them (the
@@ -76,8 +78,10 @@ std::optional<std::string> Analiza(const Palabras& palabras, Orden& orden) {
                                  [&](const Sintaxis& o) { return nombre == o.nombre; });
     if (s == std::end(kOrdenes)) return Di(Texto::OrdenDesconocida, {Cita(nombre)});
     const std::size_t argumentos = palabras.cuantas - 1;
-    if (argumentos < s->minimo) return Di(Texto::FaltanArgumentos, {s->uso});
-    if (argumentos > s->maximo) return Di(Texto::SobranArgumentos, {s->uso});
+    // Only a faulty line pays for its usage text.
+    auto uso = [s] { return Rellena(s->uso, {Di(Texto::NombreDelCanal)}); };
+    if (argumentos < s->minimo) return Di(Texto::FaltanArgumentos, {uso()});
+    if (argumentos > s->maximo) return Di(Texto::SobranArgumentos, {uso()});
 
     // A channel's name is a word, not a number.
     const std::size_t conNumero =

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/Textos.h"
 #include "persistence/ArchivoDeCircuito.h"
 #include "persistence/RegistroDeSenales.h"
 #include "simulation/AnalizadorLogico.h"
@@ -17,13 +18,13 @@ std::optional<ErrorDeGuion> CompruebaRegistros(const Guion& guion) {
         if (orden.tipo != TipoDeOrden::Registrar) continue;
         const std::pair<int, int> puerto{orden.tablero, orden.indice};
         if (std::find(puertos.begin(), puertos.end(), puerto) != puertos.end())
-            return ErrorDeGuion{orden.linea, "el puerto " + std::to_string(orden.indice) +
-                                                 " del tablero " + std::to_string(orden.tablero) +
-                                                 " ya se registra"};
+            return ErrorDeGuion{orden.linea,
+                                Di(Texto::PuertoYaRegistrado, {std::to_string(orden.indice),
+                                                               std::to_string(orden.tablero)})};
         if (puertos.size() == AnalizadorLogico::kMaximoDeCanales)
-            return ErrorDeGuion{orden.linea, "el analizador registra " +
-                                                 std::to_string(AnalizadorLogico::kMaximoDeCanales) +
-                                                 " canales como máximo"};
+            return ErrorDeGuion{
+                orden.linea,
+                Di(Texto::DemasiadosCanales, {std::to_string(AnalizadorLogico::kMaximoDeCanales)})};
         puertos.push_back(puerto);
     }
     return std::nullopt;
@@ -32,7 +33,7 @@ std::optional<ErrorDeGuion> CompruebaRegistros(const Guion& guion) {
 bool GuardaRegistroVcd(const AnalizadorLogico& analizador, const std::string& ruta,
                        std::ostream& errores) {
     if (GuardaTextoEnArchivo(TextoVcd(analizador), ruta)) return true;
-    errores << "velistra-cli: no se puede escribir el registro «" << ruta << "»\n";
+    errores << "velistra-cli: " << Di(Texto::RegistroQueNoSeEscribe, {"«" + ruta + "»"}) << '\n';
     return false;
 }
 

@@ -82,10 +82,6 @@ std::string ResumenDeRevision(std::size_t hallazgos) {
 
 namespace {
 
-std::string Terminal(int tablero, int terminal) {
-    return "tablero " + std::to_string(tablero) + ", terminal " + std::to_string(terminal);
-}
-
 std::string Lugar(const docencia::Hallazgo& h) {
     const std::string tablero = std::to_string(h.tablero);
     if (!h.area.empty())
@@ -101,42 +97,45 @@ std::string Chip(long codigo, int numero) {
 
 std::string Chip(const docencia::Hallazgo& h) { return Chip(h.codigo, h.chip); }
 
+std::string ChipYPatilla(long codigo, int numero, int patilla) {
+    return Di(Texto::ChipYPatilla, {Chip(codigo, numero), std::to_string(patilla)});
+}
+
 // "a", "a y b", "a, b y c".
 std::string Enumera(const std::vector<std::string>& partes) {
-    std::string texto;
-    for (std::size_t i = 0; i < partes.size(); ++i)
-        texto += (i == 0 ? "" : i + 1 == partes.size() ? " y " : ", ") + partes[i];
-    return texto;
+    if (partes.empty()) return {};
+    std::string texto = partes.front();
+    for (std::size_t i = 1; i + 1 < partes.size(); ++i) texto += ", " + partes[i];
+    return partes.size() == 1 ? texto : Di(Texto::UltimoDeLaLista, {texto, partes.back()});
 }
 
 std::string Parte(const docencia::Parte& p) {
-    if (p.chip < 0) return Terminal(p.tablero, p.terminal);
-    return Chip(p.codigo, p.chip) + ", patilla " + std::to_string(p.pin);
+    if (p.chip < 0)
+        return Di(Texto::EnTerminal, {std::to_string(p.tablero), std::to_string(p.terminal)});
+    return ChipYPatilla(p.codigo, p.chip, p.pin);
 }
 
 std::string SalidasUnidas(const docencia::Hallazgo& h) {
     std::vector<std::string> otras;
     for (const docencia::Parte& p : h.otros) otras.push_back(Parte(p));
-    const std::string texto = "salida en la misma red que " + Enumera(otras);
-    if (h.chip < 0) return Lugar(h) + ": " + texto;
-    return Chip(h) + ", patilla " + std::to_string(h.pin) + ": " + texto + " (" + Lugar(h) + ")";
+    if (h.chip < 0) return Di(Texto::SalidaUnidaEnTablero, {Lugar(h), Enumera(otras)});
+    return Di(Texto::SalidaUnidaEnChip,
+              {Chip(h), std::to_string(h.pin), Enumera(otras), Lugar(h)});
 }
 
 std::string Realimentacion(const docencia::Hallazgo& h) {
     std::vector<std::string> otros;
     for (const docencia::Parte& p : h.otros) otros.push_back(std::to_string(p.chip));
-    const std::string por = otros.empty()      ? "dentro del chip"
-                            : otros.size() == 1 ? "con el chip n.º " + otros.front()
-                                                : "con los chips n.º " + Enumera(otros);
-    return Chip(h) + ", patilla " + std::to_string(h.pin) + ": realimentación sin biestable " +
-           por + " (" + Lugar(h) + ")";
+    const std::string por = otros.empty()       ? Di(Texto::DentroDelChip)
+                            : otros.size() == 1 ? Di(Texto::ConElChip, {otros.front()})
+                                                : Di(Texto::ConLosChips, {Enumera(otros)});
+    return Di(Texto::RealimentacionSinBiestable, {Chip(h), std::to_string(h.pin), por, Lugar(h)});
 }
 
 std::string TableroSinAlimentacion(const docencia::Hallazgo& h) {
-    const char* toma = h.alimentacion == 'G' ? "GND" : "VCC";
-    return "tablero " + std::to_string(h.tablero) + " (" + ClaseDeTablero(h.tipoDeTablero) +
-           "), terminal " + std::to_string(h.terminal) + " (" + toma +
-           "): la alimentación no llega; ha de ir al " + toma + " de la fuente";
+    return Di(Texto::TableroSinAlimentacion,
+              {std::to_string(h.tablero), ClaseDeTablero(h.tipoDeTablero),
+               std::to_string(h.terminal), h.alimentacion == 'G' ? "GND" : "VCC"});
 }
 
 }  // namespace
@@ -162,18 +161,18 @@ std::string Hallazgo(const docencia::Hallazgo& h) {
     return {};
 }
 
-const char* ClaseDeTablero(int tipo) {
+std::string ClaseDeTablero(int tipo) {
     switch (tipo) {
-        case Tablero::kInterruptores: return "interruptores";
-        case Tablero::kPulsadores: return "pulsadores";
-        case Tablero::kLeds: return "leds";
-        case Tablero::kTemporizadores: return "temporizador";
-        case Tablero::kSieteSegmentos: return "siete segmentos";
-        case Tablero::kFuenteDC: return "fuente";
-        case Tablero::kPLA: return "PLA";
+        case Tablero::kInterruptores: return Di(Texto::TableroDeInterruptores);
+        case Tablero::kPulsadores: return Di(Texto::TableroDePulsadores);
+        case Tablero::kLeds: return Di(Texto::TableroDeLeds);
+        case Tablero::kTemporizadores: return Di(Texto::TableroTemporizador);
+        case Tablero::kSieteSegmentos: return Di(Texto::TableroDeSieteSegmentos);
+        case Tablero::kFuenteDC: return Di(Texto::TableroDeLaFuente);
+        case Tablero::kPLA: return Di(Texto::TableroPla);
         default: break;
     }
-    return "protoboard";
+    return Di(Texto::TableroProtoboard);
 }
 
 const char* ClaseDeHallazgo(docencia::ClaseDeHallazgo clase) {

@@ -44,7 +44,7 @@ std::string ResumenDeRevision(std::size_t hallazgos);
 // fila 1 de la zona superior)".
 std::string Hallazgo(const docencia::Hallazgo& h);
 // What a board of that type is called in a finding: "interruptores", "leds".
-const char* ClaseDeTablero(int tipo);
+std::string ClaseDeTablero(int tipo);
 // The finding's kind as a word for JSON.
 const char* ClaseDeHallazgo(docencia::ClaseDeHallazgo clase);
 

@@ -9,6 +9,7 @@
 #include "cli/Ayuda.h"
 #include "cli/Textos.h"
 #include "cli/TraduccionesDelNucleo.h"
+#include "support/CarpetaTemporal.h"
 #include "support/Proceso.h"
 
 namespace velistra::consola {
@@ -54,7 +55,8 @@ TEST(IdiomasDeLaConsola, CadaTextoEstaUnaVezEnCadaTablaConLosMismosHuecos) {
 
     // Both helps name every option and every word of the script and the output.
     const std::regex palabra(
-        "--[a-z]+|\\b(encender|apagar|interruptor|pulsar|soltar|tic|mostrar|sonda|leds|7seg|pla)"
+        "--[a-z]+|\\b(encender|apagar|interruptor|pulsar|soltar|tic|mostrar|sonda|registrar|leds|"
+        "7seg|pla)"
         "\\b");
     const std::string es = AyudaEnEspanol();
     const std::string en = AyudaEnIngles();
@@ -121,6 +123,31 @@ TEST(IdiomasDeLaConsola, EnInglesLaSalidaEsLaMismaYLosMensajesSeTraducen) {
     const prueba::ResultadoDelProceso r = Cli({"tabla", kEjemplos}, {"LANG=en_US.UTF-8"});
     EXPECT_EQ(r.codigo, 2);
     EXPECT_EQ(r.errores, "Error reading the file.\n");
+}
+
+TEST(IdiomasDeLaConsola, EnInglesRegistrarYElRegistroDicenSusErrores) {
+    const std::string circuito = kEjemplos + "/semisumador/circuito.txt";
+    std::string diecisiete;
+    for (int i = 0; i < 17; ++i) diecisiete += "registrar 3 " + std::to_string(i) + "\n";
+    const std::pair<std::string, std::string> casos[] = {
+        {"registrar 3\n", "standard input:1: missing arguments; expected: registrar ID P [NAME]\n"},
+        {"registrar 3 1 x\nregistrar 3 1 y\n",
+         "standard input:2: port 1 of board 3 is already recorded\n"},
+        {diecisiete, "standard input:17: the analyser records 16 channels at most\n"},
+    };
+    for (const auto& [guion, error] : casos) {
+        const prueba::ResultadoDelProceso r =
+            Cli({"simular", circuito, "--idioma", "en"}, {}, guion);
+        EXPECT_EQ(r.codigo, 1);
+        EXPECT_EQ(r.errores, error);
+    }
+    // A folder where the record should go.
+    const prueba::CarpetaTemporal carpeta;
+    const std::string vcd = carpeta.ruta.string();
+    const prueba::ResultadoDelProceso r =
+        Cli({"simular", circuito, "--vcd", vcd, "--idioma", "en"}, {}, "registrar 3 1\n");
+    EXPECT_EQ(r.codigo, 3);
+    EXPECT_EQ(r.errores, "velistra-cli: cannot write the record «" + vcd + "»\n");
 }
 
 }  // namespace

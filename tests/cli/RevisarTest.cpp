@@ -12,10 +12,11 @@
 namespace velistra::prueba {
 namespace {
 
-ResultadoDelProceso Revisa(const CarpetaTemporal& carpeta, const std::string& texto) {
+ResultadoDelProceso Revisa(const CarpetaTemporal& carpeta, const std::string& texto,
+                           const std::string& idioma = "es") {
     const std::string archivo = carpeta.Archivo("c.txt");
     EscribeArchivo(archivo, texto);
-    return EjecutaCli({"revisar", archivo});
+    return EjecutaCli({"revisar", archivo, "--idioma", idioma});
 }
 
 TEST(Revisar, CadaErrorPlantadoSeEncuentraConSuLugar) {
@@ -107,26 +108,38 @@ TEST(Revisar, SalidasUnidasTablerosSinAlimentacionYRealimentacionesConSuLugar) {
     struct Caso {
         std::string circuito;
         std::string salida;
+        std::string enIngles;
     };
     const Caso casos[] = {
         // Only a file joins two sources; a net a chip output would share is refused the chip.
         {Semisumador({.unePalancas = true}),
-         "tablero 4, terminal 0: salida en la misma red que tablero 4, terminal 3\n1 hallazgo\n"},
+         "tablero 4, terminal 0: salida en la misma red que tablero 4, terminal 3\n1 hallazgo\n",
+         "board 4, terminal 0: output on the same net as board 4, terminal 3\n1 finding\n"},
         {Semisumador({.alimentaPalancas = false, .llevaLedsATierra = false}),
          "tablero 4 (interruptores), terminal 24 (VCC): la alimentación no llega; ha de ir al VCC "
          "de la fuente\ntablero 5 (leds), terminal 8 (GND): la alimentación no llega; ha de ir al "
-         "GND de la fuente\n2 hallazgos\n"},
+         "GND de la fuente\n2 hallazgos\n",
+         "board 4 (switches), terminal 24 (VCC): the supply does not reach it; it must go to the "
+         "supply's VCC\nboard 5 (LEDs), terminal 8 (GND): the supply does not reach it; it must go "
+         "to the supply's GND\n2 findings\n"},
         {Oscilante(),
          "chip 7004 (n.º 1), patilla 2: realimentación sin biestable dentro del chip (protoboard 3, "
-         "columna 6, fila 1 de la zona inferior)\n1 hallazgo\n"},
+         "columna 6, fila 1 de la zona inferior)\n1 hallazgo\n",
+         "chip 7004 (no. 1), pin 2: feedback loop without a flip-flop inside the chip (breadboard 3, "
+         "column 6, row 1 of the lower area)\n1 finding\n"},
         {InversorYNand(true),
          "chip 7004 (n.º 1), patilla 2: realimentación sin biestable con el chip n.º 2 (protoboard "
-         "3, columna 6, fila 1 de la zona inferior)\n1 hallazgo\n"},
+         "3, columna 6, fila 1 de la zona inferior)\n1 hallazgo\n",
+         "chip 7004 (no. 1), pin 2: feedback loop without a flip-flop through chip no. 2 "
+         "(breadboard 3, column 6, row 1 of the lower area)\n1 finding\n"},
     };
     for (const Caso& c : casos) {
         const ResultadoDelProceso r = Revisa(carpeta, c.circuito);
         EXPECT_EQ(r.codigo, 4);
         EXPECT_EQ(r.salida, c.salida);
+        const ResultadoDelProceso en = Revisa(carpeta, c.circuito, "en");
+        EXPECT_EQ(en.codigo, 4);
+        EXPECT_EQ(en.salida, c.enIngles);
     }
     // Chips that feed each other through other gates, and a loop through a flip-flop.
     for (const std::string& bien : {InversorYNand(false), Basculante()}) {
