@@ -1179,6 +1179,322 @@ The simulation will go on from the last state reached.</translation>
         <source>%1; %2 puntos unidos</source>
         <translation>%1; %2 points joined</translation>
     </message>
+    <message>
+        <source>Cuatro puertas NAND de dos entradas</source>
+        <translation>Quad 2-input NAND gates</translation>
+    </message>
+    <message>
+        <source>Cuatro puertas NOR de dos entradas</source>
+        <translation>Quad 2-input NOR gates</translation>
+    </message>
+    <message>
+        <source>Seis inversores</source>
+        <translation>Hex inverters</translation>
+    </message>
+    <message>
+        <source>Cuatro puertas AND de dos entradas</source>
+        <translation>Quad 2-input AND gates</translation>
+    </message>
+    <message>
+        <source>Tres puertas NAND de tres entradas</source>
+        <translation>Triple 3-input NAND gates</translation>
+    </message>
+    <message>
+        <source>Tres puertas AND de tres entradas</source>
+        <translation>Triple 3-input AND gates</translation>
+    </message>
+    <message>
+        <source>Dos puertas NAND de cuatro entradas</source>
+        <translation>Dual 4-input NAND gates</translation>
+    </message>
+    <message>
+        <source>Dos puertas AND de cuatro entradas</source>
+        <translation>Dual 4-input AND gates</translation>
+    </message>
+    <message>
+        <source>Tres puertas NOR de tres entradas</source>
+        <translation>Triple 3-input NOR gates</translation>
+    </message>
+    <message>
+        <source>Puerta NAND de ocho entradas</source>
+        <translation>8-input NAND gate</translation>
+    </message>
+    <message>
+        <source>Cuatro puertas OR de dos entradas</source>
+        <translation>Quad 2-input OR gates</translation>
+    </message>
+    <message>
+        <source>Descodificador BCD a decimal, salidas activas a nivel bajo</source>
+        <translation>BCD-to-decimal decoder, active-low outputs</translation>
+    </message>
+    <message>
+        <source>Descodificador BCD a siete segmentos, salidas activas a nivel bajo</source>
+        <translation>BCD-to-seven-segment decoder, active-low outputs</translation>
+    </message>
+    <message>
+        <source>Dos AND-OR-INVERT: una de 2 + 2 entradas y otra de 3 + 3</source>
+        <translation>Dual AND-OR-INVERT: one 2 + 2-input and one 3 + 3-input</translation>
+    </message>
+    <message>
+        <source>AND-OR-INVERT de 2 + 3 + 3 + 2 entradas</source>
+        <translation>2 + 3 + 3 + 2-input AND-OR-INVERT</translation>
+    </message>
+    <message>
+        <source>AND-OR-INVERT de 4 + 4 entradas</source>
+        <translation>4 + 4-input AND-OR-INVERT</translation>
+    </message>
+    <message>
+        <source>Dos flip-flops JK con borrado, por flanco de bajada</source>
+        <translation>Dual JK flip-flops with clear, negative-edge-triggered</translation>
+    </message>
+    <message>
+        <source>Dos flip-flops D con preset y borrado, por flanco de subida</source>
+        <translation>Dual D flip-flops with preset and clear, positive-edge-triggered</translation>
+    </message>
+    <message>
+        <source>Cuatro latches D con salidas complementarias</source>
+        <translation>Quad D latches with complementary outputs</translation>
+    </message>
+    <message>
+        <source>Dos flip-flops JK con preset y borrado, por flanco de bajada</source>
+        <translation>Dual JK flip-flops with preset and clear, negative-edge-triggered</translation>
+    </message>
+    <message>
+        <source>Cuatro latches D</source>
+        <translation>Quad D latches</translation>
+    </message>
+    <message>
+        <source>Sumador binario de 4 bits con acarreo rápido</source>
+        <translation>4-bit binary adder with fast carry</translation>
+    </message>
+    <message>
+        <source>Comparador de magnitud de 4 bits</source>
+        <translation>4-bit magnitude comparator</translation>
+    </message>
+    <message>
+        <source>Cuatro puertas XOR de dos entradas</source>
+        <translation>Quad 2-input XOR gates</translation>
+    </message>
+    <message>
+        <source>Contador de décadas: divisor por 2 y por 5</source>
+        <translation>Decade counter: divide by 2 and by 5</translation>
+    </message>
+    <message>
+        <source>Contador divisor por 2 y por 6</source>
+        <translation>Divide-by-2 and divide-by-6 counter</translation>
+    </message>
+    <message>
+        <source>Contador binario de 4 bits: divisor por 2 y por 8</source>
+        <translation>4-bit binary counter: divide by 2 and by 8</translation>
+    </message>
+    <message>
+        <source>Registro de desplazamiento de 4 bits, entrada serie o paralelo</source>
+        <translation>4-bit shift register, serial or parallel input</translation>
+    </message>
+    <message>
+        <source>Dos flip-flops J-K negada con preset y borrado, por flanco de subida</source>
+        <translation>Dual J-K-bar flip-flops with preset and clear, positive-edge-triggered</translation>
+    </message>
+    <message>
+        <source>Dos flip-flops JK con preset, por flanco de bajada</source>
+        <translation>Dual JK flip-flops with preset, negative-edge-triggered</translation>
+    </message>
+    <message>
+        <source>Dos flip-flops JK con reloj y borrado comunes, por flanco de bajada</source>
+        <translation>Dual JK flip-flops with common clock and clear, negative-edge-triggered</translation>
+    </message>
+    <message>
+        <source>Puerta NAND de trece entradas</source>
+        <translation>13-input NAND gate</translation>
+    </message>
+    <message>
+        <source>Descodificador de 3 a 8 líneas con latches de dirección</source>
+        <translation>3-to-8-line decoder with address latches</translation>
+    </message>
+    <message>
+        <source>Descodificador/demultiplexor de 3 a 8 líneas</source>
+        <translation>3-to-8-line decoder/demultiplexer</translation>
+    </message>
+    <message>
+        <source>Dos descodificadores/demultiplexores de 2 a 4 líneas</source>
+        <translation>Dual 2-to-4-line decoders/demultiplexers</translation>
+    </message>
+    <message>
+        <source>Codificador de prioridad de 10 líneas a BCD</source>
+        <translation>10-line-to-BCD priority encoder</translation>
+    </message>
+    <message>
+        <source>Codificador de prioridad de 8 líneas a 3</source>
+        <translation>8-line-to-3-line priority encoder</translation>
+    </message>
+    <message>
+        <source>Multiplexor de 8 líneas a 1 con salidas complementarias</source>
+        <translation>8-line-to-1 multiplexer with complementary outputs</translation>
+    </message>
+    <message>
+        <source>Dos multiplexores de 4 líneas a 1</source>
+        <translation>Dual 4-line-to-1 multiplexers</translation>
+    </message>
+    <message>
+        <source>Cuatro multiplexores de 2 líneas a 1</source>
+        <translation>Quad 2-line-to-1 multiplexers</translation>
+    </message>
+    <message>
+        <source>Cuatro multiplexores de 2 líneas a 1, salidas invertidas</source>
+        <translation>Quad 2-line-to-1 multiplexers, inverted outputs</translation>
+    </message>
+    <message>
+        <source>Contador síncrono de décadas con carga, borrado asíncrono</source>
+        <translation>Synchronous decade counter with load, asynchronous clear</translation>
+    </message>
+    <message>
+        <source>Contador síncrono binario de 4 bits con carga, borrado asíncrono</source>
+        <translation>Synchronous 4-bit binary counter with load, asynchronous clear</translation>
+    </message>
+    <message>
+        <source>Contador síncrono de décadas con carga, borrado síncrono</source>
+        <translation>Synchronous decade counter with load, synchronous clear</translation>
+    </message>
+    <message>
+        <source>Contador síncrono binario de 4 bits con carga, borrado síncrono</source>
+        <translation>Synchronous 4-bit binary counter with load, synchronous clear</translation>
+    </message>
+    <message>
+        <source>Registro de desplazamiento de 8 bits, entrada serie y salida paralela</source>
+        <translation>8-bit shift register, serial in, parallel out</translation>
+    </message>
+    <message>
+        <source>Registro de desplazamiento de 8 bits, entrada paralela y salida serie</source>
+        <translation>8-bit shift register, parallel in, serial out</translation>
+    </message>
+    <message>
+        <source>Registro de desplazamiento de 8 bits, entrada paralela y salida serie, con borrado</source>
+        <translation>8-bit shift register, parallel in, serial out, with clear</translation>
+    </message>
+    <message>
+        <source>Contador síncrono de décadas ascendente y descendente</source>
+        <translation>Synchronous up/down decade counter</translation>
+    </message>
+    <message>
+        <source>Contador síncrono binario de 4 bits ascendente y descendente</source>
+        <translation>Synchronous up/down 4-bit binary counter</translation>
+    </message>
+    <message>
+        <source>Memoria de 4 palabras de 4 bits, lectura y escritura simultáneas</source>
+        <translation>4-word by 4-bit memory, simultaneous read and write</translation>
+    </message>
+    <message>
+        <source>Seis flip-flops D con borrado, por flanco de subida</source>
+        <translation>Hex D flip-flops with clear, positive-edge-triggered</translation>
+    </message>
+    <message>
+        <source>Cuatro flip-flops D con borrado y salidas complementarias</source>
+        <translation>Quad D flip-flops with clear and complementary outputs</translation>
+    </message>
+    <message>
+        <source>Unidad aritmética y lógica de 4 bits</source>
+        <translation>4-bit arithmetic logic unit</translation>
+    </message>
+    <message>
+        <source>Contador síncrono de décadas ascendente y descendente con carga</source>
+        <translation>Synchronous up/down decade counter with load</translation>
+    </message>
+    <message>
+        <source>Contador síncrono binario de 4 bits ascendente y descendente con carga</source>
+        <translation>Synchronous up/down 4-bit binary counter with load</translation>
+    </message>
+    <message>
+        <source>Contador síncrono de décadas con dos relojes, carga y borrado</source>
+        <translation>Synchronous decade counter with dual clock, load and clear</translation>
+    </message>
+    <message>
+        <source>Contador síncrono binario de 4 bits con dos relojes, carga y borrado</source>
+        <translation>Synchronous 4-bit binary counter with dual clock, load and clear</translation>
+    </message>
+    <message>
+        <source>Registro de desplazamiento bidireccional universal de 4 bits</source>
+        <translation>4-bit bidirectional universal shift register</translation>
+    </message>
+    <message>
+        <source>Registro de desplazamiento de 4 bits con entradas J-K y carga paralela</source>
+        <translation>4-bit shift register with J-K inputs and parallel load</translation>
+    </message>
+    <message>
+        <source>Contador de décadas con carga: divisor por 2 y por 5</source>
+        <translation>Presettable decade counter: divide by 2 and by 5</translation>
+    </message>
+    <message>
+        <source>Contador binario de 4 bits con carga: divisor por 2 y por 8</source>
+        <translation>Presettable 4-bit binary counter: divide by 2 and by 8</translation>
+    </message>
+    <message>
+        <source>Descodificador BCD a siete segmentos con colas en el 6 y el 9</source>
+        <translation>BCD-to-seven-segment decoder with tails on 6 and 9</translation>
+    </message>
+    <message>
+        <source>Dos latches direccionables de 4 bits</source>
+        <translation>Dual 4-bit addressable latches</translation>
+    </message>
+    <message>
+        <source>Latch direccionable de 8 bits</source>
+        <translation>8-bit addressable latch</translation>
+    </message>
+    <message>
+        <source>Dos puertas NOR de cinco entradas</source>
+        <translation>Dual 5-input NOR gates</translation>
+    </message>
+    <message>
+        <source>Ocho flip-flops D con borrado, por flanco de subida</source>
+        <translation>Octal D flip-flops with clear, positive-edge-triggered</translation>
+    </message>
+    <message>
+        <source>Cuatro latches S-R con entradas activas a nivel bajo</source>
+        <translation>Quad S-R latches with active-low inputs</translation>
+    </message>
+    <message>
+        <source>Generador y comprobador de paridad de 9 bits</source>
+        <translation>9-bit parity generator and checker</translation>
+    </message>
+    <message>
+        <source>Cuatro multiplexores de 2 líneas a 1 con registro, por flanco de bajada</source>
+        <translation>Quad 2-line-to-1 multiplexers with storage, negative-edge-triggered</translation>
+    </message>
+    <message>
+        <source>Dos multiplexores de 4 líneas a 1, salidas invertidas</source>
+        <translation>Dual 4-line-to-1 multiplexers, inverted outputs</translation>
+    </message>
+    <message>
+        <source>Ocho flip-flops D con habilitación, por flanco de subida</source>
+        <translation>Octal D flip-flops with enable, positive-edge-triggered</translation>
+    </message>
+    <message>
+        <source>Seis flip-flops D con habilitación, por flanco de subida</source>
+        <translation>Hex D flip-flops with enable, positive-edge-triggered</translation>
+    </message>
+    <message>
+        <source>Cuatro flip-flops D con habilitación y salidas complementarias</source>
+        <translation>Quad D flip-flops with enable and complementary outputs</translation>
+    </message>
+    <message>
+        <source>Dos contadores de décadas: divisores por 2 y por 5</source>
+        <translation>Dual decade counters: divide by 2 and by 5</translation>
+    </message>
+    <message>
+        <source>Dos contadores binarios de 4 bits</source>
+        <translation>Dual 4-bit binary counters</translation>
+    </message>
+    <message>
+        <source>Cuatro multiplexores de 2 líneas a 1 con registro y salidas complementarias</source>
+        <translation>Quad 2-line-to-1 multiplexers with storage and complementary outputs</translation>
+    </message>
+    <message>
+        <source>Cuatro multiplexores de 2 líneas a 1 con registro</source>
+        <translation>Quad 2-line-to-1 multiplexers with storage</translation>
+    </message>
+    <message>
+        <source>Dos contadores de décadas con puesta a 9</source>
+        <translation>Dual decade counters with set-to-9</translation>
+    </message>
 </context>
 <context>
     <name>velistra::PanelDePatillaje</name>

@@ -8,6 +8,7 @@
 #include "chips/Patillaje.h"
 #include "model/Componente.h"
 #include "model/Puerto.h"
+#include "ui/idiomas/Traduccion.h"
 #include "ui/patillaje/DibujoDePatillaje.h"
 
 namespace velistra {
@@ -27,8 +28,7 @@ QString NombreDeChip(int codigoDeCatalogo) {
 }
 
 QString DescripcionDeChipQt(int codigoDeCatalogo) {
-    const std::string_view d = DescripcionDeChip(codigoDeCatalogo);
-    return QString::fromUtf8(d.data(), static_cast<qsizetype>(d.size()));
+    return DelNucleo(std::string(DescripcionDeChip(codigoDeCatalogo)));
 }
 
 PanelDePatillaje::PanelDePatillaje(QWidget* padre) : QDockWidget(tr("Patillaje"), padre) {

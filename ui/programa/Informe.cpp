@@ -17,6 +17,7 @@
 #include "simulation/AnalizadorLogico.h"
 #include "simulation/Mesa.h"
 #include "ui/analizador/DiagramaDeTiempos.h"
+#include "ui/idiomas/Traduccion.h"
 #include "ui/programa/ImagenDeLaMesa.h"
 
 namespace velistra {
@@ -90,7 +91,7 @@ void Chips(Hoja& hoja, const Mesa& mesa) {
         hoja.Linea(QStringLiteral("%1 × %2").arg(n).arg(nombre));
         const std::string_view descripcion = DescripcionDeChip(static_cast<int>(codigo));
         if (!descripcion.empty())
-            hoja.Linea(QString::fromUtf8(descripcion.data(), static_cast<qsizetype>(descripcion.size())), 20);
+            hoja.Linea(DelNucleo(std::string(descripcion)), 20);
         // Pin names as the data sheet prints them; '~' marks an active-low name.
         QStringList patillas;
         for (int pin = 1;; ++pin) {
