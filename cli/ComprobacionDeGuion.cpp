@@ -8,13 +8,6 @@ namespace velistra::consola {
 
 namespace {
 
-Tablero* TableroConIdentificador(const Mesa& mesa, int identificador) {
-    for (const auto& t : mesa.tablero) {
-        if (t->Identificador() == identificador) return t.get();
-    }
-    return nullptr;
-}
-
 std::string NoExiste(int identificador) {
     return Di(Texto::NoExisteTablero, {std::to_string(identificador)});
 }
@@ -22,7 +15,7 @@ std::string NoExiste(int identificador) {
 std::optional<std::string> CompruebaPalanca(OrdenComprobada& c, const Mesa& mesa, int tipo,
                                             Texto otraClase, Texto noExiste) {
     const Orden& orden = c.orden;
-    Tablero* t = TableroConIdentificador(mesa, orden.tablero);
+    Tablero* t = mesa.TableroConIdentificador(orden.tablero);
     if (t == nullptr) return NoExiste(orden.tablero);
     if (t->Tipo() != tipo) return Di(otraClase, {std::to_string(orden.tablero)});
     if (orden.indice < 0 || orden.indice >= TableroDePalancas::kPalancas)
@@ -35,7 +28,7 @@ std::optional<std::string> CompruebaPalanca(OrdenComprobada& c, const Mesa& mesa
 
 std::optional<std::string> CompruebaPuerto(OrdenComprobada& c, const Mesa& mesa) {
     const Orden& orden = c.orden;
-    Tablero* t = TableroConIdentificador(mesa, orden.tablero);
+    Tablero* t = mesa.TableroConIdentificador(orden.tablero);
     if (t == nullptr) return NoExiste(orden.tablero);
     const int puertos = t->NumeroDePuertos();
     if (puertos == 0) return Di(Texto::SinPuertos, {std::to_string(orden.tablero)});

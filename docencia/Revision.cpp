@@ -16,13 +16,6 @@ namespace velistra::docencia {
 
 namespace {
 
-Tablero* TableroConIdentificador(const Mesa& mesa, int identificador) {
-    for (const auto& t : mesa.tablero) {
-        if (t->Identificador() == identificador) return t.get();
-    }
-    return nullptr;
-}
-
 // Column and row of hole `i` as the breadboard's layout numbers them.
 void UbicaEnProtoboard(int i, Hallazgo& h) {
     if (i < Protoboard::kPrimerPuertoInferior) {
@@ -125,7 +118,7 @@ void RevisaCables(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
         const int tableros[2] = {cable.TableroA(), cable.TableroB()};
         Puerto* puertos[2] = {nullptr, nullptr};
         for (int e = 0; e < 2; ++e) {
-            Tablero* t = TableroConIdentificador(mesa, tableros[e]);
+            Tablero* t = mesa.TableroConIdentificador(tableros[e]);
             puertos[e] = t ? t->PuertoEn(extremos[e].x, extremos[e].y) : nullptr;
         }
         const bool unidos =
@@ -137,7 +130,7 @@ void RevisaCables(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
         h.cable = static_cast<int>(c);
         h.tablero = tableros[e];
         h.punto = extremos[e];
-        Tablero* t = TableroConIdentificador(mesa, tableros[e]);
+        Tablero* t = mesa.TableroConIdentificador(tableros[e]);
         if (puertos[e] != nullptr && t != nullptr) {
             if (t->Tipo() == Tablero::kProtoboard) UbicaEnProtoboard(puertos[e]->Indice(), h);
             else h.terminal = puertos[e]->Indice();

@@ -9,13 +9,6 @@ namespace velistra {
 
 namespace {
 
-Tablero* Busca(const Mesa& mesa, int identificador) {
-    for (const auto& t : mesa.tablero) {
-        if (t->Identificador() == identificador) return t.get();
-    }
-    return nullptr;
-}
-
 // Rows a to e above the channel, f to j below it, as printed on real breadboards; the
 // buses' two rows are w x above and y z below.
 std::string NombreDeHueco(int i) {
@@ -51,7 +44,7 @@ char AnalizadorLogico::Lee(const Mesa& mesa, std::size_t c) {
 }
 
 std::string AnalizadorLogico::NombreDePuerto(const Mesa& mesa, int tablero, int puerto) {
-    const Tablero* t = Busca(mesa, tablero);
+    const Tablero* t = mesa.TableroConIdentificador(tablero);
     const bool hueco = t != nullptr && t->Tipo() == Tablero::kProtoboard && puerto >= 0 &&
                        puerto < Protoboard::kPuertos;
     return std::to_string(tablero) + ":" + (hueco ? NombreDeHueco(puerto) : std::to_string(puerto));

@@ -145,6 +145,8 @@ public:
     // Defines a new board at the corner with the running node base and identifier and
     // appends it; the circuit reader builds boards through it too.
     Tablero* DefineTablero(std::unique_ptr<Tablero> nuevo, Punto esquina);
+    // The board with that identifier, as files and scripts name boards; null if none.
+    Tablero* TableroConIdentificador(int identificador) const;
     // Puts the hidden timer board back at (100, 400); false when it is already shown.
     bool MuestraTemporizador();
 

@@ -55,6 +55,13 @@ void Mesa::LimpiaMesa() {
     bSinAsentar = false;
 }
 
+Tablero* Mesa::TableroConIdentificador(int identificador) const {
+    for (const auto& t : tablero) {
+        if (t->Identificador() == identificador) return t.get();
+    }
+    return nullptr;
+}
+
 Tablero* Mesa::AgregaTablero(int tipo) {
     if (tipo == Tablero::kFuenteDC || tipo == Tablero::kTemporizadores) return nullptr;
     std::unique_ptr<Tablero> nuevo = CreaTablero(tipo);
