@@ -147,9 +147,7 @@ Hallazgo DelTablero(ClaseDeHallazgo clase, Tablero& t, int puerto) {
     h.tipoDeTablero = t.Tipo();
     h.terminal = puerto;
     h.punto = {t.EsquinaX(), t.EsquinaY()};
-    if (const auto* conTerminales = dynamic_cast<const TableroDeTerminales*>(&t)) {
-        if (const auto centro = conTerminales->CentroDePuerto(puerto)) h.punto = *centro;
-    }
+    if (const auto centro = t.CentroDePuerto(puerto)) h.punto = *centro;
     return h;
 }
 
