@@ -5,8 +5,8 @@
 
 #include "bench/Generador.h"
 #include "bench/MesaDeBanco.h"
-#include "model/Componente.h"
-#include "simulation/AnalizadorLogico.h"
+#include "modelo/Componente.h"
+#include "simulacion/AnalizadorLogico.h"
 
 namespace velistra::banco {
 

@@ -12,7 +12,7 @@
 #include "bench/Guiones.h"
 #include "bench/MesaDeBanco.h"
 #include "cli/LineaDeOrdenes.h"
-#include "persistence/ArchivoDeCircuito.h"
+#include "persistencia/ArchivoDeCircuito.h"
 
 namespace velistra::banco {
 

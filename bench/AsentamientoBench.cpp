@@ -5,7 +5,7 @@
 #include "bench/Generador.h"
 #include "bench/Medidas.h"
 #include "bench/MesaDeBanco.h"
-#include "boards/TableroDePalancas.h"
+#include "tableros/TableroDePalancas.h"
 
 namespace velistra::banco {
 

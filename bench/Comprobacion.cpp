@@ -1,8 +1,8 @@
 #include "bench/Comprobacion.h"
 
-#include "boards/TableroDeLuces.h"
-#include "boards/TableroDePalancas.h"
-#include "simulation/Mesa.h"
+#include "tableros/TableroDeLuces.h"
+#include "tableros/TableroDePalancas.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra::banco {
 

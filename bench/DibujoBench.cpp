@@ -8,7 +8,7 @@
 #include <QScrollBar>
 
 #include "bench/Medidas.h"
-#include "boards/TableroDeLuces.h"
+#include "tableros/TableroDeLuces.h"
 #include "bench/MesaDeBanco.h"
 #include "plataforma/Recursos.h"
 #include "ui/imagenes/Imagenes.h"

@@ -3,12 +3,12 @@
 #include <utility>
 #include <vector>
 
-#include "boards/Protoboard.h"
-#include "boards/TableroDeFuenteDC.h"
-#include "boards/TableroDeLuces.h"
-#include "boards/TableroDeTiras.h"
-#include "boards/TableroPLA.h"
-#include "simulation/Mesa.h"
+#include "tableros/Protoboard.h"
+#include "tableros/TableroDeFuenteDC.h"
+#include "tableros/TableroDeLuces.h"
+#include "tableros/TableroDeTiras.h"
+#include "tableros/TableroPLA.h"
+#include "simulacion/Mesa.h"
 #include "support/Montador.h"
 
 namespace velistra::banco {

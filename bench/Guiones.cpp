@@ -2,7 +2,7 @@
 
 #include <bit>
 
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra::banco {
 

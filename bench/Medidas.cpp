@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "bench/Generador.h"
-#include "boards/TableroDePalancas.h"
-#include "boards/TableroDeTemporizadores.h"
-#include "simulation/Mesa.h"
+#include "tableros/TableroDePalancas.h"
+#include "tableros/TableroDeTemporizadores.h"
+#include "simulacion/Mesa.h"
 #include "support/Montador.h"
 
 namespace velistra::banco {

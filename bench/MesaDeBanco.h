@@ -5,7 +5,7 @@
 
 #include "bench/Generador.h"
 #include "plataforma/Avisos.h"
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra::banco {
 

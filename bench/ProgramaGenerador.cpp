@@ -9,7 +9,7 @@
 #include "bench/Generador.h"
 #include "bench/Guiones.h"
 #include "bench/MesaDeBanco.h"
-#include "persistence/ArchivoDeCircuito.h"
+#include "persistencia/ArchivoDeCircuito.h"
 #include "support/Montador.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include "cli/AvisosDeConsola.h"
 #include "cli/DialogosDeConsola.h"
 #include "sesion/ArchivoActual.h"
-#include "simulation/AnalizadorLogico.h"
-#include "simulation/Mesa.h"
+#include "simulacion/AnalizadorLogico.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra::consola {
 

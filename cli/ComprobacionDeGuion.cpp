@@ -1,8 +1,8 @@
 #include "cli/ComprobacionDeGuion.h"
 
-#include "boards/TableroDePalancas.h"
+#include "tableros/TableroDePalancas.h"
 #include "cli/Textos.h"
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra::consola {
 

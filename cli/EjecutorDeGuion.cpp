@@ -1,8 +1,8 @@
 #include "cli/EjecutorDeGuion.h"
 
 #include "cli/Lecturas.h"
-#include "simulation/AnalizadorLogico.h"
-#include "simulation/Mesa.h"
+#include "simulacion/AnalizadorLogico.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra::consola {
 

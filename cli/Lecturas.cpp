@@ -5,11 +5,11 @@
 #include <ostream>
 #include <string_view>
 
-#include "boards/TableroDeLeds.h"
-#include "boards/TableroDeLuces.h"
-#include "boards/TableroDeSieteSegmentos.h"
-#include "boards/TableroPLA.h"
-#include "simulation/Mesa.h"
+#include "tableros/TableroDeLeds.h"
+#include "tableros/TableroDeLuces.h"
+#include "tableros/TableroDeSieteSegmentos.h"
+#include "tableros/TableroPLA.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra::consola {
 

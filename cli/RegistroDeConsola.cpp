@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "cli/Textos.h"
-#include "persistence/ArchivoDeCircuito.h"
-#include "persistence/RegistroDeSenales.h"
-#include "simulation/AnalizadorLogico.h"
+#include "persistencia/ArchivoDeCircuito.h"
+#include "persistencia/RegistroDeSenales.h"
+#include "simulacion/AnalizadorLogico.h"
 
 namespace velistra::consola {
 

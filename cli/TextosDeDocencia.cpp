@@ -1,7 +1,7 @@
 #include "cli/TextosDeDocencia.h"
 
 #include "cli/Citas.h"
-#include "model/Tablero.h"
+#include "modelo/Tablero.h"
 #include "cli/Textos.h"
 
 namespace velistra::consola::textos {

@@ -4,8 +4,8 @@
 #include <map>
 #include <sstream>
 
-#include "boards/TableroDeLuces.h"
-#include "simulation/Mesa.h"
+#include "tableros/TableroDeLuces.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra::docencia {
 

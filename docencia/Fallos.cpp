@@ -5,7 +5,7 @@
 
 #include "plataforma/Sistema.h"
 #include "plataforma/Traducible.h"
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra::docencia {
 

@@ -4,13 +4,13 @@
 #include <array>
 #include <map>
 
-#include "boards/Protoboard.h"
-#include "boards/TableroDeTerminales.h"
+#include "tableros/Protoboard.h"
+#include "tableros/TableroDeTerminales.h"
 #include "chips/CircuitoElectronico.h"
-#include "docencia/Realimentacion.h"
-#include "model/Componente.h"
+#include "docencia/LazosSinBiestable.h"
+#include "modelo/Componente.h"
 #include "plataforma/Traducible.h"
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra::docencia {
 

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Punto.h"
+#include "modelo/Punto.h"
 
 namespace velistra {
 class Mesa;

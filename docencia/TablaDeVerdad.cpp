@@ -1,9 +1,9 @@
 #include "docencia/TablaDeVerdad.h"
 
-#include "boards/TableroDeLuces.h"
-#include "boards/TableroDePalancas.h"
-#include "boards/TableroDeSieteSegmentos.h"
-#include "simulation/Mesa.h"
+#include "tableros/TableroDeLuces.h"
+#include "tableros/TableroDePalancas.h"
+#include "tableros/TableroDeSieteSegmentos.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra::docencia {
 

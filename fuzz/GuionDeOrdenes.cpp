@@ -14,11 +14,11 @@
 #include "cli/ComprobacionDeGuion.h"
 #include "cli/EjecutorDeGuion.h"
 #include "cli/Guion.h"
-#include "persistence/ArchivoDeCircuito.h"
-#include "persistence/RegistroDeSenales.h"
+#include "persistencia/ArchivoDeCircuito.h"
+#include "persistencia/RegistroDeSenales.h"
 #include "plataforma/Avisos.h"
-#include "simulation/AnalizadorLogico.h"
-#include "simulation/Mesa.h"
+#include "simulacion/AnalizadorLogico.h"
+#include "simulacion/Mesa.h"
 
 namespace {
 

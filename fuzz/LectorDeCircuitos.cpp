@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "persistence/ArchivoDeCircuito.h"
+#include "persistencia/ArchivoDeCircuito.h"
 #include "plataforma/Avisos.h"
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 
 namespace {
 

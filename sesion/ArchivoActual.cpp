@@ -3,13 +3,13 @@
 #include <optional>
 #include <vector>
 
-#include "persistence/ArchivoDeCircuito.h"
+#include "persistencia/ArchivoDeCircuito.h"
 #include "plataforma/Avisos.h"
 #include "plataforma/Dialogos.h"
 #include "plataforma/Textos.h"
 #include "plataforma/Traducible.h"
 #include "sesion/Mensajes.h"
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra {
 

@@ -6,7 +6,7 @@
 #include "plataforma/Textos.h"
 #include "sesion/CodigosDeComando.h"
 #include "sesion/Mensajes.h"
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra {
 

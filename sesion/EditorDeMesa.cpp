@@ -5,10 +5,10 @@
 #include <utility>
 #include <vector>
 
-#include "boards/TableroDeTemporizadores.h"
+#include "tableros/TableroDeTemporizadores.h"
 #include "plataforma/Avisos.h"
 #include "sesion/Mensajes.h"
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra {
 

@@ -2,8 +2,8 @@
 #include <optional>
 #include <string>
 
-#include "model/Punto.h"
-#include "simulation/Rechazos.h"
+#include "modelo/Punto.h"
+#include "simulacion/Rechazos.h"
 
 namespace velistra {
 

@@ -3,9 +3,9 @@
 #include <sstream>
 #include <utility>
 
-#include "boards/TableroPLA.h"
-#include "persistence/ArchivoDeCircuito.h"
-#include "simulation/Mesa.h"
+#include "tableros/TableroPLA.h"
+#include "persistencia/ArchivoDeCircuito.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra {
 

@@ -2,9 +2,9 @@
 
 #include <atomic>
 
-#include "persistence/ArchivoDeCircuito.h"
+#include "persistencia/ArchivoDeCircuito.h"
 #include "sesion/Comandos.h"
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra {
 

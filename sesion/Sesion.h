@@ -2,8 +2,8 @@
 #include "sesion/Comandos.h"
 #include "sesion/EditorDeMesa.h"
 #include "sesion/Historial.h"
-#include "simulation/AnalizadorLogico.h"
-#include "simulation/Mesa.h"
+#include "simulacion/AnalizadorLogico.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "boards/TableroDeLeds.h"
-#include "simulation/Mesa.h"
+#include "tableros/TableroDeLeds.h"
+#include "simulacion/Mesa.h"
 #include "support/LienzoDePrueba.h"
 #include "support/Montador.h"
 

@@ -7,9 +7,9 @@
 
 #include "CircuitosDeEjemplo.h"
 #include "support/Proceso.h"
-#include "persistence/ArchivoDeCircuito.h"
+#include "persistencia/ArchivoDeCircuito.h"
 #include "plataforma/Avisos.h"
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra::prueba {
 namespace {

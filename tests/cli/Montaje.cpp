@@ -1,7 +1,7 @@
 #include "Montaje.h"
 
-#include "boards/TableroDeTiras.h"
-#include "persistence/ArchivoDeCircuito.h"
+#include "tableros/TableroDeTiras.h"
+#include "persistencia/ArchivoDeCircuito.h"
 #include "plataforma/Lienzo.h"
 
 namespace velistra::ejemplos {

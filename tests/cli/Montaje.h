@@ -4,9 +4,9 @@
 // down first, then across, into the topmost free hole of a pin's strip.
 #include <string>
 
-#include "model/Punto.h"
+#include "modelo/Punto.h"
 #include "plataforma/Avisos.h"
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 #include "support/Montador.h"
 
 namespace velistra::ejemplos {

@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "plataforma/Avisos.h"
-#include "persistence/ArchivoDeCircuito.h"
-#include "simulation/Mesa.h"
+#include "persistencia/ArchivoDeCircuito.h"
+#include "simulacion/Mesa.h"
 #include "support/CarpetaTemporal.h"
 #include "support/LecturaVcd.h"
 #include "support/Proceso.h"

@@ -12,7 +12,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "persistence/ArchivoDeCircuito.h"
+#include "persistencia/ArchivoDeCircuito.h"
 #include "sesion/CodigosDeComando.h"
 #include "sesion/Sesion.h"
 #include "support/CarpetaTemporal.h"

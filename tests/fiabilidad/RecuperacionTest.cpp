@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "persistence/ArchivoDeCircuito.h"
+#include "persistencia/ArchivoDeCircuito.h"
 #include "sesion/CodigosDeComando.h"
 #include "sesion/Recuperacion.h"
 #include "sesion/Sesion.h"

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "Montaje.h"
-#include "boards/TableroDeLuces.h"
-#include "boards/TableroDePalancas.h"
-#include "persistence/ArchivoDeCircuito.h"
+#include "tableros/TableroDeLuces.h"
+#include "tableros/TableroDePalancas.h"
+#include "persistencia/ArchivoDeCircuito.h"
 #include "sesion/CodigosDeComando.h"
 #include "sesion/Sesion.h"
 #include "support/DialogosDePrueba.h"

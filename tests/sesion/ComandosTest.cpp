@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "boards/TableroDeTemporizadores.h"
-#include "persistence/ArchivoDeCircuito.h"
+#include "tableros/TableroDeTemporizadores.h"
+#include "persistencia/ArchivoDeCircuito.h"
 #include "sesion/CodigosDeComando.h"
 #include "sesion/Sesion.h"
 #include "support/LienzoDePrueba.h"

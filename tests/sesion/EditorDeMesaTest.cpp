@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "boards/TableroDeInterruptores.h"
-#include "boards/TableroDeLeds.h"
-#include "boards/TableroDeTemporizadores.h"
-#include "boards/TableroPLA.h"
+#include "tableros/TableroDeInterruptores.h"
+#include "tableros/TableroDeLeds.h"
+#include "tableros/TableroDeTemporizadores.h"
+#include "tableros/TableroPLA.h"
 #include "sesion/CodigosDeComando.h"
 #include "sesion/Sesion.h"
 #include "support/LienzoDePrueba.h"

@@ -3,8 +3,8 @@
 // boards' own geometry (points relative to each board's corner).
 #include <gtest/gtest.h>
 
-#include "model/Punto.h"
-#include "model/Tablero.h"
+#include "modelo/Punto.h"
+#include "modelo/Tablero.h"
 #include "sesion/Sesion.h"
 
 namespace velistra::prueba {

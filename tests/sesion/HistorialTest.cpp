@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "Estudiante.h"
-#include "boards/TableroPLA.h"
-#include "persistence/ArchivoDeCircuito.h"
+#include "tableros/TableroPLA.h"
+#include "persistencia/ArchivoDeCircuito.h"
 #include "sesion/CodigosDeComando.h"
 #include "sesion/Sesion.h"
 #include "support/CarpetaTemporal.h"

@@ -3,8 +3,8 @@
 // the supply switched on with its own switch, levers flipped and lamps read.
 #include <gtest/gtest.h>
 
-#include "boards/TableroDeLeds.h"
-#include "boards/TableroDeTemporizadores.h"
+#include "tableros/TableroDeLeds.h"
+#include "tableros/TableroDeTemporizadores.h"
 #include "sesion/CodigosDeComando.h"
 #include "sesion/Sesion.h"
 #include "support/LienzoDePrueba.h"

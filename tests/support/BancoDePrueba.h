@@ -4,9 +4,9 @@
 #include <string>
 #include <utility>
 
-#include "model/Componente.h"
-#include "model/Tablero.h"
-#include "simulation/Mesa.h"
+#include "modelo/Componente.h"
+#include "modelo/Tablero.h"
+#include "simulacion/Mesa.h"
 #include "support/LienzoDePrueba.h"
 
 namespace velistra::prueba {

@@ -5,10 +5,10 @@
 #include <utility>
 #include <string>
 
-#include "boards/Protoboard.h"
-#include "model/Componente.h"
-#include "simulation/Mesa.h"
-#include "wires/Cable.h"
+#include "tableros/Protoboard.h"
+#include "modelo/Componente.h"
+#include "simulacion/Mesa.h"
+#include "cables/Cable.h"
 
 namespace velistra::prueba {
 

@@ -4,8 +4,8 @@
 
 #include <initializer_list>
 
-#include "model/Puerto.h"
-#include "model/Tablero.h"
+#include "modelo/Puerto.h"
+#include "modelo/Tablero.h"
 
 namespace velistra::prueba {
 

@@ -3,9 +3,9 @@
 // as the workbench would join them, and a supply to feed them.
 #include <memory>
 
-#include "boards/Fabrica.h"
-#include "boards/TableroDeFuenteDC.h"
-#include "model/Puerto.h"
+#include "tableros/Fabrica.h"
+#include "tableros/TableroDeFuenteDC.h"
+#include "modelo/Puerto.h"
 
 namespace velistra::prueba {
 

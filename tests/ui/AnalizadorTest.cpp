@@ -14,7 +14,7 @@
 #include "Apoyo.h"
 #include "Usuario.h"
 #include "sesion/CodigosDeComando.h"
-#include "simulation/AnalizadorLogico.h"
+#include "simulacion/AnalizadorLogico.h"
 #include "support/CarpetaTemporal.h"
 #include "support/LecturaVcd.h"
 #include "support/Proceso.h"
@@ -24,7 +24,7 @@
 #include "ui/programa/Informe.h"
 #include "ui/programa/Programa.h"
 #include "ui/ventana/VentanaDeMesa.h"
-#include "persistence/ArchivoDeCircuito.h"
+#include "persistencia/ArchivoDeCircuito.h"
 #include "sesion/Sesion.h"
 
 namespace velistra {

@@ -9,11 +9,11 @@
 #include "Apoyo.h"
 #include "Usuario.h"
 #include "sesion/CodigosDeComando.h"
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/programa/Programa.h"
 #include "ui/ventana/VentanaDeMesa.h"
-#include "wires/Cable.h"
+#include "cables/Cable.h"
 
 namespace velistra {
 namespace {

@@ -5,10 +5,10 @@
 #include <set>
 
 #include "Apoyo.h"
-#include "boards/TableroDeFuenteDC.h"
-#include "boards/TableroDeInterruptores.h"
-#include "boards/TableroDeLeds.h"
-#include "boards/TableroPLA.h"
+#include "tableros/TableroDeFuenteDC.h"
+#include "tableros/TableroDeInterruptores.h"
+#include "tableros/TableroDeLeds.h"
+#include "tableros/TableroPLA.h"
 #include "plataforma/Recursos.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/imagenes/Paleta.h"

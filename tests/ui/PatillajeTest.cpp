@@ -10,7 +10,7 @@
 #include "Apoyo.h"
 #include "Usuario.h"
 #include "sesion/CodigosDeComando.h"
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 #include "ui/patillaje/AyudaDeChip.h"
 #include "ui/patillaje/PanelDePatillaje.h"
 #include "ui/programa/Programa.h"

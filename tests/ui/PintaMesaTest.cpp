@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 #include "support/LienzoDePrueba.h"
 #include "ui/programa/Programa.h"
 

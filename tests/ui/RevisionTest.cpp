@@ -11,11 +11,11 @@
 #include <filesystem>
 
 #include "Apoyo.h"
-#include "boards/TableroDeLuces.h"
+#include "tableros/TableroDeLuces.h"
 #include "support/CarpetaTemporal.h"
 #include "support/Proceso.h"
 
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 #include "support/Montador.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/programa/Programa.h"

@@ -11,10 +11,10 @@
 
 #include "Apoyo.h"
 #include "Usuario.h"
-#include "boards/TableroDeLuces.h"
+#include "tableros/TableroDeLuces.h"
 #include "plataforma/Recursos.h"
 #include "sesion/CodigosDeComando.h"
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/programa/Programa.h"
 #include "ui/patillaje/DibujoDePatillaje.h"

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "Apoyo.h"
-#include "boards/Fabrica.h"
-#include "boards/TableroDeFuenteDC.h"
-#include "boards/TableroDeInterruptores.h"
-#include "boards/TableroDeLeds.h"
-#include "boards/TableroDeTemporizadores.h"
-#include "boards/TableroPLA.h"
+#include "tableros/Fabrica.h"
+#include "tableros/TableroDeFuenteDC.h"
+#include "tableros/TableroDeInterruptores.h"
+#include "tableros/TableroDeLeds.h"
+#include "tableros/TableroDeTemporizadores.h"
+#include "tableros/TableroPLA.h"
 #include "plataforma/Recursos.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/imagenes/Paleta.h"

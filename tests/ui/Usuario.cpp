@@ -10,9 +10,9 @@
 #include <QTest>
 
 #include "Apoyo.h"
-#include "boards/TableroDePalancas.h"
-#include "boards/TableroPLA.h"
-#include "simulation/Mesa.h"
+#include "tableros/TableroDePalancas.h"
+#include "tableros/TableroPLA.h"
+#include "simulacion/Mesa.h"
 #include "ui/programa/Programa.h"
 #include "ui/ventana/BarraDeHerramientas.h"
 #include "ui/ventana/VentanaDeMesa.h"

@@ -11,10 +11,10 @@
 
 #include "Apoyo.h"
 #include "Usuario.h"
-#include "model/Componente.h"
+#include "modelo/Componente.h"
 #include "plataforma/Lienzo.h"
 #include "sesion/CodigosDeComando.h"
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/plataforma/LienzoQt.h"
 #include "ui/programa/Programa.h"

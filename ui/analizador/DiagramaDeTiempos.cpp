@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "simulation/AnalizadorLogico.h"
+#include "simulacion/AnalizadorLogico.h"
 
 namespace velistra {
 

@@ -15,11 +15,11 @@
 #include <climits>
 #include <cmath>
 
-#include "persistence/ArchivoDeCircuito.h"
-#include "persistence/RegistroDeSenales.h"
+#include "persistencia/ArchivoDeCircuito.h"
+#include "persistencia/RegistroDeSenales.h"
 #include "plataforma/Dialogos.h"
 #include "plataforma/Textos.h"
-#include "simulation/AnalizadorLogico.h"
+#include "simulacion/AnalizadorLogico.h"
 #include "ui/analizador/DiagramaDeTiempos.h"
 
 namespace velistra {

@@ -1,6 +1,6 @@
 #include <QPainterPath>
 
-#include "boards/TableroPLA.h"
+#include "tableros/TableroPLA.h"
 #include "plataforma/Recursos.h"
 #include "ui/imagenes/Paleta.h"
 #include "ui/imagenes/Pinturas.h"

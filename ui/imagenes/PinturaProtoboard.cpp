@@ -1,6 +1,6 @@
 #include <array>
 
-#include "boards/Protoboard.h"
+#include "tableros/Protoboard.h"
 #include "plataforma/Recursos.h"
 #include "ui/imagenes/Paleta.h"
 #include "ui/imagenes/Pinturas.h"

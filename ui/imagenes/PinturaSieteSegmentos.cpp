@@ -1,7 +1,7 @@
 #include <QPolygon>
 #include <array>
 
-#include "boards/TableroDeSieteSegmentos.h"
+#include "tableros/TableroDeSieteSegmentos.h"
 #include "plataforma/Recursos.h"
 #include "ui/imagenes/Paleta.h"
 #include "ui/imagenes/Pinturas.h"

@@ -1,9 +1,9 @@
 #include <array>
 
-#include "boards/TableroDeFuenteDC.h"
-#include "boards/TableroDeInterruptores.h"
-#include "boards/TableroDeLeds.h"
-#include "boards/TableroDeTemporizadores.h"
+#include "tableros/TableroDeFuenteDC.h"
+#include "tableros/TableroDeInterruptores.h"
+#include "tableros/TableroDeLeds.h"
+#include "tableros/TableroDeTemporizadores.h"
 #include "plataforma/Recursos.h"
 #include "ui/imagenes/Paleta.h"
 #include "ui/imagenes/Pinturas.h"

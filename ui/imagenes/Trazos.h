@@ -8,7 +8,7 @@
 #include <QRgb>
 #include <QString>
 
-#include "boards/Geometria.h"
+#include "tableros/Geometria.h"
 #include "plataforma/Imagen.h"
 
 namespace velistra::trazos {

@@ -6,8 +6,8 @@
 
 #include "chips/Catalogo.h"
 #include "chips/Patillaje.h"
-#include "model/Componente.h"
-#include "model/Puerto.h"
+#include "modelo/Componente.h"
+#include "modelo/Puerto.h"
 #include "ui/idiomas/Traduccion.h"
 #include "ui/patillaje/DibujoDePatillaje.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Punto.h"
+#include "modelo/Punto.h"
 #include "plataforma/Lienzo.h"
 
 namespace velistra {

@@ -10,7 +10,7 @@
 #include <QPrinter>
 #include <cstdio>
 
-#include "persistence/ArchivoDeCircuito.h"
+#include "persistencia/ArchivoDeCircuito.h"
 #include "plataforma/Avisos.h"
 #include "plataforma/Dialogos.h"
 #include "plataforma/Textos.h"

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "simulation/Mesa.h"
+#include "simulacion/Mesa.h"
 #include "ui/plataforma/LienzoQt.h"
 #include "ui/ventana/VentanaDeMesa.h"
 

@@ -1,8 +1,8 @@
 #include "ui/programa/PintaMesa.h"
 
-#include "boards/TableroPLA.h"
-#include "model/Punto.h"
-#include "simulation/Mesa.h"
+#include "tableros/TableroPLA.h"
+#include "modelo/Punto.h"
+#include "simulacion/Mesa.h"
 
 namespace velistra {
 

@@ -9,8 +9,8 @@
 
 #include "plataforma/Textos.h"
 #include "sesion/CodigosDeComando.h"
-#include "simulation/Realimentacion.h"
-#include "simulation/Sonda.h"
+#include "simulacion/LazosAlLimite.h"
+#include "simulacion/Sonda.h"
 #include "ui/programa/Analizador.h"
 #include "ui/idiomas/EleccionDeIdioma.h"
 #include "ui/idiomas/Traduccion.h"

@@ -1,8 +1,8 @@
 #include "ui/programa/Superposiciones.h"
 
 #include "plataforma/Lienzo.h"
-#include "simulation/Mesa.h"
-#include "simulation/Sonda.h"
+#include "simulacion/Mesa.h"
+#include "simulacion/Sonda.h"
 
 namespace velistra {
 
@@ -34,7 +34,7 @@ void Enmarca(Lienzo& lienzo, const std::vector<MiembroDeRed>& miembros, Color co
 
 void PintaLazos(const Mesa& mesa, Lienzo& lienzo) {
     if (!mesa.SinAsentar()) return;
-    const Realimentacion lazos = mesa.Lazos();
+    const LazosAlLimite lazos = mesa.Lazos();
     Enmarca(lienzo, MiembrosDeRedes(mesa, lazos.nodos), kRojo);
     const Pluma antes = lienzo.SeleccionaPluma({kRojo, kAncho});
     for (const int c : lazos.chips) {

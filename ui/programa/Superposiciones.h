@@ -3,7 +3,7 @@
 // the feedback loops that keep the circuit from settling and the net under the probe.
 #include <optional>
 
-#include "model/Punto.h"
+#include "modelo/Punto.h"
 
 namespace velistra {
 

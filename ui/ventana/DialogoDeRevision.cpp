@@ -5,7 +5,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "model/Tablero.h"
+#include "modelo/Tablero.h"
 #include "ui/idiomas/Traduccion.h"
 #include "ui/ventana/VentanaDeMesa.h"
 

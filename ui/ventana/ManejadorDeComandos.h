@@ -7,7 +7,7 @@ class ManejadorDeComandos {
 public:
     virtual ~ManejadorDeComandos() = default;
 
-    // A menu or toolbar command by id (see simulation/CodigosDeComando.h); chips come as their
+    // A menu or toolbar command by id (see simulacion/CodigosDeComando.h); chips come as their
     // catalogue codes. Help (300) and exit (905) are handled by the window itself.
     virtual void Comando(int id) = 0;
 

@@ -1,9 +1,0 @@
-#include "boards/TableroDeInterruptores.h"
-
-namespace velistra {
-
-TableroDeInterruptores::TableroDeInterruptores() : TableroDePalancas(kClase) {}
-
-TableroDePulsadores::TableroDePulsadores() : TableroDePalancas(kClase) {}
-
-}  // namespace velistra

@@ -1,0 +1,226 @@
+#include "simulacion/AsentadorPorCambios.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <utility>
+
+#include "modelo/Componentes.h"
+#include "modelo/Puerto.h"
+#include "modelo/Tablero.h"
+
+namespace velistra {
+
+namespace {
+
+using MapaDeRedes = std::unordered_map<const Puerto*, int>;
+
+// Gives every port of p's net the number `red`. The sentinel behind seated pins is no
+// conductor: it would join every net that holds a chip.
+void RecorreRed(const Puerto* p, int red, const Puerto* centinela, MapaDeRedes& mapa,
+                std::vector<const Puerto*>& pila) {
+    pila.assign(1, p);
+    while (!pila.empty()) {
+        const Puerto* entrada = pila.back();
+        pila.pop_back();
+        const Puerto* primero = entrada - entrada->NumeroDeAnteriores();
+        const Puerto* ultimo = entrada + entrada->NumeroDeSiguientes();
+        for (const Puerto* q = primero; q <= ultimo; ++q) {
+            if (!mapa.emplace(q, red).second) continue;
+            const Puerto* otro = q->OtroPuerto();
+            if (otro != nullptr && otro != centinela && !mapa.contains(otro)) pila.push_back(otro);
+        }
+    }
+}
+
+bool EsPuertoQueExcita(const Puerto& p) { return EsTipoQueExcita(p.TipoOriginal()); }
+
+}  // namespace
+
+void AsentadorPorCambios::Construye(std::vector<std::unique_ptr<Tablero>>& tableros,
+                                    Componentes& componentes, const Puerto* centinela) {
+    pCentinela = centinela;
+    nGeneracion = Puerto::GeneracionDeConexiones();
+    const int nChips = static_cast<int>(componentes.size());
+
+    MapaDeRedes mapa;
+    std::vector<const Puerto*> pila;
+    int nRedes = 0;
+    auto redDe = [&](const Puerto* p) {
+        if (const auto it = mapa.find(p); it != mapa.end()) return it->second;
+        RecorreRed(p, nRedes, centinela, mapa, pila);
+        return nRedes++;
+    };
+
+    primeraSalida.assign(1, 0);
+    salidas.clear();
+    std::vector<std::pair<int, int>> lecturas;  // (net, chip)
+    for (int c = 0; c < nChips; ++c) {
+        const Componente& chip = componentes[static_cast<std::size_t>(c)];
+        for (int k = 0; k < chip.NumeroDeSalidas(); ++k) {
+            const int pin = chip.PinDeSalida(k);
+            salidas.push_back({c, pin, redDe(chip.DireccionDeCasilla(pin))});
+        }
+        primeraSalida.push_back(static_cast<int>(salidas.size()));
+        for (int k = 0; k < chip.NumeroDeLecturas(); ++k)
+            lecturas.emplace_back(redDe(chip.DireccionDeCasilla(chip.PinDeLectura(k))), c);
+    }
+
+    // Drivers per net: chip outputs, and the driving terminals of instrument boards.
+    std::vector<int> conductores(static_cast<std::size_t>(nRedes), 0);
+    for (const Salida& s : salidas) ++conductores[static_cast<std::size_t>(s.red)];
+    for (std::unique_ptr<Tablero>& t : tableros) {
+        if (t->Tipo() == Tablero::kProtoboard) continue;
+        for (int i = 0; i < t->NumeroDePuertos(); ++i) {
+            const Puerto* p = t->DireccionDePuerto(i);
+            if (!EsPuertoQueExcita(*p)) continue;
+            if (const auto it = mapa.find(p); it != mapa.end())
+                ++conductores[static_cast<std::size_t>(it->second)];
+        }
+    }
+    compartida.assign(static_cast<std::size_t>(nRedes), false);
+    for (int r = 0; r < nRedes; ++r) compartida[static_cast<std::size_t>(r)] = conductores[static_cast<std::size_t>(r)] > 1;
+    salidasCompartidas.clear();
+    for (const Salida& s : salidas) {
+        if (compartida[static_cast<std::size_t>(s.red)]) salidasCompartidas.push_back(s);
+    }
+    antes.assign(salidasCompartidas.size(), 'Z');
+
+    std::sort(lecturas.begin(), lecturas.end());
+    lecturas.erase(std::unique(lecturas.begin(), lecturas.end()), lecturas.end());
+    primerLector.assign(static_cast<std::size_t>(nRedes) + 1, 0);
+    lectores.clear();
+    for (const auto& [red, chip] : lecturas) {
+        ++primerLector[static_cast<std::size_t>(red) + 1];
+        lectores.push_back(chip);
+    }
+    for (int r = 0; r < nRedes; ++r)
+        primerLector[static_cast<std::size_t>(r) + 1] += primerLector[static_cast<std::size_t>(r)];
+
+    actuales.clear();
+    siguientes.clear();
+    actuales.reserve(static_cast<std::size_t>(nChips));
+    siguientes.reserve(static_cast<std::size_t>(nChips));
+    marca.assign(static_cast<std::size_t>(nChips), 0);
+    nMarca = 0;
+}
+
+void AsentadorPorCambios::Marca(int chip) {
+    unsigned& m = marca[static_cast<std::size_t>(chip)];
+    if (m == nMarca) return;
+    m = nMarca;
+    siguientes.push_back(chip);
+}
+
+void AsentadorPorCambios::MarcaLectores(int red) {
+    const int fin = primerLector[static_cast<std::size_t>(red) + 1];
+    for (int i = primerLector[static_cast<std::size_t>(red)]; i < fin; ++i)
+        Marca(lectores[static_cast<std::size_t>(i)]);
+}
+
+bool AsentadorPorCambios::Calcula(Componentes& componentes, const std::vector<int>& chips) {
+    bool cambio = false;
+    for (const int c : chips) {
+        Componente& chip = componentes[static_cast<std::size_t>(c)];
+        chip.CalculaFunciones();
+        if (chip.HayCambio()) {
+            cambio = true;
+            // A chip whose outputs just moved is looked at again, as the plain loop would.
+            Marca(c);
+        }
+    }
+    return cambio;
+}
+
+// The plain iteration; afterwards every chip reads its pins afresh.
+bool AsentadorPorCambios::PasoCompleto(Componentes& componentes) {
+    componentes.CalculaFunciones();
+    componentes.Transmite();
+    const bool cambio = componentes.HayCambio();
+    for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
+        if (componentes[static_cast<std::size_t>(c)].HayCambio() ||
+            componentes[static_cast<std::size_t>(c)].PideEvaluacion())
+            Marca(c);
+    }
+    return cambio;
+}
+
+bool AsentadorPorCambios::Paso(Componentes& componentes) {
+    const bool cambio = Calcula(componentes, actuales);
+    for (const int c : actuales) {
+        Componente& chip = componentes[static_cast<std::size_t>(c)];
+        const int fin = primeraSalida[static_cast<std::size_t>(c) + 1];
+        for (int k = primeraSalida[static_cast<std::size_t>(c)]; k < fin; ++k) {
+            const Salida& s = salidas[static_cast<std::size_t>(k)];
+            if (compartida[static_cast<std::size_t>(s.red)]) continue;
+            Puerto* hoyo = chip.DireccionDeCasilla(s.pin);
+            const char e = chip.EstadoQueDa(s.pin);
+            if (hoyo->Estado() == e) continue;
+            hoyo->Estado(e);
+            MarcaLectores(s.red);
+        }
+    }
+    TransmiteCompartidas(componentes);
+    return cambio;
+}
+
+void AsentadorPorCambios::TransmiteCompartidas(Componentes& componentes) {
+    const std::size_t n = salidasCompartidas.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        const Salida& s = salidasCompartidas[k];
+        antes[k] = componentes[static_cast<std::size_t>(s.chip)].DireccionDeCasilla(s.pin)->Estado();
+    }
+    for (const Salida& s : salidasCompartidas) {
+        Componente& chip = componentes[static_cast<std::size_t>(s.chip)];
+        chip.DireccionDeCasilla(s.pin)->Estado(chip.EstadoQueDa(s.pin));
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        const Salida& s = salidasCompartidas[k];
+        if (componentes[static_cast<std::size_t>(s.chip)].DireccionDeCasilla(s.pin)->Estado() != antes[k])
+            MarcaLectores(s.red);
+    }
+}
+
+int AsentadorPorCambios::Asienta(std::vector<std::unique_ptr<Tablero>>& tableros,
+                                 Componentes& componentes, const Puerto* centinela, int limite,
+                                 const std::function<void(int)>& tras) {
+    if (nGeneracion != Puerto::GeneracionDeConexiones() || pCentinela != centinela ||
+        primeraSalida.size() != componentes.size() + 1) {
+        Construye(tableros, componentes, centinela);
+        bTodo = true;
+    }
+    auto nuevaIteracion = [&] {
+        if (++nMarca == 0) {
+            std::fill(marca.begin(), marca.end(), 0u);
+            nMarca = 1;
+        }
+        siguientes.clear();
+    };
+
+    nuevaIteracion();
+    bool cambio = false;
+    if (bTodo) {
+        bTodo = false;
+        cambio = PasoCompleto(componentes);
+    } else {
+        actuales.clear();
+        for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
+            if (componentes[static_cast<std::size_t>(c)].PideEvaluacion()) actuales.push_back(c);
+        }
+        cambio = Paso(componentes);
+    }
+    int n = 1;
+    if (tras) tras(n);
+    // A chip whose last evaluation moved an output is always evaluated in the next
+    // iteration, so every chip left out would answer no change: the plain loop's test
+    // (any chip changed) looks at the evaluated ones only.
+    while (cambio && n < limite) {
+        std::swap(actuales, siguientes);
+        nuevaIteracion();
+        cambio = Paso(componentes);
+        ++n;
+        if (tras) tras(n);
+    }
+    return n;
+}
+
+}  // namespace velistra

@@ -1,0 +1,59 @@
+#include "tableros/TableroDePalancas.h"
+#include "tableros/TableroDeTemporizadores.h"
+#include "simulacion/AnalizadorLogico.h"
+#include "simulacion/Mesa.h"
+
+namespace velistra {
+
+void Mesa::ConmutaFuente() {
+    if (fuentedc == nullptr) return;
+    fuentedc->Conmuta();
+    asentador.EmpiezaCompleto();
+    const bool encendida = fuentedc->EstadoDeEntrada(0) != 0;
+    if (!encendida && bON) {
+        bON = false;
+    } else if (encendida && !bON) {
+        bON = true;
+        bAvisado = false;
+        componentes.Reinicia();
+        EjecutaFunciones();
+    }
+    // The supply is first in the list, so its strips carry their new levels before any
+    // other board runs its powered test. Switching off settles once more too, so that
+    // every chip sees its supply gone.
+    for (auto& t : tablero) t->Transmite();
+    EjecutaFunciones();
+}
+
+bool Mesa::Temporiza(int xDesplazamiento, int yDesplazamiento) {
+    if (analizador != nullptr) analizador->AvanzaTic();
+    for (std::size_t i = 2; i < tablero.size(); ++i) {
+        tablero[i]->Avanza50ms(xDesplazamiento, yDesplazamiento);
+    }
+    // A tick while a settling's message is shown must not move levels under it.
+    if (bAsentando || !bON) return false;
+    auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(reloj);
+    if (temporizador == nullptr || !temporizador->EstaVisible()) return false;
+    temporizador->Conmuta();
+    if (!temporizador->TieneSalidas()) return false;
+    EjecutaFunciones();
+    return true;
+}
+
+void Mesa::OperaEntrada(Tablero& palancas) {
+    palancas.Conmuta();
+    if (bON) EjecutaFunciones();
+}
+
+bool Mesa::PonEntrada(Tablero& palancas, int i, bool operada) {
+    auto* t = dynamic_cast<TableroDePalancas*>(&palancas);
+    return t != nullptr && PonEntrada(*t, i, operada);
+}
+
+bool Mesa::PonEntrada(TableroDePalancas& palancas, int i, bool operada) {
+    if (!palancas.SeleccionaEntrada(i)) return false;
+    if ((palancas.EstadoDeEntrada(i) != 0) != operada) OperaEntrada(palancas);
+    return true;
+}
+
+}  // namespace velistra

@@ -1,0 +1,82 @@
+#include "tableros/Fabrica.h"
+#include "tableros/TableroDeTemporizadores.h"
+#include "simulacion/Mesa.h"
+
+namespace velistra {
+
+namespace {
+constexpr Punto kEsquinaDeLaFuente{10, 175};
+constexpr Punto kEsquinaDelTemporizador{80, 400};
+constexpr Punto kTemporizadorMostrado{100, 400};
+}  // namespace
+
+void Mesa::EncuentraUbicacion() {
+    x = y = di + 100;
+    di += 10;
+    ++nIdentificador;
+}
+
+Tablero* Mesa::DefineTablero(std::unique_ptr<Tablero> nuevo, Punto esquina) {
+    if (!nuevo) return nullptr;
+    Tablero* t = nuevo.get();
+    if (t->Tipo() == Tablero::kPLA) {
+        // It takes no node numbers and keeps no size of its own.
+        t->UbicaEn(esquina.x, esquina.y);
+        t->Identificador(nIdentificador);
+    } else {
+        t->Define(esquina.x, esquina.y, t->Anchura(), t->Altura(), nodoBase, nIdentificador);
+        nodoBase += NodosDeTablero(t->Tipo());
+    }
+    tablero.push_back(std::move(nuevo));
+    return t;
+}
+
+void Mesa::InicializaMesa() {
+    nodoBase = 0;
+    nIdentificador = 0;
+    EncuentraUbicacion();
+    fuentedc = DefineTablero(CreaTablero(Tablero::kFuenteDC), kEsquinaDeLaFuente);
+    EncuentraUbicacion();
+    reloj = DefineTablero(CreaTablero(Tablero::kTemporizadores), kEsquinaDelTemporizador);
+    if (auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(reloj)) temporizador->Oculta();
+}
+
+void Mesa::LimpiaMesa() {
+    cables.Vacia();
+    componentes.Limpia();
+    tablero.clear();
+    fuentedc = nullptr;
+    reloj = nullptr;
+    tableroProtoboard = nullptr;
+    pCasilla = nullptr;
+    A = B = nullptr;
+    bON = false;
+    // The loops named chips of the circuit that is gone.
+    bSinAsentar = false;
+}
+
+Tablero* Mesa::TableroConIdentificador(int identificador) const {
+    for (const auto& t : tablero) {
+        if (t->Identificador() == identificador) return t.get();
+    }
+    return nullptr;
+}
+
+Tablero* Mesa::AgregaTablero(int tipo) {
+    if (tipo == Tablero::kFuenteDC || tipo == Tablero::kTemporizadores) return nullptr;
+    std::unique_ptr<Tablero> nuevo = CreaTablero(tipo);
+    if (!nuevo) return nullptr;
+    EncuentraUbicacion();
+    const Punto esquina = tipo == Tablero::kPLA ? Punto{0, 0} : Punto{x, y};
+    return DefineTablero(std::move(nuevo), esquina);
+}
+
+bool Mesa::MuestraTemporizador() {
+    auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(reloj);
+    if (temporizador == nullptr || temporizador->EstaVisible()) return false;
+    temporizador->UbicaEn(kTemporizadorMostrado.x, kTemporizadorMostrado.y);
+    temporizador->Muestra();
+    return true;
+}
+
+}  // namespace velistra

@@ -1,7 +1,0 @@
-#include "simulation/Mesa.h"
-
-namespace velistra {
-
-Mesa::Mesa(Avisos& avisosDeLaMesa) : avisos(avisosDeLaMesa) {}
-
-}  // namespace velistra
