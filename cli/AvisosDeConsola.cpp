@@ -10,6 +10,10 @@ void AvisosDeConsola::Muestra(const std::string& texto, const std::string&, Icon
     salida << DelNucleo(texto) << '\n' << std::flush;
 }
 
+void AvisosDeConsola::MuestraMensaje(const Mensaje& texto, const Mensaje&, Icono) {
+    salida << DelNucleo(texto) << '\n' << std::flush;
+}
+
 Respuesta AvisosDeConsola::Pregunta(const std::string&, const std::string&) {
     return Respuesta::No;
 }

@@ -12,6 +12,7 @@ public:
     explicit AvisosDeConsola(std::ostream& salida) : salida(salida) {}
 
     void Muestra(const std::string& texto, const std::string& titulo, Icono icono) override;
+    void MuestraMensaje(const Mensaje& texto, const Mensaje& titulo, Icono icono) override;
     // Nothing in a run asks to save; were it to, the answer keeps the files untouched.
     Respuesta Pregunta(const std::string& texto, const std::string& titulo) override;
 

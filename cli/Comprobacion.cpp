@@ -62,10 +62,10 @@ int LeeLoEsperado(const PeticionDeComprobacion& p, Esperado& esperado, std::ostr
     if (p.tabla) {
         const std::optional<std::string> texto = LeeTexto(*p.tabla, Di(Texto::LaTabla), errores);
         if (!texto) return kUsoIncorrecto;
-        std::string error;
+        Mensaje error;
         esperado.tabla = docencia::LeeTablaCsv(*texto, error);
         if (!esperado.tabla) {
-            errores << kPrograma << ": " << textos::TablaIncorrecta(*p.tabla, error) << '\n';
+            errores << kPrograma << ": " << textos::TablaIncorrecta(*p.tabla, DelNucleo(error)) << '\n';
             return kUsoIncorrecto;
         }
         return kTerminado;

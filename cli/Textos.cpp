@@ -1,7 +1,5 @@
 #include "cli/Textos.h"
 
-#include <optional>
-
 #include "plataforma/CatalogoDeTextos.h"
 #include "plataforma/Traducible.h"
 
@@ -17,39 +15,36 @@ const char* Busca(std::span<const EntradaDeTexto> tabla, Texto clave) {
     return nullptr;
 }
 
-// The core's texts with placeholders (only a template is made from itself).
-const std::vector<const char*>& PlantillasDelNucleo() {
-    static const std::vector<const char*> plantillas = [] {
-        std::vector<const char*> con;
-        for (const ParDeTextos& par : TextosDelCatalogo())
-            if (ArgumentosDe(par.espanol, par.espanol)) con.push_back(par.espanol);
-        return con;
-    }();
-    return plantillas;
-}
-
 }  // namespace
+
+std::span<const EntradaDeTexto> TablaEnIngles() {
+    static const std::vector<std::string> textos = [] {
+        std::vector<std::string> t;
+        for (const EntradaDeTexto& e : TablaEnEspanol()) t.push_back(Traduce(Idioma::Ingles, e.texto));
+        return t;
+    }();
+    static const std::vector<EntradaDeTexto> tabla = [] {
+        std::vector<EntradaDeTexto> t;
+        std::size_t i = 0;
+        for (const EntradaDeTexto& e : TablaEnEspanol()) t.push_back({e.clave, textos[i++].c_str()});
+        return t;
+    }();
+    return tabla;
+}
 
 void HablaEn(Idioma elegido) { idioma = elegido; }
 
 Idioma IdiomaDeLaEjecucion() { return idioma; }
 
 std::string Di(Texto texto, const std::vector<std::string>& argumentos) {
-    const char* plantilla = idioma == Idioma::Ingles ? Busca(TablaEnIngles(), texto) : nullptr;
-    // A text still without English is said in Spanish rather than not at all.
-    if (plantilla == nullptr) plantilla = Busca(TablaEnEspanol(), texto);
-    return Rellena(plantilla == nullptr ? "" : plantilla, argumentos);
+    const char* plantilla = Busca(TablaEnEspanol(), texto);
+    return Rellena(plantilla == nullptr ? "" : Traduce(idioma, plantilla), argumentos);
 }
 
-std::string DelNucleo(const std::string& texto) {
-    if (idioma == Idioma::Espanol) return texto;
-    const Traduccion delCatalogo = [](const char* espanol) -> std::optional<std::string> {
-        const std::string_view buscado(espanol);
-        for (const ParDeTextos& par : TextosDelCatalogo())
-            if (buscado == par.espanol) return std::string(par.ingles);
-        return std::nullopt;
-    };
-    return Traduce(texto, PlantillasDelNucleo(), delCatalogo);
-}
+std::string DelNucleo(const char* texto) { return Traduce(idioma, texto); }
+
+std::string DelNucleo(const std::string& texto) { return Traduce(idioma, texto); }
+
+std::string DelNucleo(const Mensaje& mensaje) { return Formatea(mensaje, idioma); }
 
 }  // namespace velistra::consola

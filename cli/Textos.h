@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "plataforma/Idioma.h"
+#include "plataforma/Mensaje.h"
 
 namespace velistra::consola {
 
@@ -82,31 +83,6 @@ enum class Texto {
     Ilegibles,
     UnHallazgo,
     Hallazgos,
-    EnTablero,
-    EnTerminal,
-    EnProtoboard,
-    ChipNumero,
-    ChipSinEnchufar,
-    SinAlimentacion,
-    EntradaAlAire,
-    CableSuelto,
-    ChipYPatilla,
-    UltimoDeLaLista,
-    SalidaUnidaEnTablero,
-    SalidaUnidaEnChip,
-    RealimentacionSinBiestable,
-    DentroDelChip,
-    ConElChip,
-    ConLosChips,
-    TableroSinAlimentacion,
-    TableroDeInterruptores,
-    TableroDePulsadores,
-    TableroDeLeds,
-    TableroTemporizador,
-    TableroDeSieteSegmentos,
-    TableroDeLaFuente,
-    TableroPla,
-    TableroProtoboard,
     PuertoYaRegistrado,
     DemasiadosCanales,
     NombreDelCanal,
@@ -118,7 +94,7 @@ struct EntradaDeTexto {
     const char* texto;
 };
 
-// Spanish: the program's own texts. English: the same texts, key by key.
+// Spanish: the program's own texts. English: the same texts, key by key, from the catalogue.
 std::span<const EntradaDeTexto> TablaEnEspanol();
 std::span<const EntradaDeTexto> TablaEnIngles();
 
@@ -128,7 +104,9 @@ Idioma IdiomaDeLaEjecucion();
 
 // The text in the run's language, with %1, %2, ... filled in.
 std::string Di(Texto texto, const std::vector<std::string>& argumentos = {});
-// A core text (its Spanish, as the core gives it) in the run's language.
+// A core text in the run's language: a marked text, or a message with its arguments.
+std::string DelNucleo(const char* texto);
 std::string DelNucleo(const std::string& texto);
+std::string DelNucleo(const Mensaje& mensaje);
 
 }  // namespace velistra::consola

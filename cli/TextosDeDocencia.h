@@ -43,8 +43,6 @@ std::string ResumenDeRevision(std::size_t hallazgos);
 // "chip 7408 (n.º 2), patilla 14: la alimentación no llega (protoboard 3, columna 20,
 // fila 1 de la zona superior)".
 std::string Hallazgo(const docencia::Hallazgo& h);
-// What a board of that type is called in a finding: "interruptores", "leds".
-std::string ClaseDeTablero(int tipo);
 // The finding's kind as a word for JSON.
 const char* ClaseDeHallazgo(docencia::ClaseDeHallazgo clase);
 

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "tableros/TableroDeLuces.h"
+#include "plataforma/Traducible.h"
 #include "simulacion/Mesa.h"
 
 namespace velistra::docencia {
@@ -79,11 +80,11 @@ ComparacionDeTabla ComparaConTabla(Mesa& mesa, const TablaDeVerdad& esperada) {
     return resultado;
 }
 
-std::optional<TablaDeVerdad> LeeTablaCsv(const std::string& texto, std::string& error) {
+std::optional<TablaDeVerdad> LeeTablaCsv(const std::string& texto, Mensaje& error) {
     std::vector<std::string> lineas = Lineas(texto);
     while (!lineas.empty() && lineas.back().empty()) lineas.pop_back();
     if (lineas.empty()) {
-        error = "la tabla está vacía";
+        error = VELISTRA_TEXTO("la tabla está vacía");
         return std::nullopt;
     }
     TablaDeVerdad tabla;
@@ -91,19 +92,20 @@ std::optional<TablaDeVerdad> LeeTablaCsv(const std::string& texto, std::string& 
     for (const std::string& nombre : cabecera) {
         const bool esPalanca = nombre.rfind("int", 0) == 0;
         if (nombre.empty() || (esPalanca && !tabla.salidas.empty())) {
-            error = "la línea 1 no es la cabecera de una tabla";
+            error = VELISTRA_TEXTO("la línea 1 no es la cabecera de una tabla");
             return std::nullopt;
         }
         const bool repetido =
             std::count(cabecera.begin(), cabecera.end(), nombre) > 1;
         if (repetido) {
-            error = "la columna " + nombre + " aparece dos veces";
+            error = Mensaje(VELISTRA_TEXTO("la columna %1 aparece dos veces"), {Mensaje::Literal(nombre)});
             return std::nullopt;
         }
         (esPalanca ? tabla.entradas : tabla.salidas).push_back(nombre);
     }
     if (lineas.size() - 1 > kMaximoDeFilas) {
-        error = "la tabla tiene más de " + std::to_string(kMaximoDeFilas) + " filas";
+        error = Mensaje(VELISTRA_TEXTO("la tabla tiene más de %1 filas"),
+                        {Mensaje::Entero(static_cast<long long>(kMaximoDeFilas))});
         return std::nullopt;
     }
     for (std::size_t i = 1; i < lineas.size(); ++i) {
@@ -114,7 +116,8 @@ std::optional<TablaDeVerdad> LeeTablaCsv(const std::string& texto, std::string& 
             fila.push_back(c == "1");
         }
         if (campos.size() != cabecera.size() || fila.size() != campos.size()) {
-            error = "la línea " + std::to_string(i + 1) + " no tiene un 0 o un 1 por columna";
+            error = Mensaje(VELISTRA_TEXTO("la línea %1 no tiene un 0 o un 1 por columna"),
+                            {Mensaje::Entero(static_cast<long long>(i + 1))});
             return std::nullopt;
         }
         tabla.filas.push_back(std::move(fila));

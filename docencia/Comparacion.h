@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "docencia/TablaDeVerdad.h"
+#include "plataforma/Mensaje.h"
 
 namespace velistra {
 class Mesa;
@@ -46,7 +47,7 @@ ComparacionDeTabla ComparaConTabla(Mesa& mesa, const TablaDeVerdad& esperada);
 
 // Reads the CSV that `tabla --csv` writes: a header of names, rows of 0 and 1; the columns
 // named "int..." are the levers. Nothing, and the reason, when it is not such a table.
-std::optional<TablaDeVerdad> LeeTablaCsv(const std::string& texto, std::string& error);
+std::optional<TablaDeVerdad> LeeTablaCsv(const std::string& texto, Mensaje& error);
 
 struct LineaDistinta {
     // From 1.

@@ -24,7 +24,7 @@ bool LeeNumero(std::istringstream& palabras, int& n) {
     return n >= 1;
 }
 
-std::optional<Fallo> LeeLinea(const std::string& linea, std::string& error) {
+std::optional<Fallo> LeeLinea(const std::string& linea, Mensaje& error) {
     std::istringstream palabras(linea);
     std::string orden;
     palabras >> orden;
@@ -80,21 +80,21 @@ FallosLeidos LeeFallos(const std::string& texto) {
     return leidos;
 }
 
-std::optional<std::string> AplicaFallos(Mesa& mesa, const std::vector<Fallo>& fallos,
+std::optional<Mensaje> AplicaFallos(Mesa& mesa, const std::vector<Fallo>& fallos,
                                         int& lineaErronea) {
     // Everything is checked first, so a bad line plants nothing.
     for (const Fallo& f : fallos) {
         lineaErronea = f.linea;
         if (f.clase == Fallo::CableAbierto) {
             if (static_cast<std::size_t>(f.numero) > mesa.cables.Lista().size())
-                return Rellena(VELISTRA_TEXTO("no existe el cable %1"), {std::to_string(f.numero)});
+                return Mensaje(VELISTRA_TEXTO("no existe el cable %1"), {Mensaje::Entero(f.numero)});
             continue;
         }
         if (static_cast<std::size_t>(f.numero) > mesa.componentes.size())
-            return Rellena(VELISTRA_TEXTO("no existe el chip %1"), {std::to_string(f.numero)});
+            return Mensaje(VELISTRA_TEXTO("no existe el chip %1"), {Mensaje::Entero(f.numero)});
         if (f.patilla > mesa.componentes[static_cast<std::size_t>(f.numero - 1)].NumeroDePines())
-            return Rellena(VELISTRA_TEXTO("el chip %1 no tiene la patilla %2"),
-                           {std::to_string(f.numero), std::to_string(f.patilla)});
+            return Mensaje(VELISTRA_TEXTO("el chip %1 no tiene la patilla %2"),
+                           {Mensaje::Entero(f.numero), Mensaje::Entero(f.patilla)});
     }
     lineaErronea = 0;
     for (const Fallo& f : fallos) {
@@ -119,7 +119,7 @@ std::optional<ErrorDeFallos> PlantaFallosDeArchivo(Mesa& mesa, const std::string
     const FallosLeidos leidos = LeeFallos(leido.texto);
     if (leidos.lineaErronea != 0) return ErrorDeFallos{leidos.lineaErronea, leidos.error};
     int linea = 0;
-    if (std::optional<std::string> e = AplicaFallos(mesa, leidos.fallos, linea))
+    if (std::optional<Mensaje> e = AplicaFallos(mesa, leidos.fallos, linea))
         return ErrorDeFallos{linea, *e};
     return std::nullopt;
 }

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "plataforma/Mensaje.h"
+
 namespace velistra {
 class Mesa;
 }
@@ -24,7 +26,7 @@ struct FallosLeidos {
     std::vector<Fallo> fallos;
     // The first faulty line and why, when there is one.
     int lineaErronea = 0;
-    std::string error;
+    Mensaje error;
 };
 
 // The faults file, one fault a line, "#" starts a comment:
@@ -35,13 +37,13 @@ FallosLeidos LeeFallos(const std::string& texto);
 // Plants the faults on the loaded circuit; a chip, pin or wire that is not there gives the
 // line and the reason, and nothing is planted. An open wire stays drawn (and saved) but
 // joins nothing.
-std::optional<std::string> AplicaFallos(Mesa& mesa, const std::vector<Fallo>& fallos,
+std::optional<Mensaje> AplicaFallos(Mesa& mesa, const std::vector<Fallo>& fallos,
                                         int& lineaErronea);
 
 struct ErrorDeFallos {
     // 0 when the file itself cannot be read.
     int linea = 0;
-    std::string mensaje;
+    Mensaje mensaje;
 };
 
 // Reads the faults file (a regular file only) and plants its faults; nothing planted on

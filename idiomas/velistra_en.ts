@@ -174,98 +174,6 @@ New faults apply when saved; removed ones, when the circuit is opened again.</tr
         <source>No hay nada que señalar.</source>
         <translation>Nothing to point out.</translation>
     </message>
-    <message>
-        <source>tablero %1</source>
-        <translation>board %1</translation>
-    </message>
-    <message>
-        <source>tablero %1, terminal %2</source>
-        <translation>board %1, terminal %2</translation>
-    </message>
-    <message>
-        <source>protoboard %1, columna %2, fila %3 de la zona %4</source>
-        <translation>breadboard %1, column %2, row %3 of the %4 area</translation>
-    </message>
-    <message>
-        <source>chip %1 (n.º %2)</source>
-        <translation>chip %1 (no. %2)</translation>
-    </message>
-    <message>
-        <source>%1: no está enchufado en la protoboard</source>
-        <translation>%1: not plugged into the breadboard</translation>
-    </message>
-    <message>
-        <source>%1, patilla %2: la alimentación no llega (%3)</source>
-        <translation>%1, pin %2: the supply does not reach it (%3)</translation>
-    </message>
-    <message>
-        <source>%1, patilla %2: entrada al aire, se lee como 1 (%3)</source>
-        <translation>%1, pin %2: floating input, read as 1 (%3)</translation>
-    </message>
-    <message>
-        <source>cable %1: un extremo no está conectado (%2)</source>
-        <translation>wire %1: one end is not connected (%2)</translation>
-    </message>
-    <message>
-        <source> y </source>
-        <translation> and </translation>
-    </message>
-    <message>
-        <source>chip %1 (n.º %2), patilla %3</source>
-        <translation>chip %1 (no. %2), pin %3</translation>
-    </message>
-    <message>
-        <source>interruptores</source>
-        <translation>switches</translation>
-    </message>
-    <message>
-        <source>pulsadores</source>
-        <translation>push-buttons</translation>
-    </message>
-    <message>
-        <source>leds</source>
-        <translation>LEDs</translation>
-    </message>
-    <message>
-        <source>temporizador</source>
-        <translation>timer</translation>
-    </message>
-    <message>
-        <source>siete segmentos</source>
-        <translation>seven segments</translation>
-    </message>
-    <message>
-        <source>dentro del chip</source>
-        <translation>inside the chip</translation>
-    </message>
-    <message>
-        <source>con el chip n.º %1</source>
-        <translation>with chip no. %1</translation>
-    </message>
-    <message>
-        <source>con los chips n.º %1</source>
-        <translation>with chips no. %1</translation>
-    </message>
-    <message>
-        <source>%1: realimentación sin biestable %2 (%3)</source>
-        <translation>%1: feedback without a flip-flop %2 (%3)</translation>
-    </message>
-    <message>
-        <source>tablero %1 (%2), terminal %3 (%4): la alimentación no llega; ha de ir al %4 de la fuente</source>
-        <translation>board %1 (%2), terminal %3 (%4): the supply does not reach it; it must go to the supply&apos;s %4</translation>
-    </message>
-    <message>
-        <source>salida en la misma red que %1</source>
-        <translation>output on the same net as %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3)</source>
-        <translation>%1: %2 (%3)</translation>
-    </message>
 </context>
 <context>
     <name>velistra::DialogosQt</name>
@@ -334,6 +242,14 @@ New faults apply when saved; removed ones, when the circuit is opened again.</tr
     <message>
         <source>Exportar informe (PDF)...</source>
         <translation>Export report (PDF)...</translation>
+    </message>
+    <message>
+        <source>uso: velistra --exportar CIRCUITO.txt SALIDA.png|SALIDA.pdf</source>
+        <translation>usage: velistra --exportar CIRCUIT.txt OUTPUT.png|OUTPUT.pdf</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir «%1»</source>
+        <translation>could not write «%1»</translation>
     </message>
 </context>
 <context>
@@ -1005,7 +921,7 @@ The simulation will go on from the last state reached.</translation>
     </message>
     <message>
         <source>El archivo no puede               ser almacenado.</source>
-        <translation>The file cannot               be saved.</translation>
+        <translation>The file cannot be saved.</translation>
     </message>
     <message>
         <source>El nuevo circuito no fue almacenado.</source>
@@ -1503,6 +1419,450 @@ The simulation will go on from the last state reached.</translation>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>Use «%1 --help» para ver cómo se usa.</source>
+        <translation>Use «%1 --help» to see how it is used.</translation>
+    </message>
+    <message>
+        <source>--idioma admite es o en</source>
+        <translation>--idioma takes es or en</translation>
+    </message>
+    <message>
+        <source>la opción %1 aparece dos veces</source>
+        <translation>the option %1 appears twice</translation>
+    </message>
+    <message>
+        <source>las opciones «--csv» y «--json» no pueden ir juntas</source>
+        <translation>the options «--csv» and «--json» cannot go together</translation>
+    </message>
+    <message>
+        <source>falta la orden: simular, tabla, comprobar o revisar</source>
+        <translation>missing order: simular, tabla, comprobar or revisar</translation>
+    </message>
+    <message>
+        <source>orden desconocida %1; se espera simular, tabla, comprobar o revisar</source>
+        <translation>unknown order %1; expected simular, tabla, comprobar or revisar</translation>
+    </message>
+    <message>
+        <source>la orden %1 no admite la opción %2</source>
+        <translation>the order %1 does not take the option %2</translation>
+    </message>
+    <message>
+        <source>falta el archivo tras %1</source>
+        <translation>missing file after %1</translation>
+    </message>
+    <message>
+        <source>faltan los segundos tras %1</source>
+        <translation>missing seconds after %1</translation>
+    </message>
+    <message>
+        <source>sobra el argumento %1</source>
+        <translation>extra argument %1</translation>
+    </message>
+    <message>
+        <source>falta el archivo del circuito</source>
+        <translation>missing circuit file</translation>
+    </message>
+    <message>
+        <source>entrada estándar</source>
+        <translation>standard input</translation>
+    </message>
+    <message>
+        <source>El circuito no tiene interruptores cableados: no hay tabla que recorrer.</source>
+        <translation>The circuit has no wired switches: there is no table to go through.</translation>
+    </message>
+    <message>
+        <source>El circuito tiene %1 interruptores cableados; la tabla admite %2 como máximo.</source>
+        <translation>The circuit has %1 wired switches; the table takes %2 at most.</translation>
+    </message>
+    <message>
+        <source>no se puede leer el guion de la entrada estándar</source>
+        <translation>cannot read the script from standard input</translation>
+    </message>
+    <message>
+        <source>no se puede abrir el guion %1</source>
+        <translation>cannot open the script %1</translation>
+    </message>
+    <message>
+        <source>el guion %1 no es un archivo normal; se lee de un archivo o de la entrada estándar</source>
+        <translation>the script %1 is not a regular file; it is read from a file or from standard input</translation>
+    </message>
+    <message>
+        <source>no se puede leer el guion %1</source>
+        <translation>cannot read the script %1</translation>
+    </message>
+    <message>
+        <source>orden desconocida %1</source>
+        <translation>unknown order %1</translation>
+    </message>
+    <message>
+        <source>faltan argumentos; se espera: %1</source>
+        <translation>missing arguments; expected: %1</translation>
+    </message>
+    <message>
+        <source>sobran argumentos; se espera: %1</source>
+        <translation>too many arguments; expected: %1</translation>
+    </message>
+    <message>
+        <source>%1 no es un número entero</source>
+        <translation>%1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>la posición de la palanca debe ser 0 o 1, no %1</source>
+        <translation>the lever&apos;s position must be 0 or 1, not %1</translation>
+    </message>
+    <message>
+        <source>el número de tics debe ser 1 o más, no %1</source>
+        <translation>the number of ticks must be 1 or more, not %1</translation>
+    </message>
+    <message>
+        <source>la línea pasa de %1 caracteres</source>
+        <translation>the line is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>el guion pasa de %1 MB</source>
+        <translation>the script is larger than %1 MB</translation>
+    </message>
+    <message>
+        <source>no existe el tablero %1</source>
+        <translation>there is no board %1</translation>
+    </message>
+    <message>
+        <source>el tablero %1 no es de interruptores</source>
+        <translation>board %1 is not a switch board</translation>
+    </message>
+    <message>
+        <source>el tablero %1 no es de pulsadores</source>
+        <translation>board %1 is not a push-button board</translation>
+    </message>
+    <message>
+        <source>no existe la palanca %1 (van de 0 a %2)</source>
+        <translation>there is no lever %1 (they go from 0 to %2)</translation>
+    </message>
+    <message>
+        <source>no existe el pulsador %1 (van de 0 a %2)</source>
+        <translation>there is no push-button %1 (they go from 0 to %2)</translation>
+    </message>
+    <message>
+        <source>el tablero %1 no tiene puertos</source>
+        <translation>board %1 has no ports</translation>
+    </message>
+    <message>
+        <source>no existe el puerto %1 del tablero %2 (van de 0 a %3)</source>
+        <translation>there is no port %1 on board %2 (they go from 0 to %3)</translation>
+    </message>
+    <message>
+        <source>falta lo que se espera: --tabla, --referencia o --guion con --salida</source>
+        <translation>missing what is expected: --tabla, --referencia or --guion with --salida</translation>
+    </message>
+    <message>
+        <source>solo se compara con una cosa: --tabla, --referencia o --guion con --salida</source>
+        <translation>compare with one thing only: --tabla, --referencia or --guion with --salida</translation>
+    </message>
+    <message>
+        <source>--guion y --salida van juntos</source>
+        <translation>--guion and --salida go together</translation>
+    </message>
+    <message>
+        <source>falta algún circuito o carpeta que comprobar</source>
+        <translation>missing a circuit or folder to check</translation>
+    </message>
+    <message>
+        <source>el plazo es un número de segundos de 1 a 3600</source>
+        <translation>the time limit is a number of seconds from 1 to 3600</translation>
+    </message>
+    <message>
+        <source>no se asienta: el circuito posee realimentaciones y no llega a un estado estable</source>
+        <translation>does not settle: the circuit has feedback loops and never reaches a stable state</translation>
+    </message>
+    <message>
+        <source>la comprobación se interrumpió</source>
+        <translation>the check was interrupted</translation>
+    </message>
+    <message>
+        <source>sin hallazgos</source>
+        <translation>no findings</translation>
+    </message>
+    <message>
+        <source>no terminó en %1 s</source>
+        <translation>did not finish in %1 s</translation>
+    </message>
+    <message>
+        <source>no se puede leer %1 %2 (ha de ser un archivo normal)</source>
+        <translation>cannot read %1 %2 (it must be a regular file)</translation>
+    </message>
+    <message>
+        <source>la tabla</source>
+        <translation>the table</translation>
+    </message>
+    <message>
+        <source>la salida</source>
+        <translation>the output</translation>
+    </message>
+    <message>
+        <source>el archivo de fallos</source>
+        <translation>the fault file</translation>
+    </message>
+    <message>
+        <source>la tabla %1 no sirve: %2</source>
+        <translation>the table %1 is of no use: %2</translation>
+    </message>
+    <message>
+        <source>falta la palanca %1 (no está cableada)</source>
+        <translation>missing lever %1 (it is not wired)</translation>
+    </message>
+    <message>
+        <source>falta la luz %1 (no está cableada)</source>
+        <translation>missing light %1 (it is not wired)</translation>
+    </message>
+    <message>
+        <source>%1 fila distinta de %2</source>
+        <translation>%1 differing row of %2</translation>
+    </message>
+    <message>
+        <source>%1 filas distintas de %2</source>
+        <translation>%1 differing rows of %2</translation>
+    </message>
+    <message>
+        <source>%1 línea distinta de %2</source>
+        <translation>%1 differing line of %2</translation>
+    </message>
+    <message>
+        <source>%1 líneas distintas de %2</source>
+        <translation>%1 differing lines of %2</translation>
+    </message>
+    <message>
+        <source>%1: %2=%3 (se espera %4)</source>
+        <translation>%1: %2=%3 (expected %4)</translation>
+    </message>
+    <message>
+        <source>línea %1: %2 (se espera %3)</source>
+        <translation>line %1: %2 (expected %3)</translation>
+    </message>
+    <message>
+        <source>el guion no sirve para este circuito: línea %1: %2</source>
+        <translation>the script does not fit this circuit: line %1: %2</translation>
+    </message>
+    <message>
+        <source>el circuito de referencia no tiene interruptores cableados</source>
+        <translation>the reference circuit has no wired switches</translation>
+    </message>
+    <message>
+        <source>el circuito de referencia tiene %1 interruptores cableados; se admiten 16 como máximo</source>
+        <translation>the reference circuit has %1 wired switches; 16 at most are allowed</translation>
+    </message>
+    <message>
+        <source>Resumen: %1, %2, %3, %4</source>
+        <translation>Summary: %1, %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>%1 circuito</source>
+        <translation>%1 circuit</translation>
+    </message>
+    <message>
+        <source>%1 circuitos</source>
+        <translation>%1 circuits</translation>
+    </message>
+    <message>
+        <source>%1 correcto</source>
+        <translation>%1 correct</translation>
+    </message>
+    <message>
+        <source>%1 correctos</source>
+        <translation>%1 correct</translation>
+    </message>
+    <message>
+        <source>%1 incorrecto</source>
+        <translation>%1 incorrect</translation>
+    </message>
+    <message>
+        <source>%1 incorrectos</source>
+        <translation>%1 incorrect</translation>
+    </message>
+    <message>
+        <source>%1 ilegible</source>
+        <translation>%1 unreadable</translation>
+    </message>
+    <message>
+        <source>%1 ilegibles</source>
+        <translation>%1 unreadable</translation>
+    </message>
+    <message>
+        <source>%1 hallazgo</source>
+        <translation>%1 finding</translation>
+    </message>
+    <message>
+        <source>%1 hallazgos</source>
+        <translation>%1 findings</translation>
+    </message>
+    <message>
+        <source>el puerto %1 del tablero %2 ya se registra</source>
+        <translation>port %1 of board %2 is already recorded</translation>
+    </message>
+    <message>
+        <source>el analizador registra %1 canales como máximo</source>
+        <translation>the analyser records %1 channels at most</translation>
+    </message>
+    <message>
+        <source>NOMBRE</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>no se puede escribir el registro %1</source>
+        <translation>cannot write the record %1</translation>
+    </message>
+    <message>
+        <source>protoboard</source>
+        <translation>breadboard</translation>
+    </message>
+    <message>
+        <source>interruptores</source>
+        <translation>switches</translation>
+    </message>
+    <message>
+        <source>pulsadores</source>
+        <translation>push-buttons</translation>
+    </message>
+    <message>
+        <source>leds</source>
+        <translation>LEDs</translation>
+    </message>
+    <message>
+        <source>fuente DC</source>
+        <translation>DC supply</translation>
+    </message>
+    <message>
+        <source>temporizador</source>
+        <translation>timer</translation>
+    </message>
+    <message>
+        <source>siete segmentos</source>
+        <translation>seven-segment</translation>
+    </message>
+    <message>
+        <source>PLA</source>
+        <translation>PLA</translation>
+    </message>
+    <message>
+        <source>tablero</source>
+        <translation>board</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2) %3</source>
+        <translation>%1 (%2) %3</translation>
+    </message>
+    <message>
+        <source>palanca %1</source>
+        <translation>lever %1</translation>
+    </message>
+    <message>
+        <source>pulsador %1</source>
+        <translation>push-button %1</translation>
+    </message>
+    <message>
+        <source>terminal %1</source>
+        <translation>terminal %1</translation>
+    </message>
+    <message>
+        <source>%1 patilla %2</source>
+        <translation>%1 pin %2</translation>
+    </message>
+    <message>
+        <source>la tabla está vacía</source>
+        <translation>the table is empty</translation>
+    </message>
+    <message>
+        <source>la línea 1 no es la cabecera de una tabla</source>
+        <translation>line 1 is not the header of a table</translation>
+    </message>
+    <message>
+        <source>la columna %1 aparece dos veces</source>
+        <translation>the column %1 appears twice</translation>
+    </message>
+    <message>
+        <source>la tabla tiene más de %1 filas</source>
+        <translation>the table has more than %1 rows</translation>
+    </message>
+    <message>
+        <source>la línea %1 no tiene un 0 o un 1 por columna</source>
+        <translation>line %1 does not have a 0 or a 1 in each column</translation>
+    </message>
+    <message>
+        <source>protoboard %1, columna %2, fila %3 de la zona %4</source>
+        <translation>breadboard %1, column %2, row %3 of the %4 area</translation>
+    </message>
+    <message>
+        <source>tablero %1, terminal %2</source>
+        <translation>board %1, terminal %2</translation>
+    </message>
+    <message>
+        <source>tablero %1</source>
+        <translation>board %1</translation>
+    </message>
+    <message>
+        <source>chip %1 (n.º %2)</source>
+        <translation>chip %1 (no. %2)</translation>
+    </message>
+    <message>
+        <source>%1, patilla %2</source>
+        <translation>%1, pin %2</translation>
+    </message>
+    <message>
+        <source>%1: salida en la misma red que %2</source>
+        <translation>%1: output on the same net as %2</translation>
+    </message>
+    <message>
+        <source>%1, patilla %2: salida en la misma red que %3 (%4)</source>
+        <translation>%1, pin %2: output on the same net as %3 (%4)</translation>
+    </message>
+    <message>
+        <source>dentro del chip</source>
+        <translation>inside the chip</translation>
+    </message>
+    <message>
+        <source>con el chip n.º %1</source>
+        <translation>through chip no. %1</translation>
+    </message>
+    <message>
+        <source>con los chips n.º %1</source>
+        <translation>through chips no. %1</translation>
+    </message>
+    <message>
+        <source>%1, patilla %2: realimentación sin biestable %3 (%4)</source>
+        <translation>%1, pin %2: feedback loop without a flip-flop %3 (%4)</translation>
+    </message>
+    <message>
+        <source>tablero %1 (%2), terminal %3 (%4): la alimentación no llega; ha de ir al %4 de la fuente</source>
+        <translation>board %1 (%2), terminal %3 (%4): the supply does not reach it; it must go to the supply&apos;s %4</translation>
+    </message>
+    <message>
+        <source>%1: no está enchufado en la protoboard (en %2, %3)</source>
+        <translation>%1: not plugged into the breadboard (at %2, %3)</translation>
+    </message>
+    <message>
+        <source>%1: no está enchufado en la protoboard</source>
+        <translation>%1: not plugged into the breadboard</translation>
+    </message>
+    <message>
+        <source>%1, patilla %2: la alimentación no llega (%3)</source>
+        <translation>%1, pin %2: the supply does not reach it (%3)</translation>
+    </message>
+    <message>
+        <source>%1, patilla %2: entrada al aire, se lee como 1 (%3)</source>
+        <translation>%1, pin %2: floating input, read as 1 (%3)</translation>
+    </message>
+    <message>
+        <source>cable %1: un extremo no está conectado (%2, en %3, %4)</source>
+        <translation>wire %1: one end is not connected (%2, at %3, %4)</translation>
+    </message>
+    <message>
+        <source>cable %1: un extremo no está conectado (%2)</source>
+        <translation>wire %1: one end is not connected (%2)</translation>
+    </message>
 </context>
 <context>
     <name>velistra::PanelDePatillaje</name>
@@ -1588,6 +1948,13 @@ The simulation will go on from the last state reached.</translation>
     <message>
         <source>Ese punto ya es un canal del analizador.</source>
         <translation>That point is already a channel of the analyser.</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::Programa</name>
+    <message>
+        <source>No se encuentra el archivo «%1»; se quita de los archivos recientes.</source>
+        <translation>The file «%1» cannot be found; it is removed from the recent files.</translation>
     </message>
 </context>
 </TS>

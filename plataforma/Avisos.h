@@ -2,6 +2,8 @@
 // Modal messages to the user: message boxes in the GUI, standard error in the CLI.
 #include <string>
 
+#include "plataforma/Mensaje.h"
+
 namespace velistra {
 
 enum class Icono { Error, Advertencia, Pregunta, Informacion };
@@ -13,6 +15,8 @@ public:
     virtual void Muestra(const std::string& texto, const std::string& titulo, Icono icono) = 0;
     // Yes / No / Cancel question.
     virtual Respuesta Pregunta(const std::string& texto, const std::string& titulo) = 0;
+    // A message with arguments; each shell says it in its language, Spanish by default.
+    virtual void MuestraMensaje(const Mensaje& texto, const Mensaje& titulo, Icono icono);
 };
 
 // Says nothing and answers No: for workbenches that nobody watches.

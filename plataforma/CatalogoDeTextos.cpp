@@ -60,6 +60,10 @@ std::string FormateaDecimal(double valor, int decimales, Idioma idioma) {
 }
 
 std::string Formatea(const Mensaje& mensaje, Idioma idioma) {
+    return Formatea(mensaje, idioma, [idioma](const std::string& espanol) { return Traduce(idioma, espanol); });
+}
+
+std::string Formatea(const Mensaje& mensaje, Idioma idioma, const TraduceTexto& traduce) {
     switch (mensaje.clase) {
         case Mensaje::Clase::Literal: return mensaje.texto;
         case Mensaje::Clase::Decimal:
@@ -68,8 +72,8 @@ std::string Formatea(const Mensaje& mensaje, Idioma idioma) {
     }
     std::vector<std::string> argumentos;
     argumentos.reserve(mensaje.argumentos.size());
-    for (const Mensaje& a : mensaje.argumentos) argumentos.push_back(Formatea(a, idioma));
-    return Rellena(Traduce(idioma, mensaje.texto), argumentos);
+    for (const Mensaje& a : mensaje.argumentos) argumentos.push_back(Formatea(a, idioma, traduce));
+    return Rellena(traduce(mensaje.texto), argumentos);
 }
 
 Mensaje Enumeracion(std::vector<Mensaje> partes) {

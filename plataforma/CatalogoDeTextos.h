@@ -3,6 +3,7 @@
 // key; the English is written once, in idiomas/velistra_en.ts, and the build makes a
 // table of it for the core (no Qt needed), so the command line and the browser say
 // what the window says.
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,6 +21,9 @@ std::string Traduce(Idioma idioma, std::string_view espanol);
 // The message in `idioma`: its template translated, its arguments formatted the same way
 // and put in place of %1..%9.
 std::string Formatea(const Mensaje& mensaje, Idioma idioma);
+// The same with another lookup of the templates (the desktop's compiled catalogue).
+using TraduceTexto = std::function<std::string(const std::string& espanol)>;
+std::string Formatea(const Mensaje& mensaje, Idioma idioma, const TraduceTexto& traduce);
 
 // "77,1" in Spanish, "77.1" in English.
 std::string FormateaDecimal(double valor, int decimales, Idioma idioma);

@@ -15,7 +15,7 @@ namespace velistra {
 namespace {
 
 using namespace mensajes;
-constexpr const char* kTituloDeRechazo = "Información";
+constexpr const char* kTituloDeRechazo = VELISTRA_TEXTO("Información");
 
 // Every port under a point, in list order: boards may overlap.
 std::vector<Puerto*> PuertosEn(Mesa& mesa, int x, int y) {

@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "persistencia/ArchivoDeCircuito.h"
+#include "plataforma/CatalogoDeTextos.h"
 #include "sesion/Comandos.h"
 #include "simulacion/Mesa.h"
 
@@ -80,14 +81,18 @@ std::optional<CopiaPendiente> Recuperacion::Pendiente() {
     return std::nullopt;
 }
 
-std::string Recuperacion::Oferta(const CopiaPendiente& copia) {
+Mensaje Recuperacion::MensajeDeOferta(const CopiaPendiente& copia) {
     if (copia.archivo.empty())
         return VELISTRA_TEXTO(
             "El programa se cerró sin guardar el nuevo circuito. ¿Recuperar el circuito o "
             "descartarlo?");
-    return Rellena(VELISTRA_TEXTO("El programa se cerró sin guardar los cambios del circuito %1. "
+    return Mensaje(VELISTRA_TEXTO("El programa se cerró sin guardar los cambios del circuito %1. "
                                   "¿Recuperar los cambios o descartarlos?"),
-                   {copia.archivo});
+                   {Mensaje::Literal(copia.archivo)});
+}
+
+std::string Recuperacion::Oferta(const CopiaPendiente& copia) {
+    return Formatea(MensajeDeOferta(copia), Idioma::Espanol);
 }
 
 bool Recuperacion::Recupera(Mesa& mesa, Comandos& comandos) {

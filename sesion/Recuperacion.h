@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "plataforma/Mensaje.h"
 #include "plataforma/Sistema.h"
 #include "plataforma/Traducible.h"
 
@@ -43,6 +44,8 @@ public:
     // is recovered or discarded. Nothing when there is none.
     std::optional<CopiaPendiente> Pendiente();
     // What the user is asked about it, to answer kRecuperar or kDescartar.
+    static Mensaje MensajeDeOferta(const CopiaPendiente& copia);
+    // The same, in Spanish.
     static std::string Oferta(const CopiaPendiente& copia);
     // Loads the pending copy as a load does (its messages included): the circuit belongs
     // to its file again and is unsaved. The copy passes to this program, so that it is

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "plataforma/CatalogoDeTextos.h"
 #include "plataforma/Traducible.h"
 #include "modelo/Componentes.h"
 #include "modelo/Puerto.h"
@@ -118,13 +119,17 @@ LazosAlLimite VigiaDeRealimentacion::Lazos(const Componentes& componentes) const
     return lazos;
 }
 
-std::string TextoDeRealimentacion(const Componentes& componentes, const LazosAlLimite& lazos) {
-    std::vector<std::string> nombres;
+Mensaje MensajeDeRealimentacion(const Componentes& componentes, const LazosAlLimite& lazos) {
+    std::vector<Mensaje> nombres;
     for (const int c : lazos.chips)
         nombres.push_back(NombreDeChip(componentes[static_cast<std::size_t>(c)], c + 1));
     if (nombres.empty()) return VELISTRA_TEXTO("El circuito no se estabiliza");
-    return Rellena(VELISTRA_TEXTO("El circuito no se estabiliza: realimentación en %1"),
-                   {Enumeracion(nombres)});
+    return Mensaje(VELISTRA_TEXTO("El circuito no se estabiliza: realimentación en %1"),
+                   {Enumeracion(std::move(nombres))});
+}
+
+std::string TextoDeRealimentacion(const Componentes& componentes, const LazosAlLimite& lazos) {
+    return Formatea(MensajeDeRealimentacion(componentes, lazos), Idioma::Espanol);
 }
 
 }  // namespace velistra

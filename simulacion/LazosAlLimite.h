@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "plataforma/Mensaje.h"
+
 namespace velistra {
 
 class Componentes;
@@ -42,6 +44,8 @@ private:
 
 // The status bar's line while the circuit keeps failing to settle: "El circuito no se
 // estabiliza: realimentación en 7404 (1), 7404 (2) y 7404 (3)".
+Mensaje MensajeDeRealimentacion(const Componentes& componentes, const LazosAlLimite& lazos);
+// The same line in Spanish.
 std::string TextoDeRealimentacion(const Componentes& componentes, const LazosAlLimite& lazos);
 
 }  // namespace velistra

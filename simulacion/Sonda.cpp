@@ -6,7 +6,9 @@
 #include "tableros/TableroDeFuenteDC.h"
 #include "tableros/TableroDeTiras.h"
 #include "modelo/Componente.h"
+#include "plataforma/CatalogoDeTextos.h"
 #include "plataforma/Traducible.h"
+#include "tableros/Fabrica.h"
 #include "simulacion/Mesa.h"
 #include "simulacion/Nombres.h"
 
@@ -16,28 +18,32 @@ namespace {
 
 constexpr std::array<const char*, 4> kFrecuencias{"10 Hz", "5 Hz", "2 Hz", "1 Hz"};
 
-std::string DelTablero(const char* nombre, const Tablero& t, const std::string& terminal) {
-    return std::string(nombre) + " (" + std::to_string(t.Identificador()) + ") " + terminal;
+Mensaje DelTablero(const Tablero& t, Mensaje terminal) {
+    return Mensaje(VELISTRA_TEXTO("%1 (%2) %3"), {Mensaje(NombreDeTablero(t.Tipo())),
+                                                   Mensaje::Entero(t.Identificador()),
+                                                   std::move(terminal)});
 }
 
 // A board's driving strip by what the user sees on it: a lever, a key, a clock, a supply.
-std::string NombreDeExcitador(const Tablero& t, int i) {
+Mensaje NombreDeExcitador(const Tablero& t, int i) {
     const int tira = i / TableroDeTiras::kTerminalesPorTira;
     switch (t.Tipo()) {
         case Tablero::kFuenteDC:
-            return DelTablero("fuente DC", t, i < TableroDeFuenteDC::kPrimerGnd ? "VCC" : "GND");
+            return DelTablero(t, Mensaje::Literal(i < TableroDeFuenteDC::kPrimerGnd ? "VCC" : "GND"));
         case Tablero::kInterruptores:
-            return DelTablero("interruptores", t, "palanca " + std::to_string(tira));
+            return DelTablero(t, Mensaje(VELISTRA_TEXTO("palanca %1"), {Mensaje::Entero(tira)}));
         case Tablero::kPulsadores:
-            return DelTablero("pulsadores", t, "pulsador " + std::to_string(tira));
+            return DelTablero(t, Mensaje(VELISTRA_TEXTO("pulsador %1"), {Mensaje::Entero(tira)}));
         case Tablero::kTemporizadores:
             if (tira < static_cast<int>(kFrecuencias.size()))
-                return DelTablero("temporizador", t, kFrecuencias[static_cast<std::size_t>(tira)]);
+                return DelTablero(t, Mensaje::Literal(kFrecuencias[static_cast<std::size_t>(tira)]));
             break;
         default:
             break;
     }
-    return DelTablero("tablero", t, "terminal " + std::to_string(i));
+    return Mensaje(VELISTRA_TEXTO("%1 (%2) %3"),
+                   {Mensaje(VELISTRA_TEXTO("tablero")), Mensaje::Entero(t.Identificador()),
+                    Mensaje(VELISTRA_TEXTO("terminal %1"), {Mensaje::Entero(i)})});
 }
 
 void BuscaConductores(const Mesa& mesa, LecturaDeSonda& lectura) {
@@ -49,8 +55,8 @@ void BuscaConductores(const Mesa& mesa, LecturaDeSonda& lectura) {
         for (int pin = 1; pin <= chip.NumeroDePines(); ++pin) {
             const Puerto* hoyo = chip.DireccionDeCasilla(pin);
             if (tipos[pin] == 'S' && hoyo != nullptr && hoyo->Nodo() == lectura.nodo)
-                lectura.conductores.push_back(NombreDeChip(chip, numero) + " patilla " +
-                                              std::to_string(pin));
+                lectura.conductores.push_back(Mensaje(VELISTRA_TEXTO("%1 patilla %2"),
+                                                      {NombreDeChip(chip, numero), Mensaje::Entero(pin)}));
         }
     }
     for (const auto& t : mesa.tablero) {
@@ -101,17 +107,20 @@ std::optional<LecturaDeSonda> Sondea(Mesa& mesa, int x, int y) {
     return SondeaPuerto(mesa, *bajo.puerto);
 }
 
-std::string TextoDeSonda(const LecturaDeSonda& lectura,
-                         const std::function<std::string(const char*)>& traduce) {
-    const auto en = [&traduce](const char* texto) { return traduce ? traduce(texto) : std::string(texto); };
-    std::string texto = en(lectura.nivel == '1'   ? VELISTRA_TEXTO("Nivel alto")
-                           : lectura.nivel == '0' ? VELISTRA_TEXTO("Nivel bajo")
-                                                  : VELISTRA_TEXTO("Nivel flotante (Z, una entrada TTL lo lee como alto)"));
+Mensaje MensajeDeSonda(const LecturaDeSonda& lectura) {
+    Mensaje texto = lectura.nivel == '1'   ? VELISTRA_TEXTO("Nivel alto")
+                    : lectura.nivel == '0' ? VELISTRA_TEXTO("Nivel bajo")
+                                           : VELISTRA_TEXTO("Nivel flotante (Z, una entrada TTL lo lee como alto)");
     if (!lectura.conductores.empty())
-        texto = Rellena(en(VELISTRA_TEXTO("%1; lo da %2")), {texto, Enumeracion(lectura.conductores)});
+        texto = Mensaje(VELISTRA_TEXTO("%1; lo da %2"), {std::move(texto), Enumeracion(lectura.conductores)});
     const std::size_t n = lectura.miembros.size();
-    if (n == 1) return Rellena(en(VELISTRA_TEXTO("%1; 1 punto")), {texto});
-    return Rellena(en(VELISTRA_TEXTO("%1; %2 puntos unidos")), {texto, std::to_string(n)});
+    if (n == 1) return Mensaje(VELISTRA_TEXTO("%1; 1 punto"), {std::move(texto)});
+    return Mensaje(VELISTRA_TEXTO("%1; %2 puntos unidos"),
+                   {std::move(texto), Mensaje::Entero(static_cast<long long>(n))});
+}
+
+std::string TextoDeSonda(const LecturaDeSonda& lectura, Idioma idioma) {
+    return Formatea(MensajeDeSonda(lectura), idioma);
 }
 
 }  // namespace velistra

@@ -1,11 +1,12 @@
 #pragma once
 // The logic probe: the net under the pointer, its level and whoever drives it.
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "modelo/Punto.h"
+#include "plataforma/Idioma.h"
+#include "plataforma/Mensaje.h"
 
 namespace velistra {
 
@@ -27,7 +28,7 @@ struct LecturaDeSonda {
     char nivel = 'Z';
     std::vector<MiembroDeRed> miembros;
     // "7404 (3) patilla 2", "interruptores (4) palanca 0": chips in list order, then boards.
-    std::vector<std::string> conductores;
+    std::vector<Mensaje> conductores;
 };
 
 // The net of the port under the point, found as a click finds it; none off the terminals.
@@ -39,8 +40,7 @@ LecturaDeSonda SondeaPuerto(const Mesa& mesa, const Puerto& puerto);
 std::vector<MiembroDeRed> MiembrosDeRedes(const Mesa& mesa, const std::vector<int>& nodos);
 
 // One line for the status bar: the level in words, the drivers and the net's size.
-// Each fixed part goes through `traduce` (the window's language); as written by default.
-std::string TextoDeSonda(const LecturaDeSonda& lectura,
-                         const std::function<std::string(const char*)>& traduce = {});
+Mensaje MensajeDeSonda(const LecturaDeSonda& lectura);
+std::string TextoDeSonda(const LecturaDeSonda& lectura, Idioma idioma = Idioma::Espanol);
 
 }  // namespace velistra

@@ -10,6 +10,7 @@
 #include "tableros/TableroDeTemporizadores.h"
 #include "tableros/TableroPLA.h"
 #include "plataforma/Recursos.h"
+#include "plataforma/Traducible.h"
 
 namespace velistra {
 
@@ -21,19 +22,24 @@ struct ModeloDeTablero {
     Imagen entrada;  // an operated input: lever up, key pressed, supply switched on
     Imagen salida;   // a lit lamp
     int nodos;
+    const char* nombre;
 };
 
 constexpr std::array kModelos{
-    ModeloDeTablero{Tablero::kProtoboard, recursos::Protoboard, {}, {}, 132},
-    ModeloDeTablero{
-        Tablero::kInterruptores, recursos::Interruptores, recursos::InterruptorON, {}, 10},
-    ModeloDeTablero{Tablero::kPulsadores, recursos::Pulsadores, recursos::PulsadorON, {}, 10},
-    ModeloDeTablero{Tablero::kLeds, recursos::Leds, {}, recursos::LedON, 9},
+    ModeloDeTablero{Tablero::kProtoboard, recursos::Protoboard, {}, {}, 132,
+                    VELISTRA_TEXTO("protoboard")},
+    ModeloDeTablero{Tablero::kInterruptores, recursos::Interruptores, recursos::InterruptorON, {},
+                    10, VELISTRA_TEXTO("interruptores")},
+    ModeloDeTablero{Tablero::kPulsadores, recursos::Pulsadores, recursos::PulsadorON, {}, 10,
+                    VELISTRA_TEXTO("pulsadores")},
+    ModeloDeTablero{Tablero::kLeds, recursos::Leds, {}, recursos::LedON, 9, VELISTRA_TEXTO("leds")},
     ModeloDeTablero{Tablero::kFuenteDC, recursos::FuenteDC, recursos::InterruptorON,
-                    recursos::LedON, 2},
-    ModeloDeTablero{Tablero::kTemporizadores, recursos::Reloj, {}, {}, 6},
-    ModeloDeTablero{Tablero::kSieteSegmentos, recursos::Leds7Segmentos, {}, {}, 33},
-    ModeloDeTablero{Tablero::kPLA, {}, {}, {}, 0},
+                    recursos::LedON, 2, VELISTRA_TEXTO("fuente DC")},
+    ModeloDeTablero{Tablero::kTemporizadores, recursos::Reloj, {}, {}, 6,
+                    VELISTRA_TEXTO("temporizador")},
+    ModeloDeTablero{Tablero::kSieteSegmentos, recursos::Leds7Segmentos, {}, {}, 33,
+                    VELISTRA_TEXTO("siete segmentos")},
+    ModeloDeTablero{Tablero::kPLA, {}, {}, {}, 0, VELISTRA_TEXTO("PLA")},
 };
 
 const ModeloDeTablero* ModeloDe(int tipo) {
@@ -87,6 +93,11 @@ void ColocaImagenes(Tablero& tablero) {
 int NodosDeTablero(int tipo) {
     const ModeloDeTablero* m = ModeloDe(tipo);
     return m ? m->nodos : 0;
+}
+
+const char* NombreDeTablero(int tipo) {
+    const ModeloDeTablero* m = ModeloDe(tipo);
+    return m ? m->nombre : VELISTRA_TEXTO("tablero");
 }
 
 }  // namespace velistra

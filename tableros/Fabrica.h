@@ -20,4 +20,8 @@ void ColocaImagenes(Tablero& tablero);
 // (0 for a code without a board class).
 int NodosDeTablero(int tipo);
 
+// What the user calls a board of that type in messages: "interruptores", "fuente DC";
+// a marked text of the catalogue. "tablero" for a code without a board class.
+const char* NombreDeTablero(int tipo);
+
 }  // namespace velistra

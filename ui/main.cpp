@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 
+#include "plataforma/CatalogoDeTextos.h"
 #include "plataforma/Sistema.h"
 #include "plataforma/Textos.h"
 #include "ui/idiomas/EleccionDeIdioma.h"
@@ -51,9 +52,9 @@ bool LeeIdioma(int argc, char** argv, std::optional<velistra::Idioma>& idioma) {
         if (std::strcmp(argv[i], "--idioma") != 0) continue;
         idioma = i + 1 < argc ? velistra::IdiomaPorCodigo(argv[i + 1]) : std::nullopt;
         if (!idioma) {
-            std::fprintf(stderr, velistra::IdiomaDelEntorno() == velistra::Idioma::Ingles
-                                     ? "velistra: --idioma takes es or en\n"
-                                     : "velistra: --idioma admite es o en\n");
+            // The same text as velistra-cli's, in the environment's language.
+            std::fprintf(stderr, "velistra: %s\n",
+                         velistra::Traduce(velistra::IdiomaDelEntorno(), VELISTRA_TEXTO("--idioma admite es o en")).c_str());
             return false;
         }
     }

@@ -70,10 +70,10 @@ TEST(IdiomasDeLaConsola, LaConfiguracionRegionalYIdiomaEligenElIdioma) {
         return Cli(std::move(argumentos), std::move(entorno));
     };
     const std::string enEspanol =
-        "velistra-cli: falta la orden: simular o tabla\nUse «velistra-cli --help» para ver cómo se "
+        "velistra-cli: falta la orden: simular, tabla, comprobar o revisar\nUse «velistra-cli --help» para ver cómo se "
         "usa.\n";
     const std::string enIngles =
-        "velistra-cli: missing order: simular or tabla\nUse «velistra-cli --help» to see how it is "
+        "velistra-cli: missing order: simular, tabla, comprobar or revisar\nUse «velistra-cli --help» to see how it is "
         "used.\n";
     EXPECT_EQ(uso({}, {}).errores, enEspanol);
     EXPECT_EQ(uso({"LANG=en_US.UTF-8"}, {}).errores, enIngles);
@@ -148,6 +148,44 @@ TEST(IdiomasDeLaConsola, EnInglesRegistrarYElRegistroDicenSusErrores) {
         Cli({"simular", circuito, "--vcd", vcd, "--idioma", "en"}, {}, "registrar 3 1\n");
     EXPECT_EQ(r.codigo, 3);
     EXPECT_EQ(r.errores, "velistra-cli: cannot write the record «" + vcd + "»\n");
+}
+
+// The errors of comprobar, revisar and the fault files reach an English user with no
+// Spanish left in them, down to the reasons and the names inside a finding.
+TEST(IdiomasDeLaConsola, EnInglesLosErroresDeDocenciaNoDejanNadaEnEspanol) {
+    const prueba::CarpetaTemporal carpeta;
+    const std::string circuito = kEjemplos + "/semisumador/circuito.txt";
+    auto escribe = [&](const std::string& nombre, const std::string& texto) {
+        prueba::EscribeArchivo(carpeta.Archivo(nombre), texto);
+        return carpeta.Archivo(nombre);
+    };
+    const std::string vacia = escribe("empty.csv", "");
+    const std::string repetida = escribe("twice.csv", "int4.0,int4.0\n0,0\n");
+    const std::string rota = escribe("broken.csv", "int4.0,leds5.0\n0,x\n");
+    const std::string fallos = escribe("faults.fallos", "patilla 9 1 0\n");
+    struct Caso {
+        std::vector<std::string> argumentos;
+        std::string error;
+    };
+    const Caso casos[] = {
+        {{}, "velistra-cli: missing order: simular, tabla, comprobar or revisar\n"},
+        {{"comprobar", "--tabla", vacia, circuito},
+         "velistra-cli: the table «" + vacia + "» is of no use: the table is empty\n"},
+        {{"comprobar", "--tabla", repetida, circuito},
+         "velistra-cli: the table «" + repetida + "» is of no use: the column int4.0 appears twice\n"},
+        {{"comprobar", "--tabla", rota, circuito},
+         "velistra-cli: the table «" + rota + "» is of no use: line 2 does not have a 0 or a 1 in each column\n"},
+        {{"simular", circuito, "--fallos", fallos}, fallos + ":1: there is no chip 9\n"},
+    };
+    for (const Caso& c : casos) {
+        std::vector<std::string> argumentos = c.argumentos;
+        argumentos.insert(argumentos.end(), {"--idioma", "en"});
+        const prueba::ResultadoDelProceso r = Cli(argumentos, {});
+        EXPECT_EQ(r.errores.substr(0, c.error.size()), c.error);
+    }
+    // The same table in Spanish, as it always was.
+    EXPECT_EQ(Cli({"comprobar", "--tabla", vacia, circuito}, {}).errores,
+              "velistra-cli: la tabla «" + vacia + "» no sirve: la tabla está vacía\n");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "tableros/TableroDeFuenteDC.h"
 #include "tableros/TableroDeTemporizadores.h"
 #include "simulacion/Mesa.h"
+#include "plataforma/CatalogoDeTextos.h"
 #include "simulacion/Sonda.h"
 #include "support/LienzoDePrueba.h"
 #include "support/Montador.h"
@@ -14,6 +15,12 @@ namespace velistra {
 namespace {
 
 using prueba::Montador;
+
+std::vector<std::string> EnEspanol(const std::vector<Mensaje>& mensajes) {
+    std::vector<std::string> textos;
+    for (const Mensaje& m : mensajes) textos.push_back(Formatea(m, Idioma::Espanol));
+    return textos;
+}
 
 // Supply on the upper bus rows; a 7404 fed from them; lever 0 into inverter 1, whose
 // output lights lamp 0. Inverter 2's input is left in the air.
@@ -70,7 +77,7 @@ protected:
 TEST_F(Sonda, UnaSalidaLlegaPorSuTiraYSuCableHastaLaLampara) {
     const LecturaDeSonda lampara = En(*leds, 0);
     EXPECT_EQ(lampara.nivel, '1');
-    EXPECT_EQ(lampara.conductores, std::vector<std::string>{"7404 (1) patilla 2"});
+    EXPECT_EQ(EnEspanol(lampara.conductores), std::vector<std::string>{"7404 (1) patilla 2"});
     // The lamp's terminal and the five holes of pin 2's strip.
     EXPECT_EQ(PorTablero(lampara),
               (std::map<int, int>{{proto->Identificador(), 5}, {leds->Identificador(), 1}}));
@@ -82,7 +89,7 @@ TEST_F(Sonda, UnaSalidaLlegaPorSuTiraYSuCableHastaLaLampara) {
     EXPECT_EQ(En(*leds, 0).nivel, '0');
     const LecturaDeSonda palanca = EnPin(1);
     EXPECT_EQ(palanca.nivel, '1');
-    EXPECT_EQ(palanca.conductores, std::vector<std::string>{"interruptores (4) palanca 0"});
+    EXPECT_EQ(EnEspanol(palanca.conductores), std::vector<std::string>{"interruptores (4) palanca 0"});
     EXPECT_EQ(PorTablero(palanca),
               (std::map<int, int>{{proto->Identificador(), 5}, {palancas->Identificador(), 3}}));
 }
@@ -90,14 +97,14 @@ TEST_F(Sonda, UnaSalidaLlegaPorSuTiraYSuCableHastaLaLampara) {
 TEST_F(Sonda, ElBusUneLaFuenteLosTablerosYLaAlimentacionDelChip) {
     const LecturaDeSonda vcc = En(*proto, prueba::HoyoDeBus(0, 30));
     EXPECT_EQ(vcc.nivel, '1');
-    EXPECT_EQ(vcc.conductores, std::vector<std::string>{"fuente DC (1) VCC"});
+    EXPECT_EQ(EnEspanol(vcc.conductores), std::vector<std::string>{"fuente DC (1) VCC"});
     // The 60-hole row, pin 14's strip, the supply's four VCC terminals and the levers' VCC.
     EXPECT_EQ(
         PorTablero(vcc),
         (std::map<int, int>{{1, 4}, {proto->Identificador(), 65}, {palancas->Identificador(), 1}}));
     const LecturaDeSonda gnd = En(*leds, 8);
     EXPECT_EQ(gnd.nivel, '0');
-    EXPECT_EQ(gnd.conductores, std::vector<std::string>{"fuente DC (1) GND"});
+    EXPECT_EQ(EnEspanol(gnd.conductores), std::vector<std::string>{"fuente DC (1) GND"});
     EXPECT_EQ(gnd.miembros.size(), 4u + 60u + 5u + 1u + 1u);
 
     mesa.ConmutaFuente();
@@ -139,6 +146,13 @@ TEST(CentroDePuerto, EsDondeElRatonEncuentraCadaPuerto) {
             EXPECT_EQ(*centro, m.Centro(*t, i)) << "tablero " << t->Tipo() << ", puerto " << i;
         }
     }
+}
+
+TEST_F(Sonda, EnInglesCadaParteDeLaLecturaSeDiceEnIngles) {
+    EXPECT_EQ(TextoDeSonda(En(*leds, 0), Idioma::Ingles), "High level; driven by 7404 (1) pin 2; 6 points joined");
+    EXPECT_EQ(TextoDeSonda(En(*leds, 8), Idioma::Ingles), "Low level; driven by DC supply (1) GND; 71 points joined");
+    mesa.PonEntrada(*palancas, 0, true);
+    EXPECT_EQ(Formatea(EnPin(1).conductores.front(), Idioma::Ingles), "switches (4) lever 0");
 }
 
 }  // namespace

@@ -129,11 +129,11 @@ TEST_F(Idiomas, LosTextosDelNucleoSeTraducenTambienConSusNumerosYNombres) {
 
     EXPECT_EQ(DelNucleo("Error en la lectura del archivo."),
               QStringLiteral("Error reading the file."));
-    // A template recognised in the finished text; the name keeps its own words (even a %1).
-    EXPECT_EQ(DelNucleo(Recuperacion::Oferta({"", "/tmp/el chip %1.txt"})),
+    // A template with its arguments; the name keeps its own words (even a %1).
+    EXPECT_EQ(DelNucleo(Recuperacion::MensajeDeOferta({"", "/tmp/el chip %1.txt"})),
               QStringLiteral("The program closed without saving the changes to the circuit "
                              "/tmp/el chip %1.txt. Recover the changes or discard them?"));
-    EXPECT_EQ(DelNucleo(Rellena("el chip %1 no tiene la patilla %2", {"3", "20"})),
+    EXPECT_EQ(DelNucleo(Mensaje("el chip %1 no tiene la patilla %2", {Mensaje::Entero(3), Mensaje::Entero(20)})),
               QStringLiteral("chip 3 has no pin 20"));
     // A file name in the title is no text of the program.
     EXPECT_EQ(DelNucleo("/home/ana/Nuevo circuito.txt"),
@@ -145,7 +145,7 @@ TEST_F(Idiomas, EnEspanolNingunTraductorCambiaNada) {
     for (const char* texto : idiomas::TextosDelNucleo())
         EXPECT_EQ(DelNucleo(texto).toUtf8(), QByteArray(texto));
     EXPECT_EQ(QCoreApplication::translate("velistra::Menus", "Salir"), QStringLiteral("Salir"));
-    EXPECT_EQ(DelNucleo(Recuperacion::Oferta({"", "a.txt"})),
+    EXPECT_EQ(DelNucleo(Recuperacion::MensajeDeOferta({"", "a.txt"})),
               QString::fromStdString(Recuperacion::Oferta({"", "a.txt"})));
     const QStringList textos = TextosDeLaVentana();
     EXPECT_TRUE(textos.contains(QStringLiteral("Versión 0.9.7 (2541180) - Mayo de 2011")));

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "simulacion/AnalizadorLogico.h"
+#include "ui/idiomas/Traduccion.h"
 
 namespace velistra {
 
@@ -64,10 +65,6 @@ private:
     int fila;
 };
 
-QString Segundos(std::int64_t t, int decimales) {
-    return QLocale(QLocale::Spanish).toString(static_cast<double>(t) / 1e6, 'f', decimales) + QStringLiteral(" s");
-}
-
 std::int64_t PasoDeLaRejilla(double microsegundosPorPunto) {
     for (std::int64_t paso = 1;; paso *= 10) {
         for (std::int64_t f : {1, 2, 5}) {
@@ -90,7 +87,7 @@ void PintaEje(QPainter& pintor, QRect area, QRect trazos, const VistaDeTiempos& 
         pintor.setPen(Qt::black);
         pintor.drawLine(x, area.top() + kAltoDelEje - 8, x, area.top() + kAltoDelEje - 1);
         pintor.drawText(x + 3, area.top() + 12, QCoreApplication::translate("velistra::DiagramaDeTiempos", "tic %1").arg(tic));
-        pintor.drawText(x + 3, area.top() + 24, Segundos(tic * kTic, decimales));
+        pintor.drawText(x + 3, area.top() + 24, TextoDeTiempo(tic * kTic, decimales));
     }
     pintor.setPen(Qt::black);
     pintor.drawLine(trazos.left(), area.top() + kAltoDelEje - 1, area.right(), area.top() + kAltoDelEje - 1);
@@ -127,6 +124,11 @@ QString TextoDeValor(char valor) {
 
 int AltoDelDiagrama(const AnalizadorLogico& analizador) {
     return kAltoDelEje + static_cast<int>(analizador.Canales().size()) * kAltoDeFila + 2;
+}
+
+QString TextoDeTiempo(std::int64_t microsegundos, int decimales) {
+    return ConvencionesDelIdioma().toString(static_cast<double>(microsegundos) / 1e6, 'f', decimales) +
+           QStringLiteral(" s");
 }
 
 VistaDeTiempos VistaCompleta(const AnalizadorLogico& analizador, int ancho) {
@@ -175,7 +177,7 @@ void PintaDiagrama(QPainter& pintor, QRect area, const AnalizadorLogico& analiza
             pintor.setPen(QPen(QColor(0xD00000), 1));
             pintor.drawLine(xi, area.top(), xi, area.bottom());
             const QString texto = QCoreApplication::translate("velistra::DiagramaDeTiempos", "%1 (tic %2)")
-                                      .arg(Segundos(*vista.cursor, 6))
+                                      .arg(TextoDeTiempo(*vista.cursor, 6))
                                       .arg(static_cast<double>(*vista.cursor) / kTic, 0, 'f', 2);
             pintor.fillRect(QRect(xi + 2, area.top() + kAltoDelEje - 15, pintor.fontMetrics().horizontalAdvance(texto) + 4, 14), Qt::white);
             pintor.drawText(xi + 4, area.top() + kAltoDelEje - 4, texto);

@@ -36,6 +36,8 @@ void PintaDiagrama(QPainter& pintor, QRect area, const AnalizadorLogico& analiza
                    const VistaDeTiempos& vista);
 // The height the diagram needs for its channels.
 int AltoDelDiagrama(const AnalizadorLogico& analizador);
+// "77,1 s", or "77.1 s" in English: a time on the axis and under the cursor.
+QString TextoDeTiempo(std::int64_t microsegundos, int decimales);
 // The view that fits the whole record into `ancho` pixels.
 VistaDeTiempos VistaCompleta(const AnalizadorLogico& analizador, int ancho);
 

@@ -4,9 +4,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <vector>
 
-#include "plataforma/Traducible.h"
+#include "plataforma/CatalogoDeTextos.h"
 #include "ui/idiomas/TextosDelNucleo.h"
 
 namespace velistra {
@@ -23,18 +22,6 @@ QTranslator& DelPrograma() {
 QTranslator& DeQt() {
     static QTranslator traductor;
     return traductor;
-}
-
-// The core's texts with placeholders, which a finished text may be made from (a
-// template is the only kind of text that is made from itself).
-const std::vector<const char*>& Plantillas() {
-    static const std::vector<const char*> plantillas = [] {
-        std::vector<const char*> con;
-        for (const char* texto : idiomas::TextosDelNucleo())
-            if (ArgumentosDe(texto, texto)) con.push_back(texto);
-        return con;
-    }();
-    return plantillas;
 }
 
 }  // namespace
@@ -56,18 +43,25 @@ void InstalaTextosDeQt(Idioma idioma) {
 
 Idioma IdiomaInstalado() { return instalado; }
 
+QLocale ConvencionesDelIdioma() {
+    return instalado == Idioma::Ingles ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                       : QLocale(QLocale::Spanish);
+}
+
 bool CargaElCatalogo(QTranslator& traductor) {
     return traductor.load(QStringLiteral(":/idiomas/velistra_en.qm"));
 }
 
-QString DelNucleo(const std::string& texto) {
-    if (instalado == Idioma::Espanol) return QString::fromStdString(texto);
-    const Traduccion delCatalogo = [](const char* espanol) -> std::optional<std::string> {
-        const QString traducido = QCoreApplication::translate(idiomas::kContextoDelNucleo, espanol);
-        if (traducido == QString::fromUtf8(espanol)) return std::nullopt;
-        return traducido.toStdString();
-    };
-    return QString::fromStdString(Traduce(texto, Plantillas(), delCatalogo));
+QString DelNucleo(const char* texto) {
+    // The compiled catalogue gives back the Spanish of a text it does not hold.
+    return QCoreApplication::translate(idiomas::kContextoDelNucleo, texto);
+}
+
+QString DelNucleo(const std::string& texto) { return DelNucleo(texto.c_str()); }
+
+QString DelNucleo(const Mensaje& mensaje) {
+    const auto traduce = [](const std::string& espanol) { return DelNucleo(espanol).toStdString(); };
+    return QString::fromStdString(Formatea(mensaje, instalado, traduce));
 }
 
 }  // namespace velistra

@@ -1,12 +1,14 @@
 #pragma once
 // The language the window speaks. The window's own texts go through tr(); the core's
-// Spanish texts are translated here, where they reach the window, keyed by the Spanish.
+// texts and messages are said here, from the one catalogue (plataforma/CatalogoDeTextos.h).
 #include <QString>
 #include <string>
 
+class QLocale;
 class QTranslator;
 
 #include "plataforma/Idioma.h"
+#include "plataforma/Mensaje.h"
 
 namespace velistra {
 
@@ -18,12 +20,16 @@ void InstalaIdioma(Idioma idioma);
 void InstalaTextosDeQt(Idioma idioma);
 Idioma IdiomaInstalado();
 
+// Numbers and dates as the installed language writes them ("77,1" or "77.1").
+QLocale ConvencionesDelIdioma();
+
 // The English catalogue, built into the program.
 bool CargaElCatalogo(QTranslator& traductor);
 
-// A core text in the installed language. A text made from a template with %1, %2, ...
-// is recognised by its template and its parts carried over; a text that is no core
-// text (a file name) comes back as it is.
+// A core text in the installed language: a marked text (one that is not in the catalogue,
+// a file name, comes back as it is), or a message with its arguments.
+QString DelNucleo(const char* texto);
 QString DelNucleo(const std::string& texto);
+QString DelNucleo(const Mensaje& mensaje);
 
 }  // namespace velistra

@@ -29,7 +29,15 @@ QString Boton(const char* texto) {
 }  // namespace
 
 void AvisosQt::Muestra(const std::string& texto, const std::string& titulo, Icono icono) {
-    QMessageBox caja(IconoQt(icono), DelNucleo(titulo), DelNucleo(texto), QMessageBox::Ok, padre_);
+    Caja(DelNucleo(texto), DelNucleo(titulo), icono);
+}
+
+void AvisosQt::MuestraMensaje(const Mensaje& texto, const Mensaje& titulo, Icono icono) {
+    Caja(DelNucleo(texto), DelNucleo(titulo), icono);
+}
+
+void AvisosQt::Caja(const QString& texto, const QString& titulo, Icono icono) {
+    QMessageBox caja(IconoQt(icono), titulo, texto, QMessageBox::Ok, padre_);
     caja.button(QMessageBox::Ok)
         ->setText(Boton(QT_TRANSLATE_NOOP("velistra::AvisosQt", "Aceptar")));
     caja.exec();

@@ -14,7 +14,9 @@
 #include "plataforma/Avisos.h"
 #include "plataforma/Dialogos.h"
 #include "plataforma/Textos.h"
+#include "sesion/Mensajes.h"
 #include "sesion/Sesion.h"
+#include "ui/idiomas/Traduccion.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/programa/ImagenDeLaMesa.h"
 #include "ui/programa/Informe.h"
@@ -92,11 +94,19 @@ void AgregaMenuDeExportacion(VentanaPrincipal& ventana, Sesion& sesion, const Im
            [&ventana, &sesion, &imagenes, &dialogos] { ExportaInforme(ventana, sesion, imagenes, dialogos); });
 }
 
+namespace {
+// A line on standard error in the program's language.
+void DiError(const QString& texto) { std::fprintf(stderr, "velistra: %s\n", texto.toLocal8Bit().constData()); }
+
+QString DeExportacion(const char* texto) { return QCoreApplication::translate("velistra::Exportacion", texto); }
+}  // namespace
+
 std::optional<int> ExportaDesdeLaLineaDeOrdenes(const QStringList& argumentos) {
     const qsizetype i = argumentos.indexOf(QStringLiteral("--exportar"));
     if (i < 0) return std::nullopt;
     if (i + 2 >= argumentos.size()) {
-        std::fprintf(stderr, "velistra: uso: velistra --exportar CIRCUITO.txt SALIDA.png|SALIDA.pdf\n");
+        DiError(DeExportacion(QT_TRANSLATE_NOOP("velistra::Exportacion",
+                                                "uso: velistra --exportar CIRCUITO.txt SALIDA.png|SALIDA.pdf")));
         return 1;
     }
     const std::string circuito = argumentos[i + 1].toStdString();
@@ -107,16 +117,16 @@ std::optional<int> ExportaDesdeLaLineaDeOrdenes(const QStringList& argumentos) {
     switch (RecuperaCircuitoDeArchivo(mesa, circuito)) {
         case ResultadoDeLectura::Correcto: break;
         case ResultadoDeLectura::VersionIncorrecta:
-            std::fprintf(stderr, "velistra: %s: El programa solo abre archivos de la versión %s\n", circuito.c_str(),
-                         kVersionDeArchivo);
+            DiError(QString::fromStdString(circuito) + QStringLiteral(": ") +
+                    DelNucleo(Mensaje(mensajes::kSoloLaVersion, {Mensaje::Literal(kVersionDeArchivo)})));
             return 2;
         default:
-            std::fprintf(stderr, "velistra: %s: Error en la lectura del archivo.\n", circuito.c_str());
+            DiError(QString::fromStdString(circuito) + QStringLiteral(": ") + DelNucleo(mensajes::kErrorDeLectura));
             return 2;
     }
     const Imagenes imagenes;
     if (!GuardaImagen(ImagenDeLaMesa(mesa, imagenes), salida)) {
-        std::fprintf(stderr, "velistra: no se pudo escribir «%s»\n", salida.toLocal8Bit().constData());
+        DiError(DeExportacion(QT_TRANSLATE_NOOP("velistra::Exportacion", "no se pudo escribir «%1»")).arg(salida));
         return 3;
     }
     return 0;

@@ -87,7 +87,7 @@ void Chips(Hoja& hoja, const Mesa& mesa) {
     if (cuenta.empty()) hoja.Linea(QCoreApplication::translate("velistra::Informe", "El circuito no lleva chips."));
     for (const auto& [codigo, n] : cuenta) {
         const FichaDeChip* ficha = FichaDeCatalogo(static_cast<int>(codigo));
-        const QString nombre = ficha ? QString::fromUtf8(ficha->texto) : QString::number(codigo);
+        const QString nombre = ficha ? DelNucleo(ficha->texto) : QString::number(codigo);
         hoja.Linea(QStringLiteral("%1 × %2").arg(n).arg(nombre));
         const std::string_view descripcion = DescripcionDeChip(static_cast<int>(codigo));
         if (!descripcion.empty())
@@ -180,7 +180,7 @@ bool EscribeInforme(Mesa& mesa, const AnalizadorLogico& analizador, const Imagen
 
     hoja.Titulo(QCoreApplication::translate("velistra::Informe", "Informe de laboratorio"), 18);
     hoja.Linea(titulo.empty() ? QCoreApplication::translate("velistra::Informe", "Circuito sin nombre") : QString::fromStdString(titulo));
-    hoja.Linea(QLocale(QLocale::Spanish).toString(QDateTime::currentDateTime(), QLocale::LongFormat));
+    hoja.Linea(ConvencionesDelIdioma().toString(QDateTime::currentDateTime(), QLocale::LongFormat));
     hoja.Espacio();
 
     const QImage circuito = ImagenDeLaMesa(mesa, imagenes);

@@ -1,5 +1,6 @@
 #include "ui/programa/Programa.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -26,7 +27,7 @@ namespace velistra {
 
 namespace {
 
-bool PreguntaSiRecupera(QWidget* padre, const std::string& texto) {
+bool PreguntaSiRecupera(QWidget* padre, const Mensaje& texto) {
     QMessageBox caja(QMessageBox::Question, DelNucleo(Recuperacion::kTitulo), DelNucleo(texto),
                      QMessageBox::NoButton, padre);
     QPushButton* recuperar =
@@ -82,7 +83,7 @@ Programa::Programa(const Imagenes& imagenes,
 void Programa::OfreceRecuperacion(std::optional<bool> respuesta) {
     if (!recuperacion_) return;
     while (const std::optional<CopiaPendiente> copia = recuperacion_->Pendiente()) {
-        if (respuesta ? *respuesta : PreguntaSiRecupera(&ventana_, Recuperacion::Oferta(*copia))) {
+        if (respuesta ? *respuesta : PreguntaSiRecupera(&ventana_, Recuperacion::MensajeDeOferta(*copia))) {
             recuperacion_->Recupera(sesion_.mesa, sesion_.comandos);
             break;
         }
@@ -149,12 +150,12 @@ void Programa::ActualizaEstado() {
     Mesa& mesa = sesion_.mesa;
     std::optional<LecturaDeSonda> lectura;
     if (puntero_) lectura = velistra::Sondea(mesa, puntero_->x, puntero_->y);
-    std::string texto;
+    QString texto;
     if (lectura)
-        texto = TextoDeSonda(*lectura, [](const char* t) { return DelNucleo(t).toStdString(); });
+        texto = DelNucleo(MensajeDeSonda(*lectura));
     else if (mesa.SinAsentar())
-        texto = TextoDeRealimentacion(mesa.componentes, mesa.Lazos());
-    ventana_.Estado().MuestraSonda(DelNucleo(texto));
+        texto = DelNucleo(MensajeDeRealimentacion(mesa.componentes, mesa.Lazos()));
+    ventana_.Estado().MuestraSonda(texto);
 }
 
 void Programa::MuestraRechazo(Rechazo rechazo) {
@@ -189,8 +190,10 @@ void Programa::Comando(int id) {
 void Programa::AbreReciente(const QString& ruta) {
     if (!QFileInfo(ruta).isFile()) {
         preferencias_.QuitaReciente(ruta);
-        avisos_.Muestra("No se encuentra el archivo «" + ruta.toStdString() +
-                            "»; se quita de los archivos recientes.",
+        avisos_.Muestra(QCoreApplication::translate("velistra::Programa",
+                                                    "No se encuentra el archivo «%1»; se quita de los archivos recientes.")
+                            .arg(ruta)
+                            .toStdString(),
                         textos::kTituloDeArchivos, Icono::Advertencia);
         return;
     }

@@ -3,7 +3,6 @@
 // it names on the workbench. The review itself is core code; this only shows it.
 #include <QDialog>
 #include <QString>
-#include <QStringList>
 #include <vector>
 
 #include "docencia/Revision.h"
@@ -29,13 +28,6 @@ public:
     void Senala(int i);
 
 private:
-    static QString Lugar(const docencia::Hallazgo& h);
-    static QString Parte(const docencia::Parte& p);
-    static QString Enumera(const QStringList& partes);
-    static QString ClaseDeTablero(int tipo);
-    // Outputs joined, boards without supply, feedback loops.
-    static QString DescribeRedes(const docencia::Hallazgo& h);
-
     VentanaDeMesa& vista_;
     std::vector<docencia::Hallazgo> hallazgos_;
     QListWidget* lista_;
