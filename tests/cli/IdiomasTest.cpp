@@ -163,29 +163,32 @@ TEST(IdiomasDeLaConsola, EnInglesLosErroresDeDocenciaNoDejanNadaEnEspanol) {
     const std::string repetida = escribe("twice.csv", "int4.0,int4.0\n0,0\n");
     const std::string rota = escribe("broken.csv", "int4.0,leds5.0\n0,x\n");
     const std::string fallos = escribe("faults.fallos", "patilla 9 1 0\n");
+    // A long path is shortened in the middle; what matters is around it.
     struct Caso {
         std::vector<std::string> argumentos;
-        std::string error;
+        std::string inicio;
+        std::string fin;
     };
+    const std::string tabla = "velistra-cli: the table «";
     const Caso casos[] = {
-        {{}, "velistra-cli: missing order: simular, tabla, comprobar or revisar\n"},
-        {{"comprobar", "--tabla", vacia, circuito},
-         "velistra-cli: the table «" + vacia + "» is of no use: the table is empty\n"},
-        {{"comprobar", "--tabla", repetida, circuito},
-         "velistra-cli: the table «" + repetida + "» is of no use: the column int4.0 appears twice\n"},
-        {{"comprobar", "--tabla", rota, circuito},
-         "velistra-cli: the table «" + rota + "» is of no use: line 2 does not have a 0 or a 1 in each column\n"},
-        {{"simular", circuito, "--fallos", fallos}, fallos + ":1: there is no chip 9\n"},
+        {{}, "velistra-cli: missing order: simular, tabla, comprobar or revisar\n", ""},
+        {{"comprobar", "--tabla", vacia, circuito}, tabla, "» is of no use: the table is empty\n"},
+        {{"comprobar", "--tabla", repetida, circuito}, tabla, "» is of no use: the column int4.0 appears twice\n"},
+        {{"comprobar", "--tabla", rota, circuito}, tabla,
+         "» is of no use: line 2 does not have a 0 or a 1 in each column\n"},
+        {{"simular", circuito, "--fallos", fallos}, fallos + ":1: there is no chip 9\n", ""},
     };
     for (const Caso& c : casos) {
         std::vector<std::string> argumentos = c.argumentos;
         argumentos.insert(argumentos.end(), {"--idioma", "en"});
-        const prueba::ResultadoDelProceso r = Cli(argumentos, {});
-        EXPECT_EQ(r.errores.substr(0, c.error.size()), c.error);
+        const std::string errores = Cli(argumentos, {}).errores;
+        EXPECT_TRUE(errores.starts_with(c.inicio) && errores.ends_with(c.fin)) << errores;
     }
     // The same table in Spanish, as it always was.
-    EXPECT_EQ(Cli({"comprobar", "--tabla", vacia, circuito}, {}).errores,
-              "velistra-cli: la tabla «" + vacia + "» no sirve: la tabla está vacía\n");
+    const std::string espanol = Cli({"comprobar", "--tabla", vacia, circuito}, {}).errores;
+    EXPECT_TRUE(espanol.starts_with("velistra-cli: la tabla «") &&
+                espanol.ends_with("» no sirve: la tabla está vacía\n"))
+        << espanol;
 }
 
 }  // namespace

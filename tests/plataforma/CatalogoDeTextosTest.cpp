@@ -45,6 +45,10 @@ TEST(CatalogoDeTextos, CadaTextoDelCatalogoTieneInglesConLosMismosHuecos) {
         EXPECT_EQ(Traduce(Idioma::Ingles, par.espanol), par.ingles);
         EXPECT_EQ(Traduce(Idioma::Espanol, par.espanol), par.espanol);
         EXPECT_FALSE(std::string_view(par.ingles).empty()) << par.espanol;
+        // The translation file's escapes are undone: "breadboard's", never "&apos;".
+        for (const char* texto : {par.espanol, par.ingles})
+            for (const char* escape : {"&apos;", "&amp;", "&quot;", "&lt;", "&gt;"})
+                EXPECT_EQ(std::string_view(texto).find(escape), std::string_view::npos) << texto;
     }
 }
 

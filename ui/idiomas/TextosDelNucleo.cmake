@@ -1,6 +1,6 @@
-# Collects every text the core marks with VELISTRA_TEXTO into one generated source:
-# lupdate reads it for the catalogue, and the GUI's translator gets the texts with
-# placeholders from it. Run with -DFUENTES="a.cpp;b.h;..." -DSALIDA=file.cpp.
+# Collects every text the core and velistra-cli mark with VELISTRA_TEXTO into one
+# generated source, which lupdate reads for the catalogue's "velistra::Nucleo" context.
+# Run with -DFUENTES="a.cpp;b.h;..." -DSALIDA=file.cpp.
 set(literal "\"([^\"\\\\]|\\\\.)*\"")
 set(textos "")
 foreach(fuente ${FUENTES})

@@ -1,6 +1,6 @@
 #pragma once
-// Every text of the core the user may read, in Spanish, as the core marks them
-// (VELISTRA_TEXTO); made by the build. Context "velistra::Nucleo" in the catalogue.
+// Every text of the core and of velistra-cli the user may read, in Spanish, as they
+// are marked (VELISTRA_TEXTO); made by the build. Context "velistra::Nucleo" in the catalogue.
 #include <span>
 
 namespace velistra::idiomas {
