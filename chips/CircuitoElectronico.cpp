@@ -17,7 +17,9 @@ CircuitoElectronico::CircuitoElectronico(const FichaDeChip& ficha) {
 
 CircuitoElectronico::CircuitoElectronico(int codigoDeCatalogo) {
     const FichaDeChip* ficha = FichaDeCatalogo(codigoDeCatalogo);
-    if (ficha == nullptr) throw std::logic_error("chip fuera del catálogo");  // texto fijo: a fault of the program, never shown
+    if (ficha == nullptr)
+        throw std::logic_error(
+            "chip fuera del catálogo");  // texto fijo: a fault of the program, never shown
     Construye(ficha->codigoDeModelo, ficha->pines, ficha->estados, ficha->tipos, -1);
 }
 

@@ -65,7 +65,8 @@ int LeeLoEsperado(const PeticionDeComprobacion& p, Esperado& esperado, std::ostr
         Mensaje error;
         esperado.tabla = docencia::LeeTablaCsv(*texto, error);
         if (!esperado.tabla) {
-            errores << kPrograma << ": " << textos::TablaIncorrecta(*p.tabla, DelNucleo(error)) << '\n';
+            errores << kPrograma << ": " << textos::TablaIncorrecta(*p.tabla, DelNucleo(error))
+                    << '\n';
             return kUsoIncorrecto;
         }
         return kTerminado;

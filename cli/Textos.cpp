@@ -20,13 +20,15 @@ const char* Busca(std::span<const EntradaDeTexto> tabla, Texto clave) {
 std::span<const EntradaDeTexto> TablaEnIngles() {
     static const std::vector<std::string> textos = [] {
         std::vector<std::string> t;
-        for (const EntradaDeTexto& e : TablaEnEspanol()) t.push_back(Traduce(Idioma::Ingles, e.texto));
+        for (const EntradaDeTexto& e : TablaEnEspanol())
+            t.push_back(Traduce(Idioma::Ingles, e.texto));
         return t;
     }();
     static const std::vector<EntradaDeTexto> tabla = [] {
         std::vector<EntradaDeTexto> t;
         std::size_t i = 0;
-        for (const EntradaDeTexto& e : TablaEnEspanol()) t.push_back({e.clave, textos[i++].c_str()});
+        for (const EntradaDeTexto& e : TablaEnEspanol())
+            t.push_back({e.clave, textos[i++].c_str()});
         return t;
     }();
     return tabla;

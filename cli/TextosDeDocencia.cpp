@@ -1,8 +1,8 @@
 #include "cli/TextosDeDocencia.h"
 
 #include "cli/Citas.h"
-#include "docencia/DescripcionDeHallazgos.h"
 #include "cli/Textos.h"
+#include "docencia/DescripcionDeHallazgos.h"
 
 namespace velistra::consola::textos {
 
@@ -88,7 +88,8 @@ const char* ClaseDeHallazgo(docencia::ClaseDeHallazgo clase) {
     switch (clase) {
         case docencia::ClaseDeHallazgo::ChipSinEnchufar: return "chip-sin-enchufar";
         case docencia::ClaseDeHallazgo::SinAlimentacion: return "sin-alimentacion";
-        case docencia::ClaseDeHallazgo::EntradaAlAire: return "entrada-al-aire";  // texto fijo
+        case docencia::ClaseDeHallazgo::EntradaAlAire:
+            return "entrada-al-aire";  // texto fijo
         case docencia::ClaseDeHallazgo::SalidasUnidas: return "salidas-unidas";
         case docencia::ClaseDeHallazgo::TableroSinAlimentacion: return "tablero-sin-alimentacion";
         case docencia::ClaseDeHallazgo::Realimentacion: return "realimentacion";

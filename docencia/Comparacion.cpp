@@ -4,9 +4,9 @@
 #include <map>
 #include <sstream>
 
-#include "tableros/TableroDeLuces.h"
 #include "plataforma/Traducible.h"
 #include "simulacion/Mesa.h"
+#include "tableros/TableroDeLuces.h"
 
 namespace velistra::docencia {
 
@@ -98,7 +98,8 @@ std::optional<TablaDeVerdad> LeeTablaCsv(const std::string& texto, Mensaje& erro
         const bool repetido =
             std::count(cabecera.begin(), cabecera.end(), nombre) > 1;
         if (repetido) {
-            error = Mensaje(VELISTRA_TEXTO("la columna %1 aparece dos veces"), {Mensaje::Literal(nombre)});
+            error = Mensaje(VELISTRA_TEXTO("la columna %1 aparece dos veces"),
+                            {Mensaje::Literal(nombre)});
             return std::nullopt;
         }
         (esPalanca ? tabla.entradas : tabla.salidas).push_back(nombre);

@@ -47,19 +47,19 @@ Mensaje Realimentacion(const Hallazgo& h) {
     std::vector<Mensaje> otros;
     for (const docencia::Parte& p : h.otros) otros.push_back(N(p.chip));
     const std::size_t n = otros.size();
-    const Mensaje por = n == 0   ? Mensaje(VELISTRA_TEXTO("dentro del chip"))
-                        : n == 1 ? Mensaje(VELISTRA_TEXTO("con el chip n.º %1"), std::move(otros))
-                                 : Mensaje(VELISTRA_TEXTO("con los chips n.º %1"),
-                                           {Enumeracion(std::move(otros))});
+    const Mensaje por =
+        n == 0   ? Mensaje(VELISTRA_TEXTO("dentro del chip"))
+        : n == 1 ? Mensaje(VELISTRA_TEXTO("con el chip n.º %1"), std::move(otros))
+                 : Mensaje(VELISTRA_TEXTO("con los chips n.º %1"), {Enumeracion(std::move(otros))});
     return Mensaje(VELISTRA_TEXTO("%1, patilla %2: realimentación sin biestable %3 (%4)"),
                    {Chip(h.codigo, h.chip), N(h.pin), por, Lugar(h)});
 }
 
 Mensaje TableroSinAlimentacion(const Hallazgo& h) {
-    return Mensaje(
-        VELISTRA_TEXTO("tablero %1 (%2), terminal %3 (%4): la alimentación no llega; ha de ir al %4 de la fuente"),
-        {N(h.tablero), Mensaje(NombreDeTablero(h.tipoDeTablero)), N(h.terminal),
-         Mensaje::Literal(h.alimentacion == 'G' ? "GND" : "VCC")});
+    return Mensaje(VELISTRA_TEXTO("tablero %1 (%2), terminal %3 (%4): la alimentación no llega; ha "
+                                  "de ir al %4 de la fuente"),
+                   {N(h.tablero), Mensaje(NombreDeTablero(h.tipoDeTablero)), N(h.terminal),
+                    Mensaje::Literal(h.alimentacion == 'G' ? "GND" : "VCC")});
 }
 
 }  // namespace
@@ -73,7 +73,8 @@ Mensaje DescribeHallazgo(const Hallazgo& h, ConPunto punto) {
             if (conPunto)
                 return Mensaje(VELISTRA_TEXTO("%1: no está enchufado en la protoboard (en %2, %3)"),
                                {Chip(h.codigo, h.chip), x, y});
-            return Mensaje(VELISTRA_TEXTO("%1: no está enchufado en la protoboard"), {Chip(h.codigo, h.chip)});
+            return Mensaje(VELISTRA_TEXTO("%1: no está enchufado en la protoboard"),
+                           {Chip(h.codigo, h.chip)});
         case ClaseDeHallazgo::SinAlimentacion:
             return Mensaje(VELISTRA_TEXTO("%1, patilla %2: la alimentación no llega (%3)"),
                            {Chip(h.codigo, h.chip), N(h.pin), Lugar(h)});
@@ -82,13 +83,17 @@ Mensaje DescribeHallazgo(const Hallazgo& h, ConPunto punto) {
                            {Chip(h.codigo, h.chip), N(h.pin), Lugar(h)});
         case ClaseDeHallazgo::CableSuelto:
             if (conPunto)
-                return Mensaje(VELISTRA_TEXTO("cable %1: un extremo no está conectado (%2, en %3, %4)"),
-                               {N(h.cable + 1), Lugar(h), x, y});
+                return Mensaje(
+                    VELISTRA_TEXTO("cable %1: un extremo no está conectado (%2, en %3, %4)"),
+                    {N(h.cable + 1), Lugar(h), x, y});
             return Mensaje(VELISTRA_TEXTO("cable %1: un extremo no está conectado (%2)"),
                            {N(h.cable + 1), Lugar(h)});
-        case ClaseDeHallazgo::SalidasUnidas: return SalidasUnidas(h);
-        case ClaseDeHallazgo::TableroSinAlimentacion: return TableroSinAlimentacion(h);
-        case ClaseDeHallazgo::Realimentacion: return Realimentacion(h);
+        case ClaseDeHallazgo::SalidasUnidas:
+            return SalidasUnidas(h);
+        case ClaseDeHallazgo::TableroSinAlimentacion:
+            return TableroSinAlimentacion(h);
+        case ClaseDeHallazgo::Realimentacion:
+            return Realimentacion(h);
     }
     return {};
 }

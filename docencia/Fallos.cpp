@@ -81,13 +81,14 @@ FallosLeidos LeeFallos(const std::string& texto) {
 }
 
 std::optional<Mensaje> AplicaFallos(Mesa& mesa, const std::vector<Fallo>& fallos,
-                                        int& lineaErronea) {
+                                    int& lineaErronea) {
     // Everything is checked first, so a bad line plants nothing.
     for (const Fallo& f : fallos) {
         lineaErronea = f.linea;
         if (f.clase == Fallo::CableAbierto) {
             if (static_cast<std::size_t>(f.numero) > mesa.cables.Lista().size())
-                return Mensaje(VELISTRA_TEXTO("no existe el cable %1"), {Mensaje::Entero(f.numero)});
+                return Mensaje(VELISTRA_TEXTO("no existe el cable %1"),
+                               {Mensaje::Entero(f.numero)});
             continue;
         }
         if (static_cast<std::size_t>(f.numero) > mesa.componentes.size())

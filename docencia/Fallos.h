@@ -38,7 +38,7 @@ FallosLeidos LeeFallos(const std::string& texto);
 // line and the reason, and nothing is planted. An open wire stays drawn (and saved) but
 // joins nothing.
 std::optional<Mensaje> AplicaFallos(Mesa& mesa, const std::vector<Fallo>& fallos,
-                                        int& lineaErronea);
+                                    int& lineaErronea);
 
 struct ErrorDeFallos {
     // 0 when the file itself cannot be read.

@@ -60,15 +60,18 @@ std::string FormateaDecimal(double valor, int decimales, Idioma idioma) {
 }
 
 std::string Formatea(const Mensaje& mensaje, Idioma idioma) {
-    return Formatea(mensaje, idioma, [idioma](const std::string& espanol) { return Traduce(idioma, espanol); });
+    return Formatea(mensaje, idioma,
+                    [idioma](const std::string& espanol) { return Traduce(idioma, espanol); });
 }
 
 std::string Formatea(const Mensaje& mensaje, Idioma idioma, const TraduceTexto& traduce) {
     switch (mensaje.clase) {
-        case Mensaje::Clase::Literal: return mensaje.texto;
+        case Mensaje::Clase::Literal:
+            return mensaje.texto;
         case Mensaje::Clase::Decimal:
             return FormateaDecimal(mensaje.valor, mensaje.decimales, idioma);
-        case Mensaje::Clase::Plantilla: break;
+        case Mensaje::Clase::Plantilla:
+            break;
     }
     std::vector<std::string> argumentos;
     argumentos.reserve(mensaje.argumentos.size());

@@ -13,9 +13,9 @@ namespace velistra::textos {
 inline constexpr const char* kVersion = VELISTRA_VERSION;
 // The main window's title before any circuit is named.
 inline constexpr const char* kTituloDelPrograma = "Velistra " VELISTRA_VERSION;
-// The help dialog's second line.
-// The help dialog gives its own English line.
-inline constexpr const char* kLineaDeVersion = "Versión " VELISTRA_VERSION " (2541180) - Mayo de 2011";  // texto fijo
+// The help dialog's second line; the dialog gives its own English line.
+inline constexpr const char* kLineaDeVersion =
+    "Versión " VELISTRA_VERSION " (2541180) - Mayo de 2011";  // texto fijo
 
 // Titles of the message boxes.
 inline constexpr const char* kTituloDeInformacion = VELISTRA_TEXTO("Información");

@@ -91,8 +91,9 @@ bool ArchivoActual::Carga(const std::string& ruta) {
         case ResultadoDeLectura::Correcto:
             return true;
         case ResultadoDeLectura::VersionIncorrecta:
-            mesa.avisos.MuestraMensaje(Mensaje(kSoloLaVersion, {Mensaje::Literal(kVersionDeArchivo)}),
-                                       kTituloDeVersion, Icono::Advertencia);
+            mesa.avisos.MuestraMensaje(
+                Mensaje(kSoloLaVersion, {Mensaje::Literal(kVersionDeArchivo)}), kTituloDeVersion,
+                Icono::Advertencia);
             return false;
         case ResultadoDeLectura::NoSeAbre:
         case ResultadoDeLectura::Malformado:

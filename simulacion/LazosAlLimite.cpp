@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "plataforma/CatalogoDeTextos.h"
-#include "plataforma/Traducible.h"
 #include "modelo/Componentes.h"
 #include "modelo/Puerto.h"
+#include "plataforma/CatalogoDeTextos.h"
+#include "plataforma/Traducible.h"
 #include "simulacion/Nombres.h"
 
 namespace velistra {

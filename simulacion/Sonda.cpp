@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <array>
 
-#include "tableros/TableroDeFuenteDC.h"
-#include "tableros/TableroDeTiras.h"
 #include "modelo/Componente.h"
 #include "plataforma/CatalogoDeTextos.h"
 #include "plataforma/Traducible.h"
-#include "tableros/Fabrica.h"
 #include "simulacion/Mesa.h"
 #include "simulacion/Nombres.h"
+#include "tableros/Fabrica.h"
+#include "tableros/TableroDeFuenteDC.h"
+#include "tableros/TableroDeTiras.h"
 
 namespace velistra {
 
@@ -19,9 +19,9 @@ namespace {
 constexpr std::array<const char*, 4> kFrecuencias{"10 Hz", "5 Hz", "2 Hz", "1 Hz"};
 
 Mensaje DelTablero(const Tablero& t, Mensaje terminal) {
-    return Mensaje(VELISTRA_TEXTO("%1 (%2) %3"), {Mensaje(NombreDeTablero(t.Tipo())),
-                                                   Mensaje::Entero(t.Identificador()),
-                                                   std::move(terminal)});
+    return Mensaje(VELISTRA_TEXTO("%1 (%2) %3"),
+                   {Mensaje(NombreDeTablero(t.Tipo())), Mensaje::Entero(t.Identificador()),
+                    std::move(terminal)});
 }
 
 // A board's driving strip by what the user sees on it: a lever, a key, a clock, a supply.
@@ -29,14 +29,16 @@ Mensaje NombreDeExcitador(const Tablero& t, int i) {
     const int tira = i / TableroDeTiras::kTerminalesPorTira;
     switch (t.Tipo()) {
         case Tablero::kFuenteDC:
-            return DelTablero(t, Mensaje::Literal(i < TableroDeFuenteDC::kPrimerGnd ? "VCC" : "GND"));
+            return DelTablero(t,
+                              Mensaje::Literal(i < TableroDeFuenteDC::kPrimerGnd ? "VCC" : "GND"));
         case Tablero::kInterruptores:
             return DelTablero(t, Mensaje(VELISTRA_TEXTO("palanca %1"), {Mensaje::Entero(tira)}));
         case Tablero::kPulsadores:
             return DelTablero(t, Mensaje(VELISTRA_TEXTO("pulsador %1"), {Mensaje::Entero(tira)}));
         case Tablero::kTemporizadores:
             if (tira < static_cast<int>(kFrecuencias.size()))
-                return DelTablero(t, Mensaje::Literal(kFrecuencias[static_cast<std::size_t>(tira)]));
+                return DelTablero(t,
+                                  Mensaje::Literal(kFrecuencias[static_cast<std::size_t>(tira)]));
             break;
         default:
             break;
@@ -55,8 +57,9 @@ void BuscaConductores(const Mesa& mesa, LecturaDeSonda& lectura) {
         for (int pin = 1; pin <= chip.NumeroDePines(); ++pin) {
             const Puerto* hoyo = chip.DireccionDeCasilla(pin);
             if (tipos[pin] == 'S' && hoyo != nullptr && hoyo->Nodo() == lectura.nodo)
-                lectura.conductores.push_back(Mensaje(VELISTRA_TEXTO("%1 patilla %2"),
-                                                      {NombreDeChip(chip, numero), Mensaje::Entero(pin)}));
+                lectura.conductores.push_back(
+                    Mensaje(VELISTRA_TEXTO("%1 patilla %2"),
+                            {NombreDeChip(chip, numero), Mensaje::Entero(pin)}));
         }
     }
     for (const auto& t : mesa.tablero) {
@@ -108,11 +111,13 @@ std::optional<LecturaDeSonda> Sondea(Mesa& mesa, int x, int y) {
 }
 
 Mensaje MensajeDeSonda(const LecturaDeSonda& lectura) {
-    Mensaje texto = lectura.nivel == '1'   ? VELISTRA_TEXTO("Nivel alto")
-                    : lectura.nivel == '0' ? VELISTRA_TEXTO("Nivel bajo")
-                                           : VELISTRA_TEXTO("Nivel flotante (Z, una entrada TTL lo lee como alto)");
+    Mensaje texto = lectura.nivel == '1' ? VELISTRA_TEXTO("Nivel alto")
+                    : lectura.nivel == '0'
+                        ? VELISTRA_TEXTO("Nivel bajo")
+                        : VELISTRA_TEXTO("Nivel flotante (Z, una entrada TTL lo lee como alto)");
     if (!lectura.conductores.empty())
-        texto = Mensaje(VELISTRA_TEXTO("%1; lo da %2"), {std::move(texto), Enumeracion(lectura.conductores)});
+        texto = Mensaje(VELISTRA_TEXTO("%1; lo da %2"),
+                        {std::move(texto), Enumeracion(lectura.conductores)});
     const std::size_t n = lectura.miembros.size();
     if (n == 1) return Mensaje(VELISTRA_TEXTO("%1; 1 punto"), {std::move(texto)});
     return Mensaje(VELISTRA_TEXTO("%1; %2 puntos unidos"),

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "plataforma/Recursos.h"
+#include "plataforma/Traducible.h"
 #include "tableros/Protoboard.h"
 #include "tableros/TableroDeFuenteDC.h"
 #include "tableros/TableroDeInterruptores.h"
@@ -9,8 +11,6 @@
 #include "tableros/TableroDeSieteSegmentos.h"
 #include "tableros/TableroDeTemporizadores.h"
 #include "tableros/TableroPLA.h"
-#include "plataforma/Recursos.h"
-#include "plataforma/Traducible.h"
 
 namespace velistra {
 
@@ -26,18 +26,30 @@ struct ModeloDeTablero {
 };
 
 constexpr std::array kModelos{
-    ModeloDeTablero{Tablero::kProtoboard, recursos::Protoboard, {}, {}, 132,
-                    VELISTRA_TEXTO("protoboard")},
-    ModeloDeTablero{Tablero::kInterruptores, recursos::Interruptores, recursos::InterruptorON, {},
-                    10, VELISTRA_TEXTO("interruptores")},
-    ModeloDeTablero{Tablero::kPulsadores, recursos::Pulsadores, recursos::PulsadorON, {}, 10,
+    ModeloDeTablero{
+        Tablero::kProtoboard, recursos::Protoboard, {}, {}, 132, VELISTRA_TEXTO("protoboard")},
+    ModeloDeTablero{Tablero::kInterruptores,
+                    recursos::Interruptores,
+                    recursos::InterruptorON,
+                    {},
+                    10,
+                    VELISTRA_TEXTO("interruptores")},
+    ModeloDeTablero{Tablero::kPulsadores,
+                    recursos::Pulsadores,
+                    recursos::PulsadorON,
+                    {},
+                    10,
                     VELISTRA_TEXTO("pulsadores")},
     ModeloDeTablero{Tablero::kLeds, recursos::Leds, {}, recursos::LedON, 9, VELISTRA_TEXTO("leds")},
     ModeloDeTablero{Tablero::kFuenteDC, recursos::FuenteDC, recursos::InterruptorON,
                     recursos::LedON, 2, VELISTRA_TEXTO("fuente DC")},
-    ModeloDeTablero{Tablero::kTemporizadores, recursos::Reloj, {}, {}, 6,
-                    VELISTRA_TEXTO("temporizador")},
-    ModeloDeTablero{Tablero::kSieteSegmentos, recursos::Leds7Segmentos, {}, {}, 33,
+    ModeloDeTablero{
+        Tablero::kTemporizadores, recursos::Reloj, {}, {}, 6, VELISTRA_TEXTO("temporizador")},
+    ModeloDeTablero{Tablero::kSieteSegmentos,
+                    recursos::Leds7Segmentos,
+                    {},
+                    {},
+                    33,
                     VELISTRA_TEXTO("siete segmentos")},
     ModeloDeTablero{Tablero::kPLA, {}, {}, {}, 0, VELISTRA_TEXTO("PLA")},
 };

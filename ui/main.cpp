@@ -54,7 +54,9 @@ bool LeeIdioma(int argc, char** argv, std::optional<velistra::Idioma>& idioma) {
         if (!idioma) {
             // The same text as velistra-cli's, in the environment's language.
             std::fprintf(stderr, "velistra: %s\n",
-                         velistra::Traduce(velistra::IdiomaDelEntorno(), VELISTRA_TEXTO("--idioma admite es o en")).c_str());
+                         velistra::Traduce(velistra::IdiomaDelEntorno(),
+                                           VELISTRA_TEXTO("--idioma admite es o en"))
+                             .c_str());
             return false;
         }
     }

@@ -48,7 +48,8 @@ TEST(Argumentos, LasFormasInvalidasSeRechazanConSuMotivo) {
     };
     const Caso casos[] = {
         {{}, "falta la orden: simular, tabla, comprobar o revisar"},
-        {{"correr", "c.txt"}, "orden desconocida «correr»; se espera simular, tabla, comprobar o revisar"},
+        {{"correr", "c.txt"},
+         "orden desconocida «correr»; se espera simular, tabla, comprobar o revisar"},
         {{"simular"}, "falta el archivo del circuito"},
         {{"tabla", "--csv"}, "falta el archivo del circuito"},
         {{"simular", "a.txt", "b.txt"}, "sobra el argumento «b.txt»"},

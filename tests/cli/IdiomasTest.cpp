@@ -70,10 +70,12 @@ TEST(IdiomasDeLaConsola, LaConfiguracionRegionalYIdiomaEligenElIdioma) {
         return Cli(std::move(argumentos), std::move(entorno));
     };
     const std::string enEspanol =
-        "velistra-cli: falta la orden: simular, tabla, comprobar o revisar\nUse «velistra-cli --help» para ver cómo se "
+        "velistra-cli: falta la orden: simular, tabla, comprobar o revisar\nUse «velistra-cli "
+        "--help» para ver cómo se "
         "usa.\n";
     const std::string enIngles =
-        "velistra-cli: missing order: simular, tabla, comprobar or revisar\nUse «velistra-cli --help» to see how it is "
+        "velistra-cli: missing order: simular, tabla, comprobar or revisar\nUse «velistra-cli "
+        "--help» to see how it is "
         "used.\n";
     EXPECT_EQ(uso({}, {}).errores, enEspanol);
     EXPECT_EQ(uso({"LANG=en_US.UTF-8"}, {}).errores, enIngles);
@@ -173,8 +175,11 @@ TEST(IdiomasDeLaConsola, EnInglesLosErroresDeDocenciaNoDejanNadaEnEspanol) {
     const Caso casos[] = {
         {{}, "velistra-cli: missing order: simular, tabla, comprobar or revisar\n", ""},
         {{"comprobar", "--tabla", vacia, circuito}, tabla, "» is of no use: the table is empty\n"},
-        {{"comprobar", "--tabla", repetida, circuito}, tabla, "» is of no use: the column int4.0 appears twice\n"},
-        {{"comprobar", "--tabla", rota, circuito}, tabla,
+        {{"comprobar", "--tabla", repetida, circuito},
+         tabla,
+         "» is of no use: the column int4.0 appears twice\n"},
+        {{"comprobar", "--tabla", rota, circuito},
+         tabla,
          "» is of no use: line 2 does not have a 0 or a 1 in each column\n"},
         {{"simular", circuito, "--fallos", fallos}, fallos + ":1: there is no chip 9\n", ""},
     };

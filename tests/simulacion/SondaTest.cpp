@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <map>
 
-#include "tableros/TableroDeFuenteDC.h"
-#include "tableros/TableroDeTemporizadores.h"
-#include "simulacion/Mesa.h"
 #include "plataforma/CatalogoDeTextos.h"
+#include "simulacion/Mesa.h"
 #include "simulacion/Sonda.h"
 #include "support/LienzoDePrueba.h"
 #include "support/Montador.h"
+#include "tableros/TableroDeFuenteDC.h"
+#include "tableros/TableroDeTemporizadores.h"
 
 namespace velistra {
 namespace {
@@ -89,7 +89,8 @@ TEST_F(Sonda, UnaSalidaLlegaPorSuTiraYSuCableHastaLaLampara) {
     EXPECT_EQ(En(*leds, 0).nivel, '0');
     const LecturaDeSonda palanca = EnPin(1);
     EXPECT_EQ(palanca.nivel, '1');
-    EXPECT_EQ(EnEspanol(palanca.conductores), std::vector<std::string>{"interruptores (4) palanca 0"});
+    EXPECT_EQ(EnEspanol(palanca.conductores),
+              std::vector<std::string>{"interruptores (4) palanca 0"});
     EXPECT_EQ(PorTablero(palanca),
               (std::map<int, int>{{proto->Identificador(), 5}, {palancas->Identificador(), 3}}));
 }
@@ -149,8 +150,10 @@ TEST(CentroDePuerto, EsDondeElRatonEncuentraCadaPuerto) {
 }
 
 TEST_F(Sonda, EnInglesCadaParteDeLaLecturaSeDiceEnIngles) {
-    EXPECT_EQ(TextoDeSonda(En(*leds, 0), Idioma::Ingles), "High level; driven by 7404 (1) pin 2; 6 points joined");
-    EXPECT_EQ(TextoDeSonda(En(*leds, 8), Idioma::Ingles), "Low level; driven by DC supply (1) GND; 71 points joined");
+    EXPECT_EQ(TextoDeSonda(En(*leds, 0), Idioma::Ingles),
+              "High level; driven by 7404 (1) pin 2; 6 points joined");
+    EXPECT_EQ(TextoDeSonda(En(*leds, 8), Idioma::Ingles),
+              "Low level; driven by DC supply (1) GND; 71 points joined");
     mesa.PonEntrada(*palancas, 0, true);
     EXPECT_EQ(Formatea(EnPin(1).conductores.front(), Idioma::Ingles), "switches (4) lever 0");
 }

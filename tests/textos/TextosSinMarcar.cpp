@@ -1,8 +1,8 @@
 // Fails on any Spanish string literal in the program's sources that no one marked for the
 // catalogue: it would reach an English user in Spanish. A literal is marked when it is an
 // argument of VELISTRA_TEXTO, tr, QT_TRANSLATE_NOOP, QT_TR_NOOP or translate; a line that
-// ends in "// texto fijo" holds words of a format (script words, output words, JSON keys),
-// which never change with the language.
+// ends in "// texto fijo", or follows one, holds words of a format (script words, output
+// words, JSON keys) or a name that never changes with the language.
 // Usage: textos-sin-marcar RAIZ CARPETA... [--excepto ARCHIVO...]
 #include <algorithm>
 #include <array>
@@ -19,15 +19,18 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kMarcaDeFormato = "// texto fijo";
-constexpr std::array<std::string_view, 6> kMarcadores{"VELISTRA_TEXTO", "tr", "QT_TRANSLATE_NOOP",
-                                                     "QT_TR_NOOP", "translate", "QT_TRANSLATE_NOOP3"};
+constexpr std::array<std::string_view, 6> kMarcadores{
+    "VELISTRA_TEXTO", "tr", "QT_TRANSLATE_NOOP", "QT_TR_NOOP", "translate", "QT_TRANSLATE_NOOP3"};
 // Marks of Spanish that English text never has, and its commonest short words.
 constexpr std::array<std::string_view, 15> kLetras{"á", "é", "í", "ó", "ú", "ñ", "Á", "É",
                                                    "Í", "Ó", "Ú", "Ñ", "¿", "¡", "ü"};
-constexpr std::array<std::string_view, 16> kPalabras{"el", "la", "los", "las", "de", "del", "un", "una",
-                                                     "no", "que", "se", "con", "por", "para", "es", "al"};
+constexpr std::array<std::string_view, 16> kPalabras{"el",  "la",   "los", "las", "de", "del",
+                                                     "un",  "una",  "no",  "que", "se", "con",
+                                                     "por", "para", "es",  "al"};
 
-bool EsLetra(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || (c >= '0' && c <= '9'); }
+bool EsLetra(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || (c >= '0' && c <= '9');
+}
 
 bool PareceEspanol(std::string_view texto) {
     for (std::string_view letra : kLetras)
@@ -78,14 +81,16 @@ std::vector<Hallado> Busca(const std::string& fuente) {
         }
         if (fuente.compare(i, 2, "/*") == 0) {
             const std::size_t fin = fuente.find("*/", i + 2);
-            linea += static_cast<int>(std::count(fuente.begin() + static_cast<long>(i),
-                                                 fuente.begin() + static_cast<long>(std::min(fin, fuente.size())), '\n'));
+            linea += static_cast<int>(
+                std::count(fuente.begin() + static_cast<long>(i),
+                           fuente.begin() + static_cast<long>(std::min(fin, fuente.size())), '\n'));
             i = fin == std::string::npos ? fuente.size() : fin + 1;
             continue;
         }
         if (c == '#' && (i == 0 || fuente[i - 1] == '\n')) {  // preprocessor lines say nothing
             while (i < fuente.size() && fuente[i] != '\n') {
-                if (fuente[i] == '\\' && i + 1 < fuente.size() && fuente[i + 1] == '\n') ++linea, ++i;
+                if (fuente[i] == '\\' && i + 1 < fuente.size() && fuente[i + 1] == '\n')
+                    ++linea, ++i;
                 ++i;
             }
             --i;
@@ -114,10 +119,13 @@ std::vector<Hallado> Busca(const std::string& fuente) {
                 }
             }
             const bool marcado =
-                !llamadas.empty() &&
-                std::find(kMarcadores.begin(), kMarcadores.end(), llamadas.back()) != kMarcadores.end();
+                !llamadas.empty() && std::find(kMarcadores.begin(), kMarcadores.end(),
+                                               llamadas.back()) != kMarcadores.end();
             const std::size_t inicioDeLinea = fuente.rfind('\n', i) + 1;
-            const bool fijo = finDeLinea(inicioDeLinea).find(kMarcaDeFormato) != std::string::npos;
+            const std::size_t lineaAnterior =
+                inicioDeLinea >= 2 ? fuente.rfind('\n', inicioDeLinea - 2) + 1 : 0;
+            const bool fijo = finDeLinea(inicioDeLinea).find(kMarcaDeFormato) != std::string::npos ||
+                              finDeLinea(lineaAnterior).find(kMarcaDeFormato) != std::string::npos;
             if (!marcado && !fijo && PareceEspanol(texto)) hallados.push_back({desde, texto});
             ultimoNombre.clear();
             continue;
@@ -157,8 +165,10 @@ int main(int argc, char** argv) {
     bool excepto = false;
     for (int a = 2; a < argc; ++a) {
         const std::string arg = argv[a];
-        if (arg == "--excepto") excepto = true;
-        else (excepto ? excepciones : carpetas).push_back(arg);
+        if (arg == "--excepto")
+            excepto = true;
+        else
+            (excepto ? excepciones : carpetas).push_back(arg);
     }
     std::vector<fs::path> fuentes;
     for (const std::string& carpeta : carpetas) {
@@ -180,7 +190,8 @@ int main(int argc, char** argv) {
         }
     }
     if (total > 0) {
-        std::cout << total << " textos sin marcar (VELISTRA_TEXTO en el núcleo, tr() en la ventana, "
+        std::cout << total
+                  << " textos sin marcar (VELISTRA_TEXTO en el núcleo, tr() en la ventana, "
                      "o \"// texto fijo\" si no cambia con el idioma)\n";
         return 1;
     }

@@ -133,7 +133,8 @@ TEST_F(Idiomas, LosTextosDelNucleoSeTraducenTambienConSusNumerosYNombres) {
     EXPECT_EQ(DelNucleo(Recuperacion::MensajeDeOferta({"", "/tmp/el chip %1.txt"})),
               QStringLiteral("The program closed without saving the changes to the circuit "
                              "/tmp/el chip %1.txt. Recover the changes or discard them?"));
-    EXPECT_EQ(DelNucleo(Mensaje("el chip %1 no tiene la patilla %2", {Mensaje::Entero(3), Mensaje::Entero(20)})),
+    EXPECT_EQ(DelNucleo(Mensaje("el chip %1 no tiene la patilla %2",
+                                {Mensaje::Entero(3), Mensaje::Entero(20)})),
               QStringLiteral("chip 3 has no pin 20"));
     // A file name in the title is no text of the program.
     EXPECT_EQ(DelNucleo("/home/ana/Nuevo circuito.txt"),

@@ -26,8 +26,9 @@ namespace {
 
 // Words that only Spanish text has.
 bool TieneEspanol(const std::string& texto) {
-    for (const char* marca : {"á", "é", "í", "ó", "ú", "ñ", "¿", " de ", " la ", " el ", " no ",
-                              "patilla", "tablero", "fuente", "Chips utilizados", "Tabla de verdad"})
+    for (const char* marca :
+         {"á", "é", "í", "ó", "ú", "ñ", "¿", " de ", " la ", " el ", " no ", "patilla", "tablero",
+          "fuente", "Chips utilizados", "Tabla de verdad"})
         if (texto.find(marca) != std::string::npos) return true;
     return false;
 }
@@ -60,26 +61,31 @@ TEST_F(TextosEnIngles, LosHallazgosDeLaRevisionSeDicenEnCadaIdioma) {
     unidas.otros = {{1, 7404, 2, 3, -1}, {-1, 0, 0, 6, 4}, {2, 7400, 3, 3, -1}};
 
     InstalaIdioma(Idioma::Espanol);
-    EXPECT_EQ(DialogoDeRevision::Describe(sinVcc),
-              QStringLiteral("chip 7408 (n.º 2), patilla 14: la alimentación no llega (protoboard 3, "
-                             "columna 20, fila 1 de la zona superior)"));
-    EXPECT_EQ(DialogoDeRevision::Describe(tablero),
-              QStringLiteral("tablero 4 (interruptores), terminal 25 (GND): la alimentación no llega; "
-                             "ha de ir al GND de la fuente"));
+    EXPECT_EQ(
+        DialogoDeRevision::Describe(sinVcc),
+        QStringLiteral("chip 7408 (n.º 2), patilla 14: la alimentación no llega (protoboard 3, "
+                       "columna 20, fila 1 de la zona superior)"));
+    EXPECT_EQ(
+        DialogoDeRevision::Describe(tablero),
+        QStringLiteral("tablero 4 (interruptores), terminal 25 (GND): la alimentación no llega; "
+                       "ha de ir al GND de la fuente"));
     EXPECT_EQ(DialogoDeRevision::Describe(unidas),
               QStringLiteral("tablero 5, terminal 0: salida en la misma red que chip 7404 (n.º 1), "
                              "patilla 2, tablero 6, terminal 4 y chip 7400 (n.º 2), patilla 3"));
 
     InstalaIdioma(Idioma::Ingles);
-    EXPECT_EQ(DialogoDeRevision::Describe(sinVcc),
-              QStringLiteral("chip 7408 (no. 2), pin 14: the supply does not reach it (breadboard 3, "
-                             "column 20, row 1 of the upper area)"));
-    EXPECT_EQ(DialogoDeRevision::Describe(tablero),
-              QStringLiteral("board 4 (switches), terminal 25 (GND): the supply does not reach it; it "
-                             "must go to the supply's GND"));
-    EXPECT_EQ(DialogoDeRevision::Describe(unidas),
-              QStringLiteral("board 5, terminal 0: output on the same net as chip 7404 (no. 1), pin 2, "
-                             "board 6, terminal 4 and chip 7400 (no. 2), pin 3"));
+    EXPECT_EQ(
+        DialogoDeRevision::Describe(sinVcc),
+        QStringLiteral("chip 7408 (no. 2), pin 14: the supply does not reach it (breadboard 3, "
+                       "column 20, row 1 of the upper area)"));
+    EXPECT_EQ(
+        DialogoDeRevision::Describe(tablero),
+        QStringLiteral("board 4 (switches), terminal 25 (GND): the supply does not reach it; it "
+                       "must go to the supply's GND"));
+    EXPECT_EQ(
+        DialogoDeRevision::Describe(unidas),
+        QStringLiteral("board 5, terminal 0: output on the same net as chip 7404 (no. 1), pin 2, "
+                       "board 6, terminal 4 and chip 7400 (no. 2), pin 3"));
 }
 
 TEST_F(TextosEnIngles, ElInformeYLosTiemposDelAnalizadorSiguenAlIdioma) {
@@ -91,22 +97,26 @@ TEST_F(TextosEnIngles, ElInformeYLosTiemposDelAnalizadorSiguenAlIdioma) {
     AvisosMudos avisos;
     Mesa mesa(avisos);
     mesa.InicializaMesa();
-    ASSERT_EQ(RecuperaCircuitoDeArchivo(mesa, std::string(VELISTRA_EJEMPLOS) + "/semisumador/circuito.txt"),
+    ASSERT_EQ(RecuperaCircuitoDeArchivo(
+                  mesa, std::string(VELISTRA_EJEMPLOS) + "/semisumador/circuito.txt"),
               ResultadoDeLectura::Correcto);
     const AnalizadorLogico analizador;
     const prueba::CarpetaTemporal carpeta;
     const std::string pdf = carpeta.Archivo("report.pdf");
-    ASSERT_TRUE(EscribeInforme(mesa, analizador, prueba::LasImagenes(), "half-adder.txt", QString::fromStdString(pdf)));
+    ASSERT_TRUE(EscribeInforme(mesa, analizador, prueba::LasImagenes(), "half-adder.txt",
+                               QString::fromStdString(pdf)));
     prueba::Lanzamiento texto;
     texto.programa = VELISTRA_PDFTOTEXT;
     texto.argumentos = {"-layout", pdf, "-"};
     const prueba::ResultadoDelProceso r = prueba::Ejecuta(texto);
     ASSERT_EQ(r.codigo, 0) << r.errores;
     EXPECT_FALSE(TieneEspanol(r.salida)) << r.salida;
-    for (const char* parte : {"Laboratory report", "Chips used", "7408 - 2 inputs (x4)", "Truth table", "Pins: 1 1A", "Quad 2-input"})
+    for (const char* parte : {"Laboratory report", "Chips used", "7408 - 2 inputs (x4)",
+                              "Truth table", "Pins: 1 1A", "Quad 2-input"})
         EXPECT_NE(r.salida.find(parte), std::string::npos) << parte << "\n" << r.salida;
     // The date is written the English way: the month by its English name.
-    EXPECT_NE(r.salida.find(QLocale(QLocale::English).monthName(QDate::currentDate().month()).toStdString()),
+    EXPECT_NE(r.salida.find(
+                  QLocale(QLocale::English).monthName(QDate::currentDate().month()).toStdString()),
               std::string::npos)
         << r.salida;
 }
@@ -124,19 +134,26 @@ TEST_F(TextosEnIngles, LosErroresDeExportarSeDicenEnIngles) {
         std::string error;
     };
     const Caso casos[] = {
-        {{"--exportar", circuito}, 1, "velistra: usage: velistra --exportar CIRCUIT.txt OUTPUT.png|OUTPUT.pdf\n"},
-        {{"--exportar", carpeta.Archivo("none.txt"), carpeta.Archivo("a.png")}, 2,
+        {{"--exportar", circuito},
+         1,
+         "velistra: usage: velistra --exportar CIRCUIT.txt OUTPUT.png|OUTPUT.pdf\n"},
+        {{"--exportar", carpeta.Archivo("none.txt"), carpeta.Archivo("a.png")},
+         2,
          "velistra: " + carpeta.Archivo("none.txt") + ": Error reading the file.\n"},
-        {{"--exportar", carpeta.Archivo("new.txt"), carpeta.Archivo("a.png")}, 2,
-         "velistra: " + carpeta.Archivo("new.txt") + ": The program only opens files of version 0.9.7\n"},
-        {{"--exportar", circuito, carpeta.Archivo("no/folder.png")}, 3,
+        {{"--exportar", carpeta.Archivo("new.txt"), carpeta.Archivo("a.png")},
+         2,
+         "velistra: " + carpeta.Archivo("new.txt") +
+             ": The program only opens files of version 0.9.7\n"},
+        {{"--exportar", circuito, carpeta.Archivo("no/folder.png")},
+         3,
          "velistra: could not write «" + carpeta.Archivo("no/folder.png") + "»\n"},
         {{"--idioma", "fr"}, 1, "velistra: --idioma takes es or en\n"},
     };
     for (const Caso& c : casos) {
         // The chosen language goes first: --exportar takes the two words after it.
         exporta.argumentos = c.argumentos;
-        if (c.argumentos.front() == "--exportar") exporta.argumentos.insert(exporta.argumentos.begin(), {"--idioma", "en"});
+        if (c.argumentos.front() == "--exportar")
+            exporta.argumentos.insert(exporta.argumentos.begin(), {"--idioma", "en"});
         const prueba::ResultadoDelProceso r = prueba::Ejecuta(exporta);
         EXPECT_EQ(r.codigo, c.codigo) << c.error;
         // Qt may note its own matters first (a missing runtime folder).
@@ -144,9 +161,11 @@ TEST_F(TextosEnIngles, LosErroresDeExportarSeDicenEnIngles) {
     }
     // The Spanish is the program's own, as ever.
     exporta.entorno = {"LANG=es_ES.UTF-8"};
-    exporta.argumentos = {"--idioma", "es", "--exportar", carpeta.Archivo("new.txt"), carpeta.Archivo("a.png")};
+    exporta.argumentos = {"--idioma", "es", "--exportar", carpeta.Archivo("new.txt"),
+                          carpeta.Archivo("a.png")};
     EXPECT_TRUE(prueba::Ejecuta(exporta).errores.ends_with(
-        "velistra: " + carpeta.Archivo("new.txt") + ": El programa solo abre archivos de la versión 0.9.7\n"));
+        "velistra: " + carpeta.Archivo("new.txt") +
+        ": El programa solo abre archivos de la versión 0.9.7\n"));
 }
 
 }  // namespace

@@ -127,7 +127,8 @@ int AltoDelDiagrama(const AnalizadorLogico& analizador) {
 }
 
 QString TextoDeTiempo(std::int64_t microsegundos, int decimales) {
-    return ConvencionesDelIdioma().toString(static_cast<double>(microsegundos) / 1e6, 'f', decimales) +
+    return ConvencionesDelIdioma().toString(static_cast<double>(microsegundos) / 1e6, 'f',
+                                            decimales) +
            QStringLiteral(" s");
 }
 
@@ -176,9 +177,10 @@ void PintaDiagrama(QPainter& pintor, QRect area, const AnalizadorLogico& analiza
             const int xi = static_cast<int>(x);
             pintor.setPen(QPen(QColor(0xD00000), 1));
             pintor.drawLine(xi, area.top(), xi, area.bottom());
-            const QString texto = QCoreApplication::translate("velistra::DiagramaDeTiempos", "%1 (tic %2)")
-                                      .arg(TextoDeTiempo(*vista.cursor, 6))
-                                      .arg(static_cast<double>(*vista.cursor) / kTic, 0, 'f', 2);
+            const QString texto =
+                QCoreApplication::translate("velistra::DiagramaDeTiempos", "%1 (tic %2)")
+                    .arg(TextoDeTiempo(*vista.cursor, 6))
+                    .arg(static_cast<double>(*vista.cursor) / kTic, 0, 'f', 2);
             pintor.fillRect(QRect(xi + 2, area.top() + kAltoDelEje - 15, pintor.fontMetrics().horizontalAdvance(texto) + 4, 14), Qt::white);
             pintor.drawText(xi + 4, area.top() + kAltoDelEje - 4, texto);
         }

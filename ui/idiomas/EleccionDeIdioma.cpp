@@ -34,8 +34,8 @@ struct Opcion {
     Idioma idioma;
     const char* nombre;  // in its own language, so that anyone finds theirs
 };
-// Each language by its own name, whatever the language in use.
-constexpr Opcion kOpciones[] = {{Idioma::Espanol, "Español"}, {Idioma::Ingles, "English"}};  // texto fijo
+// texto fijo
+constexpr Opcion kOpciones[] = {{Idioma::Espanol, "Español"}, {Idioma::Ingles, "English"}};
 }  // namespace
 
 std::optional<Idioma> IdiomaGuardado() {

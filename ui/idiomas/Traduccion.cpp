@@ -60,7 +60,9 @@ QString DelNucleo(const char* texto) {
 QString DelNucleo(const std::string& texto) { return DelNucleo(texto.c_str()); }
 
 QString DelNucleo(const Mensaje& mensaje) {
-    const auto traduce = [](const std::string& espanol) { return DelNucleo(espanol).toStdString(); };
+    const auto traduce = [](const std::string& espanol) {
+        return DelNucleo(espanol).toStdString();
+    };
     return QString::fromStdString(Formatea(mensaje, instalado, traduce));
 }
 

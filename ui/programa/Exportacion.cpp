@@ -1,7 +1,7 @@
 #include "ui/programa/Exportacion.h"
 
-#include <QCoreApplication>
 #include <QAction>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
@@ -96,17 +96,22 @@ void AgregaMenuDeExportacion(VentanaPrincipal& ventana, Sesion& sesion, const Im
 
 namespace {
 // A line on standard error in the program's language.
-void DiError(const QString& texto) { std::fprintf(stderr, "velistra: %s\n", texto.toLocal8Bit().constData()); }
+void DiError(const QString& texto) {
+    std::fprintf(stderr, "velistra: %s\n", texto.toLocal8Bit().constData());
+}
 
-QString DeExportacion(const char* texto) { return QCoreApplication::translate("velistra::Exportacion", texto); }
+QString DeExportacion(const char* texto) {
+    return QCoreApplication::translate("velistra::Exportacion", texto);
+}
 }  // namespace
 
 std::optional<int> ExportaDesdeLaLineaDeOrdenes(const QStringList& argumentos) {
     const qsizetype i = argumentos.indexOf(QStringLiteral("--exportar"));
     if (i < 0) return std::nullopt;
     if (i + 2 >= argumentos.size()) {
-        DiError(DeExportacion(QT_TRANSLATE_NOOP("velistra::Exportacion",
-                                                "uso: velistra --exportar CIRCUITO.txt SALIDA.png|SALIDA.pdf")));
+        DiError(DeExportacion(
+            QT_TRANSLATE_NOOP("velistra::Exportacion",
+                              "uso: velistra --exportar CIRCUITO.txt SALIDA.png|SALIDA.pdf")));
         return 1;
     }
     const std::string circuito = argumentos[i + 1].toStdString();
@@ -118,15 +123,19 @@ std::optional<int> ExportaDesdeLaLineaDeOrdenes(const QStringList& argumentos) {
         case ResultadoDeLectura::Correcto: break;
         case ResultadoDeLectura::VersionIncorrecta:
             DiError(QString::fromStdString(circuito) + QStringLiteral(": ") +
-                    DelNucleo(Mensaje(mensajes::kSoloLaVersion, {Mensaje::Literal(kVersionDeArchivo)})));
+                    DelNucleo(
+                        Mensaje(mensajes::kSoloLaVersion, {Mensaje::Literal(kVersionDeArchivo)})));
             return 2;
         default:
-            DiError(QString::fromStdString(circuito) + QStringLiteral(": ") + DelNucleo(mensajes::kErrorDeLectura));
+            DiError(QString::fromStdString(circuito) + QStringLiteral(": ") +
+                    DelNucleo(mensajes::kErrorDeLectura));
             return 2;
     }
     const Imagenes imagenes;
     if (!GuardaImagen(ImagenDeLaMesa(mesa, imagenes), salida)) {
-        DiError(DeExportacion(QT_TRANSLATE_NOOP("velistra::Exportacion", "no se pudo escribir «%1»")).arg(salida));
+        DiError(
+            DeExportacion(QT_TRANSLATE_NOOP("velistra::Exportacion", "no se pudo escribir «%1»"))
+                .arg(salida));
         return 3;
     }
     return 0;

@@ -12,9 +12,9 @@
 #include "sesion/CodigosDeComando.h"
 #include "simulacion/LazosAlLimite.h"
 #include "simulacion/Sonda.h"
-#include "ui/programa/Analizador.h"
 #include "ui/idiomas/EleccionDeIdioma.h"
 #include "ui/idiomas/Traduccion.h"
+#include "ui/programa/Analizador.h"
 #include "ui/programa/Docencia.h"
 #include "ui/programa/Exportacion.h"
 #include "ui/programa/Patillaje.h"
@@ -83,7 +83,8 @@ Programa::Programa(const Imagenes& imagenes,
 void Programa::OfreceRecuperacion(std::optional<bool> respuesta) {
     if (!recuperacion_) return;
     while (const std::optional<CopiaPendiente> copia = recuperacion_->Pendiente()) {
-        if (respuesta ? *respuesta : PreguntaSiRecupera(&ventana_, Recuperacion::MensajeDeOferta(*copia))) {
+        if (respuesta ? *respuesta
+                      : PreguntaSiRecupera(&ventana_, Recuperacion::MensajeDeOferta(*copia))) {
             recuperacion_->Recupera(sesion_.mesa, sesion_.comandos);
             break;
         }
@@ -190,8 +191,9 @@ void Programa::Comando(int id) {
 void Programa::AbreReciente(const QString& ruta) {
     if (!QFileInfo(ruta).isFile()) {
         preferencias_.QuitaReciente(ruta);
-        avisos_.Muestra(QCoreApplication::translate("velistra::Programa",
-                                                    "No se encuentra el archivo «%1»; se quita de los archivos recientes.")
+        avisos_.Muestra(QCoreApplication::translate(
+                            "velistra::Programa",
+                            "No se encuentra el archivo «%1»; se quita de los archivos recientes.")
                             .arg(ruta)
                             .toStdString(),
                         textos::kTituloDeArchivos, Icono::Advertencia);
