@@ -37,7 +37,7 @@ std::vector<FilaDeComando> FilasAntesDeLosChips() {
          .atajos = {"Ctrl+N"}, .boton = {1, 1, 0, VELISTRA_TEXTO("Nuevo")},
          .rechazoEncendido = kApagueAntesDeNuevo},
         {.id = kRecuperar, .menu = M::Circuitos, .texto = VELISTRA_TEXTO("Recuperar..."),
-         .atajos = {"Ctrl+O"}, .boton = {2, 1, 1, VELISTRA_TEXTO("Recuperar")},
+         .atajos = {"Ctrl+O"}, .boton = {2, 1, 1, nullptr},
          .rechazoEncendido = kApagueAntesDeRecuperar},
         {.id = kAlmacenar, .menu = M::Circuitos, .texto = VELISTRA_TEXTO("Almacenar"),
          .atajos = {"Ctrl+S"}, .boton = {3, 2, 2, VELISTRA_TEXTO("Almacenar")}},

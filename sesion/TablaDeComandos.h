@@ -44,7 +44,10 @@ struct BotonDeLaBarra {
     int orden = 0;     // 0: not on the toolbar; buttons go left to right by it
     int grupo = 0;     // a separator stands between buttons of different groups
     int imagen = -1;   // picture in the toolbar strip; -1: the shell's own arrow
-    const char* ayuda = nullptr;  // the tooltip's name; the shell adds the shortcut
+    // The tooltip's name; the shell adds the shortcut. Null: the item's text without its
+    // trailing "..." (one text of the catalogue has one translation, and "Recuperar" on
+    // its own is the recovery offer's button).
+    const char* ayuda = nullptr;
 };
 
 struct FilaDeComando {
