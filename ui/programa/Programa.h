@@ -58,6 +58,8 @@ private:
     void Atiende(const ResultadoDelRaton& resultado);
     void Atiende(const ResultadoDeComando& resultado);
     void ActualizaTitulo();
+    // Undo and redo greyed out when there is nothing to undo or redo.
+    void ActualizaDeshacer();
     void Repinta();
     // What the workbench window draws over its kept layer on every repaint.
     void PintaEncima(Lienzo& lienzo, const std::function<void()>& corta);
