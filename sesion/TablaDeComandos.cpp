@@ -1,6 +1,8 @@
 #include "sesion/TablaDeComandos.h"
 
+#include <algorithm>
 #include <iterator>
+#include <string_view>
 #include <vector>
 
 #include "chips/Catalogo.h"
@@ -154,6 +156,31 @@ const FilaDeComando* FilaDeComandoDe(int id) {
         if (fila.id == id) return &fila;
     }
     return nullptr;
+}
+
+}  // namespace velistra
+
+namespace velistra {
+
+std::vector<const FilaDeComando*> BotonesDeLaBarra(unsigned programa) {
+    std::vector<const FilaDeComando*> botones;
+    for (const FilaDeComando& fila : TablaDeComandos()) {
+        if (fila.boton.orden > 0 && (fila.programas & programa) != 0) botones.push_back(&fila);
+    }
+    std::stable_sort(botones.begin(), botones.end(), [](const FilaDeComando* a, const FilaDeComando* b) {
+        return a->boton.orden < b->boton.orden;
+    });
+    return botones;
+}
+
+std::string NombreDeBoton(const FilaDeComando& fila,
+                          const std::function<std::string(const char*)>& traduce) {
+    if (fila.boton.ayuda != nullptr) return traduce(fila.boton.ayuda);
+    std::string texto = traduce(fila.texto);
+    constexpr std::string_view kPuntos = "...";
+    if (texto.size() >= kPuntos.size() && texto.compare(texto.size() - kPuntos.size(), kPuntos.size(), kPuntos) == 0)
+        texto.resize(texto.size() - kPuntos.size());
+    return texto;
 }
 
 }  // namespace velistra

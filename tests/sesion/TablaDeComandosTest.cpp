@@ -6,6 +6,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "chips/Catalogo.h"
 #include "docencia/Fallos.h"
@@ -75,6 +76,18 @@ TEST(TablaDeComandos, CadaFilaEsUnicaYCadaChipDelCatalogoTieneLaSuya) {
         EXPECT_STREQ(fila->texto, ficha.texto);
         EXPECT_TRUE(fila->modificaCircuito);
     }
+
+    // The toolbar, as each shell builds it: a name of its own only where the item's text,
+    // its dots dropped, would not do.
+    std::vector<int> orden;
+    std::vector<std::string> nombres;
+    for (const FilaDeComando* boton : BotonesDeLaBarra(kNavegador)) {
+        orden.push_back(boton->id);
+        nombres.push_back(NombreDeBoton(*boton, [](const char* t) { return std::string(t); }));
+    }
+    EXPECT_EQ(orden, (std::vector<int>{101, 102, 103, 120, 110, 111}));
+    EXPECT_EQ(nombres, (std::vector<std::string>{"Nuevo", "Recuperar", "Almacenar",
+                                                 "Color de los cables nuevos", "Deshacer", "Rehacer"}));
 
     // What a browser leaves out for now: printing, exports and the desktop's own dialogs
     // and panels.

@@ -6,8 +6,6 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QWidget>
-#include <algorithm>
-#include <vector>
 
 #include "plataforma/Recursos.h"
 #include "sesion/TablaDeComandos.h"
@@ -19,25 +17,6 @@ namespace velistra {
 
 namespace {
 constexpr int kLado = 16;
-
-// The table's rows with a button, left to right.
-std::vector<const FilaDeComando*> Botones() {
-    std::vector<const FilaDeComando*> botones;
-    for (const FilaDeComando& fila : TablaDeComandos()) {
-        if (fila.boton.orden > 0 && (fila.programas & kEscritorio) != 0) botones.push_back(&fila);
-    }
-    std::stable_sort(botones.begin(), botones.end(), [](const FilaDeComando* a, const FilaDeComando* b) {
-        return a->boton.orden < b->boton.orden;
-    });
-    return botones;
-}
-
-QString NombreDeBoton(const FilaDeComando& fila) {
-    if (fila.boton.ayuda != nullptr) return DelNucleo(fila.boton.ayuda);
-    QString texto = DelNucleo(fila.texto);
-    if (texto.endsWith(QLatin1String("..."))) texto.chop(3);
-    return texto;
-}
 
 // The shell's own arrows for the buttons the strip has no picture for.
 QStyle::StandardPixmap Flecha(int id) {
@@ -63,7 +42,7 @@ BarraDeHerramientas::BarraDeHerramientas(const Imagenes& imagenes, const Despach
     layout()->setContentsMargins(0, 0, 0, 0);
     const QImage* tira = imagenes.Busca(recursos::BarraDeHerramientas.id);
     const FilaDeComando* anterior = nullptr;
-    for (const FilaDeComando* fila : Botones()) {
+    for (const FilaDeComando* fila : BotonesDeLaBarra(kEscritorio)) {
         if (anterior != nullptr && anterior->boton.grupo != fila->boton.grupo) addSeparator();
         anterior = fila;
         QIcon icono;
@@ -81,7 +60,9 @@ void BarraDeHerramientas::Agrega(const QIcon& icono, const FilaDeComando& fila,
     QAction* accion = addAction(icono, QString());
     const int id = fila.id;
     accion->setData(id);
-    accion->setToolTip(AyudaDeBoton(NombreDeBoton(fila), id));
+    const QString nombre = QString::fromStdString(
+        NombreDeBoton(fila, [](const char* texto) { return DelNucleo(texto).toStdString(); }));
+    accion->setToolTip(AyudaDeBoton(nombre, id));
     widgetForAction(accion)->setFixedSize(kBoton);
     connect(accion, &QAction::triggered, this, [despacha, id] { despacha(id); });
 }
