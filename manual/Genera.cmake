@@ -18,25 +18,27 @@
 
 cmake_policy(VERSION 3.25)
 
-# List-safe lines: ";", brackets and backslashes would otherwise split or join list
-# elements.
-string(ASCII 1 kPuntoYComa)
-string(ASCII 2 kAbre)
-string(ASCII 3 kCierra)
-string(ASCII 4 kBarra)
+# List-safe lines: backslashes, ";" and brackets would otherwise split or join list
+# elements, so they travel as control characters (by their ASCII codes).
+set(kOriginales 92 59 91 93)
+set(kMarcas 1 2 3 4)
+
+function(cambia texto salida desde hasta)
+  foreach(de a IN ZIP_LISTS ${desde} ${hasta})
+    string(ASCII ${de} de)
+    string(ASCII ${a} a)
+    string(REPLACE "${de}" "${a}" texto "${texto}")
+  endforeach()
+  set(${salida} "${texto}" PARENT_SCOPE)
+endfunction()
 
 function(protege texto salida)
-  string(REPLACE "\\" "${kBarra}" texto "${texto}")
-  string(REPLACE ";" "${kPuntoYComa}" texto "${texto}")
-  string(REPLACE "[" "${kAbre}" texto "${texto}")
-  string(REPLACE "]" "${kCierra}" texto "${texto}")
+  cambia("${texto}" texto kOriginales kMarcas)
   set(${salida} "${texto}" PARENT_SCOPE)
 endfunction()
 
 function(restaura texto salida)
-  string(REPLACE "${kAbre}" "[" texto "${texto}")
-  string(REPLACE "${kCierra}" "]" texto "${texto}")
-  string(REPLACE "${kBarra}" "\\" texto "${texto}")
+  cambia("${texto}" texto kMarcas kOriginales)
   set(${salida} "${texto}" PARENT_SCOPE)
 endfunction()
 
@@ -252,13 +254,11 @@ endif()
 
 if(DEFINED MANUALES)
   foreach(p IN LISTS paginas)
-    string(REPLACE "${kPuntoYComa}" ";" texto "${manual_${p}}")
-    file(WRITE "${MANUALES}/${p}.${seccion_${p}}" "${texto}")
+    file(WRITE "${MANUALES}/${p}.${seccion_${p}}" "${manual_${p}}")
   endforeach()
 endif()
 
 if(DEFINED AYUDA)
-  string(REPLACE "${kPuntoYComa}" ";" ayuda "${ayuda}")
   if(ayuda STREQUAL "")
     message(FATAL_ERROR "${FUENTE}: no hay ayuda de ${PROGRAMA}")
   endif()
