@@ -1,11 +1,12 @@
 #!/bin/sh
-# Sets up, builds and runs every test; then builds everything again with AddressSanitizer
-# and UndefinedBehaviorSanitizer and runs every test once more, where any report (a leak
+# Sets up, builds and runs every test (the benchmarks are built too, so that they keep
+# building, but not run); then builds everything again with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs every test once more, where any report (a leak
 # included) stops the program at once and fails the run.
 set -e
 cd "$(dirname "$0")/.."
 ./scripts/instalar.sh
-./scripts/compilar.sh build-pruebas -DVELISTRA_WERROR=ON
+./scripts/compilar.sh build-pruebas -DVELISTRA_WERROR=ON -DVELISTRA_BENCH=ON
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-pruebas --output-on-failure -j2
 
 # Test builds carry no optimisation flags: the quickest to compile.
