@@ -8,6 +8,7 @@
 #include "ComparaConElEscritorio.h"
 #include "plataforma/Recursos.h"
 #include "web/lienzo/BancoDeImagenes.h"
+#include "web/lienzo/LecturaBinaria.h"
 
 namespace velistra {
 namespace {

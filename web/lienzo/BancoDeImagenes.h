@@ -27,7 +27,4 @@ private:
     std::unordered_map<int, MapaDeBits> porId_;
 };
 
-// Reads a whole file; empty when it cannot.
-std::string LeeArchivo(const std::string& ruta);
-
 }  // namespace velistra::web

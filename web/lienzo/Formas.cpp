@@ -1,30 +1,13 @@
 #include "web/lienzo/Formas.h"
 
+#include "plataforma/Rasterizado.h"
+
 #include <algorithm>
-#include <cstdlib>
 
 namespace velistra::web {
 
-// Bresenham, leaving out the last pixel, so joined lines never paint a corner twice.
 void LineaFina(Superficie& s, int x0, int y0, int x1, int y1, Pixel pixel) {
-    const int dx = std::abs(x1 - x0);
-    const int dy = -std::abs(y1 - y0);
-    const int pasoX = x0 < x1 ? 1 : -1;
-    const int pasoY = y0 < y1 ? 1 : -1;
-    int error = dx + dy;
-    int x = x0, y = y0;
-    while (x != x1 || y != y1) {
-        s.Punto(x, y, pixel);
-        const int doble = 2 * error;
-        if (doble >= dy) {
-            error += dy;
-            x += pasoX;
-        }
-        if (doble <= dx) {
-            error += dx;
-            y += pasoY;
-        }
-    }
+    RecorreLinea(x0, y0, x1, y1, [&](int x, int y) { s.Punto(x, y, pixel); });
 }
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "web/lienzo/BancoDeImagenes.h"
 #include "web/lienzo/LecturaBinaria.h"
 
 namespace velistra::web {
@@ -48,11 +47,7 @@ bool FuenteDeMapa::Carga(const std::uint8_t* datos, std::size_t tamano) {
     return true;
 }
 
-bool FuenteDeMapa::CargaArchivo(const std::string& ruta) {
-    const std::string datos = LeeArchivo(ruta);
-    return !datos.empty() &&
-           Carga(reinterpret_cast<const std::uint8_t*>(datos.data()), datos.size());
-}
+bool FuenteDeMapa::CargaArchivo(const std::string& ruta) { return CargaDeArchivo(*this, ruta); }
 
 const Glifo* FuenteDeMapa::Busca(char32_t caracter) const {
     auto hallado = glifos_.find(caracter);
