@@ -4,7 +4,7 @@
 #   cmake -DRAIZ=<tree> -P Capas.cmake
 # The last layer holds the programs; every layer below it is the core, which
 # NucleoSinQt.cmake reads from here.
-set(capas plataforma chips modelo tableros,cables simulacion persistencia,docencia sesion cli,ui)
+set(capas plataforma chips modelo tableros,cables simulacion persistencia,docencia sesion cli,ui,web)
 
 set(carpetas_del_nucleo "")
 set(capas_del_nucleo ${capas})
