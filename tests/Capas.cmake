@@ -2,7 +2,7 @@
 # of one layer do not include each other. The order is written here and nowhere else:
 # lowest first, folders of one layer joined by commas.
 #   cmake -DRAIZ=<tree> -P Capas.cmake
-set(capas plataforma chips modelo tableros,cables simulacion persistencia,docencia sesion cli,ui)
+set(capas plataforma chips modelo tableros,cables simulacion persistencia,docencia sesion cli,ui,web)
 
 set(nivel 0)
 set(todas "")

@@ -1,0 +1,92 @@
+// The page's way into the program. Events that may open a dialog are plain exports that
+// the page calls through Asyncify (they may suspend while the dialog is open); queries
+// that never wait are embind functions.
+#include <emscripten.h>
+#include <emscripten/bind.h>
+
+#include <memory>
+#include <string>
+
+#include "chips/Catalogo.h"
+#include "chips/Patillaje.h"
+#include "sesion/EditorDeMesa.h"
+#include "sesion/LecturasDeLaMesa.h"
+#include "web/ProgramaWeb.h"
+#include "web/Traduccion.h"
+
+using namespace velistra;
+
+namespace {
+
+std::unique_ptr<ProgramaWeb> programa;
+
+std::string Titulo() { return TextoDelNucleo(programa->LaSesion().comandos.Titulo()); }
+bool Modificado() { return programa->LaSesion().comandos.Modificado(); }
+bool Encendido() { return ModuloEncendido(programa->LaSesion()); }
+std::string Posicion(int x, int y) { return EditorDeMesa::TextoDePosicion(x, y); }
+std::string Rechazo() { return programa->Rechazo(); }
+int PunteroX() { return programa->Puntero().x; }
+int PunteroY() { return programa->Puntero().y; }
+std::string ArchivoActual() { return programa->LaSesion().comandos.Archivo(); }
+
+std::string Estado() {
+    return TextoDeEstado(programa->LaSesion(), programa->PunteroSobreLaMesa(),
+                         [](const char* t) { return TextoDelNucleo(t); });
+}
+
+// The catalogue code of the chip under a workbench point, or 0.
+int ChipEn(int x, int y) { return ChipVisibleEn(programa->LaSesion(), Punto{x, y}).value_or(0); }
+
+std::string EtiquetaDelChip(int codigo) { return EtiquetaDeChip(codigo); }
+std::string DescripcionDelChip(int codigo) {
+    return TextoDelNucleo(std::string(DescripcionDeChip(codigo)));
+}
+std::string PatillaDelChip(int codigo, int pin) { return std::string(NombreDePatilla(codigo, pin)); }
+int PatillasDelChip(int codigo) {
+    const FichaDeChip* ficha = FichaDeCatalogo(codigo);
+    return ficha != nullptr ? ficha->pines : 0;
+}
+
+std::string Texto(const std::string& espanol) { return TextoDelNucleo(espanol); }
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void velistra_inicia(const char* idioma, const char* carpetaDeDatos) {
+    IdiomaDeLaPagina(IdiomaPorCodigo(idioma).value_or(Idioma::Espanol));
+    programa = std::make_unique<ProgramaWeb>(carpetaDeDatos);
+}
+
+EMSCRIPTEN_KEEPALIVE int velistra_izquierdo_abajo(int x, int y) { return programa->IzquierdoAbajo(x, y); }
+EMSCRIPTEN_KEEPALIVE int velistra_mueve(int x, int y) { return programa->Mueve(x, y); }
+EMSCRIPTEN_KEEPALIVE int velistra_izquierdo_arriba(int x, int y) { return programa->IzquierdoArriba(x, y); }
+EMSCRIPTEN_KEEPALIVE int velistra_derecho_abajo(int x, int y) { return programa->DerechoAbajo(x, y); }
+EMSCRIPTEN_KEEPALIVE int velistra_sale() { return programa->Sale(); }
+EMSCRIPTEN_KEEPALIVE int velistra_ejecuta(int id) { return programa->Ejecuta(id); }
+EMSCRIPTEN_KEEPALIVE int velistra_abre(const char* ruta) { return programa->AbreArchivo(ruta); }
+EMSCRIPTEN_KEEPALIVE int velistra_tic() { return programa->Tic(); }
+EMSCRIPTEN_KEEPALIVE int velistra_ofrece_recuperacion() { return programa->OfreceRecuperacion(); }
+EMSCRIPTEN_KEEPALIVE int velistra_puede_cerrar() { return programa->LaSesion().PuedeCerrar() ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE void velistra_termina() { programa->Termina(); }
+EMSCRIPTEN_KEEPALIVE void velistra_desplazamiento(int x, int y) { programa->Desplazamiento(x, y); }
+
+}  // extern "C"
+
+EMSCRIPTEN_BINDINGS(velistra) {
+    emscripten::function("titulo", &Titulo);
+    emscripten::function("modificado", &Modificado);
+    emscripten::function("encendido", &Encendido);
+    emscripten::function("posicion", &Posicion);
+    emscripten::function("rechazo", &Rechazo);
+    emscripten::function("estado", &Estado);
+    emscripten::function("punteroX", &PunteroX);
+    emscripten::function("punteroY", &PunteroY);
+    emscripten::function("archivoActual", &ArchivoActual);
+    emscripten::function("chipEn", &ChipEn);
+    emscripten::function("etiquetaDelChip", &EtiquetaDelChip);
+    emscripten::function("descripcionDelChip", &DescripcionDelChip);
+    emscripten::function("patillaDelChip", &PatillaDelChip);
+    emscripten::function("patillasDelChip", &PatillasDelChip);
+    emscripten::function("texto", &Texto);
+}
