@@ -1,5 +1,6 @@
 #include "sesion/Comandos.h"
 
+#include "chips/Catalogo.h"
 #include "chips/CircuitoElectronico.h"
 #include "plataforma/Avisos.h"
 #include "plataforma/Dialogos.h"
@@ -53,7 +54,8 @@ ResultadoDeComando Comandos::Ejecuta(int id) {
     for (const TableroDelMenu& t : kTablerosDelMenu) {
         if (t.id == id) return AgregaTablero(t.tipo, true);
     }
-    if (id >= comandos::kPrimerChip && id <= comandos::kUltimoChip) return AgregaChip(id);
+    // Any code of the catalogue: a chip added to it is never left out.
+    if (FichaDeCatalogo(id) != nullptr) return AgregaChip(id);
     return {};
 }
 
