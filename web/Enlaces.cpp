@@ -11,6 +11,8 @@
 #include "chips/Patillaje.h"
 #include "sesion/EditorDeMesa.h"
 #include "sesion/LecturasDeLaMesa.h"
+#include "web/AyudaWeb.h"
+#include "web/MenusWeb.h"
 #include "web/ProgramaWeb.h"
 #include "web/Traduccion.h"
 
@@ -19,6 +21,12 @@ using namespace velistra;
 namespace {
 
 std::unique_ptr<ProgramaWeb> programa;
+
+}  // namespace
+
+ProgramaWeb& velistra::ElPrograma() { return *programa; }
+
+namespace {
 
 std::string Titulo() { return TextoDelNucleo(programa->LaSesion().comandos.Titulo()); }
 bool Modificado() { return programa->LaSesion().comandos.Modificado(); }
@@ -48,6 +56,18 @@ int PatillasDelChip(int codigo) {
 }
 
 std::string Texto(const std::string& espanol) { return TextoDelNucleo(espanol); }
+std::string CodigoDelIdioma() { return CodigoDeIdioma(IdiomaDeLaPagina()); }
+std::string TextoEnIdioma(const std::string& codigo, const std::string& espanol) {
+    return TextoEn(IdiomaPorCodigo(codigo).value_or(Idioma::Espanol), espanol);
+}
+bool Arrastra() { return programa->LaSesion().editor.Arrastra(); }
+emscripten::val Ayuda() {
+    emscripten::val lineas = emscripten::val::array();
+    for (const std::string& linea : LineasDeAyuda()) lineas.call<void>("push", linea);
+    return lineas;
+}
+bool PuedeDeshacer() { return programa->LaSesion().historial.PuedeDeshacer(); }
+bool PuedeRehacer() { return programa->LaSesion().historial.PuedeRehacer(); }
 
 }  // namespace
 
@@ -89,4 +109,12 @@ EMSCRIPTEN_BINDINGS(velistra) {
     emscripten::function("patillaDelChip", &PatillaDelChip);
     emscripten::function("patillasDelChip", &PatillasDelChip);
     emscripten::function("texto", &Texto);
+    emscripten::function("idioma", &CodigoDelIdioma);
+    emscripten::function("textoEn", &TextoEnIdioma);
+    emscripten::function("arrastra", &Arrastra);
+    emscripten::function("lineasDeAyuda", &Ayuda);
+    emscripten::function("puedeDeshacer", &PuedeDeshacer);
+    emscripten::function("puedeRehacer", &PuedeRehacer);
+    emscripten::function("menus", &MenusDelNavegador);
+    emscripten::function("botones", &BotonesDelNavegador);
 }

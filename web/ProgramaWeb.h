@@ -65,4 +65,7 @@ private:
     std::string rechazo;
 };
 
+// The page's one program, once started.
+ProgramaWeb& ElPrograma();
+
 }  // namespace velistra

@@ -9,6 +9,11 @@ Idioma idiomaDeLaPagina = Idioma::Espanol;
 void IdiomaDeLaPagina(Idioma idioma) { idiomaDeLaPagina = idioma; }
 Idioma IdiomaDeLaPagina() { return idiomaDeLaPagina; }
 
-std::string TextoDelNucleo(const std::string& espanol) { return espanol; }
+std::string TextoEn(Idioma idioma, const std::string& espanol) {
+    (void)idioma;
+    return espanol;
+}
+
+std::string TextoDelNucleo(const std::string& espanol) { return TextoEn(idiomaDeLaPagina, espanol); }
 
 }  // namespace velistra

@@ -9,7 +9,9 @@ namespace velistra {
 void IdiomaDeLaPagina(Idioma idioma);
 Idioma IdiomaDeLaPagina();
 
-// A text of the core or of the page, given in Spanish, in the page's language.
+// A text of the core or of the page, given in Spanish, in that language.
+std::string TextoEn(Idioma idioma, const std::string& espanol);
+// The same in the page's language.
 std::string TextoDelNucleo(const std::string& espanol);
 
 }  // namespace velistra
