@@ -32,10 +32,10 @@ std::string Titulo() { return TextoDelNucleo(programa->LaSesion().comandos.Titul
 bool Modificado() { return programa->LaSesion().comandos.Modificado(); }
 bool Encendido() { return ModuloEncendido(programa->LaSesion()); }
 std::string Posicion(int x, int y) { return EditorDeMesa::TextoDePosicion(x, y); }
-std::string Rechazo() { return programa->Rechazo(); }
+std::string TextoDelRechazo() { return programa->Rechazo(); }
 int PunteroX() { return programa->Puntero().x; }
 int PunteroY() { return programa->Puntero().y; }
-std::string ArchivoActual() { return programa->LaSesion().comandos.Archivo(); }
+std::string RutaDelArchivo() { return programa->LaSesion().comandos.Archivo(); }
 
 std::string Estado() {
     return TextoDeEstado(programa->LaSesion(), programa->PunteroSobreLaMesa(),
@@ -98,11 +98,11 @@ EMSCRIPTEN_BINDINGS(velistra) {
     emscripten::function("modificado", &Modificado);
     emscripten::function("encendido", &Encendido);
     emscripten::function("posicion", &Posicion);
-    emscripten::function("rechazo", &Rechazo);
+    emscripten::function("rechazo", &TextoDelRechazo);
     emscripten::function("estado", &Estado);
     emscripten::function("punteroX", &PunteroX);
     emscripten::function("punteroY", &PunteroY);
-    emscripten::function("archivoActual", &ArchivoActual);
+    emscripten::function("archivoActual", &RutaDelArchivo);
     emscripten::function("chipEn", &ChipEn);
     emscripten::function("etiquetaDelChip", &EtiquetaDelChip);
     emscripten::function("descripcionDelChip", &DescripcionDelChip);

@@ -21,7 +21,7 @@ val Valor(std::optional<Punto> p) {
 }
 
 val Marcador(int tablero) { return Valor(PuntoDelMarcador(ElPrograma().LaSesion(), tablero)); }
-val Puerto(int tablero, int puerto) { return Valor(CentroDelPuerto(ElPrograma().LaSesion(), tablero, puerto)); }
+val CentroDe(int tablero, int puerto) { return Valor(CentroDelPuerto(ElPrograma().LaSesion(), tablero, puerto)); }
 val Entrada(int tablero, int i) { return Valor(PuntoDeLaEntrada(ElPrograma().LaSesion(), tablero, i)); }
 val Esquina(int tablero) { return Valor(EsquinaDelTablero(ElPrograma().LaSesion(), tablero)); }
 
@@ -38,7 +38,7 @@ val Chip(int chip, int protoboard, int columna) {
 
 EMSCRIPTEN_BINDINGS(puntos) {
     emscripten::function("puntoDelMarcador", &Marcador);
-    emscripten::function("centroDelPuerto", &Puerto);
+    emscripten::function("centroDelPuerto", &CentroDe);
     emscripten::function("puntoDeLaEntrada", &Entrada);
     emscripten::function("esquinaDelTablero", &Esquina);
     emscripten::function("agarreDelChip", &Chip);

@@ -249,6 +249,16 @@
   // The recovery copy reaches the stored folder soon after the core writes it.
   setInterval(guardaDatos, kGuardaDatosCada);
 
+  // For scripts that drive the page (the browser tests).
+  window.velistraPagina = {
+    M,
+    ocupada: () => ocupado || pendientes.length > 0 || document.body.dataset.listo !== '1',
+    textosDeLosMenus: () => [...document.querySelectorAll('#menus .titulo-de-menu, #menus .elemento')]
+      .map((e) => e.firstChild && e.firstChild.nodeType === Node.TEXT_NODE ? e.firstChild.textContent : e.querySelector('.texto')?.textContent)
+      .concat([...document.querySelectorAll('#herramientas button')].map((b) => b.title))
+      .filter(Boolean),
+  };
+
   encola(async () => {
     await muestraAyuda();
     await atiende(await llama('velistra_ofrece_recuperacion'));
