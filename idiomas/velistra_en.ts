@@ -1495,6 +1495,14 @@ The simulation will go on from the last state reached.</translation>
         <source>Dos contadores de décadas con puesta a 9</source>
         <translation>Dual decade counters with set-to-9</translation>
     </message>
+    <message>
+        <source>%1 y %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>velistra::PanelDePatillaje</name>
