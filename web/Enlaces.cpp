@@ -6,9 +6,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "chips/Catalogo.h"
 #include "chips/Patillaje.h"
+#include "plataforma/Recursos.h"
 #include "sesion/EditorDeMesa.h"
 #include "sesion/LecturasDeLaMesa.h"
 #include "web/AyudaWeb.h"
@@ -66,6 +68,44 @@ emscripten::val Ayuda() {
     for (const std::string& linea : LineasDeAyuda()) lineas.call<void>("push", linea);
     return lineas;
 }
+// The visible part of the workbench, a view of the program's own buffer: valid until the
+// next call into the program.
+emscripten::val Pinta(int x, int y, int w, int h) {
+    if (w <= 0 || h <= 0) return emscripten::val::null();
+    const std::uint8_t* bytes = programa->Pinta(x, y, w, h);
+    return emscripten::val(emscripten::typed_memory_view(static_cast<std::size_t>(w) * h * 4, bytes));
+}
+
+// A copy of `w` x `h` pixels of a picture from (x, y), RGBA; empty when it lacks them.
+emscripten::val Recorte(const web::MapaDeBits* imagen, int x, int y, int w, int h) {
+    std::vector<std::uint8_t> bytes;
+    if (imagen != nullptr && x >= 0 && y >= 0 && x + w <= imagen->Ancho() && y + h <= imagen->Alto()) {
+        for (int fila = y; fila < y + h; ++fila) {
+            const auto* inicio = reinterpret_cast<const std::uint8_t*>(imagen->Fila(fila) + x);
+            bytes.insert(bytes.end(), inicio, inicio + static_cast<std::size_t>(w) * 4);
+        }
+    }
+    const emscripten::val vista(emscripten::typed_memory_view(bytes.size(), bytes.data()));
+    return emscripten::val::global("Uint8Array").new_(vista);
+}
+
+// Image `i` of the toolbar's strip.
+emscripten::val ImagenDeLaBarra(int i) {
+    constexpr int kLado = 16;
+    return Recorte(programa->Pintura().Imagen(recursos::BarraDeHerramientas.id), i * kLado, 0, kLado, kLado);
+}
+
+// A whole picture: {ancho, alto, rgba}, or null.
+emscripten::val PixelesDeImagen(int id) {
+    const web::MapaDeBits* imagen = programa->Pintura().Imagen(id);
+    if (imagen == nullptr) return emscripten::val::null();
+    emscripten::val v = emscripten::val::object();
+    v.set("ancho", imagen->Ancho());
+    v.set("alto", imagen->Alto());
+    v.set("rgba", Recorte(imagen, 0, 0, imagen->Ancho(), imagen->Alto()));
+    return v;
+}
+
 bool PuedeDeshacer() { return programa->LaSesion().historial.PuedeDeshacer(); }
 bool PuedeRehacer() { return programa->LaSesion().historial.PuedeRehacer(); }
 
@@ -73,9 +113,10 @@ bool PuedeRehacer() { return programa->LaSesion().historial.PuedeRehacer(); }
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void velistra_inicia(const char* idioma, const char* carpetaDeDatos) {
+EMSCRIPTEN_KEEPALIVE void velistra_inicia(const char* idioma, const char* carpetaDeDatos,
+                                          const char* carpetaDePinturas) {
     IdiomaDeLaPagina(IdiomaPorCodigo(idioma).value_or(Idioma::Espanol));
-    programa = std::make_unique<ProgramaWeb>(carpetaDeDatos);
+    programa = std::make_unique<ProgramaWeb>(carpetaDeDatos, carpetaDePinturas);
 }
 
 EMSCRIPTEN_KEEPALIVE int velistra_izquierdo_abajo(int x, int y) { return programa->IzquierdoAbajo(x, y); }
@@ -116,5 +157,8 @@ EMSCRIPTEN_BINDINGS(velistra) {
     emscripten::function("puedeDeshacer", &PuedeDeshacer);
     emscripten::function("puedeRehacer", &PuedeRehacer);
     emscripten::function("menus", &MenusDelNavegador);
+    emscripten::function("pinta", &Pinta);
+    emscripten::function("imagenDeLaBarra", &ImagenDeLaBarra);
+    emscripten::function("imagen", &PixelesDeImagen);
     emscripten::function("botones", &BotonesDelNavegador);
 }

@@ -19,8 +19,9 @@ EM_ASYNC_JS(int, PreguntaSiRecupera, (const char* texto, const char* titulo, con
 
 }  // namespace
 
-ProgramaWeb::ProgramaWeb(const std::string& carpetaDeDatos)
+ProgramaWeb::ProgramaWeb(const std::string& carpetaDeDatos, const std::string& carpetaDePinturas)
     : sesion(avisos, dialogos, &ventana), recuperacion(carpetaDeDatos) {
+    pintura.Carga(carpetaDePinturas);
     // With a running timer the limit message would come back on every tick.
     sesion.mesa.bAvisoUnaVezPorEncendido = true;
 }

@@ -10,6 +10,7 @@
 #include "sesion/Sesion.h"
 #include "web/AvisosWeb.h"
 #include "web/DialogosWeb.h"
+#include "web/PinturaWeb.h"
 #include "web/VentanaWeb.h"
 
 namespace velistra {
@@ -25,8 +26,9 @@ enum AccionDeLaPagina : int {
 
 class ProgramaWeb {
 public:
-    // `carpetaDeDatos`: the stored folder that keeps the recovery copy between visits.
-    explicit ProgramaWeb(const std::string& carpetaDeDatos);
+    // `carpetaDeDatos`: the stored folder that keeps the recovery copy between visits;
+    // `carpetaDePinturas`: the desktop's pictures.
+    ProgramaWeb(const std::string& carpetaDeDatos, const std::string& carpetaDePinturas);
 
     int IzquierdoAbajo(int x, int y);
     int Mueve(int x, int y);
@@ -49,6 +51,9 @@ public:
     const std::string& Rechazo() const { return rechazo; }
     std::optional<Punto> PunteroSobreLaMesa() const { return puntero; }
     VentanaWeb& Ventana() { return ventana; }
+    PinturaWeb& Pintura() { return pintura; }
+    // The visible part of the workbench, with the net under the pointer marked.
+    const std::uint8_t* Pinta(int x, int y, int w, int h) { return pintura.Pinta(sesion, puntero, x, y, w, h); }
 
 private:
     int Atiende(const ResultadoDelRaton& resultado);
@@ -60,6 +65,7 @@ private:
     VentanaWeb ventana;
     Sesion sesion;
     Recuperacion recuperacion;
+    PinturaWeb pintura;
     std::optional<Punto> puntero;
     Punto punteroPedido;
     std::string rechazo;

@@ -1,5 +1,7 @@
 #include "web/Traduccion.h"
 
+#include "plataforma/CatalogoDeTextos.h"
+
 namespace velistra {
 
 namespace {
@@ -9,10 +11,7 @@ Idioma idiomaDeLaPagina = Idioma::Espanol;
 void IdiomaDeLaPagina(Idioma idioma) { idiomaDeLaPagina = idioma; }
 Idioma IdiomaDeLaPagina() { return idiomaDeLaPagina; }
 
-std::string TextoEn(Idioma idioma, const std::string& espanol) {
-    (void)idioma;
-    return espanol;
-}
+std::string TextoEn(Idioma idioma, const std::string& espanol) { return Traduce(idioma, espanol); }
 
 std::string TextoDelNucleo(const std::string& espanol) { return TextoEn(idiomaDeLaPagina, espanol); }
 

@@ -34,7 +34,7 @@
   const guardaDatos = () => M.FS.syncfs(false, () => {});
 
   await Pinturas.carga(M);
-  M.ccall('velistra_inicia', null, ['string', 'string'], [idioma, kCarpetaDeDatos + '/recuperacion']);
+  M.ccall('velistra_inicia', null, ['string', 'string', 'string'], [idioma, kCarpetaDeDatos + '/recuperacion', Pinturas.kCarpeta]);
   const texto = (es) => M.texto(es);
   Dialogos.traductor(texto);
   Archivos.inicia(M.FS, guardaDatos);

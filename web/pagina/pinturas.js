@@ -4,7 +4,7 @@
 // its strip.
 const Pinturas = (() => {
   const kCarpeta = '/pinturas';
-  const kArchivos = ['imagenes.bin', 'fuente.bin'];
+  const kArchivos = ['imagenes.vlim', 'fuente.vlft', 'elipses.vlel'];
   const kLado = 16;
   // Buttons without a picture in the strip (undo, redo) get the usual arrows.
   const kFlechas = { 110: '↶', 111: '↷' };

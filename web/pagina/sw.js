@@ -6,7 +6,7 @@ const kArchivos = [
   './', 'index.html', 'velistra.css', 'velistra.js', 'velistra.wasm',
   'dialogos.js', 'archivos.js', 'menus.js', 'mesa.js', 'patillaje.js', 'pinturas.js', 'pagina.js',
   'manifest.webmanifest', 'velistra-64.png', 'velistra-128.png', 'velistra-256.png',
-  'imagenes.bin', 'fuente.bin',
+  'imagenes.vlim', 'fuente.vlft', 'elipses.vlel',
 ];
 
 self.addEventListener('install', (e) => {
