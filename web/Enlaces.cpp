@@ -13,9 +13,9 @@
 #include "plataforma/Recursos.h"
 #include "sesion/EditorDeMesa.h"
 #include "sesion/LecturasDeLaMesa.h"
-#include "web/AyudaWeb.h"
 #include "web/MenusWeb.h"
 #include "web/ProgramaWeb.h"
+#include "web/TextosWeb.h"
 #include "web/Traduccion.h"
 
 using namespace velistra;
@@ -57,16 +57,12 @@ int PatillasDelChip(int codigo) {
     return ficha != nullptr ? ficha->pines : 0;
 }
 
-std::string Texto(const std::string& espanol) { return TextoDelNucleo(espanol); }
 std::string CodigoDelIdioma() { return CodigoDeIdioma(IdiomaDeLaPagina()); }
-std::string TextoEnIdioma(const std::string& codigo, const std::string& espanol) {
-    return TextoEn(IdiomaPorCodigo(codigo).value_or(Idioma::Espanol), espanol);
-}
 bool Arrastra() { return programa->LaSesion().editor.Arrastra(); }
-emscripten::val Ayuda() {
-    emscripten::val lineas = emscripten::val::array();
-    for (const std::string& linea : LineasDeAyuda()) lineas.call<void>("push", linea);
-    return lineas;
+// The page's own texts in the page's language, or in another one (`codigo`).
+emscripten::val Textos() { return TextosDeLaPagina(IdiomaDeLaPagina()); }
+emscripten::val TextosEn(const std::string& codigo) {
+    return TextosDeLaPagina(IdiomaPorCodigo(codigo).value_or(Idioma::Espanol));
 }
 // The visible part of the workbench, a view of the program's own buffer: valid until the
 // next call into the program.
@@ -149,11 +145,10 @@ EMSCRIPTEN_BINDINGS(velistra) {
     emscripten::function("descripcionDelChip", &DescripcionDelChip);
     emscripten::function("patillaDelChip", &PatillaDelChip);
     emscripten::function("patillasDelChip", &PatillasDelChip);
-    emscripten::function("texto", &Texto);
     emscripten::function("idioma", &CodigoDelIdioma);
-    emscripten::function("textoEn", &TextoEnIdioma);
+    emscripten::function("textos", &Textos);
+    emscripten::function("textosEn", &TextosEn);
     emscripten::function("arrastra", &Arrastra);
-    emscripten::function("lineasDeAyuda", &Ayuda);
     emscripten::function("puedeDeshacer", &PuedeDeshacer);
     emscripten::function("puedeRehacer", &PuedeRehacer);
     emscripten::function("menus", &MenusDelNavegador);

@@ -4,7 +4,8 @@
 const Dialogos = (() => {
   const capa = () => document.getElementById('capa-modal');
   let abiertos = 0;
-  let texto = (es) => es;
+  // The page's texts in its language (TextosDeLaPagina).
+  let T = {};
 
   // Texts shown with '&' mnemonics lose the mark; '&&' stays one '&'.
   const sinMnemonico = (t) => t.replace(/&(&?)/g, '$1');
@@ -73,7 +74,7 @@ const Dialogos = (() => {
       titulo, alEscapar: 0,
       construye: (d, cierra) => {
         cuerpoConIcono(d, icono, mensaje);
-        botones(d, [{ texto: texto('Aceptar'), foco: true, accion: () => cierra(0) }]);
+        botones(d, [{ texto: T.aceptar, foco: true, accion: () => cierra(0) }]);
       },
     });
   }
@@ -85,9 +86,9 @@ const Dialogos = (() => {
       construye: (d, cierra) => {
         cuerpoConIcono(d, 2, mensaje);
         botones(d, [
-          { texto: texto('&Sí'), foco: true, accion: () => cierra(0) },
-          { texto: texto('&No'), accion: () => cierra(1) },
-          { texto: texto('Cancelar'), accion: () => cierra(2) },
+          { texto: T.si, foco: true, accion: () => cierra(0) },
+          { texto: T.no, accion: () => cierra(1) },
+          { texto: T.cancelar, accion: () => cierra(2) },
         ]);
       },
     });
@@ -108,7 +109,7 @@ const Dialogos = (() => {
   // The help dialog: closes only through its button (Enter presses it).
   function ayuda(lineas, boton) {
     return abre({
-      titulo: texto('Información'), clase: 'ayuda',
+      titulo: T.informacion, clase: 'ayuda',
       construye: (d, cierra) => {
         const cuerpo = elemento('div', 'cuerpo');
         lineas.forEach((l, i) => {
@@ -143,8 +144,8 @@ const Dialogos = (() => {
         };
         campo.addEventListener('keydown', (e) => { if (e.key === 'Enter') acepta(); });
         botones(d, [
-          { texto: texto('Aceptar'), accion: acepta },
-          { texto: texto('Cancelar'), accion: () => cierra(null) },
+          { texto: T.aceptar, accion: acepta },
+          { texto: T.cancelar, accion: () => cierra(null) },
         ]);
         setTimeout(() => { campo.focus(); campo.setSelectionRange(0, propuesto.lastIndexOf('.') >>> 0); });
       },
@@ -169,7 +170,7 @@ const Dialogos = (() => {
     let elegido = aHex(inicial);
     const personalizados = Array.from({ length: 16 }, (_, i) => aHex(memoria[indice + i]));
     return abre({
-      titulo: texto('Color'), alEscapar: -1,
+      titulo: T.color, alEscapar: -1,
       construye: (d, cierra) => {
         const cuerpo = elemento('div', 'cuerpo');
         const seccion = elemento('div', 'seccion-de-color');
@@ -194,7 +195,7 @@ const Dialogos = (() => {
         let ranura = 0;
         const propios = rejilla(personalizados, (c, i) => { ranura = i; elige(c); });
         muestra.addEventListener('input', () => { elegido = muestra.value; marca(); });
-        const agrega = elemento('button', null, texto('Agregar a los colores personalizados'));
+        const agrega = elemento('button', null, T.agregarColor);
         agrega.type = 'button';
         agrega.addEventListener('click', () => {
           personalizados[ranura] = elegido;
@@ -204,8 +205,8 @@ const Dialogos = (() => {
           ranura = (ranura + 1) % 16;
           marca();
         });
-        seccion.append(elemento('div', null, texto('Colores básicos')), rejilla(kBasicos, elige),
-                       elemento('div', null, texto('Colores personalizados')), propios, muestra, agrega);
+        seccion.append(elemento('div', null, T.coloresBasicos), rejilla(kBasicos, elige),
+                       elemento('div', null, T.coloresPersonalizados), propios, muestra, agrega);
         cuerpo.append(seccion);
         d.append(cuerpo);
         marca();
@@ -214,8 +215,8 @@ const Dialogos = (() => {
           cierra(valor);
         };
         botones(d, [
-          { texto: texto('Aceptar'), foco: true, accion: () => termina(deHex(elegido)) },
-          { texto: texto('Cancelar'), accion: () => termina(-1) },
+          { texto: T.aceptar, foco: true, accion: () => termina(deHex(elegido)) },
+          { texto: T.cancelar, accion: () => termina(-1) },
         ]);
       },
     });
@@ -224,6 +225,6 @@ const Dialogos = (() => {
   return {
     muestra, pregunta, elige, ayuda, pideNombre, color,
     abiertos: () => abiertos > 0,
-    traductor: (t) => { texto = t; },
+    textos: (t) => { T = t; },
   };
 })();

@@ -10,7 +10,7 @@
   // Commands the page carries out itself: the view and the language.
   const kAcercar = 200, kAlejar = 201, kTamanoNormal = 202, kPrimerNivel = 210;
   const kAjustar = 220, kPatillaje = 230, kAyuda = 300, kEspanol = 310, kIngles = 311;
-  const kDeshacer = 110, kRehacer = 111;
+  const kDeshacer = 110, kRehacer = 111, kAlmacenarEn = 104;
   const kNiveles = [50, 75, 100, 150, 200, 300];
   // What the core asks after an event, as bits.
   const kRepintar = 1, kTitulo = 2, kMuestraAyuda = 8, kCierra = 16;
@@ -35,8 +35,8 @@
 
   await Pinturas.carga(M);
   M.ccall('velistra_inicia', null, ['string', 'string', 'string'], [idioma, kCarpetaDeDatos + '/recuperacion', Pinturas.kCarpeta]);
-  const texto = (es) => M.texto(es);
-  Dialogos.traductor(texto);
+  const T = M.textos();
+  Dialogos.textos(T);
   Archivos.inicia(M.FS, guardaDatos);
 
   M.velistra = {
@@ -46,12 +46,16 @@
       guarda: async (carpeta, extension) => {
         const actual = M.archivoActual();
         const propuesto = actual ? Archivos.nombreDe(actual) : 'circuito.' + extension;
-        const nombre = await Dialogos.pideNombre(texto('Almacenar en...'), propuesto, extension);
+        const nombre = await Dialogos.pideNombre(textoDeOrden(kAlmacenarEn), propuesto, extension);
         return nombre === null ? null : carpeta + '/' + nombre;
       },
       color: Dialogos.color,
     },
   };
+
+  const menus = M.menus();
+  // The text of a command as its menu item shows it.
+  const textoDeOrden = (id) => menus.flatMap((m) => m.filas).find((f) => f.id === id).texto;
 
   // ---- The one road into the core.
   const pendientes = [];
@@ -131,8 +135,7 @@
   }
 
   async function muestraAyuda() {
-    const lineas = M.lineasDeAyuda();
-    await Dialogos.ayuda(lineas.slice(0, -1), lineas[lineas.length - 1]);
+    await Dialogos.ayuda(T.ayuda.slice(0, -1), T.ayuda[T.ayuda.length - 1]);
   }
 
   async function cierra() {
@@ -159,8 +162,8 @@
   function eligeIdioma(codigo) {
     localStorage.setItem(kClaveDeIdioma, codigo);
     if (codigo === M.idioma()) return;
-    Dialogos.muestra(M.textoEn(codigo, 'El programa hablará el idioma elegido desde la próxima vez que se abra.'),
-                     M.textoEn(codigo, 'Idioma'), 3);
+    const otros = M.textosEn(codigo);
+    Dialogos.muestra(otros.idiomaElegido, otros.idioma, 3);
   }
 
   function ejecuta(id) {
@@ -190,7 +193,7 @@
 
   // ---- The page.
   Menus.construye({
-    menus: M.menus(),
+    menus,
     botones: M.botones(),
     imagenDeBoton: (b) => Pinturas.botonDeLaBarra(M, b.imagen, b.id),
     ejecuta, estadoDe,
@@ -198,7 +201,7 @@
     abreReciente: (nombre) => abreArchivo(Archivos.preparaReciente(nombre)),
   });
 
-  Patillaje.inicia(M, texto);
+  Patillaje.inicia(M, T);
   Mesa.inicia({
     evento,
     desplazamiento: (x, y) => M.ccall('velistra_desplazamiento', null, ['number', 'number'], [x, y]),

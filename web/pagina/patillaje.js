@@ -4,7 +4,7 @@
 // left, pins counted down the left side and up the right, as the data sheets draw it.
 const Patillaje = (() => {
   let M = null;
-  let texto = (es) => es;
+  let T = {};
   let panelVisible = false;
 
   // "~CLR" is active low: the bar covers the name up to a '/' ("A/~B": only B).
@@ -76,7 +76,7 @@ const Patillaje = (() => {
     const panel = document.getElementById('patillaje');
     if (codigo) ultimoCodigo = codigo;
     if (!ultimoCodigo) {
-      panel.replaceChildren(texto('Pase el puntero sobre un chip para ver su patillaje.'));
+      panel.replaceChildren(T.sinChip);
       return;
     }
     if (panel.dataset.codigo === String(ultimoCodigo)) return;
@@ -91,7 +91,7 @@ const Patillaje = (() => {
   }
 
   return {
-    inicia: (m, t) => { M = m; texto = t; },
+    inicia: (m, t) => { M = m; T = t; },
     muestraAyuda, alterna, actualiza,
     visible: () => panelVisible,
   };
