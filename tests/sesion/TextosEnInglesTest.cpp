@@ -1,0 +1,47 @@
+// What the browser shows from the command table and the window's own texts has English
+// in the catalogue, marks and apostrophes included, so an English page shows no Spanish.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "plataforma/CatalogoDeTextos.h"
+#include "sesion/TablaDeComandos.h"
+#include "sesion/TextosDeLaVentana.h"
+
+namespace velistra {
+namespace {
+
+void EsperaIngles(const char* espanol) {
+    if (espanol == nullptr || *espanol == '\0') return;
+    EXPECT_NE(Traduce(Idioma::Ingles, espanol), espanol) << espanol;
+}
+
+TEST(TextosEnIngles, LosMenusYLaBarraDelNavegadorTienenIngles) {
+    for (const FichaDeMenu& menu : MenusDeLaBarra()) EsperaIngles(menu.titulo);
+    for (const FilaDeComando& fila : TablaDeComandos()) {
+        if ((fila.programas & kNavegador) == 0 || fila.clase == ClaseDeFila::Separador) continue;
+        // The languages are named each in its own; "%1 %" is the same in both.
+        if (fila.marca == Marca::Opcion) continue;
+        EsperaIngles(fila.submenu);
+        EsperaIngles(fila.texto);
+        EsperaIngles(fila.boton.ayuda);
+    }
+}
+
+TEST(TextosEnIngles, LosTextosDeLaVentanaTienenInglesConSusSignos) {
+    using namespace textos_de_la_ventana;
+    for (const char* texto : {kAceptar, kSi, kNo, kCancelar, kColor, kColoresBasicos,
+                              kColoresPersonalizados, kAgregarColor, kSinChip, kIdioma,
+                              kIdiomaElegido, kLineaDeVersion, kBotonDeAyuda}) {
+        // "&No" is the same word in English.
+        if (texto != kNo) EsperaIngles(texto);
+    }
+    for (const char* linea : kLineasDeAyuda) EsperaIngles(linea);
+    // Entities of the translation file come out as the characters they stand for.
+    EXPECT_EQ(Traduce(Idioma::Ingles, "Hagamos un mundo mejor"), "Let's make a better world");
+    EXPECT_EQ(Traduce(Idioma::Ingles, kSi), "&Yes");
+    EXPECT_EQ(Traduce(Idioma::Ingles, "&Circuitos"), "&Circuits");
+}
+
+}  // namespace
+}  // namespace velistra
