@@ -15,8 +15,10 @@ EM_ASYNC_JS(char*, PideArchivoParaAbrir, (const char* carpeta, const char* exten
     return ruta === null ? 0 : allocateUTF8(ruta);
 });
 
-EM_ASYNC_JS(char*, PideArchivoParaGuardar, (const char* carpeta, const char* extension), {
-    const ruta = await Module.velistra.dialogos.guarda(UTF8ToString(carpeta), UTF8ToString(extension));
+EM_ASYNC_JS(char*, PideArchivoParaGuardar, (const char* carpeta, const char* extension,
+                                            const char* propuesto), {
+    const ruta = await Module.velistra.dialogos.guarda(UTF8ToString(carpeta), UTF8ToString(extension),
+                                                       UTF8ToString(propuesto));
     return ruta === null ? 0 : allocateUTF8(ruta);
 });
 
@@ -40,7 +42,7 @@ std::optional<std::string> DialogosWeb::NombreParaAbrir(const std::vector<Filtro
 
 std::optional<std::string> DialogosWeb::NombreParaGuardar(const std::vector<FiltroDeArchivos>&,
                                                           const std::string& extension) {
-    return Ruta(PideArchivoParaGuardar(kCarpeta, extension.c_str()));
+    return Ruta(PideArchivoParaGuardar(kCarpeta, extension.c_str(), propuesto.c_str()));
 }
 
 std::optional<Color> DialogosWeb::EligeColor(Color inicial, std::array<Color, 16>& personalizados) {

@@ -16,6 +16,12 @@ public:
     std::optional<std::string> NombreParaGuardar(const std::vector<FiltroDeArchivos>& filtros,
                                                  const std::string& extension) override;
     std::optional<Color> EligeColor(Color inicial, std::array<Color, 16>& personalizados) override;
+
+    // The file the circuit belongs to, whose name the save dialog proposes.
+    void Propuesto(const std::string& archivo) { propuesto = archivo; }
+
+private:
+    std::string propuesto;
 };
 
 }  // namespace velistra

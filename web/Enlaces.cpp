@@ -124,7 +124,7 @@ EMSCRIPTEN_KEEPALIVE int velistra_ejecuta(int id) { return programa->Ejecuta(id)
 EMSCRIPTEN_KEEPALIVE int velistra_abre(const char* ruta) { return programa->AbreArchivo(ruta); }
 EMSCRIPTEN_KEEPALIVE int velistra_tic() { return programa->Tic(); }
 EMSCRIPTEN_KEEPALIVE int velistra_ofrece_recuperacion() { return programa->OfreceRecuperacion(); }
-EMSCRIPTEN_KEEPALIVE int velistra_puede_cerrar() { return programa->LaSesion().PuedeCerrar() ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int velistra_puede_cerrar() { return programa->PuedeCerrar() ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE void velistra_termina() { programa->Termina(); }
 EMSCRIPTEN_KEEPALIVE void velistra_desplazamiento(int x, int y) { programa->Desplazamiento(x, y); }
 

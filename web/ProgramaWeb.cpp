@@ -63,9 +63,21 @@ int ProgramaWeb::Sale() {
     return estaba ? kRepintar : 0;
 }
 
-int ProgramaWeb::Ejecuta(int id) { return Atiende(sesion.Ejecuta(id)); }
+int ProgramaWeb::Ejecuta(int id) {
+    dialogos.Propuesto(sesion.comandos.Archivo());
+    return Atiende(sesion.Ejecuta(id));
+}
 
-int ProgramaWeb::AbreArchivo(const std::string& ruta) { return Atiende(sesion.AbreArchivo(ruta)); }
+bool ProgramaWeb::PuedeCerrar() {
+    dialogos.Propuesto(sesion.comandos.Archivo());
+    return sesion.PuedeCerrar();
+}
+
+int ProgramaWeb::AbreArchivo(const std::string& ruta) {
+    // The save question before the load may save the old circuit.
+    dialogos.Propuesto(sesion.comandos.Archivo());
+    return Atiende(sesion.AbreArchivo(ruta));
+}
 
 int ProgramaWeb::Tic() {
     int accion = sesion.Tic() ? kRepintar : 0;

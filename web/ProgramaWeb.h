@@ -39,6 +39,8 @@ public:
     int Ejecuta(int id);
     int AbreArchivo(const std::string& ruta);
     int Tic();
+    // The close request: false keeps the page's circuit (supply on, save cancelled).
+    bool PuedeCerrar();
     // Offers the copy a closed or crashed page left behind; answers as the others.
     int OfreceRecuperacion();
     // The page is being left: the copy goes once the circuit is safe, as on a clean exit.

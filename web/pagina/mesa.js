@@ -79,7 +79,6 @@ const Mesa = (() => {
   function alDesplazar() {
     const d = desplazamiento();
     nucleo.desplazamiento(d.x, d.y);
-    pinta();
   }
 
   function ocultaAyuda() {

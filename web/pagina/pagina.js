@@ -43,8 +43,7 @@
     avisos: { muestra: Dialogos.muestra, pregunta: Dialogos.pregunta, elige: Dialogos.elige },
     dialogos: {
       abre: () => Archivos.elige(),
-      guarda: async (carpeta, extension) => {
-        const actual = M.archivoActual();
+      guarda: async (carpeta, extension, actual) => {
         const propuesto = actual ? Archivos.nombreDe(actual) : 'circuito.' + extension;
         const nombre = await Dialogos.pideNombre(textoDeOrden(kAlmacenarEn), propuesto, extension);
         return nombre === null ? null : carpeta + '/' + nombre;
@@ -75,17 +74,26 @@
     }
   }
 
-  // A pointer move replaces one still waiting: only the last position matters.
+  // A pointer move or a scroll replaces one still waiting: only the last one matters.
   function encola(hacer, clase) {
-    if (clase === 'mueve') {
-      const i = pendientes.findIndex((t) => t.clase === 'mueve');
+    if (clase === 'mueve' || clase === 'desplazamiento') {
+      const i = pendientes.findIndex((t) => t.clase === clase);
       if (i >= 0) { pendientes[i].hacer = hacer; return; }
     }
     pendientes.push({ hacer, clase });
     corre();
   }
 
-  const llama = (nombre, tipos = [], args = []) => M.ccall(nombre, 'number', tipos, args, { async: true });
+  // While a call is in the core (suspended in a dialog included), nothing else may enter it.
+  let enElNucleo = false;
+  async function llama(nombre, tipos = [], args = []) {
+    enElNucleo = true;
+    try {
+      return await M.ccall(nombre, 'number', tipos, args, { async: true });
+    } finally {
+      enElNucleo = false;
+    }
+  }
 
   let ultimaPosicion = null;
 
@@ -178,8 +186,8 @@
   }
 
   function estadoDe(id) {
-    if (id === kDeshacer) return { activo: !ocupado ? M.puedeDeshacer() : false };
-    if (id === kRehacer) return { activo: !ocupado ? M.puedeRehacer() : false };
+    if (id === kDeshacer) return { activo: !enElNucleo && M.puedeDeshacer() };
+    if (id === kRehacer) return { activo: !enElNucleo && M.puedeRehacer() };
     if (id >= kPrimerNivel && id < kPrimerNivel + kNiveles.length)
       return { activo: true, marcado: Math.abs(Mesa.nivel() - kNiveles[id - kPrimerNivel]) < 0.01 };
     if (id === kPatillaje) return { activo: true, marcado: Patillaje.visible() };
@@ -204,10 +212,15 @@
   Patillaje.inicia(M, T);
   Mesa.inicia({
     evento,
-    desplazamiento: (x, y) => M.ccall('velistra_desplazamiento', null, ['number', 'number'], [x, y]),
-    pinta: (x, y, w, h) => (ocupado && Dialogos.abiertos() ? null : M.pinta(x, y, w, h)),
-    chipEn: (x, y) => (ocupado ? 0 : M.chipEn(x, y)),
-    arrastra: () => !ocupado && M.arrastra(),
+    // The scroll offset waits its turn like any event; a repaint asked for meanwhile
+    // comes after the call.
+    desplazamiento: (x, y) => encola(async () => {
+      M.ccall('velistra_desplazamiento', null, ['number', 'number'], [x, y]);
+      Mesa.pinta();
+    }, 'desplazamiento'),
+    pinta: (x, y, w, h) => (enElNucleo ? null : M.pinta(x, y, w, h)),
+    chipEn: (x, y) => (enElNucleo ? 0 : M.chipEn(x, y)),
+    arrastra: () => !enElNucleo && M.arrastra(),
     muestraAyudaDeChip: (codigo, x, y) => Patillaje.muestraAyuda(codigo, x, y),
     zoomPorRueda: (sentido, fijo) => zoom(nivelVecino(sentido), fijo),
   });
@@ -237,7 +250,7 @@
     e.returnValue = '';
   });
   window.addEventListener('pagehide', () => {
-    if (!ocupado) M.ccall('velistra_termina', null, [], []);
+    if (!enElNucleo) M.ccall('velistra_termina', null, [], []);
     M.FS.syncfs(false, () => {});
   });
 
