@@ -1,4 +1,8 @@
 #pragma once
+#include <functional>
+#include <optional>
+
+#include "modelo/Punto.h"
 #include "sesion/Comandos.h"
 #include "sesion/EditorDeMesa.h"
 #include "sesion/Historial.h"
@@ -9,6 +13,7 @@ namespace velistra {
 
 class Avisos;
 class Dialogos;
+class Lienzo;
 class Ventana;
 
 // One open workbench as the user drives it: the mouse editor and the commands over the
@@ -31,6 +36,16 @@ public:
     ResultadoDeComando AbreArchivo(const std::string& ruta);
     bool PuedeCerrar();
     bool Tic();
+
+    // The workbench's picture, as every shell draws it: the layer a repaint may keep
+    // (`corta`, when given, between its items) and the layer drawn over it each time:
+    // the lit lamps, the loops that keep the circuit from settling and the net the
+    // probe finds under `puntero`.
+    void PintaFija(Lienzo& lienzo, const std::function<void()>& corta = {});
+    void PintaEncima(Lienzo& lienzo, std::optional<Punto> puntero,
+                     const std::function<void()>& corta = {});
+    // Both, in that order (on a canvas cleared to white).
+    void Pinta(Lienzo& lienzo, std::optional<Punto> puntero = std::nullopt);
 
     // Before the workbench, which only points at it. A new or recovered circuit starts
     // it empty: its channels named the old circuit's boards.

@@ -17,7 +17,6 @@
 #include "ui/programa/Docencia.h"
 #include "ui/programa/Exportacion.h"
 #include "ui/programa/Patillaje.h"
-#include "ui/programa/Superposiciones.h"
 #include "ui/ventana/BarraDeEstado.h"
 #include "ui/ventana/Menus.h"
 #include "ui/ventana/VentanaDeMesa.h"
@@ -54,10 +53,10 @@ Programa::Programa(const Imagenes& imagenes,
     QObject::connect(&mesa, &VentanaDeMesa::Desplazado, &contexto_,
                      [this](int x, int y) { sesion_.editor.Desplazamiento(x, y); });
     mesa.Escena(
+        [this](Lienzo& lienzo, const std::function<void()>& corta) { sesion_.PintaFija(lienzo, corta); },
         [this](Lienzo& lienzo, const std::function<void()>& corta) {
-            PintaCapaFija(sesion_.mesa, lienzo, corta);
-        },
-        [this](Lienzo& lienzo, const std::function<void()>& corta) { PintaEncima(lienzo, corta); });
+            sesion_.PintaEncima(lienzo, puntero_, corta);
+        });
     // First: a press clears the last refusal before the editor may give another.
     ConectaLaSonda();
     ConectaElRaton();
@@ -233,14 +232,6 @@ void Programa::Repinta() {
     ventana_.Mesa().Actualiza();
     // Levels and loops may have moved with whatever asked for the repaint.
     ActualizaEstado();
-}
-
-void Programa::PintaEncima(Lienzo& lienzo, const std::function<void()>& corta) {
-    PintaLuces(sesion_.mesa, lienzo, corta);
-    // Marks of the moment go here, after the lamps: they are drawn on every repaint and
-    // never kept in the window's layer.
-    PintaLazos(sesion_.mesa, lienzo);
-    PintaRedSondeada(sesion_.mesa, puntero_, lienzo);
 }
 
 }  // namespace velistra

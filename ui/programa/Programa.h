@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "sesion/Recuperacion.h"
-#include "ui/programa/PintaMesa.h"
+#include "sesion/PintaMesa.h"
 #include "sesion/Sesion.h"
 #include "ui/plataforma/AvisosQt.h"
 #include "ui/plataforma/DialogosQt.h"
@@ -59,8 +59,6 @@ private:
     void Atiende(const ResultadoDeComando& resultado);
     void ActualizaTitulo();
     void Repinta();
-    // What the workbench window draws over its kept layer on every repaint.
-    void PintaEncima(Lienzo& lienzo, const std::function<void()>& corta);
     void RevisaCopia();
     // The file the circuit now belongs to goes first in the recent files.
     void AnotaReciente();

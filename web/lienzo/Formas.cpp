@@ -69,11 +69,12 @@ void TramoGrueso(Superficie& s, int x0, int y0, int x1, int y1, int ancho, Pixel
     const Rectangulo caja = Rectangulo{std::min(x0, x1) - margen, std::min(y0, y1) - margen,
                                        std::max(x0, x1) + margen + 1, std::max(y0, y1) + margen + 1}
                                 .Corte(s.Visible());
+    if (caja.Vacio()) return;
     for (int y = caja.t; y < caja.b; ++y) {
         int inicio = caja.l;
         // Rows of a convex shape: one run each.
         while (inicio < caja.r && !Cubre(t, 2LL * inicio + 1, 2LL * y + 1)) ++inicio;
-        if (inicio == caja.r) continue;
+        if (inicio >= caja.r) continue;
         int fin = inicio + 1;
         while (fin < caja.r && Cubre(t, 2LL * fin + 1, 2LL * y + 1)) ++fin;
         s.Tramo(y, inicio, fin, pixel);
