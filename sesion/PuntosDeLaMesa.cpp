@@ -26,26 +26,39 @@ std::optional<Punto> Busca(const Tablero& t, const std::function<bool(int, int)>
     return std::nullopt;
 }
 
+// The middle of the first area of the board that `acierta`: never its edge.
+std::optional<Punto> Medio(const Tablero& t, const std::function<bool(int, int)>& acierta) {
+    const std::optional<Punto> esquina = Busca(t, acierta);
+    if (!esquina) return std::nullopt;
+    Punto opuesta = *esquina;
+    while (acierta(opuesta.x + 1, esquina->y)) ++opuesta.x;
+    while (acierta(esquina->x, opuesta.y + 1)) ++opuesta.y;
+    return Punto{(esquina->x + opuesta.x) / 2, (esquina->y + opuesta.y) / 2};
+}
+
 }  // namespace
 
 std::optional<Punto> PuntoDelMarcador(Sesion& sesion, int tablero) {
     Tablero* t = TableroDe(sesion, tablero);
     if (t == nullptr) return std::nullopt;
-    const std::optional<Punto> esquina = Busca(*t, [t](int x, int y) { return t->MarcadorEn(x, y); });
-    if (!esquina) return std::nullopt;
-    Punto opuesta = *esquina;
-    while (t->MarcadorEn(opuesta.x + 1, esquina->y)) ++opuesta.x;
-    while (t->MarcadorEn(esquina->x, opuesta.y + 1)) ++opuesta.y;
-    return Punto{(esquina->x + opuesta.x) / 2, (esquina->y + opuesta.y) / 2};
+    return Medio(*t, [t](int x, int y) { return t->MarcadorEn(x, y); });
 }
 
-std::optional<Punto> CentroDelPuerto(Sesion& sesion, int tablero, int puerto) {
+std::optional<Punto> PuntoDelPuerto(Sesion& sesion, int tablero, int puerto) {
     Tablero* t = TableroDe(sesion, tablero);
     if (t == nullptr) return std::nullopt;
     const Puerto* buscado = t->DireccionDePuerto(puerto);
     if (buscado == nullptr) return std::nullopt;
-    if (!Busca(*t, [&](int x, int y) { return t->PuertoEn(x, y) == buscado; })) return std::nullopt;
-    // The last hit left the port's centre on the board.
+    // The first point a click finds it at, as a row-by-row search of the board meets it.
+    return Busca(*t, [&](int x, int y) { return t->PuertoEn(x, y) == buscado; });
+}
+
+std::optional<Punto> CentroDelPuerto(Sesion& sesion, int tablero, int puerto) {
+    Tablero* t = TableroDe(sesion, tablero);
+    const std::optional<Punto> punto = PuntoDelPuerto(sesion, tablero, puerto);
+    if (t == nullptr || !punto) return std::nullopt;
+    // A hit leaves the port's centre on the board.
+    t->PuertoEn(punto->x, punto->y);
     return Punto{t->CentroX(), t->CentroY()};
 }
 
@@ -70,14 +83,16 @@ std::optional<Punto> EsquinaDelTablero(const Sesion& sesion, int tablero) {
 std::optional<AgarreDeChip> AgarreDelChip(Sesion& sesion, int chip, int protoboard, int columna) {
     Componentes& chips = sesion.mesa.componentes;
     if (chip < 0 || static_cast<std::size_t>(chip) >= chips.size()) return std::nullopt;
-    // The chip plugs in by the hole above its last pin, at the top of its first column.
-    const std::optional<Punto> hoyo = CentroDelPuerto(sesion, protoboard, 5 * columna + 4);
-    if (!hoyo) return std::nullopt;
+    // The chip plugs in by the hole above its last pin, at the top of its first column:
+    // at that hole's centre.
+    const std::optional<Punto> centro = CentroDelPuerto(sesion, protoboard, 5 * columna + 4);
+    if (!centro) return std::nullopt;
+    const Punto hoyo = *centro;
     const Componente& c = chips[static_cast<std::size_t>(chip)];
     const Punto esquina = c.Ubicacion();
     const Punto agarre{esquina.x + c.Anchura() / 2, esquina.y + c.Altura() / 2};
     const Punto enchufe = c.Desplazamiento();
-    return AgarreDeChip{agarre, {agarre.x + hoyo->x - enchufe.x - esquina.x, agarre.y + hoyo->y - enchufe.y - esquina.y}};
+    return AgarreDeChip{agarre, {agarre.x + hoyo.x - enchufe.x - esquina.x, agarre.y + hoyo.y - enchufe.y - esquina.y}};
 }
 
 }  // namespace velistra

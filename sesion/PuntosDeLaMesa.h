@@ -13,6 +13,9 @@ class Sesion;
 
 // A board by its identifier.
 std::optional<Punto> PuntoDelMarcador(Sesion& sesion, int tablero);
+// A point where a click finds the port.
+std::optional<Punto> PuntoDelPuerto(Sesion& sesion, int tablero, int puerto);
+// Where a wire on the port ends.
 std::optional<Punto> CentroDelPuerto(Sesion& sesion, int tablero, int puerto);
 // The middle of lever or key `i` (0 for the supply's switch).
 std::optional<Punto> PuntoDeLaEntrada(Sesion& sesion, int tablero, int i);

@@ -21,6 +21,7 @@ val Valor(std::optional<Punto> p) {
 }
 
 val Marcador(int tablero) { return Valor(PuntoDelMarcador(ElPrograma().LaSesion(), tablero)); }
+val PuntoDe(int tablero, int puerto) { return Valor(PuntoDelPuerto(ElPrograma().LaSesion(), tablero, puerto)); }
 val CentroDe(int tablero, int puerto) { return Valor(CentroDelPuerto(ElPrograma().LaSesion(), tablero, puerto)); }
 val Entrada(int tablero, int i) { return Valor(PuntoDeLaEntrada(ElPrograma().LaSesion(), tablero, i)); }
 val Esquina(int tablero) { return Valor(EsquinaDelTablero(ElPrograma().LaSesion(), tablero)); }
@@ -38,6 +39,7 @@ val Chip(int chip, int protoboard, int columna) {
 
 EMSCRIPTEN_BINDINGS(puntos) {
     emscripten::function("puntoDelMarcador", &Marcador);
+    emscripten::function("puntoDelPuerto", &PuntoDe);
     emscripten::function("centroDelPuerto", &CentroDe);
     emscripten::function("puntoDeLaEntrada", &Entrada);
     emscripten::function("esquinaDelTablero", &Esquina);

@@ -160,7 +160,7 @@ class Pagina:
         return self.m('esquinaDelTablero(%d)' % tablero)
 
     def puerto(self, tablero, puerto):
-        return self.m('centroDelPuerto(%d, %d)' % (tablero, puerto))
+        return self.m('puntoDelPuerto(%d, %d)' % (tablero, puerto))
 
     def cablea(self, a, b):
         self.arrastra(self.puerto(*a), self.puerto(*b))
@@ -176,7 +176,7 @@ class Pagina:
         """Lamps of an LED board lit in the picture: the lit-lamp picture drawn right
         above its input, as the user sees it."""
         self.aparta_el_puntero()
-        entradas = [self.puerto(tablero, i)['x'] for i in range(8)]
+        entradas = [self.m('centroDelPuerto(%d, %d)' % (tablero, i))['x'] for i in range(8)]
         return self.js('''
             const [entradas] = arguments;
             const M = velistraPagina.M, c = document.getElementById('lienzo');
