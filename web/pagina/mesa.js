@@ -86,14 +86,16 @@ const Mesa = (() => {
     document.getElementById('ayuda-de-chip').hidden = true;
   }
 
+  // The chip's tooltip once the pointer rests on it; moving on hides it.
   function programaAyuda(e) {
     ocultaAyuda();
     if (botonIzquierdo) return;
-    const p = aMesa(e.clientX, e.clientY);
-    const codigo = nucleo.chipEn(p.x, p.y);
-    if (!codigo) return;
     const { clientX, clientY } = e;
-    esperaDeAyuda = setTimeout(() => nucleo.muestraAyudaDeChip(codigo, clientX + 14, clientY + 20), kEsperaDeLaAyuda);
+    esperaDeAyuda = setTimeout(() => {
+      const p = aMesa(clientX, clientY);
+      const codigo = nucleo.chipEn(p.x, p.y);
+      if (codigo) nucleo.muestraAyudaDeChip(codigo, clientX + 14, clientY + 20);
+    }, kEsperaDeLaAyuda);
   }
 
   // A held button near an edge scrolls, and the drag follows.
