@@ -2,30 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="es">
 <context>
-    <name>Menus</name>
-    <message>
-        <source>Archivos recientes</source>
-        <translation>Recent files</translation>
-    </message>
-    <message>
-        <source>Ninguno</source>
-        <translation>None</translation>
-    </message>
-</context>
-<context>
     <name>velistra::Atajos</name>
-    <message>
-        <source>Edición</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>Deshacer</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>Rehacer</source>
-        <translation>Redo</translation>
-    </message>
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
@@ -48,33 +25,6 @@
     <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>velistra::BarraDeHerramientas</name>
-    <message>
-        <source>Nuevo</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Recuperar</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Almacenar</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Color de los cables nuevos</source>
-        <translation>Colour of new wires</translation>
-    </message>
-    <message>
-        <source>Deshacer</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>Rehacer</source>
-        <translation>Redo</translation>
     </message>
 </context>
 <context>
@@ -158,10 +108,6 @@ New faults apply when saved; removed ones, when the circuit is opened again.</tr
     <message>
         <source>Los fallos son la solución de un ejercicio de averías. ¿Desea verlos?</source>
         <translation>The faults are the answer to a fault-finding exercise. Do you want to see them?</translation>
-    </message>
-    <message>
-        <source>Fallos...</source>
-        <translation>Faults...</translation>
     </message>
 </context>
 <context>
@@ -323,18 +269,6 @@ New faults apply when saved; removed ones, when the circuit is opened again.</tr
         <source>No se pudo imprimir el circuito.</source>
         <translation>The circuit could not be printed.</translation>
     </message>
-    <message>
-        <source>Exportar imagen...</source>
-        <translation>Export picture...</translation>
-    </message>
-    <message>
-        <source>Imprimir...</source>
-        <translation>Print...</translation>
-    </message>
-    <message>
-        <source>Exportar informe (PDF)...</source>
-        <translation>Export report (PDF)...</translation>
-    </message>
 </context>
 <context>
     <name>velistra::Informe</name>
@@ -385,108 +319,6 @@ New faults apply when saved; removed ones, when the circuit is opened again.</tr
     <message>
         <source>Patillas: </source>
         <translation>Pins: </translation>
-    </message>
-</context>
-<context>
-    <name>velistra::MenuVer</name>
-    <message>
-        <source>Ver</source>
-        <translation>View</translation>
-    </message>
-    <message>
-        <source>Acercar</source>
-        <translation>Zoom in</translation>
-    </message>
-    <message>
-        <source>Alejar</source>
-        <translation>Zoom out</translation>
-    </message>
-    <message>
-        <source>Tamaño normal</source>
-        <translation>Actual size</translation>
-    </message>
-    <message>
-        <source>%1 %</source>
-        <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>Ajustar a la ventana</source>
-        <translation>Fit to window</translation>
-    </message>
-</context>
-<context>
-    <name>velistra::Menus</name>
-    <message>
-        <source>Nuevo</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Recuperar...</source>
-        <translation>Open...</translation>
-    </message>
-    <message>
-        <source>Almacenar</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Almacenar en...</source>
-        <translation>Save as...</translation>
-    </message>
-    <message>
-        <source>Salir</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>Protoboard (breadboard)</source>
-        <translation>Breadboard</translation>
-    </message>
-    <message>
-        <source>Interruptores</source>
-        <translation>Switches</translation>
-    </message>
-    <message>
-        <source>Pulsadores</source>
-        <translation>Push-buttons</translation>
-    </message>
-    <message>
-        <source>Leds</source>
-        <translation>LEDs</translation>
-    </message>
-    <message>
-        <source>Leds de siete segmentos</source>
-        <translation>Seven-segment LEDs</translation>
-    </message>
-    <message>
-        <source>Temporizador</source>
-        <translation>Timer</translation>
-    </message>
-    <message>
-        <source>PLA de 4 x 8 x 4</source>
-        <translation>4 x 8 x 4 PLA</translation>
-    </message>
-    <message>
-        <source>Contacto..</source>
-        <translation>Contact..</translation>
-    </message>
-    <message>
-        <source>&amp;Circuitos</source>
-        <translation>&amp;Circuits</translation>
-    </message>
-    <message>
-        <source>Tableros</source>
-        <translation>Boards</translation>
-    </message>
-    <message>
-        <source>Circuitos TTL</source>
-        <translation>TTL chips</translation>
-    </message>
-    <message>
-        <source>Tutoriales</source>
-        <translation>Tutorials</translation>
-    </message>
-    <message>
-        <source>Ayuda</source>
-        <translation>Help</translation>
     </message>
 </context>
 <context>

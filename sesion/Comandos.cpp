@@ -59,6 +59,25 @@ ResultadoDeComando Comandos::Ejecuta(int id) {
     return {};
 }
 
+bool Comandos::Conoce(int id) {
+    switch (id) {
+        case comandos::kNuevo:
+        case comandos::kRecuperar:
+        case comandos::kAlmacenar:
+        case comandos::kAlmacenarEn:
+        case comandos::kColorDeCable:
+        case comandos::kAyuda:
+        case comandos::kSalir:
+        case comandos::kTemporizador:
+        case comandos::kPLA: return true;
+        default: break;
+    }
+    for (const TableroDelMenu& t : kTablerosDelMenu) {
+        if (t.id == id) return true;
+    }
+    return FichaDeCatalogo(id) != nullptr;
+}
+
 ResultadoDeComando Comandos::AgregaTablero(int tipo, bool modifica) {
     if (mesa.AgregaTablero(tipo) == nullptr) return {};
     // A PLA board is a tutorial aside, not part of the circuit.

@@ -1,7 +1,9 @@
 #pragma once
 #include <functional>
 #include <optional>
+#include <vector>
 
+#include "docencia/Fallos.h"
 #include "modelo/Punto.h"
 #include "sesion/Comandos.h"
 #include "sesion/EditorDeMesa.h"
@@ -36,6 +38,21 @@ public:
     ResultadoDeComando AbreArchivo(const std::string& ruta);
     bool PuedeCerrar();
     bool Tic();
+    // Whether Ejecuta carries out command `id`; the shell does the rest of the table.
+    static bool EsSuyo(int id);
+    bool PuedeDeshacer() const { return historial.PuedeDeshacer(); }
+    bool PuedeRehacer() const { return historial.PuedeRehacer(); }
+
+    // The faults of a troubleshooting exercise, from the file beside the circuit
+    // ("circuito.fallos" beside "circuito.txt"): planted without a word when the circuit
+    // is loaded or recovered, and again on every state undo and redo bring back. They
+    // are the exercise's, not the user's: no undo step ever holds or drops them. A
+    // missing or faulty file plants nothing. Call again after the file changed.
+    void PlantaFallos();
+    const std::vector<docencia::Fallo>& Fallos() const { return fallos; }
+    // Takes note of what changed around the commands (a recovered copy): a new undo step,
+    // or a new history and faults for another circuit.
+    void Sincroniza();
 
     // The workbench's picture, as every shell draws it: the layer a repaint may keep
     // (`corta`, when given, between its items) and the layer drawn over it each time:
@@ -58,11 +75,10 @@ public:
 private:
     // `fin`: a click ended, which may have changed what the result does not tell (a PLA link).
     ResultadoDelRaton Anota(const ResultadoDelRaton& r, bool fin = false);
-    // Takes a new undo step when the workbench changed since the last one.
-    void Sincroniza();
     ResultadoDeComando Vuelve(bool adelante);
 
     unsigned reemplazos = 0;
+    std::vector<docencia::Fallo> fallos;
 };
 
 }  // namespace velistra

@@ -1,6 +1,8 @@
 #include "sesion/TablaDeComandos.h"
 
+#include <algorithm>
 #include <iterator>
+#include <string_view>
 #include <vector>
 
 #include "chips/Catalogo.h"
@@ -37,7 +39,7 @@ std::vector<FilaDeComando> FilasAntesDeLosChips() {
          .atajos = {"Ctrl+N"}, .boton = {1, 1, 0, VELISTRA_TEXTO("Nuevo")},
          .rechazoEncendido = kApagueAntesDeNuevo},
         {.id = kRecuperar, .menu = M::Circuitos, .texto = VELISTRA_TEXTO("Recuperar..."),
-         .atajos = {"Ctrl+O"}, .boton = {2, 1, 1, VELISTRA_TEXTO("Recuperar")},
+         .atajos = {"Ctrl+O"}, .boton = {2, 1, 1, nullptr},
          .rechazoEncendido = kApagueAntesDeRecuperar},
         {.id = kAlmacenar, .menu = M::Circuitos, .texto = VELISTRA_TEXTO("Almacenar"),
          .atajos = {"Ctrl+S"}, .boton = {3, 2, 2, VELISTRA_TEXTO("Almacenar")}},
@@ -154,6 +156,31 @@ const FilaDeComando* FilaDeComandoDe(int id) {
         if (fila.id == id) return &fila;
     }
     return nullptr;
+}
+
+}  // namespace velistra
+
+namespace velistra {
+
+std::vector<const FilaDeComando*> BotonesDeLaBarra(unsigned programa) {
+    std::vector<const FilaDeComando*> botones;
+    for (const FilaDeComando& fila : TablaDeComandos()) {
+        if (fila.boton.orden > 0 && (fila.programas & programa) != 0) botones.push_back(&fila);
+    }
+    std::stable_sort(botones.begin(), botones.end(), [](const FilaDeComando* a, const FilaDeComando* b) {
+        return a->boton.orden < b->boton.orden;
+    });
+    return botones;
+}
+
+std::string NombreDeBoton(const FilaDeComando& fila,
+                          const std::function<std::string(const char*)>& traduce) {
+    if (fila.boton.ayuda != nullptr) return traduce(fila.boton.ayuda);
+    std::string texto = traduce(fila.texto);
+    constexpr std::string_view kPuntos = "...";
+    if (texto.size() >= kPuntos.size() && texto.compare(texto.size() - kPuntos.size(), kPuntos.size(), kPuntos) == 0)
+        texto.resize(texto.size() - kPuntos.size());
+    return texto;
 }
 
 }  // namespace velistra

@@ -4,7 +4,10 @@
 // does to the circuit is Sesion's. Texts are Spanish, marked for the catalogue; each
 // shell translates them where it shows them.
 #include <array>
+#include <functional>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "sesion/CodigosDeComando.h"
 
@@ -44,7 +47,10 @@ struct BotonDeLaBarra {
     int orden = 0;     // 0: not on the toolbar; buttons go left to right by it
     int grupo = 0;     // a separator stands between buttons of different groups
     int imagen = -1;   // picture in the toolbar strip; -1: the shell's own arrow
-    const char* ayuda = nullptr;  // the tooltip's name; the shell adds the shortcut
+    // The tooltip's name; the shell adds the shortcut. Null: the item's text without its
+    // trailing "..." (one text of the catalogue has one translation, and "Recuperar" on
+    // its own is the recovery offer's button).
+    const char* ayuda = nullptr;
 };
 
 struct FilaDeComando {
@@ -74,5 +80,11 @@ inline constexpr std::array<double, 6> kNivelesDeZoom{50, 75, 100, 150, 200, 300
 std::span<const FilaDeComando> TablaDeComandos();
 // The row of a command id, or null; separators have none.
 const FilaDeComando* FilaDeComandoDe(int id);
+
+// The toolbar of a shell (kEscritorio, kNavegador), left to right.
+std::vector<const FilaDeComando*> BotonesDeLaBarra(unsigned programa);
+// A button's tooltip name in the shell's language; `traduce` gives a core text's translation.
+std::string NombreDeBoton(const FilaDeComando& fila,
+                          const std::function<std::string(const char*)>& traduce);
 
 }  // namespace velistra

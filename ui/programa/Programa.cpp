@@ -1,7 +1,6 @@
 #include "ui/programa/Programa.h"
 
 #include <QFileInfo>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
@@ -18,7 +17,6 @@
 #include "ui/programa/Exportacion.h"
 #include "ui/programa/Patillaje.h"
 #include "ui/ventana/BarraDeEstado.h"
-#include "ui/ventana/Menus.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra {
@@ -62,20 +60,20 @@ Programa::Programa(const Imagenes& imagenes,
     ConectaElRaton();
     mesa.Arrastrando([this] { return sesion_.editor.Arrastra(); });
     ventana_.Manejador(this);
-    AgregaMenuDeDocencia(ventana_, sesion_);
+    AtiendeLaDocencia(ventana_, sesion_);
     AgregaPatillaje(ventana_, sesion_, contexto_);
-    AgregaMenuDeExportacion(ventana_, sesion_, imagenes, dialogos_);
+    AtiendeLaExportacion(ventana_, sesion_, imagenes, dialogos_);
     AgregaAnalizador(ventana_, sesion_, dialogos_);
-    AgregaArchivosRecientes(
-        *ventana_.menuBar(), [this] { return preferencias_.Recientes(); },
-        [this](const QString& ruta) { AbreReciente(ruta); });
+    ventana_.Menus().MuestraRecientes([this] { return preferencias_.Recientes(); },
+                                      [this](const QString& ruta) { AbreReciente(ruta); });
     // Where the window was when the program last closed; the first start keeps its own.
     if (const QByteArray geometria = preferencias_.GeometriaDeLaVentana(); !geometria.isEmpty())
         ventana_.restoreGeometry(geometria);
-    AgregaMenuDeIdioma(*ventana_.menuBar());
+    AtiendeElIdioma(ventana_);
     if (carpetaDeRecuperacion)
         recuperacion_ = std::make_unique<Recuperacion>(std::move(*carpetaDeRecuperacion));
     ActualizaTitulo();
+    ActualizaDeshacer();
 }
 
 void Programa::OfreceRecuperacion(std::optional<bool> respuesta) {
@@ -83,11 +81,14 @@ void Programa::OfreceRecuperacion(std::optional<bool> respuesta) {
     while (const std::optional<CopiaPendiente> copia = recuperacion_->Pendiente()) {
         if (respuesta ? *respuesta : PreguntaSiRecupera(&ventana_, Recuperacion::Oferta(*copia))) {
             recuperacion_->Recupera(sesion_.mesa, sesion_.comandos);
+            // Another circuit: its own history, and the faults of its file.
+            sesion_.Sincroniza();
             break;
         }
         recuperacion_->Descarta();
     }
     ActualizaTitulo();
+    ActualizaDeshacer();
     Repinta();
 }
 
@@ -164,6 +165,7 @@ void Programa::MuestraRechazo(Rechazo rechazo) {
 void Programa::Atiende(const ResultadoDelRaton& resultado) {
     MuestraRechazo(resultado.rechazo);
     if (resultado.modificado) ActualizaTitulo();
+    ActualizaDeshacer();
     if (resultado.puntero)
         ventana_.Mesa().MuevePunteroA(resultado.puntero->x, resultado.puntero->y);
     if (resultado.repintar) Repinta();
@@ -172,6 +174,7 @@ void Programa::Atiende(const ResultadoDelRaton& resultado) {
 
 void Programa::Atiende(const ResultadoDeComando& resultado) {
     ActualizaTitulo();
+    ActualizaDeshacer();
     AnotaReciente();
     RevisaCopia();
     if (resultado.repintar) Repinta();
@@ -180,9 +183,7 @@ void Programa::Atiende(const ResultadoDeComando& resultado) {
 }
 
 void Programa::Comando(int id) {
-    const ResultadoDeComando resultado = sesion_.Ejecuta(id);
-    if (id == comandos::kRecuperar) PlantaFallosDelCircuito(sesion_);
-    Atiende(resultado);
+    Atiende(sesion_.Ejecuta(id));
 }
 
 void Programa::AbreReciente(const QString& ruta) {
@@ -193,9 +194,7 @@ void Programa::AbreReciente(const QString& ruta) {
                         textos::kTituloDeArchivos, Icono::Advertencia);
         return;
     }
-    const ResultadoDeComando resultado = sesion_.AbreArchivo(ruta.toStdString());
-    PlantaFallosDelCircuito(sesion_);
-    Atiende(resultado);
+    Atiende(sesion_.AbreArchivo(ruta.toStdString()));
 }
 
 void Programa::AnotaReciente() {
@@ -226,6 +225,11 @@ void Programa::ActualizaTitulo() {
     const QString titulo = DelNucleo(sesion_.comandos.Titulo());
     ventana_.setWindowTitle(modificado ? titulo + QStringLiteral("[*]") : titulo);
     ventana_.setWindowModified(modificado);
+}
+
+void Programa::ActualizaDeshacer() {
+    ventana_.Habilita(comandos::kDeshacer, sesion_.PuedeDeshacer());
+    ventana_.Habilita(comandos::kRehacer, sesion_.PuedeRehacer());
 }
 
 void Programa::Repinta() {

@@ -58,6 +58,8 @@ private:
     void Atiende(const ResultadoDelRaton& resultado);
     void Atiende(const ResultadoDeComando& resultado);
     void ActualizaTitulo();
+    // Undo and redo greyed out when there is nothing to undo or redo.
+    void ActualizaDeshacer();
     void Repinta();
     void RevisaCopia();
     // The file the circuit now belongs to goes first in the recent files.
