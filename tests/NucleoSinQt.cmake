@@ -1,5 +1,5 @@
 # The core must never include Qt: scan its folders for Qt headers.
-set(carpetas modelo simulacion chips tableros cables persistencia sesion plataforma)
+set(carpetas modelo simulacion chips tableros cables persistencia sesion plataforma web/lienzo)
 foreach(carpeta ${carpetas})
   file(GLOB_RECURSE fuentes "${RAIZ}/${carpeta}/*.h" "${RAIZ}/${carpeta}/*.cpp")
   foreach(fuente ${fuentes})

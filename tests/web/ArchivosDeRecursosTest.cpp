@@ -8,6 +8,7 @@
 #include "ComparaConElEscritorio.h"
 #include "plataforma/Recursos.h"
 #include "web/lienzo/BancoDeImagenes.h"
+#include "web/lienzo/LecturaBinaria.h"
 
 namespace velistra {
 namespace {
@@ -31,7 +32,11 @@ TEST(ArchivosDeRecursos, TraenCadaImagenLaFuenteYLasElipses) {
     EXPECT_GT(recursos.fuente.Alto(), 0);
     EXPECT_GT(recursos.fuente.Anchura("7400"), 0);
     EXPECT_EQ(recursos.fuente.Anchura("74LS"), recursos.fuente.Anchura("74") + recursos.fuente.Anchura("LS"));
-    EXPECT_GT(recursos.fuente.Anchura("Ñ"), 0) << "Spanish letters are in the font";
+    EXPECT_NE(recursos.fuente.Busca(U'Ñ'), recursos.fuente.Busca(U'?')) << "Spanish letters are in the font";
+    EXPECT_EQ(recursos.fuente.Anchura("Ñ"), recursos.fuente.Busca(U'Ñ')->avance);
+    // A cut or stray byte shows as '?', and the text goes on.
+    EXPECT_EQ(recursos.fuente.Anchura("a\xC3"), recursos.fuente.Anchura("a?"));
+    EXPECT_EQ(recursos.fuente.Anchura("\x91" "b"), recursos.fuente.Anchura("?b"));
     EXPECT_NE(recursos.elipses.Busca(15, 15, 1), nullptr);
 }
 

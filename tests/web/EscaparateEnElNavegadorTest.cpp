@@ -55,7 +55,11 @@ TEST_F(EscaparateEnElNavegador, LaMesaEnteraEsLaDelEscritorio) {
     for (const QRect& r : letras) tapado += static_cast<long long>(r.width()) * r.height();
     EXPECT_GT(tapado, 0);
     EXPECT_LT(tapado, mesaEntera.width() * mesaEntera.height() / 200);
-    if (qEnvironmentVariableIsSet("VELISTRA_ESCAPARATE_WEB")) navegador.save(qEnvironmentVariable("VELISTRA_ESCAPARATE_WEB"));
+    // VELISTRA_ESCAPARATE_WEB=CARPETA keeps both pictures, to look at them side by side.
+    if (const QString carpeta = qEnvironmentVariable("VELISTRA_ESCAPARATE_WEB"); !carpeta.isEmpty()) {
+        escritorio.save(carpeta + QStringLiteral("/escritorio.png"));
+        navegador.save(carpeta + QStringLiteral("/navegador.png"));
+    }
     EXPECT_TRUE(prueba::MismosPixeles(escritorio, navegador, letras));
     // Not a blank page that matches a blank page.
     EXPECT_GT(escritorio.copy(QRect(100, 150, 900, 300)).convertToFormat(QImage::Format_Indexed8).colorCount(), 8);

@@ -1,8 +1,6 @@
 #include "web/lienzo/BancoDeImagenes.h"
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -59,21 +57,11 @@ bool BancoDeImagenes::Carga(const std::uint8_t* datos, std::size_t tamano) {
     return true;
 }
 
-bool BancoDeImagenes::CargaArchivo(const std::string& ruta) {
-    const std::string datos = LeeArchivo(ruta);
-    return !datos.empty() &&
-           Carga(reinterpret_cast<const std::uint8_t*>(datos.data()), datos.size());
-}
+bool BancoDeImagenes::CargaArchivo(const std::string& ruta) { return CargaDeArchivo(*this, ruta); }
 
 const MapaDeBits* BancoDeImagenes::Busca(int id) const {
     const auto hallada = porId_.find(id);
     return hallada == porId_.end() ? nullptr : &hallada->second;
-}
-
-std::string LeeArchivo(const std::string& ruta) {
-    std::ifstream archivo(ruta, std::ios::binary);
-    if (!archivo) return {};
-    return std::string(std::istreambuf_iterator<char>(archivo), std::istreambuf_iterator<char>());
 }
 
 }  // namespace velistra::web

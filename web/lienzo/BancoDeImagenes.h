@@ -12,7 +12,8 @@ namespace velistra::web {
 
 class BancoDeImagenes {
 public:
-    // `rgba`: ancho x alto x 4 bytes, row after row. Replaces a picture of the same id.
+    // `rgba`: ancho x alto x 4 bytes, row after row (drawn opaque, as on the desktop's
+    // canvas). Replaces a picture of the same id; give every picture before drawing.
     void Agrega(int id, int ancho, int alto, const std::uint8_t* rgba);
 
     // The pictures file ("VLIM"): answers false, adding nothing, when it is damaged.
@@ -26,8 +27,5 @@ public:
 private:
     std::unordered_map<int, MapaDeBits> porId_;
 };
-
-// Reads a whole file; empty when it cannot.
-std::string LeeArchivo(const std::string& ruta);
 
 }  // namespace velistra::web

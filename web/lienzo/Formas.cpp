@@ -1,30 +1,13 @@
 #include "web/lienzo/Formas.h"
 
+#include "plataforma/Rasterizado.h"
+
 #include <algorithm>
-#include <cstdlib>
 
 namespace velistra::web {
 
-// Bresenham, leaving out the last pixel, so joined lines never paint a corner twice.
 void LineaFina(Superficie& s, int x0, int y0, int x1, int y1, Pixel pixel) {
-    const int dx = std::abs(x1 - x0);
-    const int dy = -std::abs(y1 - y0);
-    const int pasoX = x0 < x1 ? 1 : -1;
-    const int pasoY = y0 < y1 ? 1 : -1;
-    int error = dx + dy;
-    int x = x0, y = y0;
-    while (x != x1 || y != y1) {
-        s.Punto(x, y, pixel);
-        const int doble = 2 * error;
-        if (doble >= dy) {
-            error += dy;
-            x += pasoX;
-        }
-        if (doble <= dx) {
-            error += dx;
-            y += pasoY;
-        }
-    }
+    RecorreLinea(x0, y0, x1, y1, [&](int x, int y) { s.Punto(x, y, pixel); });
 }
 
 namespace {
@@ -70,14 +53,31 @@ void TramoGrueso(Superficie& s, int x0, int y0, int x1, int y1, int ancho, Pixel
                                        std::max(x0, x1) + margen + 1, std::max(y0, y1) + margen + 1}
                                 .Corte(s.Visible());
     if (caja.Vacio()) return;
+    const auto cubre = [&](int x, int y) { return Cubre(t, 2LL * x + 1, 2LL * y + 1); };
     for (int y = caja.t; y < caja.b; ++y) {
-        int inicio = caja.l;
-        // Rows of a convex shape: one run each.
-        while (inicio < caja.r && !Cubre(t, 2LL * inicio + 1, 2LL * y + 1)) ++inicio;
-        if (inicio >= caja.r) continue;
-        int fin = inicio + 1;
-        while (fin < caja.r && Cubre(t, 2LL * fin + 1, 2LL * y + 1)) ++fin;
-        s.Tramo(y, inicio, fin, pixel);
+        // A row of a convex shape is one run: from a pixel inside it (where the centre
+        // line crosses the row, or the nearer end), its edges are found by halving.
+        const int fila = std::clamp(y, std::min(y0, y1), std::max(y0, y1));
+        const int cruce = y0 == y1 ? x0 : static_cast<int>(x0 + (static_cast<long long>(fila - y0) * (x1 - x0)) / (y1 - y0));
+        int dentro = std::clamp(cruce, caja.l, caja.r - 1);
+        if (!cubre(dentro, y)) {
+            dentro = caja.l;
+            while (dentro < caja.r && !cubre(dentro, y)) ++dentro;
+            if (dentro >= caja.r) continue;
+        }
+        int fuera = caja.l - 1, hallado = dentro;  // leftmost covered lies in (fuera, hallado]
+        while (hallado - fuera > 1) {
+            const int medio = fuera + (hallado - fuera) / 2;
+            (cubre(medio, y) ? hallado : fuera) = medio;
+        }
+        const int inicio = hallado;
+        hallado = dentro;
+        fuera = caja.r;  // rightmost covered lies in [hallado, fuera)
+        while (fuera - hallado > 1) {
+            const int medio = hallado + (fuera - hallado) / 2;
+            (cubre(medio, y) ? hallado : fuera) = medio;
+        }
+        s.Tramo(y, inicio, hallado + 1, pixel);
     }
 }
 

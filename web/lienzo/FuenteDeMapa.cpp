@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "web/lienzo/BancoDeImagenes.h"
 #include "web/lienzo/LecturaBinaria.h"
 
 namespace velistra::web {
@@ -48,11 +47,7 @@ bool FuenteDeMapa::Carga(const std::uint8_t* datos, std::size_t tamano) {
     return true;
 }
 
-bool FuenteDeMapa::CargaArchivo(const std::string& ruta) {
-    const std::string datos = LeeArchivo(ruta);
-    return !datos.empty() &&
-           Carga(reinterpret_cast<const std::uint8_t*>(datos.data()), datos.size());
-}
+bool FuenteDeMapa::CargaArchivo(const std::string& ruta) { return CargaDeArchivo(*this, ruta); }
 
 const Glifo* FuenteDeMapa::Busca(char32_t caracter) const {
     auto hallado = glifos_.find(caracter);
@@ -73,26 +68,17 @@ std::vector<char32_t> CaracteresDe(const std::string& texto) {
     std::size_t i = 0;
     while (i < texto.size()) {
         const auto byte = static_cast<unsigned char>(texto[i]);
-        const int siguientes = byte < 0x80 ? 0 : (byte >> 5) == 0x6 ? 1 : (byte >> 4) == 0xE ? 2 : (byte >> 3) == 0x1E ? 3 : -1;
-        if (siguientes < 0 || i + static_cast<std::size_t>(siguientes) >= texto.size() + (siguientes == 0)) {
-            caracteres.push_back(U'\uFFFD');
-            ++i;
-            continue;
-        }
+        const std::size_t siguientes = byte < 0x80 ? 0 : (byte >> 5) == 0x6 ? 1 : (byte >> 4) == 0xE ? 2 : (byte >> 3) == 0x1E ? 3 : 4;
+        bool bien = siguientes < 4 && i + siguientes < texto.size();
         char32_t c = siguientes == 0 ? byte : byte & (0x3F >> siguientes);
-        bool bien = true;
-        for (int k = 1; k <= siguientes; ++k) {
-            const auto cola = static_cast<unsigned char>(texto[i + static_cast<std::size_t>(k)]);
-            if ((cola & 0xC0) != 0x80) bien = false;
+        for (std::size_t k = 1; bien && k <= siguientes; ++k) {
+            const auto cola = static_cast<unsigned char>(texto[i + k]);
+            bien = (cola & 0xC0) == 0x80;
             c = (c << 6) | (cola & 0x3F);
         }
-        if (!bien) {
-            caracteres.push_back(U'\uFFFD');
-            ++i;
-            continue;
-        }
-        caracteres.push_back(c);
-        i += static_cast<std::size_t>(siguientes) + 1;
+        // A malformed byte stands for itself as U+FFFD; the text goes on after it.
+        caracteres.push_back(bien ? c : U'\uFFFD');
+        i += bien ? siguientes + 1 : 1;
     }
     return caracteres;
 }

@@ -1,5 +1,8 @@
 #include "web/lienzo/LecturaBinaria.h"
 
+#include <fstream>
+#include <iterator>
+
 namespace velistra::web {
 
 bool LecturaBinaria::Etiqueta(std::string_view esperada) {
@@ -35,6 +38,12 @@ bool LecturaBinaria::Bloque(std::size_t n, const std::uint8_t*& inicio) {
     inicio = datos_ + posicion_;
     posicion_ += n;
     return true;
+}
+
+std::string LeeArchivo(const std::string& ruta) {
+    std::ifstream archivo(ruta, std::ios::binary);
+    if (!archivo) return {};
+    return std::string(std::istreambuf_iterator<char>(archivo), std::istreambuf_iterator<char>());
 }
 
 }  // namespace velistra::web

@@ -3,6 +3,7 @@
 // a truncated or damaged file is answered with false, never with a crash.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace velistra::web {
@@ -25,5 +26,16 @@ private:
     std::size_t tamano_;
     std::size_t posicion_ = 0;
 };
+
+// Reads a whole file; empty when it cannot.
+std::string LeeArchivo(const std::string& ruta);
+
+// Loads a file with `destino.Carga(datos, tamano)`; false when it cannot be read.
+template <typename Destino>
+bool CargaDeArchivo(Destino& destino, const std::string& ruta) {
+    const std::string datos = LeeArchivo(ruta);
+    return !datos.empty() &&
+           destino.Carga(reinterpret_cast<const std::uint8_t*>(datos.data()), datos.size());
+}
 
 }  // namespace velistra::web

@@ -1,57 +1,14 @@
 #include "web/lienzo/RellenoDeMapa.h"
 
-#include <cstddef>
-#include <vector>
+#include "plataforma/Rasterizado.h"
 
 namespace velistra::web {
 
-namespace {
-struct Semilla {
-    int x;
-    int y;
-};
-}  // namespace
-
 void RecorreRelleno(const MapaDeBits& mapa, int x, int y, Color borde,
                     const std::function<void(int y, int izquierda, int derecha)>& tramo) {
-    const int ancho = mapa.Ancho();
-    const int alto = mapa.Alto();
-    if (!mapa.Contiene(x, y)) return;
-    // Visited pixels, so that pixels already of the fill colour neither stop the fill
-    // nor make it loop.
-    std::vector<bool> visitado(static_cast<std::size_t>(ancho) * static_cast<std::size_t>(alto));
-    auto indice = [&](int px, int py) { return static_cast<std::size_t>(py) * ancho + px; };
-    auto rellenable = [&](int px, int py) {
-        return !visitado[indice(px, py)] && ColorDe(mapa.En(px, py)) != (borde & 0x00FFFFFFu);
-    };
-
-    std::vector<Semilla> pila{{x, y}};
-    while (!pila.empty()) {
-        const Semilla s = pila.back();
-        pila.pop_back();
-        if (!rellenable(s.x, s.y)) continue;
-
-        int izquierda = s.x;
-        while (izquierda > 0 && rellenable(izquierda - 1, s.y)) --izquierda;
-        int derecha = s.x;
-        while (derecha + 1 < ancho && rellenable(derecha + 1, s.y)) ++derecha;
-
-        for (int i = izquierda; i <= derecha; ++i) visitado[indice(i, s.y)] = true;
-        tramo(s.y, izquierda, derecha);
-        // One seed per run of fillable pixels in the rows above and below.
-        for (const int vecina : {s.y - 1, s.y + 1}) {
-            if (vecina < 0 || vecina >= alto) continue;
-            bool enTramo = false;
-            for (int i = izquierda; i <= derecha; ++i) {
-                if (rellenable(i, vecina)) {
-                    if (!enTramo) pila.push_back({i, vecina});
-                    enTramo = true;
-                } else {
-                    enTramo = false;
-                }
-            }
-        }
-    }
+    const Color sinAlfa = borde & 0x00FFFFFFu;
+    const auto esBorde = [&](int px, int py) { return ColorDe(mapa.En(px, py)) == sinAlfa; };
+    velistra::RecorreRelleno(mapa.Ancho(), mapa.Alto(), x, y, esBorde, tramo);
 }
 
 void RellenaHastaBorde(MapaDeBits& mapa, int x, int y, Color borde, Color relleno) {

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "web/lienzo/BancoDeImagenes.h"
 #include "web/lienzo/LecturaBinaria.h"
 
 namespace velistra::web {
@@ -38,11 +37,7 @@ bool SellosDeElipse::Carga(const std::uint8_t* datos, std::size_t tamano) {
     return true;
 }
 
-bool SellosDeElipse::CargaArchivo(const std::string& ruta) {
-    const std::string datos = LeeArchivo(ruta);
-    return !datos.empty() &&
-           Carga(reinterpret_cast<const std::uint8_t*>(datos.data()), datos.size());
-}
+bool SellosDeElipse::CargaArchivo(const std::string& ruta) { return CargaDeArchivo(*this, ruta); }
 
 const SelloDeElipse* SellosDeElipse::Busca(int ancho, int alto, int pluma) const {
     const auto hallado = sellos_.find({ancho, alto, pluma});
