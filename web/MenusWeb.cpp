@@ -1,8 +1,6 @@
 #include "web/MenusWeb.h"
 
-#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "plataforma/Traducible.h"
 #include "sesion/TablaDeComandos.h"
@@ -93,19 +91,13 @@ val MenusDelNavegador() {
 }
 
 val BotonesDelNavegador() {
-    std::vector<const FilaDeComando*> filas;
-    for (const FilaDeComando& fila : TablaDeComandos()) {
-        if (fila.boton.orden > 0 && EnElNavegador(fila)) filas.push_back(&fila);
-    }
-    std::sort(filas.begin(), filas.end(),
-              [](const FilaDeComando* a, const FilaDeComando* b) { return a->boton.orden < b->boton.orden; });
     val botones = val::array();
-    for (const FilaDeComando* fila : filas) {
+    for (const FilaDeComando* fila : BotonesDeLaBarra(kNavegador)) {
         val b = val::object();
         b.set("id", fila->id);
         b.set("grupo", fila->boton.grupo);
         b.set("imagen", fila->boton.imagen);
-        b.set("ayuda", fila->boton.ayuda != nullptr ? TextoDelNucleo(fila->boton.ayuda) : std::string());
+        b.set("ayuda", NombreDeBoton(*fila, [](const char* t) { return TextoDelNucleo(t); }));
         b.set("atajos", Atajos(*fila));
         botones.call<void>("push", b);
     }
