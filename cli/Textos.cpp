@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "cli/TraduccionesDelNucleo.h"
+#include "plataforma/CatalogoDeTextos.h"
 #include "plataforma/Traducible.h"
 
 namespace velistra::consola {
@@ -21,7 +21,7 @@ const char* Busca(std::span<const EntradaDeTexto> tabla, Texto clave) {
 const std::vector<const char*>& PlantillasDelNucleo() {
     static const std::vector<const char*> plantillas = [] {
         std::vector<const char*> con;
-        for (const ParDeTextos& par : TraduccionesDelNucleo())
+        for (const ParDeTextos& par : TextosDelCatalogo())
             if (ArgumentosDe(par.espanol, par.espanol)) con.push_back(par.espanol);
         return con;
     }();
@@ -45,7 +45,7 @@ std::string DelNucleo(const std::string& texto) {
     if (idioma == Idioma::Espanol) return texto;
     const Traduccion delCatalogo = [](const char* espanol) -> std::optional<std::string> {
         const std::string_view buscado(espanol);
-        for (const ParDeTextos& par : TraduccionesDelNucleo())
+        for (const ParDeTextos& par : TextosDelCatalogo())
             if (buscado == par.espanol) return std::string(par.ingles);
         return std::nullopt;
     };

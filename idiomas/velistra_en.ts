@@ -1328,6 +1328,14 @@ The simulation will go on from the last state reached.</translation>
         <translation>Dual decade counters with set-to-9</translation>
     </message>
     <message>
+        <source>%1 y %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
         <source>&amp;Circuitos</source>
         <translation>&amp;Circuits</translation>
     </message>
@@ -1478,6 +1486,74 @@ The simulation will go on from the last state reached.</translation>
     <message>
         <source>Idioma</source>
         <translation>Language</translation>
+    </message>
+    <message>
+        <source>Simulador de circuitos TTL 74xx</source>
+        <translation>74xx TTL circuit simulator</translation>
+    </message>
+    <message>
+        <source>Laboratorio de Electrónica Digital</source>
+        <translation>Digital Electronics Laboratory</translation>
+    </message>
+    <message>
+        <source>Escuela de Ingeniería Electrónica</source>
+        <translation>School of Electronic Engineering</translation>
+    </message>
+    <message>
+        <source>Envíenos sus comentarios</source>
+        <translation>Send us your comments</translation>
+    </message>
+    <message>
+        <source>Hagamos un mundo mejor</source>
+        <translation>Let&apos;s make a better world</translation>
+    </message>
+    <message>
+        <source>Versión %1 (2541180) - Mayo de 2011</source>
+        <translation>Version %1 (2541180) - May 2011</translation>
+    </message>
+    <message>
+        <source>¡ Vamo&apos; Pa&apos; Chincha Familia !</source>
+        <translation>Off to Chincha, folks!</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Sí</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Colores básicos</source>
+        <translation>Basic colours</translation>
+    </message>
+    <message>
+        <source>Colores personalizados</source>
+        <translation>Custom colours</translation>
+    </message>
+    <message>
+        <source>Agregar a los colores personalizados</source>
+        <translation>Add to custom colours</translation>
+    </message>
+    <message>
+        <source>Pase el puntero sobre un chip para ver su patillaje.</source>
+        <translation>Rest the pointer on a chip to see its pinout.</translation>
+    </message>
+    <message>
+        <source>El programa hablará el idioma elegido desde la próxima vez que se abra.</source>
+        <translation>The program will speak the chosen language from the next time it is opened.</translation>
     </message>
 </context>
 <context>

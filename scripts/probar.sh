@@ -14,3 +14,7 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir build-pruebas --output-on-failure -j2
 ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1 \
 UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1 \
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitizado --output-on-failure -j2
+
+# The browser page, built and driven by headless Chromium as a student would use it.
+./scripts/web.sh --compilar
+/usr/bin/python3 tests/web/navegador.py build-web/sitio build-pruebas/cli/velistra-cli examples

@@ -8,7 +8,7 @@
 
 #include "cli/Ayuda.h"
 #include "cli/Textos.h"
-#include "cli/TraduccionesDelNucleo.h"
+#include "plataforma/CatalogoDeTextos.h"
 #include "support/CarpetaTemporal.h"
 #include "support/Proceso.h"
 
@@ -49,8 +49,8 @@ TEST(IdiomasDeLaConsola, CadaTextoEstaUnaVezEnCadaTablaConLosMismosHuecos) {
         EXPECT_EQ(Marcadores(texto), Marcadores(ingles[clave])) << texto;
     }
     // The core's English, taken from the catalogue, keeps the placeholders too.
-    EXPECT_GT(TraduccionesDelNucleo().size(), 100u);
-    for (const ParDeTextos& par : TraduccionesDelNucleo())
+    EXPECT_GT(TextosDelCatalogo().size(), 100u);
+    for (const ParDeTextos& par : TextosDelCatalogo())
         EXPECT_EQ(Marcadores(par.espanol), Marcadores(par.ingles)) << par.espanol;
 
     // Both helps name every option and every word of the script and the output.

@@ -1,6 +1,6 @@
-# The English of the core's texts for velistra-cli, which links no Qt: taken from the
-# catalogue's "velistra::Nucleo" context, the one place where that English is written.
-# Run with -DCATALOGO=idiomas/velistra_en.ts -DSALIDA=file.cpp.
+# The English of the catalogue as a plain C++ table for the core, which links no Qt:
+# taken from the "velistra::Nucleo" context of idiomas/velistra_en.ts, the one place
+# where that English is written. Run with -DCATALOGO=idiomas/velistra_en.ts -DSALIDA=file.cpp.
 file(READ "${CATALOGO}" contenido)
 string(REPLACE ";" "@PUNTO_Y_COMA@" contenido "${contenido}")
 string(FIND "${contenido}" "<name>velistra::Nucleo</name>" inicio)
@@ -15,6 +15,8 @@ if(NOT inicio EQUAL -1)
     string(REGEX REPLACE "^.*<translation>([^<]*)</translation>$" "\\1" ingles "${mensaje}")
     foreach(lado espanol ingles)
       set(t "${${lado}}")
+      # First: the entities end in the ';' that was set aside.
+      string(REPLACE "@PUNTO_Y_COMA@" ";" t "${t}")
       string(REPLACE "&lt;" "<" t "${t}")
       string(REPLACE "&gt;" ">" t "${t}")
       string(REPLACE "&quot;" "\"" t "${t}")
@@ -23,16 +25,15 @@ if(NOT inicio EQUAL -1)
       string(REPLACE "\\" "\\\\" t "${t}")
       string(REPLACE "\"" "\\\"" t "${t}")
       string(REPLACE "\n" "\\n" t "${t}")
-      string(REPLACE "@PUNTO_Y_COMA@" ";" t "${t}")
       set(${lado} "${t}")
     endforeach()
     string(APPEND pares "    {\"${espanol}\", \"${ingles}\"},\n")
   endforeach()
 endif()
 set(cuerpo "// Made by the build from the English catalogue; edit that, not this.\n")
-string(APPEND cuerpo "#include \"cli/TraduccionesDelNucleo.h\"\n\nnamespace velistra::consola {\n\n")
+string(APPEND cuerpo "#include \"plataforma/CatalogoDeTextos.h\"\n\nnamespace velistra {\n\n")
 string(APPEND cuerpo "namespace {\nconstexpr ParDeTextos kPares[] = {\n${pares}    {nullptr, nullptr},\n};\n}  // namespace\n\n")
-string(APPEND cuerpo "std::span<const ParDeTextos> TraduccionesDelNucleo() { return {kPares, std::size(kPares) - 1}; }\n\n}  // namespace velistra::consola\n")
+string(APPEND cuerpo "std::span<const ParDeTextos> TextosDelCatalogo() { return {kPares, std::size(kPares) - 1}; }\n\n}  // namespace velistra\n")
 file(WRITE "${SALIDA}.nuevo" "${cuerpo}")
 file(COPY_FILE "${SALIDA}.nuevo" "${SALIDA}" ONLY_IF_DIFFERENT)
 file(REMOVE "${SALIDA}.nuevo")
