@@ -13,7 +13,7 @@
 #include "plataforma/Recursos.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/plataforma/LienzoQt.h"
-#include "ui/programa/PintaMesa.h"
+#include "sesion/PintaMesa.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra::banco {

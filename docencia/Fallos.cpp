@@ -113,14 +113,21 @@ std::optional<Mensaje> AplicaFallos(Mesa& mesa, const std::vector<Fallo>& fallos
     return std::nullopt;
 }
 
-std::optional<ErrorDeFallos> PlantaFallosDeArchivo(Mesa& mesa, const std::string& ruta) {
+std::optional<ErrorDeFallos> LeeFallosDeArchivo(const std::string& ruta, std::vector<Fallo>& fallos) {
     const sistema::ArchivoLeido leido = sistema::LeeArchivoRegular(ruta, kTamanoMaximo);
     if (leido.resultado != sistema::Lectura::Leido || leido.texto.size() > kTamanoMaximo)
         return ErrorDeFallos{0, {}};
-    const FallosLeidos leidos = LeeFallos(leido.texto);
+    FallosLeidos leidos = LeeFallos(leido.texto);
     if (leidos.lineaErronea != 0) return ErrorDeFallos{leidos.lineaErronea, leidos.error};
+    fallos = std::move(leidos.fallos);
+    return std::nullopt;
+}
+
+std::optional<ErrorDeFallos> PlantaFallosDeArchivo(Mesa& mesa, const std::string& ruta) {
+    std::vector<Fallo> fallos;
+    if (std::optional<ErrorDeFallos> e = LeeFallosDeArchivo(ruta, fallos)) return e;
     int linea = 0;
-    if (std::optional<Mensaje> e = AplicaFallos(mesa, leidos.fallos, linea))
+    if (std::optional<Mensaje> e = AplicaFallos(mesa, fallos, linea))
         return ErrorDeFallos{linea, *e};
     return std::nullopt;
 }

@@ -46,6 +46,9 @@ struct ErrorDeFallos {
     Mensaje mensaje;
 };
 
+// Reads the faults file (a regular file only) into `fallos`, which an error leaves as it was.
+std::optional<ErrorDeFallos> LeeFallosDeArchivo(const std::string& ruta, std::vector<Fallo>& fallos);
+
 // Reads the faults file (a regular file only) and plants its faults; nothing planted on
 // an error.
 std::optional<ErrorDeFallos> PlantaFallosDeArchivo(Mesa& mesa, const std::string& ruta);

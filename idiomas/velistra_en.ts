@@ -2,30 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="es">
 <context>
-    <name>Menus</name>
-    <message>
-        <source>Archivos recientes</source>
-        <translation>Recent files</translation>
-    </message>
-    <message>
-        <source>Ninguno</source>
-        <translation>None</translation>
-    </message>
-</context>
-<context>
     <name>velistra::Atajos</name>
-    <message>
-        <source>Edición</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>Deshacer</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>Rehacer</source>
-        <translation>Redo</translation>
-    </message>
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
@@ -48,33 +25,6 @@
     <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>velistra::BarraDeHerramientas</name>
-    <message>
-        <source>Nuevo</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Recuperar</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Almacenar</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Color de los cables nuevos</source>
-        <translation>Colour of new wires</translation>
-    </message>
-    <message>
-        <source>Deshacer</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>Rehacer</source>
-        <translation>Redo</translation>
     </message>
 </context>
 <context>
@@ -159,10 +109,6 @@ New faults apply when saved; removed ones, when the circuit is opened again.</tr
         <source>Los fallos son la solución de un ejercicio de averías. ¿Desea verlos?</source>
         <translation>The faults are the answer to a fault-finding exercise. Do you want to see them?</translation>
     </message>
-    <message>
-        <source>Fallos...</source>
-        <translation>Faults...</translation>
-    </message>
 </context>
 <context>
     <name>velistra::DialogoDeRevision</name>
@@ -232,18 +178,6 @@ New faults apply when saved; removed ones, when the circuit is opened again.</tr
         <translation>The circuit could not be printed.</translation>
     </message>
     <message>
-        <source>Exportar imagen...</source>
-        <translation>Export picture...</translation>
-    </message>
-    <message>
-        <source>Imprimir...</source>
-        <translation>Print...</translation>
-    </message>
-    <message>
-        <source>Exportar informe (PDF)...</source>
-        <translation>Export report (PDF)...</translation>
-    </message>
-    <message>
         <source>uso: velistra --exportar CIRCUITO.txt SALIDA.png|SALIDA.pdf</source>
         <translation>usage: velistra --exportar CIRCUIT.txt OUTPUT.png|OUTPUT.pdf</translation>
     </message>
@@ -301,108 +235,6 @@ New faults apply when saved; removed ones, when the circuit is opened again.</tr
     <message>
         <source>Patillas: </source>
         <translation>Pins: </translation>
-    </message>
-</context>
-<context>
-    <name>velistra::MenuVer</name>
-    <message>
-        <source>Ver</source>
-        <translation>View</translation>
-    </message>
-    <message>
-        <source>Acercar</source>
-        <translation>Zoom in</translation>
-    </message>
-    <message>
-        <source>Alejar</source>
-        <translation>Zoom out</translation>
-    </message>
-    <message>
-        <source>Tamaño normal</source>
-        <translation>Actual size</translation>
-    </message>
-    <message>
-        <source>%1 %</source>
-        <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>Ajustar a la ventana</source>
-        <translation>Fit to window</translation>
-    </message>
-</context>
-<context>
-    <name>velistra::Menus</name>
-    <message>
-        <source>Nuevo</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Recuperar...</source>
-        <translation>Open...</translation>
-    </message>
-    <message>
-        <source>Almacenar</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Almacenar en...</source>
-        <translation>Save as...</translation>
-    </message>
-    <message>
-        <source>Salir</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>Protoboard (breadboard)</source>
-        <translation>Breadboard</translation>
-    </message>
-    <message>
-        <source>Interruptores</source>
-        <translation>Switches</translation>
-    </message>
-    <message>
-        <source>Pulsadores</source>
-        <translation>Push-buttons</translation>
-    </message>
-    <message>
-        <source>Leds</source>
-        <translation>LEDs</translation>
-    </message>
-    <message>
-        <source>Leds de siete segmentos</source>
-        <translation>Seven-segment LEDs</translation>
-    </message>
-    <message>
-        <source>Temporizador</source>
-        <translation>Timer</translation>
-    </message>
-    <message>
-        <source>PLA de 4 x 8 x 4</source>
-        <translation>4 x 8 x 4 PLA</translation>
-    </message>
-    <message>
-        <source>Contacto..</source>
-        <translation>Contact..</translation>
-    </message>
-    <message>
-        <source>&amp;Circuitos</source>
-        <translation>&amp;Circuits</translation>
-    </message>
-    <message>
-        <source>Tableros</source>
-        <translation>Boards</translation>
-    </message>
-    <message>
-        <source>Circuitos TTL</source>
-        <translation>TTL chips</translation>
-    </message>
-    <message>
-        <source>Tutoriales</source>
-        <translation>Tutorials</translation>
-    </message>
-    <message>
-        <source>Ayuda</source>
-        <translation>Help</translation>
     </message>
 </context>
 <context>
@@ -1858,6 +1690,226 @@ The simulation will go on from the last state reached.</translation>
     <message>
         <source>cable %1: un extremo no está conectado (%2, en %3, %4)</source>
         <translation>wire %1: one end is not connected (%2, at %3, %4)</translation>
+    </message>
+    <message>
+        <source>&amp;Circuitos</source>
+        <translation>&amp;Circuits</translation>
+    </message>
+    <message>
+        <source>Edición</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Ver</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Tableros</source>
+        <translation>Boards</translation>
+    </message>
+    <message>
+        <source>Circuitos TTL</source>
+        <translation>TTL chips</translation>
+    </message>
+    <message>
+        <source>Tutoriales</source>
+        <translation>Tutorials</translation>
+    </message>
+    <message>
+        <source>Ayuda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Nuevo</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Recuperar...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Almacenar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Almacenar en...</source>
+        <translation>Save as...</translation>
+    </message>
+    <message>
+        <source>Archivos recientes</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>Ninguno</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Revisar circuito</source>
+        <translation>Review circuit</translation>
+    </message>
+    <message>
+        <source>Fallos...</source>
+        <translation>Faults...</translation>
+    </message>
+    <message>
+        <source>Exportar imagen...</source>
+        <translation>Export picture...</translation>
+    </message>
+    <message>
+        <source>Imprimir...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Exportar informe (PDF)...</source>
+        <translation>Export report (PDF)...</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Rehacer</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Acercar</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Alejar</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Tamaño normal</source>
+        <translation>Actual size</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Ajustar a la ventana</source>
+        <translation>Fit to window</translation>
+    </message>
+    <message>
+        <source>Patillaje</source>
+        <translation>Pinout</translation>
+    </message>
+    <message>
+        <source>Analizador lógico</source>
+        <translation>Logic analyser</translation>
+    </message>
+    <message>
+        <source>Protoboard (breadboard)</source>
+        <translation>Breadboard</translation>
+    </message>
+    <message>
+        <source>Interruptores</source>
+        <translation>Switches</translation>
+    </message>
+    <message>
+        <source>Pulsadores</source>
+        <translation>Push-buttons</translation>
+    </message>
+    <message>
+        <source>Leds</source>
+        <translation>LEDs</translation>
+    </message>
+    <message>
+        <source>Leds de siete segmentos</source>
+        <translation>Seven-segment LEDs</translation>
+    </message>
+    <message>
+        <source>Temporizador</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>Color de los cables nuevos</source>
+        <translation>Colour of new wires</translation>
+    </message>
+    <message>
+        <source>PLA de 4 x 8 x 4</source>
+        <translation>4 x 8 x 4 PLA</translation>
+    </message>
+    <message>
+        <source>Contacto..</source>
+        <translation>Contact..</translation>
+    </message>
+    <message>
+        <source>Idioma</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Simulador de circuitos TTL 74xx</source>
+        <translation>74xx TTL circuit simulator</translation>
+    </message>
+    <message>
+        <source>Laboratorio de Electrónica Digital</source>
+        <translation>Digital Electronics Laboratory</translation>
+    </message>
+    <message>
+        <source>Escuela de Ingeniería Electrónica</source>
+        <translation>School of Electronic Engineering</translation>
+    </message>
+    <message>
+        <source>Envíenos sus comentarios</source>
+        <translation>Send us your comments</translation>
+    </message>
+    <message>
+        <source>Hagamos un mundo mejor</source>
+        <translation>Let&apos;s make a better world</translation>
+    </message>
+    <message>
+        <source>Versión %1 (2541180) - Mayo de 2011</source>
+        <translation>Version %1 (2541180) - May 2011</translation>
+    </message>
+    <message>
+        <source>¡ Vamo&apos; Pa&apos; Chincha Familia !</source>
+        <translation>Off to Chincha, folks!</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Sí</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Colores básicos</source>
+        <translation>Basic colours</translation>
+    </message>
+    <message>
+        <source>Colores personalizados</source>
+        <translation>Custom colours</translation>
+    </message>
+    <message>
+        <source>Agregar a los colores personalizados</source>
+        <translation>Add to custom colours</translation>
+    </message>
+    <message>
+        <source>Pase el puntero sobre un chip para ver su patillaje.</source>
+        <translation>Rest the pointer on a chip to see its pinout.</translation>
+    </message>
+    <message>
+        <source>El programa hablará el idioma elegido desde la próxima vez que se abra.</source>
+        <translation>The program will speak the chosen language from the next time it is opened.</translation>
     </message>
     <message>
         <source>cable %1: un extremo no está conectado (%2)</source>

@@ -15,7 +15,7 @@ if(NOT inicio EQUAL -1)
     string(REGEX REPLACE "^.*<translation>([^<]*)</translation>$" "\\1" ingles "${mensaje}")
     foreach(lado espanol ingles)
       set(t "${${lado}}")
-      # The masked ';' first: every entity ends in one.
+      # First: the entities end in the ';' that was set aside.
       string(REPLACE "@PUNTO_Y_COMA@" ";" t "${t}")
       string(REPLACE "&lt;" "<" t "${t}")
       string(REPLACE "&gt;" ">" t "${t}")

@@ -1,5 +1,6 @@
 #pragma once
 // Command ids of the menus and the toolbar. A chip's command is its catalogue code.
+// Test scripts name commands by these numbers: never renumber one.
 
 namespace velistra::comandos {
 
@@ -7,10 +8,26 @@ inline constexpr int kNuevo = 101;
 inline constexpr int kRecuperar = 102;
 inline constexpr int kAlmacenar = 103;
 inline constexpr int kAlmacenarEn = 104;
+inline constexpr int kArchivosRecientes = 105;
+inline constexpr int kRevisarCircuito = 106;
+inline constexpr int kFallos = 107;
 inline constexpr int kDeshacer = 110;
 inline constexpr int kRehacer = 111;
 inline constexpr int kColorDeCable = 120;
+inline constexpr int kExportarImagen = 130;
+inline constexpr int kImprimir = 131;
+inline constexpr int kExportarInforme = 132;
+inline constexpr int kAcercar = 200;
+inline constexpr int kAlejar = 201;
+inline constexpr int kTamanoNormal = 202;
+// The zoom levels, one id each from here on, in the order of kNivelesDeZoom.
+inline constexpr int kPrimerNivelDeZoom = 210;
+inline constexpr int kAjustarALaVentana = 220;
+inline constexpr int kPatillaje = 230;
+inline constexpr int kAnalizadorLogico = 231;
 inline constexpr int kAyuda = 300;
+inline constexpr int kEspanol = 310;
+inline constexpr int kIngles = 311;
 inline constexpr int kSalir = 905;
 inline constexpr int kPLA = 4992;
 inline constexpr int kTemporizador = 4994;
@@ -19,7 +36,5 @@ inline constexpr int kLeds = 4996;
 inline constexpr int kPulsadores = 4997;
 inline constexpr int kInterruptores = 4998;
 inline constexpr int kProtoboard = 4999;
-inline constexpr int kPrimerChip = 7000;
-inline constexpr int kUltimoChip = 7669;
 
 }  // namespace velistra::comandos

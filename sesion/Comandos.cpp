@@ -1,5 +1,6 @@
 #include "sesion/Comandos.h"
 
+#include "chips/Catalogo.h"
 #include "chips/CircuitoElectronico.h"
 #include "plataforma/Avisos.h"
 #include "plataforma/Dialogos.h"
@@ -53,8 +54,28 @@ ResultadoDeComando Comandos::Ejecuta(int id) {
     for (const TableroDelMenu& t : kTablerosDelMenu) {
         if (t.id == id) return AgregaTablero(t.tipo, true);
     }
-    if (id >= comandos::kPrimerChip && id <= comandos::kUltimoChip) return AgregaChip(id);
+    // Any code of the catalogue: a chip added to it is never left out.
+    if (FichaDeCatalogo(id) != nullptr) return AgregaChip(id);
     return {};
+}
+
+bool Comandos::Conoce(int id) {
+    switch (id) {
+        case comandos::kNuevo:
+        case comandos::kRecuperar:
+        case comandos::kAlmacenar:
+        case comandos::kAlmacenarEn:
+        case comandos::kColorDeCable:
+        case comandos::kAyuda:
+        case comandos::kSalir:
+        case comandos::kTemporizador:
+        case comandos::kPLA: return true;
+        default: break;
+    }
+    for (const TableroDelMenu& t : kTablerosDelMenu) {
+        if (t.id == id) return true;
+    }
+    return FichaDeCatalogo(id) != nullptr;
 }
 
 ResultadoDeComando Comandos::AgregaTablero(int tipo, bool modifica) {

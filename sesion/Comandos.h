@@ -24,6 +24,8 @@ public:
     Comandos(Mesa& mesa, Dialogos& dialogos);
 
     ResultadoDeComando Ejecuta(int id);
+    // Whether Ejecuta carries out command `id`.
+    static bool Conoce(int id);
     // "Recuperar..." of a file already named (a recent one): refused while the supply is
     // on, after the save question, with the messages of a load.
     ResultadoDeComando RecuperaArchivo(const std::string& ruta);

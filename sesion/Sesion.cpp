@@ -29,6 +29,7 @@ void Sesion::Sincroniza() {
         reemplazos = comandos.Reemplazos();
         historial.Reinicia(Fotografia(mesa));
         analizador.Reinicia();
+        PlantaFallos();
     } else {
         historial.Registra(Fotografia(mesa));
     }
@@ -67,10 +68,28 @@ ResultadoDeComando Sesion::Vuelve(bool adelante) {
             historial.Rehace();
         return {};
     }
+    // The restored state was read from its picture, where no fault is.
+    int linea = 0;
+    docencia::AplicaFallos(mesa, fallos, linea);
     const Punto desplazamiento = editor.Desplazamiento();
     editor.Desplazamiento(desplazamiento.x, desplazamiento.y);
     comandos.Modificado(!historial.EnLoGuardado());
     return {.repintar = true};
+}
+
+bool Sesion::EsSuyo(int id) {
+    return id == comandos::kDeshacer || id == comandos::kRehacer || Comandos::Conoce(id);
+}
+
+void Sesion::PlantaFallos() {
+    fallos.clear();
+    const std::string& circuito = comandos.Archivo();
+    if (circuito.empty()) return;
+    std::vector<docencia::Fallo> leidos;
+    if (docencia::LeeFallosDeArchivo(docencia::ArchivoDeFallosDe(circuito), leidos)) return;
+    int linea = 0;
+    // Kept only when they fit this circuit: undo brings back states of this one alone.
+    if (!docencia::AplicaFallos(mesa, leidos, linea)) fallos = std::move(leidos);
 }
 
 bool Sesion::PuedeCerrar() {

@@ -1,4 +1,10 @@
 #pragma once
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "docencia/Fallos.h"
+#include "modelo/Punto.h"
 #include "sesion/Comandos.h"
 #include "sesion/EditorDeMesa.h"
 #include "sesion/Historial.h"
@@ -9,6 +15,7 @@ namespace velistra {
 
 class Avisos;
 class Dialogos;
+class Lienzo;
 class Ventana;
 
 // One open workbench as the user drives it: the mouse editor and the commands over the
@@ -31,6 +38,31 @@ public:
     ResultadoDeComando AbreArchivo(const std::string& ruta);
     bool PuedeCerrar();
     bool Tic();
+    // Whether Ejecuta carries out command `id`; the shell does the rest of the table.
+    static bool EsSuyo(int id);
+    bool PuedeDeshacer() const { return historial.PuedeDeshacer(); }
+    bool PuedeRehacer() const { return historial.PuedeRehacer(); }
+
+    // The faults of a troubleshooting exercise, from the file beside the circuit
+    // ("circuito.fallos" beside "circuito.txt"): planted without a word when the circuit
+    // is loaded or recovered, and again on every state undo and redo bring back. They
+    // are the exercise's, not the user's: no undo step ever holds or drops them. A
+    // missing or faulty file plants nothing. Call again after the file changed.
+    void PlantaFallos();
+    const std::vector<docencia::Fallo>& Fallos() const { return fallos; }
+    // Takes note of what changed around the commands (a recovered copy): a new undo step,
+    // or a new history and faults for another circuit.
+    void Sincroniza();
+
+    // The workbench's picture, as every shell draws it: the layer a repaint may keep
+    // (`corta`, when given, between its items) and the layer drawn over it each time:
+    // the lit lamps, the loops that keep the circuit from settling and the net the
+    // probe finds under `puntero`.
+    void PintaFija(Lienzo& lienzo, const std::function<void()>& corta = {});
+    void PintaEncima(Lienzo& lienzo, std::optional<Punto> puntero,
+                     const std::function<void()>& corta = {});
+    // Both, in that order (on a canvas cleared to white).
+    void Pinta(Lienzo& lienzo, std::optional<Punto> puntero = std::nullopt);
 
     // Before the workbench, which only points at it. A new or recovered circuit starts
     // it empty: its channels named the old circuit's boards.
@@ -43,11 +75,10 @@ public:
 private:
     // `fin`: a click ended, which may have changed what the result does not tell (a PLA link).
     ResultadoDelRaton Anota(const ResultadoDelRaton& r, bool fin = false);
-    // Takes a new undo step when the workbench changed since the last one.
-    void Sincroniza();
     ResultadoDeComando Vuelve(bool adelante);
 
     unsigned reemplazos = 0;
+    std::vector<docencia::Fallo> fallos;
 };
 
 }  // namespace velistra

@@ -2,7 +2,22 @@
 # of one layer do not include each other. The order is written here and nowhere else:
 # lowest first, folders of one layer joined by commas.
 #   cmake -DRAIZ=<tree> -P Capas.cmake
-set(capas plataforma chips modelo tableros,cables simulacion persistencia,docencia sesion cli,ui)
+# The last layer holds the programs; every layer below it is the core, which
+# NucleoSinQt.cmake reads from here.
+set(capas plataforma chips modelo tableros,cables simulacion persistencia,docencia sesion cli,ui,web)
+
+set(carpetas_del_nucleo "")
+set(capas_del_nucleo ${capas})
+list(POP_BACK capas_del_nucleo)
+foreach(capa IN LISTS capas_del_nucleo)
+  string(REPLACE "," ";" miembros "${capa}")
+  list(APPEND carpetas_del_nucleo ${miembros})
+endforeach()
+
+# Included by another check, this file only gives the order.
+if(NOT CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
+  return()
+endif()
 
 set(nivel 0)
 set(todas "")

@@ -96,6 +96,6 @@ int main(int argc, char** argv) {
     ventana.show();
     if (!prueba.activa) ventana.MuestraAyuda();
     programa.OfreceRecuperacion(prueba.recuperar);
-    for (const QString& orden : prueba.ordenes) programa.Comando(orden.toInt());
+    for (const QString& orden : prueba.ordenes) ventana.Despacha(orden.toInt());
     return QApplication::exec();
 }

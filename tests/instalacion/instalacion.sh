@@ -20,8 +20,8 @@ desktop-file-validate "$escritorio" || falla "desktop-file-validate"
 appstreamcli validate --no-net --explain "$prefijo/share/metainfo/io.github.velistra.velistra.metainfo.xml" ||
   falla "appstreamcli validate"
 
-for pagina in velistra velistra-cli; do
-  archivo="$prefijo/share/man/man1/$pagina.1.gz"
+for pagina in man1/velistra man1/velistra-cli en/man1/velistra en/man1/velistra-cli; do
+  archivo="$prefijo/share/man/$pagina.1.gz"
   [ -f "$archivo" ] || { falla "falta $archivo"; continue; }
   avisos="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$archivo" 2>&1 >/dev/null)"
   [ -z "$avisos" ] || falla "man -l $pagina: $avisos"

@@ -1,15 +1,13 @@
 #include "ui/idiomas/EleccionDeIdioma.h"
 
 #include <QAction>
-#include <QActionGroup>
-#include <QCoreApplication>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTranslator>
 
+#include "sesion/CodigosDeComando.h"
 #include "ui/idiomas/Traduccion.h"
+#include "ui/ventana/VentanaPrincipal.h"
 
 namespace velistra {
 
@@ -17,8 +15,6 @@ namespace {
 constexpr const char* kClave = "idioma";
 
 constexpr const char* kContexto = "velistra::EleccionDeIdioma";
-
-QString Traduce(const char* texto) { return QCoreApplication::translate(kContexto, texto); }
 
 // The notice speaks the chosen language: whoever picks it may not read the current one.
 QString TextoEn(Idioma idioma, const char* texto) {
@@ -32,10 +28,9 @@ QString TextoEn(Idioma idioma, const char* texto) {
 
 struct Opcion {
     Idioma idioma;
-    const char* nombre;  // in its own language, so that anyone finds theirs
+    int id;
 };
-// texto fijo
-constexpr Opcion kOpciones[] = {{Idioma::Espanol, "Español"}, {Idioma::Ingles, "English"}};
+constexpr Opcion kOpciones[] = {{Idioma::Espanol, comandos::kEspanol}, {Idioma::Ingles, comandos::kIngles}};
 }  // namespace
 
 std::optional<Idioma> IdiomaGuardado() {
@@ -54,30 +49,23 @@ Idioma IdiomaAlEmpezar(std::optional<Idioma> deLaLineaDeOrdenes) {
     return IdiomaDelEntorno();
 }
 
-void AgregaMenuDeIdioma(QMenuBar& barra) {
-    const QList<QAction*> menus = barra.actions();
-    if (menus.isEmpty() || menus.back()->menu() == nullptr) return;
-    QMenu* ayuda = menus.back()->menu();
-    ayuda->addSeparator();
-    QMenu* menu =
-        ayuda->addMenu(Traduce(QT_TRANSLATE_NOOP("velistra::EleccionDeIdioma", "Idioma")));
-    auto* grupo = new QActionGroup(menu);
+void AtiendeElIdioma(VentanaPrincipal& ventana) {
     for (const Opcion& opcion : kOpciones) {
-        QAction* accion = menu->addAction(QString::fromUtf8(opcion.nombre));
-        accion->setCheckable(true);
-        accion->setChecked(opcion.idioma == IdiomaInstalado());
-        grupo->addAction(accion);
         const Idioma idioma = opcion.idioma;
-        QObject::connect(accion, &QAction::triggered, menu, [menu, idioma] {
+        QWidget* padre = &ventana;
+        ventana.Atiende(opcion.id, [&ventana, padre, idioma, id = opcion.id] {
+            // The choice stays checked, even when it was already.
+            if (QAction* accion = ventana.Menus().Accion(id)) accion->setChecked(true);
             GuardaIdioma(idioma);
             if (idioma == IdiomaInstalado()) return;
             QMessageBox::information(
-                menu->window(),
-                TextoEn(idioma, QT_TRANSLATE_NOOP("velistra::EleccionDeIdioma", "Idioma")),
+                padre, TextoEn(idioma, QT_TRANSLATE_NOOP("velistra::EleccionDeIdioma", "Idioma")),
                 TextoEn(idioma, QT_TRANSLATE_NOOP("velistra::EleccionDeIdioma",
                                                   "El programa hablará el idioma elegido desde la "
                                                   "próxima vez que se abra.")));
         });
+        if (QAction* accion = ventana.Menus().Accion(opcion.id))
+            accion->setChecked(idioma == IdiomaInstalado());
     }
 }
 

@@ -5,9 +5,10 @@
 
 #include "plataforma/Idioma.h"
 
-class QMenuBar;
 
 namespace velistra {
+
+class VentanaPrincipal;
 
 // The user's saved choice (QSettings, Velistra/Velistra, key "idioma"), if any.
 std::optional<Idioma> IdiomaGuardado();
@@ -16,8 +17,8 @@ void GuardaIdioma(Idioma idioma);
 // --idioma first, then the saved choice, then the locale.
 Idioma IdiomaAlEmpezar(std::optional<Idioma> deLaLineaDeOrdenes);
 
-// "Idioma" under the last menu (Ayuda): one item per language, the current one checked.
-// A choice is saved and seen from the next start on.
-void AgregaMenuDeIdioma(QMenuBar& barra);
+// "Idioma" in the Ayuda menu: one item per language, the current one checked. A choice
+// is saved and seen from the next start on.
+void AtiendeElIdioma(VentanaPrincipal& ventana);
 
 }  // namespace velistra

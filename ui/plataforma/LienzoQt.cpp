@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "plataforma/Rasterizado.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/plataforma/ColoresQt.h"
 #include "ui/plataforma/FuenteDelLienzo.h"
@@ -79,26 +80,8 @@ void LienzoQt::LineaA(int x, int y) {
 
 // Bresenham, leaving out the last pixel, so joined lines never paint a corner twice.
 void LienzoQt::LineaFina(QPoint desde, QPoint hasta) {
-    int x = desde.x();
-    int y = desde.y();
-    const int dx = std::abs(hasta.x() - x);
-    const int dy = -std::abs(hasta.y() - y);
-    const int pasoX = x < hasta.x() ? 1 : -1;
-    const int pasoY = y < hasta.y() ? 1 : -1;
-    int error = dx + dy;
     QPolygon puntos;
-    while (x != hasta.x() || y != hasta.y()) {
-        puntos << QPoint(x, y);
-        const int doble = 2 * error;
-        if (doble >= dy) {
-            error += dy;
-            x += pasoX;
-        }
-        if (doble <= dx) {
-            error += dx;
-            y += pasoY;
-        }
-    }
+    RecorreLinea(desde.x(), desde.y(), hasta.x(), hasta.y(), [&](int x, int y) { puntos << QPoint(x, y); });
     if (puntos.isEmpty()) return;
     pintor_->setPen(QPen(AQColor(pluma_.color), 1));
     if (aDestino_.isIdentity()) {

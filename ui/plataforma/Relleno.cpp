@@ -1,64 +1,24 @@
 #include "ui/plataforma/Relleno.h"
 
-#include <cstddef>
 #include <functional>
 #include <map>
 #include <tuple>
 #include <vector>
+
+#include "plataforma/Rasterizado.h"
 
 namespace velistra {
 
 namespace {
 constexpr QRgb kSinAlfa = 0x00FFFFFF;
 
-struct Semilla {
-    int x;
-    int y;
-};
-
-// Every run [izquierda, derecha] of row y that a fill from (x, y) up to `borde` covers.
 void RecorreRelleno(const QImage& imagen, int x, int y, QRgb borde,
                     const std::function<void(int y, int izquierda, int derecha)>& tramo) {
-    const int ancho = imagen.width();
-    const int alto = imagen.height();
-    if (x < 0 || y < 0 || x >= ancho || y >= alto || imagen.depth() != 32) return;
-
-    auto fila = [&](int py) { return reinterpret_cast<const QRgb*>(imagen.constScanLine(py)); };
-    // Visited pixels, so that pixels already of the fill colour neither stop the fill
-    // nor make it loop.
-    std::vector<bool> visitado(static_cast<std::size_t>(ancho) * static_cast<std::size_t>(alto));
-    auto indice = [&](int px, int py) { return static_cast<std::size_t>(py) * ancho + px; };
-    auto rellenable = [&](int px, int py) {
-        return !visitado[indice(px, py)] && (fila(py)[px] & kSinAlfa) != (borde & kSinAlfa);
+    if (imagen.depth() != 32) return;
+    const auto esBorde = [&](int px, int py) {
+        return (reinterpret_cast<const QRgb*>(imagen.constScanLine(py))[px] & kSinAlfa) == (borde & kSinAlfa);
     };
-
-    std::vector<Semilla> pila{{x, y}};
-    while (!pila.empty()) {
-        const Semilla s = pila.back();
-        pila.pop_back();
-        if (!rellenable(s.x, s.y)) continue;
-
-        int izquierda = s.x;
-        while (izquierda > 0 && rellenable(izquierda - 1, s.y)) --izquierda;
-        int derecha = s.x;
-        while (derecha + 1 < ancho && rellenable(derecha + 1, s.y)) ++derecha;
-
-        for (int i = izquierda; i <= derecha; ++i) visitado[indice(i, s.y)] = true;
-        tramo(s.y, izquierda, derecha);
-        // One seed per run of fillable pixels in the rows above and below.
-        for (const int vecina : {s.y - 1, s.y + 1}) {
-            if (vecina < 0 || vecina >= alto) continue;
-            bool enTramo = false;
-            for (int i = izquierda; i <= derecha; ++i) {
-                if (rellenable(i, vecina)) {
-                    if (!enTramo) pila.push_back({i, vecina});
-                    enTramo = true;
-                } else {
-                    enTramo = false;
-                }
-            }
-        }
-    }
+    velistra::RecorreRelleno(imagen.width(), imagen.height(), x, y, esBorde, tramo);
 }
 }  // namespace
 

@@ -1,14 +1,11 @@
 #include "ui/programa/Analizador.h"
 
 #include <QCoreApplication>
-#include <QAction>
-#include <QMenu>
-#include <QMenuBar>
 #include <QStatusBar>
 
+#include "sesion/CodigosDeComando.h"
 #include "sesion/Sesion.h"
 #include "ui/analizador/PanelDelAnalizador.h"
-#include "ui/ventana/MenuVer.h"
 #include "ui/ventana/VentanaDeMesa.h"
 #include "ui/ventana/VentanaPrincipal.h"
 
@@ -40,9 +37,7 @@ PanelDelAnalizador& AgregaAnalizador(VentanaPrincipal& ventana, Sesion& sesion, 
     auto* panel = new PanelDelAnalizador(sesion.analizador, dialogos, &ventana);
     ventana.addDockWidget(Qt::BottomDockWidgetArea, panel);
     panel->hide();
-    QAction* ver = panel->toggleViewAction();
-    ver->setText(QCoreApplication::translate("velistra::PanelDelAnalizador", "Analizador lógico"));
-    MenuVer(*ventana.menuBar()).addAction(ver);
+    ventana.AtiendePanel(comandos::kAnalizadorLogico, *panel);
 
     VentanaDeMesa& mesa = ventana.Mesa();
     QObject::connect(panel, &PanelDelAnalizador::SondaCambiada, &mesa, [&mesa](bool activa) {

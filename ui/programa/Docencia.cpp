@@ -1,16 +1,12 @@
 #include "ui/programa/Docencia.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 
 #include "docencia/Fallos.h"
+#include "sesion/CodigosDeComando.h"
 #include "sesion/Sesion.h"
 #include "ui/ventana/DialogoDeFallos.h"
 #include "ui/ventana/DialogoDeRevision.h"
-#include "ui/ventana/Menus.h"
 #include "ui/ventana/VentanaDeMesa.h"
 #include "ui/ventana/VentanaPrincipal.h"
 
@@ -35,31 +31,19 @@ void EditaFallos(VentanaPrincipal& ventana, Sesion& sesion) {
         QMessageBox::Yes)
         return;
     DialogoDeFallos dialogo(QString::fromStdString(docencia::ArchivoDeFallosDe(circuito)), &ventana);
-    if (dialogo.exec() == QDialog::Accepted) PlantaFallosDelCircuito(sesion);
+    if (dialogo.exec() == QDialog::Accepted) sesion.PlantaFallos();
 }
 
 }  // namespace
 
-void AgregaMenuDeDocencia(VentanaPrincipal& ventana, Sesion& sesion) {
-    const auto [circuitos, antes] = LugarAntesDeSalir(*ventana.menuBar());
-    if (circuitos == nullptr) return;
-    auto* revisar = new QAction(QCoreApplication::translate("velistra::DialogoDeRevision", "Revisar circuito"), circuitos);
-    circuitos->insertAction(antes, revisar);
-    auto* fallos = new QAction(
-        QCoreApplication::translate("velistra::DialogoDeFallos", "Fallos..."), circuitos);
-    circuitos->insertAction(antes, fallos);
-    QObject::connect(fallos, &QAction::triggered, &ventana, [&ventana, &sesion] { EditaFallos(ventana, sesion); });
-    QObject::connect(revisar, &QAction::triggered, &ventana, [&ventana, &sesion] {
+void AtiendeLaDocencia(VentanaPrincipal& ventana, Sesion& sesion) {
+    ventana.Atiende(comandos::kFallos, [&ventana, &sesion] { EditaFallos(ventana, sesion); });
+    ventana.Atiende(comandos::kRevisarCircuito, [&ventana, &sesion] {
         // Modeless, so the student can look at the workbench while going down the list.
         auto* dialogo = new DialogoDeRevision(sesion.mesa, ventana.Mesa(), &ventana);
         dialogo->setAttribute(Qt::WA_DeleteOnClose);
         dialogo->show();
     });
-}
-
-void PlantaFallosDelCircuito(Sesion& sesion) {
-    const std::string& circuito = sesion.comandos.Archivo();
-    if (!circuito.empty()) docencia::PlantaFallosDeArchivo(sesion.mesa, docencia::ArchivoDeFallosDe(circuito));
 }
 
 }  // namespace velistra

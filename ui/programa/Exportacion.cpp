@@ -1,10 +1,7 @@
 #include "ui/programa/Exportacion.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QInputDialog>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -14,13 +11,13 @@
 #include "plataforma/Avisos.h"
 #include "plataforma/Dialogos.h"
 #include "plataforma/Textos.h"
+#include "sesion/CodigosDeComando.h"
 #include "sesion/Mensajes.h"
 #include "sesion/Sesion.h"
 #include "ui/idiomas/Traduccion.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/programa/ImagenDeLaMesa.h"
 #include "ui/programa/Informe.h"
-#include "ui/ventana/Menus.h"
 #include "ui/ventana/VentanaDeMesa.h"
 #include "ui/ventana/VentanaPrincipal.h"
 
@@ -77,21 +74,15 @@ void ExportaInforme(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& i
 
 }  // namespace
 
-void AgregaMenuDeExportacion(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& imagenes,
-                             Dialogos& dialogos) {
-    const auto [circuitos, antes] = LugarAntesDeSalir(*ventana.menuBar());
-    if (circuitos == nullptr) return;
-    circuitos->insertSeparator(antes);
-    auto agrega = [&](const QString& texto, auto accion) {
-        auto* a = new QAction(texto, circuitos);
-        circuitos->insertAction(antes, a);
-        QObject::connect(a, &QAction::triggered, &ventana, accion);
-    };
-    agrega(QCoreApplication::translate("velistra::Exportacion", "Exportar imagen..."),
-           [&ventana, &sesion, &imagenes, &dialogos] { ExportaImagen(ventana, sesion, imagenes, dialogos); });
-    agrega(QCoreApplication::translate("velistra::Exportacion", "Imprimir..."), [&ventana, &sesion, &imagenes] { Imprime(ventana, sesion, imagenes); });
-    agrega(QCoreApplication::translate("velistra::Exportacion", "Exportar informe (PDF)..."),
-           [&ventana, &sesion, &imagenes, &dialogos] { ExportaInforme(ventana, sesion, imagenes, dialogos); });
+void AtiendeLaExportacion(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& imagenes,
+                          Dialogos& dialogos) {
+    ventana.Atiende(comandos::kExportarImagen, [&ventana, &sesion, &imagenes, &dialogos] {
+        ExportaImagen(ventana, sesion, imagenes, dialogos);
+    });
+    ventana.Atiende(comandos::kImprimir, [&ventana, &sesion, &imagenes] { Imprime(ventana, sesion, imagenes); });
+    ventana.Atiende(comandos::kExportarInforme, [&ventana, &sesion, &imagenes, &dialogos] {
+        ExportaInforme(ventana, sesion, imagenes, dialogos);
+    });
 }
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
-// "Exportar imagen...", "Imprimir..." and "Exportar informe (PDF)..." in the "Circuitos"
-// menu, in a group of their own above "Salir"; and the same picture without a window.
+// "Exportar imagen...", "Imprimir..." and "Exportar informe (PDF)..." of the "Circuitos"
+// menu; and the same picture without a window.
 #include <QStringList>
 #include <optional>
 
@@ -11,8 +11,8 @@ class Imagenes;
 class Sesion;
 class VentanaPrincipal;
 
-void AgregaMenuDeExportacion(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& imagenes,
-                             Dialogos& dialogos);
+void AtiendeLaExportacion(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& imagenes,
+                          Dialogos& dialogos);
 
 // `velistra --exportar CIRCUITO.txt SALIDA.png|pdf`: the exit code, or nothing when the
 // arguments ask for something else. Messages go to standard error.

@@ -1,17 +1,14 @@
 #include "ui/programa/Patillaje.h"
 
-#include <QAction>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QTimer>
 
+#include "sesion/CodigosDeComando.h"
 #include "sesion/Sesion.h"
 #include "ui/patillaje/AyudaDeChip.h"
 #include "ui/patillaje/PanelDePatillaje.h"
-#include "ui/ventana/MenuVer.h"
 #include "ui/ventana/VentanaDeMesa.h"
 #include "ui/ventana/VentanaPrincipal.h"
 
@@ -170,9 +167,7 @@ PanelDePatillaje& AgregaPatillaje(VentanaPrincipal& ventana, Sesion& sesion, QOb
     auto* panel = new PanelDePatillaje(&ventana);
     ventana.addDockWidget(Qt::RightDockWidgetArea, panel);
     panel->hide();
-    QAction* ver = panel->toggleViewAction();
-    ver->setText(QCoreApplication::translate("velistra::PanelDePatillaje", "Patillaje"));
-    MenuVer(*ventana.menuBar()).addAction(ver);
+    ventana.AtiendePanel(comandos::kPatillaje, *panel);
     auto* seguidor = new SeguidorDeChips(ventana, sesion, *panel, vida);
     // Opened, it shows at once what it would have followed while hidden.
     QObject::connect(panel, &QDockWidget::visibilityChanged, seguidor, [seguidor](bool visible) {

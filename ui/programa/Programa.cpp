@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
@@ -18,9 +17,7 @@
 #include "ui/programa/Docencia.h"
 #include "ui/programa/Exportacion.h"
 #include "ui/programa/Patillaje.h"
-#include "ui/programa/Superposiciones.h"
 #include "ui/ventana/BarraDeEstado.h"
-#include "ui/ventana/Menus.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra {
@@ -55,29 +52,29 @@ Programa::Programa(const Imagenes& imagenes,
     QObject::connect(&mesa, &VentanaDeMesa::Desplazado, &contexto_,
                      [this](int x, int y) { sesion_.editor.Desplazamiento(x, y); });
     mesa.Escena(
+        [this](Lienzo& lienzo, const std::function<void()>& corta) { sesion_.PintaFija(lienzo, corta); },
         [this](Lienzo& lienzo, const std::function<void()>& corta) {
-            PintaCapaFija(sesion_.mesa, lienzo, corta);
-        },
-        [this](Lienzo& lienzo, const std::function<void()>& corta) { PintaEncima(lienzo, corta); });
+            sesion_.PintaEncima(lienzo, puntero_, corta);
+        });
     // First: a press clears the last refusal before the editor may give another.
     ConectaLaSonda();
     ConectaElRaton();
     mesa.Arrastrando([this] { return sesion_.editor.Arrastra(); });
     ventana_.Manejador(this);
-    AgregaMenuDeDocencia(ventana_, sesion_);
+    AtiendeLaDocencia(ventana_, sesion_);
     AgregaPatillaje(ventana_, sesion_, contexto_);
-    AgregaMenuDeExportacion(ventana_, sesion_, imagenes, dialogos_);
+    AtiendeLaExportacion(ventana_, sesion_, imagenes, dialogos_);
     AgregaAnalizador(ventana_, sesion_, dialogos_);
-    AgregaArchivosRecientes(
-        *ventana_.menuBar(), [this] { return preferencias_.Recientes(); },
-        [this](const QString& ruta) { AbreReciente(ruta); });
+    ventana_.Menus().MuestraRecientes([this] { return preferencias_.Recientes(); },
+                                      [this](const QString& ruta) { AbreReciente(ruta); });
     // Where the window was when the program last closed; the first start keeps its own.
     if (const QByteArray geometria = preferencias_.GeometriaDeLaVentana(); !geometria.isEmpty())
         ventana_.restoreGeometry(geometria);
-    AgregaMenuDeIdioma(*ventana_.menuBar());
+    AtiendeElIdioma(ventana_);
     if (carpetaDeRecuperacion)
         recuperacion_ = std::make_unique<Recuperacion>(std::move(*carpetaDeRecuperacion));
     ActualizaTitulo();
+    ActualizaDeshacer();
 }
 
 void Programa::OfreceRecuperacion(std::optional<bool> respuesta) {
@@ -86,11 +83,14 @@ void Programa::OfreceRecuperacion(std::optional<bool> respuesta) {
         if (respuesta ? *respuesta
                       : PreguntaSiRecupera(&ventana_, Recuperacion::MensajeDeOferta(*copia))) {
             recuperacion_->Recupera(sesion_.mesa, sesion_.comandos);
+            // Another circuit: its own history, and the faults of its file.
+            sesion_.Sincroniza();
             break;
         }
         recuperacion_->Descarta();
     }
     ActualizaTitulo();
+    ActualizaDeshacer();
     Repinta();
 }
 
@@ -167,6 +167,7 @@ void Programa::MuestraRechazo(Rechazo rechazo) {
 void Programa::Atiende(const ResultadoDelRaton& resultado) {
     MuestraRechazo(resultado.rechazo);
     if (resultado.modificado) ActualizaTitulo();
+    ActualizaDeshacer();
     if (resultado.puntero)
         ventana_.Mesa().MuevePunteroA(resultado.puntero->x, resultado.puntero->y);
     if (resultado.repintar) Repinta();
@@ -175,6 +176,7 @@ void Programa::Atiende(const ResultadoDelRaton& resultado) {
 
 void Programa::Atiende(const ResultadoDeComando& resultado) {
     ActualizaTitulo();
+    ActualizaDeshacer();
     AnotaReciente();
     RevisaCopia();
     if (resultado.repintar) Repinta();
@@ -183,9 +185,7 @@ void Programa::Atiende(const ResultadoDeComando& resultado) {
 }
 
 void Programa::Comando(int id) {
-    const ResultadoDeComando resultado = sesion_.Ejecuta(id);
-    if (id == comandos::kRecuperar) PlantaFallosDelCircuito(sesion_);
-    Atiende(resultado);
+    Atiende(sesion_.Ejecuta(id));
 }
 
 void Programa::AbreReciente(const QString& ruta) {
@@ -199,9 +199,7 @@ void Programa::AbreReciente(const QString& ruta) {
                         textos::kTituloDeArchivos, Icono::Advertencia);
         return;
     }
-    const ResultadoDeComando resultado = sesion_.AbreArchivo(ruta.toStdString());
-    PlantaFallosDelCircuito(sesion_);
-    Atiende(resultado);
+    Atiende(sesion_.AbreArchivo(ruta.toStdString()));
 }
 
 void Programa::AnotaReciente() {
@@ -234,18 +232,15 @@ void Programa::ActualizaTitulo() {
     ventana_.setWindowModified(modificado);
 }
 
+void Programa::ActualizaDeshacer() {
+    ventana_.Habilita(comandos::kDeshacer, sesion_.PuedeDeshacer());
+    ventana_.Habilita(comandos::kRehacer, sesion_.PuedeRehacer());
+}
+
 void Programa::Repinta() {
     ventana_.Mesa().Actualiza();
     // Levels and loops may have moved with whatever asked for the repaint.
     ActualizaEstado();
-}
-
-void Programa::PintaEncima(Lienzo& lienzo, const std::function<void()>& corta) {
-    PintaLuces(sesion_.mesa, lienzo, corta);
-    // Marks of the moment go here, after the lamps: they are drawn on every repaint and
-    // never kept in the window's layer.
-    PintaLazos(sesion_.mesa, lienzo);
-    PintaRedSondeada(sesion_.mesa, puntero_, lienzo);
 }
 
 }  // namespace velistra

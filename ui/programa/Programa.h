@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "sesion/Recuperacion.h"
-#include "ui/programa/PintaMesa.h"
+#include "sesion/PintaMesa.h"
 #include "sesion/Sesion.h"
 #include "ui/plataforma/AvisosQt.h"
 #include "ui/plataforma/DialogosQt.h"
@@ -58,9 +58,9 @@ private:
     void Atiende(const ResultadoDelRaton& resultado);
     void Atiende(const ResultadoDeComando& resultado);
     void ActualizaTitulo();
+    // Undo and redo greyed out when there is nothing to undo or redo.
+    void ActualizaDeshacer();
     void Repinta();
-    // What the workbench window draws over its kept layer on every repaint.
-    void PintaEncima(Lienzo& lienzo, const std::function<void()>& corta);
     void RevisaCopia();
     // The file the circuit now belongs to goes first in the recent files.
     void AnotaReciente();

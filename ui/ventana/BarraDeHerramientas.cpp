@@ -6,10 +6,10 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QWidget>
-#include <array>
 
 #include "plataforma/Recursos.h"
-#include "sesion/CodigosDeComando.h"
+#include "sesion/TablaDeComandos.h"
+#include "ui/idiomas/Traduccion.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/ventana/Atajos.h"
 
@@ -18,29 +18,9 @@ namespace velistra {
 namespace {
 constexpr int kLado = 16;
 
-struct Boton {
-    int imagen;  // -1: separator
-    int id;
-};
-constexpr std::array<Boton, 6> kBotones{{
-    {0, comandos::kNuevo},
-    {1, comandos::kRecuperar},
-    {-1, 0},
-    {2, comandos::kAlmacenar},
-    {-1, 0},
-    {3, comandos::kColorDeCable},
-}};
-
-QString NombreDeBoton(int id) {
-    switch (id) {
-        case comandos::kNuevo: return BarraDeHerramientas::tr("Nuevo");
-        case comandos::kRecuperar: return BarraDeHerramientas::tr("Recuperar");
-        case comandos::kAlmacenar: return BarraDeHerramientas::tr("Almacenar");
-        case comandos::kColorDeCable: return BarraDeHerramientas::tr("Color de los cables nuevos");
-        case comandos::kDeshacer: return BarraDeHerramientas::tr("Deshacer");
-        case comandos::kRehacer: return BarraDeHerramientas::tr("Rehacer");
-        default: return {};
-    }
+// The shell's own arrows for the buttons the strip has no picture for.
+QStyle::StandardPixmap Flecha(int id) {
+    return id == comandos::kRehacer ? QStyle::SP_ArrowForward : QStyle::SP_ArrowBack;
 }
 
 // Buttons 23 pixels wide and separators of 8, so that the wire-colour button stands
@@ -61,27 +41,28 @@ BarraDeHerramientas::BarraDeHerramientas(const Imagenes& imagenes, const Despach
     setStyleSheet(QString::fromLatin1(kEstilo));
     layout()->setContentsMargins(0, 0, 0, 0);
     const QImage* tira = imagenes.Busca(recursos::BarraDeHerramientas.id);
-    for (const Boton& boton : kBotones) {
-        if (boton.imagen < 0) {
-            addSeparator();
-            continue;
-        }
+    const FilaDeComando* anterior = nullptr;
+    for (const FilaDeComando* fila : BotonesDeLaBarra(kEscritorio)) {
+        if (anterior != nullptr && anterior->boton.grupo != fila->boton.grupo) addSeparator();
+        anterior = fila;
         QIcon icono;
-        if (tira != nullptr)
-            icono = QIcon(QPixmap::fromImage(tira->copy(boton.imagen * kLado, 0, kLado, kLado)));
-        Agrega(icono, boton.id, despacha);
+        if (fila->boton.imagen < 0)
+            icono = style()->standardIcon(Flecha(fila->id));
+        else if (tira != nullptr)
+            icono = QIcon(QPixmap::fromImage(tira->copy(fila->boton.imagen * kLado, 0, kLado, kLado)));
+        Agrega(icono, *fila, despacha);
     }
-    // Right of the colour button, so nothing the workbench lines up with moves.
-    addSeparator();
-    Agrega(style()->standardIcon(QStyle::SP_ArrowBack), comandos::kDeshacer, despacha);
-    Agrega(style()->standardIcon(QStyle::SP_ArrowForward), comandos::kRehacer, despacha);
 }
 
-void BarraDeHerramientas::Agrega(const QIcon& icono, int id, const Despachador& despacha) {
+void BarraDeHerramientas::Agrega(const QIcon& icono, const FilaDeComando& fila,
+                                 const Despachador& despacha) {
     // No text: the name goes in the tooltip only.
     QAction* accion = addAction(icono, QString());
+    const int id = fila.id;
     accion->setData(id);
-    accion->setToolTip(AyudaDeBoton(NombreDeBoton(id), id));
+    const QString nombre = QString::fromStdString(
+        NombreDeBoton(fila, [](const char* texto) { return DelNucleo(texto).toStdString(); }));
+    accion->setToolTip(AyudaDeBoton(nombre, id));
     widgetForAction(accion)->setFixedSize(kBoton);
     connect(accion, &QAction::triggered, this, [despacha, id] { despacha(id); });
 }

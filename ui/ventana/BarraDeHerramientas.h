@@ -1,6 +1,6 @@
 #pragma once
-// New, open, save and wire colour, with 16 x 16 images cut from the toolbar strip, then
-// undo and redo; each tooltip names the command and its key.
+// The buttons of the command table: new, open, save and wire colour, with 16 x 16 images
+// cut from the toolbar strip, then undo and redo; each tooltip names the command and its key.
 #include <QToolBar>
 
 #include "ui/ventana/Menus.h"
@@ -16,7 +16,7 @@ public:
                         QWidget* padre = nullptr);
 
 private:
-    void Agrega(const QIcon& icono, int id, const Despachador& despacha);
+    void Agrega(const QIcon& icono, const FilaDeComando& fila, const Despachador& despacha);
 };
 
 }  // namespace velistra

@@ -7,8 +7,9 @@ class ManejadorDeComandos {
 public:
     virtual ~ManejadorDeComandos() = default;
 
-    // A menu or toolbar command by id (see simulacion/CodigosDeComando.h); chips come as their
-    // catalogue codes. Help (300) and exit (905) are handled by the window itself.
+    // A menu or toolbar command by id (see sesion/TablaDeComandos.h); chips come as their
+    // catalogue codes. Commands the window answers for itself (help, exit, zoom, panels,
+    // dialogs) never come here.
     virtual void Comando(int id) = 0;
 
     // The window is asked to close (close box, system menu or exit). Answer false to

@@ -1,17 +1,17 @@
 #pragma once
-// The "Ver" menu, right after "Edición": how the workbench is shown. Whoever adds an
-// item to it asks for it here; the first to ask creates it in its place.
+// The "Ver" menu: how the workbench is shown.
 class QMenu;
 class QMenuBar;
 
 namespace velistra {
 
-class VentanaDeMesa;
+class VentanaPrincipal;
 
+// The "Ver" menu of a bar the command table built.
 QMenu& MenuVer(QMenuBar& barra);
 
-// "Acercar", "Alejar", "Tamaño normal", the levels and "Ajustar a la ventana"; the
-// level shown is checked.
-void AgregaZoom(QMenu& menu, VentanaDeMesa& mesa);
+// "Acercar", "Alejar", "Tamaño normal", the levels and "Ajustar a la ventana" act on the
+// window's workbench; the level shown is checked.
+void AtiendeElZoom(VentanaPrincipal& ventana);
 
 }  // namespace velistra

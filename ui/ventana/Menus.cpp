@@ -1,48 +1,18 @@
 #include "ui/ventana/Menus.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <QString>
-#include <QStringList>
-#include <array>
-#include <map>
-#include <string>
 
-#include "sesion/CodigosDeComando.h"
+#include "sesion/Sesion.h"
 #include "ui/idiomas/Traduccion.h"
 #include "ui/ventana/Atajos.h"
-#include "ui/ventana/MenuVer.h"
 
 namespace velistra {
 
 namespace {
-struct Elemento {
-    int id;  // 0: separator
-    const char* texto;
-};
-
-constexpr std::array<Elemento, 6> kCircuitos{{
-    {comandos::kNuevo, QT_TRANSLATE_NOOP("velistra::Menus", "Nuevo")},
-    {comandos::kRecuperar, QT_TRANSLATE_NOOP("velistra::Menus", "Recuperar...")},
-    {comandos::kAlmacenar, QT_TRANSLATE_NOOP("velistra::Menus", "Almacenar")},
-    {comandos::kAlmacenarEn, QT_TRANSLATE_NOOP("velistra::Menus", "Almacenar en...")},
-    {0, ""},
-    {comandos::kSalir, QT_TRANSLATE_NOOP("velistra::Menus", "Salir")},
-}};
-constexpr std::array<Elemento, 6> kTableros{{
-    {comandos::kProtoboard, QT_TRANSLATE_NOOP("velistra::Menus", "Protoboard (breadboard)")},
-    {comandos::kInterruptores, QT_TRANSLATE_NOOP("velistra::Menus", "Interruptores")},
-    {comandos::kPulsadores, QT_TRANSLATE_NOOP("velistra::Menus", "Pulsadores")},
-    {comandos::kLeds, QT_TRANSLATE_NOOP("velistra::Menus", "Leds")},
-    {comandos::kSieteSegmentos, QT_TRANSLATE_NOOP("velistra::Menus", "Leds de siete segmentos")},
-    {comandos::kTemporizador, QT_TRANSLATE_NOOP("velistra::Menus", "Temporizador")},
-}};
-constexpr std::array<Elemento, 1> kTutoriales{
-    {{comandos::kPLA, QT_TRANSLATE_NOOP("velistra::Menus", "PLA de 4 x 8 x 4")}}};
-constexpr std::array<Elemento, 1> kAyuda{
-    {{comandos::kAyuda, QT_TRANSLATE_NOOP("velistra::Menus", "Contacto..")}}};
 
 constexpr const char* kSeparadorDeGrupos = " > ";
 
@@ -51,102 +21,149 @@ QString SinMnemonicos(QString texto) {
     return texto.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
-QString Traduce(const char* texto) { return QCoreApplication::translate("velistra::Menus", texto); }
-
-void AgregaAccion(QMenu& menu, int id, const QString& texto, const Despachador& despacha) {
-    QAction* accion = menu.addAction(texto);
-    accion->setData(id);
-    QObject::connect(accion, &QAction::triggered, accion, [despacha, id] { despacha(id); });
+QString TextoDe(const FilaDeComando& fila) {
+    QString texto = DelNucleo(fila.texto);
+    if (texto.contains(QLatin1String("%1"))) texto = texto.arg(fila.valor);
+    return SinMnemonicos(texto);
 }
 
-void AgregaMenu(QMenuBar& barra, const QString& titulo, std::span<const Elemento> elementos,
-                const Despachador& despacha) {
-    QMenu* menu = barra.addMenu(titulo);
-    for (const Elemento& elemento : elementos) {
-        if (elemento.id == 0) {
-            menu->addSeparator();
-        } else {
-            AgregaAccion(*menu, elemento.id, SinMnemonicos(Traduce(elemento.texto)), despacha);
-        }
-    }
+bool MismoLugar(const FilaDeComando& a, const FilaDeComando& b) {
+    return a.menu == b.menu && std::string(a.submenu) == b.submenu;
 }
+
 }  // namespace
 
-void AgregaArchivosRecientes(QMenuBar& barra, std::function<QStringList()> rutas,
-                             std::function<void(const QString&)> abre) {
-    const QList<QAction*> menus = barra.actions();
-    if (menus.isEmpty() || menus.front()->menu() == nullptr) return;
-    QMenu& circuitos = *menus.front()->menu();
-    QAction* despues = nullptr;
-    const QList<QAction*> elementos = circuitos.actions();
-    for (qsizetype i = 0; i + 1 < elementos.size(); ++i) {
-        if (elementos[i]->data() == comandos::kAlmacenarEn) despues = elementos[i + 1];
-    }
-    auto* recientes = new QMenu(QCoreApplication::translate("Menus", "Archivos recientes"), &circuitos);
-    circuitos.insertMenu(despues, recientes);
-    QObject::connect(recientes, &QMenu::aboutToShow, recientes, [recientes, rutas, abre] {
-        recientes->clear();
-        const QStringList lista = rutas();
-        for (const QString& ruta : lista) {
-            QAction* accion = recientes->addAction(QString(ruta).replace(QLatin1Char('&'), QStringLiteral("&&")));
-            accion->setData(ruta);
-            QObject::connect(accion, &QAction::triggered, recientes, [abre, ruta] { abre(ruta); });
-        }
-        if (lista.isEmpty())
-            recientes->addAction(QCoreApplication::translate("Menus", "Ninguno"))->setEnabled(false);
-    });
-}
+// One pass of laying out a menu: which submenus are placed already, and where a
+// separator waits for the next item.
+struct MenusDeLaVentana::Composicion {
+    std::set<QMenu*> colocados;
+    std::set<QMenu*> separadorPendiente;
 
-void AgregaCircuitosTTL(QMenu& menu, std::span<const FichaDeChip> catalogo,
-                        const Despachador& despacha) {
-    std::map<std::string, QMenu*> submenus;
-    for (const FichaDeChip& ficha : catalogo) {
-        // The whole path is one text, so that a translation names each level the same way
-        // wherever it appears.
-        const std::string grupo = DelNucleo(ficha.grupo).toStdString();
-        QMenu* actual = &menu;
-        std::size_t inicio = 0;
-        while (inicio < grupo.size()) {
-            std::size_t fin = grupo.find(kSeparadorDeGrupos, inicio);
-            if (fin == std::string::npos) fin = grupo.size();
-            const std::string ruta = grupo.substr(0, fin);
-            QMenu*& submenu = submenus[ruta];
-            if (submenu == nullptr) {
-                submenu = actual->addMenu(
-                    SinMnemonicos(QString::fromStdString(grupo.substr(inicio, fin - inicio))));
+    void Coloca(QMenu& menu, QAction* accion) {
+        if (separadorPendiente.erase(&menu) != 0 && !menu.actions().isEmpty()) menu.addSeparator();
+        menu.addAction(accion);
+    }
+};
+
+MenusDeLaVentana::MenusDeLaVentana(QMenuBar& barra, Despachador despacha)
+    : barra_(barra), despacha_(std::move(despacha)) {
+    for (const FichaDeMenu& ficha : MenusDeLaBarra()) {
+        QMenu* menu = barra_.addMenu(DelNucleo(ficha.titulo));
+        menu->setObjectName(NombreDelMenu(ficha.menu));
+        menus_[ficha.menu] = menu;
+    }
+    const FilaDeComando* anterior = nullptr;
+    QActionGroup* opciones = nullptr;
+    for (const FilaDeComando& fila : TablaDeComandos()) {
+        if (fila.clase == ClaseDeFila::Orden && (fila.programas & kEscritorio) != 0) {
+            QAction* accion = CreaAccion(fila);
+            if (fila.marca == Marca::Opcion) {
+                // Adjacent options of one menu are one choice; none checked is allowed (a
+                // zoom level off the list).
+                if (anterior == nullptr || anterior->marca != Marca::Opcion || !MismoLugar(*anterior, fila)) {
+                    opciones = new QActionGroup(&barra_);
+                    opciones->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+                }
+                opciones->addAction(accion);
             }
-            actual = submenu;
-            inicio = fin == grupo.size() ? fin : fin + std::string(kSeparadorDeGrupos).size();
         }
-        AgregaAccion(*actual, ficha.codigoDeCatalogo, SinMnemonicos(DelNucleo(ficha.texto)),
-                     despacha);
+        anterior = &fila;
+    }
+    for (const FichaDeMenu& ficha : MenusDeLaBarra()) Recompone(ficha.menu);
+}
+
+QAction* MenusDeLaVentana::CreaAccion(const FilaDeComando& fila) {
+    auto* accion = new QAction(TextoDe(fila), &barra_);
+    accion->setData(fila.id);
+    accion->setShortcuts(AtajosDe(fila.id));
+    accion->setCheckable(fila.marca != Marca::Ninguna);
+    const int id = fila.id;
+    QObject::connect(accion, &QAction::triggered, accion, [this, id] { despacha_(id); });
+    acciones_[id] = accion;
+    return accion;
+}
+
+bool MenusDeLaVentana::Presente(const FilaDeComando& fila) const {
+    if ((fila.programas & kEscritorio) == 0) return false;
+    return mostradas_.contains(fila.id) ||
+           (fila.clase == ClaseDeFila::Orden && Sesion::EsSuyo(fila.id));
+}
+
+void MenusDeLaVentana::Muestra(int id) {
+    const FilaDeComando* fila = FilaDeComandoDe(id);
+    if (fila == nullptr || !mostradas_.insert(id).second) return;
+    Recompone(fila->menu);
+}
+
+void MenusDeLaVentana::MuestraRecientes(std::function<QStringList()> rutas,
+                                        std::function<void(const QString&)> abre) {
+    recientes_ = std::move(rutas);
+    abreReciente_ = std::move(abre);
+    Muestra(comandos::kArchivosRecientes);
+}
+
+QString MenusDeLaVentana::NombreDelMenu(MenuDeLaBarra menu) {
+    return QStringLiteral("menu%1").arg(static_cast<int>(menu));
+}
+
+QAction* MenusDeLaVentana::Accion(int id) const {
+    const auto a = acciones_.find(id);
+    return a == acciones_.end() ? nullptr : a->second;
+}
+
+void MenusDeLaVentana::Recompone(MenuDeLaBarra menu) {
+    const auto raiz = menus_.find(menu);
+    if (raiz == menus_.end()) return;
+    raiz->second->clear();
+    for (const auto& [clave, submenu] : submenus_) {
+        if (clave.first == menu) submenu->clear();
+    }
+    Composicion composicion;
+    for (const FilaDeComando& fila : TablaDeComandos()) {
+        if (fila.menu != menu) continue;
+        if (fila.clase == ClaseDeFila::Separador) {
+            composicion.separadorPendiente.insert(raiz->second);
+            continue;
+        }
+        if (!Presente(fila)) continue;
+        QMenu& destino = Submenu(*raiz->second, fila, composicion);
+        if (fila.clase == ClaseDeFila::Orden) composicion.Coloca(destino, acciones_.at(fila.id));
     }
 }
 
-AntesDeSalir LugarAntesDeSalir(QMenuBar& barra) {
-    const QList<QAction*> menus = barra.actions();
-    if (menus.isEmpty() || menus.front()->menu() == nullptr) return {};
-    AntesDeSalir lugar{menus.front()->menu(), nullptr};
-    for (QAction* a : lugar.menu->actions()) {
-        if (a->isSeparator()) lugar.separador = a;
+QMenu& MenusDeLaVentana::Submenu(QMenu& raiz, const FilaDeComando& fila, Composicion& composicion) {
+    // The whole path is one text, so that a translation names each level the same way
+    // wherever it appears.
+    const std::string ruta = DelNucleo(fila.submenu).toStdString();
+    QMenu* actual = &raiz;
+    for (std::size_t inicio = 0; inicio < ruta.size();) {
+        std::size_t fin = ruta.find(kSeparadorDeGrupos, inicio);
+        if (fin == std::string::npos) fin = ruta.size();
+        QMenu*& submenu = submenus_[{fila.menu, ruta.substr(0, fin)}];
+        if (submenu == nullptr) {
+            submenu = new QMenu(SinMnemonicos(QString::fromStdString(ruta.substr(inicio, fin - inicio))), actual);
+            if (fila.clase == ClaseDeFila::Recientes) ConectaRecientes(*submenu, fila);
+        }
+        if (composicion.colocados.insert(submenu).second) composicion.Coloca(*actual, submenu->menuAction());
+        actual = submenu;
+        inicio = fin == ruta.size() ? fin : fin + std::string(kSeparadorDeGrupos).size();
     }
-    return lugar;
+    return *actual;
 }
 
-void ConstruyeMenus(QMenuBar& barra, const Despachador& despacha) {
-    AgregaMenu(barra, Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "&Circuitos")), kCircuitos,
-               despacha);
-    AgregaMenuEdicion(barra, despacha);
-    MenuVer(barra);
-    AgregaMenu(barra, Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "Tableros")), kTableros,
-               despacha);
-    AgregaCircuitosTTL(
-        *barra.addMenu(Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "Circuitos TTL"))), Catalogo(),
-        despacha);
-    AgregaMenu(barra, Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "Tutoriales")), kTutoriales,
-               despacha);
-    AgregaMenu(barra, Traduce(QT_TRANSLATE_NOOP("velistra::Menus", "Ayuda")), kAyuda, despacha);
-    AsignaAtajos(barra);
+void MenusDeLaVentana::ConectaRecientes(QMenu& recientes, const FilaDeComando& fila) {
+    const QString ninguno = DelNucleo(fila.texto);
+    QMenu* menu = &recientes;
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu, ninguno] {
+        menu->clear();
+        const QStringList lista = recientes_ ? recientes_() : QStringList();
+        for (const QString& ruta : lista) {
+            QAction* accion = menu->addAction(SinMnemonicos(ruta));
+            accion->setData(ruta);
+            QObject::connect(accion, &QAction::triggered, menu, [this, ruta] { abreReciente_(ruta); });
+        }
+        if (lista.isEmpty()) menu->addAction(ninguno)->setEnabled(false);
+    });
 }
 
 }  // namespace velistra

@@ -1,6 +1,8 @@
 #include "ui/ventana/VentanaPrincipal.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QMenuBar>
 
 #include "plataforma/Textos.h"
@@ -10,7 +12,6 @@
 #include "ui/ventana/DialogoDeAyuda.h"
 #include "ui/ventana/ManejadorDeComandos.h"
 #include "ui/ventana/MenuVer.h"
-#include "ui/ventana/Menus.h"
 #include "ui/ventana/TeclasDeMesa.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
@@ -22,7 +23,7 @@ VentanaPrincipal::VentanaPrincipal(const Imagenes& imagenes, QWidget* padre) : Q
     resize(1024, 740);
 
     const Despachador despacha = [this](int id) { Despacha(id); };
-    ConstruyeMenus(*menuBar(), despacha);
+    menus_ = std::make_unique<MenusDeLaVentana>(*menuBar(), despacha);
     herramientas_ = new BarraDeHerramientas(imagenes, despacha, this);
     addToolBar(Qt::TopToolBarArea, herramientas_);
     estado_ = new BarraDeEstado(this);
@@ -31,7 +32,9 @@ VentanaPrincipal::VentanaPrincipal(const Imagenes& imagenes, QWidget* padre) : Q
     setCentralWidget(mesa_);
     connect(mesa_, &VentanaDeMesa::PunteroMovido, estado_, &BarraDeEstado::MuestraPosicion);
     ConectaTeclasDeMesa(*mesa_, *this);
-    AgregaZoom(MenuVer(*menuBar()), *mesa_);
+    Atiende(comandos::kAyuda, [this] { MuestraAyuda(); });
+    Atiende(comandos::kSalir, [this] { close(); });
+    AtiendeElZoom(*this);
 
     temporizador_.setInterval(kPeriodoDelTemporizador);
     connect(&temporizador_, &QTimer::timeout, this, [this] {
@@ -40,11 +43,32 @@ VentanaPrincipal::VentanaPrincipal(const Imagenes& imagenes, QWidget* padre) : Q
     temporizador_.start();
 }
 
+VentanaPrincipal::~VentanaPrincipal() = default;
+
+void VentanaPrincipal::Atiende(int id, std::function<void()> manejador) {
+    manejadores_[id] = std::move(manejador);
+    menus_->Muestra(id);
+}
+
+void VentanaPrincipal::AtiendePanel(int id, QDockWidget& panel) {
+    QAction* ver = panel.toggleViewAction();
+    Atiende(id, [ver] { ver->trigger(); });
+    if (QAction* elemento = menus_->Accion(id)) {
+        elemento->setChecked(ver->isChecked());
+        connect(ver, &QAction::toggled, elemento, &QAction::setChecked);
+    }
+}
+
+void VentanaPrincipal::Habilita(int id, bool habilitado) {
+    if (QAction* elemento = menus_->Accion(id)) elemento->setEnabled(habilitado);
+    for (QAction* boton : herramientas_->actions()) {
+        if (!boton->isSeparator() && boton->data().toInt() == id) boton->setEnabled(habilitado);
+    }
+}
+
 void VentanaPrincipal::Despacha(int id) {
-    if (id == comandos::kAyuda) {
-        MuestraAyuda();
-    } else if (id == comandos::kSalir) {
-        close();
+    if (const auto propio = manejadores_.find(id); propio != manejadores_.end()) {
+        propio->second();
     } else if (manejador_ != nullptr) {
         manejador_->Comando(id);
     }

@@ -1,4 +1,4 @@
-#include "ui/programa/Superposiciones.h"
+#include "sesion/Superposiciones.h"
 
 #include "plataforma/Lienzo.h"
 #include "simulacion/Mesa.h"

@@ -1,4 +1,4 @@
-#include "ui/programa/PintaMesa.h"
+#include "sesion/PintaMesa.h"
 
 #include "tableros/TableroPLA.h"
 #include "modelo/Punto.h"

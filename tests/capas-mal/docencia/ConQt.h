@@ -1,0 +1,3 @@
+#pragma once
+// A core folder that reaches for Qt.
+#include <QString>
