@@ -2,6 +2,7 @@
 
 #include <emscripten.h>
 
+#include "plataforma/CatalogoDeTextos.h"
 #include "web/Traduccion.h"
 
 namespace velistra {
@@ -21,6 +22,12 @@ EM_ASYNC_JS(int, PreguntaAviso, (const char* texto, const char* titulo), {
 
 void AvisosWeb::Muestra(const std::string& texto, const std::string& titulo, Icono icono) {
     MuestraAviso(TextoDelNucleo(texto).c_str(), TextoDelNucleo(titulo).c_str(),
+                 static_cast<int>(icono));
+}
+
+void AvisosWeb::MuestraMensaje(const Mensaje& texto, const Mensaje& titulo, Icono icono) {
+    const Idioma idioma = IdiomaDeLaPagina();
+    MuestraAviso(Formatea(texto, idioma).c_str(), Formatea(titulo, idioma).c_str(),
                  static_cast<int>(icono));
 }
 

@@ -9,6 +9,7 @@ class AvisosWeb final : public Avisos {
 public:
     void Muestra(const std::string& texto, const std::string& titulo, Icono icono) override;
     Respuesta Pregunta(const std::string& texto, const std::string& titulo) override;
+    void MuestraMensaje(const Mensaje& texto, const Mensaje& titulo, Icono icono) override;
 };
 
 }  // namespace velistra

@@ -2,6 +2,7 @@
 
 #include <emscripten.h>
 
+#include "plataforma/CatalogoDeTextos.h"
 #include "sesion/LecturasDeLaMesa.h"
 #include "simulacion/Rechazos.h"
 #include "web/Traduccion.h"
@@ -89,7 +90,7 @@ int ProgramaWeb::Tic() {
 int ProgramaWeb::OfreceRecuperacion() {
     while (const std::optional<CopiaPendiente> copia = recuperacion.Pendiente()) {
         const int recupera = PreguntaSiRecupera(
-            TextoDelNucleo(Recuperacion::Oferta(*copia)).c_str(),
+            Formatea(Recuperacion::MensajeDeOferta(*copia), IdiomaDeLaPagina()).c_str(),
             TextoDelNucleo(Recuperacion::kTitulo).c_str(),
             TextoDelNucleo(Recuperacion::kRecuperar).c_str(),
             TextoDelNucleo(Recuperacion::kDescartar).c_str());
