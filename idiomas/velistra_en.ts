@@ -9,25 +9,6 @@
     </message>
 </context>
 <context>
-    <name>velistra::AvisosQt</name>
-    <message>
-        <source>Aceptar</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>&amp;Sí</source>
-        <translation>&amp;Yes</translation>
-    </message>
-    <message>
-        <source>&amp;No</source>
-        <translation>&amp;No</translation>
-    </message>
-    <message>
-        <source>Cancelar</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
     <name>velistra::DiagramaDeTiempos</name>
     <message>
         <source>tic %1</source>
@@ -36,37 +17,6 @@
     <message>
         <source>%1 (tic %2)</source>
         <translation>%1 (tick %2)</translation>
-    </message>
-</context>
-<context>
-    <name>velistra::DialogoDeAyuda</name>
-    <message>
-        <source>Versión %1 (2541180) - Mayo de 2011</source>
-        <translation>Version %1 (2541180) - May 2011</translation>
-    </message>
-    <message>
-        <source>Simulador de circuitos TTL 74xx</source>
-        <translation>74xx TTL circuit simulator</translation>
-    </message>
-    <message>
-        <source>Laboratorio de Electrónica Digital</source>
-        <translation>Digital Electronics Laboratory</translation>
-    </message>
-    <message>
-        <source>Escuela de Ingeniería Electrónica</source>
-        <translation>School of Electronic Engineering</translation>
-    </message>
-    <message>
-        <source>Envíenos sus comentarios</source>
-        <translation>Send us your comments</translation>
-    </message>
-    <message>
-        <source>Hagamos un mundo mejor</source>
-        <translation>Let&apos;s make a better world</translation>
-    </message>
-    <message>
-        <source>¡ Vamo&apos; Pa&apos; Chincha Familia !</source>
-        <translation>Off to Chincha, folks!</translation>
     </message>
 </context>
 <context>
@@ -90,10 +40,6 @@ New faults apply when saved; removed ones, when the circuit is opened again.</tr
         <translation>Save</translation>
     </message>
     <message>
-        <source>Cancelar</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>Línea %1: %2</source>
         <translation>Line %1: %2</translation>
     </message>
@@ -113,10 +59,6 @@ New faults apply when saved; removed ones, when the circuit is opened again.</tr
 <context>
     <name>velistra::DialogoDeRevision</name>
     <message>
-        <source>Revisar circuito</source>
-        <translation>Review circuit</translation>
-    </message>
-    <message>
         <source>No hay nada que señalar.</source>
         <translation>Nothing to point out.</translation>
     </message>
@@ -130,21 +72,6 @@ New faults apply when saved; removed ones, when the circuit is opened again.</tr
     <message>
         <source>Guardar como</source>
         <translation>Save as</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Colour</translation>
-    </message>
-</context>
-<context>
-    <name>velistra::EleccionDeIdioma</name>
-    <message>
-        <source>Idioma</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>El programa hablará el idioma elegido desde la próxima vez que se abra.</source>
-        <translation>The program will speak the chosen language from the next time it is opened.</translation>
     </message>
 </context>
 <context>
@@ -219,10 +146,6 @@ New faults apply when saved; removed ones, when the circuit is opened again.</tr
     <message>
         <source>Luces: </source>
         <translation>Lamps: </translation>
-    </message>
-    <message>
-        <source>Analizador lógico</source>
-        <translation>Logic analyser</translation>
     </message>
     <message>
         <source>Informe de laboratorio</source>
@@ -1919,10 +1842,6 @@ The simulation will go on from the last state reached.</translation>
 <context>
     <name>velistra::PanelDePatillaje</name>
     <message>
-        <source>Patillaje</source>
-        <translation>Pinout</translation>
-    </message>
-    <message>
         <source>Ningún chip</source>
         <translation>No chip</translation>
     </message>
@@ -1946,10 +1865,6 @@ The simulation will go on from the last state reached.</translation>
 <context>
     <name>velistra::PanelDelAnalizador</name>
     <message>
-        <source>Analizador lógico</source>
-        <translation>Logic analyser</translation>
-    </message>
-    <message>
         <source>Sonda</source>
         <translation>Probe</translation>
     </message>
@@ -1972,14 +1887,6 @@ The simulation will go on from the last state reached.</translation>
     <message>
         <source>Quitar canal</source>
         <translation>Remove channel</translation>
-    </message>
-    <message>
-        <source>Acercar</source>
-        <translation>Zoom in</translation>
-    </message>
-    <message>
-        <source>Alejar</source>
-        <translation>Zoom out</translation>
     </message>
     <message>
         <source>Exportar...</source>

@@ -19,8 +19,10 @@
 #include "persistencia/RegistroDeSenales.h"
 #include "plataforma/Dialogos.h"
 #include "plataforma/Textos.h"
+#include "sesion/CodigosDeComando.h"
 #include "simulacion/AnalizadorLogico.h"
 #include "ui/analizador/DiagramaDeTiempos.h"
+#include "ui/idiomas/Traduccion.h"
 
 namespace velistra {
 
@@ -37,7 +39,7 @@ bool Termina(const std::string& ruta, const char* extension) {
 }  // namespace
 
 PanelDelAnalizador::PanelDelAnalizador(AnalizadorLogico& analizador, Dialogos& dialogos, QWidget* padre)
-    : QDockWidget(QCoreApplication::translate("velistra::PanelDelAnalizador", "Analizador lógico"), padre), analizador_(analizador), dialogos_(dialogos) {
+    : QDockWidget(TextoDeLaOrden(comandos::kAnalizadorLogico), padre), analizador_(analizador), dialogos_(dialogos) {
     setObjectName(QStringLiteral("analizador"));
     auto* contenido = new QWidget(this);
     auto* capas = new QVBoxLayout(contenido);
@@ -63,9 +65,9 @@ PanelDelAnalizador::PanelDelAnalizador(AnalizadorLogico& analizador, Dialogos& d
     connect(botones->addAction(QCoreApplication::translate("velistra::PanelDelAnalizador", "Quitar canal")), &QAction::triggered, this,
             &PanelDelAnalizador::QuitaElegido);
     botones->addSeparator();
-    connect(botones->addAction(QCoreApplication::translate("velistra::PanelDelAnalizador", "Acercar")), &QAction::triggered, this,
+    connect(botones->addAction(TextoDeLaOrden(comandos::kAcercar)), &QAction::triggered, this,
             [this] { Zoom(1, diagrama_->TiempoEn(diagrama_->width() / 2 + diagrama::kAnchoDeNombres / 2)); });
-    connect(botones->addAction(QCoreApplication::translate("velistra::PanelDelAnalizador", "Alejar")), &QAction::triggered, this,
+    connect(botones->addAction(TextoDeLaOrden(comandos::kAlejar)), &QAction::triggered, this,
             [this] { Zoom(-1, diagrama_->TiempoEn(diagrama_->width() / 2 + diagrama::kAnchoDeNombres / 2)); });
     botones->addSeparator();
     connect(botones->addAction(QCoreApplication::translate("velistra::PanelDelAnalizador", "Exportar...")), &QAction::triggered, this,
@@ -162,7 +164,7 @@ void PanelDelAnalizador::Renombra(int canal) {
     if (canal < 0 || canal >= static_cast<int>(analizador_.Canales().size())) return;
     bool aceptado = false;
     const QString nombre = QInputDialog::getText(
-        this, QCoreApplication::translate("velistra::PanelDelAnalizador", "Analizador lógico"), QCoreApplication::translate("velistra::PanelDelAnalizador", "Nombre del canal:"), QLineEdit::Normal,
+        this, TextoDeLaOrden(comandos::kAnalizadorLogico), QCoreApplication::translate("velistra::PanelDelAnalizador", "Nombre del canal:"), QLineEdit::Normal,
         QString::fromStdString(analizador_.Canales()[static_cast<std::size_t>(canal)].nombre), &aceptado);
     if (aceptado && !nombre.trimmed().isEmpty()) {
         analizador_.RenombraCanal(canal, nombre.trimmed().toStdString());

@@ -3,9 +3,10 @@
 #include <QAction>
 #include <QMessageBox>
 #include <QSettings>
-#include <QTranslator>
 
+#include "plataforma/CatalogoDeTextos.h"
 #include "sesion/CodigosDeComando.h"
+#include "sesion/TextosDeLaVentana.h"
 #include "ui/idiomas/Traduccion.h"
 #include "ui/ventana/VentanaPrincipal.h"
 
@@ -14,17 +15,8 @@ namespace velistra {
 namespace {
 constexpr const char* kClave = "idioma";
 
-constexpr const char* kContexto = "velistra::EleccionDeIdioma";
-
 // The notice speaks the chosen language: whoever picks it may not read the current one.
-QString TextoEn(Idioma idioma, const char* texto) {
-    QTranslator traductor;
-    if (idioma == Idioma::Ingles && CargaElCatalogo(traductor)) {
-        const QString traducido = traductor.translate(kContexto, texto);
-        if (!traducido.isEmpty()) return traducido;
-    }
-    return QString::fromUtf8(texto);
-}
+QString TextoEn(Idioma idioma, const char* texto) { return QString::fromStdString(Traduce(idioma, texto)); }
 
 struct Opcion {
     Idioma idioma;
@@ -59,10 +51,8 @@ void AtiendeElIdioma(VentanaPrincipal& ventana) {
             GuardaIdioma(idioma);
             if (idioma == IdiomaInstalado()) return;
             QMessageBox::information(
-                padre, TextoEn(idioma, QT_TRANSLATE_NOOP("velistra::EleccionDeIdioma", "Idioma")),
-                TextoEn(idioma, QT_TRANSLATE_NOOP("velistra::EleccionDeIdioma",
-                                                  "El programa hablará el idioma elegido desde la "
-                                                  "próxima vez que se abra.")));
+                padre, TextoEn(idioma, textos_de_la_ventana::kIdioma),
+                TextoEn(idioma, textos_de_la_ventana::kIdiomaElegido));
         });
         if (QAction* accion = ventana.Menus().Accion(opcion.id))
             accion->setChecked(idioma == IdiomaInstalado());

@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "plataforma/CatalogoDeTextos.h"
+#include "sesion/TablaDeComandos.h"
 #include "ui/idiomas/TextosDelNucleo.h"
 
 namespace velistra {
@@ -50,6 +51,11 @@ QLocale ConvencionesDelIdioma() {
 
 bool CargaElCatalogo(QTranslator& traductor) {
     return traductor.load(QStringLiteral(":/idiomas/velistra_en.qm"));
+}
+
+QString TextoDeLaOrden(int id) {
+    const FilaDeComando* fila = FilaDeComandoDe(id);
+    return fila == nullptr ? QString() : DelNucleo(fila->texto);
 }
 
 QString DelNucleo(const char* texto) {

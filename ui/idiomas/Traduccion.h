@@ -31,5 +31,8 @@ bool CargaElCatalogo(QTranslator& traductor);
 QString DelNucleo(const char* texto);
 QString DelNucleo(const std::string& texto);
 QString DelNucleo(const Mensaje& mensaje);
+// The text of a command of the table, as its menu item shows it: a dialog or a dock
+// that a command opens takes its title from there.
+QString TextoDeLaOrden(int id);
 
 }  // namespace velistra

@@ -8,6 +8,7 @@
 #include "chips/Patillaje.h"
 #include "modelo/Componente.h"
 #include "modelo/Puerto.h"
+#include "sesion/CodigosDeComando.h"
 #include "ui/idiomas/Traduccion.h"
 #include "ui/patillaje/DibujoDePatillaje.h"
 
@@ -31,7 +32,7 @@ QString DescripcionDeChipQt(int codigoDeCatalogo) {
     return DelNucleo(std::string(DescripcionDeChip(codigoDeCatalogo)));
 }
 
-PanelDePatillaje::PanelDePatillaje(QWidget* padre) : QDockWidget(tr("Patillaje"), padre) {
+PanelDePatillaje::PanelDePatillaje(QWidget* padre) : QDockWidget(TextoDeLaOrden(comandos::kPatillaje), padre) {
     setObjectName(QStringLiteral("PanelDePatillaje"));
     auto* contenido = new QWidget(this);
     auto* columna = new QVBoxLayout(contenido);

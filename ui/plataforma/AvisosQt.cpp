@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "sesion/TextosDeLaVentana.h"
 #include "ui/idiomas/Traduccion.h"
 
 namespace velistra {
@@ -23,9 +24,7 @@ QMessageBox::Icon IconoQt(Icono icono) {
     }
     return QMessageBox::Information;
 }
-QString Boton(const char* texto) {
-    return QCoreApplication::translate("velistra::AvisosQt", texto);
-}
+QString Boton(const char* texto) { return DelNucleo(texto); }
 }  // namespace
 
 void AvisosQt::Muestra(const std::string& texto, const std::string& titulo, Icono icono) {
@@ -39,17 +38,17 @@ void AvisosQt::MuestraMensaje(const Mensaje& texto, const Mensaje& titulo, Icono
 void AvisosQt::Caja(const QString& texto, const QString& titulo, Icono icono) {
     QMessageBox caja(IconoQt(icono), titulo, texto, QMessageBox::Ok, padre_);
     caja.button(QMessageBox::Ok)
-        ->setText(Boton(QT_TRANSLATE_NOOP("velistra::AvisosQt", "Aceptar")));
+        ->setText(Boton(textos_de_la_ventana::kAceptar));
     caja.exec();
 }
 
 Respuesta AvisosQt::Pregunta(const std::string& texto, const std::string& titulo) {
     QMessageBox caja(QMessageBox::Question, DelNucleo(titulo), DelNucleo(texto),
                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, padre_);
-    caja.button(QMessageBox::Yes)->setText(Boton(QT_TRANSLATE_NOOP("velistra::AvisosQt", "&Sí")));
-    caja.button(QMessageBox::No)->setText(Boton(QT_TRANSLATE_NOOP("velistra::AvisosQt", "&No")));
+    caja.button(QMessageBox::Yes)->setText(Boton(textos_de_la_ventana::kSi));
+    caja.button(QMessageBox::No)->setText(Boton(textos_de_la_ventana::kNo));
     caja.button(QMessageBox::Cancel)
-        ->setText(Boton(QT_TRANSLATE_NOOP("velistra::AvisosQt", "Cancelar")));
+        ->setText(Boton(textos_de_la_ventana::kCancelar));
     caja.setDefaultButton(QMessageBox::Yes);
     caja.setEscapeButton(QMessageBox::Cancel);
     caja.exec();

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QStringList>
 
+#include "sesion/TextosDeLaVentana.h"
 #include "ui/idiomas/Traduccion.h"
 #include "ui/plataforma/ColoresQt.h"
 
@@ -59,7 +60,7 @@ std::optional<std::string> DialogosQt::NombreParaGuardar(
 std::optional<Color> DialogosQt::EligeColor(Color inicial, std::array<Color, 16>& personalizados) {
     for (int i = 0; i < 16; ++i) QColorDialog::setCustomColor(i, AQColor(personalizados[i]));
     QColorDialog dialogo(AQColor(inicial), padre_);
-    dialogo.setWindowTitle(Titulo(QT_TRANSLATE_NOOP("velistra::DialogosQt", "Color")));
+    dialogo.setWindowTitle(DelNucleo(textos_de_la_ventana::kColor));
     // Qt's own dialog, because only it keeps the custom colours.
     dialogo.setOption(QColorDialog::DontUseNativeDialog);
     const bool aceptado = dialogo.exec() == QDialog::Accepted;

@@ -14,6 +14,7 @@
 #include "docencia/TablaDeVerdad.h"
 #include "persistencia/ArchivoDeCircuito.h"
 #include "plataforma/Avisos.h"
+#include "sesion/CodigosDeComando.h"
 #include "simulacion/AnalizadorLogico.h"
 #include "simulacion/Mesa.h"
 #include "ui/analizador/DiagramaDeTiempos.h"
@@ -149,7 +150,7 @@ void Tabla(Hoja& hoja, const Mesa& mesa) {
 
 void Diagrama(Hoja& hoja, QPainter& pintor, const AnalizadorLogico& analizador) {
     if (analizador.Canales().empty()) return;
-    hoja.Titulo(QCoreApplication::translate("velistra::Informe", "Analizador lógico"), 13);
+    hoja.Titulo(TextoDeLaOrden(comandos::kAnalizadorLogico), 13);
     // Drawn at screen size and scaled onto the page, so it reads as in the window.
     constexpr int kAnchoEnPantalla = 1100;
     QImage imagen(kAnchoEnPantalla, AltoDelDiagrama(analizador), QImage::Format_RGB32);

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "plataforma/Textos.h"
+#include "sesion/TextosDeLaVentana.h"
 #include "ui/idiomas/Traduccion.h"
 
 namespace velistra {
@@ -14,21 +15,14 @@ namespace {
 QString LineaDeVersion() {
     // The Spanish line is the shared constant; a translation gets the version filled in.
     if (IdiomaInstalado() == Idioma::Espanol) return QString::fromUtf8(textos::kLineaDeVersion);
-    return DialogoDeAyuda::tr("Versión %1 (2541180) - Mayo de 2011")
-        .arg(QString::fromUtf8(textos::kVersion));
+    return DelNucleo(textos_de_la_ventana::kLineaDeVersion).arg(QString::fromUtf8(textos::kVersion));
 }
 
 QStringList Lineas() {
-    return {
-        QStringLiteral("Velistra"),
-        LineaDeVersion(),
-        DialogoDeAyuda::tr("Simulador de circuitos TTL 74xx"),
-        DialogoDeAyuda::tr("Laboratorio de Electrónica Digital"),
-        DialogoDeAyuda::tr("Escuela de Ingeniería Electrónica"),
-        DialogoDeAyuda::tr("Envíenos sus comentarios"),
-        QString(),
-        DialogoDeAyuda::tr("Hagamos un mundo mejor"),
-    };
+    QStringList lineas{QStringLiteral("Velistra"), LineaDeVersion()};
+    for (const char* linea : textos_de_la_ventana::kLineasDeAyuda)
+        lineas << (*linea == '\0' ? QString() : DelNucleo(linea));
+    return lineas;
 }
 // 180 x 145 dialog units of an 8-point dialog font, shown at (200, 50) units.
 constexpr QSize kTamano(270, 236);
@@ -58,7 +52,7 @@ DialogoDeAyuda::DialogoDeAyuda(QWidget* padre) : QDialog(padre) {
     }
     columna->addStretch(1);
 
-    boton_ = new QPushButton(tr("¡ Vamo' Pa' Chincha Familia !"), this);
+    boton_ = new QPushButton(DelNucleo(textos_de_la_ventana::kBotonDeAyuda), this);
     boton_->setDefault(true);
     boton_->setAutoDefault(true);
     columna->addWidget(boton_, 0, Qt::AlignHCenter);

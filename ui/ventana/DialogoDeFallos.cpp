@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "docencia/Fallos.h"
+#include "sesion/TextosDeLaVentana.h"
 #include "ui/idiomas/Traduccion.h"
 
 namespace velistra {
@@ -28,7 +29,7 @@ DialogoDeFallos::DialogoDeFallos(QString ruta, QWidget* padre)
     if (archivo.open(QIODevice::ReadOnly)) texto_->setPlainText(QString::fromUtf8(archivo.read(1024 * 1024)));
     auto* botones = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     botones->button(QDialogButtonBox::Save)->setText(tr("Guardar"));
-    botones->button(QDialogButtonBox::Cancel)->setText(tr("Cancelar"));
+    botones->button(QDialogButtonBox::Cancel)->setText(DelNucleo(textos_de_la_ventana::kCancelar));
     disposicion->addWidget(botones);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(botones, &QDialogButtonBox::accepted, this, [this] {

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "docencia/DescripcionDeHallazgos.h"
+#include "sesion/CodigosDeComando.h"
 #include "ui/idiomas/Traduccion.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
@@ -19,7 +20,7 @@ constexpr int kMargen = 10;
 DialogoDeRevision::DialogoDeRevision(Mesa& mesa, VentanaDeMesa& vista, QWidget* padre)
     : QDialog(padre), vista_(vista), hallazgos_(docencia::RevisaCircuito(mesa)),
       lista_(new QListWidget(this)), marco_(new QRubberBand(QRubberBand::Rectangle, vista.viewport())) {
-    setWindowTitle(tr("Revisar circuito"));
+    setWindowTitle(TextoDeLaOrden(comandos::kRevisarCircuito));
     auto* disposicion = new QVBoxLayout(this);
     disposicion->addWidget(lista_);
     for (const docencia::Hallazgo& h : hallazgos_) lista_->addItem(Describe(h));
