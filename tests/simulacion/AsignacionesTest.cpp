@@ -29,6 +29,13 @@ std::atomic<long> asignaciones{0};
 }
 [[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
 [[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+// The standard library's temporary buffers (stable_sort) take the nothrow form and give it
+// back through the plain delete: both sides must be ours.
+[[gnu::noinline]] void* operator new(std::size_t n, const std::nothrow_t&) noexcept {
+    asignaciones.fetch_add(1, std::memory_order_relaxed);
+    return std::malloc(n == 0 ? 1 : n);
+}
+[[gnu::noinline]] void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 namespace velistra {
 namespace {
