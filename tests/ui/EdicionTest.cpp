@@ -69,8 +69,7 @@ TEST_F(Edicion, UnChipDelMenuYLuegoNuevoPreguntaSiGuardar) {
 }
 
 TEST_F(Edicion, SuprimirQuitaElCableBajoElPunteroYLasFlechasDesplazan) {
-    Tablero& leds = usuario.AgregaTablero(comandos::kLeds);
-    usuario.LlevaTablero(leds, QPoint(400, 300));
+    Tablero& leds = usuario.PonTablero(comandos::kLeds, QPoint(400, 300));
     usuario.Cablea(*mesa.fuentedc, 5, leds, 8);
     ASSERT_EQ(mesa.cables.Lista().size(), 1u);
     const auto& puntos = mesa.cables.Lista()[0].Puntos();

@@ -33,14 +33,10 @@ protected:
         programa.Principal().resize(1200, 900);
         programa.Principal().show();
         fuente = mesa.fuentedc;
-        leds = &usuario.AgregaTablero(comandos::kLeds);
-        usuario.LlevaTablero(*leds, {450, 40});
-        interruptores = &usuario.AgregaTablero(comandos::kInterruptores);
-        usuario.LlevaTablero(*interruptores, {140, 420});
-        display = &usuario.AgregaTablero(comandos::kSieteSegmentos);
-        usuario.LlevaTablero(*display, {300, 200});
-        protoboard = &usuario.AgregaTablero(comandos::kProtoboard);
-        usuario.LlevaTablero(*protoboard, {100, 600});
+        leds = &usuario.PonTablero(comandos::kLeds, {450, 40});
+        interruptores = &usuario.PonTablero(comandos::kInterruptores, {140, 420});
+        display = &usuario.PonTablero(comandos::kSieteSegmentos, {300, 200});
+        protoboard = &usuario.PonTablero(comandos::kProtoboard, {100, 600});
         usuario.Elige(7004);
         usuario.ColocaChip(mesa.componentes.size() - 1, *protoboard, 10);
         usuario.Cablea(*fuente, 4, *leds, kGndDeLeds, Salida::Horizontal);

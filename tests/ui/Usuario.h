@@ -60,6 +60,8 @@ public:
     static QPoint Interruptor(Tablero& fuente);
 
     void LlevaTablero(Tablero& tablero, QPoint esquina);
+    // AgregaTablero, then LlevaTablero to `esquina`.
+    Tablero& PonTablero(int id, QPoint esquina);
     // Draws a wire from port a of one board to port b of another.
     void Cablea(Tablero& tableroA, int a, Tablero& tableroB, int b, Salida salida = Salida::Libre);
     // Drags chip `chip` (list index) so that its pin 1 lands in lower column `columna`.

@@ -242,8 +242,7 @@ TEST(AutoDesplazamiento, UnTableroArrastradoAlBordeDesplazaLaVentanaYLaSigue) {
     programa.Principal().resize(1000, 700);
     programa.Principal().show();
     VentanaDeMesa& vista = programa.Principal().Mesa();
-    Tablero& leds = usuario.AgregaTablero(comandos::kLeds);
-    usuario.LlevaTablero(leds, {300, 200});
+    Tablero& leds = usuario.PonTablero(comandos::kLeds, {300, 200});
 
     const QPoint agarre = Usuario::Marcador(leds);
     const QPoint delta = agarre - QPoint(leds.EsquinaX(), leds.EsquinaY());
