@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "Apoyo.h"
+#include "ConElPrograma.h"
 #include "Usuario.h"
 #include "sesion/CodigosDeComando.h"
 #include "simulacion/AnalizadorLogico.h"
@@ -45,7 +46,7 @@ std::string Lee(const std::string& ruta) {
     return texto.str();
 }
 
-class AnalizadorEnElPrograma : public ::testing::Test {
+class AnalizadorEnElPrograma : public prueba::ConElPrograma {
 protected:
     void SetUp() override {
         programa.Principal().show();
@@ -69,9 +70,6 @@ protected:
                           usuario.EnVentana(enMesa));
     }
 
-    Programa programa{prueba::LasImagenes()};
-    Usuario usuario{programa};
-    Mesa& mesa = programa.LaSesion().mesa;
     AnalizadorLogico& analizador = programa.LaSesion().analizador;
     PanelDelAnalizador* panel = nullptr;
     Tablero* interruptores = nullptr;

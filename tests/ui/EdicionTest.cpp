@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "Apoyo.h"
+#include "ConElPrograma.h"
 #include "Usuario.h"
 #include "sesion/CodigosDeComando.h"
 #include "simulacion/Mesa.h"
@@ -20,7 +21,7 @@ namespace {
 
 using prueba::LasImagenes;
 
-class Edicion : public ::testing::Test {
+class Edicion : public prueba::ConElPrograma {
 protected:
     void SetUp() override {
         programa.Principal().show();
@@ -32,9 +33,6 @@ protected:
     }
     QMainWindow& Ventana() { return programa.Principal(); }
 
-    Programa programa{LasImagenes()};
-    prueba::Usuario usuario{programa};
-    Mesa& mesa = usuario.LaMesa();
 };
 
 TEST_F(Edicion, ControlZQuitaElTableroAgregadoYControlYLoDevuelveConSuMarca) {

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "Apoyo.h"
+#include "ConElPrograma.h"
 #include "Usuario.h"
 #include "tableros/TableroDeLuces.h"
 #include "tableros/TableroPLA.h"
@@ -36,7 +37,7 @@ inline constexpr Chip k7404{7004, 30, 14};
 inline constexpr Chip k7408{7008, 46, 14};
 inline constexpr Chip k74181{7181, 14, 24};
 
-class Escaparate : public ::testing::Test {
+class Escaparate : public ConElPrograma {
 protected:
     void Monta() {
         programa.Principal().resize(1600, 800);
@@ -120,9 +121,6 @@ protected:
         }
     }
 
-    Programa programa{LasImagenes()};
-    Usuario usuario{programa};
-    Mesa& mesa = programa.LaSesion().mesa;
     Tablero* fuente = nullptr;
     Tablero* protoboard = nullptr;
     Tablero* display = nullptr;

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "Apoyo.h"
+#include "ConElPrograma.h"
 #include "Usuario.h"
 #include "tableros/TableroDeLeds.h"
 #include "tableros/TableroDeLuces.h"
@@ -27,7 +28,7 @@ using prueba::Usuario;
 
 constexpr int kGndDeLeds = 8;
 
-class Repintado : public ::testing::Test {
+class Repintado : public prueba::ConElPrograma {
 protected:
     void SetUp() override {
         programa.Principal().resize(1200, 900);
@@ -86,9 +87,6 @@ protected:
         return QRect(esquina, QSize(recursos::LedON.ancho, recursos::LedON.alto));
     }
 
-    Programa programa{LasImagenes()};
-    Usuario usuario{programa};
-    Mesa& mesa = usuario.LaMesa();
     Tablero* fuente = nullptr;
     Tablero* leds = nullptr;
     Tablero* interruptores = nullptr;

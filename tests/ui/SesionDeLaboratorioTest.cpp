@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "Apoyo.h"
+#include "ConElPrograma.h"
 #include "Usuario.h"
 #include "tableros/TableroDeLuces.h"
 #include "plataforma/Recursos.h"
@@ -44,7 +45,7 @@ constexpr int kGndDeInterruptores = 25;
 constexpr int kGndDeLeds = 8;
 
 // Lamp 0 shows NOT lever 0 through the 7404; lamp 1 shows lever 1 through a wire.
-class SesionDeLaboratorio : public ::testing::Test {
+class SesionDeLaboratorio : public prueba::ConElPrograma {
 protected:
     void SetUp() override {
         programa.Principal().show();
@@ -92,9 +93,6 @@ protected:
         return vistas == 1;
     }
 
-    Programa programa{LasImagenes()};
-    Usuario usuario{programa};
-    Mesa& mesa = programa.LaSesion().mesa;
     Tablero* protoboard = nullptr;
     Tablero* interruptores = nullptr;
     Tablero* leds = nullptr;

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "Apoyo.h"
+#include "ConElPrograma.h"
 #include "Usuario.h"
 #include "modelo/Componente.h"
 #include "plataforma/Lienzo.h"
@@ -27,7 +28,7 @@ namespace {
 using prueba::LasImagenes;
 using prueba::Usuario;
 
-class Zoom : public ::testing::Test {
+class Zoom : public prueba::ConElPrograma {
 protected:
     void SetUp() override {
         programa.Principal().resize(1400, 1000);
@@ -55,9 +56,6 @@ public:
         return nullptr;
     }
 
-    Programa programa{LasImagenes()};
-    Usuario usuario{programa};
-    Mesa& mesa = usuario.LaMesa();
 };
 
 // A board dragged, a wire laid and a chip plugged in, in a program of its own at a level:
