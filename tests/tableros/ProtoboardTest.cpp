@@ -8,13 +8,9 @@
 namespace velistra {
 namespace {
 
-using prueba::Crea;
-
 // The breadboard of the usual examples, with its corner at (110, 110).
 std::unique_ptr<Protoboard> Protoboard110() {
-    auto p = Crea<Protoboard>(Tablero::kProtoboard);
-    p->Define(110, 110, p->Anchura(), p->Altura(), 0, 3);
-    return p;
+    return prueba::CreaEnEsquina<Protoboard>(Tablero::kProtoboard, 0, 3);
 }
 
 TEST(Protoboard, HuecosHastaSusBordes) {

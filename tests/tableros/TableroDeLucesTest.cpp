@@ -9,13 +9,9 @@
 namespace velistra {
 namespace {
 
-using prueba::Crea;
-
 template <typename T>
 std::unique_ptr<T> EnEsquina(int tipo) {
-    auto t = Crea<T>(tipo);
-    t->Define(110, 110, t->Anchura(), t->Altura(), 50, 4);
-    return t;
+    return prueba::CreaEnEsquina<T>(tipo, 50, 4);
 }
 
 TEST(TableroDeLeds, PuertosNodosYGeometriaHastaSusBordes) {

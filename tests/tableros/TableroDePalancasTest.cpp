@@ -8,13 +8,9 @@
 namespace velistra {
 namespace {
 
-using prueba::Crea;
-
 template <typename T>
 std::unique_ptr<T> EnEsquina(int tipo) {
-    auto t = Crea<T>(tipo);
-    t->Define(110, 110, t->Anchura(), t->Altura(), 20, 3);
-    return t;
+    return prueba::CreaEnEsquina<T>(tipo, 20, 3);
 }
 
 // A board whose VCC and GND terminals are wired to a supply.
