@@ -36,9 +36,7 @@ std::string Oscilante() {
     m.AlimentaBuses(p);
     Tablero& palancas = m.Agrega(Tablero::kInterruptores, {330, 420});
     Tablero& leds = m.Agrega(Tablero::kLeds, {560, 420});
-    const ChipColocado inversor = m.Inserta(7004, p, 4);
-    m.PinAGnd(inversor, 7);
-    m.PinAVcc(inversor, 14);
+    const ChipColocado inversor = m.InsertaAlimentado(7004, p, 4, 7, 14);
     m.Une(inversor, 2, inversor, 1);
     m.CableaTira(palancas, 0, inversor, 3);
     m.AlimentaTiras(p, palancas);

@@ -48,9 +48,7 @@ void Sumador(Montaje& m) {
     Tablero& p = Protoboard(m);
     Tablero& palancas = m.Agrega(Tablero::kInterruptores, kPrimeraFila);
     Tablero& leds = m.Agrega(Tablero::kLeds, kSegundoLugar);
-    const ChipColocado s = m.Inserta(7083, p, 4);
-    m.PinAGnd(s, 12);
-    m.PinAVcc(s, 5);
+    const ChipColocado s = m.InsertaAlimentado(7083, p, 4, 12, 5);
     m.PinAGnd(s, 13);
     constexpr int kA[] = {10, 8, 3, 1};
     constexpr int kB[] = {11, 7, 4, 16};
@@ -108,9 +106,7 @@ void RegistroDeDesplazamiento(Montaje& m) {
     Tablero& p = Protoboard(m);
     Tablero& teclas = m.Agrega(Tablero::kPulsadores, kPrimeraFila);
     Tablero& leds = m.Agrega(Tablero::kLeds, kSegundoLugar);
-    const ChipColocado r = m.Inserta(7194, p, 4);
-    m.PinAGnd(r, 8);
-    m.PinAVcc(r, 16);
+    const ChipColocado r = m.InsertaAlimentado(7194, p, 4, 8, 16);
     // Clear (active low) off; S1 S0 = 0 1 shifts right.
     m.PinAVcc(r, 1);
     m.PinAVcc(r, 9);
@@ -131,9 +127,7 @@ void Alu(Montaje& m) {
     Tablero& datos = m.Agrega(Tablero::kInterruptores, kPrimeraFila);
     Tablero& control = m.Agrega(Tablero::kInterruptores, kSegundoLugar);
     Tablero& leds = m.Agrega(Tablero::kLeds, kTercerLugar);
-    const ChipColocado alu = m.Inserta(7181, p, 4);
-    m.PinAGnd(alu, 12);
-    m.PinAVcc(alu, 24);
+    const ChipColocado alu = m.InsertaAlimentado(7181, p, 4, 12, 24);
     constexpr int kA[] = {2, 23, 21, 19};
     constexpr int kB[] = {1, 22, 20, 18};
     constexpr int kS[] = {6, 5, 4, 3};
@@ -157,9 +151,7 @@ void BiestableSR(Montaje& m) {
     Tablero& p = Protoboard(m);
     Tablero& palancas = m.Agrega(Tablero::kInterruptores, kPrimeraFila);
     Tablero& leds = m.Agrega(Tablero::kLeds, kSegundoLugar);
-    const ChipColocado nand = m.Inserta(7000, p, 4);
-    m.PinAGnd(nand, kGndDe14);
-    m.PinAVcc(nand, kVccDe14);
+    const ChipColocado nand = m.InsertaAlimentado(7000, p, 4, kGndDe14, kVccDe14);
     m.CableaTira(palancas, 0, nand, 1);
     m.CableaTira(palancas, 1, nand, 5);
     m.Une(nand, 3, nand, 4);
@@ -175,9 +167,7 @@ void BiestableSR(Montaje& m) {
 void Anillo(Montaje& m) {
     Tablero& p = Protoboard(m);
     Tablero& leds = m.Agrega(Tablero::kLeds, kPrimeraFila);
-    const ChipColocado inversor = m.Inserta(7004, p, 4);
-    m.PinAGnd(inversor, kGndDe14);
-    m.PinAVcc(inversor, kVccDe14);
+    const ChipColocado inversor = m.InsertaAlimentado(7004, p, 4, kGndDe14, kVccDe14);
     m.Une(inversor, 2, inversor, 1);
     m.CableaPuerto(leds, 0, inversor, 2);
     m.PuertoAGnd(p, leds, 8);

@@ -63,6 +63,14 @@ void Montaje::PinAVcc(const ChipColocado& chip, int pin) { PinAlBus(chip, pin, k
 
 void Montaje::PinAGnd(const ChipColocado& chip, int pin) { PinAlBus(chip, pin, kBusGnd); }
 
+ChipColocado Montaje::InsertaAlimentado(long codigo, Tablero& protoboard, int columna, int gnd,
+                                        int vcc) {
+    const ChipColocado chip = Inserta(codigo, protoboard, columna);
+    PinAGnd(chip, gnd);
+    PinAVcc(chip, vcc);
+    return chip;
+}
+
 void Montaje::PuertoAVcc(Tablero& protoboard, Tablero& t, int puerto) {
     const prueba::Extremo terminal = montador.Terminal(t, puerto);
     montador.Cablea(montador.Bus(protoboard, kBusVcc, montador.Centro(terminal).x), terminal,

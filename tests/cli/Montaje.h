@@ -49,6 +49,8 @@ public:
     void PuertoAGnd(Tablero& protoboard, Tablero& t, int puerto);
     // A board fed through its own VCC and GND terminals.
     void AlimentaTiras(Tablero& protoboard, Tablero& t);
+    // Inserta, then the chip's GND pin and its VCC pin to the buses.
+    ChipColocado InsertaAlimentado(long codigo, Tablero& protoboard, int columna, int gnd, int vcc);
 
     // The circuit in the file format.
     std::string Texto() const;
