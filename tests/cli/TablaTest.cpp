@@ -74,8 +74,7 @@ TEST(Tabla, SinPalancasCableadasLoDiceYNoRecorreNada) {
 // own, `palancas` levers in all.
 std::string CircuitoDeEspejos(int palancas) {
     ejemplos::Montaje m;
-    Tablero& p = m.Agrega(Tablero::kProtoboard, {110, 110});
-    m.AlimentaBuses(p);
+    Tablero& p = m.Protoboard();
     for (int tablero = 0; palancas > 0; ++tablero, palancas -= 8) {
         Tablero& s = m.Agrega(Tablero::kInterruptores, {110 + 230 * tablero, 420});
         Tablero& l = m.Agrega(Tablero::kLeds, {110 + 230 * tablero, 520});
