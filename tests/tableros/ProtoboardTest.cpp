@@ -98,12 +98,8 @@ TEST(Protoboard, DibujaSuFondoYEscribeEstadosDePuertos) {
     ASSERT_EQ(lienzo.trazos.size(), 1u);
     const prueba::Trazo& fondo = lienzo.trazos[0];
     EXPECT_EQ(fondo.tipo, prueba::Trazo::Tipo::Copia);
-    EXPECT_EQ(fondo.id, 1002);
     EXPECT_EQ(fondo.modo, ModoDeCopia::Copia);
-    EXPECT_EQ(fondo.a, 110);
-    EXPECT_EQ(fondo.b, 110);
-    EXPECT_EQ(fondo.c, 877);
-    EXPECT_EQ(fondo.d, 276);
+    EXPECT_EQ(prueba::Copia(fondo), (std::array{1002, 110, 110, 877, 276}));
 
     p->DireccionDePuerto(6)->Estado('1');
     prueba::LienzoDePrueba texto;

@@ -79,11 +79,7 @@ TEST(TableroDeLeds, DibujaLasLamparasEncendidas) {
     int i = 1;
     for (int lampara : {0, 5}) {
         const prueba::Trazo& l = lienzo.trazos[static_cast<std::size_t>(i++)];
-        EXPECT_EQ(l.id, 1008);
-        EXPECT_EQ(l.a, 110 + 38 + 20 * lampara);
-        EXPECT_EQ(l.b, 110 + 14);
-        EXPECT_EQ(l.c, 18);
-        EXPECT_EQ(l.d, 19);
+        EXPECT_EQ(prueba::Copia(l), (std::array{1008, 110 + 38 + 20 * lampara, 110 + 14, 18, 19}));
     }
 }
 
