@@ -32,11 +32,9 @@ namespace {
 
 using prueba::Usuario;
 
-// Switch board: lever i drives ports 3i..3i+2, then VCC and GND. LED board: inputs 0..7,
-// then GND.
-constexpr int kVccDeInterruptores = 24;
-constexpr int kGndDeInterruptores = 25;
-constexpr int kGndDeLeds = 8;
+using prueba::kGndDeInterruptores;
+using prueba::kGndDeLeds;
+using prueba::kVccDeInterruptores;
 
 class AnalizadorEnElPrograma : public prueba::ConElPrograma {
 protected:

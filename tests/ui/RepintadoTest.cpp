@@ -25,8 +25,7 @@ namespace {
 using prueba::LasImagenes;
 using prueba::Salida;
 using prueba::Usuario;
-
-constexpr int kGndDeLeds = 8;
+using prueba::kGndDeLeds;
 
 class Repintado : public prueba::ConElPrograma {
 protected:

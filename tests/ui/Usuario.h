@@ -26,6 +26,12 @@ struct PuntoDePuerto {
     QPoint centro;
 };
 
+// Switch board: lever i drives ports 3i..3i+2, then VCC and GND. LED board: inputs 0..7,
+// then GND.
+inline constexpr int kVccDeInterruptores = 24;
+inline constexpr int kGndDeInterruptores = 25;
+inline constexpr int kGndDeLeds = 8;
+
 // How a wire leaves its first port: the first move decides which way its corner turns.
 enum class Salida { Libre, Vertical, Horizontal };
 
