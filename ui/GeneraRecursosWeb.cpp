@@ -5,13 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QImage>
 #include <QString>
 #include <cstdint>
-#include <cstdio>
 #include <vector>
 
+#include "ui/ArranqueDeGenerador.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/imagenes/Pinturas.h"
 #include "ui/plataforma/ColoresQt.h"
@@ -154,24 +153,16 @@ void EscribeElipses(Escritura& e, const Imagenes& imagenes) {
 
 int main(int argc, char** argv) {
     using namespace velistra;
-    if (argc != 2) {
-        std::fprintf(stderr, "uso: genera-recursos-web CARPETA\n");
-        return 1;
-    }
-    // The build machine may have no display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication aplicacion(argc, argv);
-    const QString carpeta = QString::fromLocal8Bit(argv[1]);
-    const velistra::Imagenes imagenes;
-    Escritura deImagenes, deFuente, deElipses;
-    EscribeImagenes(deImagenes);
-    EscribeFuente(deFuente, imagenes);
-    EscribeElipses(deElipses, imagenes);
-    if (!QDir().mkpath(carpeta) || !deImagenes.Guarda(carpeta + QStringLiteral("/imagenes.vlim")) ||
-        !deFuente.Guarda(carpeta + QStringLiteral("/fuente.vlft")) ||
-        !deElipses.Guarda(carpeta + QStringLiteral("/elipses.vlel"))) {
-        std::fprintf(stderr, "genera-recursos-web: no se pudo escribir en %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    return EjecutaGenerador(argc, argv, "genera-recursos-web", [](const QString& carpeta) {
+        const Imagenes imagenes;
+        Escritura deImagenes, deFuente, deElipses;
+        EscribeImagenes(deImagenes);
+        EscribeFuente(deFuente, imagenes);
+        EscribeElipses(deElipses, imagenes);
+        const bool escrito =
+            QDir().mkpath(carpeta) && deImagenes.Guarda(carpeta + QStringLiteral("/imagenes.vlim")) &&
+            deFuente.Guarda(carpeta + QStringLiteral("/fuente.vlft")) &&
+            deElipses.Guarda(carpeta + QStringLiteral("/elipses.vlel"));
+        return escrito ? QString() : carpeta;
+    });
 }

@@ -8,10 +8,7 @@ using ejemplos::Montaje;
 
 std::string Semisumador(Alumno a) {
     Montaje m;
-    Tablero& p = m.Agrega(Tablero::kProtoboard, {110, 110});
-    m.AlimentaBuses(p);
-    Tablero& palancas = m.Agrega(Tablero::kInterruptores, {330, 420});
-    Tablero& leds = m.Agrega(Tablero::kLeds, {560, 420});
+    const auto [p, palancas, leds] = m.ConLamparas(Tablero::kInterruptores);
     const ChipColocado suma = m.Inserta(a.puertaDeSuma, p, 4);
     const ChipColocado acarreo = m.Inserta(7008, p, 14);
     for (const ChipColocado& chip : {suma, acarreo}) {
@@ -32,13 +29,8 @@ std::string Semisumador(Alumno a) {
 
 std::string Oscilante() {
     Montaje m;
-    Tablero& p = m.Agrega(Tablero::kProtoboard, {110, 110});
-    m.AlimentaBuses(p);
-    Tablero& palancas = m.Agrega(Tablero::kInterruptores, {330, 420});
-    Tablero& leds = m.Agrega(Tablero::kLeds, {560, 420});
-    const ChipColocado inversor = m.Inserta(7004, p, 4);
-    m.PinAGnd(inversor, 7);
-    m.PinAVcc(inversor, 14);
+    const auto [p, palancas, leds] = m.ConLamparas(Tablero::kInterruptores);
+    const ChipColocado inversor = m.InsertaAlimentado(7004, p, 4, 7, 14);
     m.Une(inversor, 2, inversor, 1);
     m.CableaTira(palancas, 0, inversor, 3);
     m.AlimentaTiras(p, palancas);

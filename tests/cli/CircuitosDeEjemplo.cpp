@@ -6,28 +6,13 @@ namespace velistra::ejemplos {
 
 namespace {
 
-// Every example puts its breadboard (identifier 3) at the same place and the other
-// boards below it, clear of the breadboard and of each other.
-constexpr Punto kProtoboard{110, 110};
-constexpr Punto kPrimeraFila{330, 420};
-constexpr Punto kSegundoLugar{560, 420};
-constexpr Punto kTercerLugar{790, 420};
-
 // Common pins of the 14-pin gate chips.
 constexpr int kGndDe14 = 7;
 constexpr int kVccDe14 = 14;
 
-Tablero& Protoboard(Montaje& m) {
-    Tablero& p = m.Agrega(Tablero::kProtoboard, kProtoboard);
-    m.AlimentaBuses(p);
-    return p;
-}
-
 // A: lever 0, B: lever 1 of board 4. Sum on lamp 0, carry on lamp 1 of board 5.
 void Semisumador(Montaje& m) {
-    Tablero& p = Protoboard(m);
-    Tablero& palancas = m.Agrega(Tablero::kInterruptores, kPrimeraFila);
-    Tablero& leds = m.Agrega(Tablero::kLeds, kSegundoLugar);
+    const auto [p, palancas, leds] = m.ConLamparas(Tablero::kInterruptores);
     const ChipColocado o = m.Inserta(7086, p, 4);
     const ChipColocado y = m.Inserta(7008, p, 14);
     for (const ChipColocado& chip : {o, y}) {
@@ -45,12 +30,8 @@ void Semisumador(Montaje& m) {
 // A on levers 0-3 and B on levers 4-7 of board 4 (bit 0 first); the sum on lamps 0-3
 // and the carry out on lamp 4 of board 5. The carry in is tied low.
 void Sumador(Montaje& m) {
-    Tablero& p = Protoboard(m);
-    Tablero& palancas = m.Agrega(Tablero::kInterruptores, kPrimeraFila);
-    Tablero& leds = m.Agrega(Tablero::kLeds, kSegundoLugar);
-    const ChipColocado s = m.Inserta(7083, p, 4);
-    m.PinAGnd(s, 12);
-    m.PinAVcc(s, 5);
+    const auto [p, palancas, leds] = m.ConLamparas(Tablero::kInterruptores);
+    const ChipColocado s = m.InsertaAlimentado(7083, p, 4, 12, 5);
     m.PinAGnd(s, 13);
     constexpr int kA[] = {10, 8, 3, 1};
     constexpr int kB[] = {11, 7, 4, 16};
@@ -69,7 +50,7 @@ void Sumador(Montaje& m) {
 // digit 0 of the seven-segment board 4. Lever 0 of board 5 resets it to 0, since it
 // powers up at whatever count the first edges leave.
 void ContadorBcd(Montaje& m) {
-    Tablero& p = Protoboard(m);
+    Tablero& p = m.Protoboard();
     Tablero& reloj = m.MuestraTemporizador();
     Tablero& display = m.Agrega(Tablero::kSieteSegmentos, kSegundoLugar);
     Tablero& palancas = m.Agrega(Tablero::kInterruptores, kPrimeraFila);
@@ -105,12 +86,8 @@ void ContadorBcd(Montaje& m) {
 // A 74194 shifting right on every press of key 1 (clock), taking key 0 (serial input);
 // QA..QD on lamps 0-3 of board 5.
 void RegistroDeDesplazamiento(Montaje& m) {
-    Tablero& p = Protoboard(m);
-    Tablero& teclas = m.Agrega(Tablero::kPulsadores, kPrimeraFila);
-    Tablero& leds = m.Agrega(Tablero::kLeds, kSegundoLugar);
-    const ChipColocado r = m.Inserta(7194, p, 4);
-    m.PinAGnd(r, 8);
-    m.PinAVcc(r, 16);
+    const auto [p, teclas, leds] = m.ConLamparas(Tablero::kPulsadores);
+    const ChipColocado r = m.InsertaAlimentado(7194, p, 4, 8, 16);
     // Clear (active low) off; S1 S0 = 0 1 shifts right.
     m.PinAVcc(r, 1);
     m.PinAVcc(r, 9);
@@ -127,13 +104,11 @@ void RegistroDeDesplazamiento(Montaje& m) {
 // lever 4 and Cn on lever 5 of board 5. F0..F3 on lamps 0-3, Cn+4, A=B, P and G on
 // lamps 4-7 of board 6.
 void Alu(Montaje& m) {
-    Tablero& p = Protoboard(m);
+    Tablero& p = m.Protoboard();
     Tablero& datos = m.Agrega(Tablero::kInterruptores, kPrimeraFila);
     Tablero& control = m.Agrega(Tablero::kInterruptores, kSegundoLugar);
     Tablero& leds = m.Agrega(Tablero::kLeds, kTercerLugar);
-    const ChipColocado alu = m.Inserta(7181, p, 4);
-    m.PinAGnd(alu, 12);
-    m.PinAVcc(alu, 24);
+    const ChipColocado alu = m.InsertaAlimentado(7181, p, 4, 12, 24);
     constexpr int kA[] = {2, 23, 21, 19};
     constexpr int kB[] = {1, 22, 20, 18};
     constexpr int kS[] = {6, 5, 4, 3};
@@ -154,12 +129,8 @@ void Alu(Montaje& m) {
 // Two NAND gates of a 7400 cross-coupled: /S on lever 0, /R on lever 1 of board 4;
 // Q on lamp 0 and /Q on lamp 1 of board 5.
 void BiestableSR(Montaje& m) {
-    Tablero& p = Protoboard(m);
-    Tablero& palancas = m.Agrega(Tablero::kInterruptores, kPrimeraFila);
-    Tablero& leds = m.Agrega(Tablero::kLeds, kSegundoLugar);
-    const ChipColocado nand = m.Inserta(7000, p, 4);
-    m.PinAGnd(nand, kGndDe14);
-    m.PinAVcc(nand, kVccDe14);
+    const auto [p, palancas, leds] = m.ConLamparas(Tablero::kInterruptores);
+    const ChipColocado nand = m.InsertaAlimentado(7000, p, 4, kGndDe14, kVccDe14);
     m.CableaTira(palancas, 0, nand, 1);
     m.CableaTira(palancas, 1, nand, 5);
     m.Une(nand, 3, nand, 4);
@@ -173,11 +144,9 @@ void BiestableSR(Montaje& m) {
 // An inverter of a 7404 whose output is wired back to its input: it never settles.
 // Its output on lamp 0 of board 4.
 void Anillo(Montaje& m) {
-    Tablero& p = Protoboard(m);
+    Tablero& p = m.Protoboard();
     Tablero& leds = m.Agrega(Tablero::kLeds, kPrimeraFila);
-    const ChipColocado inversor = m.Inserta(7004, p, 4);
-    m.PinAGnd(inversor, kGndDe14);
-    m.PinAVcc(inversor, kVccDe14);
+    const ChipColocado inversor = m.InsertaAlimentado(7004, p, 4, kGndDe14, kVccDe14);
     m.Une(inversor, 2, inversor, 1);
     m.CableaPuerto(leds, 0, inversor, 2);
     m.PuertoAGnd(p, leds, 8);

@@ -59,9 +59,29 @@ void Montaje::PinAlBus(const ChipColocado& chip, int pin, int fila) {
                     fila == kBusVcc ? kColorDeVcc : kColorDeGnd);
 }
 
+Tablero& Montaje::Protoboard() {
+    Tablero& p = Agrega(Tablero::kProtoboard, kProtoboard);
+    AlimentaBuses(p);
+    return p;
+}
+
+BancoConLamparas Montaje::ConLamparas(int entradas) {
+    Tablero& p = Protoboard();
+    Tablero& tablero = Agrega(entradas, kPrimeraFila);
+    return {p, tablero, Agrega(Tablero::kLeds, kSegundoLugar)};
+}
+
 void Montaje::PinAVcc(const ChipColocado& chip, int pin) { PinAlBus(chip, pin, kBusVcc); }
 
 void Montaje::PinAGnd(const ChipColocado& chip, int pin) { PinAlBus(chip, pin, kBusGnd); }
+
+ChipColocado Montaje::InsertaAlimentado(long codigo, Tablero& protoboard, int columna, int gnd,
+                                        int vcc) {
+    const ChipColocado chip = Inserta(codigo, protoboard, columna);
+    PinAGnd(chip, gnd);
+    PinAVcc(chip, vcc);
+    return chip;
+}
 
 void Montaje::PuertoAVcc(Tablero& protoboard, Tablero& t, int puerto) {
     const prueba::Extremo terminal = montador.Terminal(t, puerto);

@@ -13,6 +13,20 @@ namespace velistra::ejemplos {
 
 using prueba::ChipColocado;
 
+// Every example puts its breadboard (identifier 3) at the same place and the other
+// boards below it, clear of the breadboard and of each other.
+inline constexpr Punto kProtoboard{110, 110};
+inline constexpr Punto kPrimeraFila{330, 420};
+inline constexpr Punto kSegundoLugar{560, 420};
+inline constexpr Punto kTercerLugar{790, 420};
+
+// The usual bench: the breadboard, a board of levers or keys (4) and the lamps (5).
+struct BancoConLamparas {
+    Tablero& protoboard;
+    Tablero& entradas;
+    Tablero& leds;
+};
+
 class Montaje {
 public:
     Montaje();
@@ -21,6 +35,11 @@ public:
 
     // A board as from the menu, then dragged to `esquina`.
     Tablero& Agrega(int tipo, Punto esquina) { return montador.Coloca(tipo, esquina); }
+    // The breadboard at kProtoboard, its buses fed.
+    Tablero& Protoboard();
+    // Protoboard(), then a board of type `entradas` at kPrimeraFila and the lamps at
+    // kSegundoLugar.
+    BancoConLamparas ConLamparas(int entradas);
     Tablero& MuestraTemporizador() { return montador.MuestraTemporizador(); }
     // A chip left lying where it is, never plugged in.
     Componente& Deja(long codigo, Punto esquina) { return montador.Deja(codigo, esquina); }
@@ -49,6 +68,8 @@ public:
     void PuertoAGnd(Tablero& protoboard, Tablero& t, int puerto);
     // A board fed through its own VCC and GND terminals.
     void AlimentaTiras(Tablero& protoboard, Tablero& t);
+    // Inserta, then the chip's GND pin and its VCC pin to the buses.
+    ChipColocado InsertaAlimentado(long codigo, Tablero& protoboard, int columna, int gnd, int vcc);
 
     // The circuit in the file format.
     std::string Texto() const;

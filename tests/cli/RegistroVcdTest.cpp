@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "plataforma/Avisos.h"
 #include "persistencia/ArchivoDeCircuito.h"
@@ -18,13 +16,6 @@ namespace {
 
 const std::string kEjemplos = VELISTRA_EJEMPLOS;
 constexpr std::int64_t kTic = 47000;
-
-std::string LeeTexto(const std::string& ruta) {
-    std::ifstream archivo(ruta);
-    std::ostringstream texto;
-    texto << archivo.rdbuf();
-    return texto.str();
-}
 
 // Channels QA..QD on those holes of breadboard 3.
 std::string RegistraSalidas(const std::vector<int>& huecos) {
@@ -67,7 +58,7 @@ Ida SimulaYConvierte(const CarpetaTemporal& carpeta, const std::string& circuito
     convierte.argumentos = {fst};
     const ResultadoDelProceso vuelve = Ejecuta(convierte);
     EXPECT_EQ(vuelve.codigo, 0) << vuelve.errores;
-    return {LeeVcd(LeeTexto(vcd)), LeeVcd(vuelve.salida)};
+    return {LeeVcd(LeeArchivo(vcd)), LeeVcd(vuelve.salida)};
 }
 
 int Cuenta(const Vcd& vcd, std::int64_t t) {

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "Montaje.h"
 #include "support/Proceso.h"
@@ -16,33 +19,34 @@ const std::string kEjemplos = VELISTRA_EJEMPLOS;
 const std::string kSemisumador = kEjemplos + "/semisumador/circuito.txt";
 
 TEST(Tabla, ElSemisumadorDaSuTablaDeVerdadEnLosTresFormatos) {
-    ResultadoDelProceso r = EjecutaCli({"tabla", kSemisumador});
-    EXPECT_EQ(r.codigo, 0);
-    EXPECT_EQ(r.errores, "");
-    EXPECT_EQ(r.salida,
-              "int4.0 int4.1 | leds5.0 leds5.1\n"
-              "     0      0 |       0       0\n"
-              "     0      1 |       1       0\n"
-              "     1      0 |       1       0\n"
-              "     1      1 |       0       1\n");
-
-    r = EjecutaCli({"tabla", kSemisumador, "--csv"});
-    EXPECT_EQ(r.codigo, 0);
-    EXPECT_EQ(r.salida,
-              "int4.0,int4.1,leds5.0,leds5.1\n"
-              "0,0,0,0\n"
-              "0,1,1,0\n"
-              "1,0,1,0\n"
-              "1,1,0,1\n");
-
-    r = EjecutaCli({"tabla", kSemisumador, "--json"});
-    EXPECT_EQ(r.codigo, 0);
-    EXPECT_EQ(
-        r.salida,
-        "{\"entradas\":{\"int4.0\":0,\"int4.1\":0},\"salidas\":{\"leds5.0\":0,\"leds5.1\":0}}\n"
-        "{\"entradas\":{\"int4.0\":0,\"int4.1\":1},\"salidas\":{\"leds5.0\":1,\"leds5.1\":0}}\n"
-        "{\"entradas\":{\"int4.0\":1,\"int4.1\":0},\"salidas\":{\"leds5.0\":1,\"leds5.1\":0}}\n"
-        "{\"entradas\":{\"int4.0\":1,\"int4.1\":1},\"salidas\":{\"leds5.0\":0,\"leds5.1\":1}}\n");
+    const std::pair<std::vector<std::string>, std::string> formatos[] = {
+        {{},
+         "int4.0 int4.1 | leds5.0 leds5.1\n"
+         "     0      0 |       0       0\n"
+         "     0      1 |       1       0\n"
+         "     1      0 |       1       0\n"
+         "     1      1 |       0       1\n"},
+        {{"--csv"},
+         "int4.0,int4.1,leds5.0,leds5.1\n"
+         "0,0,0,0\n"
+         "0,1,1,0\n"
+         "1,0,1,0\n"
+         "1,1,0,1\n"},
+        {{"--json"},
+         "{\"entradas\":{\"int4.0\":0,\"int4.1\":0},\"salidas\":{\"leds5.0\":0,\"leds5.1\":0}}\n"
+         "{\"entradas\":{\"int4.0\":0,\"int4.1\":1},\"salidas\":{\"leds5.0\":1,\"leds5.1\":0}}\n"
+         "{\"entradas\":{\"int4.0\":1,\"int4.1\":0},\"salidas\":{\"leds5.0\":1,\"leds5.1\":0}}\n"
+         "{\"entradas\":{\"int4.0\":1,\"int4.1\":1},\"salidas\":{\"leds5.0\":0,\"leds5.1\":1}}\n"},
+    };
+    for (const auto& [opciones, esperada] : formatos) {
+        std::vector<std::string> argumentos{"tabla", kSemisumador};
+        argumentos.insert(argumentos.end(), opciones.begin(), opciones.end());
+        SCOPED_TRACE(argumentos.back());
+        const ResultadoDelProceso r = EjecutaCli(argumentos);
+        EXPECT_EQ(r.codigo, 0);
+        EXPECT_EQ(r.errores, "");
+        EXPECT_EQ(r.salida, esperada);
+    }
 }
 
 TEST(Tabla, LosSegmentosSeNombranPorDigitoYLetra) {
@@ -70,8 +74,7 @@ TEST(Tabla, SinPalancasCableadasLoDiceYNoRecorreNada) {
 // own, `palancas` levers in all.
 std::string CircuitoDeEspejos(int palancas) {
     ejemplos::Montaje m;
-    Tablero& p = m.Agrega(Tablero::kProtoboard, {110, 110});
-    m.AlimentaBuses(p);
+    Tablero& p = m.Protoboard();
     for (int tablero = 0; palancas > 0; ++tablero, palancas -= 8) {
         Tablero& s = m.Agrega(Tablero::kInterruptores, {110 + 230 * tablero, 420});
         Tablero& l = m.Agrega(Tablero::kLeds, {110 + 230 * tablero, 520});

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
+#include "support/Archivos.h"
 #include "persistencia/ArchivoDeCircuito.h"
 #include "sesion/CodigosDeComando.h"
 #include "sesion/Sesion.h"
@@ -30,13 +30,6 @@ constexpr const char* kTituloDeArchivos = "Error de archivos";
 constexpr const char* kFalloAlAlmacenar = "Error en el almacenamiento del circuito.";
 constexpr const char* kFalloAlGrabarNuevo = "Error en la grabación del nuevo circuito.";
 
-std::string Contenido(const fs::path& ruta) {
-    std::ifstream archivo(ruta, std::ios::binary);
-    std::ostringstream texto;
-    texto << archivo.rdbuf();
-    return texto.str();
-}
-
 std::size_t Entradas(const fs::path& carpeta) {
     return static_cast<std::size_t>(
         std::distance(fs::directory_iterator(carpeta), fs::directory_iterator()));
@@ -53,7 +46,7 @@ protected:
         sesion.Ejecuta(comandos::kRecuperar);
         ASSERT_EQ(sesion.comandos.Archivo(), ruta.string());
         ASSERT_TRUE(avisos.mensajes.empty());
-        anterior = Contenido(ruta);
+        anterior = prueba::LeeArchivo(ruta);
         sesion.Ejecuta(comandos::kLeds);
         ASSERT_TRUE(sesion.comandos.Modificado());
         entradas = Entradas(carpeta.ruta);
@@ -81,7 +74,7 @@ protected:
         dialogos.paraGuardar = destino;
         sesion.Ejecuta(comandos::kAlmacenarEn);
         EsperaRechazo(ruta, kFalloAlGrabarNuevo);
-        EXPECT_EQ(Contenido(ruta), anterior);
+        EXPECT_EQ(prueba::LeeArchivo(ruta), anterior);
     }
 
     prueba::CarpetaTemporal carpeta;
@@ -117,7 +110,7 @@ TEST_F(FallosAlGuardar, EnUnaCarpetaQueNoSePuedeEscribir) {
         GuardaComoSinExito(ruta, (soloLectura / "nuevo.txt").string());
         // Neither a new file nor a replacement of one that is there.
         GuardaComoSinExito(ruta, dentro.string());
-        EXPECT_EQ(Contenido(dentro), anterior);
+        EXPECT_EQ(prueba::LeeArchivo(dentro), anterior);
         EXPECT_EQ(Entradas(soloLectura), 1u);
     }
     fs::permissions(soloLectura, fs::perms::owner_all);
@@ -126,7 +119,7 @@ TEST_F(FallosAlGuardar, EnUnaCarpetaQueNoSePuedeEscribir) {
     sesion.Ejecuta(comandos::kAlmacenar);
     EXPECT_TRUE(avisos.mensajes.empty());
     EXPECT_FALSE(sesion.comandos.Modificado());
-    EXPECT_EQ(Contenido(ruta), TextoDeCircuito(sesion.mesa));
+    EXPECT_EQ(prueba::LeeArchivo(ruta), TextoDeCircuito(sesion.mesa));
 }
 
 // The disk fills up in mid-write. A file size limit makes the kernel refuse the write
@@ -147,7 +140,7 @@ TEST_F(FallosAlGuardar, CuandoElDiscoSeLlena) {
     std::signal(SIGXFSZ, senalAnterior);
 
     EsperaRechazo(ruta, kFalloAlAlmacenar);
-    EXPECT_EQ(Contenido(ruta), anterior);
+    EXPECT_EQ(prueba::LeeArchivo(ruta), anterior);
 
     // On leaving, the user is asked, says yes, the save fails again: the window stays.
     avisos.respuesta = Respuesta::Si;
@@ -158,7 +151,7 @@ TEST_F(FallosAlGuardar, CuandoElDiscoSeLlena) {
     std::signal(SIGXFSZ, senalAnterior);
     ASSERT_EQ(avisos.mensajes.size(), 3u);
     EXPECT_EQ(avisos.mensajes[1].texto, kNoSeAlmacena);
-    EXPECT_EQ(Contenido(ruta), anterior);
+    EXPECT_EQ(prueba::LeeArchivo(ruta), anterior);
     EXPECT_EQ(Entradas(carpeta.ruta), entradas);
     EXPECT_EQ(sesion.mesa.tablero.size(), 3u);
 }
@@ -176,7 +169,7 @@ TEST_F(FallosAlGuardar, CuandoElArchivoEsAhoraUnaCarpeta) {
     EsperaRechazo(ruta, kFalloAlAlmacenar);
     EXPECT_TRUE(fs::is_directory(ruta));
     EXPECT_EQ(Entradas(ruta), 1u);
-    EXPECT_EQ(Contenido(ruta / "suyo.txt"), suyo);
+    EXPECT_EQ(prueba::LeeArchivo(ruta / "suyo.txt"), suyo);
 }
 
 TEST_F(FallosAlGuardar, ConRutasDemasiadoLargas) {
@@ -198,13 +191,13 @@ TEST_F(FallosAlGuardar, ConRutasDemasiadoLargas) {
     EXPECT_TRUE(avisos.mensajes.empty());
     EXPECT_EQ(sesion.comandos.Archivo(), maxima.string());
     EXPECT_FALSE(sesion.comandos.Modificado());
-    EXPECT_EQ(Contenido(maxima), TextoDeCircuito(sesion.mesa));
+    EXPECT_EQ(prueba::LeeArchivo(maxima), TextoDeCircuito(sesion.mesa));
     EXPECT_EQ(Entradas(carpeta.ruta), entradas + 1);
     // And so is saving over it.
     sesion.Ejecuta(comandos::kInterruptores);
     sesion.Ejecuta(comandos::kAlmacenar);
     EXPECT_TRUE(avisos.mensajes.empty());
-    EXPECT_EQ(Contenido(maxima), TextoDeCircuito(sesion.mesa));
+    EXPECT_EQ(prueba::LeeArchivo(maxima), TextoDeCircuito(sesion.mesa));
     EXPECT_EQ(Entradas(carpeta.ruta), entradas + 1);
 }
 

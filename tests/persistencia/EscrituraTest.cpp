@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "support/Archivos.h"
 #include "persistencia/MesaDeArchivos.h"
 
 #if defined(__unix__)
@@ -95,25 +96,15 @@ public:
     fs::path ruta;
 };
 
-std::string Contenido(const fs::path& ruta) {
-    std::ifstream archivo(ruta, std::ios::binary);
-    std::ostringstream texto;
-    texto << archivo.rdbuf();
-    return texto.str();
-}
-
-void Escribe(const fs::path& ruta, const std::string& texto) {
-    std::ofstream(ruta, std::ios::binary) << texto;
-}
-
 TEST(EscrituraDeCircuitos, GuardarReemplazaElArchivoYNoDejaTemporales) {
     CarpetaTemporal carpeta;
     MesaDeArchivos m;
     const fs::path destino = carpeta / "circuito.txt";
-    Escribe(destino, "un circuito anterior, más largo que el nuevo circuito que lo reemplaza\n");
+    prueba::EscribeArchivo(
+        destino, "un circuito anterior, más largo que el nuevo circuito que lo reemplaza\n");
 
     ASSERT_TRUE(GuardaCircuitoEnArchivo(m.mesa, destino.string()));
-    EXPECT_EQ(Contenido(destino), kCircuitoNuevo);
+    EXPECT_EQ(prueba::LeeArchivo(destino), kCircuitoNuevo);
     EXPECT_EQ(carpeta.Entradas(), 1u);
 
     // Through a link the file it names is rewritten and the link stays a link.
@@ -122,7 +113,7 @@ TEST(EscrituraDeCircuitos, GuardarReemplazaElArchivoYNoDejaTemporales) {
     m.Agrega(Tablero::kLeds);
     ASSERT_TRUE(GuardaCircuitoEnArchivo(m.mesa, enlace.string()));
     EXPECT_TRUE(fs::is_symlink(enlace));
-    EXPECT_EQ(Contenido(destino), m.Texto());
+    EXPECT_EQ(prueba::LeeArchivo(destino), m.Texto());
     EXPECT_EQ(carpeta.Entradas(), 2u);
 }
 
@@ -150,7 +141,7 @@ TEST(EscrituraDeCircuitos, UnGuardadoImposibleFallaYDejaTodoComoEstaba) {
     EXPECT_EQ(carpeta.Entradas(), 1u);
 
     const fs::path soloLectura = carpeta / "solo lectura.txt";
-    Escribe(soloLectura, anterior);
+    prueba::EscribeArchivo(soloLectura, anterior);
     fs::permissions(soloLectura, fs::perms::owner_read);
     fs::permissions(carpeta.ruta, fs::perms::owner_read | fs::perms::owner_exec);
     if (SeRespetanLosPermisos(carpeta)) {
@@ -158,7 +149,7 @@ TEST(EscrituraDeCircuitos, UnGuardadoImposibleFallaYDejaTodoComoEstaba) {
         EXPECT_FALSE(GuardaCircuitoEnArchivo(m.mesa, (carpeta / "nuevo.txt").string()));
         fs::permissions(carpeta.ruta, fs::perms::owner_all);
         EXPECT_FALSE(GuardaCircuitoEnArchivo(m.mesa, soloLectura.string()));
-        EXPECT_EQ(Contenido(soloLectura), anterior);
+        EXPECT_EQ(prueba::LeeArchivo(soloLectura), anterior);
         EXPECT_EQ(carpeta.Entradas(), 2u);
     }
 }
@@ -170,7 +161,7 @@ TEST(EscrituraDeCircuitos, UnaEscrituraQueNoTerminaNoTocaElArchivoAnterior) {
     MesaDeArchivos m;
     const fs::path destino = carpeta / "circuito.txt";
     const std::string anterior = "el circuito de ayer\n";
-    Escribe(destino, anterior);
+    prueba::EscribeArchivo(destino, anterior);
 
     rlimit limite{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limite), 0);
@@ -183,7 +174,7 @@ TEST(EscrituraDeCircuitos, UnaEscrituraQueNoTerminaNoTocaElArchivoAnterior) {
     std::signal(SIGXFSZ, senalAnterior);
 
     EXPECT_FALSE(guardado);
-    EXPECT_EQ(Contenido(destino), anterior);
+    EXPECT_EQ(prueba::LeeArchivo(destino), anterior);
     EXPECT_EQ(carpeta.Entradas(), 1u);
 }
 #endif

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "support/Archivos.h"
 #include "tableros/TableroDeTemporizadores.h"
 #include "persistencia/ArchivoDeCircuito.h"
 #include "sesion/CodigosDeComando.h"
@@ -29,18 +28,6 @@ void CompruebaPeticion(const prueba::DialogosDePrueba::Peticion& peticion,
 using Mensaje = prueba::AvisosDePrueba::Mensaje;
 
 constexpr const char* kNoSeAlmacena = "El archivo no puede               ser almacenado.";
-
-std::string Contenido(const std::string& ruta) {
-    std::ifstream archivo(ruta, std::ios::binary);
-    std::ostringstream texto;
-    texto << archivo.rdbuf();
-    return texto.str();
-}
-
-void Escribe(const std::string& ruta, const std::string& texto) {
-    std::ofstream archivo(ruta, std::ios::binary);
-    archivo << texto;
-}
 
 class Comandos : public ::testing::Test {
 protected:
@@ -192,7 +179,7 @@ TEST_F(Comandos, SalirConCambiosPreguntaYCadaRespuestaTieneSuCamino) {
     dialogos.paraGuardar = ruta;
     const std::string esperado = TextoDeCircuito(sesion.mesa);
     EXPECT_TRUE(sesion.PuedeCerrar());
-    EXPECT_EQ(Contenido(ruta), esperado);
+    EXPECT_EQ(prueba::LeeArchivo(ruta), esperado);
     ASSERT_EQ(dialogos.guardados.size(), 2u);
     CompruebaPeticion(dialogos.guardados[1], "Archivos conocidos (*.txt)");
     // Closing clears the workbench.
@@ -235,7 +222,7 @@ TEST_F(Comandos, AlmacenarPideNombreLaPrimeraVezYLuegoEscribeEnElMismoArchivo) {
     EXPECT_EQ(dialogos.guardados.size(), 1u);
     EXPECT_EQ(sesion.comandos.Titulo(), ruta);
     EXPECT_FALSE(sesion.comandos.EsNuevo());
-    EXPECT_EQ(Contenido(ruta), TextoDeCircuito(sesion.mesa));
+    EXPECT_EQ(prueba::LeeArchivo(ruta), TextoDeCircuito(sesion.mesa));
 
     // Nothing changed: nothing to do.
     std::filesystem::remove(ruta);
@@ -246,7 +233,7 @@ TEST_F(Comandos, AlmacenarPideNombreLaPrimeraVezYLuegoEscribeEnElMismoArchivo) {
     sesion.Ejecuta(comandos::kAlmacenar);
     EXPECT_EQ(dialogos.guardados.size(), 1u);
     EXPECT_FALSE(sesion.comandos.Modificado());
-    EXPECT_EQ(Contenido(ruta), TextoDeCircuito(sesion.mesa));
+    EXPECT_EQ(prueba::LeeArchivo(ruta), TextoDeCircuito(sesion.mesa));
 
     // A cancelled "save as" keeps the file the circuit belongs to.
     Modifica();
@@ -258,12 +245,12 @@ TEST_F(Comandos, AlmacenarPideNombreLaPrimeraVezYLuegoEscribeEnElMismoArchivo) {
     EXPECT_EQ(sesion.comandos.Archivo(), ruta);
     sesion.Ejecuta(comandos::kAlmacenar);
     EXPECT_FALSE(sesion.comandos.Modificado());
-    EXPECT_EQ(Contenido(ruta), TextoDeCircuito(sesion.mesa));
+    EXPECT_EQ(prueba::LeeArchivo(ruta), TextoDeCircuito(sesion.mesa));
     EXPECT_EQ(avisos.mensajes.size(), 2u);
 
     // "Save as" to a place that cannot be written: the old file and name stay.
     Modifica();
-    const std::string antes = Contenido(ruta);
+    const std::string antes = prueba::LeeArchivo(ruta);
     dialogos.paraGuardar = carpeta.Archivo("no/existe/otro.txt");
     sesion.Ejecuta(comandos::kAlmacenarEn);
     ASSERT_EQ(avisos.mensajes.size(), 4u);
@@ -273,7 +260,7 @@ TEST_F(Comandos, AlmacenarPideNombreLaPrimeraVezYLuegoEscribeEnElMismoArchivo) {
     EXPECT_EQ(avisos.mensajes[3].texto, "Error en la grabación del nuevo circuito.");
     EXPECT_EQ(sesion.comandos.Titulo(), ruta);
     EXPECT_EQ(sesion.comandos.Archivo(), ruta);
-    EXPECT_EQ(Contenido(ruta), antes);
+    EXPECT_EQ(prueba::LeeArchivo(ruta), antes);
     EXPECT_TRUE(sesion.comandos.Modificado());
 }
 
@@ -296,12 +283,13 @@ TEST_F(Comandos, RecuperarSoloReemplazaLaMesaConUnArchivoBueno) {
     sesion.Ejecuta(comandos::kRecuperar);
     intacta();
     const std::string otraVersion = carpeta.Archivo("viejo.txt");
-    Escribe(otraVersion, "Version 0.9.6\n2\n 4 10 175 77 128 0 1\n 5 80 400 206 81 2 2\n 0\n0\n0\n");
+    prueba::EscribeArchivo(
+        otraVersion, "Version 0.9.6\n2\n 4 10 175 77 128 0 1\n 5 80 400 206 81 2 2\n 0\n0\n0\n");
     dialogos.paraAbrir = otraVersion;
     sesion.Ejecuta(comandos::kRecuperar);
     intacta();
     const std::string roto = carpeta.Archivo("roto.txt");
-    Escribe(roto, "Version 0.9.7\n2\n 4 10 175 77\n");
+    prueba::EscribeArchivo(roto, "Version 0.9.7\n2\n 4 10 175 77\n");
     dialogos.paraAbrir = roto;
     sesion.Ejecuta(comandos::kRecuperar);
     intacta();
@@ -325,7 +313,8 @@ TEST_F(Comandos, RecuperarSoloReemplazaLaMesaConUnArchivoBueno) {
 
     // A good file: loaded, titled with its path, neither new nor modified.
     const std::string bueno = carpeta.Archivo("bueno.txt");
-    Escribe(bueno, "Version 0.9.7\n2\n 4 10 175 77 128 0 1\n 5 80 400 206 81 2 2\n 1\n0\n0\n");
+    prueba::EscribeArchivo(
+        bueno, "Version 0.9.7\n2\n 4 10 175 77 128 0 1\n 5 80 400 206 81 2 2\n 1\n0\n0\n");
     dialogos.paraAbrir = bueno;
     EXPECT_TRUE(sesion.Ejecuta(comandos::kRecuperar).repintar);
     EXPECT_EQ(sesion.mesa.tablero.size(), 2u);
@@ -344,13 +333,14 @@ TEST_F(Comandos, RecuperarConCambiosGuardaPrimeroSiSeLoPide) {
     // Yes: saved under a new name, and then the chosen file opens.
     const std::string guardado = carpeta.Archivo("antes.txt");
     const std::string abierto = carpeta.Archivo("despues.txt");
-    Escribe(abierto, "Version 0.9.7\n2\n 4 10 175 77 128 0 1\n 5 80 400 206 81 2 2\n 0\n0\n0\n");
+    prueba::EscribeArchivo(
+        abierto, "Version 0.9.7\n2\n 4 10 175 77 128 0 1\n 5 80 400 206 81 2 2\n 0\n0\n0\n");
     avisos.respuesta = Respuesta::Si;
     dialogos.paraGuardar = guardado;
     dialogos.paraAbrir = abierto;
     const std::string cambiado = TextoDeCircuito(sesion.mesa);
     sesion.Ejecuta(comandos::kRecuperar);
-    EXPECT_EQ(Contenido(guardado), cambiado);
+    EXPECT_EQ(prueba::LeeArchivo(guardado), cambiado);
     EXPECT_EQ(sesion.mesa.tablero.size(), 2u);
     EXPECT_EQ(sesion.comandos.Titulo(), abierto);
 

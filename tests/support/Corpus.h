@@ -1,24 +1,17 @@
 #pragma once
 // A fuzzer's corpus replayed by the regular tests: every file of the folder, whole.
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
-namespace velistra::prueba {
+#include "support/Archivos.h"
 
-inline std::string Contenido(const std::filesystem::path& ruta) {
-    std::ifstream archivo(ruta, std::ios::binary);
-    std::ostringstream texto;
-    texto << archivo.rdbuf();
-    return texto.str();
-}
+namespace velistra::prueba {
 
 // Calls haz(nombre, texto) for each file of the folder.
 template <typename Accion>
 void RecorreCorpus(const std::filesystem::path& carpeta, Accion haz) {
     for (const auto& entrada : std::filesystem::directory_iterator(carpeta))
-        haz(entrada.path().filename().string(), Contenido(entrada.path()));
+        haz(entrada.path().filename().string(), LeeArchivo(entrada.path()));
 }
 
 }  // namespace velistra::prueba

@@ -1,5 +1,6 @@
 #pragma once
 // A canvas that records every drawing call, so tests can see what was drawn.
+#include <array>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ struct Trazo {
     bool transparente = false;
     std::string texto;
 };
+
+// What a picture copy drew, to compare in one go: picture id, x, y, width, height.
+inline std::array<int, 5> Copia(const Trazo& t) { return {t.id, t.a, t.b, t.c, t.d}; }
 
 class LienzoDePrueba final : public Lienzo {
 public:

@@ -9,8 +9,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -51,18 +49,6 @@ void PonLimite(int recurso, const std::optional<long>& valor) {
 }
 
 }  // namespace
-
-std::string LeeArchivo(const std::string& ruta) {
-    std::ifstream archivo(ruta, std::ios::binary);
-    std::ostringstream texto;
-    texto << archivo.rdbuf();
-    return texto.str();
-}
-
-void EscribeArchivo(const std::string& ruta, const std::string& texto) {
-    std::ofstream archivo(ruta, std::ios::binary);
-    archivo << texto;
-}
 
 namespace {
 

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "support/Archivos.h"
+
 namespace velistra::prueba {
 
 struct Lanzamiento {
@@ -63,8 +65,5 @@ private:
     pid_t pid = -1;
     bool terminado = false;
 };
-
-std::string LeeArchivo(const std::string& ruta);
-void EscribeArchivo(const std::string& ruta, const std::string& texto);
 
 }  // namespace velistra::prueba

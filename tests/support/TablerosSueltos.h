@@ -15,6 +15,14 @@ std::unique_ptr<T> Crea(int tipo) {
     return std::unique_ptr<T>(static_cast<T*>(CreaTablero(tipo).release()));
 }
 
+// One with its corner at (110, 110), its nodes from `base`, and identifier `id`.
+template <typename T>
+std::unique_ptr<T> CreaEnEsquina(int tipo, int base, int id) {
+    auto t = Crea<T>(tipo);
+    t->Define(110, 110, t->Anchura(), t->Altura(), base, id);
+    return t;
+}
+
 // A wire between two ports: both ends know each other and a driving type spreads over
 // the other end's net.
 inline void Cablea(Puerto* a, Puerto* b) {

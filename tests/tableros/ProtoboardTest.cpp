@@ -8,13 +8,9 @@
 namespace velistra {
 namespace {
 
-using prueba::Crea;
-
 // The breadboard of the usual examples, with its corner at (110, 110).
 std::unique_ptr<Protoboard> Protoboard110() {
-    auto p = Crea<Protoboard>(Tablero::kProtoboard);
-    p->Define(110, 110, p->Anchura(), p->Altura(), 0, 3);
-    return p;
+    return prueba::CreaEnEsquina<Protoboard>(Tablero::kProtoboard, 0, 3);
 }
 
 TEST(Protoboard, HuecosHastaSusBordes) {
@@ -102,12 +98,8 @@ TEST(Protoboard, DibujaSuFondoYEscribeEstadosDePuertos) {
     ASSERT_EQ(lienzo.trazos.size(), 1u);
     const prueba::Trazo& fondo = lienzo.trazos[0];
     EXPECT_EQ(fondo.tipo, prueba::Trazo::Tipo::Copia);
-    EXPECT_EQ(fondo.id, 1002);
     EXPECT_EQ(fondo.modo, ModoDeCopia::Copia);
-    EXPECT_EQ(fondo.a, 110);
-    EXPECT_EQ(fondo.b, 110);
-    EXPECT_EQ(fondo.c, 877);
-    EXPECT_EQ(fondo.d, 276);
+    EXPECT_EQ(prueba::Copia(fondo), (std::array{1002, 110, 110, 877, 276}));
 
     p->DireccionDePuerto(6)->Estado('1');
     prueba::LienzoDePrueba texto;

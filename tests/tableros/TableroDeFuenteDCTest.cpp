@@ -71,17 +71,9 @@ TEST(TableroDeFuenteDC, EncendidaDibujaPalancaYPiloto) {
     f->Dibuja(encendida);
     ASSERT_EQ(encendida.trazos.size(), 3u);
     const prueba::Trazo& palanca = encendida.trazos[1];
-    EXPECT_EQ(palanca.id, 1004);
-    EXPECT_EQ(palanca.a, 10 + 24);
-    EXPECT_EQ(palanca.b, 175 + 62);
-    EXPECT_EQ(palanca.c, 15);
-    EXPECT_EQ(palanca.d, 28);
+    EXPECT_EQ(prueba::Copia(palanca), (std::array{1004, 10 + 24, 175 + 62, 15, 28}));
     const prueba::Trazo& piloto = encendida.trazos[2];
-    EXPECT_EQ(piloto.id, 1008);
-    EXPECT_EQ(piloto.a, 10 + 23);
-    EXPECT_EQ(piloto.b, 175 + 35);
-    EXPECT_EQ(piloto.c, 18);
-    EXPECT_EQ(piloto.d, 19);
+    EXPECT_EQ(prueba::Copia(piloto), (std::array{1008, 10 + 23, 175 + 35, 18, 19}));
 }
 
 TEST(TableroDeFuenteDC, EscribeElCaracterDeCadaTerminal) {

@@ -9,13 +9,9 @@
 namespace velistra {
 namespace {
 
-using prueba::Crea;
-
 template <typename T>
 std::unique_ptr<T> EnEsquina(int tipo) {
-    auto t = Crea<T>(tipo);
-    t->Define(110, 110, t->Anchura(), t->Altura(), 50, 4);
-    return t;
+    return prueba::CreaEnEsquina<T>(tipo, 50, 4);
 }
 
 TEST(TableroDeLeds, PuertosNodosYGeometriaHastaSusBordes) {
@@ -83,11 +79,7 @@ TEST(TableroDeLeds, DibujaLasLamparasEncendidas) {
     int i = 1;
     for (int lampara : {0, 5}) {
         const prueba::Trazo& l = lienzo.trazos[static_cast<std::size_t>(i++)];
-        EXPECT_EQ(l.id, 1008);
-        EXPECT_EQ(l.a, 110 + 38 + 20 * lampara);
-        EXPECT_EQ(l.b, 110 + 14);
-        EXPECT_EQ(l.c, 18);
-        EXPECT_EQ(l.d, 19);
+        EXPECT_EQ(prueba::Copia(l), (std::array{1008, 110 + 38 + 20 * lampara, 110 + 14, 18, 19}));
     }
 }
 

@@ -8,13 +8,9 @@
 namespace velistra {
 namespace {
 
-using prueba::Crea;
-
 template <typename T>
 std::unique_ptr<T> EnEsquina(int tipo) {
-    auto t = Crea<T>(tipo);
-    t->Define(110, 110, t->Anchura(), t->Altura(), 20, 3);
-    return t;
+    return prueba::CreaEnEsquina<T>(tipo, 20, 3);
 }
 
 // A board whose VCC and GND terminals are wired to a supply.
@@ -192,12 +188,9 @@ TEST(TableroDePalancas, DibujaLasPalancasOperadas) {
         int i = 1;
         for (int palanca : {1, 6}) {
             const prueba::Trazo& t = lienzo.trazos[static_cast<std::size_t>(i++)];
-            EXPECT_EQ(t.id, c.imagen);
             EXPECT_EQ(t.modo, ModoDeCopia::Copia);
-            EXPECT_EQ(t.a, 110 + 48 + 19 * palanca);
-            EXPECT_EQ(t.b, 110 + c.y);
-            EXPECT_EQ(t.c, c.ancho);
-            EXPECT_EQ(t.d, c.alto);
+            EXPECT_EQ(prueba::Copia(t),
+                      (std::array{c.imagen, 110 + 48 + 19 * palanca, 110 + c.y, c.ancho, c.alto}));
         }
     }
 }

@@ -232,11 +232,7 @@ TEST(TableroPLA, Dibujo) {
     std::vector<Trazo> copias = lienzo.DeTipo(Trazo::Tipo::Copia);
     ASSERT_EQ(copias.size(), 4u + 8u + 4u + 4u + 4u);
     const auto esperaCopia = [](const Trazo& t, const Imagen& imagen, int x, int y) {
-        EXPECT_EQ(t.id, imagen.id);
-        EXPECT_EQ(t.a, x);
-        EXPECT_EQ(t.b, y);
-        EXPECT_EQ(t.c, imagen.ancho);
-        EXPECT_EQ(t.d, imagen.alto);
+        EXPECT_EQ(prueba::Copia(t), (std::array{imagen.id, x, y, imagen.ancho, imagen.alto}));
         EXPECT_EQ(t.modo, ModoDeCopia::Copia);
     };
     size_t n = 0;

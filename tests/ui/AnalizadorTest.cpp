@@ -8,10 +8,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
-#include <fstream>
-#include <sstream>
 
+#include "support/Archivos.h"
 #include "Apoyo.h"
+#include "ConElPrograma.h"
 #include "Usuario.h"
 #include "sesion/CodigosDeComando.h"
 #include "simulacion/AnalizadorLogico.h"
@@ -32,20 +32,11 @@ namespace {
 
 using prueba::Usuario;
 
-// Switch board: lever i drives ports 3i..3i+2, then VCC and GND. LED board: inputs 0..7,
-// then GND.
-constexpr int kVccDeInterruptores = 24;
-constexpr int kGndDeInterruptores = 25;
-constexpr int kGndDeLeds = 8;
+using prueba::kGndDeInterruptores;
+using prueba::kGndDeLeds;
+using prueba::kVccDeInterruptores;
 
-std::string Lee(const std::string& ruta) {
-    std::ifstream archivo(ruta, std::ios::binary);
-    std::ostringstream texto;
-    texto << archivo.rdbuf();
-    return texto.str();
-}
-
-class AnalizadorEnElPrograma : public ::testing::Test {
+class AnalizadorEnElPrograma : public prueba::ConElPrograma {
 protected:
     void SetUp() override {
         programa.Principal().show();
@@ -69,9 +60,6 @@ protected:
                           usuario.EnVentana(enMesa));
     }
 
-    Programa programa{prueba::LasImagenes()};
-    Usuario usuario{programa};
-    Mesa& mesa = programa.LaSesion().mesa;
     AnalizadorLogico& analizador = programa.LaSesion().analizador;
     PanelDelAnalizador* panel = nullptr;
     Tablero* interruptores = nullptr;
@@ -151,12 +139,12 @@ TEST_F(AnalizadorEnElPrograma, UnClicConSondaAnadeElCanalYLasPalancasYLosTicsDej
     // Exports: CSV with a column per channel, a VCD with both, the PNG of the diagram.
     const prueba::CarpetaTemporal carpeta;
     ASSERT_TRUE(panel->Exporta(carpeta.Archivo("registro.csv")));
-    const std::string csv = Lee(carpeta.Archivo("registro.csv"));
+    const std::string csv = prueba::LeeArchivo(carpeta.Archivo("registro.csv"));
     EXPECT_TRUE(csv.starts_with("tiempo_us," + analizador.Canales()[0].nombre + "," +
                                 analizador.Canales()[1].nombre + "\n"));
     EXPECT_EQ(static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n')), analizador.NumeroDeMuestras() + 1);
     ASSERT_TRUE(panel->Exporta(carpeta.Archivo("registro.vcd")));
-    const prueba::Vcd vcd = prueba::LeeVcd(Lee(carpeta.Archivo("registro.vcd")));
+    const prueba::Vcd vcd = prueba::LeeVcd(prueba::LeeArchivo(carpeta.Archivo("registro.vcd")));
     ASSERT_EQ(vcd.cambios.size(), 2u);
     EXPECT_EQ(vcd.cambios.at(analizador.Canales()[1].nombre).back(), std::make_pair(ultima.tiempo, '0'));
     ASSERT_TRUE(panel->Exporta(carpeta.Archivo("diagrama.png")));
@@ -245,7 +233,7 @@ TEST(ExportarSinVentana, ElProgramaDibujaElCircuitoEnPngYPdfYDiceLoQueFalla) {
     EXPECT_GT(png.width(), 800);
     exporta.argumentos = {"--exportar", circuito, carpeta.Archivo("circuito.pdf")};
     ASSERT_EQ(prueba::Ejecuta(exporta).codigo, 0);
-    EXPECT_TRUE(Lee(carpeta.Archivo("circuito.pdf")).starts_with("%PDF"));
+    EXPECT_TRUE(prueba::LeeArchivo(carpeta.Archivo("circuito.pdf")).starts_with("%PDF"));
 
     exporta.argumentos = {"--exportar", carpeta.Archivo("no-existe.txt"), carpeta.Archivo("otro.png")};
     const prueba::ResultadoDelProceso ilegible = prueba::Ejecuta(exporta);

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "Apoyo.h"
+#include "ConElPrograma.h"
 #include "Usuario.h"
 #include "sesion/CodigosDeComando.h"
 #include "simulacion/Mesa.h"
@@ -20,7 +21,7 @@ namespace {
 
 using prueba::LasImagenes;
 
-class Edicion : public ::testing::Test {
+class Edicion : public prueba::ConElPrograma {
 protected:
     void SetUp() override {
         programa.Principal().show();
@@ -32,9 +33,6 @@ protected:
     }
     QMainWindow& Ventana() { return programa.Principal(); }
 
-    Programa programa{LasImagenes()};
-    prueba::Usuario usuario{programa};
-    Mesa& mesa = usuario.LaMesa();
 };
 
 TEST_F(Edicion, ControlZQuitaElTableroAgregadoYControlYLoDevuelveConSuMarca) {
@@ -69,8 +67,7 @@ TEST_F(Edicion, UnChipDelMenuYLuegoNuevoPreguntaSiGuardar) {
 }
 
 TEST_F(Edicion, SuprimirQuitaElCableBajoElPunteroYLasFlechasDesplazan) {
-    Tablero& leds = usuario.AgregaTablero(comandos::kLeds);
-    usuario.LlevaTablero(leds, QPoint(400, 300));
+    Tablero& leds = usuario.PonTablero(comandos::kLeds, QPoint(400, 300));
     usuario.Cablea(*mesa.fuentedc, 5, leds, 8);
     ASSERT_EQ(mesa.cables.Lista().size(), 1u);
     const auto& puntos = mesa.cables.Lista()[0].Puntos();

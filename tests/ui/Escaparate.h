@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "Apoyo.h"
+#include "ConElPrograma.h"
 #include "Usuario.h"
 #include "tableros/TableroDeLuces.h"
 #include "tableros/TableroPLA.h"
@@ -36,26 +37,21 @@ inline constexpr Chip k7404{7004, 30, 14};
 inline constexpr Chip k7408{7008, 46, 14};
 inline constexpr Chip k74181{7181, 14, 24};
 
-class Escaparate : public ::testing::Test {
+class Escaparate : public ConElPrograma {
 protected:
     void Monta() {
         programa.Principal().resize(1600, 800);
         programa.Principal().show();
         fuente = mesa.fuentedc;
 
-        pla = &usuario.AgregaTablero(comandos::kPLA);
-        usuario.LlevaTablero(*pla, {1010, 10});
-        protoboard = &usuario.AgregaTablero(comandos::kProtoboard);
-        usuario.LlevaTablero(*protoboard, {110, 160});
+        pla = &usuario.PonTablero(comandos::kPLA, {1010, 10});
+        protoboard = &usuario.PonTablero(comandos::kProtoboard, {110, 160});
         display = &usuario.AgregaTablero(comandos::kSieteSegmentos);
         // Its inputs stand on the breadboard's pitch, right above columns 7 to 13.
         usuario.LlevaTablero(*display, {191, 10});
-        leds = &usuario.AgregaTablero(comandos::kLeds);
-        usuario.LlevaTablero(*leds, {660, 40});
-        interruptores = &usuario.AgregaTablero(comandos::kInterruptores);
-        usuario.LlevaTablero(*interruptores, {110, 470});
-        Tablero& pulsadores = usuario.AgregaTablero(comandos::kPulsadores);
-        usuario.LlevaTablero(pulsadores, {720, 580});
+        leds = &usuario.PonTablero(comandos::kLeds, {660, 40});
+        interruptores = &usuario.PonTablero(comandos::kInterruptores, {110, 470});
+        usuario.PonTablero(comandos::kPulsadores, {720, 580});
         usuario.Elige(comandos::kTemporizador);
         temporizador = mesa.reloj;
         usuario.LlevaTablero(*temporizador, {479, 470});
@@ -125,9 +121,6 @@ protected:
         }
     }
 
-    Programa programa{LasImagenes()};
-    Usuario usuario{programa};
-    Mesa& mesa = programa.LaSesion().mesa;
     Tablero* fuente = nullptr;
     Tablero* protoboard = nullptr;
     Tablero* display = nullptr;

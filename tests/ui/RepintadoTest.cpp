@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "Apoyo.h"
+#include "ConElPrograma.h"
 #include "Usuario.h"
 #include "tableros/TableroDeLeds.h"
 #include "tableros/TableroDeLuces.h"
@@ -24,23 +25,18 @@ namespace {
 using prueba::LasImagenes;
 using prueba::Salida;
 using prueba::Usuario;
+using prueba::kGndDeLeds;
 
-constexpr int kGndDeLeds = 8;
-
-class Repintado : public ::testing::Test {
+class Repintado : public prueba::ConElPrograma {
 protected:
     void SetUp() override {
         programa.Principal().resize(1200, 900);
         programa.Principal().show();
         fuente = mesa.fuentedc;
-        leds = &usuario.AgregaTablero(comandos::kLeds);
-        usuario.LlevaTablero(*leds, {450, 40});
-        interruptores = &usuario.AgregaTablero(comandos::kInterruptores);
-        usuario.LlevaTablero(*interruptores, {140, 420});
-        display = &usuario.AgregaTablero(comandos::kSieteSegmentos);
-        usuario.LlevaTablero(*display, {300, 200});
-        protoboard = &usuario.AgregaTablero(comandos::kProtoboard);
-        usuario.LlevaTablero(*protoboard, {100, 600});
+        leds = &usuario.PonTablero(comandos::kLeds, {450, 40});
+        interruptores = &usuario.PonTablero(comandos::kInterruptores, {140, 420});
+        display = &usuario.PonTablero(comandos::kSieteSegmentos, {300, 200});
+        protoboard = &usuario.PonTablero(comandos::kProtoboard, {100, 600});
         usuario.Elige(7004);
         usuario.ColocaChip(mesa.componentes.size() - 1, *protoboard, 10);
         usuario.Cablea(*fuente, 4, *leds, kGndDeLeds, Salida::Horizontal);
@@ -90,9 +86,6 @@ protected:
         return QRect(esquina, QSize(recursos::LedON.ancho, recursos::LedON.alto));
     }
 
-    Programa programa{LasImagenes()};
-    Usuario usuario{programa};
-    Mesa& mesa = usuario.LaMesa();
     Tablero* fuente = nullptr;
     Tablero* leds = nullptr;
     Tablero* interruptores = nullptr;

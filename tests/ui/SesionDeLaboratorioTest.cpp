@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "Apoyo.h"
+#include "ConElPrograma.h"
 #include "Usuario.h"
 #include "tableros/TableroDeLuces.h"
 #include "plataforma/Recursos.h"
@@ -37,14 +38,12 @@ constexpr int kHoyoVcc = 5 * kColumnaDelChip;
 constexpr int kHoyoEntrada = 320 + 5 * kColumnaDelChip + 2;
 constexpr int kHoyoSalida = 320 + 5 * (kColumnaDelChip + 1) + 2;
 constexpr int kHoyoGnd = 320 + 5 * (kColumnaDelChip + 6) + 2;
-// Switch board: lever i drives ports 3i..3i+2; then VCC and GND. LED board: inputs
-// 0..7, then the GND terminal.
-constexpr int kVccDeInterruptores = 24;
-constexpr int kGndDeInterruptores = 25;
-constexpr int kGndDeLeds = 8;
+using prueba::kGndDeInterruptores;
+using prueba::kGndDeLeds;
+using prueba::kVccDeInterruptores;
 
 // Lamp 0 shows NOT lever 0 through the 7404; lamp 1 shows lever 1 through a wire.
-class SesionDeLaboratorio : public ::testing::Test {
+class SesionDeLaboratorio : public prueba::ConElPrograma {
 protected:
     void SetUp() override {
         programa.Principal().show();
@@ -92,9 +91,6 @@ protected:
         return vistas == 1;
     }
 
-    Programa programa{LasImagenes()};
-    Usuario usuario{programa};
-    Mesa& mesa = programa.LaSesion().mesa;
     Tablero* protoboard = nullptr;
     Tablero* interruptores = nullptr;
     Tablero* leds = nullptr;

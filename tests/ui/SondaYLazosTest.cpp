@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "Apoyo.h"
+#include "ConElPrograma.h"
 #include "Usuario.h"
 #include "tableros/TableroDeFuenteDC.h"
 #include "tableros/TableroDeTiras.h"
@@ -44,7 +45,7 @@ int EnElMarco(const QImage& vista, QPoint centro, int radio, QRgb color) {
 // A 7404 on a breadboard fed from the supply; its first inverter's output lights lamp 0,
 // its second input floats. With `anillo`, three more 7404s make a ring of inverters and
 // the timer's clock lights lamp 1, so that every tick settles the circuit.
-class EnLaMesa : public ::testing::Test {
+class EnLaMesa : public prueba::ConElPrograma {
 protected:
     void Monta(bool anillo) {
         programa.Principal().show();
@@ -86,9 +87,6 @@ protected:
     }
     QPoint EnVista(QPoint enMesa) { return enMesa - usuario.Ventana().Desplazamiento(); }
 
-    Programa programa{prueba::LasImagenes()};
-    Usuario usuario{programa};
-    Mesa& mesa = programa.LaSesion().mesa;
     Tablero* proto = nullptr;
     Tablero* leds = nullptr;
     std::vector<prueba::ChipColocado> colocados;

@@ -163,6 +163,12 @@ void Usuario::LlevaTablero(Tablero& tablero, QPoint esquina) {
     EXPECT_EQ(QPoint(tablero.EsquinaX(), tablero.EsquinaY()), esquina);
 }
 
+Tablero& Usuario::PonTablero(int id, QPoint esquina) {
+    Tablero& tablero = AgregaTablero(id);
+    LlevaTablero(tablero, esquina);
+    return tablero;
+}
+
 void Usuario::Cablea(Tablero& tableroA, int a, Tablero& tableroB, int b, Salida salida) {
     const std::size_t antes = LaMesa().cables.Lista().size();
     Arrastra(Puerto(tableroA, a).golpe, Puerto(tableroB, b).golpe, salida);

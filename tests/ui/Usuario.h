@@ -26,6 +26,12 @@ struct PuntoDePuerto {
     QPoint centro;
 };
 
+// Switch board: lever i drives ports 3i..3i+2, then VCC and GND. LED board: inputs 0..7,
+// then GND.
+inline constexpr int kVccDeInterruptores = 24;
+inline constexpr int kGndDeInterruptores = 25;
+inline constexpr int kGndDeLeds = 8;
+
 // How a wire leaves its first port: the first move decides which way its corner turns.
 enum class Salida { Libre, Vertical, Horizontal };
 
@@ -60,6 +66,8 @@ public:
     static QPoint Interruptor(Tablero& fuente);
 
     void LlevaTablero(Tablero& tablero, QPoint esquina);
+    // AgregaTablero, then LlevaTablero to `esquina`.
+    Tablero& PonTablero(int id, QPoint esquina);
     // Draws a wire from port a of one board to port b of another.
     void Cablea(Tablero& tableroA, int a, Tablero& tableroB, int b, Salida salida = Salida::Libre);
     // Drags chip `chip` (list index) so that its pin 1 lands in lower column `columna`.

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "Apoyo.h"
+#include "ConElPrograma.h"
 #include "Usuario.h"
 #include "modelo/Componente.h"
 #include "plataforma/Lienzo.h"
@@ -27,7 +28,7 @@ namespace {
 using prueba::LasImagenes;
 using prueba::Usuario;
 
-class Zoom : public ::testing::Test {
+class Zoom : public prueba::ConElPrograma {
 protected:
     void SetUp() override {
         programa.Principal().resize(1400, 1000);
@@ -55,9 +56,6 @@ public:
         return nullptr;
     }
 
-    Programa programa{LasImagenes()};
-    Usuario usuario{programa};
-    Mesa& mesa = usuario.LaMesa();
 };
 
 // A board dragged, a wire laid and a chip plugged in, in a program of its own at a level:
@@ -242,8 +240,7 @@ TEST(AutoDesplazamiento, UnTableroArrastradoAlBordeDesplazaLaVentanaYLaSigue) {
     programa.Principal().resize(1000, 700);
     programa.Principal().show();
     VentanaDeMesa& vista = programa.Principal().Mesa();
-    Tablero& leds = usuario.AgregaTablero(comandos::kLeds);
-    usuario.LlevaTablero(leds, {300, 200});
+    Tablero& leds = usuario.PonTablero(comandos::kLeds, {300, 200});
 
     const QPoint agarre = Usuario::Marcador(leds);
     const QPoint delta = agarre - QPoint(leds.EsquinaX(), leds.EsquinaY());

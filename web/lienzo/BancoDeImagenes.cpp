@@ -42,10 +42,8 @@ void BancoDeImagenes::Agrega(int id, int ancho, int alto, const std::uint8_t* rg
 
 bool BancoDeImagenes::Carga(const std::uint8_t* datos, std::size_t tamano) {
     LecturaBinaria lectura(datos, tamano);
-    std::uint32_t version = 0, cuantas = 0;
-    if (!lectura.Etiqueta("VLIM") || !lectura.Natural(version) || version != 1 ||
-        !lectura.Natural(cuantas))
-        return false;
+    std::uint32_t cuantas = 0;
+    if (!lectura.Cabecera("VLIM", 1) || !lectura.Natural(cuantas)) return false;
     std::vector<std::pair<int, MapaDeBits>> leidas;
     for (std::uint32_t i = 0; i < cuantas; ++i) {
         std::pair<int, MapaDeBits> imagen;

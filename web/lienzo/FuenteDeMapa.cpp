@@ -29,10 +29,10 @@ bool LeeGlifo(LecturaBinaria& lectura, char32_t& caracter, Glifo& glifo) {
 
 bool FuenteDeMapa::Carga(const std::uint8_t* datos, std::size_t tamano) {
     LecturaBinaria lectura(datos, tamano);
-    std::uint32_t version = 0, cuantos = 0;
+    std::uint32_t cuantos = 0;
     int alto = 0;
-    if (!lectura.Etiqueta("VLFT") || !lectura.Natural(version) || version != 1 ||
-        !lectura.Medida(alto, kMedidaMaxima) || !lectura.Natural(cuantos))
+    if (!lectura.Cabecera("VLFT", 1) || !lectura.Medida(alto, kMedidaMaxima) ||
+        !lectura.Natural(cuantos))
         return false;
     std::unordered_map<char32_t, Glifo> glifos;
     for (std::uint32_t i = 0; i < cuantos; ++i) {

@@ -14,6 +14,11 @@ bool LecturaBinaria::Etiqueta(std::string_view esperada) {
     return true;
 }
 
+bool LecturaBinaria::Cabecera(std::string_view etiqueta, std::uint32_t version) {
+    std::uint32_t leida = 0;
+    return Etiqueta(etiqueta) && Natural(leida) && leida == version;
+}
+
 bool LecturaBinaria::Natural(std::uint32_t& valor) {
     const std::uint8_t* b = nullptr;
     if (!Bloque(4, b)) return false;

@@ -13,6 +13,8 @@ public:
     LecturaBinaria(const std::uint8_t* datos, std::size_t tamano) : datos_(datos), tamano_(tamano) {}
 
     bool Etiqueta(std::string_view esperada);
+    // The start of every file: its tag, then the version this reader knows.
+    bool Cabecera(std::string_view etiqueta, std::uint32_t version);
     bool Natural(std::uint32_t& valor);
     // A non-negative value no larger than `maximo`.
     bool Medida(int& valor, int maximo);

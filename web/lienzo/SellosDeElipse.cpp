@@ -12,10 +12,8 @@ constexpr int kLadoMaximo = 512;
 
 bool SellosDeElipse::Carga(const std::uint8_t* datos, std::size_t tamano) {
     LecturaBinaria lectura(datos, tamano);
-    std::uint32_t version = 0, cuantos = 0;
-    if (!lectura.Etiqueta("VLEL") || !lectura.Natural(version) || version != 1 ||
-        !lectura.Natural(cuantos))
-        return false;
+    std::uint32_t cuantos = 0;
+    if (!lectura.Cabecera("VLEL", 1) || !lectura.Natural(cuantos)) return false;
     std::map<std::tuple<int, int, int>, SelloDeElipse> sellos;
     for (std::uint32_t i = 0; i < cuantos; ++i) {
         SelloDeElipse sello;
