@@ -9,6 +9,8 @@ trabajo="$(mktemp -d)"
 trap 'rm -rf "$trabajo"' EXIT
 raiz="$trabajo/raiz"
 DESTDIR="$raiz" cmake --install "$compilacion" --prefix /usr --strip >/dev/null
+# As dh_strip leaves them: without the compiler's notes.
+strip --remove-section=.comment --remove-section=.note "$raiz"/usr/bin/*
 # dpkg-shlibdeps wants to run where a debian/control is.
 mkdir -p "$trabajo/debian" "$raiz/DEBIAN"
 touch "$trabajo/debian/control"
