@@ -110,6 +110,11 @@ TEST(EntradasRaras, UnGuionSinFinNiSaltosDeLineaSeCortaPronto) {
     EscribeArchivo(guion, "encender\nmostrar\n" + muchas + "interruptor 9 0 1\n");
     EsperaGuionRechazado(Ejecuta(Simular({"--guion", guion})),
                          guion + ":1028: no existe el tablero 9");
+    // As a script held whole tells it: a line that is no order before one that does not fit.
+    EscribeArchivo(guion, "interruptor 9 0 1\nregistrar 3 1\nregistrar 3 1\nbaila\n");
+    EsperaGuionRechazado(Ejecuta(Simular({"--guion", guion})), guion + ":4: orden desconocida «baila»");
+    EscribeArchivo(guion, "registrar 3 1\nregistrar 3 1\ninterruptor 9 0 1\n");
+    EsperaGuionRechazado(Ejecuta(Simular({"--guion", guion})), guion + ":3: no existe el tablero 9");
 }
 
 TEST(EntradasRaras, UnaTuberiaSinEscritorNoDejaEsperando) {

@@ -58,20 +58,26 @@ ArgumentosDelPrograma LeeArgumentosDelPrograma(int argc, char** argv) {
     ArgumentosDelPrograma leidos;
     const bool bien = lector.parse(linea);
     const QStringList desconocidas = lector.unknownOptionNames();
+    // --idioma is the one option with a value: last on the line, it lacks it.
+    const bool sinIdioma = !bien && desconocidas.isEmpty() && linea.last().endsWith(QStringLiteral("-idioma"));
     Idioma hablado = IdiomaDelEntorno();
-    if (lector.isSet(idioma) || (!bien && desconocidas.isEmpty())) {
-        // The one option with a value: a parse that fails on no unknown option lacks it.
-        leidos.idioma = bien ? IdiomaPorCodigo(lector.value(idioma).toStdString()) : std::nullopt;
+    if (lector.isSet(idioma) || sinIdioma) {
+        leidos.idioma = sinIdioma ? std::nullopt : IdiomaPorCodigo(lector.value(idioma).toStdString());
         if (!leidos.idioma) {
             leidos.codigo = Error(Traduce(hablado, VELISTRA_TEXTO("--idioma admite es o en")));
             return leidos;
         }
         hablado = *leidos.idioma;
     }
+    if (!bien && desconocidas.isEmpty()) {
+        // A value given to an option that takes none: Qt's own words.
+        leidos.codigo = ErrorDeUso(hablado, lector.errorText().toStdString());
+        return leidos;
+    }
     if (!bien) {
         const QString guiones = desconocidas.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
         leidos.codigo = ErrorDeUso(
-            hablado, Rellena(Traduce(hablado, VELISTRA_TEXTO("opción desconocida %1")),
+            hablado, Rellena(Traduce(hablado, textos::kOpcionDesconocida),
                              {Cita(guiones + desconocidas.first())}));
         return leidos;
     }
