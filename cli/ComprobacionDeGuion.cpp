@@ -1,6 +1,7 @@
 #include "cli/ComprobacionDeGuion.h"
 
 #include "tableros/TableroDePalancas.h"
+#include "cli/RegistroDeConsola.h"
 #include "cli/Textos.h"
 #include "simulacion/Mesa.h"
 
@@ -40,6 +41,8 @@ std::optional<std::string> CompruebaPuerto(OrdenComprobada& c, const Mesa& mesa)
     return std::nullopt;
 }
 
+}  // namespace
+
 std::optional<std::string> CompruebaOrden(OrdenComprobada& c, const Mesa& mesa) {
     switch (c.orden.tipo) {
         case TipoDeOrden::Interruptor:
@@ -61,8 +64,6 @@ std::optional<std::string> CompruebaOrden(OrdenComprobada& c, const Mesa& mesa) 
     return std::nullopt;
 }
 
-}  // namespace
-
 GuionComprobado CompruebaGuion(const std::vector<Orden>& ordenes, const Mesa& mesa) {
     GuionComprobado guion;
     guion.ordenes.reserve(ordenes.size());
@@ -76,6 +77,23 @@ GuionComprobado CompruebaGuion(const std::vector<Orden>& ordenes, const Mesa& me
         guion.ordenes.push_back(c);
     }
     return guion;
+}
+
+RevisionDeGuion RevisaGuion(LectorDeGuion& lector, const Mesa& mesa) {
+    std::optional<ErrorDeGuion> queNoCabe;
+    std::optional<ErrorDeGuion> canalDeMas;
+    RegistrosDelGuion registros;
+    while (const Orden* orden = lector.Siguiente()) {
+        OrdenComprobada c{*orden};
+        if (!queNoCabe) {
+            if (std::optional<std::string> error = CompruebaOrden(c, mesa))
+                queNoCabe = ErrorDeGuion{orden->linea, std::move(*error)};
+        }
+        if (!canalDeMas) canalDeMas = registros.Anota(*orden);
+    }
+    if (lector.Ilegible()) return {std::nullopt, true};
+    if (lector.Error()) return {lector.Error(), false};
+    return {queNoCabe ? queNoCabe : canalDeMas, false};
 }
 
 }  // namespace velistra::consola

@@ -32,4 +32,16 @@ struct GuionComprobado {
 
 GuionComprobado CompruebaGuion(const std::vector<Orden>& ordenes, const Mesa& mesa);
 
+// One order of them: the reason it does not fit, or nothing, its board found.
+std::optional<std::string> CompruebaOrden(OrdenComprobada& orden, const Mesa& mesa);
+
+// A script read to its end and checked against the circuit, holding one line at a time.
+// Its fault is the one a script read whole would give first: a line that is not an
+// order, else an order that does not fit the circuit, else a channel too many.
+struct RevisionDeGuion {
+    std::optional<ErrorDeGuion> error;
+    bool ilegible = false;
+};
+RevisionDeGuion RevisaGuion(LectorDeGuion& lector, const Mesa& mesa);
+
 }  // namespace velistra::consola

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <istream>
 #include <string_view>
 
@@ -125,89 +126,111 @@ std::optional<std::string> Analiza(const Palabras& palabras, Orden& orden) {
 // Some editors put it before the first line; circuit files with it load too.
 constexpr std::string_view kMarcaDeOrden = "\xEF\xBB\xBF";
 
-enum class Linea { Leida, Fin, Larga };
+}  // namespace
 
-// The next line without its '\n'; Fin when the stream ended first (what was read is then
-// the last line). `leidos` counts every byte taken from the stream.
-Linea LeeLinea(std::istream& entrada, std::string& linea, std::size_t& leidos) {
-    // Room for one character past the limit, so that a line one too long shows.
-    std::array<char, kLargoMaximoDeLinea + 2> bufer;
-    entrada.getline(bufer.data(), static_cast<std::streamsize>(bufer.size()));
-    const auto extraidos = static_cast<std::size_t>(entrada.gcount());
-    leidos += extraidos;
-    // The buffer filled up without a line break; or the stream failed (bad()).
-    if (entrada.fail() && !entrada.eof()) return extraidos > 0 ? Linea::Larga : Linea::Fin;
-    const bool fin = entrada.eof();
-    // The line break was taken but not stored; a NUL byte stays part of the line.
-    linea.assign(bufer.data(), fin ? extraidos : extraidos - 1);
-    if (linea.size() > kLargoMaximoDeLinea) return Linea::Larga;
-    return fin ? Linea::Fin : Linea::Leida;
+LectorDeGuion::LectorDeGuion(FuenteDeGuion fuente, std::optional<std::size_t> tope)
+    : fuente(std::move(fuente)), tope(tope), bufer(std::size_t{1} << 16) {
+    static_assert((std::size_t{1} << 16) > kLargoMaximoDeLinea + 1);
 }
 
-// Takes a script's lines in order and stops at the first faulty one.
-class Lector {
-public:
-    // `leidos` counts every byte taken up to the end of the line. False when the script
-    // ends here, its error told.
-    bool Toma(std::string_view linea, bool larga, std::size_t leidos);
+// The next line without its '\n', from the buffer, which is refilled only when it holds
+// no whole line. `leidos` counts every byte up to the end of the line.
+LectorDeGuion::Linea LectorDeGuion::SiguienteLinea(std::string_view& linea) {
+    for (;;) {
+        const char* desde = bufer.data() + inicio;
+        const std::size_t hay = fin - inicio;
+        if (const void* salto = std::memchr(desde, '\n', hay)) {
+            const auto largo = static_cast<std::size_t>(static_cast<const char*>(salto) - desde);
+            linea = {desde, largo};
+            inicio += largo + 1;
+            leidos += largo + 1;
+            return largo > kLargoMaximoDeLinea ? Linea::Larga : Linea::Leida;
+        }
+        if (hay > kLargoMaximoDeLinea) return Linea::Larga;
+        if (agotada) {
+            if (hay == 0) return Linea::Fin;
+            linea = {desde, hay};
+            inicio = fin;
+            leidos += hay;
+            return Linea::Leida;
+        }
+        std::memmove(bufer.data(), desde, hay);
+        inicio = 0;
+        fin = hay;
+        const long n = fuente(bufer.data() + fin, bufer.size() - fin);
+        if (n < 0) return Linea::Fallo;
+        if (n == 0) agotada = true;
+        fin += static_cast<std::size_t>(n);
+    }
+}
 
+const Orden* LectorDeGuion::Siguiente() {
+    while (!error && !ilegible) {
+        std::string_view linea;
+        const Linea leida = SiguienteLinea(linea);
+        if (leida == Linea::Fin) return nullptr;
+        if (leida == Linea::Fallo) {
+            ilegible = true;
+            return nullptr;
+        }
+        ++numero;
+        if (leida == Linea::Larga) {
+            error = ErrorDeGuion{numero, Di(Texto::LineaLarga, {std::to_string(kLargoMaximoDeLinea)})};
+            return nullptr;
+        }
+        if (tope && leidos > *tope) {
+            error = ErrorDeGuion{numero, Di(Texto::GuionGrande, {std::to_string(*tope >> 20)})};
+            return nullptr;
+        }
+        if (numero == 1 && linea.starts_with(kMarcaDeOrden)) linea.remove_prefix(kMarcaDeOrden.size());
+        const Palabras palabras = ParteEnPalabras(linea);
+        if (palabras.cuantas == 0) continue;
+        // Reused, so that its name keeps its room from line to line.
+        orden.linea = numero;
+        orden.tablero = orden.indice = orden.valor = 0;
+        orden.nombre.clear();
+        if (std::optional<std::string> fallo = Analiza(palabras, orden)) {
+            error = ErrorDeGuion{numero, std::move(*fallo)};
+            return nullptr;
+        }
+        return &orden;
+    }
+    return nullptr;
+}
+
+FuenteDeGuion FuenteEnMemoria(std::string_view texto) {
+    return [texto](char* destino, std::size_t n) mutable -> long {
+        const std::size_t tomados = texto.copy(destino, n);
+        texto.remove_prefix(tomados);
+        return static_cast<long>(tomados);
+    };
+}
+
+Guion TodasLasOrdenes(LectorDeGuion& lector) {
     Guion guion;
+    while (const Orden* orden = lector.Siguiente()) guion.ordenes.push_back(*orden);
+    guion.error = lector.Error();
+    guion.ilegible = lector.Ilegible();
+    return guion;
+}
 
-private:
-    int numero = 0;
-};
+namespace {
 
-bool Lector::Toma(std::string_view linea, bool larga, std::size_t leidos) {
-    ++numero;
-    if (larga) {
-        guion.error = ErrorDeGuion{
-            numero, Di(Texto::LineaLarga, {std::to_string(kLargoMaximoDeLinea)})};
-        return false;
-    }
-    if (leidos > kTamanoMaximoDeGuion) {
-        guion.error = ErrorDeGuion{
-            numero, Di(Texto::GuionGrande, {std::to_string(kTamanoMaximoDeGuion >> 20)})};
-        return false;
-    }
-    if (numero == 1 && linea.starts_with(kMarcaDeOrden)) linea.remove_prefix(kMarcaDeOrden.size());
-    const Palabras palabras = ParteEnPalabras(linea);
-    if (palabras.cuantas == 0) return true;
-    Orden orden;
-    orden.linea = numero;
-    if (std::optional<std::string> error = Analiza(palabras, orden)) {
-        guion.error = ErrorDeGuion{numero, std::move(*error)};
-        return false;
-    }
-    guion.ordenes.push_back(orden);
-    return true;
+Guion TodoElGuion(FuenteDeGuion fuente) {
+    LectorDeGuion lector(std::move(fuente), kTamanoMaximoDeGuion);
+    return TodasLasOrdenes(lector);
 }
 
 }  // namespace
 
 Guion LeeGuion(std::istream& entrada) {
-    Lector lector;
-    std::size_t leidos = 0;
-    std::string linea;
-    for (bool fin = false; !fin;) {
-        const std::size_t antes = leidos;
-        const Linea leida = LeeLinea(entrada, linea, leidos);
-        fin = leida == Linea::Fin;
-        if (fin && leidos == antes) break;
-        if (!lector.Toma(linea, leida == Linea::Larga, leidos)) return std::move(lector.guion);
-    }
-    lector.guion.ilegible = entrada.bad();
-    return std::move(lector.guion);
+    return TodoElGuion([&entrada](char* destino, std::size_t n) -> long {
+        entrada.read(destino, static_cast<std::streamsize>(n));
+        const auto leidos = static_cast<long>(entrada.gcount());
+        return leidos == 0 && entrada.bad() ? -1 : leidos;
+    });
 }
 
-Guion LeeGuion(std::string_view texto) {
-    Lector lector;
-    for (std::size_t inicio = 0; inicio < texto.size();) {
-        const std::size_t salto = std::min(texto.find('\n', inicio), texto.size());
-        const std::string_view linea = texto.substr(inicio, salto - inicio);
-        inicio = std::min(salto + 1, texto.size());
-        if (!lector.Toma(linea, linea.size() > kLargoMaximoDeLinea, inicio)) break;
-    }
-    return std::move(lector.guion);
-}
+Guion LeeGuion(std::string_view texto) { return TodoElGuion(FuenteEnMemoria(texto)); }
 
 }  // namespace velistra::consola

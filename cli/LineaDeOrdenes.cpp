@@ -38,24 +38,41 @@ int ErrorDeGuion(std::ostream& errores, const std::string& nombre, int linea,
 }
 
 // The whole script is read and checked against the circuit before its first order runs,
-// so a faulty line never leaves a run half done.
+// so a faulty line never leaves a run half done; then it is read again as it runs, so that
+// only the line at hand is held.
 int Simula(Banco& banco, const Peticion& p, std::istream& entrada, std::ostream& salida,
            std::ostream& errores) {
-    const std::optional<Guion> leido = LeeGuionDeLaEjecucion(p.guion, entrada, errores);
-    if (!leido) return kUsoIncorrecto;
-    const Guion& guion = *leido;
+    std::optional<GuionDeLaEjecucion> guion = GuionDeLaEjecucion::Abre(p.guion, entrada, errores);
+    if (!guion) return kUsoIncorrecto;
     const std::string nombre = p.guion ? *p.guion : Di(Texto::EntradaEstandar);
-    if (guion.error) return ErrorDeGuion(errores, nombre, guion.error->linea, guion.error->mensaje);
-    const GuionComprobado comprobado = CompruebaGuion(guion.ordenes, banco.mesa);
-    if (comprobado.error)
-        return ErrorDeGuion(errores, nombre, comprobado.error->linea, comprobado.error->mensaje);
-    if (const std::optional<consola::ErrorDeGuion> error = CompruebaRegistros(guion))
-        return ErrorDeGuion(errores, nombre, error->linea, error->mensaje);
+    {
+        LectorDeGuion lector = guion->Lector();
+        const RevisionDeGuion revision = RevisaGuion(lector, banco.mesa);
+        if (revision.ilegible) {
+            guion->DiQueNoSeLee(errores);
+            return kUsoIncorrecto;
+        }
+        if (revision.error)
+            return ErrorDeGuion(errores, nombre, revision.error->linea, revision.error->mensaje);
+    }
 
     if (p.fallos && !PlantaFallos(banco.mesa, *p.fallos, errores)) return kUsoIncorrecto;
     EjecutorDeGuion ejecutor(banco.mesa, salida, p.formato);
-    for (const OrdenComprobada& orden : comprobado.ordenes) ejecutor.Ejecuta(orden);
+    LectorDeGuion lector = guion->Lector();
+    bool cambiado = false;
+    while (const Orden* orden = lector.Siguiente()) {
+        OrdenComprobada comprobada{*orden};
+        // It fitted when checked; this finds its board again.
+        cambiado = CompruebaOrden(comprobada, banco.mesa).has_value();
+        if (cambiado) break;
+        ejecutor.Ejecuta(comprobada);
+    }
     salida.flush();
+    // Only a file that changed or failed between the two readings ends here.
+    if (cambiado || lector.Error() || lector.Ilegible()) {
+        guion->DiQueNoSeLee(errores);
+        return kUsoIncorrecto;
+    }
     if (p.vcd && !GuardaRegistroVcd(banco.analizador, *p.vcd, errores)) return kNoSeGuardo;
 
     if (p.guardar) {

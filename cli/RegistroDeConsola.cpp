@@ -12,20 +12,24 @@
 
 namespace velistra::consola {
 
+std::optional<ErrorDeGuion> RegistrosDelGuion::Anota(const Orden& orden) {
+    if (orden.tipo != TipoDeOrden::Registrar) return std::nullopt;
+    const std::pair<int, int> puerto{orden.tablero, orden.indice};
+    if (std::find(puertos.begin(), puertos.end(), puerto) != puertos.end())
+        return ErrorDeGuion{orden.linea, Di(Texto::PuertoYaRegistrado,
+                                            {std::to_string(orden.indice), std::to_string(orden.tablero)})};
+    if (puertos.size() == AnalizadorLogico::kMaximoDeCanales)
+        return ErrorDeGuion{
+            orden.linea,
+            Di(Texto::DemasiadosCanales, {std::to_string(AnalizadorLogico::kMaximoDeCanales)})};
+    puertos.push_back(puerto);
+    return std::nullopt;
+}
+
 std::optional<ErrorDeGuion> CompruebaRegistros(const Guion& guion) {
-    std::vector<std::pair<int, int>> puertos;
+    RegistrosDelGuion registros;
     for (const Orden& orden : guion.ordenes) {
-        if (orden.tipo != TipoDeOrden::Registrar) continue;
-        const std::pair<int, int> puerto{orden.tablero, orden.indice};
-        if (std::find(puertos.begin(), puertos.end(), puerto) != puertos.end())
-            return ErrorDeGuion{orden.linea,
-                                Di(Texto::PuertoYaRegistrado, {std::to_string(orden.indice),
-                                                               std::to_string(orden.tablero)})};
-        if (puertos.size() == AnalizadorLogico::kMaximoDeCanales)
-            return ErrorDeGuion{
-                orden.linea,
-                Di(Texto::DemasiadosCanales, {std::to_string(AnalizadorLogico::kMaximoDeCanales)})};
-        puertos.push_back(puerto);
+        if (std::optional<ErrorDeGuion> error = registros.Anota(orden)) return error;
     }
     return std::nullopt;
 }

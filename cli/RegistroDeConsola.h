@@ -2,6 +2,8 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "cli/Guion.h"
 
@@ -12,7 +14,16 @@ class AnalizadorLogico;
 namespace velistra::consola {
 
 // The script's registrar orders fit the analyser: sixteen channels at most, each port
-// once. The first line that does not, and why.
+// once. Told the orders one by one, it answers for the first one that does not fit.
+class RegistrosDelGuion {
+public:
+    std::optional<ErrorDeGuion> Anota(const Orden& orden);
+
+private:
+    std::vector<std::pair<int, int>> puertos;
+};
+
+// The same for a whole script: its first line that does not fit, and why.
 std::optional<ErrorDeGuion> CompruebaRegistros(const Guion& guion);
 
 // Writes the record of the run to `ruta` as VCD, atomically; false after saying why.

@@ -1215,6 +1215,10 @@ The simulation will go on from the last state reached.</translation>
         <translation>extra argument %1</translation>
     </message>
     <message>
+        <source>opción desconocida %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
         <source>falta el archivo del circuito</source>
         <translation>missing circuit file</translation>
     </message>

@@ -1,6 +1,7 @@
 # Writes velistra-cli's --help text and the manual pages from one source per language,
 # so the two never drift apart:
-#   cmake -DFUENTE=es.manual [-DAYUDA=Ayuda.cpp -DFUNCION=AyudaEnEspanol -DPROGRAMA=velistra-cli]
+#   cmake -DFUENTE=es.manual [-DAYUDA=Ayuda.cpp -DFUNCION=AyudaEnEspanol -DPROGRAMA=velistra-cli
+#         [-DCABECERA=cli/Ayuda.h -DESPACIO=velistra::consola]]
 #         [-DMANUALES=carpeta -DVERSION=0.9.7] -P Genera.cmake
 #
 # The source is the help text as it prints, line for line, plus marks:
@@ -272,15 +273,21 @@ if(DEFINED AYUDA)
     falla("${FUENTE}: la ayuda no puede llevar «)ayuda\"»")
   endif()
   get_filename_component(nombre_de_la_fuente "${FUENTE}" NAME)
+  if(NOT DEFINED CABECERA)
+    set(CABECERA cli/Ayuda.h)
+  endif()
+  if(NOT DEFINED ESPACIO)
+    set(ESPACIO velistra::consola)
+  endif()
   file(WRITE "${AYUDA}" "// Written from manual/${nombre_de_la_fuente} at build time; edit that file.
-#include \"cli/Ayuda.h\"
+#include \"${CABECERA}\"
 
-namespace velistra::consola {
+namespace ${ESPACIO} {
 
 const char* ${FUNCION}() {
     return R\"ayuda(${ayuda})ayuda\";
 }
 
-}  // namespace velistra::consola
+}  // namespace ${ESPACIO}
 ")
 endif()

@@ -46,9 +46,8 @@ ResultadoDeLectura LeeCircuito(Mesa& mesa, std::istream& entrada) {
 }
 
 ResultadoDeLectura RecuperaCircuitoDeArchivo(Mesa& mesa, const std::string& ruta) {
-    // A folder reads as nothing, a FIFO would wait for a writer, a device may never end.
-    const sistema::ArchivoLeido archivo =
-        sistema::LeeArchivoRegular(ruta, limites::kTamanoMaximoDeArchivo);
+    // A FIFO or a device is read as its bytes come, never past the size limit nor for ever.
+    const sistema::ArchivoLeido archivo = sistema::LeeArchivo(ruta, limites::kTamanoMaximoDeArchivo);
     if (archivo.resultado != sistema::Lectura::Leido) return ResultadoDeLectura::NoSeAbre;
     return LeeTextoDeCircuito(mesa, archivo.texto);
 }

@@ -16,60 +16,6 @@
 
 namespace velistra::sistema {
 
-namespace {
-
-// Closes the descriptor when the reading is over, whatever its outcome.
-class Descriptor {
-public:
-    explicit Descriptor(int d) : d(d) {}
-    ~Descriptor() {
-        if (d >= 0) close(d);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int operator*() const { return d; }
-
-private:
-    int d;
-};
-
-}  // namespace
-
-ArchivoLeido LeeArchivoRegular(const std::string& ruta, std::size_t limite) {
-    ArchivoLeido leido;
-    // Without O_NONBLOCK, opening a FIFO waits until someone writes into it.
-    const Descriptor archivo(open(ruta.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (*archivo < 0) {
-        // A FIFO refused for reading, or a socket: still not a file to read.
-        leido.resultado = errno == ENXIO ? Lectura::NoEsRegular : Lectura::NoSeAbre;
-        return leido;
-    }
-    struct stat estado {};
-    if (fstat(*archivo, &estado) != 0) {
-        leido.resultado = Lectura::FalloAlLeer;
-        return leido;
-    }
-    if (!S_ISREG(estado.st_mode)) {
-        leido.resultado = Lectura::NoEsRegular;
-        return leido;
-    }
-    std::array<char, 1 << 16> bloque;
-    while (leido.texto.size() <= limite) {
-        const std::size_t falta = limite + 1 - leido.texto.size();
-        const ssize_t n = read(*archivo, bloque.data(), std::min(falta, bloque.size()));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            leido.resultado = Lectura::FalloAlLeer;
-            leido.texto.clear();
-            return leido;
-        }
-        if (n == 0) break;
-        leido.texto.append(bloque.data(), static_cast<std::size_t>(n));
-    }
-    leido.resultado = Lectura::Leido;
-    return leido;
-}
-
 bool EntradaEstandarEsCarpeta() {
     struct stat estado {};
     return fstat(STDIN_FILENO, &estado) == 0 && S_ISDIR(estado.st_mode);

@@ -1,32 +1,17 @@
 #pragma once
-// What the core needs of the operating system beyond the standard library: reading a
-// file only when it is a regular one (a FIFO or a device must never keep the program
-// waiting), writes that fail instead of killing the process, data that reaches the disk,
-// locks that end with the process that holds them, and work done apart in a child
-// process with a time limit. The only POSIX code of the core.
+// What the core needs of the operating system beyond the standard library: reading input
+// files (ArchivoDeEntrada), writes that fail instead of killing the process, data that
+// reaches the disk, locks that end with the process that holds them, and work done apart
+// in a child process with a time limit. With ArchivoDeEntrada, the only POSIX code of the
+// core.
 #include <cstddef>
 #include <cstdio>
 #include <functional>
 #include <string>
 
+#include "plataforma/ArchivoDeEntrada.h"
+
 namespace velistra::sistema {
-
-enum class Lectura {
-    Leido,
-    NoSeAbre,     // missing, not permitted
-    NoEsRegular,  // a folder, a FIFO, a device, a socket
-    FalloAlLeer,
-};
-
-struct ArchivoLeido {
-    Lectura resultado = Lectura::NoSeAbre;
-    // At most the limit asked for plus one byte, so that a text that is too long shows.
-    std::string texto;
-};
-
-// Reads a regular file whole, up to `limite` bytes and one more. What is opened is
-// looked at before a byte is read, and a FIFO is opened without waiting for a writer.
-ArchivoLeido LeeArchivoRegular(const std::string& ruta, std::size_t limite);
 
 // A folder given as standard input reads as an empty text rather than failing.
 bool EntradaEstandarEsCarpeta();

@@ -21,4 +21,7 @@ inline constexpr const char* kLineaDeVersion =
 inline constexpr const char* kTituloDeInformacion = VELISTRA_TEXTO("Información");
 inline constexpr const char* kTituloDeArchivos = VELISTRA_TEXTO("Error de archivos");
 
+// The program's command line, read before Qt and its translations start.
+inline constexpr const char* kOpcionDesconocida = VELISTRA_TEXTO("opción desconocida %1");
+
 }  // namespace velistra::textos

@@ -1,12 +1,13 @@
 #!/bin/sh
-# Builds the Debian package from nothing: velistra_<version>_amd64.deb in this folder.
+# Builds the Debian package from nothing: velistra_<version>_<arch>.deb in this folder.
 set -e
 cd "$(dirname "$0")/.."
 ./scripts/instalar.sh
 rm -rf build-paquete
-cmake -S . -B build-paquete -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELISTRA_TESTS=OFF \
+# Debian's hardening (fortify, stack protector, relro, bindnow) as dpkg-buildflags gives it.
+CXXFLAGS="$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) $(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)" \
+LDFLAGS="$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)" \
+  cmake -S . -B build-paquete -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELISTRA_TESTS=OFF \
   -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 cmake --build build-paquete -j2
-(cd build-paquete && cpack -G DEB >/dev/null)
-cp build-paquete/velistra_*.deb .
-ls velistra_*.deb
+./scripts/paquete.sh build-paquete .

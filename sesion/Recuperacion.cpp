@@ -53,6 +53,15 @@ Recuperacion::Recuperacion(fs::path carpetaDeDatos) : carpeta(std::move(carpetaD
     cerrojo = sistema::Cerrojo((carpeta / (base + kCerrojo)).string());
 }
 
+Recuperacion::~Recuperacion() {
+    if (!cerrojo.Tomado()) return;
+    std::error_code error;
+    if (textoEscrito)
+        fs::remove(carpeta / (base + kCerrojo), error);
+    else
+        BorraCopia(carpeta, base);
+}
+
 fs::path Recuperacion::Circuito() const { return carpeta / (base + kCircuito); }
 fs::path Recuperacion::Nombre() const { return carpeta / (base + kNombre); }
 
@@ -124,6 +133,11 @@ void Recuperacion::Revisa(const Mesa& mesa, const Comandos& comandos, Instante a
     std::string texto = TextoDeCircuito(mesa);
     if (texto == textoEscrito && comandos.Archivo() == nombreEscrito) return;
     Escribe(texto, comandos.Archivo());
+}
+
+void Recuperacion::Actualiza(const Mesa& mesa, const Comandos& comandos) {
+    ultimaRevision.reset();
+    Revisa(mesa, comandos, std::chrono::steady_clock::now());
 }
 
 bool Recuperacion::Escribe(const std::string& texto, const std::string& archivo) {

@@ -37,6 +37,9 @@ public:
 
     // Makes the folder if needed. Without a usable folder nothing is ever written.
     explicit Recuperacion(std::filesystem::path carpeta);
+    // An end without Termina (a signal, the session closing): a copy written stays for
+    // the next start, but no empty lock file is left behind.
+    ~Recuperacion();
     Recuperacion(const Recuperacion&) = delete;
     Recuperacion& operator=(const Recuperacion&) = delete;
 
@@ -57,6 +60,8 @@ public:
     // kIntervalo and never in the middle of a settling; removes it once the circuit is
     // saved, loaded or new again.
     void Revisa(const Mesa& mesa, const Comandos& comandos, Instante ahora);
+    // The same without waiting for the interval: the program is about to end.
+    void Actualiza(const Mesa& mesa, const Comandos& comandos);
     // A clean exit: this program's copy goes.
     void Termina();
 

@@ -2,19 +2,16 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <QStringList>
-#include <algorithm>
-#include <cstdio>
-#include <cstring>
 #include <optional>
 
-#include "plataforma/CatalogoDeTextos.h"
 #include "plataforma/Sistema.h"
-#include "plataforma/Textos.h"
 #include "ui/idiomas/EleccionDeIdioma.h"
 #include "ui/idiomas/Traduccion.h"
 #include "ui/imagenes/Imagenes.h"
 #include "ui/imagenes/Pinturas.h"
+#include "ui/programa/ArgumentosDelPrograma.h"
 #include "ui/programa/Exportacion.h"
+#include "ui/programa/FinPorSenal.h"
 #include "ui/programa/Programa.h"
 #include "ui/ventana/VentanaPrincipal.h"
 
@@ -46,43 +43,19 @@ std::optional<std::filesystem::path> CarpetaDeRecuperacion() {
     return std::filesystem::path(carpeta.toStdString());
 }
 
-// --idioma es|en; false, with the reason on standard error, for any other value.
-bool LeeIdioma(int argc, char** argv, std::optional<velistra::Idioma>& idioma) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--idioma") != 0) continue;
-        idioma = i + 1 < argc ? velistra::IdiomaPorCodigo(argv[i + 1]) : std::nullopt;
-        if (!idioma) {
-            // The same text as velistra-cli's, in the environment's language.
-            std::fprintf(stderr, "velistra: %s\n",
-                         velistra::Traduce(velistra::IdiomaDelEntorno(),
-                                           VELISTRA_TEXTO("--idioma admite es o en"))
-                             .c_str());
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Answered before Qt starts, so it works without a display.
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("velistra %s\n", velistra::textos::kVersion);
-            return 0;
-        }
-    }
+    const velistra::ArgumentosDelPrograma argumentos = velistra::LeeArgumentosDelPrograma(argc, argv);
+    if (argumentos.codigo) return *argumentos.codigo;
     // A picture for a teacher's script needs no display: offscreen unless one was chosen.
-    const bool exportando = std::any_of(argv + 1, argv + argc, [](const char* a) { return std::strcmp(a, "--exportar") == 0; });
-    if (exportando && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::optional<velistra::Idioma> idioma;
-    if (!LeeIdioma(argc, argv, idioma)) return 1;
+    if (argumentos.exportando && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     // A save past the file size limit fails with its message instead of killing the program.
     velistra::sistema::IgnoraElLimiteDeTamano();
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velistra"));
-    const velistra::Idioma hablado = velistra::IdiomaAlEmpezar(idioma);
+    const velistra::Idioma hablado = velistra::IdiomaAlEmpezar(argumentos.idioma);
     velistra::InstalaIdioma(hablado);
     velistra::InstalaTextosDeQt(hablado);
     if (const std::optional<int> codigo = velistra::ExportaDesdeLaLineaDeOrdenes(QApplication::arguments()))
@@ -92,10 +65,13 @@ int main(int argc, char** argv) {
     const Prueba prueba = LeePrueba();
     const velistra::Imagenes imagenes;
     velistra::Programa programa(imagenes, CarpetaDeRecuperacion());
+    velistra::TerminaConLasSenales([&programa] { programa.GuardaLaCopia(); });
     velistra::VentanaPrincipal& ventana = programa.Principal();
     ventana.show();
-    if (!prueba.activa) ventana.MuestraAyuda();
+    // Who opens a circuit from a file manager wants to see it, not the help.
+    if (!prueba.activa && argumentos.circuito.isEmpty()) ventana.MuestraAyuda();
     programa.OfreceRecuperacion(prueba.recuperar);
+    if (!argumentos.circuito.isEmpty()) programa.AbreArchivo(argumentos.circuito);
     for (const QString& orden : prueba.ordenes) ventana.Despacha(orden.toInt());
     return QApplication::exec();
 }

@@ -1,7 +1,7 @@
 // velistra-cli run as a process on what a shell can hand it besides a text file: a
-// folder, a device that never ends, a FIFO nobody writes into, a disk that fills up, a
-// script saved by an editor that puts a byte-order mark first. Each gets a message and
-// an exit code; none hangs, fills the memory or reports success.
+// folder, a device that never ends, a FIFO nobody writes into, a pipe, a disk that fills
+// up, a script saved by an editor that puts a byte-order mark first. Each is read or gets
+// a message and an exit code; none hangs, fills the memory or reports success.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -73,9 +73,8 @@ TEST(EntradasRaras, UnGuionSinFinNiSaltosDeLineaSeCortaPronto) {
         // Far less than the gigabytes that reading on would take.
         dispositivo.memoria = entrada.memoria = 256L << 20;
     }
-    EsperaGuionRechazado(Ejecuta(dispositivo),
-                         "velistra-cli: el guion «/dev/zero» no es un archivo normal; se lee de "
-                         "un archivo o de la entrada estándar");
+    // A device is read as it comes, as standard input is.
+    EsperaGuionRechazado(Ejecuta(dispositivo), "/dev/zero:1: la línea pasa de 4096 caracteres");
     EsperaGuionRechazado(Ejecuta(entrada), largo);
 
     // A file of one long line: the message does not print the line back.
@@ -96,13 +95,26 @@ TEST(EntradasRaras, UnGuionSinFinNiSaltosDeLineaSeCortaPronto) {
     EsperaGuionRechazado(EjecutaCli({"simular", kSemisumador}, palabra + "\n"),
                          "entrada estándar:1: orden desconocida «" + std::string(39, 'a') + "…»");
 
-    // Nor is a script of endless lines, each short enough.
+    // Standard input is held whole, so it has a size limit; a file is read as it runs,
+    // so a script of endless lines, each short enough, runs to its end.
     const std::string comentario = "#" + std::string(4094, 'c') + "\n";
     std::string muchas;
     while (muchas.size() <= (4u << 20)) muchas += comentario;
-    EscribeArchivo(guion, muchas);
+    EsperaGuionRechazado(EjecutaCli({"simular", kSemisumador}, muchas),
+                         "entrada estándar:1025: el guion pasa de 4 MB");
+    EscribeArchivo(guion, muchas + "encender\ninterruptor 4 0 1\nmostrar\n");
+    const ResultadoDelProceso enArchivo = Ejecuta(Simular({"--guion", guion}));
+    EXPECT_EQ(enArchivo.codigo, 0) << enArchivo.errores;
+    EXPECT_EQ(enArchivo.salida, "leds 5: 10000000\n");
+    // Checked whole before the first order runs, however long.
+    EscribeArchivo(guion, "encender\nmostrar\n" + muchas + "interruptor 9 0 1\n");
     EsperaGuionRechazado(Ejecuta(Simular({"--guion", guion})),
-                         guion + ":1025: el guion pasa de 4 MB");
+                         guion + ":1028: no existe el tablero 9");
+    // As a script held whole tells it: a line that is no order before one that does not fit.
+    EscribeArchivo(guion, "interruptor 9 0 1\nregistrar 3 1\nregistrar 3 1\nbaila\n");
+    EsperaGuionRechazado(Ejecuta(Simular({"--guion", guion})), guion + ":4: orden desconocida «baila»");
+    EscribeArchivo(guion, "registrar 3 1\nregistrar 3 1\ninterruptor 9 0 1\n");
+    EsperaGuionRechazado(Ejecuta(Simular({"--guion", guion})), guion + ":3: no existe el tablero 9");
 }
 
 TEST(EntradasRaras, UnaTuberiaSinEscritorNoDejaEsperando) {
@@ -110,9 +122,11 @@ TEST(EntradasRaras, UnaTuberiaSinEscritorNoDejaEsperando) {
     const std::string tuberia = carpeta.Archivo("tuberia");
     ASSERT_EQ(mkfifo(tuberia.c_str(), 0600), 0);
 
+    // It is waited for, here 50 ms instead of 10 s, and then it is a read error.
     Lanzamiento circuito;
     circuito.programa = VELISTRA_CLI;
     circuito.argumentos = {"simular", tuberia};
+    circuito.entorno = {"VELISTRA_PRUEBA_ESPERA=50"};
     // A generous watchdog: an answer comes at once, a hang never does.
     circuito.plazo = std::chrono::seconds(10);
     const ResultadoDelProceso r = Ejecuta(circuito);
@@ -121,16 +135,49 @@ TEST(EntradasRaras, UnaTuberiaSinEscritorNoDejaEsperando) {
     EXPECT_EQ(r.errores, kErrorDeLectura);
 
     Lanzamiento guion = Simular({"--guion", tuberia});
+    guion.entorno = circuito.entorno;
     guion.plazo = std::chrono::seconds(10);
-    EsperaGuionRechazado(Ejecuta(guion), "velistra-cli: el guion «" + tuberia +
-                                             "» no es un archivo normal; se lee de un archivo o "
-                                             "de la entrada estándar");
+    EsperaGuionRechazado(Ejecuta(guion), "velistra-cli: no se puede leer el guion «" + tuberia + "»");
 
-    // Devices and folders as circuits get the program's own message.
-    for (const std::string& otro : {std::string("/dev/zero"), carpeta.ruta.string()}) {
-        const ResultadoDelProceso d = EjecutaCli({"simular", otro});
-        EXPECT_EQ(d.codigo, 2) << otro;
-        EXPECT_EQ(d.errores, kErrorDeLectura) << otro;
+    // Devices and folders as circuits get the program's own message: a device is read,
+    // and its first line is not the version; a folder is not read at all.
+    const ResultadoDelProceso d = EjecutaCli({"simular", "/dev/zero"});
+    EXPECT_EQ(d.codigo, 2);
+    EXPECT_EQ(d.errores, "El programa solo abre archivos de la versión 0.9.7\n");
+    const ResultadoDelProceso c = EjecutaCli({"simular", carpeta.ruta.string()});
+    EXPECT_EQ(c.codigo, 2);
+    EXPECT_EQ(c.errores, kErrorDeLectura);
+}
+
+// What a shell hands over as a file besides a file: a process substitution (a pipe), a
+// FIFO another program writes into, /dev/null. Each is read as the file it stands for.
+TEST(EntradasRaras, UnaTuberiaOUnDispositivoSeLeenComoSuArchivo) {
+    const CarpetaTemporal carpeta;
+    const std::string tuberia = carpeta.Archivo("tuberia");
+    ASSERT_EQ(mkfifo(tuberia.c_str(), 0600), 0);
+    const std::string guion = carpeta.Archivo("guion.txt");
+    EscribeArchivo(guion, "encender\ninterruptor 4 0 1\nmostrar\n");
+    struct Caso {
+        std::string orden;
+        std::string salida;
+    };
+    // $0 is the program, $1 the circuit, $2 the script, $3 the FIFO.
+    const Caso casos[] = {
+        {R"("$0" simular <(cat "$1") --guion /dev/null)", ""},
+        {R"("$0" simular "$1" --guion <(cat "$2"))", "leds 5: 10000000\n"},
+        {R"(cat "$2" > "$3" & "$0" simular "$1" --guion "$3")", "leds 5: 10000000\n"},
+        {R"(cat "$1" > "$3" & "$0" simular "$3" --guion "$2" --json)",
+         R"({"linea":3,"orden":"mostrar","clase":"leds","tablero":5,"estado":"10000000"})" "\n"},
+    };
+    for (const Caso& c : casos) {
+        Lanzamiento l;
+        l.programa = "/bin/bash";
+        l.argumentos = {"-c", c.orden, VELISTRA_CLI, kSemisumador, guion, tuberia};
+        l.plazo = std::chrono::seconds(20);
+        const ResultadoDelProceso r = Ejecuta(l);
+        EXPECT_EQ(r.codigo, 0) << c.orden << "\n" << r.errores;
+        EXPECT_EQ(r.salida, c.salida) << c.orden;
+        EXPECT_EQ(r.errores, "") << c.orden;
     }
 }
 

@@ -15,10 +15,57 @@ for programa in velistra velistra-cli; do
   [ "$dice" = "$programa $version" ] || falla "$programa --version dice «$dice»"
 done
 
+# The help and a mistake need no display: Qt does not start for them.
+sin_pantalla() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
+ayuda="$(sin_pantalla "$prefijo/bin/velistra" --help 2>/dev/null)" || falla "velistra --help no termina con 0"
+for palabra in CIRCUITO.txt --idioma --exportar --version; do
+  echo "$ayuda" | grep -q -- "$palabra" || falla "velistra --help no trata $palabra"
+done
+sin_pantalla "$prefijo/bin/velistra" --rara >/dev/null 2>&1
+[ $? = 1 ] || falla "una opción desconocida no termina con 1"
+
+# A circuit named on the command line opens as «Recuperar...» does. SIGTERM then ends the
+# program cleanly: the recovery copy of the changed circuit stays, the lock goes.
+datos="$prefijo/datos/velistra"
+circuito="$prefijo/circuito.txt"
+cp "$fuentes/examples/semisumador/circuito.txt" "$circuito"
+XDG_DATA_HOME="$prefijo/datos" XDG_CONFIG_HOME="$prefijo/config" QT_QPA_PLATFORM=offscreen \
+  VELISTRA_PRUEBA_ORDENES=4996 "$prefijo/bin/velistra" "$circuito" 2>/dev/null &
+programa=$!
+# Until the added LED board makes the copy.
+for _ in $(seq 300); do
+  ls "$datos"/recuperacion-*.nombre >/dev/null 2>&1 && break
+  sleep 0.1
+done
+kill -TERM "$programa"
+wait "$programa"
+[ $? = 0 ] || falla "velistra no termina con 0 tras SIGTERM"
+[ "$(cat "$datos"/recuperacion-*.nombre 2>/dev/null)" = "$circuito" ] || falla "no queda la copia de $circuito"
+copia="$(ls "$datos"/recuperacion-*.txt 2>/dev/null)"
+[ -n "$copia" ] && [ "$("$prefijo/bin/velistra-cli" tabla "$copia")" = "$("$prefijo/bin/velistra-cli" tabla "$circuito")" ] ||
+  falla "la copia no es el circuito abierto"
+! ls "$datos"/*.cerrojo >/dev/null 2>&1 || falla "queda el cerrojo tras SIGTERM"
+
 escritorio="$prefijo/share/applications/velistra.desktop"
 desktop-file-validate "$escritorio" || falla "desktop-file-validate"
 appstreamcli validate --no-net --explain "$prefijo/share/metainfo/io.github.velistra.velistra.metainfo.xml" ||
   falla "appstreamcli validate"
+
+# Circuit files are of their own type, by their first line, and open with the program.
+(
+  export XDG_DATA_DIRS="$prefijo/share:/usr/share" XDG_DATA_HOME="$prefijo/vacia" XDG_CONFIG_HOME="$prefijo/config"
+  unset XDG_CURRENT_DESKTOP
+  update-mime-database "$prefijo/share/mime" >/dev/null 2>&1
+  update-desktop-database "$prefijo/share/applications"
+  tipo="$(xdg-mime query filetype "$prefijo/share/velistra/examples/semisumador/circuito.txt")"
+  [ "$tipo" = application/x-velistra-circuito ] || echo "FALLO: un circuito es de tipo «$tipo»"
+  echo "hola" > "$prefijo/nota.txt"
+  tipo="$(xdg-mime query filetype "$prefijo/nota.txt")"
+  [ "$tipo" = text/plain ] || echo "FALLO: un texto es de tipo «$tipo»"
+  abre="$(xdg-mime query default application/x-velistra-circuito)"
+  [ "$abre" = velistra.desktop ] || echo "FALLO: los circuitos se abren con «$abre»"
+) > "$prefijo/tipos" 2>&1
+if grep -q FALLO "$prefijo/tipos"; then cat "$prefijo/tipos"; fallos=$((fallos + 1)); fi
 
 for pagina in man1/velistra man1/velistra-cli en/man1/velistra en/man1/velistra-cli; do
   archivo="$prefijo/share/man/$pagina.1.gz"

@@ -209,6 +209,14 @@ void Programa::AnotaReciente() {
     preferencias_.AnotaReciente(QString::fromStdString(archivo));
 }
 
+void Programa::AbreArchivo(const QString& ruta) {
+    Atiende(sesion_.AbreArchivo(QFileInfo(ruta).absoluteFilePath().toStdString()));
+}
+
+void Programa::GuardaLaCopia() {
+    if (recuperacion_) recuperacion_->Actualiza(sesion_.mesa, sesion_.comandos);
+}
+
 bool Programa::PuedeCerrar() {
     const bool puede = sesion_.PuedeCerrar();
     if (puede) preferencias_.GuardaGeometriaDeLaVentana(ventana_.saveGeometry());

@@ -44,6 +44,12 @@ public:
     // A file of "Archivos recientes": loaded as "Recuperar..." loads, or, when it is
     // gone, dropped from the list after telling the user.
     void AbreReciente(const QString& ruta);
+    // A circuit named on the command line (a double click in a file manager): loaded as
+    // "Recuperar..." loads, its messages included.
+    void AbreArchivo(const QString& ruta);
+    // The session is ending (SIGTERM, SIGHUP): nobody is there to answer the save
+    // question, so the recovery copy is brought up to date and kept for the next start.
+    void GuardaLaCopia();
     bool PuedeCerrar() override;
     void Tic() override;
 
