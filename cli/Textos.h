@@ -87,6 +87,13 @@ enum class Texto {
     DemasiadosCanales,
     NombreDelCanal,
     RegistroQueNoSeEscribe,
+    NoEsDeLeds,
+    NoEsDeSieteSegmentos,
+    ColumnaEnOtroTablero,
+    ReferenciaSinLuces,
+    ArchivoGrande,
+    FilasDeCombinaciones,
+    TablaIncompleta,
 };
 
 struct EntradaDeTexto {

@@ -87,8 +87,8 @@ void Chips(Hoja& hoja, const Mesa& mesa) {
     for (const Componente& chip : mesa.componentes) ++cuenta[chip.Codigo()];
     if (cuenta.empty()) hoja.Linea(QCoreApplication::translate("velistra::Informe", "El circuito no lleva chips."));
     for (const auto& [codigo, n] : cuenta) {
-        const FichaDeChip* ficha = FichaDeCatalogo(static_cast<int>(codigo));
-        const QString nombre = ficha ? DelNucleo(ficha->texto) : QString::number(codigo);
+        // Named by the label printed on the chip, as the review and the probe name it.
+        const QString nombre = QString::fromStdString(EtiquetaDeChip(codigo));
         hoja.Linea(QStringLiteral("%1 × %2").arg(n).arg(nombre));
         const std::string_view descripcion = DescripcionDeChip(static_cast<int>(codigo));
         if (!descripcion.empty())
