@@ -1900,11 +1900,11 @@ The simulation will go on from the last state reached.</translation>
     </message>
     <message>
         <source>Se comparan %1 filas de las %2 combinaciones de las palancas.</source>
-        <translation>%1 rows of the levers' %2 combinations are compared.</translation>
+        <translation>%1 rows of the levers&apos; %2 combinations are compared.</translation>
     </message>
     <message>
         <source>la tabla %1 no sirve: tiene %2 de las %3 combinaciones de sus palancas (--completa)</source>
-        <translation>the table %1 is of no use: it has %2 of its levers' %3 combinations (--completa)</translation>
+        <translation>the table %1 is of no use: it has %2 of its levers&apos; %3 combinations (--completa)</translation>
     </message>
 </context>
 <context>

@@ -55,7 +55,8 @@ TEST(RevisionEnElPrograma, LaListaNombraElChipSueltoYLoSenalaEnLaMesa) {
     ASSERT_NE(dialogo, nullptr);
     auto* lista = dialogo->findChild<QListWidget*>();
     ASSERT_EQ(lista->count(), 1);
-    EXPECT_EQ(lista->item(0)->text(), QString::fromUtf8("chip 74LS00 (n.º 1): no está enchufado en la protoboard"));
+    EXPECT_EQ(lista->item(0)->text(), QString::fromUtf8("chip 74LS00 (n.º 1): no está enchufado en la protoboard. "
+                                                        "El chip no quedó sobre una protoboard."));
 
     VentanaDeMesa& vista = programa.Principal().Mesa();
     programa.Principal().show();
