@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "CircuitosDeAlumnos.h"
 #include "Montaje.h"
@@ -176,74 +177,70 @@ struct Esperado {
     int pin = 0;
 };
 
+// An exercise of the class: its chips (14 pins, GND on 7 and VCC on 14) with their
+// columns from the first, the signal wiring, and where each planted mistake falls.
+struct Ejercicio {
+    std::vector<std::pair<long, int>> chips;
+    // Lays the signal wires; leaves out the one that makes `suelta` float when asked to.
+    void (*cablea)(Montaje& m, const ejemplos::BancoConLamparas& banco,
+                   const std::vector<ChipColocado>& chips, bool dejaSuelta);
+    Esperado suelta;
+    int sinVcc = 0;
+    int sinGnd = 0;
+};
+
 // A full adder: XOR, AND, OR; A, B, Cin on levers 0-2, sum and carry on lamps 0 and 1.
-std::string SumadorCompleto(const Planta& planta, Esperado& esperado) {
-    Montaje m;
-    const auto [p, palancas, leds] = m.ConLamparas(Tablero::kInterruptores);
-    const int c = planta.columna;
-    const ChipColocado xor_ = m.Inserta(7086, p, c);
-    const ChipColocado and_ = m.Inserta(7008, p, c + 9);
-    const ChipColocado or_ = m.Inserta(7032, p, c + 18);
-    for (const ChipColocado& chip : {xor_, and_, or_}) {
-        if (planta.error != Error::SinGnd || chip.columna != and_.columna) m.PinAGnd(chip, 7);
-        if (planta.error != Error::SinVcc || chip.columna != or_.columna) m.PinAVcc(chip, 14);
-    }
-    m.CableaTira(palancas, 0, xor_, 1);
-    m.CableaTira(palancas, 1, xor_, 2);
+void CableaSumador(Montaje& m, const ejemplos::BancoConLamparas& b, const std::vector<ChipColocado>& c,
+                   bool dejaSuelta) {
+    const ChipColocado &xor_ = c[0], &and_ = c[1], &or_ = c[2];
+    for (const auto& [palanca, chip, pin] : {std::tuple{0, xor_, 1}, {1, xor_, 2}, {2, xor_, 5},
+                                             {0, and_, 1}, {1, and_, 2}})
+        m.CableaTira(b.entradas, palanca, chip, pin);
     m.Une(xor_, 3, xor_, 4);
-    m.CableaTira(palancas, 2, xor_, 5);
-    m.CableaTira(palancas, 0, and_, 1);
-    m.CableaTira(palancas, 1, and_, 2);
     m.Une(xor_, 3, and_, 4);
-    if (planta.error != Error::EntradaSuelta) m.CableaTira(palancas, 2, and_, 5);
+    if (!dejaSuelta) m.CableaTira(b.entradas, 2, and_, 5);
     m.Une(and_, 3, or_, 1);
     m.Une(and_, 6, or_, 2);
-    m.CableaPuerto(leds, 0, xor_, 6);
-    m.CableaPuerto(leds, 1, or_, 3);
-    m.AlimentaTiras(p, palancas);
-    m.PuertoAGnd(p, leds, 8);
-    if (planta.error == Error::ChipSuelto) m.Deja(7004, {900, 700});
-    switch (planta.error) {
-        case Error::EntradaSuelta: esperado = {"entrada-al-aire", 2, 5}; break;
-        case Error::SinVcc: esperado = {"sin-alimentacion", 3, 14}; break;
-        case Error::SinGnd: esperado = {"sin-alimentacion", 2, 7}; break;
-        case Error::ChipSuelto: esperado = {"chip-sin-enchufar", 4, 0}; break;
-        case Error::Ninguno: break;
-    }
-    return m.Texto();
+    m.CableaPuerto(b.leds, 0, xor_, 6);
+    m.CableaPuerto(b.leds, 1, or_, 3);
 }
 
-// A 2-to-4 decoder: A and B on levers 0 and 1 through a 7404, four AND gates to lamps 0-3.
-std::string Descodificador(const Planta& planta, Esperado& esperado) {
+// A 2-to-4 decoder: A and B on levers 0 and 1 through a 7404, four AND gates to lamps
+// 0-3: Y0 = /A /B, Y1 = A /B, Y2 = /A B, Y3 = A B.
+void CableaDescodificador(Montaje& m, const ejemplos::BancoConLamparas& b,
+                          const std::vector<ChipColocado>& c, bool dejaSuelta) {
+    const ChipColocado &no = c[0], &y = c[1];
+    for (const auto& [palanca, chip, pin] : {std::tuple{0, no, 1}, {1, no, 3}, {0, y, 4}, {0, y, 12}, {1, y, 13}})
+        m.CableaTira(b.entradas, palanca, chip, pin);
+    for (const auto& [desde, hasta] : {std::pair{2, 1}, {4, 2}, {4, 5}, {2, 9}}) m.Une(no, desde, y, hasta);
+    if (!dejaSuelta) m.CableaTira(b.entradas, 1, y, 10);
+    for (const auto& [lampara, pin] : {std::pair{0, 3}, {1, 6}, {2, 8}, {3, 11}}) m.CableaPuerto(b.leds, lampara, y, pin);
+}
+
+const Ejercicio kSumador{{{7086, 0}, {7008, 9}, {7032, 18}}, &CableaSumador, {"entrada-al-aire", 2, 5}, 3, 2};
+const Ejercicio kDescodificador{{{7004, 0}, {7008, 10}}, &CableaDescodificador, {"entrada-al-aire", 2, 10}, 2, 1};
+
+// The student's circuit, and in `esperado` what revisar must say of its mistake.
+std::string Monta(const Ejercicio& ejercicio, const Planta& planta, Esperado& esperado) {
     Montaje m;
-    const auto [p, palancas, leds] = m.ConLamparas(Tablero::kInterruptores);
-    const int c = planta.columna;
-    const ChipColocado no = m.Inserta(7004, p, c);
-    const ChipColocado y = m.Inserta(7008, p, c + 10);
-    for (const ChipColocado& chip : {no, y}) {
-        if (planta.error != Error::SinGnd || chip.columna != no.columna) m.PinAGnd(chip, 7);
-        if (planta.error != Error::SinVcc || chip.columna != y.columna) m.PinAVcc(chip, 14);
+    const ejemplos::BancoConLamparas banco = m.ConLamparas(Tablero::kInterruptores);
+    std::vector<ChipColocado> chips;
+    for (const auto& [codigo, columna] : ejercicio.chips) {
+        chips.push_back(m.Inserta(codigo, banco.protoboard, planta.columna + columna));
+        const int n = static_cast<int>(chips.size());
+        if (planta.error != Error::SinGnd || n != ejercicio.sinGnd) m.PinAGnd(chips.back(), 7);
+        if (planta.error != Error::SinVcc || n != ejercicio.sinVcc) m.PinAVcc(chips.back(), 14);
     }
-    m.CableaTira(palancas, 0, no, 1);
-    m.CableaTira(palancas, 1, no, 3);
-    // Y0 = /A /B, Y1 = A /B, Y2 = /A B, Y3 = A B.
-    m.Une(no, 2, y, 1);
-    m.Une(no, 4, y, 2);
-    m.CableaTira(palancas, 0, y, 4);
-    m.Une(no, 4, y, 5);
-    m.Une(no, 2, y, 9);
-    if (planta.error != Error::EntradaSuelta) m.CableaTira(palancas, 1, y, 10);
-    m.CableaTira(palancas, 0, y, 12);
-    m.CableaTira(palancas, 1, y, 13);
-    for (const auto& [lampara, pin] : {std::pair{0, 3}, {1, 6}, {2, 8}, {3, 11}}) m.CableaPuerto(leds, lampara, y, pin);
-    m.AlimentaTiras(p, palancas);
-    m.PuertoAGnd(p, leds, 8);
+    ejercicio.cablea(m, banco, chips, planta.error == Error::EntradaSuelta);
+    m.AlimentaTiras(banco.protoboard, banco.entradas);
+    m.PuertoAGnd(banco.protoboard, banco.leds, 8);
     if (planta.error == Error::ChipSuelto) m.Deja(7000, {900, 700});
+    const int n = static_cast<int>(chips.size());
     switch (planta.error) {
-        case Error::EntradaSuelta: esperado = {"entrada-al-aire", 2, 10}; break;
-        case Error::SinVcc: esperado = {"sin-alimentacion", 2, 14}; break;
-        case Error::SinGnd: esperado = {"sin-alimentacion", 1, 7}; break;
-        case Error::ChipSuelto: esperado = {"chip-sin-enchufar", 3, 0}; break;
+        case Error::EntradaSuelta: esperado = ejercicio.suelta; break;
+        case Error::SinVcc: esperado = {"sin-alimentacion", ejercicio.sinVcc, 14}; break;
+        case Error::SinGnd: esperado = {"sin-alimentacion", ejercicio.sinGnd, 7}; break;
+        case Error::ChipSuelto: esperado = {"chip-sin-enchufar", n + 1, 0}; break;
         case Error::Ninguno: break;
     }
     return m.Texto();
@@ -257,13 +254,13 @@ std::string Hallazgo(const Esperado& e) {
 TEST(RevisarUnaClase, CadaFalloPlantadoSeEncuentraYLosCircuitosBuenosNoDanNada) {
     CarpetaTemporal carpeta;
     std::size_t circuitos = 0;
-    for (const auto monta : {&SumadorCompleto, &Descodificador}) {
+    for (const Ejercicio* ejercicio : {&kSumador, &kDescodificador}) {
         for (const Error error : {Error::Ninguno, Error::EntradaSuelta, Error::SinVcc, Error::SinGnd,
                                   Error::ChipSuelto}) {
             for (const int columna : {2, 4, 6}) {
                 Esperado esperado;
                 const std::string archivo = carpeta.Archivo("alumno" + std::to_string(++circuitos) + ".txt");
-                EscribeArchivo(archivo, monta({error, columna}, esperado));
+                EscribeArchivo(archivo, Monta(*ejercicio, {error, columna}, esperado));
                 const ResultadoDelProceso r = EjecutaCli({"revisar", archivo, "--json"});
                 SCOPED_TRACE(archivo);
                 if (error == Error::Ninguno) {
