@@ -92,6 +92,7 @@ enum class Texto {
     ColumnaEnOtroTablero,
     ReferenciaSinLuces,
     ArchivoGrande,
+    UnaFilaDeCombinaciones,
     FilasDeCombinaciones,
     TablaIncompleta,
 };

@@ -82,7 +82,8 @@ std::string ColumnaEnOtroTablero(const docencia::ColumnaEnOtroTablero& c) {
 }
 
 std::string FilasDeCombinaciones(std::size_t filas, std::size_t combinaciones) {
-    return Di(Texto::FilasDeCombinaciones, {std::to_string(filas), std::to_string(combinaciones)});
+    return Di(filas == 1 ? Texto::UnaFilaDeCombinaciones : Texto::FilasDeCombinaciones,
+              {std::to_string(filas), std::to_string(combinaciones)});
 }
 
 std::string TablaIncompleta(const std::string& ruta, std::size_t filas, std::size_t combinaciones) {

@@ -102,6 +102,8 @@ constexpr EntradaDeTexto kTabla[] = {
     {Texto::ReferenciaSinLuces,
      VELISTRA_TEXTO("el circuito de referencia no tiene luces cableadas: no hay nada que comparar")},
     {Texto::ArchivoGrande, VELISTRA_TEXTO("no se puede leer %1 %2: pasa de %3 MB")},
+    {Texto::UnaFilaDeCombinaciones,
+     VELISTRA_TEXTO("Se compara %1 fila de las %2 combinaciones de las palancas.")},
     {Texto::FilasDeCombinaciones,
      VELISTRA_TEXTO("Se comparan %1 filas de las %2 combinaciones de las palancas.")},
     {Texto::TablaIncompleta,

@@ -1899,6 +1899,10 @@ The simulation will go on from the last state reached.</translation>
         <translation>cannot read %1 %2: it is over %3 MB</translation>
     </message>
     <message>
+        <source>Se compara %1 fila de las %2 combinaciones de las palancas.</source>
+        <translation>%1 row of the levers&apos; %2 combinations is compared.</translation>
+    </message>
+    <message>
         <source>Se comparan %1 filas de las %2 combinaciones de las palancas.</source>
         <translation>%1 rows of the levers&apos; %2 combinations are compared.</translation>
     </message>
