@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <string_view>
 #include <vector>
 
 #include "modelo/Tablero.h"
@@ -20,12 +21,23 @@ struct Registro {
     std::vector<std::string> campos;
 };
 
-// Records as spreadsheets write them: a quoted field may hold commas, doubled quotes and
-// line breaks. A record of one empty field is a blank line.
+// Spreadsheets set for a decimal comma separate fields with semicolons; the header
+// tells which, as it has no comma then.
+char Separador(const std::string& texto, std::size_t inicio) {
+    const std::string_view cabecera =
+        std::string_view(texto).substr(inicio, texto.find('\n', inicio) - inicio);
+    return cabecera.find(',') == std::string_view::npos && cabecera.find(';') != std::string_view::npos
+               ? ';'
+               : ',';
+}
+
+// Records as spreadsheets write them: a quoted field may hold separators, doubled quotes
+// and line breaks. A record of one empty field is a blank line.
 std::vector<Registro> Registros(const std::string& texto) {
     std::vector<Registro> registros;
     std::size_t linea = 1;
     std::size_t i = texto.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
+    const char separador = Separador(texto, i);
     while (i < texto.size()) {
         Registro r{linea, {}};
         std::string campo;
@@ -39,7 +51,7 @@ std::vector<Registro> Registros(const std::string& texto) {
                 if (c == '\n') ++linea;
             } else if (c == '"') {
                 entreComillas = true;
-            } else if (c == ',') {
+            } else if (c == separador) {
                 r.campos.push_back(std::move(campo));
                 campo.clear();
             } else if (c == '\n') {

@@ -82,6 +82,9 @@ TEST_F(Tablas, LaTablaDeUnaHojaDeCalculoSeLeeComoSeEscribeYDiceCuantoCompara) {
     EXPECT_NE(bien.salida.find("Se comparan 4 filas de las 4 combinaciones de las palancas.\nResumen: "),
               std::string::npos)
         << bien.salida;
+    // A spreadsheet set for a decimal comma separates with semicolons.
+    EXPECT_EQ(ConTabla("int4.0;int4.1;leds5.0\n0;0;0\n1;1;0\n").codigo, 0);
+    EXPECT_EQ(ConTabla("int4.0;int4.1;leds5.0\n0;0;0\n1;1;1\n").codigo, 4);
     // Two rows of four: compared and said; refused with --completa.
     const std::string mitad = "int4.0,int4.1,leds5.0\n0,0,0\n1,1,0\n";
     const ResultadoDelProceso parcial = ConTabla(mitad, {"--json"});
