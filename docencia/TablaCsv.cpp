@@ -1,6 +1,7 @@
 #include "docencia/TablaCsv.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <map>
 #include <string_view>
 #include <vector>
@@ -148,7 +149,7 @@ std::optional<TablaDeVerdad> LeeTablaCsv(const std::string& texto, Mensaje& erro
         }
         std::vector<bool> fila;
         for (const std::size_t k : orden) fila.push_back(campos[k] == "1");
-        const std::vector<bool> palancas(fila.begin(), fila.begin() + static_cast<long>(tabla.entradas.size()));
+        const std::vector<bool> palancas(fila.begin(), fila.begin() + static_cast<std::ptrdiff_t>(tabla.entradas.size()));
         const auto [anterior, nueva] = combinaciones.try_emplace(palancas, registros[i].linea);
         if (!nueva) {
             error = Mensaje(VELISTRA_TEXTO("la línea %1 repite las palancas de la línea %2"),
