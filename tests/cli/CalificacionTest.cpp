@@ -9,6 +9,7 @@
 #include "CircuitosDeAlumnos.h"
 #include "Montaje.h"
 #include "support/CarpetaTemporal.h"
+#include "tableros/Protoboard.h"
 #include "support/Proceso.h"
 
 namespace velistra::prueba {
@@ -315,6 +316,22 @@ TEST(RevisarUnaClase, LoQueLaPruebaDeTodoACeroOTodoAUnoNoVeiaSeEncuentra) {
     }()});
     EXPECT_EQ(suelto.salida, "chip 74LS00 (n.º 3): no está enchufado en la protoboard (en 900, 700). "
                              "El chip no quedó sobre una protoboard.\n1 hallazgo\n");
+    // One whose output would fall on a strip a lever already drives (only a file holds
+    // that wire) stays out when the file is read, and says so.
+    Montaje excitada;
+    const auto [p2, palancas2, leds2] = excitada.ConLamparas(Tablero::kInterruptores);
+    const ChipColocado inversor = excitada.InsertaAlimentado(7004, p2, 20, 7, 14);
+    excitada.AlimentaTiras(p2, palancas2);
+    // Pin 2 is on the lower row, one column right of pin 1.
+    excitada.UneComoUnArchivo(palancas2, 9, p2, Protoboard::kPrimerPuertoInferior +
+                                                    Protoboard::kFilas * (inversor.columna + 1) + 4);
+    EscribeArchivo(archivo, excitada.Texto());
+    const ResultadoDelProceso r2 = EjecutaCli({"revisar", archivo});
+    EXPECT_NE(r2.salida.find("chip 74LS04 (n.º 1): no está enchufado en la protoboard (en "), std::string::npos)
+        << r2.salida;
+    EXPECT_NE(r2.salida.find("). Una salida del chip caería en una tira que ya recibe un nivel.\n1 hallazgo\n"),
+              std::string::npos)
+        << r2.salida;
 }
 
 }  // namespace
