@@ -49,6 +49,14 @@ std::optional<PeticionDeComprobacion> AnalizaComprobacion(const std::vector<std:
             if (!FijaFormato(p.formato, a, error)) return std::nullopt;
             continue;
         }
+        if (a == "--completa") {
+            if (p.completa) {
+                error = Repetida(a);
+                return std::nullopt;
+            }
+            p.completa = true;
+            continue;
+        }
         std::optional<std::string>* campo = a == "--tabla"        ? &p.tabla
                                             : a == "--referencia" ? &p.referencia
                                             : a == "--guion"      ? &p.guion

@@ -15,6 +15,8 @@ struct PeticionDeComprobacion {
     std::optional<std::string> guion;
     std::optional<std::string> salida;
     Formato formato = Formato::Texto;
+    // A table that leaves out combinations of its levers is refused rather than compared.
+    bool completa = false;
     // Per circuit; past it the circuit is reported as not finished.
     int plazo = 10;
 };

@@ -22,8 +22,10 @@ namespace velistra::consola {
 namespace {
 
 constexpr const char* kPrograma = "velistra-cli";
-// A truth table or an expected output larger than this is not a teacher's file.
+// An expected output larger than this is not a teacher's file.
 constexpr std::size_t kTamanoMaximo = 4 * 1024 * 1024;
+// Room for every combination of 16 levers with every light of a few boards named.
+constexpr std::size_t kTamanoDeTabla = 32 * 1024 * 1024;
 
 // What every circuit is compared with: a table (also the reference circuit's), or a
 // script with its output.
@@ -34,13 +36,19 @@ struct Esperado {
 };
 
 std::optional<std::string> LeeTexto(const std::string& ruta, const std::string& que,
-                                    std::ostream& errores) {
-    const sistema::ArchivoLeido leido = sistema::LeeArchivoRegular(ruta, kTamanoMaximo);
-    if (leido.resultado != sistema::Lectura::Leido || leido.texto.size() > kTamanoMaximo) {
+                                    std::size_t tamanoMaximo, std::ostream& errores) {
+    sistema::ArchivoLeido leido = sistema::LeeArchivoRegular(ruta, tamanoMaximo);
+    if (leido.resultado == sistema::Lectura::Leido && leido.texto.size() > tamanoMaximo) {
+        errores << kPrograma << ": " << textos::ArchivoGrande(que, ruta, tamanoMaximo >> 20) << '\n';
+        return std::nullopt;
+    }
+    if (leido.resultado != sistema::Lectura::Leido) {
         errores << kPrograma << ": " << textos::ArchivoQueNoSeLee(que, ruta) << '\n';
         return std::nullopt;
     }
-    return leido.texto;
+    // Spreadsheets and editors on Windows start a text with a byte-order mark.
+    if (leido.texto.rfind("\xEF\xBB\xBF", 0) == 0) leido.texto.erase(0, 3);
+    return std::move(leido.texto);
 }
 
 // The reference circuit's own table, made as `tabla` makes it.
@@ -48,29 +56,37 @@ int TablaDeReferencia(const std::string& ruta, Esperado& esperado, std::ostream&
     Banco banco(errores);
     if (!banco.Abre(ruta)) return kCircuitoIlegible;
     const auto palancas = docencia::PalancasCableadas(banco.mesa);
-    if (palancas.empty() || palancas.size() > docencia::kMaximoDePalancas) {
-        errores << kPrograma << ": " << textos::ReferenciaSinTabla(palancas.size()) << '\n';
+    const auto luces = docencia::LucesCableadas(banco.mesa);
+    if (palancas.empty() || luces.empty() || palancas.size() > docencia::kMaximoDePalancas) {
+        errores << kPrograma << ": " << textos::ReferenciaSinTabla(ruta, palancas.size(), luces.size())
+                << '\n';
         return kUsoIncorrecto;
     }
-    esperado.tabla = docencia::RecorreCombinaciones(banco.mesa, palancas,
-                                                    docencia::LucesCableadas(banco.mesa));
+    esperado.tabla = docencia::RecorreCombinaciones(banco.mesa, palancas, luces);
+    return kTerminado;
+}
+
+int LeeLaTabla(const PeticionDeComprobacion& p, Esperado& esperado, std::ostream& errores) {
+    const std::optional<std::string> texto = LeeTexto(*p.tabla, Di(Texto::LaTabla), kTamanoDeTabla, errores);
+    if (!texto) return kUsoIncorrecto;
+    Mensaje error;
+    esperado.tabla = docencia::LeeTablaCsv(*texto, error);
+    if (!esperado.tabla) {
+        errores << kPrograma << ": " << textos::TablaIncorrecta(*p.tabla, DelNucleo(error)) << '\n';
+        return kUsoIncorrecto;
+    }
+    const std::size_t combinaciones = docencia::CombinacionesDe(*esperado.tabla);
+    if (p.completa && esperado.tabla->filas.size() < combinaciones) {
+        errores << kPrograma << ": "
+                << textos::TablaIncompleta(*p.tabla, esperado.tabla->filas.size(), combinaciones) << '\n';
+        return kUsoIncorrecto;
+    }
     return kTerminado;
 }
 
 int LeeLoEsperado(const PeticionDeComprobacion& p, Esperado& esperado, std::ostream& errores) {
     if (p.referencia) return TablaDeReferencia(*p.referencia, esperado, errores);
-    if (p.tabla) {
-        const std::optional<std::string> texto = LeeTexto(*p.tabla, Di(Texto::LaTabla), errores);
-        if (!texto) return kUsoIncorrecto;
-        Mensaje error;
-        esperado.tabla = docencia::LeeTablaCsv(*texto, error);
-        if (!esperado.tabla) {
-            errores << kPrograma << ": " << textos::TablaIncorrecta(*p.tabla, DelNucleo(error))
-                    << '\n';
-            return kUsoIncorrecto;
-        }
-        return kTerminado;
-    }
+    if (p.tabla) return LeeLaTabla(p, esperado, errores);
     std::istringstream nada;
     esperado.guion = LeeGuionDeLaEjecucion(p.guion, nada, errores);
     if (!esperado.guion) return kUsoIncorrecto;
@@ -79,7 +95,7 @@ int LeeLoEsperado(const PeticionDeComprobacion& p, Esperado& esperado, std::ostr
                 << esperado.guion->error->mensaje << '\n';
         return kUsoIncorrecto;
     }
-    const std::optional<std::string> salida = LeeTexto(*p.salida, Di(Texto::LaSalida), errores);
+    const std::optional<std::string> salida = LeeTexto(*p.salida, Di(Texto::LaSalida), kTamanoMaximo, errores);
     if (!salida) return kUsoIncorrecto;
     esperado.salida = *salida;
     return kTerminado;
@@ -101,6 +117,8 @@ void SegunTabla(Banco& banco, const docencia::TablaDeVerdad& tabla, Veredicto& v
     v.distintas = c.filasDistintas;
     for (const std::string& n : c.palancasQueFaltan) Une(v.detalle, textos::FaltaPalanca(n));
     for (const std::string& n : c.lucesQueFaltan) Une(v.detalle, textos::FaltaLuz(n));
+    for (const docencia::ColumnaEnOtroTablero& o : c.enOtroTablero)
+        Une(v.detalle, textos::ColumnaEnOtroTablero(o));
     if (c.filasDistintas > 0) Une(v.detalle, textos::FilasDistintas(c.filasDistintas, c.filas));
     for (const docencia::FilaDistinta& f : c.primeras)
         Une(v.detalle, textos::FilaDistinta(f.palancas, f.luces.front().nombre, f.luces.front().obtenida));
@@ -216,6 +234,8 @@ int Comprueba(const PeticionDeComprobacion& p, std::ostream& salida, std::ostrea
     if (const int codigo = LeeLoEsperado(p, esperado, errores); codigo != kTerminado) return codigo;
 
     InformeDeComprobacion informe(salida, p.formato);
+    if (esperado.tabla)
+        informe.FilasDeLaTabla(esperado.tabla->filas.size(), docencia::CombinacionesDe(*esperado.tabla));
     for (const std::string& archivo : CircuitosDelLote(p.circuitos))
         informe.Agrega(CompruebaAparte(archivo, esperado, p.plazo));
     informe.Termina();

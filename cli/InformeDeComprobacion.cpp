@@ -19,10 +19,10 @@ const char* Palabra(Resultado r) {
     return textos::kIlegible;
 }
 
-// A field between quotes, its own quotes doubled, as spreadsheets read it.
+// A field between quotes, its own quotes doubled, as spreadsheets read it; valid UTF-8.
 std::string CampoCsv(const std::string& texto) {
     std::string campo = "\"";
-    for (const char c : texto) campo += c == '"' ? std::string("\"\"") : std::string(1, c);
+    for (const char c : ComoUtf8(texto)) campo += c == '"' ? std::string("\"\"") : std::string(1, c);
     return campo + '"';
 }
 
@@ -59,11 +59,22 @@ void InformeDeComprobacion::Agrega(const Veredicto& v) {
     salida.flush();
 }
 
+void InformeDeComprobacion::FilasDeLaTabla(std::size_t filas, std::size_t combinaciones) {
+    tabla = {filas, combinaciones};
+}
+
 void InformeDeComprobacion::Termina() {
+    if (formato == Formato::Texto && tabla)
+        salida << textos::FilasDeCombinaciones(tabla->first, tabla->second) << '\n';
+    if (formato == Formato::Json && tabla)
+        salida << "],\"tabla\":{\"filas\":" << tabla->first << ",\"combinaciones\":" << tabla->second
+               << '}';
+    else if (formato == Formato::Json)
+        salida << ']';
     if (formato == Formato::Texto)
         salida << textos::Resumen(circuitos, correctos, incorrectos, ilegibles) << '\n';
     if (formato == Formato::Json)
-        salida << "],\"resumen\":{\"circuitos\":" << circuitos << ",\"correctos\":" << correctos
+        salida << ",\"resumen\":{\"circuitos\":" << circuitos << ",\"correctos\":" << correctos
                << ",\"incorrectos\":" << incorrectos << ",\"ilegibles\":" << ilegibles << "}}\n";
 }
 

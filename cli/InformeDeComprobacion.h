@@ -1,6 +1,8 @@
 #pragma once
 #include <cstddef>
 #include <iosfwd>
+#include <optional>
+#include <utility>
 
 #include "cli/Argumentos.h"
 
@@ -14,6 +16,9 @@ class InformeDeComprobacion {
 public:
     InformeDeComprobacion(std::ostream& salida, Formato formato);
 
+    // How many rows of the expected table each circuit is put through, of how many
+    // combinations its levers have; told with the summary.
+    void FilasDeLaTabla(std::size_t filas, std::size_t combinaciones);
     void Agrega(const Veredicto& v);
     // The summary line, or the end of the JSON object.
     void Termina();
@@ -28,6 +33,7 @@ private:
     std::size_t correctos = 0;
     std::size_t incorrectos = 0;
     std::size_t ilegibles = 0;
+    std::optional<std::pair<std::size_t, std::size_t>> tabla;
 };
 
 }  // namespace velistra::consola

@@ -87,6 +87,14 @@ enum class Texto {
     DemasiadosCanales,
     NombreDelCanal,
     RegistroQueNoSeEscribe,
+    NoEsDeLeds,
+    NoEsDeSieteSegmentos,
+    ColumnaEnOtroTablero,
+    ReferenciaSinLuces,
+    ArchivoGrande,
+    UnaFilaDeCombinaciones,
+    FilasDeCombinaciones,
+    TablaIncompleta,
 };
 
 struct EntradaDeTexto {

@@ -3,6 +3,7 @@
 #include "cli/Citas.h"
 #include "cli/Textos.h"
 #include "docencia/DescripcionDeHallazgos.h"
+#include "modelo/Tablero.h"
 
 namespace velistra::consola::textos {
 
@@ -62,9 +63,31 @@ std::string GuionQueNoCabe(int linea, const std::string& porque) {
     return Di(Texto::GuionQueNoCabe, {std::to_string(linea), porque});
 }
 
-std::string ReferenciaSinTabla(std::size_t palancas) {
-    if (palancas == 0) return Di(Texto::ReferenciaSinInterruptores);
-    return Di(Texto::ReferenciaConDemasiados, {std::to_string(palancas)});
+std::string ReferenciaSinTabla(const std::string& ruta, std::size_t palancas, std::size_t luces) {
+    const std::string porque = palancas == 0 ? Di(Texto::ReferenciaSinInterruptores)
+                               : luces == 0  ? Di(Texto::ReferenciaSinLuces)
+                                             : Di(Texto::ReferenciaConDemasiados, {std::to_string(palancas)});
+    return Cita(ruta) + ": " + porque;
+}
+
+std::string ArchivoGrande(const std::string& que, const std::string& ruta, std::size_t megas) {
+    return Di(Texto::ArchivoGrande, {que, Cita(ruta), std::to_string(megas)});
+}
+
+std::string ColumnaEnOtroTablero(const docencia::ColumnaEnOtroTablero& c) {
+    const Texto porque = c.tipoEsperado == Tablero::kInterruptores ? Texto::NoEsDeInterruptores
+                         : c.tipoEsperado == Tablero::kLeds       ? Texto::NoEsDeLeds
+                                                                  : Texto::NoEsDeSieteSegmentos;
+    return Di(Texto::ColumnaEnOtroTablero, {c.nombre, Di(porque, {std::to_string(c.tablero)})});
+}
+
+std::string FilasDeCombinaciones(std::size_t filas, std::size_t combinaciones) {
+    return Di(filas == 1 ? Texto::UnaFilaDeCombinaciones : Texto::FilasDeCombinaciones,
+              {std::to_string(filas), std::to_string(combinaciones)});
+}
+
+std::string TablaIncompleta(const std::string& ruta, std::size_t filas, std::size_t combinaciones) {
+    return Di(Texto::TablaIncompleta, {Cita(ruta), std::to_string(filas), std::to_string(combinaciones)});
 }
 
 std::string Resumen(std::size_t circuitos, std::size_t correctos, std::size_t incorrectos,

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "docencia/Comparacion.h"
 #include "docencia/Revision.h"
 
 namespace velistra::consola::textos {
@@ -35,7 +36,13 @@ std::string FilaDistinta(const std::vector<std::string>& palancas, const std::st
 std::string LineaDistinta(std::size_t linea, const std::string& obtenida,
                           const std::string& esperada);
 std::string GuionQueNoCabe(int linea, const std::string& porque);
-std::string ReferenciaSinTabla(std::size_t palancas);
+// «ref.txt»: why the reference circuit gives no table to compare with.
+std::string ReferenciaSinTabla(const std::string& ruta, std::size_t palancas, std::size_t luces);
+std::string ArchivoGrande(const std::string& que, const std::string& ruta, std::size_t megas);
+// "int4.0": the board the column names is of another kind.
+std::string ColumnaEnOtroTablero(const docencia::ColumnaEnOtroTablero& c);
+std::string FilasDeCombinaciones(std::size_t filas, std::size_t combinaciones);
+std::string TablaIncompleta(const std::string& ruta, std::size_t filas, std::size_t combinaciones);
 // "Resumen: 6 circuitos, 2 correctos, 3 incorrectos, 1 ilegible".
 std::string Resumen(std::size_t circuitos, std::size_t correctos, std::size_t incorrectos,
                     std::size_t ilegibles);

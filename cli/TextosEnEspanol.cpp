@@ -96,6 +96,18 @@ constexpr EntradaDeTexto kTabla[] = {
     {Texto::DemasiadosCanales, VELISTRA_TEXTO("el analizador registra %1 canales como máximo")},
     {Texto::NombreDelCanal, VELISTRA_TEXTO("NOMBRE")},
     {Texto::RegistroQueNoSeEscribe, VELISTRA_TEXTO("no se puede escribir el registro %1")},
+    {Texto::NoEsDeLeds, VELISTRA_TEXTO("el tablero %1 no es de leds")},
+    {Texto::NoEsDeSieteSegmentos, VELISTRA_TEXTO("el tablero %1 no es de siete segmentos")},
+    {Texto::ColumnaEnOtroTablero, VELISTRA_TEXTO("la columna %1 no sirve: %2")},
+    {Texto::ReferenciaSinLuces,
+     VELISTRA_TEXTO("el circuito de referencia no tiene luces cableadas: no hay nada que comparar")},
+    {Texto::ArchivoGrande, VELISTRA_TEXTO("no se puede leer %1 %2: pasa de %3 MB")},
+    {Texto::UnaFilaDeCombinaciones,
+     VELISTRA_TEXTO("Se compara %1 fila de las %2 combinaciones de las palancas.")},
+    {Texto::FilasDeCombinaciones,
+     VELISTRA_TEXTO("Se comparan %1 filas de las %2 combinaciones de las palancas.")},
+    {Texto::TablaIncompleta,
+     VELISTRA_TEXTO("la tabla %1 no sirve: tiene %2 de las %3 combinaciones de sus palancas (--completa)")},
 };
 }  // namespace
 

@@ -12,9 +12,6 @@ namespace velistra::docencia {
 
 namespace {
 
-// More rows than 16 levers give would not come from `tabla`.
-constexpr std::size_t kMaximoDeFilas = std::size_t{1} << kMaximoDePalancas;
-
 std::vector<std::string> Lineas(const std::string& texto) {
     std::vector<std::string> lineas;
     std::istringstream flujo(texto);
@@ -26,13 +23,15 @@ std::vector<std::string> Lineas(const std::string& texto) {
     return lineas;
 }
 
-std::vector<std::string> Campos(const std::string& linea) {
-    std::vector<std::string> campos;
-    std::istringstream flujo(linea);
-    std::string campo;
-    while (std::getline(flujo, campo, ',')) campos.push_back(campo);
-    if (!linea.empty() && linea.back() == ',') campos.emplace_back();
-    return campos;
+// A lever or light missing because its board is of another kind is the table's board
+// number or the circuit's board order, not an unwired part: said as such.
+bool EnOtroTablero(const Mesa& mesa, const std::string& nombre, ComparacionDeTabla& resultado) {
+    const std::optional<NombreDeColumna> columna = LeeNombreDeColumna(nombre);
+    if (!columna) return false;
+    const Tablero* t = mesa.TableroConIdentificador(columna->tablero);
+    if (t == nullptr || t->Tipo() == columna->tipoDeTablero) return false;
+    resultado.enOtroTablero.push_back({nombre, columna->tablero, columna->tipoDeTablero});
+    return true;
 }
 
 }  // namespace
@@ -48,13 +47,15 @@ ComparacionDeTabla ComparaConTabla(Mesa& mesa, const TablaDeVerdad& esperada) {
     for (const std::string& nombre : esperada.entradas) {
         const auto it = palancas.find(nombre);
         entradas.push_back(it == palancas.end() ? nullptr : &it->second);
-        if (it == palancas.end()) resultado.palancasQueFaltan.push_back(nombre);
+        if (it == palancas.end() && !EnOtroTablero(mesa, nombre, resultado))
+            resultado.palancasQueFaltan.push_back(nombre);
     }
     std::vector<const LuzCableada*> salidas;
     for (const std::string& nombre : esperada.salidas) {
         const auto it = luces.find(nombre);
         salidas.push_back(it == luces.end() ? nullptr : &it->second);
-        if (it == luces.end()) resultado.lucesQueFaltan.push_back(nombre);
+        if (it == luces.end() && !EnOtroTablero(mesa, nombre, resultado))
+            resultado.lucesQueFaltan.push_back(nombre);
     }
 
     if (!mesa.bON) mesa.ConmutaFuente();
@@ -78,52 +79,6 @@ ComparacionDeTabla ComparaConTabla(Mesa& mesa, const TablaDeVerdad& esperada) {
         resultado.primeras.push_back(std::move(distinta));
     }
     return resultado;
-}
-
-std::optional<TablaDeVerdad> LeeTablaCsv(const std::string& texto, Mensaje& error) {
-    std::vector<std::string> lineas = Lineas(texto);
-    while (!lineas.empty() && lineas.back().empty()) lineas.pop_back();
-    if (lineas.empty()) {
-        error = VELISTRA_TEXTO("la tabla está vacía");
-        return std::nullopt;
-    }
-    TablaDeVerdad tabla;
-    const std::vector<std::string> cabecera = Campos(lineas.front());
-    for (const std::string& nombre : cabecera) {
-        const bool esPalanca = nombre.rfind("int", 0) == 0;
-        if (nombre.empty() || (esPalanca && !tabla.salidas.empty())) {
-            error = VELISTRA_TEXTO("la línea 1 no es la cabecera de una tabla");
-            return std::nullopt;
-        }
-        const bool repetido =
-            std::count(cabecera.begin(), cabecera.end(), nombre) > 1;
-        if (repetido) {
-            error = Mensaje(VELISTRA_TEXTO("la columna %1 aparece dos veces"),
-                            {Mensaje::Literal(nombre)});
-            return std::nullopt;
-        }
-        (esPalanca ? tabla.entradas : tabla.salidas).push_back(nombre);
-    }
-    if (lineas.size() - 1 > kMaximoDeFilas) {
-        error = Mensaje(VELISTRA_TEXTO("la tabla tiene más de %1 filas"),
-                        {Mensaje::Entero(static_cast<long long>(kMaximoDeFilas))});
-        return std::nullopt;
-    }
-    for (std::size_t i = 1; i < lineas.size(); ++i) {
-        const std::vector<std::string> campos = Campos(lineas[i]);
-        std::vector<bool> fila;
-        for (const std::string& c : campos) {
-            if (c != "0" && c != "1") break;
-            fila.push_back(c == "1");
-        }
-        if (campos.size() != cabecera.size() || fila.size() != campos.size()) {
-            error = Mensaje(VELISTRA_TEXTO("la línea %1 no tiene un 0 o un 1 por columna"),
-                            {Mensaje::Entero(static_cast<long long>(i + 1))});
-            return std::nullopt;
-        }
-        tabla.filas.push_back(std::move(fila));
-    }
-    return tabla;
 }
 
 ComparacionDeTexto ComparaLineas(const std::string& obtenido, const std::string& esperado) {

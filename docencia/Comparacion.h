@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "docencia/TablaCsv.h"
 #include "docencia/TablaDeVerdad.h"
 #include "plataforma/Mensaje.h"
 
@@ -27,16 +28,26 @@ struct FilaDistinta {
     std::vector<LuzDistinta> luces;
 };
 
+// A column whose board exists in the circuit but is of another kind: "int4.0" when board
+// 4 holds LEDs. `tipoEsperado` is the Tablero type code the name asks for.
+struct ColumnaEnOtroTablero {
+    std::string nombre;
+    int tablero = 0;
+    int tipoEsperado = 0;
+};
+
 struct ComparacionDeTabla {
     // Named by the expected table, but not wired in the circuit.
     std::vector<std::string> palancasQueFaltan;
     std::vector<std::string> lucesQueFaltan;
+    std::vector<ColumnaEnOtroTablero> enOtroTablero;
     std::size_t filas = 0;
     std::size_t filasDistintas = 0;
     std::vector<FilaDistinta> primeras;
 
     bool Correcta() const {
-        return palancasQueFaltan.empty() && lucesQueFaltan.empty() && filasDistintas == 0;
+        return palancasQueFaltan.empty() && lucesQueFaltan.empty() && enOtroTablero.empty() &&
+               filasDistintas == 0;
     }
 };
 
@@ -44,10 +55,6 @@ struct ComparacionDeTabla {
 // table says, matched by name (board identifier and index, so the order of the boards
 // does not matter), and compares the lights it names.
 ComparacionDeTabla ComparaConTabla(Mesa& mesa, const TablaDeVerdad& esperada);
-
-// Reads the CSV that `tabla --csv` writes: a header of names, rows of 0 and 1; the columns
-// named "int..." are the levers. Nothing, and the reason, when it is not such a table.
-std::optional<TablaDeVerdad> LeeTablaCsv(const std::string& texto, Mensaje& error);
 
 struct LineaDistinta {
     // From 1.

@@ -1,5 +1,6 @@
 #include "docencia/DescripcionDeHallazgos.h"
 
+#include "chips/Catalogo.h"
 #include "plataforma/CatalogoDeTextos.h"
 #include "plataforma/Traducible.h"
 #include "tableros/Fabrica.h"
@@ -19,8 +20,20 @@ Mensaje Lugar(const Hallazgo& h) {
     return Mensaje(VELISTRA_TEXTO("tablero %1"), {N(h.tablero)});
 }
 
+// By the label the workbench prints on it, as the probe and the pinout name it too.
 Mensaje Chip(long codigo, int numero) {
-    return Mensaje(VELISTRA_TEXTO("chip %1 (n.º %2)"), {N(codigo), N(numero)});
+    return Mensaje(VELISTRA_TEXTO("chip %1 (n.º %2)"), {Mensaje::Literal(EtiquetaDeChip(codigo)), N(numero)});
+}
+
+Mensaje SinEnchufar(const Hallazgo& h, bool conPunto) {
+    const Mensaje chip = Chip(h.codigo, h.chip);
+    const char* porque = TextoDeRechazo(h.motivo);
+    const Mensaje donde =
+        conPunto ? Mensaje(VELISTRA_TEXTO("%1: no está enchufado en la protoboard (en %2, %3)"),
+                           {chip, N(h.punto.x), N(h.punto.y)})
+                 : Mensaje(VELISTRA_TEXTO("%1: no está enchufado en la protoboard"), {chip});
+    if (*porque == '\0') return donde;
+    return Mensaje(VELISTRA_TEXTO("%1. %2"), {donde, Mensaje(porque)});
 }
 
 Mensaje ChipYPatilla(long codigo, int numero, int patilla) {
@@ -70,11 +83,7 @@ Mensaje DescribeHallazgo(const Hallazgo& h, ConPunto punto) {
     const Mensaje y = N(h.punto.y);
     switch (h.clase) {
         case ClaseDeHallazgo::ChipSinEnchufar:
-            if (conPunto)
-                return Mensaje(VELISTRA_TEXTO("%1: no está enchufado en la protoboard (en %2, %3)"),
-                               {Chip(h.codigo, h.chip), x, y});
-            return Mensaje(VELISTRA_TEXTO("%1: no está enchufado en la protoboard"),
-                           {Chip(h.codigo, h.chip)});
+            return SinEnchufar(h, conPunto);
         case ClaseDeHallazgo::SinAlimentacion:
             return Mensaje(VELISTRA_TEXTO("%1, patilla %2: la alimentación no llega (%3)"),
                            {Chip(h.codigo, h.chip), N(h.pin), Lugar(h)});

@@ -60,16 +60,40 @@ std::optional<Fallo> LeeLinea(const std::string& linea, Mensaje& error) {
     return f;
 }
 
+// Two faults on one pin or one wire contradict each other (or say it twice); the later
+// one would silently win.
+std::optional<Mensaje> Repetido(const std::vector<Fallo>& fallos, const Fallo& f) {
+    const bool esCable = f.clase == Fallo::CableAbierto;
+    for (const Fallo& otro : fallos) {
+        if ((otro.clase == Fallo::CableAbierto) != esCable || otro.numero != f.numero ||
+            otro.patilla != f.patilla)
+            continue;
+        if (esCable)
+            return Mensaje(VELISTRA_TEXTO("el cable %1 ya tiene su fallo en la línea %2"),
+                           {Mensaje::Entero(f.numero), Mensaje::Entero(otro.linea)});
+        return Mensaje(VELISTRA_TEXTO("la patilla %1 del chip %2 ya tiene su fallo en la línea %3"),
+                       {Mensaje::Entero(f.patilla), Mensaje::Entero(f.numero), Mensaje::Entero(otro.linea)});
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 FallosLeidos LeeFallos(const std::string& texto) {
     FallosLeidos leidos;
-    std::istringstream lineas(texto);
+    // Editors on Windows start a text with a byte-order mark.
+    std::istringstream lineas(texto.rfind("\xEF\xBB\xBF", 0) == 0 ? texto.substr(3) : texto);
     std::string linea;
     for (int n = 1; std::getline(lineas, linea); ++n) {
         if (const std::size_t c = linea.find('#'); c != std::string::npos) linea.erase(c);
         if (linea.find_first_not_of(" \t\r") == std::string::npos) continue;
         std::optional<Fallo> f = LeeLinea(linea, leidos.error);
+        if (f) {
+            if (std::optional<Mensaje> repetido = Repetido(leidos.fallos, *f)) {
+                leidos.error = *repetido;
+                f.reset();
+            }
+        }
         if (!f) {
             leidos.lineaErronea = n;
             return leidos;
@@ -80,9 +104,8 @@ FallosLeidos LeeFallos(const std::string& texto) {
     return leidos;
 }
 
-std::optional<Mensaje> AplicaFallos(Mesa& mesa, const std::vector<Fallo>& fallos,
-                                    int& lineaErronea) {
-    // Everything is checked first, so a bad line plants nothing.
+std::optional<Mensaje> CompruebaFallos(const Mesa& mesa, const std::vector<Fallo>& fallos,
+                                       int& lineaErronea) {
     for (const Fallo& f : fallos) {
         lineaErronea = f.linea;
         if (f.clase == Fallo::CableAbierto) {
@@ -98,6 +121,13 @@ std::optional<Mensaje> AplicaFallos(Mesa& mesa, const std::vector<Fallo>& fallos
                            {Mensaje::Entero(f.numero), Mensaje::Entero(f.patilla)});
     }
     lineaErronea = 0;
+    return std::nullopt;
+}
+
+std::optional<Mensaje> AplicaFallos(Mesa& mesa, const std::vector<Fallo>& fallos,
+                                    int& lineaErronea) {
+    // Everything is checked first, so a bad line plants nothing.
+    if (std::optional<Mensaje> e = CompruebaFallos(mesa, fallos, lineaErronea)) return e;
     for (const Fallo& f : fallos) {
         if (f.clase == Fallo::CableAbierto) {
             const Cable& cable = mesa.cables.Lista()[static_cast<std::size_t>(f.numero - 1)];

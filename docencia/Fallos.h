@@ -34,6 +34,11 @@ struct FallosLeidos {
 //   cable CABLE abierto
 FallosLeidos LeeFallos(const std::string& texto);
 
+// Whether every chip, pin and wire the faults name is in the circuit; the first line that
+// names one that is not, and why.
+std::optional<Mensaje> CompruebaFallos(const Mesa& mesa, const std::vector<Fallo>& fallos,
+                                       int& lineaErronea);
+
 // Plants the faults on the loaded circuit; a chip, pin or wire that is not there gives the
 // line and the reason, and nothing is planted. An open wire stays drawn (and saved) but
 // joins nothing.

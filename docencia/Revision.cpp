@@ -1,13 +1,13 @@
 #include "docencia/Revision.h"
 
 #include <algorithm>
-#include <array>
 #include <map>
 
 #include "tableros/Protoboard.h"
 #include "tableros/TableroDeTerminales.h"
 #include "chips/CircuitoElectronico.h"
 #include "docencia/LazosSinBiestable.h"
+#include "docencia/PatillasDelChip.h"
 #include "modelo/Componente.h"
 #include "plataforma/Traducible.h"
 #include "simulacion/Mesa.h"
@@ -59,40 +59,6 @@ std::map<int, int> PuertosPorNodo(Mesa& mesa) {
     return cuenta;
 }
 
-bool SalidaUsada(const Componente& chip, int pin, const std::map<int, int>& puertos) {
-    const Puerto* casilla = chip.DireccionDeCasilla(pin);
-    if (casilla == nullptr) return false;
-    const auto it = puertos.find(casilla->Nodo());
-    return it != puertos.end() && it->second > Protoboard::kFilas;
-}
-
-// An input of an unused gate may float; one matters when flipping it, with the chip's
-// other inputs all low or all high, changes an output that goes somewhere.
-bool EntradaQueImporta(const Componente& chip, int pin, const std::map<int, int>& puertos) {
-    const CircuitoElectronico* modelo = chip.Circuito();
-    if (modelo == nullptr) return false;
-    const char* tipos = chip.TiposDePines();
-    const int n = chip.NumeroDePines();
-    for (const bool resto : {false, true}) {
-        std::array<std::array<bool, Componente::kEntradas>, 2> valores{};
-        for (int v = 0; v < 2; ++v) {
-            for (int i = 1; i <= n + chip.NumeroDeEstados(); ++i) {
-                const char tipo = i <= n ? tipos[i] : '\0';
-                valores[v][static_cast<std::size_t>(i)] =
-                    tipo == 'E' ? resto : tipo == 'V' || (tipo != 'G' && chip.Estado(i) != '0');
-            }
-            valores[v][static_cast<std::size_t>(pin)] = v == 1;
-            modelo->Funcion(valores[v].data());
-        }
-        for (int i = 1; i <= n; ++i) {
-            if (tipos[i] == 'S' && valores[0][static_cast<std::size_t>(i)] != valores[1][static_cast<std::size_t>(i)] &&
-                SalidaUsada(chip, i, puertos))
-                return true;
-        }
-    }
-    return false;
-}
-
 void RevisaPines(int n, const Componente& chip, const std::map<int, int>& puertos,
                  std::vector<Hallazgo>& hallazgos) {
     const char* tipos = chip.TiposDePines();
@@ -100,9 +66,11 @@ void RevisaPines(int n, const Componente& chip, const std::map<int, int>& puerto
         const Puerto* casilla = chip.DireccionDeCasilla(pin);
         if (casilla == nullptr) continue;
         const char tipo = tipos[pin];
-        if ((tipo == 'V' || tipo == 'G') && casilla->Tipo() != tipo)
-            hallazgos.push_back(DelChip(ClaseDeHallazgo::SinAlimentacion, n, chip, pin));
-        else if (tipo == 'E' && !EsTipoQueExcita(casilla->Tipo()) &&
+        const char alimentacion = AlimentacionDePatilla(chip, pin);
+        if (alimentacion != 0) {
+            if (casilla->Tipo() != alimentacion)
+                hallazgos.push_back(DelChip(ClaseDeHallazgo::SinAlimentacion, n, chip, pin));
+        } else if (tipo == 'E' && !EsTipoQueExcita(casilla->Tipo()) &&
                  EntradaQueImporta(chip, pin, puertos))
             hallazgos.push_back(DelChip(ClaseDeHallazgo::EntradaAlAire, n, chip, pin));
     }
@@ -244,7 +212,9 @@ std::vector<Hallazgo> RevisaCircuito(Mesa& mesa) {
     for (const Componente& chip : mesa.componentes) {
         ++n;
         if (!chip.EstaInsertado()) {
-            hallazgos.push_back(DelChip(ClaseDeHallazgo::ChipSinEnchufar, n, chip, 0));
+            Hallazgo h = DelChip(ClaseDeHallazgo::ChipSinEnchufar, n, chip, 0);
+            h.motivo = mesa.MotivoParaInsertar(mesa.componentes[static_cast<std::size_t>(n - 1)]);
+            hallazgos.push_back(h);
             continue;
         }
         RevisaPines(n, chip, puertos, hallazgos);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "modelo/Punto.h"
+#include "simulacion/Rechazos.h"
 
 namespace velistra {
 class Mesa;
@@ -53,6 +54,8 @@ struct Hallazgo {
     int cable = -1;
     std::vector<Parte> otros;
     Punto punto;
+    // Why a loose chip does not go in where it lies.
+    Rechazo motivo = Rechazo::Ninguno;
 };
 
 // The findings: chips in chip-list order, then wires, outputs joined on one net, boards

@@ -1,5 +1,8 @@
 #include "docencia/TablaDeVerdad.h"
 
+#include <cstring>
+
+#include "tableros/TableroDeLeds.h"
 #include "tableros/TableroDeLuces.h"
 #include "tableros/TableroDePalancas.h"
 #include "tableros/TableroDeSieteSegmentos.h"
@@ -16,7 +19,51 @@ bool TieneCable(Tablero& t, int primero, int cuantos) {
     return false;
 }
 
+constexpr const char* kSegmentos = "abcdefgp";
+
+// A board identifier as the names write it: no sign, no leading zero.
+bool LeeIdentificador(const std::string& texto, std::size_t& i, int& n) {
+    const std::size_t inicio = i;
+    while (i < texto.size() && texto[i] >= '0' && texto[i] <= '9' && i - inicio < 6) ++i;
+    if (i == inicio || (texto[inicio] == '0' && i - inicio > 1)) return false;
+    n = std::stoi(texto.substr(inicio, i - inicio));
+    return n >= 1;
+}
+
 }  // namespace
+
+std::optional<NombreDeColumna> LeeNombreDeColumna(const std::string& nombre) {
+    struct Clase {
+        const char* prefijo;
+        int tipo;
+        int indices;
+    };
+    constexpr Clase kClases[] = {
+        {"int", Tablero::kInterruptores, TableroDePalancas::kPalancas},
+        {"leds", Tablero::kLeds, TableroDeLeds::kLamparas},
+        {"7seg", Tablero::kSieteSegmentos, TableroDeSieteSegmentos::kDigitos},
+    };
+    for (const Clase& clase : kClases) {
+        const std::string prefijo = clase.prefijo;
+        if (nombre.rfind(prefijo, 0) != 0) continue;
+        NombreDeColumna c{clase.tipo, 0, 0};
+        std::size_t i = prefijo.size();
+        if (!LeeIdentificador(nombre, i, c.tablero) || i + 2 > nombre.size() || nombre[i] != '.')
+            return std::nullopt;
+        const char digito = nombre[i + 1];
+        if (digito < '0' || digito >= '0' + clase.indices) return std::nullopt;
+        c.indice = digito - '0';
+        if (clase.tipo != Tablero::kSieteSegmentos)
+            return i + 2 == nombre.size() ? std::optional(c) : std::nullopt;
+        if (i + 3 != nombre.size()) return std::nullopt;
+        const char* segmento = std::strchr(kSegmentos, nombre[i + 2]);
+        if (nombre[i + 2] == '\0' || segmento == nullptr) return std::nullopt;
+        c.indice = c.indice * TableroDeSieteSegmentos::kSegmentosPorDigito +
+                   static_cast<int>(segmento - kSegmentos);
+        return c;
+    }
+    return std::nullopt;
+}
 
 std::string NombreDePalanca(const PalancaCableada& p) {
     return "int" + std::to_string(p.tablero->Identificador()) + "." + std::to_string(p.indice);
@@ -26,7 +73,6 @@ std::string NombreDeLuz(const LuzCableada& l) {
     const std::string tablero = std::to_string(l.tablero->Identificador());
     if (l.tablero->Tipo() == Tablero::kLeds)
         return "leds" + tablero + "." + std::to_string(l.indice);
-    constexpr const char* kSegmentos = "abcdefgp";
     const int digito = l.indice / TableroDeSieteSegmentos::kSegmentosPorDigito;
     const int segmento = l.indice % TableroDeSieteSegmentos::kSegmentosPorDigito;
     return "7seg" + tablero + "." + std::to_string(digito) + kSegmentos[segmento];

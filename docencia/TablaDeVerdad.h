@@ -2,6 +2,7 @@
 // Teaching checks of whole circuits: truth tables, grading against an expected table or
 // a reference circuit, wiring review and planted faults. Fed by Mesa; presents nothing.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,16 @@ inline constexpr std::size_t kMaximoDePalancas = 16;
 // "int4.0": lever 0 of board 4; "leds5.3", "7seg6.1a" (segment a of digit 1).
 std::string NombreDePalanca(const PalancaCableada& p);
 std::string NombreDeLuz(const LuzCableada& l);
+
+// A column name read back: the board kind it belongs on (a Tablero type code), the
+// board's identifier and the lever or light index that the names above give. Nothing
+// when the text is no such name ("int4.8", "leds 5.0", "int04.0").
+struct NombreDeColumna {
+    int tipoDeTablero = 0;
+    int tablero = 0;
+    int indice = 0;
+};
+std::optional<NombreDeColumna> LeeNombreDeColumna(const std::string& nombre);
 
 // In board-list order, then lever or light order.
 std::vector<PalancaCableada> PalancasCableadas(const Mesa& mesa);

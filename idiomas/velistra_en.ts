@@ -1842,6 +1842,78 @@ The simulation will go on from the last state reached.</translation>
         <source>cable %1: un extremo no está conectado (%2)</source>
         <translation>wire %1: one end is not connected (%2)</translation>
     </message>
+    <message>
+        <source>la columna %1 de la cabecera lleva un carácter de control</source>
+        <translation>column %1 of the header holds a control character</translation>
+    </message>
+    <message>
+        <source>la columna %1 no es una palanca ni una luz (se espera int4.0, leds5.0 o 7seg6.0a)</source>
+        <translation>the column %1 is neither a lever nor a light (expected int4.0, leds5.0 or 7seg6.0a)</translation>
+    </message>
+    <message>
+        <source>no tiene ninguna columna de palanca (int...)</source>
+        <translation>it has no lever column (int...)</translation>
+    </message>
+    <message>
+        <source>no tiene ninguna columna de luz (leds... o 7seg...)</source>
+        <translation>it has no light column (leds... or 7seg...)</translation>
+    </message>
+    <message>
+        <source>tiene %1 columnas de palanca; se admiten 16 como máximo</source>
+        <translation>it has %1 lever columns; 16 at most are allowed</translation>
+    </message>
+    <message>
+        <source>no tiene filas tras la cabecera</source>
+        <translation>it has no rows after the header</translation>
+    </message>
+    <message>
+        <source>la línea %1 repite las palancas de la línea %2</source>
+        <translation>line %1 repeats the levers of line %2</translation>
+    </message>
+    <message>
+        <source>el cable %1 ya tiene su fallo en la línea %2</source>
+        <translation>wire %1 already has its fault on line %2</translation>
+    </message>
+    <message>
+        <source>la patilla %1 del chip %2 ya tiene su fallo en la línea %3</source>
+        <translation>pin %1 of chip %2 already has its fault on line %3</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>el tablero %1 no es de leds</source>
+        <translation>board %1 is not an LED board</translation>
+    </message>
+    <message>
+        <source>el tablero %1 no es de siete segmentos</source>
+        <translation>board %1 is not a seven-segment board</translation>
+    </message>
+    <message>
+        <source>la columna %1 no sirve: %2</source>
+        <translation>the column %1 is of no use: %2</translation>
+    </message>
+    <message>
+        <source>el circuito de referencia no tiene luces cableadas: no hay nada que comparar</source>
+        <translation>the reference circuit has no wired lights: there is nothing to compare</translation>
+    </message>
+    <message>
+        <source>no se puede leer %1 %2: pasa de %3 MB</source>
+        <translation>cannot read %1 %2: it is over %3 MB</translation>
+    </message>
+    <message>
+        <source>Se compara %1 fila de las %2 combinaciones de las palancas.</source>
+        <translation>%1 row of the levers&apos; %2 combinations is compared.</translation>
+    </message>
+    <message>
+        <source>Se comparan %1 filas de las %2 combinaciones de las palancas.</source>
+        <translation>%1 rows of the levers&apos; %2 combinations are compared.</translation>
+    </message>
+    <message>
+        <source>la tabla %1 no sirve: tiene %2 de las %3 combinaciones de sus palancas (--completa)</source>
+        <translation>the table %1 is of no use: it has %2 of its levers&apos; %3 combinations (--completa)</translation>
+    </message>
 </context>
 <context>
     <name>velistra::PanelDePatillaje</name>

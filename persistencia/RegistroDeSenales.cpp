@@ -19,11 +19,13 @@ char ValorVcd(char estado) {
     }
 }
 
-// A reference ends at the first blank, so blanks become underscores.
+// A reference is one word of printable ASCII that no reader takes for a keyword: blanks
+// and other bytes become underscores, and a leading '$' ("$end") gets one before it.
 std::string ReferenciaVcd(const std::string& nombre) {
-    std::string r = nombre;
+    std::string r = nombre.empty() || nombre.front() == '$' ? "_" + nombre : nombre;
     for (char& c : r) {
-        if (static_cast<unsigned char>(c) <= ' ') c = '_';
+        const auto u = static_cast<unsigned char>(c);
+        if (u <= ' ' || u > '~') c = '_';
     }
     return r;
 }

@@ -7,9 +7,8 @@
 namespace velistra {
 
 Mensaje NombreDeChip(const Componente& chip, int numero) {
-    const FichaDeChip* ficha = FichaDeCatalogo(static_cast<int>(chip.Codigo()));
-    const long modelo = ficha != nullptr ? ficha->codigoDeModelo : chip.Codigo();
-    return Mensaje(VELISTRA_TEXTO("%1 (%2)"), {Mensaje::Entero(modelo), Mensaje::Entero(numero)});
+    return Mensaje(VELISTRA_TEXTO("%1 (%2)"),
+                   {Mensaje::Literal(EtiquetaDeChip(chip.Codigo())), Mensaje::Entero(numero)});
 }
 
 }  // namespace velistra

@@ -6,7 +6,8 @@ namespace velistra {
 
 class Componente;
 
-// A chip by its model and its place in the chip list from 1: "7404 (3)".
+// A chip by the label the workbench prints on it and its place in the chip list from
+// 1: "74LS04 (3)". Every message that names a chip uses this label.
 Mensaje NombreDeChip(const Componente& chip, int numero);
 
 }  // namespace velistra

@@ -27,12 +27,13 @@ TEST(Revisar, CadaErrorPlantadoSeEncuentraConSuLugar) {
     };
     const Caso casos[] = {
         {{.cableaB = false},
-         "chip 7008 (n.º 2), patilla 2: entrada al aire, se lee como 1 (protoboard 3, columna 16, "
+         "chip 74LS08 (n.º 2), patilla 2: entrada al aire, se lee como 1 (protoboard 3, columna 16, "
          "fila 1 de la zona inferior)\n1 hallazgo\n"},
         {{.alimentaAcarreo = false},
-         "chip 7008 (n.º 2), patilla 14: la alimentación no llega (protoboard 3, columna 15, fila 5 "
+         "chip 74LS08 (n.º 2), patilla 14: la alimentación no llega (protoboard 3, columna 15, fila 5 "
          "de la zona superior)\n1 hallazgo\n"},
-        {{.chipSuelto = true}, "chip 7000 (n.º 3): no está enchufado en la protoboard (en 900, 700)\n1 hallazgo\n"},
+        {{.chipSuelto = true}, "chip 74LS00 (n.º 3): no está enchufado en la protoboard (en 900, 700). "
+                               "El chip no quedó sobre una protoboard.\n1 hallazgo\n"},
     };
     for (const Caso& c : casos) {
         const ResultadoDelProceso r = Revisa(carpeta, Semisumador(c.alumno));
@@ -123,14 +124,14 @@ TEST(Revisar, SalidasUnidasTablerosSinAlimentacionYRealimentacionesConSuLugar) {
          "supply's VCC\nboard 5 (LEDs), terminal 8 (GND): the supply does not reach it; it must go "
          "to the supply's GND\n2 findings\n"},
         {Oscilante(),
-         "chip 7004 (n.º 1), patilla 2: realimentación sin biestable dentro del chip (protoboard 3, "
+         "chip 74LS04 (n.º 1), patilla 2: realimentación sin biestable dentro del chip (protoboard 3, "
          "columna 6, fila 1 de la zona inferior)\n1 hallazgo\n",
-         "chip 7004 (no. 1), pin 2: feedback loop without a flip-flop inside the chip (breadboard 3, "
+         "chip 74LS04 (no. 1), pin 2: feedback loop without a flip-flop inside the chip (breadboard 3, "
          "column 6, row 1 of the lower area)\n1 finding\n"},
         {InversorYNand(true),
-         "chip 7004 (n.º 1), patilla 2: realimentación sin biestable con el chip n.º 2 (protoboard "
+         "chip 74LS04 (n.º 1), patilla 2: realimentación sin biestable con el chip n.º 2 (protoboard "
          "3, columna 6, fila 1 de la zona inferior)\n1 hallazgo\n",
-         "chip 7004 (no. 1), pin 2: feedback loop without a flip-flop through chip no. 2 "
+         "chip 74LS04 (no. 1), pin 2: feedback loop without a flip-flop through chip no. 2 "
          "(breadboard 3, column 6, row 1 of the lower area)\n1 finding\n"},
     };
     for (const Caso& c : casos) {
@@ -169,22 +170,25 @@ TEST(Revisar, LosEjemplosNoTienenHallazgosYUnArchivoIlegibleSale2) {
     for (const auto& carpeta : std::filesystem::directory_iterator(VELISTRA_EJEMPLOS)) {
         ++ejemplos;
         const ResultadoDelProceso r = EjecutaCli({"revisar", (carpeta.path() / "circuito.txt").string()});
-        // The BCD counter leaves the decoder's lamp test open: it reads high, which is
-        // what the circuit wants, but a careful student ties it to VCC.
+        // The BCD counter leaves the decoder's lamp test and ripple-blanking input open:
+        // they read high, which is what the circuit wants, but a careful student ties
+        // them to VCC (with the count at 0, a low RBI would blank the digit).
         if (carpeta.path().filename() == "contador-bcd") {
-            EXPECT_EQ(r.salida, "chip 7047 (n.º 2), patilla 3: entrada al aire, se lee como 1 "
-                                "(protoboard 3, columna 17, fila 1 de la zona inferior)\n1 hallazgo\n");
+            EXPECT_EQ(r.salida, "chip 74LS47 (n.º 2), patilla 3: entrada al aire, se lee como 1 "
+                                "(protoboard 3, columna 17, fila 1 de la zona inferior)\n"
+                                "chip 74LS47 (n.º 2), patilla 5: entrada al aire, se lee como 1 "
+                                "(protoboard 3, columna 19, fila 1 de la zona inferior)\n2 hallazgos\n");
             continue;
         }
         // Two examples show loops on purpose: an inverter fed back on itself (it never
         // settles) and the latch of two cross-coupled NAND gates (it holds a bit).
         if (carpeta.path().filename() == "anillo-realimentado") {
-            EXPECT_EQ(r.salida, "chip 7004 (n.º 1), patilla 2: realimentación sin biestable dentro "
+            EXPECT_EQ(r.salida, "chip 74LS04 (n.º 1), patilla 2: realimentación sin biestable dentro "
                                 "del chip (protoboard 3, columna 6, fila 1 de la zona inferior)\n1 hallazgo\n");
             continue;
         }
         if (carpeta.path().filename() == "biestable-sr") {
-            EXPECT_EQ(r.salida, "chip 7000 (n.º 1), patilla 3: realimentación sin biestable dentro "
+            EXPECT_EQ(r.salida, "chip 74LS00 (n.º 1), patilla 3: realimentación sin biestable dentro "
                                 "del chip (protoboard 3, columna 7, fila 1 de la zona inferior)\n1 hallazgo\n");
             continue;
         }

@@ -68,7 +68,7 @@ TEST_P(Anillo, ElContornoNombraLosChipsYLasRedesDelLazoYNadaMas) {
     std::sort(esperado.nodos.begin(), esperado.nodos.end());
     EXPECT_EQ(mesa.Lazos(), esperado);
     EXPECT_EQ(TextoDeRealimentacion(mesa.componentes, mesa.Lazos()),
-              "El circuito no se estabiliza: realimentación en 7404 (1), 7404 (2) y 7404 (3)");
+              "El circuito no se estabiliza: realimentación en 74LS04 (1), 74LS04 (2) y 74LS04 (3)");
 
     // Still failing at every tick, and the lever's chip never joins in.
     for (int i = 0; i < 3; ++i) mesa.Temporiza();

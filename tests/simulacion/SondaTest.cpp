@@ -77,11 +77,11 @@ protected:
 TEST_F(Sonda, UnaSalidaLlegaPorSuTiraYSuCableHastaLaLampara) {
     const LecturaDeSonda lampara = En(*leds, 0);
     EXPECT_EQ(lampara.nivel, '1');
-    EXPECT_EQ(EnEspanol(lampara.conductores), std::vector<std::string>{"7404 (1) patilla 2"});
+    EXPECT_EQ(EnEspanol(lampara.conductores), std::vector<std::string>{"74LS04 (1) patilla 2"});
     // The lamp's terminal and the five holes of pin 2's strip.
     EXPECT_EQ(PorTablero(lampara),
               (std::map<int, int>{{proto->Identificador(), 5}, {leds->Identificador(), 1}}));
-    EXPECT_EQ(TextoDeSonda(lampara), "Nivel alto; lo da 7404 (1) patilla 2; 6 puntos unidos");
+    EXPECT_EQ(TextoDeSonda(lampara), "Nivel alto; lo da 74LS04 (1) patilla 2; 6 puntos unidos");
     // Any point of the net finds the same net.
     EXPECT_EQ(EnPin(2).miembros.size(), lampara.miembros.size());
 
@@ -151,7 +151,7 @@ TEST(CentroDePuerto, EsDondeElRatonEncuentraCadaPuerto) {
 
 TEST_F(Sonda, EnInglesCadaParteDeLaLecturaSeDiceEnIngles) {
     EXPECT_EQ(TextoDeSonda(En(*leds, 0), Idioma::Ingles),
-              "High level; driven by 7404 (1) pin 2; 6 points joined");
+              "High level; driven by 74LS04 (1) pin 2; 6 points joined");
     EXPECT_EQ(TextoDeSonda(En(*leds, 8), Idioma::Ingles),
               "Low level; driven by DC supply (1) GND; 71 points joined");
     mesa.PonEntrada(*palancas, 0, true);

@@ -55,7 +55,8 @@ TEST(RevisionEnElPrograma, LaListaNombraElChipSueltoYLoSenalaEnLaMesa) {
     ASSERT_NE(dialogo, nullptr);
     auto* lista = dialogo->findChild<QListWidget*>();
     ASSERT_EQ(lista->count(), 1);
-    EXPECT_EQ(lista->item(0)->text(), QString::fromUtf8("chip 7000 (n.º 1): no está enchufado en la protoboard"));
+    EXPECT_EQ(lista->item(0)->text(), QString::fromUtf8("chip 74LS00 (n.º 1): no está enchufado en la protoboard. "
+                                                        "El chip no quedó sobre una protoboard."));
 
     VentanaDeMesa& vista = programa.Principal().Mesa();
     programa.Principal().show();
@@ -140,6 +141,33 @@ TEST(FallosEnElPrograma, ElDialogoGuardaSoloFallosBienEscritos) {
     dialogo.Texto().setPlainText("cable 2 abierto\n");
     EXPECT_TRUE(dialogo.Guarda(error));
     EXPECT_EQ(prueba::LeeArchivo(ruta.toStdString()), "cable 2 abierto\n");
+}
+
+// The dialog checks the numbers against the open circuit, so that --fallos and the
+// program never meet a file that names a chip, pin or wire the circuit lacks.
+TEST(FallosEnElPrograma, ElDialogoRechazaChipsPatillasYCablesQueElCircuitoNoTiene) {
+    prueba::CarpetaTemporal carpeta;
+    const QString ruta = QString::fromStdString(carpeta.Archivo("c.fallos"));
+    AvisosMudos avisos;
+    Mesa mesa(avisos);
+    mesa.InicializaMesa();
+    prueba::Montador montador(mesa);
+    montador.Deja(7000, {1500, 1200});
+    montador.Deja(7004, {1500, 1300});
+    DialogoDeFallos dialogo(ruta, nullptr, &mesa);
+    QString error;
+    for (const auto& [texto, porque] :
+         {std::pair{"patilla 2 3 1\npatilla 9 3 1\n", "Línea 2: no existe el chip 9"},
+          {"patilla 1 15 0\n", "Línea 1: el chip 1 no tiene la patilla 15"},
+          {"cable 1 abierto\n", "Línea 1: no existe el cable 1"}}) {
+        dialogo.Texto().setPlainText(QString::fromUtf8(texto));
+        EXPECT_FALSE(dialogo.Guarda(error)) << texto;
+        EXPECT_EQ(error, QString::fromUtf8(porque));
+        EXPECT_FALSE(std::filesystem::exists(ruta.toStdString()));
+    }
+    dialogo.Texto().setPlainText("patilla 2 14 abierta\n");
+    EXPECT_TRUE(dialogo.Guarda(error));
+    EXPECT_EQ(prueba::LeeArchivo(ruta.toStdString()), "patilla 2 14 abierta\n");
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ TEST_F(EnLaMesa, LaSondaResaltaLaRedBajoElPunteroYDiceSuNivel) {
     const QPoint salida = Centro(*proto, prueba::HoyoInferior(5, 4));
     EXPECT_GT(EnElMarco(resaltada, EnVista(salida), 5, kAzulDeSonda), 20);
     EXPECT_EQ(EnElMarco(resaltada, EnVista(bus), 5, kAzulDeSonda), 0);
-    EXPECT_EQ(Estado(), QStringLiteral("Nivel bajo; lo da 7404 (1) patilla 2; 6 puntos unidos"));
+    EXPECT_EQ(Estado(), QStringLiteral("Nivel bajo; lo da 74LS04 (1) patilla 2; 6 puntos unidos"));
     // The position display goes on as before.
     EXPECT_EQ(programa.Principal().Estado().Parte(3).text(),
               QStringLiteral("(%1, %2)").arg(lampara.x()).arg(lampara.y()));
@@ -169,7 +169,7 @@ TEST_F(EnLaMesa, ConUnAnilloYElTemporizadorElAvisoSaleUnaVezYSePuedeApagarYSalir
         << texto.toStdString();
     EXPECT_EQ(Estado(),
               QStringLiteral(
-                  "El circuito no se estabiliza: realimentación en 7404 (2), 7404 (3) y 7404 (4)"));
+                  "El circuito no se estabiliza: realimentación en 74LS04 (2), 74LS04 (3) y 74LS04 (4)"));
 
     // The ring's chips are framed in red; the chip outside it is not.
     const QImage vista = Vista();

@@ -44,7 +44,7 @@ TEST_F(TextosEnIngles, LosHallazgosDeLaRevisionSeDicenEnCadaIdioma) {
     docencia::Hallazgo sinVcc;
     sinVcc.clase = docencia::ClaseDeHallazgo::SinAlimentacion;
     sinVcc.chip = 2;
-    sinVcc.codigo = 7408;
+    sinVcc.codigo = 7008;
     sinVcc.pin = 14;
     sinVcc.tablero = 3;
     sinVcc.area = "superior";
@@ -60,25 +60,25 @@ TEST_F(TextosEnIngles, LosHallazgosDeLaRevisionSeDicenEnCadaIdioma) {
     unidas.clase = docencia::ClaseDeHallazgo::SalidasUnidas;
     unidas.tablero = 5;
     unidas.terminal = 0;
-    unidas.otros = {{1, 7404, 2, 3, -1}, {-1, 0, 0, 6, 4}, {2, 7400, 3, 3, -1}};
+    unidas.otros = {{1, 7004, 2, 3, -1}, {-1, 0, 0, 6, 4}, {2, 7000, 3, 3, -1}};
 
     // Each finding said in each language, in the order sinVcc, tablero, unidas.
     const docencia::Hallazgo* hallazgos[] = {&sinVcc, &tablero, &unidas};
     const std::pair<Idioma, std::array<QString, 3>> esperados[] = {
         {Idioma::Espanol,
-         {QStringLiteral("chip 7408 (n.º 2), patilla 14: la alimentación no llega (protoboard 3, "
+         {QStringLiteral("chip 74LS08 (n.º 2), patilla 14: la alimentación no llega (protoboard 3, "
                          "columna 20, fila 1 de la zona superior)"),
           QStringLiteral("tablero 4 (interruptores), terminal 25 (GND): la alimentación no llega; "
                          "ha de ir al GND de la fuente"),
-          QStringLiteral("tablero 5, terminal 0: salida en la misma red que chip 7404 (n.º 1), "
-                         "patilla 2, tablero 6, terminal 4 y chip 7400 (n.º 2), patilla 3")}},
+          QStringLiteral("tablero 5, terminal 0: salida en la misma red que chip 74LS04 (n.º 1), "
+                         "patilla 2, tablero 6, terminal 4 y chip 74LS00 (n.º 2), patilla 3")}},
         {Idioma::Ingles,
-         {QStringLiteral("chip 7408 (no. 2), pin 14: the supply does not reach it (breadboard 3, "
+         {QStringLiteral("chip 74LS08 (no. 2), pin 14: the supply does not reach it (breadboard 3, "
                          "column 20, row 1 of the upper area)"),
           QStringLiteral("board 4 (switches), terminal 25 (GND): the supply does not reach it; it "
                          "must go to the supply's GND"),
-          QStringLiteral("board 5, terminal 0: output on the same net as chip 7404 (no. 1), pin 2, "
-                         "board 6, terminal 4 and chip 7400 (no. 2), pin 3")}},
+          QStringLiteral("board 5, terminal 0: output on the same net as chip 74LS04 (no. 1), pin 2, "
+                         "board 6, terminal 4 and chip 74LS00 (no. 2), pin 3")}},
     };
     for (const auto& [idioma, textos] : esperados) {
         InstalaIdioma(idioma);

@@ -30,7 +30,7 @@ void EditaFallos(VentanaPrincipal& ventana, Sesion& sesion) {
                 "Los fallos son la solución de un ejercicio de averías. ¿Desea verlos?")) !=
         QMessageBox::Yes)
         return;
-    DialogoDeFallos dialogo(QString::fromStdString(docencia::ArchivoDeFallosDe(circuito)), &ventana);
+    DialogoDeFallos dialogo(QString::fromStdString(docencia::ArchivoDeFallosDe(circuito)), &ventana, &sesion.mesa);
     if (dialogo.exec() == QDialog::Accepted) sesion.PlantaFallos();
 }
 

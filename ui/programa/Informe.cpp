@@ -87,9 +87,12 @@ void Chips(Hoja& hoja, const Mesa& mesa) {
     for (const Componente& chip : mesa.componentes) ++cuenta[chip.Codigo()];
     if (cuenta.empty()) hoja.Linea(QCoreApplication::translate("velistra::Informe", "El circuito no lleva chips."));
     for (const auto& [codigo, n] : cuenta) {
+        // Named by the label printed on the chip, as the review and the probe name it, then
+        // as the chip menu lists it.
         const FichaDeChip* ficha = FichaDeCatalogo(static_cast<int>(codigo));
-        const QString nombre = ficha ? DelNucleo(ficha->texto) : QString::number(codigo);
-        hoja.Linea(QStringLiteral("%1 × %2").arg(n).arg(nombre));
+        const QString nombre = QString::fromStdString(EtiquetaDeChip(codigo));
+        hoja.Linea(ficha ? QStringLiteral("%1 × %2 (%3)").arg(n).arg(nombre, DelNucleo(ficha->texto))
+                         : QStringLiteral("%1 × %2").arg(n).arg(nombre));
         const std::string_view descripcion = DescripcionDeChip(static_cast<int>(codigo));
         if (!descripcion.empty())
             hoja.Linea(DelNucleo(std::string(descripcion)), 20);

@@ -15,8 +15,8 @@
 
 namespace velistra {
 
-DialogoDeFallos::DialogoDeFallos(QString ruta, QWidget* padre)
-    : QDialog(padre), ruta_(std::move(ruta)), texto_(new QPlainTextEdit(this)) {
+DialogoDeFallos::DialogoDeFallos(QString ruta, QWidget* padre, const Mesa* mesa)
+    : QDialog(padre), ruta_(std::move(ruta)), mesa_(mesa), texto_(new QPlainTextEdit(this)) {
     setWindowTitle(tr("Fallos"));
     auto* disposicion = new QVBoxLayout(this);
     disposicion->addWidget(new QLabel(
@@ -43,8 +43,12 @@ DialogoDeFallos::DialogoDeFallos(QString ruta, QWidget* padre)
 bool DialogoDeFallos::Guarda(QString& error) {
     const QByteArray texto = texto_->toPlainText().toUtf8();
     const docencia::FallosLeidos leidos = docencia::LeeFallos(texto.toStdString());
-    if (leidos.lineaErronea != 0) {
-        error = tr("Línea %1: %2").arg(leidos.lineaErronea).arg(DelNucleo(leidos.error));
+    int linea = leidos.lineaErronea;
+    std::optional<Mensaje> porque;
+    if (linea != 0) porque = leidos.error;
+    else if (mesa_ != nullptr) porque = docencia::CompruebaFallos(*mesa_, leidos.fallos, linea);
+    if (porque) {
+        error = tr("Línea %1: %2").arg(linea).arg(DelNucleo(*porque));
         return false;
     }
     QSaveFile archivo(ruta_);

@@ -8,12 +8,15 @@ class QPlainTextEdit;
 
 namespace velistra {
 
+class Mesa;
+
 class DialogoDeFallos final : public QDialog {
     Q_OBJECT
 
 public:
-    // `ruta`: the faults file; its text, if it exists, is shown to be edited.
-    DialogoDeFallos(QString ruta, QWidget* padre = nullptr);
+    // `ruta`: the faults file; its text, if it exists, is shown to be edited. With the
+    // circuit, the chips, pins and wires the faults name are checked against it too.
+    DialogoDeFallos(QString ruta, QWidget* padre = nullptr, const Mesa* mesa = nullptr);
 
     QPlainTextEdit& Texto() { return *texto_; }
     // Checks the text and writes it whole (never half a file); false with the reason.
@@ -21,6 +24,7 @@ public:
 
 private:
     QString ruta_;
+    const Mesa* mesa_;
     QPlainTextEdit* texto_;
 };
 
