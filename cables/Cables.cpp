@@ -1,6 +1,8 @@
 #include "cables/Cables.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace velistra {
 
@@ -28,9 +30,12 @@ constexpr int kBarraAncho = 5;
 }  // namespace
 
 void Cables::DibujaBarra(Lienzo& lienzo) const {
-    const Pluma anterior = lienzo.SeleccionaPluma({color, kBarraAncho});
-    lienzo.MueveA(deltaX + kBarraIzquierda, deltaY + kBarraAltura);
-    lienzo.LineaA(deltaX + kBarraDerecha, deltaY + kBarraAltura);
+    const auto enMesa = [this](int puntos) {
+        return static_cast<int>(std::lround(puntos / escalaDeLaVentana));
+    };
+    const Pluma anterior = lienzo.SeleccionaPluma({color, std::max(1, enMesa(kBarraAncho))});
+    lienzo.MueveA(deltaX + enMesa(kBarraIzquierda), deltaY + enMesa(kBarraAltura));
+    lienzo.LineaA(deltaX + enMesa(kBarraDerecha), deltaY + enMesa(kBarraAltura));
     lienzo.SeleccionaPluma(anterior);
 }
 

@@ -21,6 +21,9 @@ public:
     void Dibuja(Lienzo& lienzo) const;
     // The colour bar alone, in the colour new wires get.
     void DibujaBarra(Lienzo& lienzo) const;
+    // Window points per workbench pixel: a zoomed window still shows the bar at its own
+    // size under its toolbar button.
+    void EscalaDeLaVentana(double escala) { escalaDeLaVentana = escala; }
     // The wire being drawn, or null.
     const Cable* EnCurso() const { return estaCreando ? &nuevo : nullptr; }
 
@@ -56,6 +59,7 @@ private:
     std::vector<Cable> lista;
     int deltaX = 0;
     int deltaY = 0;
+    double escalaDeLaVentana = 1;
     Cable nuevo;
     int iCable = -1;
     bool haCambiado = false;

@@ -203,6 +203,19 @@ void RevisaRealimentaciones(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
     }
 }
 
+// A finding on a chip's pin is framed at the hole under that pin, where the student
+// looks, not at the chip's corner.
+void SenalaLosHuecos(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
+    for (Hallazgo& h : hallazgos) {
+        if (h.chip < 1 || h.pin < 1 || static_cast<std::size_t>(h.chip) > mesa.componentes.size()) continue;
+        const Componente& chip = mesa.componentes[static_cast<std::size_t>(h.chip - 1)];
+        const Puerto* casilla = chip.DireccionDeCasilla(h.pin);
+        const Tablero* protoboard = mesa.TableroConIdentificador(chip.NumeroDeProtoboard());
+        if (casilla == nullptr || protoboard == nullptr) continue;
+        if (const auto centro = protoboard->CentroDePuerto(casilla->Indice())) h.punto = *centro;
+    }
+}
+
 }  // namespace
 
 std::vector<Hallazgo> RevisaCircuito(Mesa& mesa) {
@@ -223,6 +236,7 @@ std::vector<Hallazgo> RevisaCircuito(Mesa& mesa) {
     RevisaSalidasUnidas(mesa, hallazgos);
     RevisaAlimentacionDeTableros(mesa, hallazgos);
     RevisaRealimentaciones(mesa, hallazgos);
+    SenalaLosHuecos(mesa, hallazgos);
     return hallazgos;
 }
 

@@ -1991,5 +1991,13 @@ The simulation will go on from the last state reached.</translation>
         <source>No se encuentra el archivo «%1»; se quita de los archivos recientes.</source>
         <translation>The file «%1» cannot be found; it is removed from the recent files.</translation>
     </message>
+    <message>
+        <source>Sonda</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>Un clic en un hueco o un terminal añade un canal al analizador; Esc deja la sonda.</source>
+        <translation>A click on a hole or a terminal adds a channel to the analyser; Esc leaves the probe.</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include <sstream>
 #include <utility>
 
+#include "tableros/TableroDePalancas.h"
 #include "tableros/TableroPLA.h"
 #include "persistencia/ArchivoDeCircuito.h"
 #include "simulacion/Mesa.h"
@@ -35,6 +36,29 @@ bool Restaura(Mesa& mesa, const FotoDeMesa& foto) {
         pla->CalculaSalida(nullptr, 0, 0);
     }
     return true;
+}
+
+PalancasDeLaMesa Palancas(const Mesa& mesa) {
+    PalancasDeLaMesa palancas;
+    for (const auto& t : mesa.tablero) {
+        if (dynamic_cast<const TableroDePalancas*>(t.get()) == nullptr) continue;
+        PalancasDeLaMesa::DeUnTablero tablero{t->Identificador(), t->Tipo(), {}};
+        for (int i = 0; i < TableroDePalancas::kPalancas; ++i) tablero.estados.push_back(t->EstadoDeEntrada(i));
+        palancas.tableros.push_back(std::move(tablero));
+    }
+    return palancas;
+}
+
+void DevuelvePalancas(Mesa& mesa, const PalancasDeLaMesa& palancas) {
+    for (const PalancasDeLaMesa::DeUnTablero& antes : palancas.tableros) {
+        auto* t = dynamic_cast<TableroDePalancas*>(mesa.TableroConIdentificador(antes.identificador));
+        if (t == nullptr || t->Tipo() != antes.tipo) continue;
+        for (int i = 0; i < TableroDePalancas::kPalancas; ++i) {
+            if (t->EstadoDeEntrada(i) == antes.estados[static_cast<std::size_t>(i)]) continue;
+            t->SeleccionaEntrada(i);
+            t->Conmuta();
+        }
+    }
 }
 
 void Historial::Reinicia(FotoDeMesa foto) {

@@ -28,6 +28,20 @@ FotoDeMesa Fotografia(const Mesa& mesa);
 // does not read back.
 bool Restaura(Mesa& mesa, const FotoDeMesa& foto);
 
+// The levers' positions, board by board: not part of the circuit, but a student expects
+// them where they were after an undo or redo.
+struct PalancasDeLaMesa {
+    struct DeUnTablero {
+        int identificador = 0;
+        int tipo = 0;
+        std::vector<unsigned char> estados;
+    };
+    std::vector<DeUnTablero> tableros;
+};
+PalancasDeLaMesa Palancas(const Mesa& mesa);
+// Puts them back on the boards of the same identifier and kind (the supply is off).
+void DevuelvePalancas(Mesa& mesa, const PalancasDeLaMesa& palancas);
+
 class Historial {
 public:
     static constexpr std::size_t kPasos = 200;

@@ -60,6 +60,7 @@ ResultadoDeComando Sesion::Vuelve(bool adelante) {
     Sincroniza();
     const FotoDeMesa* foto = adelante ? historial.Rehace() : historial.Deshace();
     if (foto == nullptr) return {};
+    const PalancasDeLaMesa palancas = Palancas(mesa);
     if (!Restaura(mesa, *foto)) {
         // The workbench did not change: neither may the place in the history.
         if (adelante)
@@ -71,6 +72,7 @@ ResultadoDeComando Sesion::Vuelve(bool adelante) {
     // The restored state was read from its picture, where no fault is.
     int linea = 0;
     docencia::AplicaFallos(mesa, fallos, linea);
+    DevuelvePalancas(mesa, palancas);
     const Punto desplazamiento = editor.Desplazamiento();
     editor.Desplazamiento(desplazamiento.x, desplazamiento.y);
     comandos.Modificado(!historial.EnLoGuardado());

@@ -86,6 +86,16 @@ void AnalizadorLogico::Borra() {
     muestras.clear();
     iPrimera = nMuestras = 0;
     nTic = nPaso = 0;
+    pausas.clear();
+    if (bPausado) pausas.push_back({0, -1});
+    ++nVersion;
+}
+
+void AnalizadorLogico::Pausa(bool pausado) {
+    if (pausado == bPausado) return;
+    bPausado = pausado;
+    if (pausado) pausas.push_back({Ahora(), -1});
+    else if (!pausas.empty()) pausas.back().hasta = Ahora();
     ++nVersion;
 }
 

@@ -51,8 +51,16 @@ public:
     void Borra();
     // Forgets the channels too.
     void Reinicia();
-    // While paused no sample is taken, but time goes on.
-    void Pausa(bool pausado) { bPausado = pausado; }
+    // While paused no sample is taken, but time goes on; the span is kept, so that no
+    // view draws levels over it that nobody saw.
+    void Pausa(bool pausado);
+    bool EnPausa() const { return bPausado; }
+    struct Intervalo {
+        std::int64_t desde = 0;
+        std::int64_t hasta = -1;  // -1: still paused
+    };
+    // Oldest first.
+    const std::vector<Intervalo>& Pausas() const { return pausas; }
 
     // Fed by the workbench: a timer tick, and a settling that just ended.
     void AvanzaTic();
@@ -84,6 +92,7 @@ private:
     std::vector<CanalLogico> canales;
     std::vector<Enlace> enlaces;
     std::vector<MuestraLogica> muestras;
+    std::vector<Intervalo> pausas;
     std::size_t iPrimera = 0;
     std::size_t nMuestras = 0;
     std::int64_t nTic = 0;

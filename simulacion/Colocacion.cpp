@@ -41,11 +41,22 @@ void MarcaColumna(Puerto& hoyo, char tipo) {
 
 }  // namespace
 
+// Between two holes the chip is on the breadboard all the same, only not where it plugs in.
+bool Mesa::SobreUnaProtoboard(Punto punto) const {
+    for (const auto& t : tablero) {
+        if (t->Tipo() == Tablero::kProtoboard && punto.x >= t->EsquinaX() && punto.y >= t->EsquinaY() &&
+            punto.x < t->EsquinaX() + t->Anchura() && punto.y < t->EsquinaY() + t->Altura())
+            return true;
+    }
+    return false;
+}
+
 Rechazo Mesa::MotivoParaInsertar(Componente& chip) {
     const Punto punto{chip.Ubicacion().x + chip.Desplazamiento().x,
                       chip.Ubicacion().y + chip.Desplazamiento().y};
     const PuertoEnLaMesa bajo = PuertoEn(punto.x, punto.y);
     pCasilla = bajo.puerto;
+    if (pCasilla == nullptr && SobreUnaProtoboard(punto)) return Rechazo::SinCanalCentral;
     if (pCasilla == nullptr || bajo.tablero->Tipo() != Tablero::kProtoboard)
         return Rechazo::FueraDeLaProtoboard;
     tableroProtoboard = bajo.tablero;

@@ -15,6 +15,8 @@ void Mesa::ConmutaFuente() {
     } else if (encendida && !bON) {
         bON = true;
         bAvisado = false;
+        // The analyser's time starts with the circuit's.
+        if (analizador != nullptr) analizador->Borra();
         componentes.Reinicia();
         EjecutaFunciones();
     }

@@ -114,6 +114,8 @@ public:
     }
     // The same test, answering why not.
     Rechazo MotivoParaInsertar(Componente& chip);
+    // The point lies on a breadboard, on a hole or between them.
+    bool SobreUnaProtoboard(Punto punto) const;
     // Seats the chip in the holes found by the last PuedeInsertarComponente, marks its
     // output columns as driven and snaps it onto the holes.
     void OcupaComponente(Componente& chip);

@@ -141,12 +141,12 @@ TEST_F(Zoom, LaRuedaConControlYLasTeclasCambianElNivelYElMenuLoMarca) {
     for (int i = 0; i < 4; ++i) QTest::keyClick(&programa.Principal(), Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_EQ(vista.Nivel(), 50.0);
 
-    // The arrows still scroll a fixed step of screen points.
+    // The arrows scroll a line of workbench points at every level.
     vista.CambiaNivel(200.0);
     vista.horizontalScrollBar()->setValue(0);
     QTest::keyClick(&programa.Principal(), Qt::Key_Right);
-    EXPECT_EQ(vista.horizontalScrollBar()->value(), VentanaDeMesa::kPasoDeLinea);
-    EXPECT_EQ(vista.Desplazamiento().x(), VentanaDeMesa::kPasoDeLinea / 2);
+    EXPECT_EQ(vista.horizontalScrollBar()->value(), 2 * VentanaDeMesa::kPasoDeLinea);
+    EXPECT_EQ(vista.Desplazamiento().x(), VentanaDeMesa::kPasoDeLinea);
 }
 
 TEST_F(Zoom, AjustarALaVentanaMuestraLaMesaEntera) {

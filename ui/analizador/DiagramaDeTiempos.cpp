@@ -36,6 +36,19 @@ public:
         return static_cast<int>(std::clamp(std::floor(x), -1.0e6, 1.0e6));
     }
 
+    // Nothing is drawn over a pause: nobody looked at the levels then.
+    void Nivel(char valor, std::int64_t desde, std::int64_t hasta,
+               const std::vector<AnalizadorLogico::Intervalo>& pausas) {
+        for (const AnalizadorLogico::Intervalo& pausa : pausas) {
+            if (pausa.hasta >= 0 && pausa.hasta <= desde) continue;
+            if (pausa.desde >= hasta) break;
+            if (pausa.desde > desde) Nivel(valor, desde, pausa.desde);
+            if (pausa.hasta < 0) return;
+            desde = pausa.hasta;
+        }
+        Nivel(valor, desde, hasta);
+    }
+
     void Nivel(char valor, std::int64_t desde, std::int64_t hasta) {
         if (valor == MuestraLogica::kSinDato) return;
         const int x0 = std::max(X(desde), trazos.left());
@@ -107,13 +120,13 @@ void PintaCanal(QPainter& pintor, QRect trazos, const AnalizadorLogico& analizad
         const MuestraLogica& m = analizador.Muestra(i);
         if (m.tiempo > fin) break;
         if (m.valores[c] == valor) continue;
-        trazo.Nivel(valor, desde, m.tiempo);
+        trazo.Nivel(valor, desde, m.tiempo, analizador.Pausas());
         trazo.Flanco(valor, m.valores[c], m.tiempo);
         valor = m.valores[c];
         desde = m.tiempo;
     }
     // The last level holds until now.
-    trazo.Nivel(valor, desde, std::min(fin, std::max(desde, analizador.Ahora())));
+    trazo.Nivel(valor, desde, std::min(fin, std::max(desde, analizador.Ahora())), analizador.Pausas());
 }
 
 QString TextoDeValor(char valor) {

@@ -122,7 +122,8 @@ void PanelDelAnalizador::AjustaBarra() {
     barra_->setRange(0, static_cast<int>(recorrido / unidad_));
     barra_->setPageStep(std::max(1, static_cast<int>(ancho / unidad_)));
     barra_->setSingleStep(std::max(1, barra_->pageStep() / 10));
-    if (siguiendo_) barra_->setValue(barra_->maximum());
+    // Paused, the view stays where it was: there is nothing new to follow.
+    if (siguiendo_ && !analizador_.EnPausa()) barra_->setValue(barra_->maximum());
     vista.inicio = primero + static_cast<std::int64_t>(barra_->value() * unidad_);
 }
 

@@ -1,6 +1,8 @@
 #include "ui/programa/Analizador.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QShortcut>
 #include <QStatusBar>
 
 #include "sesion/CodigosDeComando.h"
@@ -40,9 +42,17 @@ PanelDelAnalizador& AgregaAnalizador(VentanaPrincipal& ventana, Sesion& sesion, 
     ventana.AtiendePanel(comandos::kAnalizadorLogico, *panel);
 
     VentanaDeMesa& mesa = ventana.Mesa();
-    QObject::connect(panel, &PanelDelAnalizador::SondaCambiada, &mesa, [&mesa](bool activa) {
-        mesa.ModoSonda(activa);
-        mesa.viewport()->setCursor(activa ? Qt::CrossCursor : Qt::ArrowCursor);
+    QObject::connect(panel, &PanelDelAnalizador::SondaCambiada, &mesa, [&mesa](bool activa) { mesa.ModoSonda(activa); });
+    // Whatever the mode, the supply can be switched off.
+    mesa.SondaAdmite([&sesion](int x, int y) {
+        return sesion.mesa.fuentedc == nullptr || !sesion.mesa.fuentedc->EntradaEn(x, y);
+    });
+    // Esc leaves the mode, wherever the keyboard is.
+    auto* salida = new QShortcut(QKeySequence(Qt::Key_Escape), &ventana);
+    QObject::connect(salida, &QShortcut::activated, panel, [panel] { panel->Sonda().setChecked(false); });
+    // Levels may have changed while paused: the record goes on from what is there now.
+    QObject::connect(&panel->Pausa(), &QAction::toggled, panel, [&sesion](bool pausado) {
+        if (!pausado) sesion.analizador.Muestrea(sesion.mesa);
     });
     QObject::connect(&mesa, &VentanaDeMesa::SondaPulsada, panel,
                      [&ventana, &sesion, panel](int x, int y) { AnadeCanalEn(ventana, sesion, *panel, x, y); });

@@ -67,7 +67,9 @@ void Imprime(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& imagenes
 void ExportaInforme(VentanaPrincipal& ventana, Sesion& sesion, const Imagenes& imagenes, Dialogos& dialogos) {
     const std::optional<std::string> ruta = dialogos.NombreParaGuardar({{QT_TRANSLATE_NOOP("velistra::Nucleo", "Documento PDF"), "*.pdf"}}, "pdf");
     if (!ruta) return;
-    if (!EscribeInforme(sesion.mesa, sesion.analizador, imagenes, sesion.comandos.Archivo(),
+    // After "Nuevo" the last file's name is kept for saving, but it is not this circuit's.
+    const std::string titulo = sesion.comandos.EsNuevo() ? std::string() : sesion.comandos.Archivo();
+    if (!EscribeInforme(sesion.mesa, sesion.analizador, imagenes, titulo,
                         QString::fromStdString(*ruta)))
         NoSeEscribio(&ventana, QString::fromStdString(*ruta));
 }

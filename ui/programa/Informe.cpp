@@ -187,8 +187,11 @@ bool EscribeInforme(Mesa& mesa, const AnalizadorLogico& analizador, const Imagen
     hoja.Linea(ConvencionesDelIdioma().toString(QDateTime::currentDateTime(), QLocale::LongFormat));
     hoja.Espacio();
 
+    // Never larger than a workbench pixel to a page pixel: a small circuit (the supply
+    // alone) stays small and leaves room for the text.
     const QImage circuito = ImagenDeLaMesa(mesa, imagenes);
-    const int alto = std::min(hoja.Queda(), circuito.height() * hoja.Ancho() / std::max(1, circuito.width()));
+    const int ancho = std::min(hoja.Ancho(), circuito.width());
+    const int alto = std::min(hoja.Queda(), circuito.height() * ancho / std::max(1, circuito.width()));
     DibujaAjustada(pintor, circuito, QRect(0, hoja.Reserva(alto), hoja.Ancho(), alto));
     hoja.Espacio();
 

@@ -94,7 +94,10 @@ private:
     QPoint Puntero() const { return vista_.AMesa(puntero_); }
 
     void Movido(QPoint punto) {
-        puntero_ = punto - vista_.Desplazamiento();
+        // A window point at every level: zoomed, the workbench offset is not one. A
+        // tooltip placed from a wrong point could land under the pointer and take it
+        // from the workbench, and the probe with it.
+        puntero_ = vista_.EnVentana(punto);
         dentro_ = true;
         const int antes = bajoElPuntero_;
         Actualiza();

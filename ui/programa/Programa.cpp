@@ -11,6 +11,7 @@
 #include "sesion/CodigosDeComando.h"
 #include "simulacion/LazosAlLimite.h"
 #include "simulacion/Sonda.h"
+#include "tableros/TableroDeTemporizadores.h"
 #include "ui/idiomas/EleccionDeIdioma.h"
 #include "ui/idiomas/Traduccion.h"
 #include "ui/programa/Analizador.h"
@@ -38,6 +39,19 @@ bool PreguntaSiRecupera(QWidget* padre, const Mensaje& texto) {
     return caja.clickedButton() != descartar;
 }
 
+// The workbench area the boards in view and the chips take.
+QRect ZonaDelCircuito(const Mesa& mesa) {
+    QRect zona;
+    for (const auto& t : mesa.tablero) {
+        const auto* reloj = dynamic_cast<const TableroDeTemporizadores*>(t.get());
+        if (reloj != nullptr && !reloj->EstaVisible()) continue;
+        zona |= QRect(t->EsquinaX(), t->EsquinaY(), t->Anchura(), t->Altura());
+    }
+    for (const Componente& chip : mesa.componentes)
+        zona |= QRect(chip.Ubicacion().x, chip.Ubicacion().y, chip.Anchura(), chip.Altura());
+    return zona;
+}
+
 }  // namespace
 
 Programa::Programa(const Imagenes& imagenes,
@@ -60,6 +74,10 @@ Programa::Programa(const Imagenes& imagenes,
     ConectaLaSonda();
     ConectaElRaton();
     mesa.Arrastrando([this] { return sesion_.editor.Arrastra(); });
+    mesa.Ocupado([this] { return ZonaDelCircuito(sesion_.mesa); });
+    const auto barra = [this] { sesion_.mesa.cables.EscalaDeLaVentana(ventana_.Mesa().Escala()); };
+    barra();
+    QObject::connect(&mesa, &VentanaDeMesa::NivelCambiado, &contexto_, barra);
     ventana_.Manejador(this);
     AtiendeLaDocencia(ventana_, sesion_);
     AgregaPatillaje(ventana_, sesion_, contexto_);
@@ -104,6 +122,7 @@ Programa::~Programa() {
     ventana_.Manejador(nullptr);
     ventana_.Mesa().Dibujante({});
     ventana_.Mesa().Arrastrando({});
+    ventana_.Mesa().Ocupado({});
 }
 
 void Programa::ConectaElRaton() {
@@ -126,10 +145,21 @@ void Programa::ConectaLaSonda() {
                      [this](int x, int y) { Sondea(Punto{x, y}); });
     QObject::connect(mesa, &VentanaDeMesa::PunteroFuera, &contexto_,
                      [this] { Sondea(std::nullopt); });
-    QObject::connect(mesa, &VentanaDeMesa::IzquierdoPulsado, &contexto_,
-                     [this] { ventana_.Estado().QuitaRechazo(); });
+    QObject::connect(mesa, &VentanaDeMesa::IzquierdoPulsado, &contexto_, [this] {
+        izquierdoPulsado_ = true;
+        ventana_.Estado().QuitaRechazo();
+    });
+    QObject::connect(mesa, &VentanaDeMesa::IzquierdoSoltado, &contexto_, [this] { izquierdoPulsado_ = false; });
     QObject::connect(mesa, &VentanaDeMesa::DerechoPulsado, &contexto_,
                      [this] { ventana_.Estado().QuitaRechazo(); });
+    QObject::connect(mesa, &VentanaDeMesa::ModoSondaCambiado, &contexto_, [this](bool activo) {
+        ventana_.Estado().MuestraModo(
+            activo ? QCoreApplication::translate("velistra::Programa", "Sonda") : QString(),
+            activo ? QCoreApplication::translate(
+                         "velistra::Programa",
+                         "Un clic en un hueco o un terminal añade un canal al analizador; Esc deja la sonda.")
+                   : QString());
+    });
 }
 
 void Programa::Sondea(std::optional<Punto> puntero) {
@@ -143,7 +173,7 @@ void Programa::Sondea(std::optional<Punto> puntero) {
     if (nodo == nodoSondeado_) return;
     // Another net: the reason for a refusal on the last one has been read.
     nodoSondeado_ = nodo;
-    if (nodo) ventana_.Estado().QuitaRechazo();
+    if (nodo && !izquierdoPulsado_) ventana_.Estado().QuitaRechazo();
     Repinta();
 }
 
@@ -175,6 +205,11 @@ void Programa::Atiende(const ResultadoDelRaton& resultado) {
 }
 
 void Programa::Atiende(const ResultadoDeComando& resultado) {
+    // Another circuit: wherever the last one was scrolled to, this one is shown.
+    if (sesion_.comandos.Reemplazos() != reemplazosVistos_) {
+        reemplazosVistos_ = sesion_.comandos.Reemplazos();
+        ventana_.Mesa().MuestraLoOcupado();
+    }
     ActualizaTitulo();
     ActualizaDeshacer();
     AnotaReciente();

@@ -81,6 +81,10 @@ private:
     std::optional<Punto> puntero_;
     // The net the probe last showed, so that moving along it repaints nothing.
     std::optional<int> nodoSondeado_;
+    // A refusal at the press stays while the button is held: it is about that press.
+    bool izquierdoPulsado_ = false;
+    // The circuits the session has had (new, loaded, recovered), to show each new one.
+    unsigned reemplazosVistos_ = 0;
     // Context of the window's signals to this program: they end before the session.
     QObject contexto_;
 };

@@ -38,9 +38,16 @@ void BarraDeEstado::QuitaRechazo() {
     if (!currentMessage().isEmpty()) clearMessage();
 }
 
+void BarraDeEstado::MuestraModo(const QString& nombre, const QString& ayuda) {
+    modo_ = nombre;
+    partes_[1]->setText(nombre);
+    partes_[1]->setToolTip(ayuda);
+}
+
 void BarraDeEstado::resizeEvent(QResizeEvent* evento) {
     QStatusBar::resizeEvent(evento);
     for (QLabel* parte : partes_) parte->clear();
+    partes_[1]->setText(modo_);
 }
 
 }  // namespace velistra

@@ -25,6 +25,9 @@ public slots:
     // Why the workbench refused the last action, over the first part until QuitaRechazo.
     void MuestraRechazo(const QString& texto);
     void QuitaRechazo();
+    // The mode that changes what a click does, in the second part; empty: none. It
+    // outlives a resize, as the mode does.
+    void MuestraModo(const QString& nombre, const QString& ayuda);
 
 protected:
     // Every resize clears all four texts.
@@ -32,6 +35,7 @@ protected:
 
 private:
     std::array<QLabel*, kPartes> partes_{};
+    QString modo_;
 };
 
 }  // namespace velistra

@@ -2,13 +2,14 @@
 // "Revisar circuito": the review's findings in a list; choosing one points at the place
 // it names on the workbench. The review itself is core code; this only shows it.
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 #include <vector>
 
 #include "docencia/Revision.h"
 
 class QListWidget;
-class QRubberBand;
+#include <QRubberBand>
 
 namespace velistra {
 
@@ -20,6 +21,7 @@ class DialogoDeRevision final : public QDialog {
 
 public:
     DialogoDeRevision(Mesa& mesa, VentanaDeMesa& vista, QWidget* padre = nullptr);
+    ~DialogoDeRevision() override;
 
     // One finding in a sentence that says where it is.
     static QString Describe(const docencia::Hallazgo& h);
@@ -27,11 +29,19 @@ public:
     // Scrolls the workbench to finding `i` and frames its place.
     void Senala(int i);
 
+protected:
+    // The frame belongs to the dialog's look at the workbench: it goes with it.
+    void hideEvent(QHideEvent* evento) override;
+
 private:
+    // Puts the frame around the chosen place, wherever the view is now.
+    void ColocaMarco();
+
     VentanaDeMesa& vista_;
     std::vector<docencia::Hallazgo> hallazgos_;
     QListWidget* lista_;
-    QRubberBand* marco_;
+    QPointer<QRubberBand> marco_;
+    int senalado_ = -1;
 };
 
 }  // namespace velistra

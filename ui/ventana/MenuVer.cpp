@@ -22,10 +22,18 @@ void AtiendeElZoom(VentanaPrincipal& ventana) {
     VentanaDeMesa* m = &ventana.Mesa();
     ventana.Atiende(comandos::kAcercar, [m] { m->Acerca(); });
     ventana.Atiende(comandos::kAlejar, [m] { m->Aleja(); });
-    ventana.Atiende(comandos::kTamanoNormal, [m] { m->CambiaNivel(100.0 * m->devicePixelRatioF()); });
+    // A level chosen by name keeps the circuit in view (after "Ajustar a la ventana" the
+    // window's middle may be far from it).
+    ventana.Atiende(comandos::kTamanoNormal, [m] {
+        m->CambiaNivel(100.0 * m->devicePixelRatioF());
+        m->MuestraLoOcupado();
+    });
     for (std::size_t i = 0; i < kNivelesDeZoom.size(); ++i) {
         const double nivel = kNivelesDeZoom[i];
-        ventana.Atiende(comandos::kPrimerNivelDeZoom + static_cast<int>(i), [m, nivel] { m->CambiaNivel(nivel); });
+        ventana.Atiende(comandos::kPrimerNivelDeZoom + static_cast<int>(i), [m, nivel] {
+            m->CambiaNivel(nivel);
+            m->MuestraLoOcupado();
+        });
     }
     ventana.Atiende(comandos::kAjustarALaVentana, [m] { m->AjustaALaVentana(); });
 

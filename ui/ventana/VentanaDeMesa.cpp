@@ -30,18 +30,21 @@ constexpr int kLatidoDeAutoDesplazamiento = 40;
 constexpr int kMuesca = 120;
 
 // Page clicks move a fixed step, while the bar's page (its thumb) stays the client size.
-void PasosFijos(QScrollBar* barra, int pagina) {
+void PasosFijos(QScrollBar* barra, std::function<int()> pagina) {
     QObject::connect(barra, &QAbstractSlider::actionTriggered, barra, [barra, pagina](int accion) {
         if (accion == QAbstractSlider::SliderPageStepAdd)
-            barra->setSliderPosition(barra->value() + pagina);
+            barra->setSliderPosition(barra->value() + pagina());
         if (accion == QAbstractSlider::SliderPageStepSub)
-            barra->setSliderPosition(barra->value() - pagina);
+            barra->setSliderPosition(barra->value() - pagina());
     });
 }
 
-void Ajusta(QScrollBar* barra, int total, int cliente) {
+// Steps are workbench points at every level: a line is always 20 of them.
+int EnPantalla(int pasoDeMesa, double escala) { return std::max(1, static_cast<int>(std::lround(pasoDeMesa * escala))); }
+
+void Ajusta(QScrollBar* barra, int total, int cliente, double escala) {
     barra->setPageStep(std::max(cliente, 1));
-    barra->setSingleStep(VentanaDeMesa::kPasoDeLinea);
+    barra->setSingleStep(EnPantalla(VentanaDeMesa::kPasoDeLinea, escala));
     barra->setRange(0, std::max(0, total - cliente));
 }
 
@@ -82,8 +85,9 @@ VentanaDeMesa::VentanaDeMesa(const Imagenes& imagenes, QWidget* padre)
     // Every pixel is painted from the canvas: no background erase, no flicker.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAutoFillBackground(false);
-    PasosFijos(horizontalScrollBar(), kPasoDePagina);
-    PasosFijos(verticalScrollBar(), kPasoDePagina);
+    const auto pagina = [this] { return EnPantalla(kPasoDePagina, Escala()); };
+    PasosFijos(horizontalScrollBar(), pagina);
+    PasosFijos(verticalScrollBar(), pagina);
     AjustaBarras();
     autoDesplazamiento_.setInterval(kLatidoDeAutoDesplazamiento);
     connect(&autoDesplazamiento_, &QTimer::timeout, this, [this] { AutoDesplaza(); });
@@ -226,14 +230,25 @@ void VentanaDeMesa::Centra(QPoint enMesa) {
     verticalScrollBar()->setValue(verticalScrollBar()->value() + aqui.y());
 }
 
+void VentanaDeMesa::MuestraLoOcupado() {
+    if (!ocupado_) return;
+    const QRect ocupado = ocupado_();
+    const QRect visible(AMesa(QPoint(0, 0)), AMesa(QPoint(viewport()->width() - 1, viewport()->height() - 1)));
+    if (ocupado.isEmpty() || ocupado.intersects(visible)) return;
+    // A margin of one scroll line around it.
+    const QPoint esquina = EnVentana(ocupado.topLeft() - QPoint(kPasoDeLinea, kPasoDeLinea));
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + esquina.x());
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + esquina.y());
+}
+
 void VentanaDeMesa::MuevePunteroA(int x, int y) {
     QCursor::setPos(viewport()->mapToGlobal(EnVentana(QPoint(x, y))));
 }
 
 void VentanaDeMesa::AjustaBarras() {
     const double e = Escala();
-    Ajusta(horizontalScrollBar(), static_cast<int>(std::ceil(kAncho * e)), viewport()->width());
-    Ajusta(verticalScrollBar(), static_cast<int>(std::ceil(kAlto * e)), viewport()->height());
+    Ajusta(horizontalScrollBar(), static_cast<int>(std::ceil(kAncho * e)), viewport()->width(), e);
+    Ajusta(verticalScrollBar(), static_cast<int>(std::ceil(kAlto * e)), viewport()->height(), e);
 }
 
 void VentanaDeMesa::resizeEvent(QResizeEvent* evento) {
@@ -389,10 +404,19 @@ void VentanaDeMesa::AutoDesplaza() {
     emit PunteroMovido(punto.x(), punto.y());
 }
 
+void VentanaDeMesa::ModoSonda(bool activo) {
+    if (activo == modoSonda_) return;
+    modoSonda_ = activo;
+    if (activo) viewport()->setCursor(Qt::CrossCursor);
+    else viewport()->unsetCursor();
+    emit ModoSondaCambiado(activo);
+}
+
 void VentanaDeMesa::mousePressEvent(QMouseEvent* evento) {
     const QPoint punto = AMesa(evento->position().toPoint());
     if (evento->button() == Qt::LeftButton) {
-        sondeando_ = modoSonda_ || evento->modifiers().testFlag(Qt::ControlModifier);
+        const bool sondeable = !sondaAdmite_ || sondaAdmite_(punto.x(), punto.y());
+        sondeando_ = (modoSonda_ && sondeable) || evento->modifiers().testFlag(Qt::ControlModifier);
         if (sondeando_) emit SondaPulsada(punto.x(), punto.y());
         else emit IzquierdoPulsado(punto.x(), punto.y());
     }

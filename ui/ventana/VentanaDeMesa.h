@@ -1,6 +1,6 @@
 #pragma once
 // The workbench window: a fixed 2000 x 1500 workbench shown scrolled by the offset and
-// at a zoom level. Scroll lines move 20 screen points and pages 100; the offset never
+// at a zoom level. Scroll lines move 20 workbench points and pages 100; the offset never
 // passes the workbench's far edge nor goes below 0. Every signal and every point the
 // window is given is in workbench coordinates, whatever the level.
 #include <QAbstractScrollArea>
@@ -75,16 +75,28 @@ public:
     // Repaint a rectangle given in window coordinates.
     void Repinta(int l, int t, int r, int b) override;
 
+    // Window points per workbench pixel.
+    double Escala() const;
+
+    // The workbench area the circuit takes, for MuestraLoOcupado.
+    void Ocupado(std::function<QRect()> ocupado) { ocupado_ = std::move(ocupado); }
+    // When nothing of the circuit is in view (another level, another file), scrolls its
+    // top-left corner into the window's.
+    void MuestraLoOcupado();
+
     // Scrolls the workbench point as near to the window's middle as the edges allow.
     void Centra(QPoint enMesa);
 
     // Puts the mouse pointer over a workbench point (a wire end snapping to a port).
     void MuevePunteroA(int x, int y);
 
-    // With the probe on, a left click (always a Ctrl+click) asks for a channel of the
-    // logic analyser instead of operating the workbench.
-    void ModoSonda(bool activo) { modoSonda_ = activo; }
+    // With the probe on, a left click on a point it can read (always a Ctrl+click) asks
+    // for a channel of the logic analyser instead of operating the workbench; every other
+    // click, the supply switch's first, works as ever. The pointer shows the mode.
+    void ModoSonda(bool activo);
     bool ModoSonda() const { return modoSonda_; }
+    // Whether the probe can read the workbench point; without it, every point.
+    void SondaAdmite(std::function<bool(int x, int y)> admite) { sondaAdmite_ = std::move(admite); }
 
 signals:
     // The pointer moved to this workbench point.
@@ -102,6 +114,8 @@ signals:
     void SondaPulsada(int x, int y);
     // The zoom level changed.
     void NivelCambiado(double nivel);
+    // The probe mode went on or off.
+    void ModoSondaCambiado(bool activo);
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
@@ -114,8 +128,6 @@ protected:
     void leaveEvent(QEvent* evento) override;
 
 private:
-    // Logical window points per workbench pixel.
-    double Escala() const;
     double Pantalla() const;
     void AjustaBarras();
     void PintaUnoAUno(QPainter& pintor);
@@ -134,6 +146,7 @@ private:
     QImage marco_;
     std::function<void(Lienzo&)> dibuja_;
     bool modoSonda_ = false;
+    std::function<bool(int, int)> sondaAdmite_;
     // The left button went down as a probe: its release is not the workbench's either.
     bool sondeando_ = false;
     DibujoPorElementos fija_;
@@ -144,6 +157,7 @@ private:
     // need not record it again.
     bool fijaAlDia_ = false;
     std::function<bool()> arrastrando_;
+    std::function<QRect()> ocupado_;
     double nivel_ = 100;
     int ruedaAcumulada_ = 0;
     QPoint ultimoPuntero_;
