@@ -46,6 +46,7 @@ Programa::Programa(const Imagenes& imagenes,
       avisos_(&ventana_),
       dialogos_(&ventana_),
       sesion_(avisos_, dialogos_, &ventana_.Mesa()) {
+    sesion_.UsaPortapapeles(portapapeles_);
     VentanaDeMesa& mesa = ventana_.Mesa();
     const QPoint desplazamiento = mesa.Desplazamiento();
     sesion_.editor.Desplazamiento(desplazamiento.x(), desplazamiento.y());
@@ -61,6 +62,7 @@ Programa::Programa(const Imagenes& imagenes,
     ConectaElRaton();
     mesa.Arrastrando([this] { return sesion_.editor.Arrastra(); });
     ventana_.Manejador(this);
+    ventana_.Atiende(comandos::kAjustarAlCircuito, [this] { AjustaAlCircuito(); });
     AtiendeLaDocencia(ventana_, sesion_);
     AgregaPatillaje(ventana_, sesion_, contexto_);
     AtiendeLaExportacion(ventana_, sesion_, imagenes, dialogos_);
@@ -116,6 +118,13 @@ void Programa::ConectaElRaton() {
                      [this](int x, int y) { Atiende(sesion_.BotonIzquierdoArriba(x, y)); });
     QObject::connect(mesa, &VentanaDeMesa::DerechoPulsado, &contexto_,
                      [this](int x, int y) { Atiende(sesion_.BotonDerechoAbajo(x, y)); });
+    QObject::connect(mesa, &VentanaDeMesa::MayusculasPulsado, &contexto_,
+                     [this](int x, int y) { Atiende(sesion_.AlternaSeleccion(x, y)); });
+}
+
+void Programa::AjustaAlCircuito() {
+    if (const std::optional<Area> area = sesion_.AreaDelCircuito())
+        ventana_.Mesa().AjustaA(QRect(QPoint(area->l, area->t), QPoint(area->r - 1, area->b - 1)));
 }
 
 void Programa::ConectaLaSonda() {
