@@ -1838,6 +1838,38 @@ The simulation will go on from the last state reached.</translation>
         <source>cable %1: un extremo no está conectado (%2)</source>
         <translation>wire %1: one end is not connected (%2)</translation>
     </message>
+    <message>
+        <source>Apague el módulo antes de retirar la selección.</source>
+        <translation>Switch the trainer off before removing the selection.</translation>
+    </message>
+    <message>
+        <source>Apague el módulo antes de pegar piezas.</source>
+        <translation>Switch the trainer off before pasting parts.</translation>
+    </message>
+    <message>
+        <source>Cortar</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Borrar selección</source>
+        <translation>Delete selection</translation>
+    </message>
+    <message>
+        <source>Seleccionar todo</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Ajustar al circuito</source>
+        <translation>Fit to circuit</translation>
+    </message>
 </context>
 <context>
     <name>velistra::PanelDePatillaje</name>

@@ -57,13 +57,13 @@ protected:
         ASSERT_TRUE(mesa.componentes[0].EstaInsertado());
     }
 
-    // A band around the three boards, from free workbench space; the supply stays out.
-    void RodeaElMontaje() {
-        const QRect zona =
-            Rectangulo(*protoboard).united(Rectangulo(*interruptores)).united(Rectangulo(*leds)).adjusted(-6, -6, 6, 6);
-        ASSERT_GT(zona.left(), Rectangulo(*mesa.fuentedc).right());
-        usuario.Arrastra(zona.topLeft(), zona.bottomRight());
+    // Around the three boards, from free workbench space; the supply stays out.
+    QRect Zona() {
+        const QRect zona = Rectangulo(*protoboard).united(Rectangulo(*interruptores)).united(Rectangulo(*leds));
+        EXPECT_GT(zona.left() - 6, Rectangulo(*mesa.fuentedc).right());
+        return zona.adjusted(-6, -6, 6, 6);
     }
+    void RodeaElMontaje() { usuario.Arrastra(Zona().topLeft(), Zona().bottomRight()); }
 
     const Seleccion& Seleccionado() { return programa.LaSesion().editor.LaSeleccion(); }
 
@@ -74,6 +74,9 @@ protected:
 
 TEST_F(SeleccionEnLaVentana, LaBandaSeMueveSeCopiaYSePegaYDeshacerDevuelveElTextoDeAntes) {
     const std::string antes = TextoDeCircuito(mesa);
+    // The pointer rests on free space for every picture: the probe marks nothing.
+    const QPoint libre = Zona().bottomRight();
+    usuario.Pasa(libre);
     const QImage sinSeleccion = usuario.Vista();
     RodeaElMontaje();
     EXPECT_EQ(Seleccionado().tableros.size(), 3u);
@@ -110,6 +113,7 @@ TEST_F(SeleccionEnLaVentana, LaBandaSeMueveSeCopiaYSePegaYDeshacerDevuelveElText
     usuario.Elige(comandos::kDeshacer);
     EXPECT_EQ(TextoDeCircuito(mesa), antes);
     EXPECT_TRUE(Seleccionado().Vacia());
+    usuario.Pasa(libre);
     EXPECT_EQ(usuario.Vista(), sinSeleccion);
 }
 
