@@ -18,6 +18,7 @@
 #include "ui/programa/Exportacion.h"
 #include "ui/programa/Patillaje.h"
 #include "ui/ventana/BarraDeEstado.h"
+#include "ui/ventana/TeclasDeMesa.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra {
@@ -194,6 +195,10 @@ void Programa::Atiende(const ResultadoDeComando& resultado) {
 }
 
 void Programa::Comando(int id) {
+    if (id == comandos::kBorrarSeleccion && sesion_.editor.LaSeleccion().Vacia()) {
+        SuprimeBajoElPuntero(ventana_.Mesa());
+        return;
+    }
     Atiende(sesion_.Ejecuta(id));
 }
 
