@@ -66,6 +66,7 @@ ResultadoDelRaton EditorDeMesa::TerminaAccion() {
     if (!AccionEnCurso()) {
         tableroEnMovimiento = nullptr;
         bPulsado = false;
+        grupo.OlvidaBanda();
         return {};
     }
     return BotonIzquierdoArriba(ultimo.x, ultimo.y);
@@ -86,10 +87,7 @@ ResultadoDelRaton EditorDeMesa::BotonIzquierdoAbajo(int x, int y) {
     }
     const bool libre = grupo.EsEspacioLibre(x, y);
     if (!PulsaTablero(x, y, r)) PulsaFueraDeLosTableros(x, y, r);
-    if (libre && !AccionEnCurso()) {
-        grupo.IniciaBanda(x, y);
-        r.repintar = true;
-    }
+    if (libre && !AccionEnCurso()) grupo.IniciaBanda(x, y);
     return r;
 }
 

@@ -1,6 +1,7 @@
 #include "sesion/SeleccionConElRaton.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "sesion/EdicionDeGrupo.h"
 #include "sesion/EditorDeMesa.h"
@@ -35,12 +36,10 @@ bool SeleccionConElRaton::EsEspacioLibre(int x, int y) const {
     return std::none_of(cables.begin(), cables.end(), [&](Cable c) { return c.PasaPor(x, y); });
 }
 
-void SeleccionConElRaton::IniciaBanda(int x, int y) {
-    banda = Punto{x, y};
-    punta = {x, y};
-}
+void SeleccionConElRaton::IniciaBanda(int x, int y) { origen = Punto{x, y}; }
 
 bool SeleccionConElRaton::Mueve(int x, int y) {
+    if (origen) banda = std::exchange(origen, std::nullopt);
     if (banda) {
         punta = {x, y};
         return true;
@@ -54,6 +53,8 @@ bool SeleccionConElRaton::Mueve(int x, int y) {
 }
 
 bool SeleccionConElRaton::Suelta(int x, int y, ResultadoDelRaton& r) {
+    // A click on free space: the selection is already gone.
+    if (origen && origen == Punto{x, y}) origen.reset();
     if (!Mueve(x, y)) return false;
     if (banda) {
         seleccion = SeleccionEn(mesa, *Banda());

@@ -23,7 +23,11 @@ public:
     bool Agarra(int x, int y, ResultadoDelRaton& r);
     // No board on view, no chip and no wire under the point.
     bool EsEspacioLibre(int x, int y) const;
+    // A press on free space: the band starts with the first move of the held button, so a
+    // bare click is no action under way.
     void IniciaBanda(int x, int y);
+    // A band not yet drawn is dropped (its release was lost).
+    void OlvidaBanda() { origen.reset(); }
     // The band or the selection follows the pointer; false when neither is under way.
     bool Mueve(int x, int y);
     // Ends the band (its parts become the selection) or the move.
@@ -33,6 +37,7 @@ public:
 
 private:
     Mesa& mesa;
+    std::optional<Punto> origen;
     std::optional<Punto> banda;
     Punto punta;
     bool moviendo = false;
