@@ -128,6 +128,7 @@ EMSCRIPTEN_KEEPALIVE int velistra_izquierdo_abajo(int x, int y) { return program
 EMSCRIPTEN_KEEPALIVE int velistra_mueve(int x, int y) { return programa->Mueve(x, y); }
 EMSCRIPTEN_KEEPALIVE int velistra_izquierdo_arriba(int x, int y) { return programa->IzquierdoArriba(x, y); }
 EMSCRIPTEN_KEEPALIVE int velistra_derecho_abajo(int x, int y) { return programa->DerechoAbajo(x, y); }
+EMSCRIPTEN_KEEPALIVE int velistra_alterna_seleccion(int x, int y) { return programa->AlternaSeleccion(x, y); }
 EMSCRIPTEN_KEEPALIVE int velistra_sale() { return programa->Sale(); }
 EMSCRIPTEN_KEEPALIVE int velistra_ejecuta(int id) { return programa->Ejecuta(id); }
 EMSCRIPTEN_KEEPALIVE int velistra_abre(const char* ruta) { return programa->AbreArchivo(ruta); }

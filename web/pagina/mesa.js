@@ -144,7 +144,8 @@ const Mesa = (() => {
         // The window keeps the mouse while the button is held, so the release arrives.
         c.setPointerCapture(e.pointerId);
         botonIzquierdo = true;
-        nucleo.evento('izquierdoAbajo', p.x, p.y);
+        // Shift+click adds to the selection or takes out of it.
+        nucleo.evento(e.shiftKey ? 'alternaSeleccion' : 'izquierdoAbajo', p.x, p.y);
       } else if (e.button === 2) {
         nucleo.evento('derechoAbajo', p.x, p.y);
       }

@@ -130,6 +130,7 @@
     mueve: 'velistra_mueve',
     izquierdoArriba: 'velistra_izquierdo_arriba',
     derechoAbajo: 'velistra_derecho_abajo',
+    alternaSeleccion: 'velistra_alterna_seleccion',
   };
 
   function evento(tipo, x, y) {
