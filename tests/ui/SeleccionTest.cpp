@@ -19,12 +19,6 @@ namespace {
 
 using prueba::Usuario;
 
-// A 7404 in column 10: lamp 0 shows NOT lever 0, lamp 1 shows lever 1 through a wire.
-constexpr int kColumnaDelChip = 10;
-constexpr int kHoyoVcc = 5 * kColumnaDelChip;
-constexpr int kHoyoEntrada = 320 + 5 * kColumnaDelChip + 2;
-constexpr int kHoyoSalida = 320 + 5 * (kColumnaDelChip + 1) + 2;
-constexpr int kHoyoGnd = 320 + 5 * (kColumnaDelChip + 6) + 2;
 
 QRect Rectangulo(const Tablero& t) {
     const Area a = AreaDe(t);
@@ -33,6 +27,7 @@ QRect Rectangulo(const Tablero& t) {
 
 bool Lampara(Tablero& leds, int i) { return dynamic_cast<TableroDeLuces&>(leds).EstadoDeLed(i); }
 
+// A 7404 on the breadboard: lamp 0 shows NOT lever 0, lamp 1 shows lever 1 through a wire.
 class SeleccionEnLaVentana : public prueba::ConElPrograma {
 protected:
     void SetUp() override {
@@ -44,14 +39,14 @@ protected:
         usuario.LlevaTablero(*leds, {450, 30});
         usuario.LlevaTablero(*interruptores, {140, 520});
         usuario.Elige(7004);
-        usuario.ColocaChip(0, *protoboard, kColumnaDelChip);
+        usuario.ColocaChip(0, *protoboard, prueba::kColumnaDel7404);
         usuario.Cablea(*fuente, 0, *interruptores, prueba::kVccDeInterruptores);
         usuario.Cablea(*fuente, 4, *interruptores, prueba::kGndDeInterruptores);
         usuario.Cablea(*fuente, 5, *leds, prueba::kGndDeLeds);
-        usuario.Cablea(*fuente, 1, *protoboard, kHoyoVcc);
-        usuario.Cablea(*fuente, 6, *protoboard, kHoyoGnd);
-        usuario.Cablea(*interruptores, 0, *protoboard, kHoyoEntrada);
-        usuario.Cablea(*protoboard, kHoyoSalida, *leds, 0);
+        usuario.Cablea(*fuente, 1, *protoboard, prueba::kVccDel7404);
+        usuario.Cablea(*fuente, 6, *protoboard, prueba::kGndDel7404);
+        usuario.Cablea(*interruptores, 0, *protoboard, prueba::kEntradaDel7404);
+        usuario.Cablea(*protoboard, prueba::kSalidaDel7404, *leds, 0);
         usuario.Cablea(*interruptores, 3, *leds, 1);
         ASSERT_EQ(mesa.cables.Lista().size(), 8u);
         ASSERT_TRUE(mesa.componentes[0].EstaInsertado());
