@@ -1914,6 +1914,38 @@ The simulation will go on from the last state reached.</translation>
         <source>la tabla %1 no sirve: tiene %2 de las %3 combinaciones de sus palancas (--completa)</source>
         <translation>the table %1 is of no use: it has %2 of its levers&apos; %3 combinations (--completa)</translation>
     </message>
+    <message>
+        <source>Apague el módulo antes de retirar la selección.</source>
+        <translation>Switch the trainer off before removing the selection.</translation>
+    </message>
+    <message>
+        <source>Apague el módulo antes de pegar piezas.</source>
+        <translation>Switch the trainer off before pasting parts.</translation>
+    </message>
+    <message>
+        <source>Cortar</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Borrar selección</source>
+        <translation>Delete selection</translation>
+    </message>
+    <message>
+        <source>Seleccionar todo</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Ajustar al circuito</source>
+        <translation>Fit to circuit</translation>
+    </message>
 </context>
 <context>
     <name>velistra::PanelDePatillaje</name>

@@ -73,8 +73,9 @@ void Componentes::Nuevo(long lCodigo) {
     Puerto::NuevasConexiones();
 }
 
-void Componentes::Recarga() {
-    for (Componente& chip : lista) {
+void Componentes::Recarga(std::size_t desde) {
+    for (std::size_t i = desde; i < lista.size(); ++i) {
+        Componente& chip = lista[i];
         if (const CircuitoElectronico* modelo = ModeloDe(chip.Codigo())) {
             chip.Circuito(modelo);
             ImagenesDeChip(chip, chip.NumeroDePines());

@@ -13,8 +13,9 @@ class Componentes {
 public:
     // Appends a chip of that code at its parking place; the selection stays.
     void Nuevo(long lCodigo);
-    // Rebinds every chip to its model and pictures after a circuit file was read.
-    void Recarga();
+    // Rebinds every chip from `desde` on to its model and pictures after a circuit file
+    // was read.
+    void Recarga(std::size_t desde = 0);
     static void ImagenesDeChip(Componente& chip, int pines);
 
     void Dibuja(Lienzo& lienzo) const;

@@ -32,12 +32,7 @@ void ReconstruyeTableros(Mesa& mesa, const std::vector<RegistroDeTablero>& table
 // already taken, or on two ports of one net (joining those would close a loop).
 void ReconstruyeCables(Mesa& mesa, const std::vector<RegistroDeCable>& cables) {
     for (const RegistroDeCable& r : cables) {
-        Cable cable;
-        cable.Color(r.color);
-        cable.Anchura(r.anchura);
-        cable.Puntos(r.puntos);
-        cable.TableroA(r.tableroA);
-        cable.TableroB(r.tableroB);
+        const Cable cable = CableDeRegistro(r);
         mesa.ConectaPuertos(mesa.PuertoEn(cable.AX(), cable.AY()).puerto,
                             mesa.PuertoEn(cable.BX(), cable.BY()).puerto);
         mesa.cables.Agrega(cable);
@@ -46,15 +41,7 @@ void ReconstruyeCables(Mesa& mesa, const std::vector<RegistroDeCable>& cables) {
 
 void ReconstruyeComponentes(Mesa& mesa, const std::vector<RegistroDeComponente>& componentes) {
     for (const RegistroDeComponente& r : componentes) {
-        Componente chip;
-        chip.Codigo(r.codigo);
-        chip.Etiqueta(r.etiqueta);
-        chip.NumeroDePines(r.pines);
-        chip.UbicaEn(r.ubicacion);
-        chip.Desplazamiento(r.desplazamiento);
-        chip.CentroDeCasilla(r.centroDeCasilla);
-        chip.NumeroDeProtoboard(r.protoboard);
-        mesa.componentes.Agrega(chip);
+        mesa.componentes.Agrega(ComponenteDeRegistro(r));
     }
     mesa.componentes.Recarga();
     // As when each is dropped: a chip follows the breadboard that holds its pins.
@@ -62,6 +49,28 @@ void ReconstruyeComponentes(Mesa& mesa, const std::vector<RegistroDeComponente>&
 }
 
 }  // namespace
+
+Cable CableDeRegistro(const RegistroDeCable& r) {
+    Cable cable;
+    cable.Color(r.color);
+    cable.Anchura(r.anchura);
+    cable.Puntos(r.puntos);
+    cable.TableroA(r.tableroA);
+    cable.TableroB(r.tableroB);
+    return cable;
+}
+
+Componente ComponenteDeRegistro(const RegistroDeComponente& r) {
+    Componente chip;
+    chip.Codigo(r.codigo);
+    chip.Etiqueta(r.etiqueta);
+    chip.NumeroDePines(r.pines);
+    chip.UbicaEn(r.ubicacion);
+    chip.Desplazamiento(r.desplazamiento);
+    chip.CentroDeCasilla(r.centroDeCasilla);
+    chip.NumeroDeProtoboard(r.protoboard);
+    return chip;
+}
 
 void ReconstruyeCircuito(Mesa& mesa, const CircuitoLeido& circuito) {
     mesa.LimpiaMesa();

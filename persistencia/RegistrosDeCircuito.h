@@ -9,6 +9,7 @@
 #include "persistencia/ArchivoDeCircuito.h"
 #include "plataforma/Lienzo.h"
 #include "cables/Cable.h"
+#include "modelo/Componente.h"
 
 namespace velistra {
 
@@ -72,6 +73,11 @@ struct CircuitoLeido {
 // supply and the timer board as the first two boards and nowhere else, known board
 // types, unique identifiers, every value in range and nothing after the last chip.
 ResultadoDeLectura AnalizaCircuito(std::string_view texto, CircuitoLeido& circuito);
+
+// A record as the part it describes, not yet on any workbench (a chip not yet bound to
+// its model: Componentes::Recarga does that).
+Cable CableDeRegistro(const RegistroDeCable& registro);
+Componente ComponenteDeRegistro(const RegistroDeComponente& registro);
 
 // Replaces the workbench's circuit with one that AnalizaCircuito accepted.
 void ReconstruyeCircuito(Mesa& mesa, const CircuitoLeido& circuito);

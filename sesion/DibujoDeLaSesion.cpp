@@ -1,5 +1,6 @@
 // The workbench's picture for every shell, in the order the desktop keeps its layers.
 #include "sesion/PintaMesa.h"
+#include "sesion/Seleccion.h"
 #include "sesion/Sesion.h"
 #include "sesion/Superposiciones.h"
 
@@ -15,6 +16,7 @@ void Sesion::PintaEncima(Lienzo& lienzo, std::optional<Punto> puntero,
     // Marks of the moment go after the lamps: they are never part of a kept layer.
     PintaLazos(mesa, lienzo);
     PintaRedSondeada(mesa, puntero, lienzo);
+    PintaSeleccion(mesa, editor.LaSeleccion(), editor.Banda(), lienzo);
 }
 
 void Sesion::Pinta(Lienzo& lienzo, std::optional<Punto> puntero) {

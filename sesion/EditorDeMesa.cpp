@@ -8,6 +8,7 @@
 #include "tableros/TableroDeTemporizadores.h"
 #include "plataforma/Avisos.h"
 #include "sesion/Mensajes.h"
+#include "sesion/PiezasDeLaMesa.h"
 #include "simulacion/Mesa.h"
 
 namespace velistra {
@@ -16,28 +17,6 @@ namespace {
 
 using namespace mensajes;
 constexpr const char* kTituloDeRechazo = VELISTRA_TEXTO("Información");
-
-// Every port under a point, in list order: boards may overlap.
-std::vector<Puerto*> PuertosEn(Mesa& mesa, int x, int y) {
-    std::vector<Puerto*> puertos;
-    for (auto& t : mesa.tablero) {
-        if (Puerto* p = t->PuertoEn(x, y)) puertos.push_back(p);
-    }
-    return puertos;
-}
-
-// The two ports a wire joins. Where boards overlap under an end, the pair that really
-// holds the wire wins, so removing it never leaves an invisible connection behind.
-std::pair<Puerto*, Puerto*> PuertosDelCable(Mesa& mesa, const Cable& cable) {
-    const std::vector<Puerto*> enA = PuertosEn(mesa, cable.AX(), cable.AY());
-    const std::vector<Puerto*> enB = PuertosEn(mesa, cable.BX(), cable.BY());
-    for (Puerto* a : enA) {
-        for (Puerto* b : enB) {
-            if (a->OtroPuerto() == b) return {a, b};
-        }
-    }
-    return {enA.empty() ? nullptr : enA.front(), enB.empty() ? nullptr : enB.front()};
-}
 
 bool HayChipEn(const Mesa& mesa, int x, int y) {
     return std::any_of(mesa.componentes.begin(), mesa.componentes.end(),
@@ -51,7 +30,7 @@ bool EsDePalancas(const Tablero& t) {
 }  // namespace
 
 EditorDeMesa::EditorDeMesa(Mesa& mesaDelEditor, Ventana* ventanaDeLaMesa)
-    : mesa(mesaDelEditor), ventana(ventanaDeLaMesa) {}
+    : mesa(mesaDelEditor), ventana(ventanaDeLaMesa), grupo(mesaDelEditor) {}
 
 std::string EditorDeMesa::TextoDePosicion(int x, int y) {
     return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
@@ -77,7 +56,7 @@ Tablero* EditorDeMesa::TableroPulsado() const {
 }
 
 bool EditorDeMesa::AccionEnCurso() const {
-    return TableroArrastrado() != nullptr || TableroPulsado() != nullptr ||
+    return grupo.EnCurso() || TableroArrastrado() != nullptr || TableroPulsado() != nullptr ||
            mesa.cables.EstaCreando() || mesa.cables.HaCambiado() || mesa.componentes.EstaMoviendo();
 }
 
@@ -87,6 +66,7 @@ ResultadoDelRaton EditorDeMesa::TerminaAccion() {
     if (!AccionEnCurso()) {
         tableroEnMovimiento = nullptr;
         bPulsado = false;
+        grupo.OlvidaBanda();
         return {};
     }
     return BotonIzquierdoArriba(ultimo.x, ultimo.y);
@@ -100,7 +80,21 @@ ResultadoDelRaton EditorDeMesa::BotonIzquierdoAbajo(int x, int y) {
     ultimo = {x, y};
     tableroEnMovimiento = nullptr;
     bPulsado = false;
+    if (grupo.Agarra(x, y, r)) return r;
+    if (!grupo.seleccion.Vacia()) {
+        grupo.seleccion = {};
+        r.repintar = true;
+    }
+    const bool libre = grupo.EsEspacioLibre(x, y);
     if (!PulsaTablero(x, y, r)) PulsaFueraDeLosTableros(x, y, r);
+    if (libre && !AccionEnCurso()) grupo.IniciaBanda(x, y);
+    return r;
+}
+
+ResultadoDelRaton EditorDeMesa::AlternaSeleccion(int x, int y) {
+    ResultadoDelRaton r = TerminaAccion();
+    ultimo = {x, y};
+    if (AlternaEn(mesa, grupo.seleccion, x, y)) r.repintar = true;
     return r;
 }
 
@@ -173,7 +167,9 @@ void EditorDeMesa::PulsaFueraDeLosTableros(int x, int y, ResultadoDelRaton& r) {
 ResultadoDelRaton EditorDeMesa::MueveRaton(int x, int y) {
     ultimo = {x, y};
     ResultadoDelRaton r;
-    if (Tablero* t = TableroArrastrado()) {
+    if (grupo.Mueve(x, y)) {
+        r.repintar = true;
+    } else if (Tablero* t = TableroArrastrado()) {
         ArrastraTablero(*t, x, y);
         r.repintar = true;
     } else if (mesa.cables.EstaCreando() || mesa.cables.HaCambiado()) {
@@ -200,7 +196,9 @@ void EditorDeMesa::ArrastraTablero(Tablero& t, int x, int y) {
 ResultadoDelRaton EditorDeMesa::BotonIzquierdoArriba(int x, int y) {
     ultimo = {x, y};
     ResultadoDelRaton r;
-    if (mesa.cables.EstaCreando()) {
+    if (grupo.Suelta(x, y, r)) {
+        // The band or the group is done.
+    } else if (mesa.cables.EstaCreando()) {
         ConcluyeCable(x, y, r);
     } else if (Tablero* t = TableroArrastrado()) {
         // Wires and chips follow to the very spot the board is dropped on.
@@ -270,6 +268,8 @@ ResultadoDelRaton EditorDeMesa::BotonDerechoAbajo(int x, int y) {
     } else {
         RetiraTablero(x, y, r);
     }
+    // The lists changed under the selection.
+    if (r.modificado) grupo.seleccion = {};
     return r;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "modelo/Punto.h"
+#include "sesion/SeleccionConElRaton.h"
 #include "simulacion/Rechazos.h"
 
 namespace velistra {
@@ -38,6 +39,13 @@ public:
     // Ignored while the supply is on and while a left-button action is under way, so
     // nothing that action holds can be removed under it.
     ResultadoDelRaton BotonDerechoAbajo(int x, int y);
+    // A left press with Shift: the part under the point joins or leaves the selection.
+    ResultadoDelRaton AlternaSeleccion(int x, int y);
+
+    // What the band and the group moves work on; a press elsewhere clears it.
+    Seleccion& LaSeleccion() { return grupo.seleccion; }
+    const Seleccion& LaSeleccion() const { return grupo.seleccion; }
+    std::optional<Area> Banda() const { return grupo.Banda(); }
 
     // The scroll offset: the workbench point at the window's top-left corner.
     void Desplazamiento(int x, int y);
@@ -80,6 +88,7 @@ private:
     Punto delta;
     Tablero* tableroPulsado = nullptr;
     bool bPulsado = false;
+    SeleccionConElRaton grupo;
 };
 
 }  // namespace velistra

@@ -34,6 +34,10 @@ inline constexpr const char* kApagueAntesDeRehacer =
 // %1: the version of the files the program reads.
 inline constexpr const char* kSoloLaVersion =
     VELISTRA_TEXTO("El programa solo abre archivos de la versión %1");
+inline constexpr const char* kApagueAntesDeRetirar =
+    VELISTRA_TEXTO("Apague el módulo antes de retirar la selección.");
+inline constexpr const char* kApagueAntesDePegar =
+    VELISTRA_TEXTO("Apague el módulo antes de pegar piezas.");
 inline constexpr const char* kTableroOcupado =
     VELISTRA_TEXTO("Primero debe retirar los cables y componentes.");
 

@@ -1,30 +1,12 @@
 #include "sesion/PintaMesa.h"
 
-#include "tableros/TableroPLA.h"
 #include "modelo/Punto.h"
+#include "sesion/PiezasDeLaMesa.h"
 #include "simulacion/Mesa.h"
 
 namespace velistra {
 
 namespace {
-
-struct Area {
-    int l, t, r, b;
-    bool Corta(const Area& o) const { return l < o.r && o.l < r && t < o.b && o.t < b; }
-};
-
-Area AreaDe(const Tablero& t) {
-    // The PLA board keeps no size of its own.
-    const bool pla = t.Tipo() == Tablero::kPLA;
-    const int w = pla ? TableroPLA::kAncho : t.Anchura();
-    const int h = pla ? TableroPLA::kAlto : t.Altura();
-    return {t.EsquinaX(), t.EsquinaY(), t.EsquinaX() + w, t.EsquinaY() + h};
-}
-
-Area AreaDe(const Componente& c) {
-    const Punto p = c.Ubicacion();
-    return {p.x, p.y, p.x + c.Anchura(), p.y + c.Altura()};
-}
 
 bool EstaTapado(const Mesa& mesa, std::size_t i) {
     const Area area = AreaDe(*mesa.tablero[i]);

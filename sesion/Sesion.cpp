@@ -39,6 +39,9 @@ void Sesion::Sincroniza() {
 ResultadoDeComando Sesion::Ejecuta(int id) {
     // A command may replace the workbench: nothing the mouse holds may outlive it.
     Anota(editor.TerminaAccion());
+    if (EsDeSeleccion(id)) return EditaSeleccion(id);
+    // Whatever else a command does, the lists may not be those the selection names.
+    editor.LaSeleccion() = {};
     if (id == comandos::kDeshacer || id == comandos::kRehacer)
         return Vuelve(id == comandos::kRehacer);
     const ResultadoDeComando r = comandos.Ejecuta(id);
@@ -48,6 +51,7 @@ ResultadoDeComando Sesion::Ejecuta(int id) {
 
 ResultadoDeComando Sesion::AbreArchivo(const std::string& ruta) {
     Anota(editor.TerminaAccion());
+    editor.LaSeleccion() = {};
     const ResultadoDeComando r = comandos.RecuperaArchivo(ruta);
     Sincroniza();
     return r;
@@ -80,7 +84,8 @@ ResultadoDeComando Sesion::Vuelve(bool adelante) {
 }
 
 bool Sesion::EsSuyo(int id) {
-    return id == comandos::kDeshacer || id == comandos::kRehacer || Comandos::Conoce(id);
+    return id == comandos::kDeshacer || id == comandos::kRehacer || EsDeSeleccion(id) ||
+           Comandos::Conoce(id);
 }
 
 void Sesion::PlantaFallos() {

@@ -5,9 +5,11 @@
 
 #include "docencia/Fallos.h"
 #include "modelo/Punto.h"
+#include "plataforma/Portapapeles.h"
 #include "sesion/Comandos.h"
 #include "sesion/EditorDeMesa.h"
 #include "sesion/Historial.h"
+#include "sesion/PiezasDeLaMesa.h"
 #include "simulacion/AnalizadorLogico.h"
 #include "simulacion/Mesa.h"
 
@@ -31,6 +33,14 @@ public:
     ResultadoDelRaton MueveRaton(int x, int y) { return Anota(editor.MueveRaton(x, y)); }
     ResultadoDelRaton BotonIzquierdoArriba(int x, int y) { return Anota(editor.BotonIzquierdoArriba(x, y), true); }
     ResultadoDelRaton BotonDerechoAbajo(int x, int y) { return Anota(editor.BotonDerechoAbajo(x, y), true); }
+    ResultadoDelRaton AlternaSeleccion(int x, int y) { return Anota(editor.AlternaSeleccion(x, y)); }
+
+    // What the parts in use cover, for "Ajustar al circuito"; none on an empty bench.
+    std::optional<Area> AreaDelCircuito() const { return AreaEnUso(mesa); }
+
+    // Copies go through the shell's clipboard from then on; until then through one of
+    // the session's own.
+    void UsaPortapapeles(Portapapeles& otro) { portapapeles = &otro; }
 
     // Menu commands, undo and redo among them.
     ResultadoDeComando Ejecuta(int id);
@@ -76,9 +86,14 @@ private:
     // `fin`: a click ended, which may have changed what the result does not tell (a PLA link).
     ResultadoDelRaton Anota(const ResultadoDelRaton& r, bool fin = false);
     ResultadoDeComando Vuelve(bool adelante);
+    // Cut, copy, paste, delete and select all, over the editor's selection.
+    ResultadoDeComando EditaSeleccion(int id);
+    static bool EsDeSeleccion(int id);
 
     unsigned reemplazos = 0;
     std::vector<docencia::Fallo> fallos;
+    PortapapelesPropio propio;
+    Portapapeles* portapapeles = &propio;
 };
 
 }  // namespace velistra

@@ -69,6 +69,17 @@ std::vector<FilaDeComando> FilasAntesDeLosChips() {
         {.id = kRehacer, .menu = M::Edicion, .texto = VELISTRA_TEXTO("Rehacer"),
          .atajos = {"Ctrl+Y", "Ctrl+Shift+Z"}, .boton = {6, 4, -1, VELISTRA_TEXTO("Rehacer")},
          .rechazoEncendido = kApagueAntesDeRehacer},
+        Separador(M::Edicion),
+        // These change the circuit only with something selected or copied, one step then.
+        {.id = kCortar, .menu = M::Edicion, .texto = VELISTRA_TEXTO("Cortar"), .atajos = {"Ctrl+X"},
+         .rechazoEncendido = kApagueAntesDeRetirar},
+        {.id = kCopiar, .menu = M::Edicion, .texto = VELISTRA_TEXTO("Copiar"), .atajos = {"Ctrl+C"}},
+        {.id = kPegar, .menu = M::Edicion, .texto = VELISTRA_TEXTO("Pegar"), .atajos = {"Ctrl+V"},
+         .rechazoEncendido = kApagueAntesDePegar},
+        {.id = kBorrarSeleccion, .menu = M::Edicion, .texto = VELISTRA_TEXTO("Borrar selección"),
+         .atajos = {"Del"}, .rechazoEncendido = kApagueAntesDeRetirar},
+        {.id = kSeleccionarTodo, .menu = M::Edicion, .texto = VELISTRA_TEXTO("Seleccionar todo"),
+         .atajos = {"Ctrl+A"}},
 
         {.id = kAcercar, .menu = M::Ver, .texto = VELISTRA_TEXTO("Acercar"),
          .atajos = {"Ctrl++", "Ctrl+="}},
@@ -85,6 +96,7 @@ std::vector<FilaDeComando> FilasAntesDeLosChips() {
     const FilaDeComando resto[] = {
         Separador(M::Ver),
         {.id = kAjustarALaVentana, .menu = M::Ver, .texto = VELISTRA_TEXTO("Ajustar a la ventana")},
+        {.id = kAjustarAlCircuito, .menu = M::Ver, .texto = VELISTRA_TEXTO("Ajustar al circuito")},
         {.id = kPatillaje, .menu = M::Ver, .texto = VELISTRA_TEXTO("Patillaje"),
          .marca = Marca::Casilla},
         {.id = kAnalizadorLogico, .menu = M::Ver, .texto = VELISTRA_TEXTO("Analizador lógico"),

@@ -64,7 +64,7 @@ struct FilaDeComando {
     // Portable spelling ("Ctrl+Shift+S", "F1", "Ctrl++"), the first one shown; null: none.
     std::array<const char*, 2> atajos{};
     BotonDeLaBarra boton = {};
-    // Changes the saved circuit: one undo step and the modified mark. New and load
+    // Changes the saved circuit whenever it runs: one undo step and the modified mark. New and load
     // replace the circuit instead and start another history.
     bool modificaCircuito = false;
     // What the user is told when the command is refused with the supply on; null: allowed.

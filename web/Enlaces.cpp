@@ -5,6 +5,7 @@
 #include <emscripten/bind.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,14 @@ int PatillasDelChip(int codigo) {
 
 std::string CodigoDelIdioma() { return CodigoDeIdioma(IdiomaDeLaPagina()); }
 bool Arrastra() { return programa->LaSesion().editor.Arrastra(); }
+// The parts in use as [l, t, r, b]; empty when there is none.
+emscripten::val AreaEnUsoDeLaMesa() {
+    emscripten::val area = emscripten::val::array();
+    if (const std::optional<Area> a = programa->LaSesion().AreaDelCircuito()) {
+        for (const int v : {a->l, a->t, a->r, a->b}) area.call<void>("push", v);
+    }
+    return area;
+}
 // The page's own texts in the page's language, or in another one (`codigo`).
 emscripten::val Textos() { return TextosDeLaPagina(IdiomaDeLaPagina()); }
 emscripten::val TextosEn(const std::string& codigo) {
@@ -119,6 +128,7 @@ EMSCRIPTEN_KEEPALIVE int velistra_izquierdo_abajo(int x, int y) { return program
 EMSCRIPTEN_KEEPALIVE int velistra_mueve(int x, int y) { return programa->Mueve(x, y); }
 EMSCRIPTEN_KEEPALIVE int velistra_izquierdo_arriba(int x, int y) { return programa->IzquierdoArriba(x, y); }
 EMSCRIPTEN_KEEPALIVE int velistra_derecho_abajo(int x, int y) { return programa->DerechoAbajo(x, y); }
+EMSCRIPTEN_KEEPALIVE int velistra_alterna_seleccion(int x, int y) { return programa->AlternaSeleccion(x, y); }
 EMSCRIPTEN_KEEPALIVE int velistra_sale() { return programa->Sale(); }
 EMSCRIPTEN_KEEPALIVE int velistra_ejecuta(int id) { return programa->Ejecuta(id); }
 EMSCRIPTEN_KEEPALIVE int velistra_abre(const char* ruta) { return programa->AbreArchivo(ruta); }
@@ -149,6 +159,7 @@ EMSCRIPTEN_BINDINGS(velistra) {
     emscripten::function("textos", &Textos);
     emscripten::function("textosEn", &TextosEn);
     emscripten::function("arrastra", &Arrastra);
+    emscripten::function("areaEnUso", &AreaEnUsoDeLaMesa);
     emscripten::function("puedeDeshacer", &PuedeDeshacer);
     emscripten::function("puedeRehacer", &PuedeRehacer);
     emscripten::function("menus", &MenusDelNavegador);

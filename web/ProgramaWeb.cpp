@@ -58,6 +58,11 @@ int ProgramaWeb::DerechoAbajo(int x, int y) {
     return Atiende(sesion.BotonDerechoAbajo(x, y)) | kRepintar;
 }
 
+int ProgramaWeb::AlternaSeleccion(int x, int y) {
+    AnotaPuntero(x, y);
+    return Atiende(sesion.AlternaSeleccion(x, y)) | kRepintar;
+}
+
 int ProgramaWeb::Sale() {
     const bool estaba = puntero.has_value();
     puntero.reset();

@@ -34,6 +34,8 @@ public:
     int Mueve(int x, int y);
     int IzquierdoArriba(int x, int y);
     int DerechoAbajo(int x, int y);
+    // A left press with Shift.
+    int AlternaSeleccion(int x, int y);
     // The pointer left the workbench.
     int Sale();
     int Ejecuta(int id);

@@ -3,9 +3,13 @@
 // the supply switched on with its own switch, levers flipped and lamps read.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "tableros/TableroDeLeds.h"
 #include "tableros/TableroDeTemporizadores.h"
+#include "persistencia/ArchivoDeCircuito.h"
 #include "sesion/CodigosDeComando.h"
+#include "sesion/PiezasDeLaMesa.h"
 #include "sesion/Sesion.h"
 #include "support/LienzoDePrueba.h"
 #include "support/CarpetaTemporal.h"
@@ -313,6 +317,117 @@ TEST_F(SesionDeEstudiante, GuardadoYRecuperadoSigueFuncionando) {
     EXPECT_TRUE(dynamic_cast<TableroDeLeds&>(*otra.mesa.tablero[4]).EstadoDeLed(0));
     EXPECT_FALSE(otra.comandos.Modificado());
     EXPECT_TRUE(otrosAvisos.mensajes.empty());
+}
+
+// ---- Several parts at once -------------------------------------------------------------
+
+std::string Texto(const Sesion& s) { return TextoDeCircuito(s.mesa); }
+
+TEST_F(SesionDeEstudiante, LoPegadoJuntoAlOriginalNoTapaNadaYSusCablesSoloUnenPuertosLibres) {
+    ASSERT_NO_FATAL_FAILURE(ArmaCircuito());
+    const std::string antes = Texto(sesion);
+    sesion.Ejecuta(comandos::kSeleccionarTodo);
+    sesion.Ejecuta(comandos::kCopiar);
+    EXPECT_EQ(Texto(sesion), antes);
+    EXPECT_FALSE(sesion.PuedeRehacer());
+    sesion.Ejecuta(comandos::kPegar);
+
+    Mesa& mesa = sesion.mesa;
+    // The supply and the timer board are never copied: every bench has its own.
+    ASSERT_EQ(mesa.tablero.size(), 8u);
+    for (std::size_t i = 5; i < 8; ++i)
+        for (std::size_t j = 0; j < 5; ++j) EXPECT_FALSE(AreaDe(*mesa.tablero[i]).Corta(AreaDe(*mesa.tablero[j])));
+    ASSERT_EQ(mesa.componentes.size(), 2u);
+    EXPECT_TRUE(mesa.componentes[1].EstaInsertado());
+    EXPECT_EQ(mesa.componentes[1].NumeroDeProtoboard(), mesa.tablero[5]->Identificador());
+    // The three wires between the copied boards came; those from the supply found no
+    // free terminal where they landed. Every wire on the bench holds its two ports.
+    EXPECT_GE(Cables(), 11u);
+    for (const Cable& cable : mesa.cables.Lista()) {
+        const auto [a, b] = PuertosDelCable(mesa, cable);
+        ASSERT_TRUE(a != nullptr && b != nullptr);
+        EXPECT_EQ(a->OtroPuerto(), b);
+    }
+    EXPECT_EQ(sesion.editor.LaSeleccion().tableros.size(), 3u) << "what came in is selected";
+
+    sesion.Ejecuta(comandos::kDeshacer);
+    EXPECT_EQ(Texto(sesion), antes) << "a paste is one step";
+}
+
+TEST_F(SesionDeEstudiante, UnChipPegadoDondeNoHayProtoboardQuedaSueltoYElTextoNoCircuitoNoPega) {
+    ASSERT_NO_FATAL_FAILURE(ArmaCircuito());
+    PortapapelesPropio portapapeles;
+    sesion.UsaPortapapeles(portapapeles);
+    const Punto chip = Chip().Ubicacion();
+    sesion.AlternaSeleccion(chip.x + 3, chip.y + 3);
+    sesion.Ejecuta(comandos::kCopiar);
+    // What is copied is a circuit file of its own.
+    Mesa suelta(avisos);
+    std::istringstream copiado(portapapeles.Texto());
+    ASSERT_EQ(LeeCircuito(suelta, copiado), ResultadoDeLectura::Correcto);
+    EXPECT_EQ(suelta.componentes.size(), 1u);
+
+    Sesion otra(avisos, dialogos);
+    otra.UsaPortapapeles(portapapeles);
+    otra.Ejecuta(comandos::kPegar);
+    ASSERT_EQ(otra.mesa.componentes.size(), 1u);
+    EXPECT_FALSE(otra.mesa.componentes[0].EstaInsertado());
+    EXPECT_EQ(otra.mesa.componentes[0].NumeroDeProtoboard(), 0);
+    EXPECT_EQ(otra.mesa.componentes[0].Ubicacion(), chip);
+    EXPECT_TRUE(otra.comandos.Modificado());
+
+    Sesion nueva(avisos, dialogos);
+    nueva.UsaPortapapeles(portapapeles);
+    portapapeles.PonTexto("Version 0.9.7\n2\n 4 10 175 77 128 0 1\n");
+    nueva.Ejecuta(comandos::kPegar);
+    EXPECT_FALSE(nueva.comandos.Modificado());
+    EXPECT_FALSE(nueva.PuedeDeshacer());
+}
+
+TEST_F(SesionDeEstudiante, ConLaFuenteEncendidaElGrupoNiSeMueveNiSeBorraYApagadaSeBorraEnUnPaso) {
+    ASSERT_NO_FATAL_FAILURE(ArmaCircuito());
+    const std::string antes = Texto(sesion);
+    Enciende(true);
+    sesion.Ejecuta(comandos::kSeleccionarTodo);
+    const Punto agarre = MarcadorDeProtoboard(*protoboard);
+    EXPECT_EQ(yo.Pulsa(agarre).rechazo, Rechazo::ModuloEncendido);
+    yo.Mueve({agarre.x + 50, agarre.y});
+    yo.Suelta({agarre.x + 50, agarre.y});
+    EXPECT_EQ(Texto(sesion), antes);
+    avisos.mensajes.clear();
+    sesion.Ejecuta(comandos::kBorrarSeleccion);
+    EXPECT_EQ(avisos.mensajes.size(), 1u);
+    EXPECT_EQ(Texto(sesion), antes);
+
+    Enciende(false);
+    sesion.Ejecuta(comandos::kSeleccionarTodo);
+    sesion.Ejecuta(comandos::kBorrarSeleccion);
+    // The supply stays; everything wired to it went with the boards.
+    EXPECT_EQ(sesion.mesa.tablero.size(), 2u);
+    EXPECT_EQ(Cables(), 0u);
+    EXPECT_TRUE(sesion.mesa.componentes.empty());
+    sesion.Ejecuta(comandos::kDeshacer);
+    EXPECT_EQ(Texto(sesion), antes);
+}
+
+TEST_F(SesionDeEstudiante, UnChipQueElGrupoSacaDeSuProtoboardQuedaSueltoDondeNoCabe) {
+    ASSERT_NO_FATAL_FAILURE(ArmaCircuito());
+    const std::string antes = Texto(sesion);
+    const Punto chip = Chip().Ubicacion();
+    sesion.AlternaSeleccion(chip.x + 3, chip.y + 3);
+    const Punto marcador = MarcadorDeLeds(*leds);
+    sesion.AlternaSeleccion(marcador.x, marcador.y);
+    const Punto esquina{leds->EsquinaX(), leds->EsquinaY()};
+    // Dragged by the chip, the group takes it out of the breadboard, which stays.
+    const ResultadoDelRaton r = yo.Arrastra(Punto{chip.x + 3, chip.y + 3}, Punto{chip.x + 3, chip.y + 403});
+    EXPECT_EQ(r.rechazo, Rechazo::FueraDeLaProtoboard);
+    EXPECT_EQ(Chip().Ubicacion(), (Punto{chip.x, chip.y + 400}));
+    EXPECT_FALSE(Chip().EstaInsertado());
+    EXPECT_EQ(Chip().NumeroDeProtoboard(), 0);
+    EXPECT_EQ((Punto{leds->EsquinaX(), leds->EsquinaY()}), (Punto{esquina.x, esquina.y + 400}));
+    sesion.Ejecuta(comandos::kDeshacer);
+    EXPECT_EQ(Texto(sesion), antes);
+    EXPECT_TRUE(Chip().EstaInsertado());
 }
 
 }  // namespace

@@ -31,13 +31,11 @@ using prueba::Usuario;
 
 using prueba::LasImagenes;
 
-// Breadboard columns of the 7404: pin 1 (input 1A) below column 10, pin 2 (output 1Y)
-// below 11, pin 7 (GND) below 16, pin 14 (VCC) above 10.
-constexpr int kColumnaDelChip = 10;
-constexpr int kHoyoVcc = 5 * kColumnaDelChip;
-constexpr int kHoyoEntrada = 320 + 5 * kColumnaDelChip + 2;
-constexpr int kHoyoSalida = 320 + 5 * (kColumnaDelChip + 1) + 2;
-constexpr int kHoyoGnd = 320 + 5 * (kColumnaDelChip + 6) + 2;
+constexpr int kColumnaDelChip = prueba::kColumnaDel7404;
+constexpr int kHoyoVcc = prueba::kVccDel7404;
+constexpr int kHoyoEntrada = prueba::kEntradaDel7404;
+constexpr int kHoyoSalida = prueba::kSalidaDel7404;
+constexpr int kHoyoGnd = prueba::kGndDel7404;
 using prueba::kGndDeInterruptores;
 using prueba::kGndDeLeds;
 using prueba::kVccDeInterruptores;

@@ -32,6 +32,14 @@ inline constexpr int kVccDeInterruptores = 24;
 inline constexpr int kGndDeInterruptores = 25;
 inline constexpr int kGndDeLeds = 8;
 
+// Breadboard holes of a 7404 plugged in with pin 1 (input 1A) below column 10: pin 2
+// (output 1Y) below 11, pin 7 (GND) below 16, pin 14 (VCC) above 10.
+inline constexpr int kColumnaDel7404 = 10;
+inline constexpr int kVccDel7404 = 5 * kColumnaDel7404;
+inline constexpr int kEntradaDel7404 = 320 + 5 * kColumnaDel7404 + 2;
+inline constexpr int kSalidaDel7404 = 320 + 5 * (kColumnaDel7404 + 1) + 2;
+inline constexpr int kGndDel7404 = 320 + 5 * (kColumnaDel7404 + 6) + 2;
+
 // How a wire leaves its first port: the first move decides which way its corner turns.
 enum class Salida { Libre, Vertical, Horizontal };
 

@@ -19,6 +19,7 @@
 #include "ui/programa/Exportacion.h"
 #include "ui/programa/Patillaje.h"
 #include "ui/ventana/BarraDeEstado.h"
+#include "ui/ventana/TeclasDeMesa.h"
 #include "ui/ventana/VentanaDeMesa.h"
 
 namespace velistra {
@@ -60,6 +61,7 @@ Programa::Programa(const Imagenes& imagenes,
       avisos_(&ventana_),
       dialogos_(&ventana_),
       sesion_(avisos_, dialogos_, &ventana_.Mesa()) {
+    sesion_.UsaPortapapeles(portapapeles_);
     VentanaDeMesa& mesa = ventana_.Mesa();
     const QPoint desplazamiento = mesa.Desplazamiento();
     sesion_.editor.Desplazamiento(desplazamiento.x(), desplazamiento.y());
@@ -79,6 +81,7 @@ Programa::Programa(const Imagenes& imagenes,
     barra();
     QObject::connect(&mesa, &VentanaDeMesa::NivelCambiado, &contexto_, barra);
     ventana_.Manejador(this);
+    ventana_.Atiende(comandos::kAjustarAlCircuito, [this] { AjustaAlCircuito(); });
     AtiendeLaDocencia(ventana_, sesion_);
     AgregaPatillaje(ventana_, sesion_, contexto_);
     AtiendeLaExportacion(ventana_, sesion_, imagenes, dialogos_);
@@ -135,6 +138,13 @@ void Programa::ConectaElRaton() {
                      [this](int x, int y) { Atiende(sesion_.BotonIzquierdoArriba(x, y)); });
     QObject::connect(mesa, &VentanaDeMesa::DerechoPulsado, &contexto_,
                      [this](int x, int y) { Atiende(sesion_.BotonDerechoAbajo(x, y)); });
+    QObject::connect(mesa, &VentanaDeMesa::MayusculasPulsado, &contexto_,
+                     [this](int x, int y) { Atiende(sesion_.AlternaSeleccion(x, y)); });
+}
+
+void Programa::AjustaAlCircuito() {
+    if (const std::optional<Area> area = sesion_.AreaDelCircuito())
+        ventana_.Mesa().AjustaA(QRect(QPoint(area->l, area->t), QPoint(area->r - 1, area->b - 1)));
 }
 
 void Programa::ConectaLaSonda() {
@@ -220,6 +230,10 @@ void Programa::Atiende(const ResultadoDeComando& resultado) {
 }
 
 void Programa::Comando(int id) {
+    if (id == comandos::kBorrarSeleccion && sesion_.editor.LaSeleccion().Vacia()) {
+        SuprimeBajoElPuntero(ventana_.Mesa());
+        return;
+    }
     Atiende(sesion_.Ejecuta(id));
 }
 

@@ -13,6 +13,7 @@
 #include "sesion/Sesion.h"
 #include "ui/plataforma/AvisosQt.h"
 #include "ui/plataforma/DialogosQt.h"
+#include "ui/plataforma/PortapapelesQt.h"
 #include "ui/programa/Preferencias.h"
 #include "ui/ventana/ManejadorDeComandos.h"
 #include "ui/ventana/VentanaPrincipal.h"
@@ -55,6 +56,8 @@ public:
 
 private:
     void ConectaElRaton();
+    // "Ajustar al circuito": the parts in use, as large as the window shows them.
+    void AjustaAlCircuito();
     // The logic probe follows the pointer; the status bar says what it finds, or why the
     // workbench refused the last action, or that the circuit does not settle.
     void ConectaLaSonda();
@@ -74,6 +77,7 @@ private:
     VentanaPrincipal ventana_;
     AvisosQt avisos_;
     DialogosQt dialogos_;
+    PortapapelesQt portapapeles_;
     Sesion sesion_;
     std::unique_ptr<Recuperacion> recuperacion_;
     Preferencias preferencias_;

@@ -35,12 +35,13 @@ void ConectaTeclasDeMesa(VentanaDeMesa& mesa, QWidget& ventana) {
         const auto accion = p.accion;
         Tecla(ventana, QKeySequence(p.tecla), [barra, accion] { barra->triggerAction(accion); });
     }
-    Tecla(ventana, QKeySequence(Qt::Key_Delete), [&mesa] {
-        const QPoint enVentana = mesa.viewport()->mapFromGlobal(QCursor::pos());
-        if (!mesa.viewport()->rect().contains(enVentana)) return;
-        const QPoint punto = mesa.AMesa(enVentana);
-        emit mesa.DerechoPulsado(punto.x(), punto.y());
-    });
+}
+
+void SuprimeBajoElPuntero(VentanaDeMesa& mesa) {
+    const QPoint enVentana = mesa.viewport()->mapFromGlobal(QCursor::pos());
+    if (!mesa.viewport()->rect().contains(enVentana)) return;
+    const QPoint punto = mesa.AMesa(enVentana);
+    emit mesa.DerechoPulsado(punto.x(), punto.y());
 }
 
 }  // namespace velistra

@@ -1,6 +1,6 @@
 #pragma once
 // The workbench's keys, wherever the focus is in the main window: the arrows scroll a
-// line, Page Up and Page Down a page, and Delete is a right press under the pointer.
+// line, Page Up and Page Down a page.
 class QWidget;
 
 namespace velistra {
@@ -8,5 +8,7 @@ namespace velistra {
 class VentanaDeMesa;
 
 void ConectaTeclasDeMesa(VentanaDeMesa& mesa, QWidget& ventana);
+// Delete with nothing selected: a right press under the pointer, when it is over the bench.
+void SuprimeBajoElPuntero(VentanaDeMesa& mesa);
 
 }  // namespace velistra

@@ -155,6 +155,15 @@ void VentanaDeMesa::AjustaALaVentana() {
     CambiaNivel(std::floor(cabe * Pantalla() * 100.0), QPoint(0, 0));
 }
 
+void VentanaDeMesa::AjustaA(QRect enMesa) {
+    if (enMesa.isEmpty()) return;
+    const QSize cliente = viewport()->size();
+    const double cabe = std::min(static_cast<double>(cliente.width()) / enMesa.width(),
+                                 static_cast<double>(cliente.height()) / enMesa.height());
+    CambiaNivel(std::min(std::floor(cabe * Pantalla() * 100.0), kNiveles.back()), QPoint(0, 0));
+    Centra(enMesa.center());
+}
+
 void VentanaDeMesa::Dibujante(std::function<void(Lienzo&)> dibuja) {
     dibuja_ = std::move(dibuja);
     Escena({}, {});
@@ -418,6 +427,7 @@ void VentanaDeMesa::mousePressEvent(QMouseEvent* evento) {
         const bool sondeable = !sondaAdmite_ || sondaAdmite_(punto.x(), punto.y());
         sondeando_ = (modoSonda_ && sondeable) || evento->modifiers().testFlag(Qt::ControlModifier);
         if (sondeando_) emit SondaPulsada(punto.x(), punto.y());
+        else if (evento->modifiers().testFlag(Qt::ShiftModifier)) emit MayusculasPulsado(punto.x(), punto.y());
         else emit IzquierdoPulsado(punto.x(), punto.y());
     }
     if (evento->button() == Qt::RightButton) emit DerechoPulsado(punto.x(), punto.y());

@@ -53,6 +53,9 @@ public:
     void Aleja();
     // The level that shows the whole workbench in the window.
     void AjustaALaVentana();
+    // The level and offset that show this workbench area whole, as large as the window
+    // allows (never past the largest level of the menu).
+    void AjustaA(QRect enMesa);
 
     // Draws the workbench's content over the white canvas on every repaint.
     void Dibujante(std::function<void(Lienzo&)> dibuja);
@@ -110,6 +113,8 @@ signals:
     void IzquierdoPulsado(int x, int y);
     void IzquierdoSoltado(int x, int y);
     void DerechoPulsado(int x, int y);
+    // A left press with Shift held: the part under it joins or leaves the selection.
+    void MayusculasPulsado(int x, int y);
     // A probe click, at a workbench point.
     void SondaPulsada(int x, int y);
     // The zoom level changed.

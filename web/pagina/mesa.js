@@ -76,6 +76,18 @@ const Mesa = (() => {
     return Math.min(a.clientWidth / kAncho, a.clientHeight / kAlto) * 100;
   }
 
+  // The level and scroll at which the workbench area [l, r) x [t, b) fills the window,
+  // never past the largest level of the menu.
+  function ajustaA(l, t, r, b) {
+    const a = area();
+    const cabe = Math.min(a.clientWidth / (r - l), a.clientHeight / (b - t)) * 100;
+    nivel = Math.max(10, Math.min(300, Math.floor(cabe))) / 100;
+    dimensiona();
+    a.scrollLeft = ((l + r) / 2) * nivel - a.clientWidth / 2;
+    a.scrollTop = ((t + b) / 2) * nivel - a.clientHeight / 2;
+    alDesplazar();
+  }
+
   function alDesplazar() {
     const d = desplazamiento();
     nucleo.desplazamiento(d.x, d.y);
@@ -132,7 +144,8 @@ const Mesa = (() => {
         // The window keeps the mouse while the button is held, so the release arrives.
         c.setPointerCapture(e.pointerId);
         botonIzquierdo = true;
-        nucleo.evento('izquierdoAbajo', p.x, p.y);
+        // Shift+click adds to the selection or takes out of it.
+        nucleo.evento(e.shiftKey ? 'alternaSeleccion' : 'izquierdoAbajo', p.x, p.y);
       } else if (e.button === 2) {
         nucleo.evento('derechoAbajo', p.x, p.y);
       }
@@ -165,7 +178,7 @@ const Mesa = (() => {
   }
 
   return {
-    inicia, pinta, cambiaNivel, nivelAjustado, aMesa, ocultaAyuda,
+    inicia, pinta, cambiaNivel, nivelAjustado, ajustaA, aMesa, ocultaAyuda,
     nivel: () => nivel * 100,
     desplazamiento,
   };

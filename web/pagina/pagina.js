@@ -9,7 +9,7 @@
 
   // Commands the page carries out itself: the view and the language.
   const kAcercar = 200, kAlejar = 201, kTamanoNormal = 202, kPrimerNivel = 210;
-  const kAjustar = 220, kPatillaje = 230, kAyuda = 300, kEspanol = 310, kIngles = 311;
+  const kAjustar = 220, kAjustarAlCircuito = 221, kPatillaje = 230, kAyuda = 300, kEspanol = 310, kIngles = 311;
   const kDeshacer = 110, kRehacer = 111, kAlmacenarEn = 104;
   const kNiveles = [50, 75, 100, 150, 200, 300];
   // What the core asks after an event, as bits.
@@ -130,6 +130,7 @@
     mueve: 'velistra_mueve',
     izquierdoArriba: 'velistra_izquierdo_arriba',
     derechoAbajo: 'velistra_derecho_abajo',
+    alternaSeleccion: 'velistra_alterna_seleccion',
   };
 
   function evento(tipo, x, y) {
@@ -185,6 +186,11 @@
     if (id === kTamanoNormal) return zoom(100);
     if (id >= kPrimerNivel && id < kPrimerNivel + kNiveles.length) return zoom(kNiveles[id - kPrimerNivel]);
     if (id === kAjustar) return zoom(Mesa.nivelAjustado());
+    if (id === kAjustarAlCircuito) {
+      const z = M.areaEnUso();
+      if (z.length === 4) Mesa.ajustaA(z[0], z[1], z[2], z[3]);
+      return Menus.actualiza();
+    }
     if (id === kPatillaje) { Patillaje.alterna(); return Menus.actualiza(); }
     if (id === kEspanol || id === kIngles) return eligeIdioma(id === kIngles ? 'en' : 'es');
     encola(async () => atiende(await llama('velistra_ejecuta', ['number'], [id])), 'orden');
