@@ -17,6 +17,11 @@
 #include "support/CarpetaTemporal.h"
 #include "support/Proceso.h"
 
+namespace velistra::ejemplos {
+// The lab's folder names the test case's parameter.
+void PrintTo(const PracticaDelCurso& practica, std::ostream* salida) { *salida << practica.carpeta; }
+}  // namespace velistra::ejemplos
+
 namespace velistra::prueba {
 namespace {
 
