@@ -28,6 +28,8 @@ PanelDePracticas::PanelDePracticas(QWidget* padre)
     botones->addWidget(comprobar_);
     columna->addLayout(botones);
     resultado_->setWordWrap(true);
+    // A wrong row often wraps: the shading tells one from the next.
+    resultado_->setAlternatingRowColors(true);
     columna->addWidget(resultado_, 2);
     setWidget(contenido);
     connect(elector_, &QComboBox::currentIndexChanged, this, &PanelDePracticas::Elegida);
