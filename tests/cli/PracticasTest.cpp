@@ -11,10 +11,15 @@
 #include "persistencia/ArchivoDeCircuito.h"
 #include "plataforma/Avisos.h"
 #include "plataforma/Lienzo.h"
+#include "sesion/CodigosDeComando.h"
 #include "sesion/ComprobacionDePractica.h"
+#include "sesion/InicioDePractica.h"
+#include "sesion/Sesion.h"
 #include "simulacion/Mesa.h"
 #include "support/Archivos.h"
 #include "support/CarpetaTemporal.h"
+#include "support/DialogosDePrueba.h"
+#include "support/LienzoDePrueba.h"
 #include "support/Proceso.h"
 
 namespace velistra::ejemplos {
@@ -165,6 +170,38 @@ TEST(Practicas, UnaCarpetaEsUnaPracticaConSuEnunciadoYUnaSolaComprobacion) {
     EXPECT_EQ(r.equivocadas[0].palancas, (std::vector<Nivel>{{"int4.0", false}}));
     EXPECT_EQ(r.equivocadas[0].esperadas, (std::vector<Nivel>{{"leds5.0", true}}));
     EXPECT_EQ(r.equivocadas[0].obtenidas, (std::vector<Nivel>{{"leds5.0", false}}));
+}
+
+// "Empezar" is "Nuevo" and then the bench: the same save question and refusals, and the
+// bench comes without a name, so that "Almacenar" never writes into the course.
+TEST(Practicas, EmpezarPreguntaComoNuevoYDejaElBancoSinNombre) {
+    const docencia::Practica p = Lee((fs::path(VELISTRA_PRACTICAS) / "01-puertas-basicas").string());
+    AvisosDePrueba avisos;
+    DialogosDePrueba dialogos;
+    Sesion sesion(avisos, dialogos);
+    sesion.Ejecuta(7008);
+    ASSERT_EQ(sesion.mesa.componentes.size(), 1u);
+
+    avisos.respuesta = Respuesta::Cancelar;
+    EmpiezaPractica(sesion, p);
+    EXPECT_EQ(sesion.mesa.componentes.size(), 1u) << "cancelled: the chip stays";
+    ASSERT_EQ(avisos.mensajes.size(), 1u);
+
+    avisos.respuesta = Respuesta::No;
+    EXPECT_TRUE(EmpiezaPractica(sesion, p).repintar);
+    EXPECT_TRUE(sesion.mesa.componentes.empty());
+    EXPECT_EQ(TextoDeCircuito(sesion.mesa), LeeArchivo(p.inicio));
+    EXPECT_TRUE(sesion.comandos.Archivo().empty());
+    EXPECT_TRUE(sesion.comandos.Modificado());
+    EXPECT_FALSE(sesion.PuedeDeshacer()) << "another circuit, another history";
+
+    // With the supply on, refused as "Nuevo" is, without a question.
+    sesion.mesa.ConmutaFuente();
+    avisos.mensajes.clear();
+    sesion.Ejecuta(7008);
+    EmpiezaPractica(sesion, p);
+    ASSERT_EQ(avisos.mensajes.size(), 1u);
+    EXPECT_EQ(avisos.mensajes[0].icono, Icono::Error);
 }
 
 TEST(Practicas, LaOrdenPracticaCompruebaComoComprobarConLaComprobacionDeLaPractica) {
