@@ -106,6 +106,7 @@ TEST_F(PracticaEnLaVentana, SeMontaConElRatonSeCompruebaYQuedaSuperada) {
     ASSERT_NE(otroPanel, nullptr);
     EXPECT_EQ(otroPanel->Elector().itemText(1), QStringLiteral("✓ De Morgan con puertas NAND"));
     EXPECT_FALSE(otroPanel->Elector().itemText(0).startsWith(QStringLiteral("✓")));
+    EXPECT_EQ(otroPanel->Elector().currentIndex(), 0) << "the first lab not yet passed";
 }
 
 }  // namespace

@@ -80,7 +80,15 @@ Practicas::Practicas(VentanaPrincipal& ventana, Sesion& sesion, Atencion atiende
         MuestraLista();
         MuestraEnunciado();
     });
-    Elige(practicas_.empty() ? -1 : 0);
+    // The student goes on where they left off: the first lab not yet passed.
+    int primera = practicas_.empty() ? -1 : 0;
+    for (std::size_t i = 0; i < practicas_.size(); ++i) {
+        if (!Superada(practicas_[i])) {
+            primera = static_cast<int>(i);
+            break;
+        }
+    }
+    Elige(primera);
 }
 
 const docencia::Practica* Practicas::Actual() const {
@@ -94,8 +102,15 @@ bool Practicas::Abre(const QString& carpeta) {
         QMessageBox::warning(&ventana_, TextoDeLaOrden(comandos::kPracticasDelCurso), DelNucleo(error));
         return false;
     }
-    practicas_.push_back(std::move(*p));
     panel_->show();
+    for (std::size_t i = 0; i < practicas_.size(); ++i) {
+        // Opened again: shown, not listed twice.
+        if (Clave(practicas_[i]) == Clave(*p)) {
+            Elige(static_cast<int>(i));
+            return true;
+        }
+    }
+    practicas_.push_back(std::move(*p));
     Elige(static_cast<int>(practicas_.size()) - 1);
     return true;
 }
