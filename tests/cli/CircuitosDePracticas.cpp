@@ -198,7 +198,38 @@ TablaDeVerdad TablaDelSumador() {
     return Combinacional(8, Leds(5), [](const Fila& f) { return Bits(Valor(f, 0, 4) + Valor(f, 4, 4), 5); });
 }
 
-// ---- 5: the 74138 decoder
+// ---- 5: a 2-to-4 decoder from gates
+
+void Decodificador2a4(Montaje& m) {
+    const ChipColocado no = Chip14(m, 7004, 0);
+    const ChipColocado y = Chip14(m, 7008, 1);
+    // NOT A on inverter 1, NOT B on inverter 2.
+    Palanca(m, 0, no, 1);
+    Palanca(m, 1, no, 3);
+    // Y0 = /A /B, Y1 = A /B, Y2 = /A B, Y3 = A B, one AND gate each.
+    m.Une(no, 2, y, 1);
+    m.Une(no, 4, y, 2);
+    Palanca(m, 0, y, 4);
+    m.Une(no, 4, y, 5);
+    m.Une(no, 2, y, 9);
+    Palanca(m, 1, y, 10);
+    Palanca(m, 0, y, 12);
+    Palanca(m, 1, y, 13);
+    Luz(m, 0, y, 3);
+    Luz(m, 1, y, 6);
+    Luz(m, 2, y, 8);
+    Luz(m, 3, y, 11);
+}
+
+TablaDeVerdad TablaDelDecodificador2a4() {
+    return Combinacional(2, Leds(4), [](const Fila& f) {
+        Fila luces(4, false);
+        luces[Valor(f, 0, 2)] = true;
+        return luces;
+    });
+}
+
+// ---- 6: the 74138 decoder
 
 void Decodificador(Montaje& m) {
     const ChipColocado d = Chip16(m, 7138, 0);
@@ -220,7 +251,7 @@ TablaDeVerdad TablaDelDecodificador() {
     });
 }
 
-// ---- 6: a BCD digit on the display with the 7447
+// ---- 7: a BCD digit on the display with the 7447
 
 void Digito7447(Montaje& m) {
     const ChipColocado d = Chip16(m, 7047, 0);
@@ -246,7 +277,7 @@ TablaDeVerdad TablaDelDigito() {
     return t;
 }
 
-// ---- 7: a function on the 74151 multiplexer
+// ---- 8: a function on the 74151 multiplexer
 
 void Multiplexor(Montaje& m) {
     const ChipColocado x = Chip16(m, 7151, 0);
@@ -271,7 +302,7 @@ TablaDeVerdad TablaDelMultiplexor() {
     });
 }
 
-// ---- 8: the 7485 comparator
+// ---- 9: the 7485 comparator
 
 void Comparador(Montaje& m) {
     const ChipColocado c = Chip16(m, 7085, 0);
@@ -313,7 +344,7 @@ TablaDeVerdad Secuencia(int palancas, std::vector<std::string> salidas, const st
     return t;
 }
 
-// ---- 9: the SR latch from NAND gates
+// ---- 10: the SR latch from NAND gates
 
 void BiestableSR(Montaje& m) {
     const ChipColocado n = Chip14(m, 7000, 0);
@@ -331,7 +362,7 @@ TablaDeVerdad TablaDelBiestableSR() {
                       {{0, 1}, {1, 0}}, {{1, 1}, {1, 0}}, {{0, 0}, {1, 1}}});
 }
 
-// ---- 10: a 7474 that toggles
+// ---- 11: a 7474 that toggles
 
 void Basculante(Montaje& m) {
     const ChipColocado d = Chip14(m, 7074, 0);
@@ -349,7 +380,7 @@ TablaDeVerdad TablaBasculante() {
                       {{1, 1}, {1}}});
 }
 
-// ---- 11: the 7490 counting 0-9 on the display
+// ---- 12: the 7490 counting 0-9 on the display
 
 void Contador7490(Montaje& m) {
     const ChipColocado c = Chip(m, 7090, 0, 10, 5);
@@ -384,7 +415,7 @@ TablaDeVerdad TablaDelContador7490() {
     return Secuencia(2, Segmentos(), pasos);
 }
 
-// ---- 12: the 74194 ring counter
+// ---- 13: the 74194 ring counter
 
 void Anillo74194(Montaje& m) {
     const ChipColocado r = Chip16(m, 7194, 0);
@@ -420,7 +451,7 @@ TablaDeVerdad TablaDelAnillo() {
     return Secuencia(3, Leds(4), pasos);
 }
 
-// ---- 13: a modulo-6 counter with the 74161
+// ---- 14: a modulo-6 counter with the 74161
 
 void Modulo6(Montaje& m) {
     const ChipColocado c = Chip16(m, 7161, 0);
@@ -464,15 +495,16 @@ const std::vector<PracticaDelCurso>& PracticasDelCurso() {
         {"02-de-morgan-con-nand", ConLeds, DeMorgan, TablaDeMorgan, {1, 8}},
         {"03-sumador-completo", ConLeds, SumadorCompleto, TablaDelSumadorCompleto, {1, 6}},
         {"04-sumador-7483", ConLeds, Sumador7483, TablaDelSumador, {1, 9}},
-        {"05-decodificador-74138", ConLeds, Decodificador, TablaDelDecodificador, {1, 15}},
-        {"06-display-7447", ConDisplay, Digito7447, TablaDelDigito, {1, 13}},
-        {"07-multiplexor-74151", ConLeds, Multiplexor, TablaDelMultiplexor, {1, 5}},
-        {"08-comparador-7485", ConLeds, Comparador, TablaDelComparador, {1, 6}},
-        {"09-biestable-sr", ConLeds, BiestableSR, TablaDelBiestableSR, {1, 3}, true},
-        {"10-basculante-7474", ConLeds, Basculante, TablaBasculante, {1, 5}},
-        {"11-contador-7490", ConDisplay, Contador7490, TablaDelContador7490, {1, 12}},
-        {"12-anillo-74194", ConLeds, Anillo74194, TablaDelAnillo, {1, 15}},
-        {"13-modulo-6-74161", ConLeds, Modulo6, TablaDelModulo6, {1, 14}},
+        {"05-decodificador-2-a-4", ConLeds, Decodificador2a4, TablaDelDecodificador2a4, {2, 3}},
+        {"06-decodificador-74138", ConLeds, Decodificador, TablaDelDecodificador, {1, 15}},
+        {"07-display-7447", ConDisplay, Digito7447, TablaDelDigito, {1, 13}},
+        {"08-multiplexor-74151", ConLeds, Multiplexor, TablaDelMultiplexor, {1, 5}},
+        {"09-comparador-7485", ConLeds, Comparador, TablaDelComparador, {1, 6}},
+        {"10-biestable-sr", ConLeds, BiestableSR, TablaDelBiestableSR, {1, 3}, true},
+        {"11-basculante-7474", ConLeds, Basculante, TablaBasculante, {1, 5}},
+        {"12-contador-7490", ConDisplay, Contador7490, TablaDelContador7490, {1, 12}},
+        {"13-anillo-74194", ConLeds, Anillo74194, TablaDelAnillo, {1, 15}},
+        {"14-modulo-6-74161", ConLeds, Modulo6, TablaDelModulo6, {1, 14}},
     };
     return practicas;
 }

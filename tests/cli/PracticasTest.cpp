@@ -33,7 +33,7 @@ namespace {
 namespace fs = std::filesystem;
 using docencia::Fallo;
 
-constexpr std::size_t kNumeroDePracticas = 13;
+constexpr std::size_t kNumeroDePracticas = 14;
 constexpr Color kAzulDeSenal = Rgb(0, 0, 255);
 
 struct Banco {

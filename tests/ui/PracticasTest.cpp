@@ -49,7 +49,7 @@ TEST_F(PracticaEnLaVentana, SeMontaConElRatonSeCompruebaYQuedaSuperada) {
     usuario.Elige(comandos::kPracticasDelCurso);
     ASSERT_TRUE(panel->isVisible());
     EXPECT_TRUE(usuario.Accion(comandos::kPracticasDelCurso)->isChecked());
-    ASSERT_EQ(panel->Elector().count(), 13);
+    ASSERT_EQ(panel->Elector().count(), 14);
     panel->Elector().setCurrentIndex(1);
     EXPECT_EQ(panel->Elector().currentText(), QStringLiteral("De Morgan con puertas NAND"));
     EXPECT_TRUE(panel->Texto().toPlainText().contains(QStringLiteral("un solo 7400")));
