@@ -78,10 +78,10 @@ std::optional<Practica> LeePractica(const std::string& carpeta, Mensaje& error) 
                         {Mensaje::Literal(carpeta), Mensaje::Literal(archivos::kEnunciado)});
         return std::nullopt;
     }
-    for (const auto& [ruta, texto] :
-         {std::pair{enunciado, &p.espanol.enunciado}, {raiz / archivos::kPistas, &p.espanol.pistas},
-          {raiz / archivos::kEnunciadoEnIngles, &p.ingles.enunciado},
-          {raiz / archivos::kPistasEnIngles, &p.ingles.pistas}}) {
+    for (const auto& [ruta, texto] : {std::pair{enunciado, &p.espanol.enunciado},
+                                      {raiz / archivos::kPistas, &p.espanol.pistas},
+                                      {raiz / archivos::kEnunciadoEnIngles, &p.ingles.enunciado},
+                                      {raiz / archivos::kPistasEnIngles, &p.ingles.pistas}}) {
         if (!LeeOpcional(ruta, *texto)) {
             error = NoSeLee(ruta);
             return std::nullopt;
@@ -100,8 +100,8 @@ std::optional<Practica> LeePractica(const std::string& carpeta, Mensaje& error) 
         error = Mensaje(VELISTRA_TEXTO("la práctica %1 necesita una sola comprobación: %2, %3 o "
                                        "%4 con %5"),
                         {Mensaje::Literal(carpeta), Mensaje::Literal(archivos::kTabla),
-                         Mensaje::Literal(archivos::kReferencia), Mensaje::Literal(archivos::kGuion),
-                         Mensaje::Literal(archivos::kSalida)});
+                         Mensaje::Literal(archivos::kReferencia),
+                         Mensaje::Literal(archivos::kGuion), Mensaje::Literal(archivos::kSalida)});
         return std::nullopt;
     }
     p.clase = !tabla.empty()        ? ClaseDeComprobacion::Tabla
@@ -116,7 +116,8 @@ std::optional<Practica> LeePractica(const std::string& carpeta, Mensaje& error) 
 std::vector<std::string> PracticasDelCurso(const std::string& curso) {
     std::vector<std::string> practicas;
     std::error_code ec;
-    for (fs::directory_iterator it(curso, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    for (fs::directory_iterator it(curso, ec); !ec && it != fs::directory_iterator();
+         it.increment(ec)) {
         if (Existe(it->path() / archivos::kEnunciado)) practicas.push_back(it->path().string());
     }
     std::sort(practicas.begin(), practicas.end());

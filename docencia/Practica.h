@@ -15,16 +15,16 @@ namespace velistra::docencia {
 // The files of a lab folder; a teacher writes their own lab with these names, the same
 // in every language.
 namespace archivos {
-inline constexpr const char* kEnunciado = "enunciado.es.md";  // texto fijo
+inline constexpr const char* kEnunciado = "enunciado.es.md";          // texto fijo
 inline constexpr const char* kEnunciadoEnIngles = "enunciado.en.md";  // texto fijo
-inline constexpr const char* kPistas = "pistas.es.md";  // texto fijo
-inline constexpr const char* kPistasEnIngles = "pistas.en.md";  // texto fijo
-inline constexpr const char* kInicio = "inicio.txt";  // texto fijo
-inline constexpr const char* kTabla = "tabla.csv";  // texto fijo
-inline constexpr const char* kReferencia = "referencia.txt";  // texto fijo
-inline constexpr const char* kGuion = "guion.txt";  // texto fijo
-inline constexpr const char* kSalida = "salida.txt";  // texto fijo
-inline constexpr const char* kSolucion = "solucion.txt";  // texto fijo
+inline constexpr const char* kPistas = "pistas.es.md";                // texto fijo
+inline constexpr const char* kPistasEnIngles = "pistas.en.md";        // texto fijo
+inline constexpr const char* kInicio = "inicio.txt";                  // texto fijo
+inline constexpr const char* kTabla = "tabla.csv";                    // texto fijo
+inline constexpr const char* kReferencia = "referencia.txt";          // texto fijo
+inline constexpr const char* kGuion = "guion.txt";                    // texto fijo
+inline constexpr const char* kSalida = "salida.txt";                  // texto fijo
+inline constexpr const char* kSolucion = "solucion.txt";              // texto fijo
 }  // namespace archivos
 
 enum class ClaseDeComprobacion { Tabla, Referencia, Guion };

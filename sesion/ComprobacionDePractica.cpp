@@ -61,7 +61,8 @@ std::optional<TablaDeVerdad> TablaDeReferencia(const std::string& ruta, Mensaje&
 std::vector<Nivel> Niveles(const std::vector<std::string>& nombres, const std::vector<bool>& fila,
                            std::size_t desde) {
     std::vector<Nivel> niveles;
-    for (std::size_t i = 0; i < nombres.size(); ++i) niveles.emplace_back(nombres[i], fila[desde + i]);
+    for (std::size_t i = 0; i < nombres.size(); ++i)
+        niveles.emplace_back(nombres[i], fila[desde + i]);
     return niveles;
 }
 
@@ -76,12 +77,14 @@ std::optional<TablaDeVerdad> TablaDeLaPractica(const Practica& practica, Mensaje
                                            "velistra-cli practica %1 CIRCUITO.txt"),
                             {Mensaje::Literal(practica.carpeta)});
             return std::nullopt;
-        case ClaseDeComprobacion::Tabla: break;
+        case ClaseDeComprobacion::Tabla:
+            break;
     }
     const sistema::ArchivoLeido leido =
         sistema::LeeArchivoRegular(practica.comprobacion, kTamanoMaximo);
     if (leido.resultado != sistema::Lectura::Leido || leido.texto.size() > kTamanoMaximo) {
-        error = Mensaje(VELISTRA_TEXTO("no se puede leer %1"), {Mensaje::Literal(practica.comprobacion)});
+        error = Mensaje(VELISTRA_TEXTO("no se puede leer %1"),
+                        {Mensaje::Literal(practica.comprobacion)});
         return std::nullopt;
     }
     return LeeTablaCsv(leido.texto, error);
@@ -108,8 +111,8 @@ ResultadoDePractica CompruebaPractica(const Mesa& mesa, const TablaDeVerdad& esp
         }
         if (c.filasDistintas == 0) continue;
         const std::size_t n = esperada.entradas.size();
-        FilaEquivocada equivocada{Niveles(esperada.entradas, valores, 0),
-                                  Niveles(esperada.salidas, valores, n), {}};
+        FilaEquivocada equivocada{
+            Niveles(esperada.entradas, valores, 0), Niveles(esperada.salidas, valores, n), {}};
         equivocada.obtenidas = equivocada.esperadas;
         for (Nivel& luz : equivocada.obtenidas) {
             for (const LuzDistinta& d : c.primeras.front().luces) {

@@ -49,7 +49,8 @@ struct ResultadoDePractica {
 // What a lab's check expects as a table: its own table, or the one its reference circuit
 // gives. A script check has none in the core (velistra-cli runs scripts): nothing, and
 // the reason, as for a table or reference that cannot be read.
-std::optional<docencia::TablaDeVerdad> TablaDeLaPractica(const docencia::Practica& practica, Mensaje& error);
+std::optional<docencia::TablaDeVerdad> TablaDeLaPractica(const docencia::Practica& practica,
+                                                         Mensaje& error);
 
 // Grades a copy of `mesa` against `esperada`, every wrong row listed, and reviews its wiring.
 // The faults planted on `mesa` (a troubleshooting exercise) are planted on the copy too.

@@ -43,8 +43,12 @@ void ConDisplay(Montaje& m) {
 ChipColocado Chip(Montaje& m, long codigo, int lugar, int gnd, int vcc) {
     return m.InsertaAlimentado(codigo, T(m, kProtoboard), kColumnas[lugar], gnd, vcc);
 }
-ChipColocado Chip14(Montaje& m, long codigo, int lugar) { return Chip(m, codigo, lugar, kGnd14, kVcc14); }
-ChipColocado Chip16(Montaje& m, long codigo, int lugar) { return Chip(m, codigo, lugar, kGnd16, kVcc16); }
+ChipColocado Chip14(Montaje& m, long codigo, int lugar) {
+    return Chip(m, codigo, lugar, kGnd14, kVcc14);
+}
+ChipColocado Chip16(Montaje& m, long codigo, int lugar) {
+    return Chip(m, codigo, lugar, kGnd16, kVcc16);
+}
 
 void Palanca(Montaje& m, int palanca, const ChipColocado& chip, int pin) {
     m.CableaTira(T(m, kPalancas), palanca, chip, pin);
@@ -146,7 +150,9 @@ void DeMorgan(Montaje& m) {
 }
 
 TablaDeVerdad TablaDeMorgan() {
-    return Combinacional(2, Leds(2), [](const Fila& f) { return Fila{f[0] || f[1], !(f[0] && f[1])}; });
+    return Combinacional(2, Leds(2), [](const Fila& f) {
+        return Fila{f[0] || f[1], !(f[0] && f[1])};
+    });
 }
 
 // ---- 3: the full adder from gates
@@ -195,7 +201,8 @@ void Sumador7483(Montaje& m) {
 }
 
 TablaDeVerdad TablaDelSumador() {
-    return Combinacional(8, Leds(5), [](const Fila& f) { return Bits(Valor(f, 0, 4) + Valor(f, 4, 4), 5); });
+    return Combinacional(8, Leds(5),
+                         [](const Fila& f) { return Bits(Valor(f, 0, 4) + Valor(f, 4, 4), 5); });
 }
 
 // ---- 5: a 2-to-4 decoder from gates
@@ -287,8 +294,10 @@ void Multiplexor(Montaje& m) {
     // The majority of three: data inputs 3, 5, 6 and 7 high, the rest low.
     constexpr int kDatos[] = {4, 3, 2, 1, 15, 14, 13, 12};
     for (int d = 0; d < 8; ++d) {
-        if (d == 3 || d >= 5) m.PinAVcc(x, kDatos[d]);
-        else m.PinAGnd(x, kDatos[d]);
+        if (d == 3 || d >= 5)
+            m.PinAVcc(x, kDatos[d]);
+        else
+            m.PinAGnd(x, kDatos[d]);
     }
     m.PinAGnd(x, 7);
     Luz(m, 0, x, 5);
@@ -334,7 +343,8 @@ struct Paso {
     Fila luces;
 };
 
-TablaDeVerdad Secuencia(int palancas, std::vector<std::string> salidas, const std::vector<Paso>& pasos) {
+TablaDeVerdad Secuencia(int palancas, std::vector<std::string> salidas,
+                        const std::vector<Paso>& pasos) {
     TablaDeVerdad t{Palancas(palancas), std::move(salidas), {}};
     for (const Paso& p : pasos) {
         Fila fila = p.palancas;
@@ -358,8 +368,13 @@ void BiestableSR(Montaje& m) {
 
 TablaDeVerdad TablaDelBiestableSR() {
     return Secuencia(2, Leds(2),
-                     {{{0, 1}, {1, 0}}, {{1, 1}, {1, 0}}, {{1, 0}, {0, 1}}, {{1, 1}, {0, 1}},
-                      {{0, 1}, {1, 0}}, {{1, 1}, {1, 0}}, {{0, 0}, {1, 1}}});
+                     {{{0, 1}, {1, 0}},
+                      {{1, 1}, {1, 0}},
+                      {{1, 0}, {0, 1}},
+                      {{1, 1}, {0, 1}},
+                      {{0, 1}, {1, 0}},
+                      {{1, 1}, {1, 0}},
+                      {{0, 0}, {1, 1}}});
 }
 
 // ---- 11: a 7474 that toggles
@@ -375,8 +390,16 @@ void Basculante(Montaje& m) {
 
 TablaDeVerdad TablaBasculante() {
     return Secuencia(2, Leds(1),
-                     {{{0, 0}, {0}}, {{1, 0}, {0}}, {{1, 1}, {1}}, {{1, 0}, {1}}, {{1, 1}, {0}},
-                      {{1, 0}, {0}}, {{1, 1}, {1}}, {{0, 1}, {0}}, {{1, 1}, {0}}, {{1, 0}, {0}},
+                     {{{0, 0}, {0}},
+                      {{1, 0}, {0}},
+                      {{1, 1}, {1}},
+                      {{1, 0}, {1}},
+                      {{1, 1}, {0}},
+                      {{1, 0}, {0}},
+                      {{1, 1}, {1}},
+                      {{0, 1}, {0}},
+                      {{1, 1}, {0}},
+                      {{1, 0}, {0}},
                       {{1, 1}, {1}}});
 }
 
@@ -441,8 +464,11 @@ Fila Uno(int i) {
 }
 
 TablaDeVerdad TablaDelAnillo() {
-    std::vector<Paso> pasos{{{0, 0, 0}, Uno(-1)}, {{1, 0, 1}, Uno(-1)}, {{1, 1, 1}, Uno(0)},
-                            {{1, 0, 1}, Uno(0)},  {{1, 0, 0}, Uno(0)}};
+    std::vector<Paso> pasos{{{0, 0, 0}, Uno(-1)},
+                            {{1, 0, 1}, Uno(-1)},
+                            {{1, 1, 1}, Uno(0)},
+                            {{1, 0, 1}, Uno(0)},
+                            {{1, 0, 0}, Uno(0)}};
     for (int paso = 1; paso <= 5; ++paso) {
         pasos.push_back({{1, 1, 0}, Uno(paso % 4)});
         pasos.push_back({{1, 0, 0}, Uno(paso % 4)});
@@ -470,8 +496,8 @@ void Modulo6(Montaje& m) {
 }
 
 TablaDeVerdad TablaDelModulo6() {
-    std::vector<Paso> pasos{{{0, 0}, Bits(0, 4)}, {{0, 1}, Bits(0, 4)}, {{0, 0}, Bits(0, 4)},
-                            {{1, 0}, Bits(0, 4)}};
+    std::vector<Paso> pasos{
+        {{0, 0}, Bits(0, 4)}, {{0, 1}, Bits(0, 4)}, {{0, 0}, Bits(0, 4)}, {{1, 0}, Bits(0, 4)}};
     unsigned cuenta = 0;
     for (int pulso = 0; pulso < 8; ++pulso) {
         cuenta = (cuenta + 1) % 6;

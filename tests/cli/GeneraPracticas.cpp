@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     try {
-        for (const velistra::ejemplos::PracticaDelCurso& p : velistra::ejemplos::PracticasDelCurso()) {
+        for (const velistra::ejemplos::PracticaDelCurso& p :
+             velistra::ejemplos::PracticasDelCurso()) {
             const std::filesystem::path carpeta = std::filesystem::path(argv[1]) / p.carpeta;
             std::filesystem::create_directories(carpeta);
             if (!Escribe(carpeta / "inicio.txt", velistra::ejemplos::TextoDeInicio(p)) ||

@@ -24,7 +24,9 @@
 
 namespace velistra::ejemplos {
 // The lab's folder names the test case's parameter.
-void PrintTo(const PracticaDelCurso& practica, std::ostream* salida) { *salida << practica.carpeta; }
+void PrintTo(const PracticaDelCurso& practica, std::ostream* salida) {
+    *salida << practica.carpeta;
+}
 }  // namespace velistra::ejemplos
 
 namespace velistra::prueba {
@@ -100,7 +102,8 @@ TEST_P(PracticaDelCurso, SeResuelveConSuSolucionYNoConUnFallo) {
     for (std::size_t c = 0; c < cables.size(); ++c) {
         if (cables[c].Color() != kAzulDeSenal) continue;
         const Fallo abierto{Fallo::CableAbierto, static_cast<int>(c + 1)};
-        EXPECT_TRUE(SeNota(CompruebaPractica(solucion.mesa, *tabla, {abierto}), bien.hallazgos.size()))
+        EXPECT_TRUE(
+            SeNota(CompruebaPractica(solucion.mesa, *tabla, {abierto}), bien.hallazgos.size()))
             << "cable " << c + 1;
     }
     for (const Fallo::Clase pegada : {Fallo::PatillaA0, Fallo::PatillaA1}) {
@@ -118,8 +121,8 @@ std::string NombreDeLaPractica(const ::testing::TestParamInfo<ejemplos::Practica
     return "p" + nombre;
 }
 
-INSTANTIATE_TEST_SUITE_P(Curso, PracticaDelCurso, ::testing::ValuesIn(ejemplos::PracticasDelCurso()),
-                         NombreDeLaPractica);
+INSTANTIATE_TEST_SUITE_P(Curso, PracticaDelCurso,
+                         ::testing::ValuesIn(ejemplos::PracticasDelCurso()), NombreDeLaPractica);
 
 TEST(Practicas, UnaCarpetaEsUnaPracticaConSuEnunciadoYUnaSolaComprobacion) {
     CarpetaTemporal carpeta;
@@ -175,7 +178,8 @@ TEST(Practicas, UnaCarpetaEsUnaPracticaConSuEnunciadoYUnaSolaComprobacion) {
 // "Empezar" is "Nuevo" and then the bench: the same save question and refusals, and the
 // bench comes without a name, so that "Almacenar" never writes into the course.
 TEST(Practicas, EmpezarPreguntaComoNuevoYDejaElBancoSinNombre) {
-    const docencia::Practica p = Lee((fs::path(VELISTRA_PRACTICAS) / "01-puertas-basicas").string());
+    const docencia::Practica p =
+        Lee((fs::path(VELISTRA_PRACTICAS) / "01-puertas-basicas").string());
     AvisosDePrueba avisos;
     DialogosDePrueba dialogos;
     Sesion sesion(avisos, dialogos);
@@ -209,7 +213,8 @@ TEST(Practicas, LaOrdenPracticaCompruebaComoComprobarConLaComprobacionDeLaPracti
     const docencia::Practica p = Lee(lab);
     const ResultadoDelProceso bien = EjecutaCli({"practica", lab, p.solucion, p.inicio, "--json"});
     EXPECT_EQ(bien.codigo, 4);
-    EXPECT_NE(bien.salida.find("\"correctos\":1,\"incorrectos\":1"), std::string::npos) << bien.salida;
+    EXPECT_NE(bien.salida.find("\"correctos\":1,\"incorrectos\":1"), std::string::npos)
+        << bien.salida;
     EXPECT_EQ(EjecutaCli({"practica", "--csv", lab, p.solucion}).codigo, 0);
     // What to compare with is the lab's; another check on the line is refused.
     EXPECT_EQ(EjecutaCli({"practica", lab, p.solucion, "--tabla", p.comprobacion}).codigo, 1);

@@ -27,7 +27,8 @@ constexpr int kGndDeLaFuente = 5;
 class PracticaEnLaVentana : public prueba::ConElPrograma {
 protected:
     void SetUp() override {
-        QSettings(QStringLiteral("Velistra"), QStringLiteral("Velistra")).remove(QStringLiteral("practicas"));
+        QSettings(QStringLiteral("Velistra"), QStringLiteral("Velistra"))
+            .remove(QStringLiteral("practicas"));
         programa.Principal().show();
         panel = programa.Principal().findChild<PanelDePracticas*>();
         ASSERT_NE(panel, nullptr);
@@ -79,7 +80,8 @@ TEST_F(PracticaEnLaVentana, SeMontaConElRatonSeCompruebaYQuedaSuperada) {
     panel->BotonComprobar().click();
     const QStringList mal = Lineas();
     ASSERT_FALSE(mal.isEmpty());
-    EXPECT_EQ(mal[0], QStringLiteral("Incorrecto: 3 de 4 filas no dan lo esperado.")) << mal.join('\n').toStdString();
+    EXPECT_EQ(mal[0], QStringLiteral("Incorrecto: 3 de 4 filas no dan lo esperado."))
+        << mal.join('\n').toStdString();
     EXPECT_TRUE(mal.contains(QStringLiteral(
         "int4.0=0 int4.1=1: se espera leds5.0=1 leds5.1=1; ahora leds5.0=0 leds5.1=1")))
         << mal.join('\n').toStdString();

@@ -21,7 +21,8 @@ public:
 QString Niveles(const std::vector<Nivel>& niveles) {
     QStringList partes;
     for (const auto& [nombre, alto] : niveles)
-        partes << QString::fromStdString(nombre) + (alto ? QStringLiteral("=1") : QStringLiteral("=0"));
+        partes << QString::fromStdString(nombre) +
+                      (alto ? QStringLiteral("=1") : QStringLiteral("=0"));
     return partes.join(QLatin1Char(' '));
 }
 
@@ -48,7 +49,8 @@ QStringList InformeDePractica::Lineas(const ResultadoDePractica& r) {
         lineas << tr("%1: se espera %2; ahora %3")
                       .arg(Niveles(f.palancas), Niveles(f.esperadas), Niveles(f.obtenidas));
     for (const docencia::Hallazgo& h : r.hallazgos)
-        lineas << tr("Revisión: %1").arg(DelNucleo(docencia::DescribeHallazgo(h, docencia::ConPunto::No)));
+        lineas << tr("Revisión: %1")
+                      .arg(DelNucleo(docencia::DescribeHallazgo(h, docencia::ConPunto::No)));
     return lineas;
 }
 

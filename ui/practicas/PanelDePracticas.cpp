@@ -15,8 +15,12 @@
 namespace velistra {
 
 PanelDePracticas::PanelDePracticas(QWidget* padre)
-    : QDockWidget(padre), elector_(new QComboBox), texto_(new QTextBrowser),
-      empezar_(new QPushButton), comprobar_(new QPushButton), resultado_(new QListWidget) {
+    : QDockWidget(padre),
+      elector_(new QComboBox),
+      texto_(new QTextBrowser),
+      empezar_(new QPushButton),
+      comprobar_(new QPushButton),
+      resultado_(new QListWidget) {
     setObjectName(QStringLiteral("panelDePracticas"));
     auto* contenido = new QWidget;
     auto* columna = new QVBoxLayout(contenido);

@@ -48,16 +48,19 @@ QString CarpetaDelCurso() {
     const QString instalada =
         QCoreApplication::applicationDirPath() + QStringLiteral("/../share/velistra/practicas");
     if (QFileInfo(instalada).isDir()) return QDir(instalada).canonicalPath();
-    const QString delSistema = QStandardPaths::locate(
-        QStandardPaths::GenericDataLocation, QStringLiteral("velistra/practicas"),
-        QStandardPaths::LocateDirectory);
+    const QString delSistema = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                      QStringLiteral("velistra/practicas"),
+                                                      QStandardPaths::LocateDirectory);
     if (!delSistema.isEmpty()) return delSistema;
     return QStringLiteral(VELISTRA_CURSO_DEL_CODIGO);
 }
 
 Practicas::Practicas(VentanaPrincipal& ventana, Sesion& sesion, Atencion atiende,
                      const QString& curso, QObject& vida)
-    : QObject(&vida), ventana_(ventana), sesion_(sesion), atiende_(std::move(atiende)),
+    : QObject(&vida),
+      ventana_(ventana),
+      sesion_(sesion),
+      atiende_(std::move(atiende)),
       panel_(new PanelDePracticas(&ventana)) {
     for (const std::string& carpeta : docencia::PracticasDelCurso(curso.toStdString())) {
         Mensaje error;
@@ -99,7 +102,8 @@ bool Practicas::Abre(const QString& carpeta) {
     Mensaje error;
     std::optional<docencia::Practica> p = docencia::LeePractica(carpeta.toStdString(), error);
     if (!p) {
-        QMessageBox::warning(&ventana_, TextoDeLaOrden(comandos::kPracticasDelCurso), DelNucleo(error));
+        QMessageBox::warning(&ventana_, TextoDeLaOrden(comandos::kPracticasDelCurso),
+                             DelNucleo(error));
         return false;
     }
     panel_->show();
@@ -141,7 +145,8 @@ void Practicas::MuestraEnunciado() {
     }
     const docencia::TextosDePractica& textos = p->Textos(IdiomaInstalado());
     QString texto = QString::fromStdString(textos.enunciado);
-    if (!textos.pistas.empty()) texto += QStringLiteral("\n\n---\n\n") + QString::fromStdString(textos.pistas);
+    if (!textos.pistas.empty())
+        texto += QStringLiteral("\n\n---\n\n") + QString::fromStdString(textos.pistas);
     panel_->Enunciado(texto);
 }
 
