@@ -6,6 +6,7 @@
 #include "cli/ArgumentosDeDocencia.h"
 #include "cli/CodigosDeSalida.h"
 #include "cli/Comprobacion.h"
+#include "cli/Practica.h"
 #include "cli/Revisar.h"
 #include "cli/Textos.h"
 
@@ -21,7 +22,8 @@ int ErrorDeUso(std::ostream& errores, const std::string& error) {
 }  // namespace
 
 bool EsOrdenDeDocencia(const std::vector<std::string>& argumentos) {
-    if (argumentos.empty() || (argumentos[0] != "comprobar" && argumentos[0] != "revisar"))
+    if (argumentos.empty() || (argumentos[0] != "comprobar" && argumentos[0] != "revisar" &&
+                                argumentos[0] != "practica"))
         return false;
     return std::none_of(argumentos.begin(), argumentos.end(),
                         [](const std::string& a) { return a == "--help" || a == "-h"; });
@@ -35,7 +37,9 @@ int EjecutaDocencia(const std::vector<std::string>& argumentos, std::ostream& sa
         if (!r) return ErrorDeUso(errores, error);
         return Revisa(*r, salida, errores);
     }
-    const std::optional<PeticionDeComprobacion> p = AnalizaComprobacion(argumentos, error);
+    const std::optional<PeticionDeComprobacion> p = argumentos[0] == "practica"
+                                                        ? AnalizaPractica(argumentos, error)
+                                                        : AnalizaComprobacion(argumentos, error);
     if (!p) return ErrorDeUso(errores, error);
     return Comprueba(*p, salida, errores);
 }

@@ -5,7 +5,7 @@
 
 namespace velistra::consola {
 
-// comprobar and revisar, the teacher's orders (with no --help among the words).
+// comprobar, revisar and practica, the teacher's orders (with no --help among the words).
 bool EsOrdenDeDocencia(const std::vector<std::string>& argumentos);
 int EjecutaDocencia(const std::vector<std::string>& argumentos, std::ostream& salida,
                     std::ostream& errores);

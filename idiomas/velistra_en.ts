@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="es">
 <context>
+    <name>InformeDePractica</name>
+    <message>
+        <source>Correcto: la práctica está superada.</source>
+        <translation>Correct: the lab is passed.</translation>
+    </message>
+    <message>
+        <source>No se pudo comprobar el circuito.</source>
+        <translation>The circuit could not be checked.</translation>
+    </message>
+    <message>
+        <source>Incorrecto: el circuito no se asienta (una realimentación oscila).</source>
+        <translation>Incorrect: the circuit does not settle (a feedback loop oscillates).</translation>
+    </message>
+    <message>
+        <source>Incorrecto: %1 de %2 filas no dan lo esperado.</source>
+        <translation>Incorrect: %1 of %2 rows do not give what is expected.</translation>
+    </message>
+    <message>
+        <source>Incorrecto: faltan palancas o luces por cablear.</source>
+        <translation>Incorrect: some levers or lights are not wired yet.</translation>
+    </message>
+    <message>
+        <source>Falta cablear la palanca %1.</source>
+        <translation>Lever %1 is not wired.</translation>
+    </message>
+    <message>
+        <source>Falta cablear la luz %1.</source>
+        <translation>Light %1 is not wired.</translation>
+    </message>
+    <message>
+        <source>%1: se espera %2; ahora %3</source>
+        <translation>%1: %2 expected; now %3</translation>
+    </message>
+    <message>
+        <source>Revisión: %1</source>
+        <translation>Review: %1</translation>
+    </message>
+</context>
+<context>
     <name>velistra::Atajos</name>
     <message>
         <source>%1 (%2)</source>
@@ -1946,6 +1985,50 @@ The simulation will go on from the last state reached.</translation>
         <source>Ajustar al circuito</source>
         <translation>Fit to circuit</translation>
     </message>
+    <message>
+        <source>falta la carpeta de la práctica</source>
+        <translation>the lab&apos;s folder is missing</translation>
+    </message>
+    <message>
+        <source>no se puede leer %1</source>
+        <translation>%1 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 no es la carpeta de una práctica</source>
+        <translation>%1 is not a lab&apos;s folder</translation>
+    </message>
+    <message>
+        <source>a la práctica %1 le falta el enunciado (%2)</source>
+        <translation>the lab %1 has no statement (%2)</translation>
+    </message>
+    <message>
+        <source>la práctica %1 necesita una sola comprobación: %2, %3 o %4 con %5</source>
+        <translation>the lab %1 needs exactly one check: %2, %3 or %4 with %5</translation>
+    </message>
+    <message>
+        <source>no se puede leer el circuito de referencia %1</source>
+        <translation>the reference circuit %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>el circuito de referencia %1 no tiene entre 1 y 16 palancas cableadas</source>
+        <translation>the reference circuit %1 does not have between 1 and 16 wired levers</translation>
+    </message>
+    <message>
+        <source>esta práctica se comprueba con un guion: velistra-cli practica %1 CIRCUITO.txt</source>
+        <translation>this lab is checked with a script: velistra-cli practica %1 CIRCUIT.txt</translation>
+    </message>
+    <message>
+        <source>Prácticas</source>
+        <translation>Labs</translation>
+    </message>
+    <message>
+        <source>Prácticas del curso</source>
+        <translation>Course labs</translation>
+    </message>
+    <message>
+        <source>Abrir práctica...</source>
+        <translation>Open lab...</translation>
+    </message>
 </context>
 <context>
     <name>velistra::PanelDePatillaje</name>
@@ -1968,6 +2051,17 @@ The simulation will go on from the last state reached.</translation>
     <message>
         <source>Niveles en la protoboard: 1 alto, 0 bajo, Z al aire (se lee como 1).</source>
         <translation>Levels on the breadboard: 1 high, 0 low, Z floating (read as 1).</translation>
+    </message>
+</context>
+<context>
+    <name>velistra::PanelDePracticas</name>
+    <message>
+        <source>Empezar</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Comprobar</source>
+        <translation>Check</translation>
     </message>
 </context>
 <context>

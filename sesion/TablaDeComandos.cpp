@@ -135,6 +135,13 @@ std::vector<FilaDeComando> FilasTrasLosChips() {
     return {
         // A tutorial aside, not saved with the circuit.
         {.id = kPLA, .menu = M::Tutoriales, .texto = VELISTRA_TEXTO("PLA de 4 x 8 x 4")},
+        // The labs are the desktop's: the page shows no line before nothing.
+        {.clase = ClaseDeFila::Separador, .menu = M::Tutoriales, .programas = kEscritorio},
+        {.id = kPracticasDelCurso, .menu = M::Tutoriales, .submenu = VELISTRA_TEXTO("Prácticas"),
+         .texto = VELISTRA_TEXTO("Prácticas del curso"), .marca = Marca::Casilla,
+         .programas = kEscritorio},
+        {.id = kAbrirPractica, .menu = M::Tutoriales, .submenu = VELISTRA_TEXTO("Prácticas"),
+         .texto = VELISTRA_TEXTO("Abrir práctica..."), .programas = kEscritorio},
         {.id = kAyuda, .menu = M::Ayuda, .texto = VELISTRA_TEXTO("Contacto.."), .atajos = {"F1"}},
         Separador(M::Ayuda),
         // texto fijo: each language in its own, so never translated.

@@ -98,7 +98,8 @@ TEST(TablaDeComandos, CadaFilaEsUnicaYCadaChipDelCatalogoTieneLaSuya) {
     }
     EXPECT_EQ(soloEscritorio, (std::set<int>{comandos::kRevisarCircuito, comandos::kFallos,
                                              comandos::kExportarImagen, comandos::kImprimir,
-                                             comandos::kExportarInforme, comandos::kAnalizadorLogico}));
+                                             comandos::kExportarInforme, comandos::kAnalizadorLogico,
+                                             comandos::kPracticasDelCurso, comandos::kAbrirPractica}));
 }
 
 // Each row on a fresh workbench: a change of the circuit is one undo step and the modified

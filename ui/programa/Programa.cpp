@@ -18,6 +18,7 @@
 #include "ui/programa/Docencia.h"
 #include "ui/programa/Exportacion.h"
 #include "ui/programa/Patillaje.h"
+#include "ui/practicas/Practicas.h"
 #include "ui/ventana/BarraDeEstado.h"
 #include "ui/ventana/TeclasDeMesa.h"
 #include "ui/ventana/VentanaDeMesa.h"
@@ -86,6 +87,8 @@ Programa::Programa(const Imagenes& imagenes,
     AgregaPatillaje(ventana_, sesion_, contexto_);
     AtiendeLaExportacion(ventana_, sesion_, imagenes, dialogos_);
     AgregaAnalizador(ventana_, sesion_, dialogos_);
+    new Practicas(ventana_, sesion_, [this](const ResultadoDeComando& r) { Atiende(r); },
+                  CarpetaDelCurso(), contexto_);
     ventana_.Menus().MuestraRecientes([this] { return preferencias_.Recientes(); },
                                       [this](const QString& ruta) { AbreReciente(ruta); });
     // Where the window was when the program last closed; the first start keeps its own.
