@@ -76,9 +76,9 @@ int LeeLaTabla(const PeticionDeComprobacion& p, Esperado& esperado, std::ostream
         return kUsoIncorrecto;
     }
     const std::size_t combinaciones = docencia::CombinacionesDe(*esperado.tabla);
-    if (p.completa && esperado.tabla->filas.size() < combinaciones) {
-        errores << kPrograma << ": "
-                << textos::TablaIncompleta(*p.tabla, esperado.tabla->filas.size(), combinaciones) << '\n';
+    const std::size_t cubiertas = docencia::CombinacionesCubiertas(*esperado.tabla);
+    if (p.completa && cubiertas < combinaciones) {
+        errores << kPrograma << ": " << textos::TablaIncompleta(*p.tabla, cubiertas, combinaciones) << '\n';
         return kUsoIncorrecto;
     }
     return kTerminado;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <map>
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -109,6 +109,13 @@ std::size_t CombinacionesDe(const TablaDeVerdad& tabla) {
     return std::size_t{1} << std::min(tabla.entradas.size(), kMaximoDePalancas);
 }
 
+std::size_t CombinacionesCubiertas(const TablaDeVerdad& tabla) {
+    std::set<std::vector<bool>> palancas;
+    for (const std::vector<bool>& fila : tabla.filas)
+        palancas.emplace(fila.begin(), fila.begin() + static_cast<std::ptrdiff_t>(tabla.entradas.size()));
+    return palancas.size();
+}
+
 std::optional<TablaDeVerdad> LeeTablaCsv(const std::string& texto, Mensaje& error) {
     const std::vector<Registro> registros = Registros(texto);
     if (registros.empty()) {
@@ -136,7 +143,6 @@ std::optional<TablaDeVerdad> LeeTablaCsv(const std::string& texto, Mensaje& erro
             orden.push_back(static_cast<std::size_t>(
                 std::find(cabecera.begin(), cabecera.end(), nombre) - cabecera.begin()));
     }
-    std::map<std::vector<bool>, std::size_t> combinaciones;
     for (std::size_t i = 1; i < registros.size(); ++i) {
         const std::vector<std::string>& campos = registros[i].campos;
         const bool valida = campos.size() == cabecera.size() &&
@@ -149,13 +155,6 @@ std::optional<TablaDeVerdad> LeeTablaCsv(const std::string& texto, Mensaje& erro
         }
         std::vector<bool> fila;
         for (const std::size_t k : orden) fila.push_back(campos[k] == "1");
-        const std::vector<bool> palancas(fila.begin(), fila.begin() + static_cast<std::ptrdiff_t>(tabla.entradas.size()));
-        const auto [anterior, nueva] = combinaciones.try_emplace(palancas, registros[i].linea);
-        if (!nueva) {
-            error = Mensaje(VELISTRA_TEXTO("la línea %1 repite las palancas de la línea %2"),
-                            {N(registros[i].linea), N(anterior->second)});
-            return std::nullopt;
-        }
         tabla.filas.push_back(std::move(fila));
     }
     return tabla;

@@ -1906,10 +1906,6 @@ The simulation will go on from the last state reached.</translation>
         <translation>it has no rows after the header</translation>
     </message>
     <message>
-        <source>la línea %1 repite las palancas de la línea %2</source>
-        <translation>line %1 repeats the levers of line %2</translation>
-    </message>
-    <message>
         <source>el cable %1 ya tiene su fallo en la línea %2</source>
         <translation>wire %1 already has its fault on line %2</translation>
     </message>
