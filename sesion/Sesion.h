@@ -37,6 +37,9 @@ public:
 
     // What the parts in use cover, for "Ajustar al circuito"; none on an empty bench.
     std::optional<Area> AreaDelCircuito() const { return AreaEnUso(mesa); }
+    // Window points per workbench pixel: what is drawn at the window's own size (the
+    // colour bar under its toolbar button) stays so at every zoom level.
+    void EscalaDeLaVista(double escala) { mesa.cables.EscalaDeLaVentana(escala); }
 
     // Copies go through the shell's clipboard from then on; until then through one of
     // the session's own.

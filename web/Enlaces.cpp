@@ -111,6 +111,7 @@ emscripten::val PixelesDeImagen(int id) {
     return v;
 }
 
+void EscalaDeLaVista(double escala) { programa->LaSesion().EscalaDeLaVista(escala); }
 bool PuedeDeshacer() { return programa->LaSesion().historial.PuedeDeshacer(); }
 bool PuedeRehacer() { return programa->LaSesion().historial.PuedeRehacer(); }
 
@@ -160,6 +161,7 @@ EMSCRIPTEN_BINDINGS(velistra) {
     emscripten::function("textosEn", &TextosEn);
     emscripten::function("arrastra", &Arrastra);
     emscripten::function("areaEnUso", &AreaEnUsoDeLaMesa);
+    emscripten::function("escalaDeLaVista", &EscalaDeLaVista);
     emscripten::function("puedeDeshacer", &PuedeDeshacer);
     emscripten::function("puedeRehacer", &PuedeRehacer);
     emscripten::function("menus", &MenusDelNavegador);

@@ -78,7 +78,7 @@ Programa::Programa(const Imagenes& imagenes,
     ConectaElRaton();
     mesa.Arrastrando([this] { return sesion_.editor.Arrastra(); });
     mesa.Ocupado([this] { return ZonaDelCircuito(sesion_.mesa); });
-    const auto barra = [this] { sesion_.mesa.cables.EscalaDeLaVentana(ventana_.Mesa().Escala()); };
+    const auto barra = [this] { sesion_.EscalaDeLaVista(ventana_.Mesa().Escala()); };
     barra();
     QObject::connect(&mesa, &VentanaDeMesa::NivelCambiado, &contexto_, barra);
     ventana_.Manejador(this);

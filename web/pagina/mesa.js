@@ -9,7 +9,7 @@ const Mesa = (() => {
   const kEsperaDeLaAyuda = 600;  // ms the pointer rests on a chip before its tooltip
   const kBordeDeArrastre = 24;   // px from an edge where a drag scrolls the workbench
   let nivel = 1;
-  let nucleo = null;  // {evento(tipo, x, y), desplazamiento(x, y), pinta(x, y, w, h), chipEn(x, y)}
+  let nucleo = null;  // {evento(tipo, x, y), desplazamiento(x, y), pinta(x, y, w, h), chipEn(x, y), escala(nivel)}
   let ultimo = null;  // the last pointer position, in window points
   let botonIzquierdo = false;
   let esperaDeAyuda = 0;
@@ -32,6 +32,7 @@ const Mesa = (() => {
 
   // The canvas covers the visible part; its pixels are workbench pixels.
   function dimensiona() {
+    if (nucleo) nucleo.escala(nivel);
     const a = area();
     const ancho = a.clientWidth;
     const alto = a.clientHeight;

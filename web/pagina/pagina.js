@@ -231,6 +231,8 @@
     }, 'desplazamiento'),
     pinta: (x, y, w, h) => (enElNucleo ? null : M.pinta(x, y, w, h)),
     chipEn: (x, y) => (enElNucleo ? 0 : M.chipEn(x, y)),
+    // Waits its turn too, so the repaint after a zoom draws at the new scale.
+    escala: (n) => encola(async () => { M.escalaDeLaVista(n); Mesa.pinta(); }, 'escala'),
     arrastra: () => !enElNucleo && M.arrastra(),
     muestraAyudaDeChip: (codigo, x, y) => Patillaje.muestraAyuda(codigo, x, y),
     zoomPorRueda: (sentido, fijo) => zoom(nivelVecino(sentido), fijo),
