@@ -65,7 +65,7 @@ std::optional<PeticionDeComprobacion> AnalizaComprobacion(const std::vector<std:
         const bool esPlazo = a == "--plazo";
         if (campo == nullptr && !esPlazo) {
             if (a.size() > 1 && a[0] == '-') {
-                error = Di(Texto::OpcionNoAdmitida, {"comprobar", Cita(a)});
+                error = Di(Texto::OpcionNoAdmitida, {argumentos.front(), Cita(a)});
                 return std::nullopt;
             }
             p.circuitos.push_back(a);

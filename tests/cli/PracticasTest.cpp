@@ -222,6 +222,9 @@ TEST(Practicas, LaOrdenPracticaCompruebaComoComprobarConLaComprobacionDeLaPracti
     EXPECT_EQ(sinLab.codigo, 1);
     EXPECT_NE(sinLab.errores.find("práctica"), std::string::npos) << sinLab.errores;
     EXPECT_EQ(EjecutaCli({"practica", lab}).codigo, 1);
+    // A wrong option is told as the order the user typed.
+    EXPECT_NE(EjecutaCli({"practica", lab, p.solucion, "--nada"}).errores.find("la orden practica no admite"),
+              std::string::npos);
 }
 
 }  // namespace
