@@ -11,7 +11,6 @@
 #include "sesion/CodigosDeComando.h"
 #include "simulacion/LazosAlLimite.h"
 #include "simulacion/Sonda.h"
-#include "tableros/TableroDeTemporizadores.h"
 #include "ui/idiomas/EleccionDeIdioma.h"
 #include "ui/idiomas/Traduccion.h"
 #include "ui/programa/Analizador.h"
@@ -41,17 +40,10 @@ bool PreguntaSiRecupera(QWidget* padre, const Mensaje& texto) {
     return caja.clickedButton() != descartar;
 }
 
-// The workbench area the boards in view and the chips take.
-QRect ZonaDelCircuito(const Mesa& mesa) {
-    QRect zona;
-    for (const auto& t : mesa.tablero) {
-        const auto* reloj = dynamic_cast<const TableroDeTemporizadores*>(t.get());
-        if (reloj != nullptr && !reloj->EstaVisible()) continue;
-        zona |= QRect(t->EsquinaX(), t->EsquinaY(), t->Anchura(), t->Altura());
-    }
-    for (const Componente& chip : mesa.componentes)
-        zona |= QRect(chip.Ubicacion().x, chip.Ubicacion().y, chip.Anchura(), chip.Altura());
-    return zona;
+// The parts in use, as the window's rectangle; empty on an empty bench.
+QRect ZonaDelCircuito(const Sesion& sesion) {
+    const std::optional<Area> area = sesion.AreaDelCircuito();
+    return area ? QRect(QPoint(area->l, area->t), QPoint(area->r - 1, area->b - 1)) : QRect();
 }
 
 }  // namespace
@@ -77,7 +69,7 @@ Programa::Programa(const Imagenes& imagenes,
     ConectaLaSonda();
     ConectaElRaton();
     mesa.Arrastrando([this] { return sesion_.editor.Arrastra(); });
-    mesa.Ocupado([this] { return ZonaDelCircuito(sesion_.mesa); });
+    mesa.Ocupado([this] { return ZonaDelCircuito(sesion_); });
     const auto barra = [this] { sesion_.EscalaDeLaVista(ventana_.Mesa().Escala()); };
     barra();
     QObject::connect(&mesa, &VentanaDeMesa::NivelCambiado, &contexto_, barra);
@@ -146,8 +138,7 @@ void Programa::ConectaElRaton() {
 }
 
 void Programa::AjustaAlCircuito() {
-    if (const std::optional<Area> area = sesion_.AreaDelCircuito())
-        ventana_.Mesa().AjustaA(QRect(QPoint(area->l, area->t), QPoint(area->r - 1, area->b - 1)));
+    if (const QRect zona = ZonaDelCircuito(sesion_); !zona.isEmpty()) ventana_.Mesa().AjustaA(zona);
 }
 
 void Programa::ConectaLaSonda() {
