@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "tableros/TableroDeTemporizadores.h"
 #include "modelo/Componente.h"
 #include "modelo/Tablero.h"
 #include "persistencia/ArchivoDeCircuito.h"
@@ -29,8 +28,7 @@ std::string Registro(const std::vector<long long>& campos) {
 std::string Cuenta(std::size_t n) { return std::to_string(n) + '\n'; }
 
 bool TemporizadorVisible(const Mesa& mesa) {
-    const auto* temporizador = dynamic_cast<const TableroDeTemporizadores*>(mesa.reloj);
-    return temporizador != nullptr && temporizador->EstaVisible();
+    return mesa.reloj != nullptr && mesa.reloj->EstaVisible();
 }
 
 }  // namespace

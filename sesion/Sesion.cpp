@@ -105,8 +105,7 @@ bool Sesion::PuedeCerrar() {
 }
 
 bool Sesion::Tic() {
-    const Punto desplazamiento = editor.Desplazamiento();
-    return comandos.Tic(desplazamiento.x, desplazamiento.y);
+    return comandos.Tic();
 }
 
 }  // namespace velistra

@@ -55,6 +55,10 @@ bool TableroDeFuenteDC::EntradaEn(int x, int y) {
     return kInterruptor.Contiene(x - xEsquina, y - yEsquina);
 }
 
+std::optional<Mensaje> TableroDeFuenteDC::NombreDeTerminal(int i) const {
+    return Mensaje::Literal(i < kPrimerGnd ? "VCC" : "GND");
+}
+
 void TableroDeFuenteDC::TestDePuerto(Lienzo& lienzo, int i, bool bEstado) {
     EscribeCaracterDePuerto(lienzo, i, bEstado);
 }

@@ -14,6 +14,13 @@ bool TableroDeTemporizadores::TieneSalidas() const {
     return false;
 }
 
+std::optional<Mensaje> TableroDeTemporizadores::NombreDeTerminal(int i) const {
+    constexpr const char* kFrecuencias[kRelojes] = {"10 Hz", "5 Hz", "2 Hz", "1 Hz"};
+    const int reloj = i / kTerminalesPorTira;
+    if (i < 0 || reloj >= kRelojes) return std::nullopt;
+    return Mensaje::Literal(kFrecuencias[reloj]);
+}
+
 Puerto* TableroDeTemporizadores::PuertoEn(int x, int y) {
     return bVisible ? TableroDeTiras::PuertoEn(x, y) : nullptr;
 }
