@@ -29,7 +29,7 @@ TEST(DescripcionesDeTableros, CadaFilaEsElTableroQueConstruyeYLoQueHace) {
     for (const DescripcionDeTablero& d : kDescripcionesDeTableros) {
         SCOPED_TRACE(d.nombre);
         EXPECT_TRUE(tipos.insert(d.tipo).second);
-        if (d.comando != 0) EXPECT_TRUE(comandos.insert(d.comando).second);
+        if (d.comando != 0) { EXPECT_TRUE(comandos.insert(d.comando).second); }
         EXPECT_EQ(DescripcionPorComando(d.comando), d.comando != 0 ? &d : nullptr);
 
         const std::unique_ptr<Tablero> t = CreaTablero(d.tipo);
@@ -41,13 +41,13 @@ TEST(DescripcionesDeTableros, CadaFilaEsElTableroQueConstruyeYLoQueHace) {
         EXPECT_EQ(t->SeleccionaEntrada(d.palancas - 1), d.palancas > 0);
         EXPECT_FALSE(t->SeleccionaEntrada(d.palancas));
         EXPECT_EQ(t->EntradaSeleccionada() >= 0, d.palancas > 0);
-        if (d.luces > 0) EXPECT_EQ(t->NumeroDeSalidas(), d.luces);
+        if (d.luces > 0) { EXPECT_EQ(t->NumeroDeSalidas(), d.luces); }
         EXPECT_LE(d.luces, MaximoDeLuces());
-        if (d.letrasDeLuz != nullptr) EXPECT_EQ(d.luces % d.LucesPorGrupo(), 0);
+        if (d.letrasDeLuz != nullptr) { EXPECT_EQ(d.luces % d.LucesPorGrupo(), 0); }
         // A board that drives strips of its own is fed through supply terminals; the
         // breadboard's holes are the chips'.
         EXPECT_EQ(t->HuecoDePuerto(0).has_value(), d.admiteChips);
-        if (d.palancas > 0) EXPECT_EQ(t->TomasDeAlimentacion().size(), 2u);
+        if (d.palancas > 0) { EXPECT_EQ(t->TomasDeAlimentacion().size(), 2u); }
     }
     EXPECT_EQ(DescripcionDe(7), nullptr);
     EXPECT_EQ(DescripcionPorComando(0), nullptr);
@@ -74,7 +74,7 @@ TEST(DescripcionesDeTableros, CadaTipoEstaEnElMenuYVuelveDelArchivo) {
         EXPECT_EQ(fila->modificaCircuito, !d.tutorial);
         const std::size_t antes = sesion.mesa.tablero.size();
         EXPECT_TRUE(sesion.Ejecuta(d.comando).repintar);
-        if (d.puestoFijo < 0) EXPECT_EQ(sesion.mesa.tablero.size(), antes + 1);
+        if (d.puestoFijo < 0) { EXPECT_EQ(sesion.mesa.tablero.size(), antes + 1); }
     }
 
     std::istringstream archivo(TextoDeCircuito(sesion.mesa));
