@@ -1,6 +1,5 @@
 #include "cli/Lecturas.h"
 
-#include <algorithm>
 #include <array>
 #include <ostream>
 #include <string_view>

@@ -1,7 +1,6 @@
 #include "simulacion/Sonda.h"
 
 #include <algorithm>
-#include <array>
 
 #include "modelo/Componente.h"
 #include "plataforma/CatalogoDeTextos.h"
