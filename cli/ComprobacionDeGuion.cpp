@@ -20,7 +20,8 @@ std::optional<std::string> CompruebaPalanca(OrdenComprobada& c, const Mesa& mesa
     Tablero* t = mesa.TableroConIdentificador(orden.tablero);
     if (t == nullptr) return NoExiste(orden.tablero);
     const DescripcionDeTablero& d = DescripcionDe(*t);
-    if (d.palancas == 0 || d.pulsadores != pulsadores) return Di(otraClase, {std::to_string(orden.tablero)});
+    if (d.palancas == 0 || d.pulsadores != pulsadores)
+        return Di(otraClase, {std::to_string(orden.tablero)});
     if (orden.indice < 0 || orden.indice >= d.palancas)
         return Di(noExiste, {std::to_string(orden.indice), std::to_string(d.palancas - 1)});
     c.tablero = t;

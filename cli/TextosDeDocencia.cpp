@@ -78,8 +78,8 @@ std::string ColumnaEnOtroTablero(const docencia::ColumnaEnOtroTablero& c) {
     // Table columns name levers of switches, lamps and display segments.
     const DescripcionDeTablero* esperado = DescripcionDe(c.tipoEsperado);
     const Texto porque = esperado == nullptr || esperado->palancas > 0 ? Texto::NoEsDeInterruptores
-                         : esperado->letrasDeLuz == nullptr           ? Texto::NoEsDeLeds
-                                                                      : Texto::NoEsDeSieteSegmentos;
+                         : esperado->letrasDeLuz == nullptr            ? Texto::NoEsDeLeds
+                                                            : Texto::NoEsDeSieteSegmentos;
     return Di(Texto::ColumnaEnOtroTablero, {c.nombre, Di(porque, {std::to_string(c.tablero)})});
 }
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <map>
 
-#include "tableros/DescripcionesDeTableros.h"
 #include "chips/CircuitoElectronico.h"
 #include "docencia/LazosSinBiestable.h"
 #include "docencia/PatillasDelChip.h"
 #include "modelo/Componente.h"
 #include "plataforma/Traducible.h"
 #include "simulacion/Mesa.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra::docencia {
 
@@ -144,8 +144,8 @@ void RevisaSalidasUnidas(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
         if (red.size() < 2) continue;
         const Fuente& primera = red.front();
         Hallazgo h = primera.chip != nullptr
-                         ? DelChip(mesa, ClaseDeHallazgo::SalidasUnidas, primera.parte.chip, *primera.chip,
-                                   primera.parte.pin)
+                         ? DelChip(mesa, ClaseDeHallazgo::SalidasUnidas, primera.parte.chip,
+                                   *primera.chip, primera.parte.pin)
                          : DelTablero(ClaseDeHallazgo::SalidasUnidas, *primera.tablero,
                                       primera.parte.terminal);
         for (std::size_t k = 1; k < red.size(); ++k) h.otros.push_back(red[k].parte);

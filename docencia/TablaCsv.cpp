@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tableros/DescripcionesDeTableros.h"
 #include "plataforma/Traducible.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra::docencia {
 

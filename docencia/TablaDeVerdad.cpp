@@ -52,7 +52,8 @@ std::optional<NombreDeColumna> LeeNombreDeColumna(const std::string& nombre) {
         const int indices = palancas ? d.palancas : d.luces / d.LucesPorGrupo();
         if (digito < '0' || digito >= '0' + indices) return std::nullopt;
         c.indice = digito - '0';
-        if (d.letrasDeLuz == nullptr) return i + 2 == nombre.size() ? std::optional(c) : std::nullopt;
+        if (d.letrasDeLuz == nullptr)
+            return i + 2 == nombre.size() ? std::optional(c) : std::nullopt;
         if (i + 3 != nombre.size()) return std::nullopt;
         const char* letra = std::strchr(d.letrasDeLuz, nombre[i + 2]);
         if (nombre[i + 2] == '\0' || letra == nullptr) return std::nullopt;
@@ -83,8 +84,7 @@ std::vector<PalancaCableada> PalancasCableadas(const Mesa& mesa) {
         if (!TienePalancasDeTabla(d)) continue;
         for (int i = 0; i < d.palancas; ++i) {
             constexpr int kTerminales = TableroDeTiras::kTerminalesPorTira;
-            if (TieneCable(*t, kTerminales * i, kTerminales))
-                palancas.push_back({t.get(), i});
+            if (TieneCable(*t, kTerminales * i, kTerminales)) palancas.push_back({t.get(), i});
         }
     }
     return palancas;

@@ -13,7 +13,8 @@ class Tablero;
 
 namespace velistra::docencia {
 
-// A lever of a board whose levers truth tables name (switches, not keys) with a wire on at least one of its three terminals.
+// A lever of a board whose levers truth tables name (switches, not keys) with a wire on at least
+// one of its three terminals.
 struct PalancaCableada {
     Tablero* tablero = nullptr;
     int indice = 0;

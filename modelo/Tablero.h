@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "modelo/Punto.h"
 #include "modelo/Puerto.h"
+#include "modelo/Punto.h"
 #include "plataforma/Imagen.h"
 #include "plataforma/Mensaje.h"
 
@@ -100,8 +100,7 @@ public:
     virtual bool ClickIzquierdo(Ventana* ventana, int x, int y);
     // The same for a window that shows the bench scrolled by the offsets and takes its
     // repaints in its own coordinates: they are translated on the way.
-    bool ClickIzquierdo(Ventana* ventana, int x, int y, int xDesplazamiento,
-                        int yDesplazamiento);
+    bool ClickIzquierdo(Ventana* ventana, int x, int y, int xDesplazamiento, int yDesplazamiento);
     virtual void Dibuja(Lienzo& lienzo);
     // Its lit lamps alone, drawn once more above the wires so that no wire hides them.
     virtual void DibujaLuces(Lienzo& lienzo);

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "cables/Cable.h"
 #include "modelo/Componente.h"
 #include "modelo/Tablero.h"
 #include "persistencia/ArchivoDeCircuito.h"
 #include "simulacion/Mesa.h"
-#include "cables/Cable.h"
 
 namespace velistra {
 

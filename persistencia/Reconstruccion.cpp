@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "tableros/Fabrica.h"
 #include "persistencia/RegistrosDeCircuito.h"
 #include "simulacion/Mesa.h"
+#include "tableros/Fabrica.h"
 
 namespace velistra {
 

@@ -44,7 +44,8 @@ ResultadoDeComando Comandos::Ejecuta(int id) {
             return {.repintar = true};
         default: break;
     }
-    if (const DescripcionDeTablero* d = TableroDelMenu(id)) return AgregaTablero(d->tipo, !d->tutorial);
+    if (const DescripcionDeTablero* d = TableroDelMenu(id))
+        return AgregaTablero(d->tipo, !d->tutorial);
     // Any code of the catalogue: a chip added to it is never left out.
     if (FichaDeCatalogo(id) != nullptr) return AgregaChip(id);
     return {};
@@ -59,7 +60,8 @@ bool Comandos::Conoce(int id) {
         case comandos::kColorDeCable:
         case comandos::kAyuda:
         case comandos::kSalir:
-        case comandos::kTemporizador: return true;
+        case comandos::kTemporizador:
+            return true;
         default: break;
     }
     if (TableroDelMenu(id) != nullptr) return true;

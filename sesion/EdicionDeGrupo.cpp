@@ -5,10 +5,10 @@
 #include <sstream>
 #include <vector>
 
-#include "tableros/Fabrica.h"
 #include "persistencia/ArchivoDeCircuito.h"
 #include "persistencia/RegistrosDeCircuito.h"
 #include "simulacion/Mesa.h"
+#include "tableros/Fabrica.h"
 
 namespace velistra {
 

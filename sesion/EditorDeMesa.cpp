@@ -5,11 +5,11 @@
 #include <utility>
 #include <vector>
 
-#include "tableros/DescripcionesDeTableros.h"
 #include "plataforma/Avisos.h"
 #include "sesion/Mensajes.h"
 #include "sesion/PiezasDeLaMesa.h"
 #include "simulacion/Mesa.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra {
 

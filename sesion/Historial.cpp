@@ -3,9 +3,9 @@
 #include <sstream>
 #include <utility>
 
-#include "tableros/DescripcionesDeTableros.h"
 #include "persistencia/ArchivoDeCircuito.h"
 #include "simulacion/Mesa.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra {
 

@@ -66,7 +66,8 @@ std::optional<Punto> PuntoDeLaEntrada(Sesion& sesion, int tablero, int i) {
     if (t == nullptr) return std::nullopt;
     // A board of levers answers which one a hit selects; any other its only input.
     const std::optional<Punto> borde = Busca(*t, [&](int x, int y) {
-        return t->EntradaEn(x, y) && (t->EntradaSeleccionada() < 0 || t->EntradaSeleccionada() == i);
+        return t->EntradaEn(x, y) &&
+               (t->EntradaSeleccionada() < 0 || t->EntradaSeleccionada() == i);
     });
     if (!borde) return std::nullopt;
     // The middle of the lever, not its edge.

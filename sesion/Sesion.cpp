@@ -104,8 +104,6 @@ bool Sesion::PuedeCerrar() {
     return comandos.PuedeCerrar();
 }
 
-bool Sesion::Tic() {
-    return comandos.Tic();
-}
+bool Sesion::Tic() { return comandos.Tic(); }
 
 }  // namespace velistra

@@ -26,7 +26,8 @@ char AnalizadorLogico::Lee(const Mesa& mesa, std::size_t c) {
 
 std::string AnalizadorLogico::NombreDePuerto(const Mesa& mesa, int tablero, int puerto) {
     const Tablero* t = mesa.TableroConIdentificador(tablero);
-    return std::to_string(tablero) + ":" + (t != nullptr ? t->EtiquetaDePuerto(puerto) : std::to_string(puerto));
+    return std::to_string(tablero) + ":" +
+           (t != nullptr ? t->EtiquetaDePuerto(puerto) : std::to_string(puerto));
 }
 
 bool AnalizadorLogico::AnadeCanal(Mesa& mesa, int tablero, int puerto, std::string nombre) {

@@ -1,6 +1,6 @@
+#include "simulacion/Mesa.h"
 #include "tableros/DescripcionesDeTableros.h"
 #include "tableros/Fabrica.h"
-#include "simulacion/Mesa.h"
 
 namespace velistra {
 

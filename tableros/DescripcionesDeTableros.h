@@ -1,8 +1,8 @@
 #pragma once
-// What each kind of board is, one row per kind: its type code, the menu command that adds
-// it, its pictures, node count, name and roles. Everything outside this folder that must
-// tell kinds apart asks a row here or the board itself; a new kind is a new class, a new
-// row and its pictures.
+// What each kind of board is, one row per kind: its type code, its class, the menu command
+// that adds it, its pictures, node count, name and roles. Everything outside this folder
+// that must tell kinds apart asks a row here or the board itself; a new kind is its own
+// files, a row here and its pictures.
 #include <array>
 #include <cstring>
 
@@ -24,8 +24,19 @@ inline constexpr int kInterruptores = 4998;
 inline constexpr int kProtoboard = 4999;
 }  // namespace comandos
 
+// Each kind's own file builds its board, bare: no pictures, not on a bench.
+std::unique_ptr<Tablero> NuevaProtoboard();
+std::unique_ptr<Tablero> NuevoTableroDeInterruptores();
+std::unique_ptr<Tablero> NuevoTableroDePulsadores();
+std::unique_ptr<Tablero> NuevoTableroDeLeds();
+std::unique_ptr<Tablero> NuevoTableroDeSieteSegmentos();
+std::unique_ptr<Tablero> NuevoTableroDeTemporizadores();
+std::unique_ptr<Tablero> NuevoTableroDeFuenteDC();
+std::unique_ptr<Tablero> NuevoTableroPLA();
+
 struct DescripcionDeTablero {
     int tipo = -1;
+    std::unique_ptr<Tablero> (*nuevo)() = nullptr;
     // The menu command that puts one on the bench (or shows it), and its text; 0 for none.
     int comando = 0;
     const char* texto = nullptr;
@@ -58,13 +69,16 @@ struct DescripcionDeTablero {
 
     // How many lights a digit has; 1 for a board whose lights stand alone.
     constexpr int LucesPorGrupo() const {
-        return letrasDeLuz == nullptr ? 1 : static_cast<int>(std::char_traits<char>::length(letrasDeLuz));
+        return letrasDeLuz == nullptr
+                   ? 1
+                   : static_cast<int>(std::char_traits<char>::length(letrasDeLuz));
     }
 };
 
 // In menu order.
 inline constexpr std::array kDescripcionesDeTableros{
     DescripcionDeTablero{.tipo = Tablero::kProtoboard,
+                         .nuevo = NuevaProtoboard,
                          .comando = comandos::kProtoboard,
                          .texto = VELISTRA_TEXTO("Protoboard (breadboard)"),
                          .fondo = recursos::Protoboard,
@@ -72,6 +86,7 @@ inline constexpr std::array kDescripcionesDeTableros{
                          .nombre = VELISTRA_TEXTO("protoboard"),
                          .admiteChips = true},
     DescripcionDeTablero{.tipo = Tablero::kInterruptores,
+                         .nuevo = NuevoTableroDeInterruptores,
                          .comando = comandos::kInterruptores,
                          .texto = VELISTRA_TEXTO("Interruptores"),
                          .fondo = recursos::Interruptores,
@@ -81,6 +96,7 @@ inline constexpr std::array kDescripcionesDeTableros{
                          .palancas = 8,
                          .palabra = "int"},
     DescripcionDeTablero{.tipo = Tablero::kPulsadores,
+                         .nuevo = NuevoTableroDePulsadores,
                          .comando = comandos::kPulsadores,
                          .texto = VELISTRA_TEXTO("Pulsadores"),
                          .fondo = recursos::Pulsadores,
@@ -90,6 +106,7 @@ inline constexpr std::array kDescripcionesDeTableros{
                          .palancas = 8,
                          .pulsadores = true},
     DescripcionDeTablero{.tipo = Tablero::kLeds,
+                         .nuevo = NuevoTableroDeLeds,
                          .comando = comandos::kLeds,
                          .texto = VELISTRA_TEXTO("Leds"),
                          .fondo = recursos::Leds,
@@ -99,6 +116,7 @@ inline constexpr std::array kDescripcionesDeTableros{
                          .luces = 8,
                          .palabra = "leds"},
     DescripcionDeTablero{.tipo = Tablero::kSieteSegmentos,
+                         .nuevo = NuevoTableroDeSieteSegmentos,
                          .comando = comandos::kSieteSegmentos,
                          .texto = VELISTRA_TEXTO("Leds de siete segmentos"),
                          .fondo = recursos::Leds7Segmentos,
@@ -108,6 +126,7 @@ inline constexpr std::array kDescripcionesDeTableros{
                          .palabra = "7seg",
                          .letrasDeLuz = "abcdefgp"},
     DescripcionDeTablero{.tipo = Tablero::kTemporizadores,
+                         .nuevo = NuevoTableroDeTemporizadores,
                          .comando = comandos::kTemporizador,
                          .texto = VELISTRA_TEXTO("Temporizador"),
                          .fondo = recursos::Reloj,
@@ -115,6 +134,7 @@ inline constexpr std::array kDescripcionesDeTableros{
                          .nombre = VELISTRA_TEXTO("temporizador"),
                          .puestoFijo = 1},
     DescripcionDeTablero{.tipo = Tablero::kFuenteDC,
+                         .nuevo = NuevoTableroDeFuenteDC,
                          .fondo = recursos::FuenteDC,
                          .entrada = recursos::InterruptorON,
                          .salida = recursos::LedON,
@@ -123,6 +143,7 @@ inline constexpr std::array kDescripcionesDeTableros{
                          .puestoFijo = 0},
     // It brings its own pictures.
     DescripcionDeTablero{.tipo = Tablero::kPLA,
+                         .nuevo = NuevoTableroPLA,
                          .comando = comandos::kPLA,
                          .texto = VELISTRA_TEXTO("PLA de 4 x 8 x 4"),
                          .nombre = VELISTRA_TEXTO("PLA"),
@@ -134,7 +155,8 @@ inline constexpr std::array kDescripcionesDeTableros{
 // The most lights any board has.
 constexpr int MaximoDeLuces() {
     int maximo = 0;
-    for (const DescripcionDeTablero& d : kDescripcionesDeTableros) maximo = d.luces > maximo ? d.luces : maximo;
+    for (const DescripcionDeTablero& d : kDescripcionesDeTableros)
+        maximo = d.luces > maximo ? d.luces : maximo;
     return maximo;
 }
 

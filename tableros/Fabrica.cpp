@@ -2,46 +2,14 @@
 
 #include "plataforma/Traducible.h"
 #include "tableros/DescripcionesDeTableros.h"
-#include "tableros/Protoboard.h"
-#include "tableros/TableroDeFuenteDC.h"
-#include "tableros/TableroDeInterruptores.h"
-#include "tableros/TableroDeLeds.h"
-#include "tableros/TableroDeSieteSegmentos.h"
-#include "tableros/TableroDeTemporizadores.h"
-#include "tableros/TableroPLA.h"
 
 namespace velistra {
 
-namespace {
-
-std::unique_ptr<Tablero> NuevoTablero(int tipo) {
-    switch (tipo) {
-        case Tablero::kProtoboard:
-            return std::make_unique<Protoboard>();
-        case Tablero::kInterruptores:
-            return std::make_unique<TableroDeInterruptores>();
-        case Tablero::kPulsadores:
-            return std::make_unique<TableroDePulsadores>();
-        case Tablero::kLeds:
-            return std::make_unique<TableroDeLeds>();
-        case Tablero::kFuenteDC:
-            return std::make_unique<TableroDeFuenteDC>();
-        case Tablero::kTemporizadores:
-            return std::make_unique<TableroDeTemporizadores>();
-        case Tablero::kSieteSegmentos:
-            return std::make_unique<TableroDeSieteSegmentos>();
-        case Tablero::kPLA:
-            return std::make_unique<TableroPLA>();
-        default:
-            return nullptr;
-    }
-}
-
-}  // namespace
-
 std::unique_ptr<Tablero> CreaTablero(int tipo) {
-    std::unique_ptr<Tablero> tablero = NuevoTablero(tipo);
-    if (tablero) ColocaImagenes(*tablero);
+    const DescripcionDeTablero* d = DescripcionDe(tipo);
+    if (d == nullptr || d->nuevo == nullptr) return nullptr;
+    std::unique_ptr<Tablero> tablero = d->nuevo();
+    ColocaImagenes(*tablero);
     return tablero;
 }
 

@@ -5,9 +5,8 @@
 
 namespace velistra {
 
-// The one place that knows which class belongs to a board type code; the rest of a
-// kind is its row in DescripcionesDeTableros.h. The workbench, the circuit reader and
-// the GUI all build boards through it.
+// Builds boards by type code from their kinds' rows (DescripcionesDeTableros.h). The
+// workbench, the circuit reader and the GUI all build boards through it.
 
 // A new board of that type with its standard images (so its size is its background's),
 // not yet defined on a workbench; null for a code without a board class.

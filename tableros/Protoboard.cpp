@@ -1,6 +1,7 @@
 #include "tableros/Protoboard.h"
 
 #include "plataforma/Traducible.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra {
 
@@ -39,7 +40,8 @@ std::optional<Hueco> Protoboard::HuecoDePuerto(int i) const {
     }
     i -= kPrimerPuertoDeBuses;
     constexpr int kPorArea = 2 * kHuecosPorBus;
-    const char* area = i < kPorArea ? VELISTRA_TEXTO("bus superior") : VELISTRA_TEXTO("bus inferior");
+    const char* area =
+        i < kPorArea ? VELISTRA_TEXTO("bus superior") : VELISTRA_TEXTO("bus inferior");
     i %= kPorArea;
     return Hueco{area, i % kHuecosPorBus + 1, i / kHuecosPorBus + 1};
 }
@@ -60,5 +62,7 @@ std::string Protoboard::EtiquetaDePuerto(int i) const {
 void Protoboard::TestDePuerto(Lienzo& lienzo, int i, bool bEstado) {
     EscribeCaracterDePuerto(lienzo, i, bEstado);
 }
+
+std::unique_ptr<Tablero> NuevaProtoboard() { return std::make_unique<Protoboard>(); }
 
 }  // namespace velistra

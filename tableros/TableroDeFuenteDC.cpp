@@ -1,6 +1,7 @@
 #include "tableros/TableroDeFuenteDC.h"
 
 #include "plataforma/Lienzo.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra {
 
@@ -62,5 +63,7 @@ std::optional<Mensaje> TableroDeFuenteDC::NombreDeTerminal(int i) const {
 void TableroDeFuenteDC::TestDePuerto(Lienzo& lienzo, int i, bool bEstado) {
     EscribeCaracterDePuerto(lienzo, i, bEstado);
 }
+
+std::unique_ptr<Tablero> NuevoTableroDeFuenteDC() { return std::make_unique<TableroDeFuenteDC>(); }
 
 }  // namespace velistra

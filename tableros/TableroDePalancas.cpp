@@ -5,7 +5,8 @@
 namespace velistra {
 
 TableroDePalancas::TableroDePalancas(const ClaseDePalancas& clase)
-    : TableroDeTiras(clase.tipo, kPalancas, clase.Salidas()), nombreDeEntrada(clase.nombreDeEntrada) {
+    : TableroDeTiras(clase.tipo, kPalancas, clase.Salidas()),
+      nombreDeEntrada(clase.nombreDeEntrada) {
     CreaEntradas(kPalancas, {}, {15, 28});
     for (int i = 0; i < kPalancas; ++i)
         ptEntradas[static_cast<std::size_t>(i)] = clase.EsquinaDeImagen(i);

@@ -1,5 +1,7 @@
 #include "tableros/TableroDeTemporizadores.h"
 
+#include "tableros/DescripcionesDeTableros.h"
+
 namespace velistra {
 
 TableroDeTemporizadores::TableroDeTemporizadores()
@@ -53,6 +55,10 @@ void TableroDeTemporizadores::Conmuta() {
 
 bool TableroDeTemporizadores::MarcadorEn(int x, int y) {
     return bVisible && TableroDeTiras::MarcadorEn(x, y);
+}
+
+std::unique_ptr<Tablero> NuevoTableroDeTemporizadores() {
+    return std::make_unique<TableroDeTemporizadores>();
 }
 
 }  // namespace velistra

@@ -3,6 +3,7 @@
 #include "plataforma/Lienzo.h"
 #include "plataforma/Recursos.h"
 #include "plataforma/Ventana.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra {
 
@@ -206,5 +207,7 @@ void TableroPLA::DibujaMarcas(Lienzo& lienzo) const {
     }
     lienzo.SeleccionaBrocha(anterior);
 }
+
+std::unique_ptr<Tablero> NuevoTableroPLA() { return std::make_unique<TableroPLA>(); }
 
 }  // namespace velistra
