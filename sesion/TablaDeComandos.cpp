@@ -36,10 +36,8 @@ FilaDeComando Separador(M menu) {
 void AgregaTableros(std::vector<FilaDeComando>& filas, bool tutoriales) {
     for (const DescripcionDeTablero& d : kDescripcionesDeTableros) {
         if (d.comando == 0 || d.tutorial != tutoriales) continue;
-        filas.push_back({.id = d.comando,
-                         .menu = tutoriales ? M::Tutoriales : M::Tableros,
-                         .texto = d.texto,
-                         .modificaCircuito = !d.tutorial});
+        filas.push_back({.id = d.comando, .menu = tutoriales ? M::Tutoriales : M::Tableros,
+                         .texto = d.texto, .modificaCircuito = !d.tutorial});
     }
 }
 
@@ -109,23 +107,16 @@ std::vector<FilaDeComando> FilasAntesDeLosChips() {
         Separador(M::Ver),
         {.id = kAjustarALaVentana, .menu = M::Ver, .texto = VELISTRA_TEXTO("Ajustar a la ventana")},
         {.id = kAjustarAlCircuito, .menu = M::Ver, .texto = VELISTRA_TEXTO("Ajustar al circuito")},
-        {.id = kPatillaje,
-         .menu = M::Ver,
-         .texto = VELISTRA_TEXTO("Patillaje"),
+        {.id = kPatillaje, .menu = M::Ver, .texto = VELISTRA_TEXTO("Patillaje"),
          .marca = Marca::Casilla},
-        {.id = kAnalizadorLogico,
-         .menu = M::Ver,
-         .texto = VELISTRA_TEXTO("Analizador lógico"),
-         .marca = Marca::Casilla,
-         .programas = kEscritorio},
+        {.id = kAnalizadorLogico, .menu = M::Ver, .texto = VELISTRA_TEXTO("Analizador lógico"),
+         .marca = Marca::Casilla, .programas = kEscritorio},
     };
     filas.insert(filas.end(), std::begin(resto), std::end(resto));
     AgregaTableros(filas, false);
     const FilaDeComando color[] = {
         // Not in a menu: the button stands where the workbench draws the new wires' colour.
-        {.id = kColorDeCable,
-         .menu = M::Ninguno,
-         .texto = VELISTRA_TEXTO("Color de los cables nuevos"),
+        {.id = kColorDeCable, .menu = M::Ninguno, .texto = VELISTRA_TEXTO("Color de los cables nuevos"),
          .boton = {4, 3, 3, VELISTRA_TEXTO("Color de los cables nuevos")}},
     };
     filas.insert(filas.end(), std::begin(color), std::end(color));
@@ -148,29 +139,17 @@ std::vector<FilaDeComando> FilasTrasLosChips() {
     const FilaDeComando resto[] = {
         // The labs are the desktop's: the page shows no line before nothing.
         {.clase = ClaseDeFila::Separador, .menu = M::Tutoriales, .programas = kEscritorio},
-        {.id = kPracticasDelCurso,
-         .menu = M::Tutoriales,
-         .submenu = VELISTRA_TEXTO("Prácticas"),
-         .texto = VELISTRA_TEXTO("Prácticas del curso"),
-         .marca = Marca::Casilla,
+        {.id = kPracticasDelCurso, .menu = M::Tutoriales, .submenu = VELISTRA_TEXTO("Prácticas"),
+         .texto = VELISTRA_TEXTO("Prácticas del curso"), .marca = Marca::Casilla,
          .programas = kEscritorio},
-        {.id = kAbrirPractica,
-         .menu = M::Tutoriales,
-         .submenu = VELISTRA_TEXTO("Prácticas"),
-         .texto = VELISTRA_TEXTO("Abrir práctica..."),
-         .programas = kEscritorio},
+        {.id = kAbrirPractica, .menu = M::Tutoriales, .submenu = VELISTRA_TEXTO("Prácticas"),
+         .texto = VELISTRA_TEXTO("Abrir práctica..."), .programas = kEscritorio},
         {.id = kAyuda, .menu = M::Ayuda, .texto = VELISTRA_TEXTO("Contacto.."), .atajos = {"F1"}},
         Separador(M::Ayuda),
         // texto fijo: each language in its own, so never translated.
-        {.id = kEspanol,
-         .menu = M::Ayuda,
-         .submenu = VELISTRA_TEXTO("Idioma"),
-         .texto = "Español",
+        {.id = kEspanol, .menu = M::Ayuda, .submenu = VELISTRA_TEXTO("Idioma"), .texto = "Español",
          .marca = Marca::Opcion},
-        {.id = kIngles,
-         .menu = M::Ayuda,
-         .submenu = VELISTRA_TEXTO("Idioma"),
-         .texto = "English",
+        {.id = kIngles, .menu = M::Ayuda, .submenu = VELISTRA_TEXTO("Idioma"), .texto = "English",
          .marca = Marca::Opcion},
     };
     filas.insert(filas.end(), std::begin(resto), std::end(resto));
