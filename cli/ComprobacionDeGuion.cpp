@@ -1,9 +1,9 @@
 #include "cli/ComprobacionDeGuion.h"
 
-#include "tableros/TableroDePalancas.h"
 #include "cli/RegistroDeConsola.h"
 #include "cli/Textos.h"
 #include "simulacion/Mesa.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra::consola {
 
@@ -13,17 +13,19 @@ std::string NoExiste(int identificador) {
     return Di(Texto::NoExisteTablero, {std::to_string(identificador)});
 }
 
-std::optional<std::string> CompruebaPalanca(OrdenComprobada& c, const Mesa& mesa, int tipo,
+// interruptor names a board of levers that stay, pulsar and soltar one of keys.
+std::optional<std::string> CompruebaPalanca(OrdenComprobada& c, const Mesa& mesa, bool pulsadores,
                                             Texto otraClase, Texto noExiste) {
     const Orden& orden = c.orden;
     Tablero* t = mesa.TableroConIdentificador(orden.tablero);
     if (t == nullptr) return NoExiste(orden.tablero);
-    if (t->Tipo() != tipo) return Di(otraClase, {std::to_string(orden.tablero)});
-    if (orden.indice < 0 || orden.indice >= TableroDePalancas::kPalancas)
-        return Di(noExiste,
-                  {std::to_string(orden.indice), std::to_string(TableroDePalancas::kPalancas - 1)});
+    const DescripcionDeTablero& d = DescripcionDe(*t);
+    if (d.palancas == 0 || d.pulsadores != pulsadores)
+        return Di(otraClase, {std::to_string(orden.tablero)});
+    if (orden.indice < 0 || orden.indice >= d.palancas)
+        return Di(noExiste, {std::to_string(orden.indice), std::to_string(d.palancas - 1)});
     c.tablero = t;
-    c.palancas = dynamic_cast<TableroDePalancas*>(t);
+    c.palancas = t;
     return std::nullopt;
 }
 
@@ -46,11 +48,11 @@ std::optional<std::string> CompruebaPuerto(OrdenComprobada& c, const Mesa& mesa)
 std::optional<std::string> CompruebaOrden(OrdenComprobada& c, const Mesa& mesa) {
     switch (c.orden.tipo) {
         case TipoDeOrden::Interruptor:
-            return CompruebaPalanca(c, mesa, Tablero::kInterruptores, Texto::NoEsDeInterruptores,
+            return CompruebaPalanca(c, mesa, false, Texto::NoEsDeInterruptores,
                                     Texto::NoExistePalanca);
         case TipoDeOrden::Pulsar:
         case TipoDeOrden::Soltar:
-            return CompruebaPalanca(c, mesa, Tablero::kPulsadores, Texto::NoEsDePulsadores,
+            return CompruebaPalanca(c, mesa, true, Texto::NoEsDePulsadores,
                                     Texto::NoExistePulsador);
         case TipoDeOrden::Sonda:
         case TipoDeOrden::Registrar:

@@ -8,7 +8,6 @@
 namespace velistra {
 class Mesa;
 class Tablero;
-class TableroDePalancas;
 }  // namespace velistra
 
 namespace velistra::consola {
@@ -19,7 +18,7 @@ namespace velistra::consola {
 struct OrdenComprobada {
     Orden orden;
     Tablero* tablero = nullptr;
-    TableroDePalancas* palancas = nullptr;
+    Tablero* palancas = nullptr;
 };
 
 // The orders of a script against the circuit: each board an order names exists and is of

@@ -1,15 +1,11 @@
 #include "cli/Lecturas.h"
 
-#include <algorithm>
 #include <array>
 #include <ostream>
 #include <string_view>
 
-#include "tableros/TableroDeLeds.h"
-#include "tableros/TableroDeLuces.h"
-#include "tableros/TableroDeSieteSegmentos.h"
-#include "tableros/TableroPLA.h"
 #include "simulacion/Mesa.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra::consola {
 
@@ -17,9 +13,7 @@ namespace {
 
 // Room for the most lights a board has; the states are written here, not into a string,
 // so that a mostrar in a long script reserves nothing.
-static_assert(TableroDeSieteSegmentos::kSegmentos >= TableroDeLeds::kLamparas);
-static_assert(TableroDeSieteSegmentos::kSegmentos >= TableroPLA::kEntradas);
-using Estados = std::array<char, TableroDeSieteSegmentos::kSegmentos>;
+using Estados = std::array<char, MaximoDeLuces()>;
 
 // What one line of output tells: a board of lights as mostrar shows it, or a probe.
 struct Lectura {
@@ -31,16 +25,10 @@ struct Lectura {
     std::string_view estado;
 };
 
-std::string_view Luces(const TableroDeLuces& t, Estados& estados) {
-    const auto n = static_cast<std::size_t>(std::min<int>(t.NumeroDeSalidas(), estados.size()));
+std::string_view Luces(const Tablero& t, int luces, Estados& estados) {
+    const auto n = static_cast<std::size_t>(luces);
     for (std::size_t i = 0; i < n; ++i) estados[i] = t.EstadoDeLed(static_cast<int>(i)) ? '1' : '0';
     return {estados.data(), n};
-}
-
-std::string_view Salidas(const TableroPLA& t, Estados& estados) {
-    for (int k = 0; k < TableroPLA::kEntradas; ++k)
-        estados[static_cast<std::size_t>(k)] = t.Salida(k) ? '1' : '0';
-    return {estados.data(), TableroPLA::kEntradas};
 }
 
 void EscribeLectura(std::ostream& salida, const Lectura& l, Formato formato) {
@@ -64,16 +52,9 @@ void EscribeLectura(std::ostream& salida, const Lectura& l, Formato formato) {
 void EscribeTableros(std::ostream& salida, const Mesa& mesa, int linea, Formato formato) {
     Estados estados;
     for (const auto& t : mesa.tablero) {
-        Lectura l{linea, {}, t->Identificador(), -1, {}};
-        if (t->Tipo() == Tablero::kLeds || t->Tipo() == Tablero::kSieteSegmentos) {
-            l.clase = t->Tipo() == Tablero::kLeds ? "leds" : "7seg";
-            l.estado = Luces(dynamic_cast<const TableroDeLuces&>(*t), estados);
-        } else if (t->Tipo() == Tablero::kPLA) {
-            l.clase = "pla";
-            l.estado = Salidas(dynamic_cast<const TableroPLA&>(*t), estados);
-        } else {
-            continue;
-        }
+        const DescripcionDeTablero& d = DescripcionDe(*t);
+        if (d.luces == 0 || d.palabra == nullptr) continue;
+        const Lectura l{linea, d.palabra, t->Identificador(), -1, Luces(*t, d.luces, estados)};
         EscribeLectura(salida, l, formato);
     }
 }

@@ -3,7 +3,7 @@
 #include "cli/Citas.h"
 #include "cli/Textos.h"
 #include "docencia/DescripcionDeHallazgos.h"
-#include "modelo/Tablero.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra::consola::textos {
 
@@ -75,9 +75,11 @@ std::string ArchivoGrande(const std::string& que, const std::string& ruta, std::
 }
 
 std::string ColumnaEnOtroTablero(const docencia::ColumnaEnOtroTablero& c) {
-    const Texto porque = c.tipoEsperado == Tablero::kInterruptores ? Texto::NoEsDeInterruptores
-                         : c.tipoEsperado == Tablero::kLeds       ? Texto::NoEsDeLeds
-                                                                  : Texto::NoEsDeSieteSegmentos;
+    // Table columns name levers of switches, lamps and display segments.
+    const DescripcionDeTablero* esperado = DescripcionDe(c.tipoEsperado);
+    const Texto porque = esperado == nullptr || esperado->palancas > 0 ? Texto::NoEsDeInterruptores
+                         : esperado->letrasDeLuz == nullptr            ? Texto::NoEsDeLeds
+                                                            : Texto::NoEsDeSieteSegmentos;
     return Di(Texto::ColumnaEnOtroTablero, {c.nombre, Di(porque, {std::to_string(c.tablero)})});
 }
 

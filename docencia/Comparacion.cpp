@@ -6,7 +6,6 @@
 
 #include "plataforma/Traducible.h"
 #include "simulacion/Mesa.h"
-#include "tableros/TableroDeLuces.h"
 
 namespace velistra::docencia {
 

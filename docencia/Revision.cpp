@@ -3,41 +3,29 @@
 #include <algorithm>
 #include <map>
 
-#include "tableros/Protoboard.h"
-#include "tableros/TableroDeTerminales.h"
 #include "chips/CircuitoElectronico.h"
 #include "docencia/LazosSinBiestable.h"
 #include "docencia/PatillasDelChip.h"
 #include "modelo/Componente.h"
 #include "plataforma/Traducible.h"
 #include "simulacion/Mesa.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra::docencia {
 
 namespace {
 
-// Column and row of hole `i` as the breadboard's layout numbers them.
-void UbicaEnProtoboard(int i, Hallazgo& h) {
-    if (i < Protoboard::kPrimerPuertoInferior) {
-        h.area = VELISTRA_TEXTO("superior");
-        h.columna = i / Protoboard::kFilas + 1;
-        h.fila = i % Protoboard::kFilas + 1;
-    } else if (i < Protoboard::kPrimerPuertoDeBuses) {
-        i -= Protoboard::kPrimerPuertoInferior;
-        h.area = VELISTRA_TEXTO("inferior");
-        h.columna = i / Protoboard::kFilas + 1;
-        h.fila = i % Protoboard::kFilas + 1;
-    } else {
-        i -= Protoboard::kPrimerPuertoDeBuses;
-        constexpr int kPorArea = 2 * Protoboard::kHuecosPorBus;
-        h.area = i < kPorArea ? VELISTRA_TEXTO("bus superior") : VELISTRA_TEXTO("bus inferior");
-        i %= kPorArea;
-        h.fila = i / Protoboard::kHuecosPorBus + 1;
-        h.columna = i % Protoboard::kHuecosPorBus + 1;
-    }
+// Area, column and row of port `i` on a board that names its holes so.
+bool UbicaHueco(const Tablero* t, int i, Hallazgo& h) {
+    const std::optional<Hueco> hueco = t != nullptr ? t->HuecoDePuerto(i) : std::nullopt;
+    if (!hueco) return false;
+    h.area = hueco->area;
+    h.columna = hueco->columna;
+    h.fila = hueco->fila;
+    return true;
 }
 
-Hallazgo DelChip(ClaseDeHallazgo clase, int n, const Componente& chip, int pin) {
+Hallazgo DelChip(const Mesa& mesa, ClaseDeHallazgo clase, int n, const Componente& chip, int pin) {
     Hallazgo h;
     h.clase = clase;
     h.chip = n;
@@ -46,7 +34,7 @@ Hallazgo DelChip(ClaseDeHallazgo clase, int n, const Componente& chip, int pin) 
     h.tablero = chip.NumeroDeProtoboard();
     h.punto = chip.Ubicacion();
     if (const Puerto* casilla = chip.DireccionDeCasilla(pin); pin > 0 && casilla != nullptr)
-        UbicaEnProtoboard(casilla->Indice(), h);
+        UbicaHueco(mesa.TableroConIdentificador(chip.NumeroDeProtoboard()), casilla->Indice(), h);
     return h;
 }
 
@@ -59,7 +47,7 @@ std::map<int, int> PuertosPorNodo(Mesa& mesa) {
     return cuenta;
 }
 
-void RevisaPines(int n, const Componente& chip, const std::map<int, int>& puertos,
+void RevisaPines(const Mesa& mesa, int n, const Componente& chip, const std::map<int, int>& puertos,
                  std::vector<Hallazgo>& hallazgos) {
     const char* tipos = chip.TiposDePines();
     for (int pin = 1; pin <= chip.NumeroDePines(); ++pin) {
@@ -69,10 +57,10 @@ void RevisaPines(int n, const Componente& chip, const std::map<int, int>& puerto
         const char alimentacion = AlimentacionDePatilla(chip, pin);
         if (alimentacion != 0) {
             if (casilla->Tipo() != alimentacion)
-                hallazgos.push_back(DelChip(ClaseDeHallazgo::SinAlimentacion, n, chip, pin));
+                hallazgos.push_back(DelChip(mesa, ClaseDeHallazgo::SinAlimentacion, n, chip, pin));
         } else if (tipo == 'E' && !EsTipoQueExcita(casilla->Tipo()) &&
                  EntradaQueImporta(chip, pin, puertos))
-            hallazgos.push_back(DelChip(ClaseDeHallazgo::EntradaAlAire, n, chip, pin));
+            hallazgos.push_back(DelChip(mesa, ClaseDeHallazgo::EntradaAlAire, n, chip, pin));
     }
 }
 
@@ -100,8 +88,7 @@ void RevisaCables(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
         h.punto = extremos[e];
         Tablero* t = mesa.TableroConIdentificador(tableros[e]);
         if (puertos[e] != nullptr && t != nullptr) {
-            if (t->Tipo() == Tablero::kProtoboard) UbicaEnProtoboard(puertos[e]->Indice(), h);
-            else h.terminal = puertos[e]->Indice();
+            if (!UbicaHueco(t, puertos[e]->Indice(), h)) h.terminal = puertos[e]->Indice();
         }
         hallazgos.push_back(h);
     }
@@ -146,7 +133,7 @@ void RevisaSalidasUnidas(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
         }
     }
     for (const auto& t : mesa.tablero) {
-        if (t->Tipo() == Tablero::kProtoboard) continue;
+        if (DescripcionDe(*t).admiteChips) continue;
         for (int i = 0; i < t->NumeroDePuertos(); ++i) {
             const Puerto& p = *t->DireccionDePuerto(i);
             if (EsTipoQueExcita(p.TipoOriginal()) && p.NumeroDeAnteriores() == 0)
@@ -157,8 +144,8 @@ void RevisaSalidasUnidas(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
         if (red.size() < 2) continue;
         const Fuente& primera = red.front();
         Hallazgo h = primera.chip != nullptr
-                         ? DelChip(ClaseDeHallazgo::SalidasUnidas, primera.parte.chip, *primera.chip,
-                                   primera.parte.pin)
+                         ? DelChip(mesa, ClaseDeHallazgo::SalidasUnidas, primera.parte.chip,
+                                   *primera.chip, primera.parte.pin)
                          : DelTablero(ClaseDeHallazgo::SalidasUnidas, *primera.tablero,
                                       primera.parte.terminal);
         for (std::size_t k = 1; k < red.size(); ++k) h.otros.push_back(red[k].parte);
@@ -170,9 +157,7 @@ void RevisaSalidasUnidas(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
 // but a supply terminal off its strip works not at all (no lever drives, no lamp lights).
 void RevisaAlimentacionDeTableros(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
     for (const auto& t : mesa.tablero) {
-        const auto* conTerminales = dynamic_cast<const TableroDeTerminales*>(t.get());
-        if (conTerminales == nullptr) continue;
-        const std::vector<TomaDeAlimentacion> tomas = conTerminales->TomasDeAlimentacion();
+        const std::vector<TomaDeAlimentacion> tomas = t->TomasDeAlimentacion();
         auto esToma = [&](int i) {
             return std::any_of(tomas.begin(), tomas.end(),
                                [i](const TomaDeAlimentacion& toma) { return toma.puerto == i; });
@@ -193,7 +178,7 @@ void RevisaAlimentacionDeTableros(Mesa& mesa, std::vector<Hallazgo>& hallazgos) 
 void RevisaRealimentaciones(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
     for (const Lazo& lazo : LazosSinBiestable(mesa)) {
         const auto primero = static_cast<std::size_t>(lazo.chips.front());
-        Hallazgo h = DelChip(ClaseDeHallazgo::Realimentacion, lazo.chips.front() + 1,
+        Hallazgo h = DelChip(mesa, ClaseDeHallazgo::Realimentacion, lazo.chips.front() + 1,
                              mesa.componentes[primero], lazo.pin);
         for (std::size_t k = 1; k < lazo.chips.size(); ++k) {
             const Componente& chip = mesa.componentes[static_cast<std::size_t>(lazo.chips[k])];
@@ -225,12 +210,12 @@ std::vector<Hallazgo> RevisaCircuito(Mesa& mesa) {
     for (const Componente& chip : mesa.componentes) {
         ++n;
         if (!chip.EstaInsertado()) {
-            Hallazgo h = DelChip(ClaseDeHallazgo::ChipSinEnchufar, n, chip, 0);
+            Hallazgo h = DelChip(mesa, ClaseDeHallazgo::ChipSinEnchufar, n, chip, 0);
             h.motivo = mesa.MotivoParaInsertar(mesa.componentes[static_cast<std::size_t>(n - 1)]);
             hallazgos.push_back(h);
             continue;
         }
-        RevisaPines(n, chip, puertos, hallazgos);
+        RevisaPines(mesa, n, chip, puertos, hallazgos);
     }
     RevisaCables(mesa, hallazgos);
     RevisaSalidasUnidas(mesa, hallazgos);

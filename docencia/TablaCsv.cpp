@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "modelo/Tablero.h"
 #include "plataforma/Traducible.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra::docencia {
 
@@ -92,7 +92,7 @@ std::optional<Mensaje> LeeCabecera(const std::vector<std::string>& cabecera, Tab
                            {Mensaje::Literal(nombre)});
         if (std::count(cabecera.begin(), cabecera.end(), nombre) > 1)
             return Mensaje(VELISTRA_TEXTO("la columna %1 aparece dos veces"), {Mensaje::Literal(nombre)});
-        const bool esPalanca = columna->tipoDeTablero == Tablero::kInterruptores;
+        const bool esPalanca = DescripcionDe(columna->tipoDeTablero)->palancas > 0;
         (esPalanca ? tabla.entradas : tabla.salidas).push_back(nombre);
     }
     if (tabla.entradas.empty()) return Mensaje(VELISTRA_TEXTO("no tiene ninguna columna de palanca (int...)"));

@@ -2,11 +2,9 @@
 
 #include <cstring>
 
-#include "tableros/TableroDeLeds.h"
-#include "tableros/TableroDeLuces.h"
-#include "tableros/TableroDePalancas.h"
-#include "tableros/TableroDeSieteSegmentos.h"
 #include "simulacion/Mesa.h"
+#include "tableros/DescripcionesDeTableros.h"
+#include "tableros/TableroDeTiras.h"
 
 namespace velistra::docencia {
 
@@ -19,8 +17,6 @@ bool TieneCable(Tablero& t, int primero, int cuantos) {
     return false;
 }
 
-constexpr const char* kSegmentos = "abcdefgp";
-
 // A board identifier as the names write it: no sign, no leading zero.
 bool LeeIdentificador(const std::string& texto, std::size_t& i, int& n) {
     const std::size_t inicio = i;
@@ -30,60 +26,64 @@ bool LeeIdentificador(const std::string& texto, std::size_t& i, int& n) {
     return n >= 1;
 }
 
+// Truth tables name the levers of switch boards (keys spring back: no row can hold
+// them) and the lights of the circuit's lamp boards.
+bool TienePalancasDeTabla(const DescripcionDeTablero& d) {
+    return d.palancas > 0 && !d.pulsadores && d.palabra != nullptr;
+}
+
+bool TieneLucesDeTabla(const DescripcionDeTablero& d) {
+    return d.luces > 0 && !d.tutorial && d.palabra != nullptr;
+}
+
 }  // namespace
 
 std::optional<NombreDeColumna> LeeNombreDeColumna(const std::string& nombre) {
-    struct Clase {
-        const char* prefijo;
-        int tipo;
-        int indices;
-    };
-    constexpr Clase kClases[] = {
-        {"int", Tablero::kInterruptores, TableroDePalancas::kPalancas},
-        {"leds", Tablero::kLeds, TableroDeLeds::kLamparas},
-        {"7seg", Tablero::kSieteSegmentos, TableroDeSieteSegmentos::kDigitos},
-    };
-    for (const Clase& clase : kClases) {
-        const std::string prefijo = clase.prefijo;
+    for (const DescripcionDeTablero& d : kDescripcionesDeTableros) {
+        const bool palancas = TienePalancasDeTabla(d);
+        if (!palancas && !TieneLucesDeTabla(d)) continue;
+        const std::string prefijo = d.palabra;
         if (nombre.rfind(prefijo, 0) != 0) continue;
-        NombreDeColumna c{clase.tipo, 0, 0};
+        NombreDeColumna c{d.tipo, 0, 0};
         std::size_t i = prefijo.size();
         if (!LeeIdentificador(nombre, i, c.tablero) || i + 2 > nombre.size() || nombre[i] != '.')
             return std::nullopt;
         const char digito = nombre[i + 1];
-        if (digito < '0' || digito >= '0' + clase.indices) return std::nullopt;
+        const int indices = palancas ? d.palancas : d.luces / d.LucesPorGrupo();
+        if (digito < '0' || digito >= '0' + indices) return std::nullopt;
         c.indice = digito - '0';
-        if (clase.tipo != Tablero::kSieteSegmentos)
+        if (d.letrasDeLuz == nullptr)
             return i + 2 == nombre.size() ? std::optional(c) : std::nullopt;
         if (i + 3 != nombre.size()) return std::nullopt;
-        const char* segmento = std::strchr(kSegmentos, nombre[i + 2]);
-        if (nombre[i + 2] == '\0' || segmento == nullptr) return std::nullopt;
-        c.indice = c.indice * TableroDeSieteSegmentos::kSegmentosPorDigito +
-                   static_cast<int>(segmento - kSegmentos);
+        const char* letra = std::strchr(d.letrasDeLuz, nombre[i + 2]);
+        if (nombre[i + 2] == '\0' || letra == nullptr) return std::nullopt;
+        c.indice = c.indice * d.LucesPorGrupo() + static_cast<int>(letra - d.letrasDeLuz);
         return c;
     }
     return std::nullopt;
 }
 
 std::string NombreDePalanca(const PalancaCableada& p) {
-    return "int" + std::to_string(p.tablero->Identificador()) + "." + std::to_string(p.indice);
+    return DescripcionDe(*p.tablero).palabra + std::to_string(p.tablero->Identificador()) + "." +
+           std::to_string(p.indice);
 }
 
 std::string NombreDeLuz(const LuzCableada& l) {
-    const std::string tablero = std::to_string(l.tablero->Identificador());
-    if (l.tablero->Tipo() == Tablero::kLeds)
-        return "leds" + tablero + "." + std::to_string(l.indice);
-    const int digito = l.indice / TableroDeSieteSegmentos::kSegmentosPorDigito;
-    const int segmento = l.indice % TableroDeSieteSegmentos::kSegmentosPorDigito;
-    return "7seg" + tablero + "." + std::to_string(digito) + kSegmentos[segmento];
+    const DescripcionDeTablero& d = DescripcionDe(*l.tablero);
+    const std::string nombre = d.palabra + std::to_string(l.tablero->Identificador()) + ".";
+    if (d.letrasDeLuz == nullptr) return nombre + std::to_string(l.indice);
+    const int grupo = l.indice / d.LucesPorGrupo();
+    const int letra = l.indice % d.LucesPorGrupo();
+    return nombre + std::to_string(grupo) + d.letrasDeLuz[letra];
 }
 
 std::vector<PalancaCableada> PalancasCableadas(const Mesa& mesa) {
     std::vector<PalancaCableada> palancas;
     for (const auto& t : mesa.tablero) {
-        if (t->Tipo() != Tablero::kInterruptores) continue;
-        for (int i = 0; i < TableroDePalancas::kPalancas; ++i) {
-            constexpr int kTerminales = TableroDePalancas::kTerminalesPorTira;
+        const DescripcionDeTablero& d = DescripcionDe(*t);
+        if (!TienePalancasDeTabla(d)) continue;
+        for (int i = 0; i < d.palancas; ++i) {
+            constexpr int kTerminales = TableroDeTiras::kTerminalesPorTira;
             if (TieneCable(*t, kTerminales * i, kTerminales)) palancas.push_back({t.get(), i});
         }
     }
@@ -93,10 +93,10 @@ std::vector<PalancaCableada> PalancasCableadas(const Mesa& mesa) {
 std::vector<LuzCableada> LucesCableadas(const Mesa& mesa) {
     std::vector<LuzCableada> luces;
     for (const auto& t : mesa.tablero) {
-        if (t->Tipo() != Tablero::kLeds && t->Tipo() != Tablero::kSieteSegmentos) continue;
-        const auto& tablero = dynamic_cast<const TableroDeLuces&>(*t);
-        for (int i = 0; i < t->NumeroDeSalidas(); ++i) {
-            if (TieneCable(*t, i, 1)) luces.push_back({&tablero, i});
+        const DescripcionDeTablero& d = DescripcionDe(*t);
+        if (!TieneLucesDeTabla(d)) continue;
+        for (int i = 0; i < d.luces; ++i) {
+            if (TieneCable(*t, i, 1)) luces.push_back({t.get(), i});
         }
     }
     return luces;

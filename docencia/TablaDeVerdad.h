@@ -9,12 +9,12 @@
 namespace velistra {
 class Mesa;
 class Tablero;
-class TableroDeLuces;
 }  // namespace velistra
 
 namespace velistra::docencia {
 
-// A lever of a switch board with a wire on at least one of its three terminals.
+// A lever of a board whose levers truth tables name (switches, not keys) with a wire on at least
+// one of its three terminals.
 struct PalancaCableada {
     Tablero* tablero = nullptr;
     int indice = 0;
@@ -22,7 +22,7 @@ struct PalancaCableada {
 
 // A lamp or segment whose input terminal carries a wire.
 struct LuzCableada {
-    const TableroDeLuces* tablero = nullptr;
+    const Tablero* tablero = nullptr;
     int indice = 0;
 };
 

@@ -1,8 +1,28 @@
 #include "modelo/Tablero.h"
 
 #include "plataforma/Lienzo.h"
+#include "plataforma/Ventana.h"
 
 namespace velistra {
+
+namespace {
+
+// Passes a board's repaints, in workbench coordinates, to a window that shows the bench
+// scrolled by an offset.
+class VentanaDesplazada final : public Ventana {
+public:
+    VentanaDesplazada(Ventana& ventana, int x, int y) : destino(ventana), dx(x), dy(y) {}
+    void Repinta(int l, int t, int r, int b) override {
+        destino.Repinta(l - dx, t - dy, r - dx, b - dy);
+    }
+
+private:
+    Ventana& destino;
+    int dx;
+    int dy;
+};
+
+}  // namespace
 
 void Tablero::Define(int x, int y, int w, int h, int base, int id) {
     UbicaEn(x, y);
@@ -60,10 +80,17 @@ void Tablero::EnviaTipos() {
     }
 }
 
-void Tablero::Avanza50ms(int, int) {}
+void Tablero::Avanza50ms() {}
 Puerto* Tablero::PuertoEn(int, int) { return nullptr; }
 std::optional<Punto> Tablero::CentroDePuerto(int) const { return std::nullopt; }
-bool Tablero::ClickIzquierdo(Ventana*, int, int, int, int) { return false; }
+bool Tablero::ClickIzquierdo(Ventana*, int, int) { return false; }
+
+bool Tablero::ClickIzquierdo(Ventana* ventana, int x, int y, int xDesplazamiento,
+                             int yDesplazamiento) {
+    if (ventana == nullptr) return ClickIzquierdo(nullptr, x, y);
+    VentanaDesplazada desplazada(*ventana, xDesplazamiento, yDesplazamiento);
+    return ClickIzquierdo(&desplazada, x, y);
+}
 void Tablero::Dibuja(Lienzo&) {}
 void Tablero::Transmite() {}
 void Tablero::Conmuta() {}
@@ -71,6 +98,12 @@ bool Tablero::MarcadorEn(int, int) { return false; }
 bool Tablero::EntradaEn(int, int) { return false; }
 void Tablero::NodoBase(int) {}
 void Tablero::TestDePuerto(Lienzo&, int, bool) {}
+bool Tablero::SeleccionaEntrada(int) { return false; }
+bool Tablero::EstadoDeLed(int) const { return false; }
+std::optional<Mensaje> Tablero::NombreDeTerminal(int) const { return std::nullopt; }
+std::optional<Hueco> Tablero::HuecoDePuerto(int) const { return std::nullopt; }
+void Tablero::AnotaEstadoSinArchivo(std::vector<bool>&) const {}
+void Tablero::RecuperaEstadoSinArchivo(const std::vector<bool>&, std::size_t&) {}
 
 void Tablero::CreaPuertos(int n) {
     nPuertos = n;

@@ -1,11 +1,13 @@
 #pragma once
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
-#include "modelo/Punto.h"
 #include "modelo/Puerto.h"
+#include "modelo/Punto.h"
 #include "plataforma/Imagen.h"
+#include "plataforma/Mensaje.h"
 
 namespace velistra {
 
@@ -17,12 +19,29 @@ struct Tamano {
     int alto = 0;
 };
 
+// A terminal through which a board draws its power: it works only while the terminal is
+// wired to the supply strip of that type ('V' or 'G').
+struct TomaDeAlimentacion {
+    int puerto = 0;
+    char tipo = 'V';
+};
+
+// Where a hole sits on a board that names its holes by area, column and row; the area
+// is a marked text ("superior", "bus inferior", ...).
+struct Hueco {
+    const char* area = nullptr;
+    int columna = 0;
+    int fila = 0;
+};
+
 // Base of every board on the workbench: position, size, identifier, type code, its
 // one contiguous array of ports, its input and output widgets and three images.
-// The virtual operations are the whole contract between the workbench and a board.
+// The virtual operations are the whole contract between the workbench and a board:
+// what differs between kinds is asked of the board here, what a kind is (its menu,
+// pictures, node count, name and roles) of its description beside the factory.
 class Tablero {
 public:
-    // Board type codes (7 is not used).
+    // Board type codes (7 is not used). Only the boards' own folder names them.
     enum Tipos {
         kProtoboard = 0,
         kInterruptores = 1,
@@ -71,13 +90,17 @@ public:
     // Re-asserts the board's own driving types after a wire removal reset its nets.
     void EnviaTipos();
 
-    virtual void Avanza50ms(int xDesplazamiento, int yDesplazamiento);
+    virtual void Avanza50ms();
     virtual Puerto* PuertoEn(int x, int y);
     // Where a wire snaps to port i, in workbench coordinates; none for a port the board
     // does not show (a hidden board, a board without terminals).
     virtual std::optional<Punto> CentroDePuerto(int i) const;
-    virtual bool ClickIzquierdo(Ventana* ventana, int x, int y, int xDesplazamiento,
-                                int yDesplazamiento);
+    // (x, y) in workbench coordinates; a board that changes what it shows asks `ventana`
+    // to repaint that area, in workbench coordinates too.
+    virtual bool ClickIzquierdo(Ventana* ventana, int x, int y);
+    // The same for a window that shows the bench scrolled by the offsets and takes its
+    // repaints in its own coordinates: they are translated on the way.
+    bool ClickIzquierdo(Ventana* ventana, int x, int y, int xDesplazamiento, int yDesplazamiento);
     virtual void Dibuja(Lienzo& lienzo);
     // Its lit lamps alone, drawn once more above the wires so that no wire hides them.
     virtual void DibujaLuces(Lienzo& lienzo);
@@ -87,6 +110,38 @@ public:
     virtual bool EntradaEn(int x, int y);
     virtual void NodoBase(int base);
     virtual void TestDePuerto(Lienzo& lienzo, int i, bool bEstado);
+
+    // The area the board covers; a board without a picture of its own answers its drawing's.
+    virtual Tamano TamanoDibujado() const { return {wTablero, hTablero}; }
+    // A board the bench keeps but the user may put away (the timer): hidden, it offers no
+    // terminal or handle and is not drawn.
+    virtual bool EstaVisible() const { return true; }
+    virtual void Muestra() {}
+    virtual void Oculta() {}
+    // At least one output terminal carries a wire, so a step of the board can change the
+    // circuit.
+    virtual bool TieneSalidas() const { return false; }
+    // Levers and keys: selects input i for Conmuta without a mouse hit; false, and
+    // nothing selected, for an index out of range or a board without such inputs.
+    virtual bool SeleccionaEntrada(int i);
+    // The input last hit by EntradaEn or selected; -1 for a board without levers.
+    virtual int EntradaSeleccionada() const { return -1; }
+    // Whether lamp or segment i is lit now.
+    virtual bool EstadoDeLed(int i) const;
+    // The terminals the board needs on the supply to work; none for a board that drives
+    // and lights nothing of its own.
+    virtual std::vector<TomaDeAlimentacion> TomasDeAlimentacion() const { return {}; }
+    // What the user sees at driving terminal i: "palanca 3", "VCC", "10 Hz"; none when
+    // the board gives its terminals no names.
+    virtual std::optional<Mensaje> NombreDeTerminal(int i) const;
+    // Hole i by area, column and row, on a board laid out so; none on other boards.
+    virtual std::optional<Hueco> HuecoDePuerto(int i) const;
+    // Port i as a short label for a recording's channel ("a12" on a breadboard).
+    virtual std::string EtiquetaDePuerto(int i) const { return std::to_string(i); }
+    // State the circuit file does not keep (the PLA's links), for the undo history: the
+    // board appends it, and later takes it back from `desde` on, advancing it.
+    virtual void AnotaEstadoSinArchivo(std::vector<bool>& estado) const;
+    virtual void RecuperaEstadoSinArchivo(const std::vector<bool>& estado, std::size_t& desde);
 
 protected:
     // Layout helpers for derived boards.

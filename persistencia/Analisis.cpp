@@ -2,9 +2,9 @@
 #include <cstdint>
 #include <limits>
 
-#include "modelo/Tablero.h"
 #include "persistencia/Fichas.h"
 #include "persistencia/RegistrosDeCircuito.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra {
 
@@ -18,11 +18,7 @@ constexpr long long kCodigoMinimo = std::numeric_limits<std::int32_t>::min();
 constexpr long long kCodigoMaximo = std::numeric_limits<std::int32_t>::max();
 constexpr long long kColorMaximo = std::numeric_limits<Color>::max();
 
-bool EsTipoDeTablero(int tipo) {
-    // Code 7 never named a board.
-    return (tipo >= Tablero::kProtoboard && tipo <= Tablero::kSieteSegmentos) ||
-           tipo == Tablero::kPLA;
-}
+bool EsTipoDeTablero(int tipo) { return DescripcionDe(tipo) != nullptr; }
 
 bool LeePunto(Fichas& f, Punto& p) {
     return f.Lee(p.x, kXMinimo, kXMaximo) && f.Lee(p.y, kYMinimo, kYMaximo);
@@ -74,15 +70,17 @@ bool LeeLista(Fichas& f, std::vector<Registro>& lista, Lector lee) {
     return true;
 }
 
-// The workbench relies on the supply and the timer board being entries 0 and 1 of its
-// board list, and on each board being found by its identifier alone.
+// The workbench relies on its own boards (the supply, the timer) being the first entries
+// of its board list, each at its place and nowhere else, and on each board being found by
+// its identifier alone.
 bool EsListaDeTablerosValida(const std::vector<RegistroDeTablero>& tableros) {
-    if (tableros.size() < 2 || tableros[0].tipo != Tablero::kFuenteDC ||
-        tableros[1].tipo != Tablero::kTemporizadores)
-        return false;
-    for (std::size_t i = 2; i < tableros.size(); ++i) {
-        const int tipo = tableros[i].tipo;
-        if (tipo == Tablero::kFuenteDC || tipo == Tablero::kTemporizadores) return false;
+    std::size_t propios = 0;
+    while (TipoDelPuestoFijo(static_cast<int>(propios)) >= 0) ++propios;
+    if (tableros.size() < propios) return false;
+    for (std::size_t i = 0; i < tableros.size(); ++i) {
+        const DescripcionDeTablero* d = DescripcionDe(tableros[i].tipo);
+        const int puesto = i < propios ? static_cast<int>(i) : -1;
+        if (d == nullptr || d->puestoFijo != puesto) return false;
     }
     std::vector<int> identificadores;
     for (const RegistroDeTablero& t : tableros) identificadores.push_back(t.identificador);

@@ -3,12 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "tableros/TableroDeTemporizadores.h"
+#include "cables/Cable.h"
 #include "modelo/Componente.h"
 #include "modelo/Tablero.h"
 #include "persistencia/ArchivoDeCircuito.h"
 #include "simulacion/Mesa.h"
-#include "cables/Cable.h"
 
 namespace velistra {
 
@@ -29,8 +28,7 @@ std::string Registro(const std::vector<long long>& campos) {
 std::string Cuenta(std::size_t n) { return std::to_string(n) + '\n'; }
 
 bool TemporizadorVisible(const Mesa& mesa) {
-    const auto* temporizador = dynamic_cast<const TableroDeTemporizadores*>(mesa.reloj);
-    return temporizador != nullptr && temporizador->EstaVisible();
+    return mesa.reloj != nullptr && mesa.reloj->EstaVisible();
 }
 
 }  // namespace

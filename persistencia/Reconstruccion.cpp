@@ -1,9 +1,8 @@
 #include <algorithm>
 
-#include "tableros/Fabrica.h"
-#include "tableros/TableroDeTemporizadores.h"
 #include "persistencia/RegistrosDeCircuito.h"
 #include "simulacion/Mesa.h"
+#include "tableros/Fabrica.h"
 
 namespace velistra {
 
@@ -22,8 +21,9 @@ void ReconstruyeTableros(Mesa& mesa, const std::vector<RegistroDeTablero>& table
         mesa.nodoBase += NodosDeTablero(r.tipo);
         // Boards added later must not reuse an identifier of the file.
         mesa.nIdentificador = std::max(mesa.nIdentificador, r.identificador);
-        if (r.tipo == Tablero::kFuenteDC) mesa.fuentedc = t.get();
-        if (r.tipo == Tablero::kTemporizadores) mesa.reloj = t.get();
+        // The reader checked that the bench's own boards come first: the supply, the timer.
+        if (mesa.tablero.size() == 0) mesa.fuentedc = t.get();
+        if (mesa.tablero.size() == 1) mesa.reloj = t.get();
         mesa.tablero.push_back(std::move(t));
     }
 }
@@ -76,11 +76,11 @@ void ReconstruyeCircuito(Mesa& mesa, const CircuitoLeido& circuito) {
     mesa.LimpiaMesa();
     ReconstruyeTableros(mesa, circuito.tableros);
     // Before the wires: a hidden timer board offers them no terminal.
-    if (auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(mesa.reloj)) {
+    if (mesa.reloj != nullptr) {
         if (circuito.temporizadorVisible)
-            temporizador->Muestra();
+            mesa.reloj->Muestra();
         else
-            temporizador->Oculta();
+            mesa.reloj->Oculta();
     }
     ReconstruyeCables(mesa, circuito.cables);
     ReconstruyeComponentes(mesa, circuito.componentes);

@@ -1,6 +1,8 @@
 #pragma once
 // Command ids of the menus and the toolbar. A chip's command is its catalogue code.
-// Test scripts name commands by these numbers: never renumber one.
+// Test scripts name commands by these numbers: never renumber one. The boards' own are
+// beside their descriptions.
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra::comandos {
 
@@ -37,12 +39,5 @@ inline constexpr int kAyuda = 300;
 inline constexpr int kEspanol = 310;
 inline constexpr int kIngles = 311;
 inline constexpr int kSalir = 905;
-inline constexpr int kPLA = 4992;
-inline constexpr int kTemporizador = 4994;
-inline constexpr int kSieteSegmentos = 4995;
-inline constexpr int kLeds = 4996;
-inline constexpr int kPulsadores = 4997;
-inline constexpr int kInterruptores = 4998;
-inline constexpr int kProtoboard = 4999;
 
 }  // namespace velistra::comandos

@@ -16,17 +16,11 @@ namespace {
 using textos::kTituloDeInformacion;
 using namespace mensajes;
 
-struct TableroDelMenu {
-    int id;
-    int tipo;
-};
-constexpr TableroDelMenu kTablerosDelMenu[] = {
-    {comandos::kProtoboard, Tablero::kProtoboard},
-    {comandos::kInterruptores, Tablero::kInterruptores},
-    {comandos::kPulsadores, Tablero::kPulsadores},
-    {comandos::kLeds, Tablero::kLeds},
-    {comandos::kSieteSegmentos, Tablero::kSieteSegmentos},
-};
+// A board the user adds from the menu; the bench's own boards are only shown.
+const DescripcionDeTablero* TableroDelMenu(int id) {
+    const DescripcionDeTablero* d = DescripcionPorComando(id);
+    return d != nullptr && d->puestoFijo < 0 ? d : nullptr;
+}
 
 }  // namespace
 
@@ -48,12 +42,10 @@ ResultadoDeComando Comandos::Ejecuta(int id) {
             if (!mesa.MuestraTemporizador()) return {};
             bModificado = true;
             return {.repintar = true};
-        case comandos::kPLA: return AgregaTablero(Tablero::kPLA, false);
         default: break;
     }
-    for (const TableroDelMenu& t : kTablerosDelMenu) {
-        if (t.id == id) return AgregaTablero(t.tipo, true);
-    }
+    if (const DescripcionDeTablero* d = TableroDelMenu(id))
+        return AgregaTablero(d->tipo, !d->tutorial);
     // Any code of the catalogue: a chip added to it is never left out.
     if (FichaDeCatalogo(id) != nullptr) return AgregaChip(id);
     return {};
@@ -69,12 +61,10 @@ bool Comandos::Conoce(int id) {
         case comandos::kAyuda:
         case comandos::kSalir:
         case comandos::kTemporizador:
-        case comandos::kPLA: return true;
+            return true;
         default: break;
     }
-    for (const TableroDelMenu& t : kTablerosDelMenu) {
-        if (t.id == id) return true;
-    }
+    if (TableroDelMenu(id) != nullptr) return true;
     return FichaDeCatalogo(id) != nullptr;
 }
 
@@ -188,8 +178,6 @@ bool Comandos::PuedeCerrar() {
     return true;
 }
 
-bool Comandos::Tic(int xDesplazamiento, int yDesplazamiento) {
-    return mesa.Temporiza(xDesplazamiento, yDesplazamiento);
-}
+bool Comandos::Tic() { return mesa.Temporiza(); }
 
 }  // namespace velistra

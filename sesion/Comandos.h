@@ -34,7 +34,7 @@ public:
     bool PuedeCerrar();
     // One tick of the periodic timer; answers whether to repaint. A tick that arrives
     // while a settling's message is open does nothing.
-    bool Tic(int xDesplazamiento, int yDesplazamiento);
+    bool Tic();
 
     // A recovery copy of a circuit that belonged to `nombre` (empty: never saved) replaces
     // the workbench's, as a load does; it comes back unsaved.

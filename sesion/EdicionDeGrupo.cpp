@@ -5,11 +5,10 @@
 #include <sstream>
 #include <vector>
 
-#include "tableros/Fabrica.h"
-#include "tableros/TableroDeTemporizadores.h"
 #include "persistencia/ArchivoDeCircuito.h"
 #include "persistencia/RegistrosDeCircuito.h"
 #include "simulacion/Mesa.h"
+#include "tableros/Fabrica.h"
 
 namespace velistra {
 
@@ -312,7 +311,7 @@ void BorraSeleccion(Mesa& mesa, const Seleccion& s) {
         if (t == nullptr || !t->EstaLimpio()) continue;
         if (t == mesa.reloj) {
             // Every bench keeps its timer board; it is only put away.
-            if (auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(t)) temporizador->Oculta();
+            t->Oculta();
             continue;
         }
         mesa.OlvidaCasillaDe(*t);

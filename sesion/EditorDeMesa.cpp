@@ -5,11 +5,11 @@
 #include <utility>
 #include <vector>
 
-#include "tableros/TableroDeTemporizadores.h"
 #include "plataforma/Avisos.h"
 #include "sesion/Mensajes.h"
 #include "sesion/PiezasDeLaMesa.h"
 #include "simulacion/Mesa.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra {
 
@@ -23,9 +23,7 @@ bool HayChipEn(const Mesa& mesa, int x, int y) {
                        [&](const Componente& chip) { return chip.Cubre(x, y); });
 }
 
-bool EsDePalancas(const Tablero& t) {
-    return t.Tipo() == Tablero::kInterruptores || t.Tipo() == Tablero::kPulsadores;
-}
+bool EsDePalancas(const Tablero& t) { return DescripcionDe(t).palancas > 0; }
 
 }  // namespace
 
@@ -108,20 +106,17 @@ bool EditorDeMesa::PulsaTablero(int x, int y, ResultadoDelRaton& r) {
         }
         if (EsDePalancas(t) && t.EntradaEn(x, y)) {
             mesa.OperaEntrada(t);
-            if (t.Tipo() == Tablero::kPulsadores) {
+            if (DescripcionDe(t).pulsadores) {
                 bPulsado = true;
                 tableroPulsado = &t;
             }
             r.repintar = true;
             return true;
         }
-        if (t.Tipo() == Tablero::kFuenteDC) {
-            mesa.fuentedc = &t;
-            if (t.EntradaEn(x, y)) {
-                mesa.ConmutaFuente();
-                r.repintar = true;
-                return true;
-            }
+        if (&t == mesa.fuentedc && t.EntradaEn(x, y)) {
+            mesa.ConmutaFuente();
+            r.repintar = true;
+            return true;
         }
     }
     return false;
@@ -314,7 +309,7 @@ void EditorDeMesa::RetiraTablero(int x, int y, ResultadoDelRaton& r) {
         }
         if (t == mesa.reloj) {
             // Every bench keeps its timer board; it is only put away.
-            if (auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(t)) temporizador->Oculta();
+            t->Oculta();
         } else {
             mesa.OlvidaCasillaDe(*t);
             mesa.tablero.erase(it);

@@ -3,22 +3,15 @@
 #include <sstream>
 #include <utility>
 
-#include "tableros/TableroDePalancas.h"
-#include "tableros/TableroPLA.h"
 #include "persistencia/ArchivoDeCircuito.h"
 #include "simulacion/Mesa.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra {
 
 FotoDeMesa Fotografia(const Mesa& mesa) {
     FotoDeMesa foto{TextoDeCircuito(mesa), {}, mesa.cables.Color()};
-    for (const auto& t : mesa.tablero) {
-        const auto* pla = dynamic_cast<const TableroPLA*>(t.get());
-        if (pla == nullptr) continue;
-        for (int i = 0; i < TableroPLA::kColumnas; ++i)
-            for (int j = 0; j < TableroPLA::kTerminos; ++j)
-                foto.enlaces.push_back(pla->Conexion(i, j));
-    }
+    for (const auto& t : mesa.tablero) t->AnotaEstadoSinArchivo(foto.enlaces);
     return foto;
 }
 
@@ -27,23 +20,17 @@ bool Restaura(Mesa& mesa, const FotoDeMesa& foto) {
     if (LeeCircuito(mesa, texto) != ResultadoDeLectura::Correcto) return false;
     mesa.cables.Color(foto.colorDeCable);
     std::size_t k = 0;
-    for (auto& t : mesa.tablero) {
-        auto* pla = dynamic_cast<TableroPLA*>(t.get());
-        if (pla == nullptr) continue;
-        for (int i = 0; i < TableroPLA::kColumnas; ++i)
-            for (int j = 0; j < TableroPLA::kTerminos && k < foto.enlaces.size(); ++j)
-                pla->Conexion(i, j, foto.enlaces[k++]);
-        pla->CalculaSalida(nullptr, 0, 0);
-    }
+    for (auto& t : mesa.tablero) t->RecuperaEstadoSinArchivo(foto.enlaces, k);
     return true;
 }
 
 PalancasDeLaMesa Palancas(const Mesa& mesa) {
     PalancasDeLaMesa palancas;
     for (const auto& t : mesa.tablero) {
-        if (dynamic_cast<const TableroDePalancas*>(t.get()) == nullptr) continue;
+        const int n = DescripcionDe(*t).palancas;
+        if (n == 0) continue;
         PalancasDeLaMesa::DeUnTablero tablero{t->Identificador(), t->Tipo(), {}};
-        for (int i = 0; i < TableroDePalancas::kPalancas; ++i) tablero.estados.push_back(t->EstadoDeEntrada(i));
+        for (int i = 0; i < n; ++i) tablero.estados.push_back(t->EstadoDeEntrada(i));
         palancas.tableros.push_back(std::move(tablero));
     }
     return palancas;
@@ -51,9 +38,9 @@ PalancasDeLaMesa Palancas(const Mesa& mesa) {
 
 void DevuelvePalancas(Mesa& mesa, const PalancasDeLaMesa& palancas) {
     for (const PalancasDeLaMesa::DeUnTablero& antes : palancas.tableros) {
-        auto* t = dynamic_cast<TableroDePalancas*>(mesa.TableroConIdentificador(antes.identificador));
+        Tablero* t = mesa.TableroConIdentificador(antes.identificador);
         if (t == nullptr || t->Tipo() != antes.tipo) continue;
-        for (int i = 0; i < TableroDePalancas::kPalancas; ++i) {
+        for (int i = 0; i < static_cast<int>(antes.estados.size()); ++i) {
             if (t->EstadoDeEntrada(i) == antes.estados[static_cast<std::size_t>(i)]) continue;
             t->SeleccionaEntrada(i);
             t->Conmuta();

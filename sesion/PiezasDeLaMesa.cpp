@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "tableros/TableroDeTemporizadores.h"
-#include "tableros/TableroPLA.h"
 #include "simulacion/Mesa.h"
 
 namespace velistra {
@@ -31,11 +29,8 @@ Area AreaEntre(int x0, int y0, int x1, int y1) {
 }
 
 Area AreaDe(const Tablero& t) {
-    // The PLA board keeps no size of its own.
-    const bool pla = t.Tipo() == Tablero::kPLA;
-    const int w = pla ? TableroPLA::kAncho : t.Anchura();
-    const int h = pla ? TableroPLA::kAlto : t.Altura();
-    return {t.EsquinaX(), t.EsquinaY(), t.EsquinaX() + w, t.EsquinaY() + h};
+    const Tamano tamano = t.TamanoDibujado();
+    return {t.EsquinaX(), t.EsquinaY(), t.EsquinaX() + tamano.ancho, t.EsquinaY() + tamano.alto};
 }
 
 Area AreaDe(const Componente& c) {
@@ -52,9 +47,7 @@ Area AreaDe(const Cable& c) {
 }
 
 bool EstaALaVista(const Mesa& mesa, const Tablero& t) {
-    if (&t != mesa.reloj) return true;
-    const auto* temporizador = dynamic_cast<const TableroDeTemporizadores*>(&t);
-    return temporizador == nullptr || temporizador->EstaVisible();
+    return &t != mesa.reloj || t.EstaVisible();
 }
 
 std::optional<Area> AreaEnUso(const Mesa& mesa) {

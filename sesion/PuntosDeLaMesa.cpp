@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "sesion/Sesion.h"
-#include "tableros/TableroDePalancas.h"
 
 namespace velistra {
 
@@ -65,9 +64,10 @@ std::optional<Punto> CentroDelPuerto(Sesion& sesion, int tablero, int puerto) {
 std::optional<Punto> PuntoDeLaEntrada(Sesion& sesion, int tablero, int i) {
     Tablero* t = TableroDe(sesion, tablero);
     if (t == nullptr) return std::nullopt;
-    auto* palancas = dynamic_cast<TableroDePalancas*>(t);
+    // A board of levers answers which one a hit selects; any other its only input.
     const std::optional<Punto> borde = Busca(*t, [&](int x, int y) {
-        return t->EntradaEn(x, y) && (palancas == nullptr || palancas->EntradaSeleccionada() == i);
+        return t->EntradaEn(x, y) &&
+               (t->EntradaSeleccionada() < 0 || t->EntradaSeleccionada() == i);
     });
     if (!borde) return std::nullopt;
     // The middle of the lever, not its edge.

@@ -104,9 +104,6 @@ bool Sesion::PuedeCerrar() {
     return comandos.PuedeCerrar();
 }
 
-bool Sesion::Tic() {
-    const Punto desplazamiento = editor.Desplazamiento();
-    return comandos.Tic(desplazamiento.x, desplazamiento.y);
-}
+bool Sesion::Tic() { return comandos.Tic(); }
 
 }  // namespace velistra

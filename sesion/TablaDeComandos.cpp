@@ -31,6 +31,16 @@ FilaDeComando Separador(M menu) {
     return {.clase = ClaseDeFila::Separador, .menu = menu};
 }
 
+// Every board kind with a menu command, in the order of their descriptions: the
+// tutorial ones or the rest. A tutorial leaves the circuit unmodified.
+void AgregaTableros(std::vector<FilaDeComando>& filas, bool tutoriales) {
+    for (const DescripcionDeTablero& d : kDescripcionesDeTableros) {
+        if (d.comando == 0 || d.tutorial != tutoriales) continue;
+        filas.push_back({.id = d.comando, .menu = tutoriales ? M::Tutoriales : M::Tableros,
+                         .texto = d.texto, .modificaCircuito = !d.tutorial});
+    }
+}
+
 // The rows before the chips: "Circuitos" to "Tableros", and the wire colour, which is
 // only on the toolbar.
 std::vector<FilaDeComando> FilasAntesDeLosChips() {
@@ -101,24 +111,15 @@ std::vector<FilaDeComando> FilasAntesDeLosChips() {
          .marca = Marca::Casilla},
         {.id = kAnalizadorLogico, .menu = M::Ver, .texto = VELISTRA_TEXTO("Analizador lógico"),
          .marca = Marca::Casilla, .programas = kEscritorio},
-
-        {.id = kProtoboard, .menu = M::Tableros, .texto = VELISTRA_TEXTO("Protoboard (breadboard)"),
-         .modificaCircuito = true},
-        {.id = kInterruptores, .menu = M::Tableros, .texto = VELISTRA_TEXTO("Interruptores"),
-         .modificaCircuito = true},
-        {.id = kPulsadores, .menu = M::Tableros, .texto = VELISTRA_TEXTO("Pulsadores"),
-         .modificaCircuito = true},
-        {.id = kLeds, .menu = M::Tableros, .texto = VELISTRA_TEXTO("Leds"), .modificaCircuito = true},
-        {.id = kSieteSegmentos, .menu = M::Tableros,
-         .texto = VELISTRA_TEXTO("Leds de siete segmentos"), .modificaCircuito = true},
-        {.id = kTemporizador, .menu = M::Tableros, .texto = VELISTRA_TEXTO("Temporizador"),
-         .modificaCircuito = true},
-
+    };
+    filas.insert(filas.end(), std::begin(resto), std::end(resto));
+    AgregaTableros(filas, false);
+    const FilaDeComando color[] = {
         // Not in a menu: the button stands where the workbench draws the new wires' colour.
         {.id = kColorDeCable, .menu = M::Ninguno, .texto = VELISTRA_TEXTO("Color de los cables nuevos"),
          .boton = {4, 3, 3, VELISTRA_TEXTO("Color de los cables nuevos")}},
     };
-    filas.insert(filas.end(), std::begin(resto), std::end(resto));
+    filas.insert(filas.end(), std::begin(color), std::end(color));
     return filas;
 }
 
@@ -132,9 +133,10 @@ void AgregaChips(std::vector<FilaDeComando>& filas) {
 }
 
 std::vector<FilaDeComando> FilasTrasLosChips() {
-    return {
-        // A tutorial aside, not saved with the circuit.
-        {.id = kPLA, .menu = M::Tutoriales, .texto = VELISTRA_TEXTO("PLA de 4 x 8 x 4")},
+    // The tutorial boards first: asides, not saved with the circuit.
+    std::vector<FilaDeComando> filas;
+    AgregaTableros(filas, true);
+    const FilaDeComando resto[] = {
         // The labs are the desktop's: the page shows no line before nothing.
         {.clase = ClaseDeFila::Separador, .menu = M::Tutoriales, .programas = kEscritorio},
         {.id = kPracticasDelCurso, .menu = M::Tutoriales, .submenu = VELISTRA_TEXTO("Prácticas"),
@@ -150,6 +152,8 @@ std::vector<FilaDeComando> FilasTrasLosChips() {
         {.id = kIngles, .menu = M::Ayuda, .submenu = VELISTRA_TEXTO("Idioma"), .texto = "English",
          .marca = Marca::Opcion},
     };
+    filas.insert(filas.end(), std::begin(resto), std::end(resto));
+    return filas;
 }
 
 std::vector<FilaDeComando> ConstruyeTabla() {

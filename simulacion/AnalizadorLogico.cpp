@@ -2,28 +2,9 @@
 
 #include <algorithm>
 
-#include "tableros/Protoboard.h"
 #include "simulacion/Mesa.h"
 
 namespace velistra {
-
-namespace {
-
-// Rows a to e above the channel, f to j below it, as printed on real breadboards; the
-// buses' two rows are w x above and y z below.
-std::string NombreDeHueco(int i) {
-    if (i < Protoboard::kPrimerPuertoDeBuses) {
-        const bool inferior = i >= Protoboard::kPrimerPuertoInferior;
-        if (inferior) i -= Protoboard::kPrimerPuertoInferior;
-        const char fila = static_cast<char>((inferior ? 'f' : 'a') + i % Protoboard::kFilas);
-        return fila + std::to_string(i / Protoboard::kFilas + 1);
-    }
-    i -= Protoboard::kPrimerPuertoDeBuses;
-    const char fila = static_cast<char>('w' + i / Protoboard::kHuecosPorBus);
-    return fila + std::to_string(i % Protoboard::kHuecosPorBus + 1);
-}
-
-}  // namespace
 
 char AnalizadorLogico::Lee(const Mesa& mesa, std::size_t c) {
     Enlace& e = enlaces[c];
@@ -45,9 +26,8 @@ char AnalizadorLogico::Lee(const Mesa& mesa, std::size_t c) {
 
 std::string AnalizadorLogico::NombreDePuerto(const Mesa& mesa, int tablero, int puerto) {
     const Tablero* t = mesa.TableroConIdentificador(tablero);
-    const bool hueco = t != nullptr && t->Tipo() == Tablero::kProtoboard && puerto >= 0 &&
-                       puerto < Protoboard::kPuertos;
-    return std::to_string(tablero) + ":" + (hueco ? NombreDeHueco(puerto) : std::to_string(puerto));
+    return std::to_string(tablero) + ":" +
+           (t != nullptr ? t->EtiquetaDePuerto(puerto) : std::to_string(puerto));
 }
 
 bool AnalizadorLogico::AnadeCanal(Mesa& mesa, int tablero, int puerto, std::string nombre) {

@@ -7,6 +7,7 @@
 #include "modelo/Componentes.h"
 #include "modelo/Puerto.h"
 #include "modelo/Tablero.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra {
 
@@ -69,7 +70,7 @@ void AsentadorPorCambios::Construye(std::vector<std::unique_ptr<Tablero>>& table
     std::vector<int> conductores(static_cast<std::size_t>(nRedes), 0);
     for (const Salida& s : salidas) ++conductores[static_cast<std::size_t>(s.red)];
     for (std::unique_ptr<Tablero>& t : tableros) {
-        if (t->Tipo() == Tablero::kProtoboard) continue;
+        if (DescripcionDe(*t).admiteChips) continue;
         for (int i = 0; i < t->NumeroDePuertos(); ++i) {
             const Puerto* p = t->DireccionDePuerto(i);
             if (!EsPuertoQueExcita(*p)) continue;

@@ -3,6 +3,7 @@
 
 #include "modelo/Componente.h"
 #include "simulacion/Mesa.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra {
 
@@ -44,7 +45,7 @@ void MarcaColumna(Puerto& hoyo, char tipo) {
 // Between two holes the chip is on the breadboard all the same, only not where it plugs in.
 bool Mesa::SobreUnaProtoboard(Punto punto) const {
     for (const auto& t : tablero) {
-        if (t->Tipo() == Tablero::kProtoboard && punto.x >= t->EsquinaX() && punto.y >= t->EsquinaY() &&
+        if (DescripcionDe(*t).admiteChips && punto.x >= t->EsquinaX() && punto.y >= t->EsquinaY() &&
             punto.x < t->EsquinaX() + t->Anchura() && punto.y < t->EsquinaY() + t->Altura())
             return true;
     }
@@ -57,7 +58,7 @@ Rechazo Mesa::MotivoParaInsertar(Componente& chip) {
     const PuertoEnLaMesa bajo = PuertoEn(punto.x, punto.y);
     pCasilla = bajo.puerto;
     if (pCasilla == nullptr && SobreUnaProtoboard(punto)) return Rechazo::SinCanalCentral;
-    if (pCasilla == nullptr || bajo.tablero->Tipo() != Tablero::kProtoboard)
+    if (pCasilla == nullptr || !DescripcionDe(*bajo.tablero).admiteChips)
         return Rechazo::FueraDeLaProtoboard;
     tableroProtoboard = bajo.tablero;
     if (!EsCodigoDeChip(chip.Codigo())) return Rechazo::Ninguno;

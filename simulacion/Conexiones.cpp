@@ -1,4 +1,5 @@
 #include "simulacion/Mesa.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra {
 
@@ -64,7 +65,7 @@ bool Mesa::DesconectaPuertos(Puerto* a, Puerto* b) {
 
     // Surviving sources mark their halves again. Levels stay as they were.
     for (const std::unique_ptr<Tablero>& t : tablero) {
-        if (t->Tipo() != Tablero::kProtoboard) t->EnviaTipos();
+        if (!DescripcionDe(*t).admiteChips) t->EnviaTipos();
     }
     componentes.TransmiteTipos();
     return true;

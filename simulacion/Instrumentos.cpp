@@ -1,5 +1,3 @@
-#include "tableros/TableroDePalancas.h"
-#include "tableros/TableroDeTemporizadores.h"
 #include "simulacion/AnalizadorLogico.h"
 #include "simulacion/Mesa.h"
 
@@ -27,17 +25,14 @@ void Mesa::ConmutaFuente() {
     EjecutaFunciones();
 }
 
-bool Mesa::Temporiza(int xDesplazamiento, int yDesplazamiento) {
+bool Mesa::Temporiza() {
     if (analizador != nullptr) analizador->AvanzaTic();
-    for (std::size_t i = 2; i < tablero.size(); ++i) {
-        tablero[i]->Avanza50ms(xDesplazamiento, yDesplazamiento);
-    }
+    for (std::size_t i = 2; i < tablero.size(); ++i) tablero[i]->Avanza50ms();
     // A tick while a settling's message is shown must not move levels under it.
     if (bAsentando || !bON) return false;
-    auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(reloj);
-    if (temporizador == nullptr || !temporizador->EstaVisible()) return false;
-    temporizador->Conmuta();
-    if (!temporizador->TieneSalidas()) return false;
+    if (reloj == nullptr || !reloj->EstaVisible()) return false;
+    reloj->Conmuta();
+    if (!reloj->TieneSalidas()) return false;
     EjecutaFunciones();
     return true;
 }
@@ -48,11 +43,6 @@ void Mesa::OperaEntrada(Tablero& palancas) {
 }
 
 bool Mesa::PonEntrada(Tablero& palancas, int i, bool operada) {
-    auto* t = dynamic_cast<TableroDePalancas*>(&palancas);
-    return t != nullptr && PonEntrada(*t, i, operada);
-}
-
-bool Mesa::PonEntrada(TableroDePalancas& palancas, int i, bool operada) {
     if (!palancas.SeleccionaEntrada(i)) return false;
     if ((palancas.EstadoDeEntrada(i) != 0) != operada) OperaEntrada(palancas);
     return true;

@@ -18,7 +18,6 @@ namespace velistra {
 
 class AnalizadorLogico;
 class Avisos;
-class TableroDePalancas;
 
 // The first port under a workbench point, and the board it belongs to.
 struct PuertoEnLaMesa {
@@ -159,15 +158,13 @@ public:
     void ConmutaFuente();
     // One tick of the periodic timer: the shown timer board advances while the module
     // is on. Answers whether the circuit changed and the workbench needs a repaint.
-    bool Temporiza(int xDesplazamiento = 0, int yDesplazamiento = 0);
+    bool Temporiza();
     // Operates the lever or key that the board's last EntradaEn hit selected (the press,
     // and a key's release), settling the circuit while the module is on.
     void OperaEntrada(Tablero& palancas);
     // Puts input i of a switch or push-button board in that position as the mouse would;
     // false, changing nothing, for any other board or an index out of range.
     bool PonEntrada(Tablero& palancas, int i, bool operada);
-    // The same on a board already known to be one of levers or keys.
-    bool PonEntrada(TableroDePalancas& palancas, int i, bool operada);
 
     // ---- Reporting -----------------------------------------------------------------
     Avisos& avisos;

@@ -1,6 +1,6 @@
-#include "tableros/Fabrica.h"
-#include "tableros/TableroDeTemporizadores.h"
 #include "simulacion/Mesa.h"
+#include "tableros/DescripcionesDeTableros.h"
+#include "tableros/Fabrica.h"
 
 namespace velistra {
 
@@ -19,14 +19,8 @@ void Mesa::EncuentraUbicacion() {
 Tablero* Mesa::DefineTablero(std::unique_ptr<Tablero> nuevo, Punto esquina) {
     if (!nuevo) return nullptr;
     Tablero* t = nuevo.get();
-    if (t->Tipo() == Tablero::kPLA) {
-        // It takes no node numbers and keeps no size of its own.
-        t->UbicaEn(esquina.x, esquina.y);
-        t->Identificador(nIdentificador);
-    } else {
-        t->Define(esquina.x, esquina.y, t->Anchura(), t->Altura(), nodoBase, nIdentificador);
-        nodoBase += NodosDeTablero(t->Tipo());
-    }
+    t->Define(esquina.x, esquina.y, t->Anchura(), t->Altura(), nodoBase, nIdentificador);
+    nodoBase += NodosDeTablero(t->Tipo());
     tablero.push_back(std::move(nuevo));
     return t;
 }
@@ -35,10 +29,10 @@ void Mesa::InicializaMesa() {
     nodoBase = 0;
     nIdentificador = 0;
     EncuentraUbicacion();
-    fuentedc = DefineTablero(CreaTablero(Tablero::kFuenteDC), kEsquinaDeLaFuente);
+    fuentedc = DefineTablero(CreaTablero(TipoDelPuestoFijo(0)), kEsquinaDeLaFuente);
     EncuentraUbicacion();
-    reloj = DefineTablero(CreaTablero(Tablero::kTemporizadores), kEsquinaDelTemporizador);
-    if (auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(reloj)) temporizador->Oculta();
+    reloj = DefineTablero(CreaTablero(TipoDelPuestoFijo(1)), kEsquinaDelTemporizador);
+    if (reloj != nullptr) reloj->Oculta();
 }
 
 void Mesa::LimpiaMesa() {
@@ -63,19 +57,19 @@ Tablero* Mesa::TableroConIdentificador(int identificador) const {
 }
 
 Tablero* Mesa::AgregaTablero(int tipo) {
-    if (tipo == Tablero::kFuenteDC || tipo == Tablero::kTemporizadores) return nullptr;
+    const DescripcionDeTablero* d = DescripcionDe(tipo);
+    if (d == nullptr || d->puestoFijo >= 0) return nullptr;
     std::unique_ptr<Tablero> nuevo = CreaTablero(tipo);
     if (!nuevo) return nullptr;
     EncuentraUbicacion();
-    const Punto esquina = tipo == Tablero::kPLA ? Punto{0, 0} : Punto{x, y};
+    const Punto esquina = d->tutorial ? Punto{0, 0} : Punto{x, y};
     return DefineTablero(std::move(nuevo), esquina);
 }
 
 bool Mesa::MuestraTemporizador() {
-    auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(reloj);
-    if (temporizador == nullptr || temporizador->EstaVisible()) return false;
-    temporizador->UbicaEn(kTemporizadorMostrado.x, kTemporizadorMostrado.y);
-    temporizador->Muestra();
+    if (reloj == nullptr || reloj->EstaVisible()) return false;
+    reloj->UbicaEn(kTemporizadorMostrado.x, kTemporizadorMostrado.y);
+    reloj->Muestra();
     return true;
 }
 

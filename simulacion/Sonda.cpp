@@ -1,22 +1,18 @@
 #include "simulacion/Sonda.h"
 
 #include <algorithm>
-#include <array>
 
 #include "modelo/Componente.h"
 #include "plataforma/CatalogoDeTextos.h"
 #include "plataforma/Traducible.h"
 #include "simulacion/Mesa.h"
 #include "simulacion/Nombres.h"
+#include "tableros/DescripcionesDeTableros.h"
 #include "tableros/Fabrica.h"
-#include "tableros/TableroDeFuenteDC.h"
-#include "tableros/TableroDeTiras.h"
 
 namespace velistra {
 
 namespace {
-
-constexpr std::array<const char*, 4> kFrecuencias{"10 Hz", "5 Hz", "2 Hz", "1 Hz"};
 
 Mensaje DelTablero(const Tablero& t, Mensaje terminal) {
     return Mensaje(VELISTRA_TEXTO("%1 (%2) %3"),
@@ -26,23 +22,8 @@ Mensaje DelTablero(const Tablero& t, Mensaje terminal) {
 
 // A board's driving strip by what the user sees on it: a lever, a key, a clock, a supply.
 Mensaje NombreDeExcitador(const Tablero& t, int i) {
-    const int tira = i / TableroDeTiras::kTerminalesPorTira;
-    switch (t.Tipo()) {
-        case Tablero::kFuenteDC:
-            return DelTablero(t,
-                              Mensaje::Literal(i < TableroDeFuenteDC::kPrimerGnd ? "VCC" : "GND"));
-        case Tablero::kInterruptores:
-            return DelTablero(t, Mensaje(VELISTRA_TEXTO("palanca %1"), {Mensaje::Entero(tira)}));
-        case Tablero::kPulsadores:
-            return DelTablero(t, Mensaje(VELISTRA_TEXTO("pulsador %1"), {Mensaje::Entero(tira)}));
-        case Tablero::kTemporizadores:
-            if (tira < static_cast<int>(kFrecuencias.size()))
-                return DelTablero(t,
-                                  Mensaje::Literal(kFrecuencias[static_cast<std::size_t>(tira)]));
-            break;
-        default:
-            break;
-    }
+    if (std::optional<Mensaje> terminal = t.NombreDeTerminal(i))
+        return DelTablero(t, std::move(*terminal));
     return Mensaje(VELISTRA_TEXTO("%1 (%2) %3"),
                    {Mensaje(VELISTRA_TEXTO("tablero")), Mensaje::Entero(t.Identificador()),
                     Mensaje(VELISTRA_TEXTO("terminal %1"), {Mensaje::Entero(i)})});
@@ -64,7 +45,7 @@ void BuscaConductores(const Mesa& mesa, LecturaDeSonda& lectura) {
     }
     for (const auto& t : mesa.tablero) {
         // Breadboard holes carry the mark of the chip output seated on their strip.
-        if (t->Tipo() == Tablero::kProtoboard) continue;
+        if (DescripcionDe(*t).admiteChips) continue;
         for (int i = 0; i < t->NumeroDePuertos(); ++i) {
             const Puerto& p = *t->DireccionDePuerto(i);
             // One name per strip: its first terminal.

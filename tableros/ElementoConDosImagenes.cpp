@@ -18,11 +18,10 @@ void ElementoConDosImagenes::Dibuja(Lienzo& lienzo) const {
                        ModoDeCopia::Copia);
 }
 
-void ElementoConDosImagenes::Dibuja(Ventana* ventana, Punto desplazamiento) const {
+void ElementoConDosImagenes::Dibuja(Ventana* ventana) const {
     if (ventana == nullptr) return;
     const Recuadro r = Region();
-    ventana->Repinta(r.izquierda - desplazamiento.x, r.arriba - desplazamiento.y,
-                     r.derecha - desplazamiento.x, r.abajo - desplazamiento.y);
+    ventana->Repinta(r.izquierda, r.arriba, r.derecha, r.abajo);
 }
 
 }  // namespace velistra

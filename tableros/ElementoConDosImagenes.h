@@ -28,9 +28,9 @@ public:
     }
     Recuadro Region() const { return {xPosicion, yPosicion, xPosicion + ancho, yPosicion + alto}; }
     void Dibuja(Lienzo& lienzo) const;
-    // The window shows the bench scrolled by `desplazamiento`; it is asked to repaint the
-    // widget's area. A null window is skipped.
-    void Dibuja(Ventana* ventana, Punto desplazamiento) const;
+    // Asks the window to repaint the widget's area (workbench coordinates); a null window
+    // is skipped.
+    void Dibuja(Ventana* ventana) const;
 
 protected:
     void Imagenes(const Imagen& apagado, const Imagen& encendido, const Imagen& medida);

@@ -5,8 +5,8 @@
 
 namespace velistra {
 
-// The one place that knows which class, images and node count belong to a board type
-// code. The workbench, the circuit reader and the GUI all build boards through it.
+// Builds boards by type code from their kinds' rows (DescripcionesDeTableros.h). The
+// workbench, the circuit reader and the GUI all build boards through it.
 
 // A new board of that type with its standard images (so its size is its background's),
 // not yet defined on a workbench; null for a code without a board class.

@@ -29,6 +29,11 @@ public:
 
     void Dibuja(Lienzo& lienzo) override;
     void TestDePuerto(Lienzo& lienzo, int i, bool bEstado) override;
+    // Upper or lower area, column and row from 1; the buses by their row and hole.
+    std::optional<Hueco> HuecoDePuerto(int i) const override;
+    // Rows a to e above the channel, f to j below it, as printed on real breadboards; the
+    // buses' two rows are w x above and y z below: "c12", "x3".
+    std::string EtiquetaDePuerto(int i) const override;
 };
 
 }  // namespace velistra

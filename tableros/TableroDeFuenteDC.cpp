@@ -1,6 +1,7 @@
 #include "tableros/TableroDeFuenteDC.h"
 
 #include "plataforma/Lienzo.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra {
 
@@ -55,8 +56,14 @@ bool TableroDeFuenteDC::EntradaEn(int x, int y) {
     return kInterruptor.Contiene(x - xEsquina, y - yEsquina);
 }
 
+std::optional<Mensaje> TableroDeFuenteDC::NombreDeTerminal(int i) const {
+    return Mensaje::Literal(i < kPrimerGnd ? "VCC" : "GND");
+}
+
 void TableroDeFuenteDC::TestDePuerto(Lienzo& lienzo, int i, bool bEstado) {
     EscribeCaracterDePuerto(lienzo, i, bEstado);
 }
+
+std::unique_ptr<Tablero> NuevoTableroDeFuenteDC() { return std::make_unique<TableroDeFuenteDC>(); }
 
 }  // namespace velistra

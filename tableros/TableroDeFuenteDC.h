@@ -30,6 +30,8 @@ public:
     void Conmuta() override;
     bool EntradaEn(int x, int y) override;
     void TestDePuerto(Lienzo& lienzo, int i, bool bEstado) override;
+    // "VCC" or "GND".
+    std::optional<Mensaje> NombreDeTerminal(int i) const override;
 };
 
 }  // namespace velistra

@@ -1,4 +1,5 @@
 #pragma once
+#include "plataforma/Traducible.h"
 #include "tableros/TableroDePalancas.h"
 
 namespace velistra {
@@ -6,7 +7,7 @@ namespace velistra {
 // Eight slide switches: a lever stays where it was put.
 class TableroDeInterruptores final : public TableroDePalancas {
 public:
-    static constexpr ClaseDePalancas kClase{kInterruptores, 47, 8};
+    static constexpr ClaseDePalancas kClase{kInterruptores, VELISTRA_TEXTO("palanca %1"), 47, 8};
 
     TableroDeInterruptores();
 };
@@ -15,7 +16,7 @@ public:
 // the switches' (10 x 10, the last column and row still 9).
 class TableroDePulsadores final : public TableroDePalancas {
 public:
-    static constexpr ClaseDePalancas kClase{kPulsadores, 48, 9};
+    static constexpr ClaseDePalancas kClase{kPulsadores, VELISTRA_TEXTO("pulsador %1"), 48, 9};
 
     TableroDePulsadores();
 };

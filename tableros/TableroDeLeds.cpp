@@ -1,6 +1,7 @@
 #include "tableros/TableroDeLeds.h"
 
 #include "plataforma/Lienzo.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra {
 
@@ -18,5 +19,7 @@ void TableroDeLeds::DibujaLuces(Lienzo& lienzo) {
                            ModoDeCopia::Copia);
     }
 }
+
+std::unique_ptr<Tablero> NuevoTableroDeLeds() { return std::make_unique<TableroDeLeds>(); }
 
 }  // namespace velistra

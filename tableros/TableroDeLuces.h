@@ -23,7 +23,7 @@ struct ClaseDeLuces {
 class TableroDeLuces : public TableroDeTerminales {
 public:
     int PuertoComun() const { return nLuces; }
-    bool EstadoDeLed(int i) const;
+    bool EstadoDeLed(int i) const override;
     // The common terminal: to ground for the LEDs, to VCC for the common-anode displays.
     std::vector<TomaDeAlimentacion> TomasDeAlimentacion() const override {
         return {{PuertoComun(), cTipoComun}};

@@ -5,7 +5,8 @@
 namespace velistra {
 
 TableroDePalancas::TableroDePalancas(const ClaseDePalancas& clase)
-    : TableroDeTiras(clase.tipo, kPalancas, clase.Salidas()) {
+    : TableroDeTiras(clase.tipo, kPalancas, clase.Salidas()),
+      nombreDeEntrada(clase.nombreDeEntrada) {
     CreaEntradas(kPalancas, {}, {15, 28});
     for (int i = 0; i < kPalancas; ++i)
         ptEntradas[static_cast<std::size_t>(i)] = clase.EsquinaDeImagen(i);
@@ -33,6 +34,10 @@ bool TableroDePalancas::SeleccionaEntrada(int i) {
     if (i < 0 || i >= kPalancas) return false;
     iEntrada = i;
     return true;
+}
+
+std::optional<Mensaje> TableroDePalancas::NombreDeTerminal(int i) const {
+    return Mensaje(nombreDeEntrada, {Mensaje::Entero(i / kTerminalesPorTira)});
 }
 
 bool TableroDePalancas::EntradaEn(int x, int y) {

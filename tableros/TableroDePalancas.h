@@ -9,6 +9,8 @@ struct ClaseDePalancas {
     static constexpr int kXPrimeraPalanca = 48;
 
     int tipo = 0;
+    // What the probe calls one input's strip: "palanca %1", "pulsador %1".
+    const char* nombreDeEntrada = nullptr;
     // Where the operated image (lever up, key pressed) is laid over input i: x is 48 + 19i.
     int yImagen = 0;
     // Largest offset inside an output terminal's 19 x 13 cell that still hits it.
@@ -31,10 +33,11 @@ public:
     static constexpr int kPalancas = 8;
 
     // The input last hit by EntradaEn; Conmuta acts on it.
-    int EntradaSeleccionada() const { return iEntrada; }
-    // Selects input i without a mouse hit (the command-line runner names inputs by
-    // index); false, and nothing selected, for an index out of range.
-    bool SeleccionaEntrada(int i);
+    int EntradaSeleccionada() const override { return iEntrada; }
+    // The command-line runner and the history name inputs by index.
+    bool SeleccionaEntrada(int i) override;
+    // "palanca 3" or "pulsador 3" for the strip of lever 3.
+    std::optional<Mensaje> NombreDeTerminal(int i) const override;
 
     void Dibuja(Lienzo& lienzo) override;
     void Transmite() override;
@@ -47,6 +50,7 @@ protected:
 
 private:
     int iEntrada = 0;
+    const char* nombreDeEntrada;
 };
 
 }  // namespace velistra

@@ -1,6 +1,7 @@
 #include "tableros/TableroDeSieteSegmentos.h"
 
 #include "plataforma/Lienzo.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra {
 
@@ -24,6 +25,10 @@ void TableroDeSieteSegmentos::DibujaLuces(Lienzo& lienzo) {
                                   kColorDeContorno);
     }
     lienzo.SeleccionaBrocha(anterior);
+}
+
+std::unique_ptr<Tablero> NuevoTableroDeSieteSegmentos() {
+    return std::make_unique<TableroDeSieteSegmentos>();
 }
 
 }  // namespace velistra

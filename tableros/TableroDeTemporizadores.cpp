@@ -1,5 +1,7 @@
 #include "tableros/TableroDeTemporizadores.h"
 
+#include "tableros/DescripcionesDeTableros.h"
+
 namespace velistra {
 
 TableroDeTemporizadores::TableroDeTemporizadores()
@@ -12,6 +14,13 @@ bool TableroDeTemporizadores::TieneSalidas() const {
         if (!pPuertos[static_cast<std::size_t>(i)].EstaLibre()) return true;
     }
     return false;
+}
+
+std::optional<Mensaje> TableroDeTemporizadores::NombreDeTerminal(int i) const {
+    constexpr const char* kFrecuencias[kRelojes] = {"10 Hz", "5 Hz", "2 Hz", "1 Hz"};
+    const int reloj = i / kTerminalesPorTira;
+    if (i < 0 || reloj >= kRelojes) return std::nullopt;
+    return Mensaje::Literal(kFrecuencias[reloj]);
 }
 
 Puerto* TableroDeTemporizadores::PuertoEn(int x, int y) {
@@ -46,6 +55,10 @@ void TableroDeTemporizadores::Conmuta() {
 
 bool TableroDeTemporizadores::MarcadorEn(int x, int y) {
     return bVisible && TableroDeTiras::MarcadorEn(x, y);
+}
+
+std::unique_ptr<Tablero> NuevoTableroDeTemporizadores() {
+    return std::make_unique<TableroDeTemporizadores>();
 }
 
 }  // namespace velistra

@@ -16,11 +16,13 @@ public:
 
     TableroDeTemporizadores();
 
-    bool EstaVisible() const { return bVisible; }
-    void Muestra() { bVisible = true; }
-    void Oculta() { bVisible = false; }
+    bool EstaVisible() const override { return bVisible; }
+    void Muestra() override { bVisible = true; }
+    void Oculta() override { bVisible = false; }
     // At least one clock terminal carries a wire, so a step can change the circuit.
-    bool TieneSalidas() const;
+    bool TieneSalidas() const override;
+    // "10 Hz" to "1 Hz", the labels of the clocks.
+    std::optional<Mensaje> NombreDeTerminal(int i) const override;
     int Contador() const { return nContador; }
 
     Puerto* PuertoEn(int x, int y) override;

@@ -7,13 +7,6 @@
 
 namespace velistra {
 
-// A terminal through which a board draws its power: it works only while the terminal is
-// wired to the supply strip of that type ('V' or 'G').
-struct TomaDeAlimentacion {
-    int puerto = 0;
-    char tipo = 'V';
-};
-
 // A board whose terminals and handles are tables of geometry: finding the port or the
 // handle under a point, and numbering the strips, work the same way for all of them.
 class TableroDeTerminales : public Tablero {
@@ -25,10 +18,6 @@ public:
     bool MarcadorEn(int x, int y) override;
     // Strips get consecutive node numbers from `base`, in the order of their ports.
     void NodoBase(int base) override;
-
-    // The terminals the board needs on the supply to work; none for a board that drives
-    // and lights nothing of its own.
-    virtual std::vector<TomaDeAlimentacion> TomasDeAlimentacion() const { return {}; }
 
 protected:
     TableroDeTerminales(std::vector<GrupoDeTerminales> terminales, std::vector<Zona> marcadores);

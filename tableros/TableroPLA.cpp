@@ -3,6 +3,7 @@
 #include "plataforma/Lienzo.h"
 #include "plataforma/Recursos.h"
 #include "plataforma/Ventana.h"
+#include "tableros/DescripcionesDeTableros.h"
 
 namespace velistra {
 
@@ -72,8 +73,7 @@ bool TableroPLA::MarcadorEn(int x, int y) {
     return dx >= 0 && dx <= kMarcador && dy >= 0 && dy <= kMarcador;
 }
 
-bool TableroPLA::ClickIzquierdo(Ventana* ventana, int x, int y, int xDesplazamiento,
-                                int yDesplazamiento) {
+bool TableroPLA::ClickIzquierdo(Ventana* ventana, int x, int y) {
     ColocaElementos();
     for (int i = 0; i < kColumnas; ++i) {
         for (int j = 0; j < kTerminos; ++j) {
@@ -83,17 +83,17 @@ bool TableroPLA::ClickIzquierdo(Ventana* ventana, int x, int y, int xDesplazamie
             if ((px - x) * (px - x) + (py - y) * (py - y) > kAlcanceAlCuadrado) continue;
             abConexion[Indice(i, j)] = !abConexion[Indice(i, j)];
             if (ventana != nullptr) {
-                const Recuadro r = PuntoDeConexion(px - xDesplazamiento, py - yDesplazamiento);
+                const Recuadro r = PuntoDeConexion(px, py);
                 ventana->Repinta(r.izquierda, r.arriba, r.derecha, r.abajo);
             }
-            CalculaSalida(ventana, xDesplazamiento, yDesplazamiento);
+            CalculaSalida(ventana);
             return true;
         }
     }
     for (Interruptor& interruptor : pInterruptores) {
         if (!interruptor.ClickEn(x, y)) continue;
-        interruptor.Dibuja(ventana, {xDesplazamiento, yDesplazamiento});
-        CalculaSalida(ventana, xDesplazamiento, yDesplazamiento);
+        interruptor.Dibuja(ventana);
+        CalculaSalida(ventana);
         return true;
     }
     return false;
@@ -112,7 +112,7 @@ bool TableroPLA::Termino(int j) const {
     return true;
 }
 
-void TableroPLA::CalculaSalida(Ventana* ventana, int xDesplazamiento, int yDesplazamiento) {
+void TableroPLA::CalculaSalida(Ventana* ventana) {
     for (int k = 0; k < kEntradas; ++k) {
         const auto s = static_cast<std::size_t>(k);
         bool salida = false;
@@ -120,11 +120,23 @@ void TableroPLA::CalculaSalida(Ventana* ventana, int xDesplazamiento, int yDespl
             salida = abConexion[Indice(kPrimeraColumnaDeSalida + k, j)] && Termino(j);
         abSalida[s] = salida;
         pLeds[s].Estado(salida);
-        pLeds[s].Dibuja(ventana, {xDesplazamiento, yDesplazamiento});
+        pLeds[s].Dibuja(ventana);
         // The base tables mirror the widgets, so generic readers see switches and lamps.
         bEntradas[s] = pInterruptores[s].Estado() != '0';
         bSalidas[s] = salida;
     }
+}
+
+void TableroPLA::AnotaEstadoSinArchivo(std::vector<bool>& estado) const {
+    for (int i = 0; i < kColumnas; ++i)
+        for (int j = 0; j < kTerminos; ++j) estado.push_back(Conexion(i, j));
+}
+
+void TableroPLA::RecuperaEstadoSinArchivo(const std::vector<bool>& estado, std::size_t& desde) {
+    for (int i = 0; i < kColumnas; ++i)
+        for (int j = 0; j < kTerminos && desde < estado.size(); ++j)
+            Conexion(i, j, estado[desde++]);
+    CalculaSalida(nullptr);
 }
 
 void TableroPLA::Dibuja(Lienzo& lienzo) { DibujaEx(lienzo); }
@@ -195,5 +207,7 @@ void TableroPLA::DibujaMarcas(Lienzo& lienzo) const {
     }
     lienzo.SeleccionaBrocha(anterior);
 }
+
+std::unique_ptr<Tablero> NuevoTableroPLA() { return std::make_unique<TableroPLA>(); }
 
 }  // namespace velistra

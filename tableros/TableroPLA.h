@@ -20,13 +20,21 @@ public:
 
     TableroPLA();
 
-    bool ClickIzquierdo(Ventana* ventana, int x, int y, int xDesplazamiento,
-                        int yDesplazamiento) override;
+    using Tablero::ClickIzquierdo;
+    bool ClickIzquierdo(Ventana* ventana, int x, int y) override;
     void Dibuja(Lienzo& lienzo) override;
     bool MarcadorEn(int x, int y) override;
+    // It keeps no size of its own (its file record says 0 x 0), but covers its drawing.
+    Tamano TamanoDibujado() const override { return {kAncho, kAlto}; }
+    // Output lamp k.
+    bool EstadoDeLed(int k) const override { return Salida(k); }
+    // The links, which the circuit file does not keep.
+    void AnotaEstadoSinArchivo(std::vector<bool>& estado) const override;
+    void RecuperaEstadoSinArchivo(const std::vector<bool>& estado, std::size_t& desde) override;
 
-    // Recomputes the outputs from the links and switches and shows them on the lamps.
-    void CalculaSalida(Ventana* ventana, int xDesplazamiento, int yDesplazamiento);
+    // Recomputes the outputs from the links and switches and shows them on the lamps;
+    // the window, if any, repaints them (workbench coordinates).
+    void CalculaSalida(Ventana* ventana);
 
     // Cross-point (i, j) relative to the corner: column i, product term j.
     static constexpr Punto Cruce(int i, int j) {
