@@ -148,15 +148,7 @@ void Componente::ApagaSalidas() {
 }
 
 void Componente::CalculaFunciones() {
-    if (pCircuito == nullptr) return;
-    bPendiente = false;
-    if (!EstaAlimentadoYLeeEntradas()) {
-        ApagaSalidas();
-        return;
-    }
-    // A floating input ('Z') reads as high, like an open TTL input.
-    bCambio = pCircuito->Funcion(abValor.data());
-    EstadosDesdeValores();
+    CalculaFuncionesCon([this](bool* valores) { return pCircuito->Funcion(valores); });
 }
 
 void Componente::Transmite() {

@@ -82,6 +82,20 @@ public:
 
     // Reads the pins and lets the model compute; no port changes here.
     void CalculaFunciones();
+    // The same with `funcion` standing in for the model's Funcion, which it must equal:
+    // the settling engine computes gate chips from a compiled form, without a virtual call.
+    template <typename Funcion>
+    void CalculaFuncionesCon(const Funcion& funcion) {
+        if (pCircuito == nullptr) return;
+        bPendiente = false;
+        if (!EstaAlimentadoYLeeEntradas()) {
+            ApagaSalidas();
+            return;
+        }
+        // A floating input ('Z') reads as high, like an open TTL input.
+        bCambio = funcion(abValor.data());
+        EstadosDesdeValores();
+    }
     bool HayCambio() const { return bCambio; }
     // Whether evaluating now could change anything: never evaluated since binding or a
     // restart, the last evaluation moved an output, or a pin reads otherwise than it did

@@ -1,7 +1,8 @@
-// The settling loop that evaluates and drives only what changed must answer exactly what
-// the plain loop (every chip, every iteration) answers. Random workbenches built from the
-// program's own parts, every chip type of the catalogue among them, run side by side on
-// both loops through random levers, keys, ticks and supply switching.
+// The settling loops that evaluate and drive only what changed (through the ports, and on
+// the compiled circuit) must answer exactly what the plain loop (every chip, every
+// iteration) answers. Random workbenches built from the program's own parts, every chip
+// type of the catalogue among them, run side by side on the three loops through random
+// levers, keys, ticks and supply switching.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -282,7 +283,7 @@ std::string Foto(Banco& banco) {
     return foto.str();
 }
 
-std::string PrimeraDiferencia(const std::string& a, const std::string& b) {
+std::string PrimeraDiferencia(const std::string& a, const std::string& b, const std::string& bucle) {
     std::istringstream la(a), lb(b);
     std::string x, y;
     while (std::getline(la, x) && std::getline(lb, y)) {
@@ -291,9 +292,9 @@ std::string PrimeraDiferencia(const std::string& a, const std::string& b) {
             std::mismatch(x.begin(), x.end(), y.begin(), y.end()).first - x.begin());
         const std::size_t desde = i < 20 ? 0 : i - 20;
         return "en la columna " + std::to_string(i) + "\ncompleto:    " + x.substr(desde, 60) +
-               "\npor cambios: " + y.substr(desde, 60);
+               "\n" + bucle + ": " + y.substr(desde, 60);
     }
-    return a.size() < b.size() ? "completo acaba antes" : "por cambios acaba antes";
+    return a.size() < b.size() ? "completo acaba antes" : bucle + " acaba antes";
 }
 
 std::vector<long> CodigosAlAzar(std::mt19937& azar) {
@@ -314,8 +315,9 @@ TEST(AsentamientoDiferencial, ElBucleQueSoloMiraLoQueCambiaAcabaComoElCompleto) 
         const unsigned semilla = azar();
         // Half the workbenches come from a file that joins two driven nets.
         const bool deArchivo = n % 2 == 1;
-        Banco completo, porCambios;
+        Banco completo, porCambios, compilado;
         completo.mesa.asentamiento = Mesa::Asentamiento::Completo;
+        porCambios.mesa.asentamiento = Mesa::Asentamiento::PorCambios;
         std::vector<long> sentados;
         if (deArchivo) {
             Banco original;
@@ -323,14 +325,15 @@ TEST(AsentamientoDiferencial, ElBucleQueSoloMiraLoQueCambiaAcabaComoElCompleto) 
             sentados = obra.Construye(codigos, primero);
             obra.DosExcitadores();
             const std::string texto = TextoDeCircuito(original.mesa);
-            for (Banco* b : {&completo, &porCambios}) {
+            for (Banco* b : {&completo, &porCambios, &compilado}) {
                 std::istringstream entrada(texto);
                 ASSERT_EQ(LeeCircuito(b->mesa, entrada), ResultadoDeLectura::Correcto);
             }
             ++dobles;
         } else {
             Obra(completo.mesa, semilla).Construye(codigos, primero);
-            sentados = Obra(porCambios.mesa, semilla).Construye(codigos, primero);
+            Obra(porCambios.mesa, semilla).Construye(codigos, primero);
+            sentados = Obra(compilado.mesa, semilla).Construye(codigos, primero);
         }
         primero += sentados.size();
         probados.insert(sentados.begin(), sentados.end());
@@ -339,9 +342,12 @@ TEST(AsentamientoDiferencial, ElBucleQueSoloMiraLoQueCambiaAcabaComoElCompleto) 
             const unsigned accion = paso == 0 ? 0u : azar();
             Paso(completo.mesa, accion);
             Paso(porCambios.mesa, accion);
-            const std::string a = Foto(completo), b = Foto(porCambios);
+            Paso(compilado.mesa, accion);
+            const std::string a = Foto(completo), b = Foto(porCambios), c = Foto(compilado);
             ASSERT_EQ(a, b) << "mesa " << n << ", paso " << paso << ", acción " << accion % 8 << "\n"
-                            << PrimeraDiferencia(a, b);
+                            << PrimeraDiferencia(a, b, "por cambios");
+            ASSERT_EQ(a, c) << "mesa " << n << ", paso " << paso << ", acción " << accion % 8 << "\n"
+                            << PrimeraDiferencia(a, c, "compilado");
         }
         limites += static_cast<int>(completo.avisos.mensajes.size());
     }
