@@ -17,8 +17,11 @@
 #include "tableros/TableroDePalancas.h"
 #include "tableros/TableroDeTiras.h"
 #include "chips/Catalogo.h"
+#include "chips/CircuitoElectronico.h"
+#include "chips/Puertas.h"
 #include "persistencia/ArchivoDeCircuito.h"
 #include "simulacion/Mesa.h"
+#include "simulacion/PuertasCompiladas.h"
 #include "support/LienzoDePrueba.h"
 #include "support/Montador.h"
 
@@ -304,14 +307,33 @@ std::vector<long> CodigosAlAzar(std::mt19937& azar) {
     return codigos;
 }
 
-TEST(AsentamientoDiferencial, ElBucleQueSoloMiraLoQueCambiaAcabaComoElCompleto) {
-    std::mt19937 azar(20);
-    const std::vector<long> codigos = CodigosAlAzar(azar);
+// What a run of the three loops side by side went through.
+struct Recorrido {
     std::set<long> probados;
-    int limites = 0, dobles = 0;
+    int limites = 0;
+    int dobles = 0;
+};
+
+// A fault planted on a random pin of a random chip, or one taken away: the same on every
+// workbench.
+void PlantaFallo(Mesa& mesa, unsigned accion) {
+    if (mesa.componentes.empty()) return;
+    Componente& chip = mesa.componentes[accion / 8 % mesa.componentes.size()];
+    const int pin = 1 + static_cast<int>(accion / 1024 % static_cast<unsigned>(chip.NumeroDePines()));
+    chip.Fallo(pin, "01A\0"[accion / 256 % 4]);
+}
+
+// Runs `mesas` random workbenches on the three loops, comparing them after every step;
+// with `fallos`, one step in eight plants or takes away a fault.
+void ComparaLosBucles(unsigned semilla0, int mesas, bool fallos, Recorrido& recorrido) {
+    std::mt19937 azar(semilla0);
+    const std::vector<long> codigos = CodigosAlAzar(azar);
+    std::set<long>& probados = recorrido.probados;
+    int& limites = recorrido.limites;
+    int& dobles = recorrido.dobles;
     std::size_t primero = 0;
 
-    for (int n = 0; n < kMesas; ++n) {
+    for (int n = 0; n < mesas; ++n) {
         const unsigned semilla = azar();
         // Half the workbenches come from a file that joins two driven nets.
         const bool deArchivo = n % 2 == 1;
@@ -340,9 +362,11 @@ TEST(AsentamientoDiferencial, ElBucleQueSoloMiraLoQueCambiaAcabaComoElCompleto) 
 
         for (int paso = 0; paso < kPasos; ++paso) {
             const unsigned accion = paso == 0 ? 0u : azar();
-            Paso(completo.mesa, accion);
-            Paso(porCambios.mesa, accion);
-            Paso(compilado.mesa, accion);
+            const bool fallo = fallos && paso % 8 == 4;
+            for (Banco* b : {&completo, &porCambios, &compilado}) {
+                if (fallo) PlantaFallo(b->mesa, accion);
+                Paso(b->mesa, accion);
+            }
             const std::string a = Foto(completo), b = Foto(porCambios), c = Foto(compilado);
             ASSERT_EQ(a, b) << "mesa " << n << ", paso " << paso << ", acción " << accion % 8 << "\n"
                             << PrimeraDiferencia(a, b, "por cambios");
@@ -351,11 +375,52 @@ TEST(AsentamientoDiferencial, ElBucleQueSoloMiraLoQueCambiaAcabaComoElCompleto) 
         }
         limites += static_cast<int>(completo.avisos.mensajes.size());
     }
+}
+
+TEST(AsentamientoDiferencial, ElBucleQueSoloMiraLoQueCambiaAcabaComoElCompleto) {
+    Recorrido recorrido;
+    ComparaLosBucles(20, kMesas, false, recorrido);
     // The draw covered what it is for: every chip type, files with two drivers on a net,
     // and feedback that hits the iteration limit.
-    EXPECT_EQ(probados.size(), Catalogo().size());
-    EXPECT_GT(dobles, 0);
-    EXPECT_GT(limites, 0);
+    EXPECT_EQ(recorrido.probados.size(), Catalogo().size());
+    EXPECT_GT(recorrido.dobles, 0);
+    EXPECT_GT(recorrido.limites, 0);
+}
+
+// Planted faults change how a chip reads and drives its pins between settlings, without
+// touching a wire: the loops that keep lists of what changed must notice all the same.
+TEST(AsentamientoDiferencial, LosFallosPlantadosAcabanComoEnElBucleCompleto) {
+    Recorrido recorrido;
+    ComparaLosBucles(77, 4, true, recorrido);
+    EXPECT_GT(recorrido.probados.size(), 20u);
+}
+
+// A gate chip's flat scheme answers what its model answers: every output and the change
+// flag, for every input combination, powered or not, starting from the previous outputs.
+TEST(AsentamientoDiferencial, LasPuertasCompiladasCalculanComoSuModelo) {
+    int chipsDePuertas = 0;
+    for (const FichaDeChip& ficha : Catalogo()) {
+        const auto* modelo = dynamic_cast<const ChipDePuertas*>(ChipTTL(ficha.codigoDeCatalogo));
+        if (modelo == nullptr) continue;
+        ++chipsDePuertas;
+        const PuertasCompiladas compiladas(modelo->Esquema());
+        std::vector<int> leidos;
+        for (int pin = 1; pin <= ficha.pines; ++pin) {
+            if (ficha.tipos[pin - 1] != 'S') leidos.push_back(pin);
+        }
+        bool porModelo[CircuitoElectronico::kEntradasDeTabla] = {};
+        bool porEsquema[CircuitoElectronico::kEntradasDeTabla] = {};
+        for (unsigned v = 0; v < 1u << leidos.size(); ++v) {
+            for (std::size_t k = 0; k < leidos.size(); ++k)
+                porModelo[leidos[k]] = porEsquema[leidos[k]] = (v >> k & 1) != 0;
+            const bool cambioModelo = modelo->Funcion(porModelo);
+            const bool cambioEsquema = compiladas.Calcula(porEsquema);
+            ASSERT_EQ(cambioModelo, cambioEsquema) << ficha.codigoDeModelo << ", entradas " << v;
+            ASSERT_TRUE(std::equal(std::begin(porModelo), std::end(porModelo), std::begin(porEsquema)))
+                << ficha.codigoDeModelo << ", entradas " << v;
+        }
+    }
+    EXPECT_EQ(chipsDePuertas, 18);
 }
 
 }  // namespace
