@@ -35,7 +35,7 @@ public:
     const char* EstadosDePines() const { return acEstado.data(); }
 
     void Estado(int i, char e);
-    char Estado(int i) const;
+    char Estado(int i) const { return EsEntradaValida(i) ? acEstado[static_cast<std::size_t>(i)] : 'Z'; }
 
     void Imagenes(const Imagen& imagen, const Imagen& mascara);
     const Imagen& ImagenDelChip() const { return bmpImagen; }
@@ -125,7 +125,15 @@ public:
     char EstadoQueDa(int i) const { return EsEntradaValida(i) ? ConFallo(i, Estado(i)) : 'Z'; }
 
 private:
-    char ConFallo(int i, char estado) const;
+    // Inline: every pin read and driven while settling passes through it.
+    char ConFallo(int i, char estado) const {
+        switch (acFallo[static_cast<std::size_t>(i)]) {
+            case '0': return '0';
+            case '1': return '1';
+            case 'A': return 'Z';
+            default: return estado;
+        }
+    }
 
     static bool EsEntradaValida(int i) { return i >= 1 && i <= kUltimaEntrada; }
     bool EstaAlimentadoYLeeEntradas();

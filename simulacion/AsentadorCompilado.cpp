@@ -27,10 +27,7 @@ void AsentadorCompilado::Prepara(std::size_t chips) {
     nMarca = 0;
 }
 
-// Between settlings the instruments write their nets through the ports.
-void AsentadorCompilado::LeeNiveles() {
-    for (int r = 0; r < circuito.NumeroDeRedes(); ++r) nivel[U(r)] = circuito.Representante(r)->Estado();
-}
+void AsentadorCompilado::LeeNivel(int red) { nivel[U(red)] = circuito.Representante(red)->Estado(); }
 
 void AsentadorCompilado::NuevaIteracion() {
     if (++nMarca == 0) {
@@ -72,7 +69,7 @@ void AsentadorCompilado::Vuelca() {
 bool AsentadorCompilado::PasoCompleto(Componentes& componentes) {
     componentes.CalculaFunciones();
     componentes.Transmite();
-    LeeNiveles();
+    for (int r = 0; r < circuito.NumeroDeRedes(); ++r) LeeNivel(r);
     const bool cambio = componentes.HayCambio();
     for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
         const Componente& chip = componentes[U(c)];
@@ -136,7 +133,8 @@ int AsentadorCompilado::Asienta(const std::vector<std::unique_ptr<Tablero>>& tab
         bTodo = false;
         cambio = PasoCompleto(componentes);
     } else {
-        LeeNiveles();
+        // Between settlings only the instruments write levels, through the ports.
+        for (const int r : circuito.RedesDeTableros()) LeeNivel(r);
         actuales.clear();
         for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
             if (componentes[U(c)].PideEvaluacion()) actuales.push_back(c);

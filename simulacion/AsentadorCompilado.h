@@ -33,7 +33,7 @@ public:
 
 private:
     void Prepara(std::size_t chips);
-    void LeeNiveles();
+    void LeeNivel(int red);
     void NuevaIteracion();
     void Marca(int chip);
     void Excita(int red, char nivel);

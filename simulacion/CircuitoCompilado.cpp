@@ -68,6 +68,7 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
 
     // Drivers per net: chip outputs, and the driving terminals of instrument boards.
     std::vector<int> conductores = redes.ConductoresDeTableros(tableros);
+    redesDeTableros = redes.RedesDeTableros(tableros);
     for (const Salida& s : todas) ++conductores[static_cast<std::size_t>(s.red)];
     primeraSalida.assign(1, 0);
     salidas.clear();

@@ -45,6 +45,9 @@ public:
     // pin order, and those nets.
     const std::vector<Salida>& SalidasCompartidas() const { return salidasCompartidas; }
     const std::vector<int>& RedesCompartidas() const { return redesCompartidas; }
+    // The nets an instrument board has a terminal on: the only ones whose levels change
+    // between settlings (a breadboard writes no level).
+    const std::vector<int>& RedesDeTableros() const { return redesDeTableros; }
 
 private:
     static std::size_t Desde(const std::vector<int>& primero, int i) {
@@ -72,6 +75,7 @@ private:
     std::vector<Salida> salidas;
     std::vector<Salida> salidasCompartidas;
     std::vector<int> redesCompartidas;
+    std::vector<int> redesDeTableros;
     std::vector<const PuertasCompiladas*> puertas;
     // Every gate model met so far, compiled once.
     std::vector<std::pair<const CircuitoElectronico*, std::unique_ptr<PuertasCompiladas>>> compiladas;

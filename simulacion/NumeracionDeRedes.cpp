@@ -1,5 +1,7 @@
 #include "simulacion/NumeracionDeRedes.h"
 
+#include <algorithm>
+
 #include "modelo/Puerto.h"
 #include "modelo/Tablero.h"
 
@@ -28,18 +30,33 @@ int NumeracionDeRedes::Buscada(Puerto* p) const {
     return it == mapa.end() ? -1 : it->second;
 }
 
-std::vector<int> NumeracionDeRedes::ConductoresDeTableros(
-    const std::vector<std::unique_ptr<Tablero>>& tableros) const {
-    std::vector<int> conductores(static_cast<std::size_t>(nRedes), 0);
+template <typename F>
+void NumeracionDeRedes::RecorreTerminales(const std::vector<std::unique_ptr<Tablero>>& tableros,
+                                          const F& f) const {
     for (const std::unique_ptr<Tablero>& t : tableros) {
         if (t->Tipo() == Tablero::kProtoboard) continue;
         for (int i = 0; i < t->NumeroDePuertos(); ++i) {
             Puerto* p = t->DireccionDePuerto(i);
-            if (!EsTipoQueExcita(p->TipoOriginal())) continue;
-            if (const int red = Buscada(p); red >= 0) ++conductores[static_cast<std::size_t>(red)];
+            if (const int red = Buscada(p); red >= 0) f(red, *p);
         }
     }
+}
+
+std::vector<int> NumeracionDeRedes::ConductoresDeTableros(
+    const std::vector<std::unique_ptr<Tablero>>& tableros) const {
+    std::vector<int> conductores(static_cast<std::size_t>(nRedes), 0);
+    RecorreTerminales(tableros, [&](int red, const Puerto& p) {
+        if (EsTipoQueExcita(p.TipoOriginal())) ++conductores[static_cast<std::size_t>(red)];
+    });
     return conductores;
+}
+
+std::vector<int> NumeracionDeRedes::RedesDeTableros(const std::vector<std::unique_ptr<Tablero>>& tableros) const {
+    std::vector<int> redes;
+    RecorreTerminales(tableros, [&](int red, const Puerto&) { redes.push_back(red); });
+    std::sort(redes.begin(), redes.end());
+    redes.erase(std::unique(redes.begin(), redes.end()), redes.end());
+    return redes;
 }
 
 }  // namespace velistra

@@ -26,8 +26,15 @@ public:
     // Per net, the instrument-board terminals of a driving type on it: with a chip output
     // beside them a net has several drivers.
     std::vector<int> ConductoresDeTableros(const std::vector<std::unique_ptr<Tablero>>& tableros) const;
+    // The nets an instrument board has a terminal on, ascending: the only ones whose levels
+    // change between settlings.
+    std::vector<int> RedesDeTableros(const std::vector<std::unique_ptr<Tablero>>& tableros) const;
 
 private:
+    // Calls f(net, port) for every instrument-board terminal on a numbered net.
+    template <typename F>
+    void RecorreTerminales(const std::vector<std::unique_ptr<Tablero>>& tableros, const F& f) const;
+
     const Puerto* pCentinela;
     std::unordered_map<Puerto*, int> mapa;
     std::vector<Puerto*> pila;

@@ -17,8 +17,7 @@ public:
 private:
     int tierra = 0;
     int alimentacion = 0;
-    // Per gate: output pin, kind (bit 0 inverted, bit 1 exclusive), number of terms; then
-    // per term its number of pins and the pins.
+    // Per gate: output pin, kind, a count and the pins (see the kinds in the source).
     std::vector<unsigned char> codigo;
 };
 
