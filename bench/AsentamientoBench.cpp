@@ -31,23 +31,27 @@ void ConAbanicos(benchmark::internal::Benchmark* b) {
     for (int tiras : {1, 2, 4, 8, 16}) b->Args({static_cast<int>(Familia::Inversores), 1, tiras});
 }
 
-// The inverter chains on both settling loops, interleaved in one run: before (the plain
-// loop, every chip every iteration) against after.
+// The chains on every settling loop, interleaved in one run: `bucle` 0 is the compiled
+// one (the default), 1 the plain loop (every chip every iteration), 2 the one that drives
+// what changed through the ports.
 void ConBucles(benchmark::internal::Benchmark* b) {
-    b->ArgNames({"familia", "protoboards", "abanico", "completo"});
+    b->ArgNames({"familia", "protoboards", "abanico", "bucle"});
     for (int familia = 0; familia < 3; ++familia) {
         for (int n : {1, 2, 4, 10}) {
-            for (int completo : {0, 1}) b->Args({familia, n, 0, completo});
+            for (int bucle : {0, 1, 2}) b->Args({familia, n, 0, bucle});
         }
     }
 }
+
+constexpr Mesa::Asentamiento kBucles[] = {Mesa::Asentamiento::Compilado, Mesa::Asentamiento::Completo,
+                                          Mesa::Asentamiento::PorCambios};
 
 // The lever flipped as the mouse flips it, up and down in turn.
 void BM_Palanca(benchmark::State& state) {
     const Pedido pedido = PedidoDe(state);
     const auto banco = MesaComprobada(pedido);
     Mesa& mesa = banco->mesa;
-    if (state.range(3) != 0) mesa.asentamiento = Mesa::Asentamiento::Completo;
+    mesa.asentamiento = kBucles[state.range(3)];
     TableroDePalancas& palancas = Palancas(mesa);
     const int iteraciones =
         IteracionesDeUnCambio(mesa, palancas) + IteracionesDeUnCambio(mesa, palancas);

@@ -1,5 +1,7 @@
 #include "bench/Comprobacion.h"
 
+#include <vector>
+
 #include "tableros/TableroDeLuces.h"
 #include "tableros/TableroDePalancas.h"
 #include "simulacion/Mesa.h"
@@ -95,6 +97,25 @@ std::string CompruebaContadorRizado(Mesa& mesa, TableroDePalancas& palancas, con
     return {};
 }
 
+// Lamp 7 follows the parity as the levers of both boards go up one by one and down again.
+std::string CompruebaParidad(Mesa& mesa, const TableroDeLuces& leds) {
+    std::vector<Tablero*> palancas;
+    for (auto& t : mesa.tablero) {
+        if (t->Tipo() == Tablero::kInterruptores) palancas.push_back(t.get());
+    }
+    if (palancas.size() != 2) return "la paridad necesita dos tableros de interruptores";
+    bool paridad = false;
+    for (const bool nivel : {true, false}) {
+        for (int palanca = 0; palanca < kPalancasDeParidad; ++palanca) {
+            mesa.PonEntrada(*palancas[static_cast<std::size_t>(palanca / 8)], palanca % 8, nivel);
+            paridad = !paridad;
+            if (leds.EstadoDeLed(kLamparaDelFinal) != paridad)
+                return "la paridad no cambia con la palanca " + std::to_string(palanca);
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string CompruebaCircuito(Mesa& mesa, Familia familia) {
@@ -106,6 +127,7 @@ std::string CompruebaCircuito(Mesa& mesa, Familia familia) {
     if (familia == Familia::Contadores) return CompruebaContadores(mesa, *palancas, *leds);
     if (familia == Familia::SumadorNand) return CompruebaSumador(mesa, *palancas, *leds);
     if (familia == Familia::ContadorRizado) return CompruebaContadorRizado(mesa, *palancas, *leds);
+    if (familia == Familia::Paridad) return CompruebaParidad(mesa, *leds);
     return CompruebaCadena(mesa, *palancas, *leds, familia);
 }
 

@@ -83,6 +83,8 @@ const std::vector<Receta>& Recetas() {
          .vcc = 14, .gnd = 7},
         {.familia = Familia::ContadorRizado, .nombre = "contador-rizado", .codigo = 7112,
          .pines = 16, .vcc = 16, .gnd = 8},
+        {.familia = Familia::Paridad, .nombre = "paridad", .codigo = 7086, .pines = 14, .vcc = 14,
+         .gnd = 7},
     };
     return recetas;
 }
@@ -133,6 +135,8 @@ public:
             CableaSumador();
         } else if (pedido.familia == Familia::ContadorRizado) {
             CableaContadorRizado();
+        } else if (pedido.familia == Familia::Paridad) {
+            CableaParidad();
         } else {
             CableaChips();
             CableaLamparas();
@@ -150,6 +154,7 @@ private:
         palancas = &m.Coloca(Tablero::kInterruptores, kEsquinaDeLasPalancas);
         if (ConReloj()) Montador::Mueve(m.MuestraTemporizador(), kEsquinaDelReloj);
         leds = &m.Coloca(Tablero::kLeds, kEsquinaDeLosLeds);
+        if (pedido.familia == Familia::Paridad) segundasPalancas = &m.Coloca(Tablero::kInterruptores, kEsquinaDelReloj);
     }
 
     void EnchufaChips() {
@@ -186,6 +191,7 @@ private:
     void AlimentaInstrumentos() {
         AlimentaTiras(*palancas, 1);
         if (ConReloj()) AlimentaTiras(*mesa.reloj, 2);
+        if (segundasPalancas != nullptr) AlimentaTiras(*segundasPalancas, 2);
         m.Cablea(m.Terminal(*fuente, TableroDeFuenteDC::kPrimerGnd + 3),
                  m.Terminal(*leds, Luces(*leds).PuertoComun()), kNegro);
     }
@@ -284,6 +290,29 @@ private:
         const int lamparas[][3] = {{0, kQ1, 0}, {0, kQ2, 1}, {1, kQ1, 2}, {1, kQ2, 3}, {7, kQ2, kLamparaDelFinal}};
         for (const auto& [chip, pin, lampara] : lamparas)
             m.Cablea(m.Pin(chips[static_cast<std::size_t>(chip)], pin), m.Terminal(*leds, lampara), kNaranja);
+    }
+
+    // Gates 0-7 take two levers each, 8-11 two gates of the first row each, 12 and 13 two
+    // of the second, 14 the last two; gate g is XOR g % 4 of chip g / 4, pins as the NANDs'.
+    void CableaParidad() {
+        for (const ChipColocado& chip : chips) {
+            AlBus(chip, receta.vcc, true);
+            AlBus(chip, receta.gnd, false);
+        }
+        const auto salida = [&](int puerta) { return m.Pin(chips[static_cast<std::size_t>(puerta / 4)], kNands[puerta % 4].y); };
+        const auto entrada = [&](int puerta, bool segunda) {
+            const Nand& xor_ = kNands[puerta % 4];
+            return m.Pin(chips[static_cast<std::size_t>(puerta / 4)], segunda ? xor_.b : xor_.a);
+        };
+        for (int palanca = 0; palanca < kPalancasDeParidad; ++palanca) {
+            Tablero& t = palanca < 8 ? *palancas : *segundasPalancas;
+            m.Cablea(TerminalLibre(t, palanca % 8), entrada(palanca / 2, palanca % 2 == 1), kVerde);
+        }
+        for (int puerta = 8, desde = 0; puerta < 15; ++puerta, desde += 2) {
+            m.Cablea(salida(desde), entrada(puerta, false), kAzul);
+            m.Cablea(salida(desde + 1), entrada(puerta, true), kAzul);
+        }
+        m.Cablea(salida(14), m.Terminal(*leds, kLamparaDelFinal), kNaranja);
     }
 
     Extremo TerminalLibre(Tablero& t, int tira) {
@@ -398,6 +427,7 @@ private:
     Tablero* fuente = nullptr;
     Tablero* palancas = nullptr;
     Tablero* leds = nullptr;
+    Tablero* segundasPalancas = nullptr;
     std::vector<Tablero*> protoboards;
     std::vector<ChipColocado> chips;
 };
@@ -408,7 +438,8 @@ void GeneraCircuito(Mesa& mesa, const Pedido& pedido) {
     if (pedido.protoboards < 1 || pedido.protoboards > kMaximoDeProtoboards)
         throw MontajeRechazado("caben de 1 a " + std::to_string(kMaximoDeProtoboards) +
                                " protoboards");
-    if ((pedido.familia == Familia::SumadorNand || pedido.familia == Familia::ContadorRizado) &&
+    if ((pedido.familia == Familia::SumadorNand || pedido.familia == Familia::ContadorRizado ||
+         pedido.familia == Familia::Paridad) &&
         pedido.protoboards != 1)
         throw MontajeRechazado(std::string(NombreDeFamilia(pedido.familia)) + " ocupa una protoboard");
     Obra(mesa, pedido).Construye();

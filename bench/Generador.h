@@ -20,6 +20,7 @@ enum class Familia {
     // One breadboard only:
     SumadorNand,     // a 4-bit ripple-carry adder of 36 NAND gates (9 x 7400), A and B on the levers
     ContadorRizado,  // a 16-bit ripple counter of 8 x 74112 clocked by lever 0
+    Paridad,         // the parity of 16 levers (two switch boards), a tree of 15 XOR gates (7486)
 };
 
 inline constexpr int kMaximoDeProtoboards = 10;
@@ -57,5 +58,7 @@ inline constexpr int kPalanca = 0;
 // The NAND adder adds levers 0-3 (A, bit 0 first) and 4-7 (B) and shows the sum on lamps
 // 0-3 and the carry on lamp 7; the ripple counter shows its four lowest bits on lamps 0-3.
 inline constexpr int kBitsDelSumador = 4;
+// The parity circuit reads levers 0-7 of both switch boards and shows their parity on lamp 7.
+inline constexpr int kPalancasDeParidad = 16;
 
 }  // namespace velistra::banco

@@ -10,22 +10,9 @@ namespace velistra {
 
 namespace {
 
-constexpr int kPinesPorGrupo = 13;
-constexpr int kGruposPorPuerta = 5;
-
-// Pins of one AND term; 0 ends the list (no pin is numbered 0).
-using Grupo = std::array<int, kPinesPorGrupo>;
-
-enum class Combinacion { O, OExclusiva };
-
-// Every gate here is an OR (or XOR) of AND terms, optionally inverted: that covers
-// AND, NAND, OR, NOR, NOT, XOR and AND-OR-INVERT with one evaluator.
-struct Puerta {
-    int salida = 0;
-    std::array<Grupo, kGruposPorPuerta> grupos{};
-    Combinacion combinacion = Combinacion::O;
-    bool negada = false;
-};
+using Grupo = EsquemaDePuertas::Grupo;
+using Combinacion = EsquemaDePuertas::Combinacion;
+using Puerta = EsquemaDePuertas::Puerta;
 
 constexpr Puerta UnGrupo(int salida, std::initializer_list<int> entradas, bool negada) {
     Puerta puerta;
@@ -96,12 +83,6 @@ bool EvaluaPuerta(const Puerta& puerta, const bool* valores) {
 }
 
 }  // namespace
-
-struct EsquemaDePuertas {
-    int tierra;
-    int alimentacion;
-    std::span<const Puerta> puertas;
-};
 
 namespace {
 

@@ -1,15 +1,37 @@
 #pragma once
 // Gate chips: outputs are pure Boolean functions of the inputs, no stored values.
+#include <array>
+#include <span>
+
 #include "chips/CircuitoElectronico.h"
 
 namespace velistra {
 
-struct EsquemaDePuertas;
+// Every gate is an OR (or XOR) of AND terms, optionally inverted: that covers AND, NAND,
+// OR, NOR, NOT, XOR and AND-OR-INVERT with one evaluator.
+struct EsquemaDePuertas {
+    static constexpr int kPinesPorGrupo = 13;
+    static constexpr int kGruposPorPuerta = 5;
+    // Pins of one AND term; 0 ends the list (no pin is numbered 0).
+    using Grupo = std::array<int, kPinesPorGrupo>;
+    enum class Combinacion { O, OExclusiva };
+    struct Puerta {
+        int salida = 0;
+        std::array<Grupo, kGruposPorPuerta> grupos{};
+        Combinacion combinacion = Combinacion::O;
+        bool negada = false;
+    };
+
+    int tierra;
+    int alimentacion;
+    std::span<const Puerta> puertas;
+};
 
 // A chip described by its gates as data: which pins feed which output, and how.
 class ChipDePuertas : public CircuitoElectronico {
 public:
     bool Funcion(bool* valores) const override;
+    const EsquemaDePuertas& Esquema() const { return esquema; }
 
 protected:
     ChipDePuertas(int codigoDeCatalogo, const EsquemaDePuertas& esquema);

@@ -47,10 +47,6 @@ void Componente::Estado(int i, char e) {
     bPendiente = true;
 }
 
-char Componente::Estado(int i) const {
-    return EsEntradaValida(i) ? acEstado[static_cast<std::size_t>(i)] : 'Z';
-}
-
 void Componente::Imagenes(const Imagen& imagen, const Imagen& mascara) {
     bmpImagen = imagen;
     bmpMascara = mascara;
@@ -148,15 +144,7 @@ void Componente::ApagaSalidas() {
 }
 
 void Componente::CalculaFunciones() {
-    if (pCircuito == nullptr) return;
-    bPendiente = false;
-    if (!EstaAlimentadoYLeeEntradas()) {
-        ApagaSalidas();
-        return;
-    }
-    // A floating input ('Z') reads as high, like an open TTL input.
-    bCambio = pCircuito->Funcion(abValor.data());
-    EstadosDesdeValores();
+    CalculaFuncionesCon([this](bool* valores) { return pCircuito->Funcion(valores); });
 }
 
 void Componente::Transmite() {
@@ -188,15 +176,6 @@ void Componente::Fallo(int i, char f) {
 
 char Componente::Fallo(int i) const {
     return EsEntradaValida(i) ? acFallo[static_cast<std::size_t>(i)] : '\0';
-}
-
-char Componente::ConFallo(int i, char estado) const {
-    switch (acFallo[static_cast<std::size_t>(i)]) {
-        case '0': return '0';
-        case '1': return '1';
-        case 'A': return 'Z';
-        default: return estado;
-    }
 }
 
 void Componente::Dibuja(Lienzo& lienzo) const {

@@ -35,7 +35,7 @@ public:
     const char* EstadosDePines() const { return acEstado.data(); }
 
     void Estado(int i, char e);
-    char Estado(int i) const;
+    char Estado(int i) const { return EsEntradaValida(i) ? acEstado[static_cast<std::size_t>(i)] : 'Z'; }
 
     void Imagenes(const Imagen& imagen, const Imagen& mascara);
     const Imagen& ImagenDelChip() const { return bmpImagen; }
@@ -82,6 +82,20 @@ public:
 
     // Reads the pins and lets the model compute; no port changes here.
     void CalculaFunciones();
+    // The same with `funcion` standing in for the model's Funcion, which it must equal:
+    // the settling engine computes gate chips from a compiled form, without a virtual call.
+    template <typename Funcion>
+    void CalculaFuncionesCon(const Funcion& funcion) {
+        if (pCircuito == nullptr) return;
+        bPendiente = false;
+        if (!EstaAlimentadoYLeeEntradas()) {
+            ApagaSalidas();
+            return;
+        }
+        // A floating input ('Z') reads as high, like an open TTL input.
+        bCambio = funcion(abValor.data());
+        EstadosDesdeValores();
+    }
     bool HayCambio() const { return bCambio; }
     // Whether evaluating now could change anything: never evaluated since binding or a
     // restart, the last evaluation moved an output, or a pin reads otherwise than it did
@@ -111,7 +125,15 @@ public:
     char EstadoQueDa(int i) const { return EsEntradaValida(i) ? ConFallo(i, Estado(i)) : 'Z'; }
 
 private:
-    char ConFallo(int i, char estado) const;
+    // Inline: every pin read and driven while settling passes through it.
+    char ConFallo(int i, char estado) const {
+        switch (acFallo[static_cast<std::size_t>(i)]) {
+            case '0': return '0';
+            case '1': return '1';
+            case 'A': return 'Z';
+            default: return estado;
+        }
+    }
 
     static bool EsEntradaValida(int i) { return i >= 1 && i <= kUltimaEntrada; }
     bool EstaAlimentadoYLeeEntradas();

@@ -44,6 +44,8 @@ public:
     void NodoDelSiguiente(int n);
     void TipoDelSiguiente(char t);
     void EstadoDelSiguiente(char e);
+    // Set this port only: for an engine that writes every port of a net itself.
+    void EstadoDelPuerto(char e) { cEstado = e; }
 
     // Grows with every wire, chip pin or partner that changes anywhere, so that whoever
     // keeps a picture of the nets (the settling loop) knows when to take it again.

@@ -1,41 +1,14 @@
 #include "simulacion/AsentadorPorCambios.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <utility>
 
 #include "modelo/Componentes.h"
 #include "modelo/Puerto.h"
 #include "modelo/Tablero.h"
-#include "tableros/DescripcionesDeTableros.h"
+#include "simulacion/NumeracionDeRedes.h"
 
 namespace velistra {
-
-namespace {
-
-using MapaDeRedes = std::unordered_map<const Puerto*, int>;
-
-// Gives every port of p's net the number `red`. The sentinel behind seated pins is no
-// conductor: it would join every net that holds a chip.
-void RecorreRed(const Puerto* p, int red, const Puerto* centinela, MapaDeRedes& mapa,
-                std::vector<const Puerto*>& pila) {
-    pila.assign(1, p);
-    while (!pila.empty()) {
-        const Puerto* entrada = pila.back();
-        pila.pop_back();
-        const Puerto* primero = entrada - entrada->NumeroDeAnteriores();
-        const Puerto* ultimo = entrada + entrada->NumeroDeSiguientes();
-        for (const Puerto* q = primero; q <= ultimo; ++q) {
-            if (!mapa.emplace(q, red).second) continue;
-            const Puerto* otro = q->OtroPuerto();
-            if (otro != nullptr && otro != centinela && !mapa.contains(otro)) pila.push_back(otro);
-        }
-    }
-}
-
-bool EsPuertoQueExcita(const Puerto& p) { return EsTipoQueExcita(p.TipoOriginal()); }
-
-}  // namespace
 
 void AsentadorPorCambios::Construye(std::vector<std::unique_ptr<Tablero>>& tableros,
                                     Componentes& componentes, const Puerto* centinela) {
@@ -43,14 +16,7 @@ void AsentadorPorCambios::Construye(std::vector<std::unique_ptr<Tablero>>& table
     nGeneracion = Puerto::GeneracionDeConexiones();
     const int nChips = static_cast<int>(componentes.size());
 
-    MapaDeRedes mapa;
-    std::vector<const Puerto*> pila;
-    int nRedes = 0;
-    auto redDe = [&](const Puerto* p) {
-        if (const auto it = mapa.find(p); it != mapa.end()) return it->second;
-        RecorreRed(p, nRedes, centinela, mapa, pila);
-        return nRedes++;
-    };
+    NumeracionDeRedes redes(centinela);
 
     primeraSalida.assign(1, 0);
     salidas.clear();
@@ -59,25 +25,17 @@ void AsentadorPorCambios::Construye(std::vector<std::unique_ptr<Tablero>>& table
         const Componente& chip = componentes[static_cast<std::size_t>(c)];
         for (int k = 0; k < chip.NumeroDeSalidas(); ++k) {
             const int pin = chip.PinDeSalida(k);
-            salidas.push_back({c, pin, redDe(chip.DireccionDeCasilla(pin))});
+            salidas.push_back({c, pin, redes.RedDe(chip.DireccionDeCasilla(pin))});
         }
         primeraSalida.push_back(static_cast<int>(salidas.size()));
         for (int k = 0; k < chip.NumeroDeLecturas(); ++k)
-            lecturas.emplace_back(redDe(chip.DireccionDeCasilla(chip.PinDeLectura(k))), c);
+            lecturas.emplace_back(redes.RedDe(chip.DireccionDeCasilla(chip.PinDeLectura(k))), c);
     }
 
     // Drivers per net: chip outputs, and the driving terminals of instrument boards.
-    std::vector<int> conductores(static_cast<std::size_t>(nRedes), 0);
+    const int nRedes = redes.NumeroDeRedes();
+    std::vector<int> conductores = redes.ConductoresDeTableros(tableros);
     for (const Salida& s : salidas) ++conductores[static_cast<std::size_t>(s.red)];
-    for (std::unique_ptr<Tablero>& t : tableros) {
-        if (DescripcionDe(*t).admiteChips) continue;
-        for (int i = 0; i < t->NumeroDePuertos(); ++i) {
-            const Puerto* p = t->DireccionDePuerto(i);
-            if (!EsPuertoQueExcita(*p)) continue;
-            if (const auto it = mapa.find(p); it != mapa.end())
-                ++conductores[static_cast<std::size_t>(it->second)];
-        }
-    }
     compartida.assign(static_cast<std::size_t>(nRedes), false);
     for (int r = 0; r < nRedes; ++r) compartida[static_cast<std::size_t>(r)] = conductores[static_cast<std::size_t>(r)] > 1;
     salidasCompartidas.clear();

@@ -1,5 +1,7 @@
 #include "simulacion/Mesa.h"
 
+#include <algorithm>
+
 #include "plataforma/Avisos.h"
 #include "simulacion/AnalizadorLogico.h"
 #include "plataforma/Textos.h"
@@ -37,9 +39,12 @@ int Mesa::EjecutaFunciones() {
 
     vigia.Empieza(componentes, kLimiteDeIteraciones);
     const std::function<void(int)> tras = [this](int i) { vigia.TrasIteracion(componentes, i); };
-    const int n = asentamiento == Asentamiento::Completo
-                      ? AsientaCompleto(tras)
-                      : asentador.Asienta(tablero, componentes, pin, kLimiteDeIteraciones, tras);
+    // The watch looks only at the last iterations before the limit.
+    const int vigilada = std::max(1, kLimiteDeIteraciones - VigiaDeRealimentacion::kVentana);
+    const int n = asentamiento == Asentamiento::Completo ? AsientaCompleto(tras)
+                  : asentamiento == Asentamiento::PorCambios
+                      ? asentador.Asienta(tablero, componentes, pin, kLimiteDeIteraciones, tras)
+                      : compilado.Asienta(tablero, componentes, pin, kLimiteDeIteraciones, tras, vigilada);
     nIteraciones += n;
     if (analizador != nullptr) analizador->Muestrea(*this);
 

@@ -9,6 +9,7 @@
 #include "modelo/Componentes.h"
 #include "modelo/Puerto.h"
 #include "modelo/Tablero.h"
+#include "simulacion/AsentadorCompilado.h"
 #include "simulacion/AsentadorPorCambios.h"
 #include "simulacion/LazosAlLimite.h"
 #include "simulacion/Rechazos.h"
@@ -32,9 +33,10 @@ public:
     // Settling gives up after this many iterations of a circuit that keeps changing.
     static constexpr int kLimiteDeIteraciones = 1000;
 
-    // How a settling runs: evaluating and driving only what changed, or the plain loop
-    // (every chip, every iteration) that it must always agree with.
-    enum class Asentamiento { PorCambios, Completo };
+    // How a settling runs: on the compiled circuit, evaluating and driving only what
+    // changed through the ports, or the plain loop (every chip, every iteration) that both
+    // must always agree with.
+    enum class Asentamiento { Compilado, PorCambios, Completo };
 
     explicit Mesa(Avisos& avisos);
     Mesa(const Mesa&) = delete;
@@ -72,7 +74,7 @@ public:
     // kLimiteDeIteraciones times. Answers the iterations run; 0 when called while a
     // settling is already under way (from a tick while its message is shown).
     int EjecutaFunciones();
-    Asentamiento asentamiento = Asentamiento::PorCambios;
+    Asentamiento asentamiento = Asentamiento::Compilado;
     // A settling is under way (its feedback message may be open): the circuit is between
     // states.
     bool EstaAsentando() const { return bAsentando; }
@@ -180,6 +182,7 @@ private:
     Puerto centinela;
     bool bAsentando = false;
     AsentadorPorCambios asentador;
+    AsentadorCompilado compilado;
     VigiaDeRealimentacion vigia;
     bool bSinAsentar = false;
     bool bAvisado = false;

@@ -1,7 +1,8 @@
-// The settling loop that evaluates and drives only what changed must answer exactly what
-// the plain loop (every chip, every iteration) answers. Random workbenches built from the
-// program's own parts, every chip type of the catalogue among them, run side by side on
-// both loops through random levers, keys, ticks and supply switching.
+// The settling loops that evaluate and drive only what changed (through the ports, and on
+// the compiled circuit) must answer exactly what the plain loop (every chip, every
+// iteration) answers. Random workbenches built from the program's own parts, every chip
+// type of the catalogue among them, run side by side on the three loops through random
+// levers, keys, ticks and supply switching.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,8 +17,11 @@
 #include "tableros/TableroDePalancas.h"
 #include "tableros/TableroDeTiras.h"
 #include "chips/Catalogo.h"
+#include "chips/CircuitoElectronico.h"
+#include "chips/Puertas.h"
 #include "persistencia/ArchivoDeCircuito.h"
 #include "simulacion/Mesa.h"
+#include "simulacion/PuertasCompiladas.h"
 #include "support/LienzoDePrueba.h"
 #include "support/Montador.h"
 
@@ -282,7 +286,7 @@ std::string Foto(Banco& banco) {
     return foto.str();
 }
 
-std::string PrimeraDiferencia(const std::string& a, const std::string& b) {
+std::string PrimeraDiferencia(const std::string& a, const std::string& b, const std::string& bucle) {
     std::istringstream la(a), lb(b);
     std::string x, y;
     while (std::getline(la, x) && std::getline(lb, y)) {
@@ -291,9 +295,9 @@ std::string PrimeraDiferencia(const std::string& a, const std::string& b) {
             std::mismatch(x.begin(), x.end(), y.begin(), y.end()).first - x.begin());
         const std::size_t desde = i < 20 ? 0 : i - 20;
         return "en la columna " + std::to_string(i) + "\ncompleto:    " + x.substr(desde, 60) +
-               "\npor cambios: " + y.substr(desde, 60);
+               "\n" + bucle + ": " + y.substr(desde, 60);
     }
-    return a.size() < b.size() ? "completo acaba antes" : "por cambios acaba antes";
+    return a.size() < b.size() ? "completo acaba antes" : bucle + " acaba antes";
 }
 
 std::vector<long> CodigosAlAzar(std::mt19937& azar) {
@@ -303,19 +307,39 @@ std::vector<long> CodigosAlAzar(std::mt19937& azar) {
     return codigos;
 }
 
-TEST(AsentamientoDiferencial, ElBucleQueSoloMiraLoQueCambiaAcabaComoElCompleto) {
-    std::mt19937 azar(20);
-    const std::vector<long> codigos = CodigosAlAzar(azar);
+// What a run of the three loops side by side went through.
+struct Recorrido {
     std::set<long> probados;
-    int limites = 0, dobles = 0;
+    int limites = 0;
+    int dobles = 0;
+};
+
+// A fault planted on a random pin of a random chip, or one taken away: the same on every
+// workbench.
+void PlantaFallo(Mesa& mesa, unsigned accion) {
+    if (mesa.componentes.empty()) return;
+    Componente& chip = mesa.componentes[accion / 8 % mesa.componentes.size()];
+    const int pin = 1 + static_cast<int>(accion / 1024 % static_cast<unsigned>(chip.NumeroDePines()));
+    chip.Fallo(pin, "01A\0"[accion / 256 % 4]);
+}
+
+// Runs `mesas` random workbenches on the three loops, comparing them after every step;
+// with `fallos`, one step in eight plants or takes away a fault.
+void ComparaLosBucles(unsigned semilla0, int mesas, bool fallos, Recorrido& recorrido) {
+    std::mt19937 azar(semilla0);
+    const std::vector<long> codigos = CodigosAlAzar(azar);
+    std::set<long>& probados = recorrido.probados;
+    int& limites = recorrido.limites;
+    int& dobles = recorrido.dobles;
     std::size_t primero = 0;
 
-    for (int n = 0; n < kMesas; ++n) {
+    for (int n = 0; n < mesas; ++n) {
         const unsigned semilla = azar();
         // Half the workbenches come from a file that joins two driven nets.
         const bool deArchivo = n % 2 == 1;
-        Banco completo, porCambios;
+        Banco completo, porCambios, compilado;
         completo.mesa.asentamiento = Mesa::Asentamiento::Completo;
+        porCambios.mesa.asentamiento = Mesa::Asentamiento::PorCambios;
         std::vector<long> sentados;
         if (deArchivo) {
             Banco original;
@@ -323,33 +347,80 @@ TEST(AsentamientoDiferencial, ElBucleQueSoloMiraLoQueCambiaAcabaComoElCompleto) 
             sentados = obra.Construye(codigos, primero);
             obra.DosExcitadores();
             const std::string texto = TextoDeCircuito(original.mesa);
-            for (Banco* b : {&completo, &porCambios}) {
+            for (Banco* b : {&completo, &porCambios, &compilado}) {
                 std::istringstream entrada(texto);
                 ASSERT_EQ(LeeCircuito(b->mesa, entrada), ResultadoDeLectura::Correcto);
             }
             ++dobles;
         } else {
             Obra(completo.mesa, semilla).Construye(codigos, primero);
-            sentados = Obra(porCambios.mesa, semilla).Construye(codigos, primero);
+            Obra(porCambios.mesa, semilla).Construye(codigos, primero);
+            sentados = Obra(compilado.mesa, semilla).Construye(codigos, primero);
         }
         primero += sentados.size();
         probados.insert(sentados.begin(), sentados.end());
 
         for (int paso = 0; paso < kPasos; ++paso) {
             const unsigned accion = paso == 0 ? 0u : azar();
-            Paso(completo.mesa, accion);
-            Paso(porCambios.mesa, accion);
-            const std::string a = Foto(completo), b = Foto(porCambios);
+            const bool fallo = fallos && paso % 8 == 4;
+            for (Banco* b : {&completo, &porCambios, &compilado}) {
+                if (fallo) PlantaFallo(b->mesa, accion);
+                Paso(b->mesa, accion);
+            }
+            const std::string a = Foto(completo), b = Foto(porCambios), c = Foto(compilado);
             ASSERT_EQ(a, b) << "mesa " << n << ", paso " << paso << ", acción " << accion % 8 << "\n"
-                            << PrimeraDiferencia(a, b);
+                            << PrimeraDiferencia(a, b, "por cambios");
+            ASSERT_EQ(a, c) << "mesa " << n << ", paso " << paso << ", acción " << accion % 8 << "\n"
+                            << PrimeraDiferencia(a, c, "compilado");
         }
         limites += static_cast<int>(completo.avisos.mensajes.size());
     }
+}
+
+TEST(AsentamientoDiferencial, ElBucleQueSoloMiraLoQueCambiaAcabaComoElCompleto) {
+    Recorrido recorrido;
+    ComparaLosBucles(20, kMesas, false, recorrido);
     // The draw covered what it is for: every chip type, files with two drivers on a net,
     // and feedback that hits the iteration limit.
-    EXPECT_EQ(probados.size(), Catalogo().size());
-    EXPECT_GT(dobles, 0);
-    EXPECT_GT(limites, 0);
+    EXPECT_EQ(recorrido.probados.size(), Catalogo().size());
+    EXPECT_GT(recorrido.dobles, 0);
+    EXPECT_GT(recorrido.limites, 0);
+}
+
+// Planted faults change how a chip reads and drives its pins between settlings, without
+// touching a wire: the loops that keep lists of what changed must notice all the same.
+TEST(AsentamientoDiferencial, LosFallosPlantadosAcabanComoEnElBucleCompleto) {
+    Recorrido recorrido;
+    ComparaLosBucles(77, 4, true, recorrido);
+    EXPECT_GT(recorrido.probados.size(), 20u);
+}
+
+// A gate chip's flat scheme answers what its model answers: every output and the change
+// flag, for every input combination, powered or not, starting from the previous outputs.
+TEST(AsentamientoDiferencial, LasPuertasCompiladasCalculanComoSuModelo) {
+    int chipsDePuertas = 0;
+    for (const FichaDeChip& ficha : Catalogo()) {
+        const auto* modelo = dynamic_cast<const ChipDePuertas*>(ChipTTL(ficha.codigoDeCatalogo));
+        if (modelo == nullptr) continue;
+        ++chipsDePuertas;
+        const PuertasCompiladas compiladas(modelo->Esquema());
+        std::vector<int> leidos;
+        for (int pin = 1; pin <= ficha.pines; ++pin) {
+            if (ficha.tipos[pin - 1] != 'S') leidos.push_back(pin);
+        }
+        bool porModelo[CircuitoElectronico::kEntradasDeTabla] = {};
+        bool porEsquema[CircuitoElectronico::kEntradasDeTabla] = {};
+        for (unsigned v = 0; v < 1u << leidos.size(); ++v) {
+            for (std::size_t k = 0; k < leidos.size(); ++k)
+                porModelo[leidos[k]] = porEsquema[leidos[k]] = (v >> k & 1) != 0;
+            const bool cambioModelo = modelo->Funcion(porModelo);
+            const bool cambioEsquema = compiladas.Calcula(porEsquema);
+            ASSERT_EQ(cambioModelo, cambioEsquema) << ficha.codigoDeModelo << ", entradas " << v;
+            ASSERT_TRUE(std::equal(std::begin(porModelo), std::end(porModelo), std::begin(porEsquema)))
+                << ficha.codigoDeModelo << ", entradas " << v;
+        }
+    }
+    EXPECT_EQ(chipsDePuertas, 18);
 }
 
 }  // namespace

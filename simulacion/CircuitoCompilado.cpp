@@ -1,0 +1,115 @@
+#include "simulacion/CircuitoCompilado.h"
+
+#include <algorithm>
+
+#include "chips/Puertas.h"
+#include "modelo/Componentes.h"
+#include "modelo/Puerto.h"
+#include "simulacion/NumeracionDeRedes.h"
+
+namespace velistra {
+
+namespace {
+
+// Lays (net, value) pairs out as one list grouped by net, in the pairs' order within a net.
+template <typename T>
+void AgrupaPorRed(const std::vector<std::pair<int, T>>& pares, int nRedes, std::vector<int>& primero,
+                  std::vector<T>& lista) {
+    primero.assign(static_cast<std::size_t>(nRedes) + 1, 0);
+    for (const auto& par : pares) ++primero[static_cast<std::size_t>(par.first) + 1];
+    for (std::size_t r = 0; r < static_cast<std::size_t>(nRedes); ++r) primero[r + 1] += primero[r];
+    std::vector<int> siguiente(primero.begin(), primero.end() - 1);
+    lista.assign(pares.size(), T{});
+    for (const auto& [red, valor] : pares)
+        lista[static_cast<std::size_t>(siguiente[static_cast<std::size_t>(red)]++)] = valor;
+}
+
+}  // namespace
+
+bool CircuitoCompilado::Vigente(const std::vector<std::unique_ptr<Tablero>>& tableros,
+                                const Componentes& componentes, const Puerto* centinela) const {
+    if (nGeneracion != Puerto::GeneracionDeConexiones() || pCentinela != centinela ||
+        nTableros != tableros.size() || modelos.size() != componentes.size())
+        return false;
+    for (std::size_t c = 0; c < modelos.size(); ++c) {
+        if (componentes[c].Circuito() != modelos[c]) return false;
+    }
+    return true;
+}
+
+void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& tableros,
+                                  Componentes& componentes, const Puerto* centinela) {
+    nGeneracion = Puerto::GeneracionDeConexiones();
+    pCentinela = centinela;
+    nTableros = tableros.size();
+    modelos.clear();
+    puertas.clear();
+
+    NumeracionDeRedes redes(centinela);
+    std::vector<Salida> todas;
+    std::vector<std::pair<int, int>> lecturas;  // (net, chip)
+    std::vector<std::pair<int, Puerto*>> leidos;  // (net, hole)
+    for (std::size_t c = 0; c < componentes.size(); ++c) {
+        const Componente& chip = componentes[c];
+        modelos.push_back(chip.Circuito());
+        puertas.push_back(Compila(chip.Circuito()));
+        for (int k = 0; k < chip.NumeroDeSalidas(); ++k) {
+            const int pin = chip.PinDeSalida(k);
+            todas.push_back({static_cast<int>(c), pin, redes.RedDe(chip.DireccionDeCasilla(pin))});
+        }
+        for (int k = 0; k < chip.NumeroDeLecturas(); ++k) {
+            Puerto* hoyo = chip.DireccionDeCasilla(chip.PinDeLectura(k));
+            const int red = redes.RedDe(hoyo);
+            lecturas.emplace_back(red, static_cast<int>(c));
+            leidos.emplace_back(red, hoyo);
+        }
+    }
+    nRedes = redes.NumeroDeRedes();
+
+    // Drivers per net: chip outputs, and the driving terminals of instrument boards.
+    std::vector<int> conductores = redes.ConductoresDeTableros(tableros);
+    redesDeTableros = redes.RedesDeTableros(tableros);
+    for (const Salida& s : todas) ++conductores[static_cast<std::size_t>(s.red)];
+    primeraSalida.assign(1, 0);
+    salidas.clear();
+    salidasCompartidas.clear();
+    redesCompartidas.clear();
+    std::size_t s = 0;
+    for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
+        for (; s < todas.size() && todas[s].chip == c; ++s) {
+            const Salida& salida = todas[s];
+            if (conductores[static_cast<std::size_t>(salida.red)] == 1) {
+                salidas.push_back(salida);
+                continue;
+            }
+            salidasCompartidas.push_back(salida);
+            if (std::find(redesCompartidas.begin(), redesCompartidas.end(), salida.red) == redesCompartidas.end())
+                redesCompartidas.push_back(salida.red);
+        }
+        primeraSalida.push_back(static_cast<int>(salidas.size()));
+    }
+
+    std::sort(lecturas.begin(), lecturas.end());
+    lecturas.erase(std::unique(lecturas.begin(), lecturas.end()), lecturas.end());
+    AgrupaPorRed(lecturas, nRedes, primerLector, lectores);
+    AgrupaPorRed(leidos, nRedes, primerHoyo, hoyos);
+    const std::vector<std::pair<int, Puerto*>> todosLosPuertos = [&] {
+        std::vector<std::pair<int, Puerto*>> pares;
+        pares.reserve(redes.Puertos().size());
+        for (const auto& [puerto, red] : redes.Puertos()) pares.emplace_back(red, puerto);
+        return pares;
+    }();
+    AgrupaPorRed(todosLosPuertos, nRedes, primerPuerto, puertos);
+}
+
+const PuertasCompiladas* CircuitoCompilado::Compila(const CircuitoElectronico* modelo) {
+    const auto* chip = dynamic_cast<const ChipDePuertas*>(modelo);
+    if (chip == nullptr) return nullptr;
+    for (const auto& [conocido, compilado] : compiladas) {
+        if (conocido == modelo) return compilado.get();
+    }
+    compiladas.emplace_back(modelo, std::make_unique<PuertasCompiladas>(chip->Esquema()));
+    return compiladas.back().second.get();
+}
+
+}  // namespace velistra

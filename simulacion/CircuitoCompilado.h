@@ -1,0 +1,84 @@
+#pragma once
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "simulacion/PuertasCompiladas.h"
+
+namespace velistra {
+
+class CircuitoElectronico;
+class Componentes;
+class Puerto;
+class Tablero;
+
+// The wired circuit as the compiled settling engine reads it: nets as dense numbers, each
+// chip's outputs and each net's readers as index lists, every port of a net in one list
+// so that a level is written without walking strips and wires, and gate chips' schemes
+// laid out flat. Taken again only when a wire, a chip pin, a chip or a board changed.
+class CircuitoCompilado {
+public:
+    struct Salida {
+        int chip;
+        int pin;
+        int red;
+    };
+
+    // Whether it still describes the workbench as it stands.
+    bool Vigente(const std::vector<std::unique_ptr<Tablero>>& tableros, const Componentes& componentes,
+                 const Puerto* centinela) const;
+    void Construye(const std::vector<std::unique_ptr<Tablero>>& tableros, Componentes& componentes,
+                   const Puerto* centinela);
+
+    int NumeroDeRedes() const { return nRedes; }
+    // Per net: a port of it, every port of it, the holes chip pins read on it and the
+    // chips that read it.
+    Puerto* Representante(int red) const { return puertos[Desde(primerPuerto, red)]; }
+    std::pair<Puerto* const*, Puerto* const*> PuertosDe(int red) const { return Tramo(puertos, primerPuerto, red); }
+    std::pair<Puerto* const*, Puerto* const*> HoyosLeidosEn(int red) const { return Tramo(hoyos, primerHoyo, red); }
+    std::pair<const int*, const int*> LectoresDe(int red) const { return Tramo(lectores, primerLector, red); }
+    // Per chip: its outputs on nets with one driver, and its compiled gates (null for a
+    // chip of any other family).
+    std::pair<const Salida*, const Salida*> SalidasDe(int chip) const { return Tramo(salidas, primeraSalida, chip); }
+    const PuertasCompiladas* PuertasDe(int chip) const { return puertas[static_cast<std::size_t>(chip)]; }
+    // Chip outputs on nets with several drivers (only a file can make one), in list and
+    // pin order, and those nets.
+    const std::vector<Salida>& SalidasCompartidas() const { return salidasCompartidas; }
+    const std::vector<int>& RedesCompartidas() const { return redesCompartidas; }
+    // The nets an instrument board has a terminal on: the only ones whose levels change
+    // between settlings (a breadboard writes no level).
+    const std::vector<int>& RedesDeTableros() const { return redesDeTableros; }
+
+private:
+    static std::size_t Desde(const std::vector<int>& primero, int i) {
+        return static_cast<std::size_t>(primero[static_cast<std::size_t>(i)]);
+    }
+    template <typename T>
+    static std::pair<const T*, const T*> Tramo(const std::vector<T>& lista, const std::vector<int>& primero, int i) {
+        return {lista.data() + Desde(primero, i), lista.data() + Desde(primero, i + 1)};
+    }
+    const PuertasCompiladas* Compila(const CircuitoElectronico* modelo);
+
+    unsigned long nGeneracion = 0;
+    const Puerto* pCentinela = nullptr;
+    std::size_t nTableros = 0;
+    std::vector<const CircuitoElectronico*> modelos;
+
+    int nRedes = 0;
+    std::vector<int> primerPuerto;
+    std::vector<Puerto*> puertos;
+    std::vector<int> primerHoyo;
+    std::vector<Puerto*> hoyos;
+    std::vector<int> primerLector;
+    std::vector<int> lectores;
+    std::vector<int> primeraSalida;
+    std::vector<Salida> salidas;
+    std::vector<Salida> salidasCompartidas;
+    std::vector<int> redesCompartidas;
+    std::vector<int> redesDeTableros;
+    std::vector<const PuertasCompiladas*> puertas;
+    // Every gate model met so far, compiled once.
+    std::vector<std::pair<const CircuitoElectronico*, std::unique_ptr<PuertasCompiladas>>> compiladas;
+};
+
+}  // namespace velistra
