@@ -29,7 +29,9 @@ const Registro& ElRegistro() {
         auto* r = new Registro;
         for (const FichaDeChip& ficha : Catalogo()) {
             r->prototipos.push_back(CreaPrototipo(ficha));
-            r->familias[ficha.calculo.familia].push_back(r->prototipos.back().get());
+            // A row its family does not list has no chip (the catalogue test says which).
+            if (const CircuitoElectronico* prototipo = r->prototipos.back().get())
+                r->familias[ficha.calculo.familia].push_back(prototipo);
         }
         return r;
     }();
