@@ -1,4 +1,5 @@
 // Adders 7483A and 74283, magnitude comparator 7485, parity generator 74280.
+#include "chips/ChipsDeUnaFamilia.h"
 #include "chips/Combinacionales.h"
 #include "chips/LogicaCombinacional.h"
 
@@ -41,8 +42,16 @@ bool ChipSumador::Funcion(bool* valores) const {
     return salidas.Cambiaron();
 }
 
-Chip7483A::Chip7483A() : ChipSumador(7083, kEsquema7483A) {}
-Chip74283::Chip74283() : ChipSumador(7283, kEsquema74283) {}
+namespace {
+constexpr ChipDeLaFamilia<EsquemaDeSumador> kSumador[] = {
+    {7083, kEsquema7483A},
+    {7283, kEsquema74283},
+};
+}  // namespace
+
+std::unique_ptr<CircuitoElectronico> CreaSumador(int codigoDeCatalogo) {
+    return CreaDeLaFamilia<ChipSumador>(kSumador, codigoDeCatalogo);
+}
 
 namespace {
 namespace pines7485 {

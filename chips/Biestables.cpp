@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "chips/Prototipos.h"
+#include "chips/ChipsDeUnaFamilia.h"
 
 namespace velistra {
 
@@ -120,13 +120,22 @@ void ChipDeBiestables::RecuerdaRelojes(bool* valores) const {
 }
 
 Chip7473::Chip7473() : ChipDeBiestables(7073, kEsquema7473) {}
-Chip7474::Chip7474() : ChipDeBiestables(7074, kEsquema7474) {}
-Chip7476A::Chip7476A() : ChipDeBiestables(7076, kEsquema7476A) {}
-Chip74107::Chip74107() : ChipDeBiestables(7107, kEsquema74107) {}
-Chip74109::Chip74109() : ChipDeBiestables(7109, kEsquema74109) {}
-Chip74112::Chip74112() : ChipDeBiestables(7112, kEsquema74112) {}
-Chip74113::Chip74113() : ChipDeBiestables(7113, kEsquema74113) {}
-Chip74114::Chip74114() : ChipDeBiestables(7114, kEsquema74114) {}
+
+namespace {
+constexpr ChipDeLaFamilia<EsquemaDeBiestables> kBiestables[] = {
+    {7074, kEsquema7474},
+    {7076, kEsquema7476A},
+    {7107, kEsquema74107},
+    {7109, kEsquema74109},
+    {7112, kEsquema74112},
+    {7113, kEsquema74113},
+    {7114, kEsquema74114},
+};
+}  // namespace
+
+std::unique_ptr<CircuitoElectronico> CreaBiestables(int codigoDeCatalogo) {
+    return CreaDeLaFamilia<ChipDeBiestables>(kBiestables, codigoDeCatalogo);
+}
 
 // The 7473 starts set. Its clock levels live above its declared state entries, in 15 and
 // 16, and start at 0 because the table has just been cleared.
@@ -136,24 +145,5 @@ void Chip7473::EstadoInicial(bool* valores) const {
         valores[b.qNegada] = false;
     }
 }
-
-const Chip7473 ci7473;
-const Chip7474 ci7474;
-const Chip7476A ci7476;
-const Chip74107 ci74107;
-const Chip74109 ci74109;
-const Chip74112 ci74112;
-const Chip74113 ci74113;
-const Chip74114 ci74114;
-
-namespace {
-constexpr const CircuitoElectronico* kPrototipos[] = {
-    &ci7473,  &ci7474,  &ci7476,  &ci74107, &ci74109, &ci74112, &ci74113, &ci74114,
-    &ci7475,  &ci7477,  &ci74256, &ci74259, &ci74279, &ci74375, &ci74174, &ci74175,
-    &ci74273, &ci74377, &ci74378, &ci74379, &ci74298, &ci74398, &ci74399,
-};
-}  // namespace
-
-ListaDePrototipos PrototiposBiestables() { return kPrototipos; }
 
 }  // namespace velistra

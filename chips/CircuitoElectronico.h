@@ -1,5 +1,5 @@
 #pragma once
-// Chip library: the chip model base, the catalogue of 88 types, one file per family.
+// Chip library: the chip model base, the catalogue (one row per chip), one file per family.
 // Chip logic touches only the value table it is given; prototypes never change.
 
 namespace velistra {

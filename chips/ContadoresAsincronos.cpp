@@ -1,5 +1,6 @@
 #include <array>
 
+#include "chips/ChipsDeUnaFamilia.h"
 #include "chips/Contadores.h"
 #include "chips/GruposDeEntradas.h"
 #include "chips/MecanismosSecuenciales.h"
@@ -222,15 +223,23 @@ bool ContadorAsincrono::Funcion(bool* valores) const {
     return salidas.HayCambio(valores);
 }
 
-Chip7490::Chip7490() : ContadorAsincrono(7090, kEsquema7490) {}
-Chip7492::Chip7492() : ContadorAsincrono(7092, kEsquema7492) {}
-Chip7493::Chip7493() : ContadorAsincrono(7093, kEsquema7493) {}
-Chip74196::Chip74196() : ContadorAsincrono(7196, kEsquema74196) {}
-Chip74197::Chip74197() : ContadorAsincrono(7197, kEsquema74197) {}
-Chip74290::Chip74290() : ContadorAsincrono(7290, kEsquema74290) {}
-Chip74293::Chip74293() : ContadorAsincrono(7293, kEsquema74293) {}
-Chip74390::Chip74390() : ContadorAsincrono(7390, kEsquema74390) {}
-Chip74393::Chip74393() : ContadorAsincrono(7393, kEsquema74393) {}
-Chip74490::Chip74490() : ContadorAsincrono(7490, kEsquema74490) {}
+namespace {
+constexpr ChipDeLaFamilia<EsquemaAsincrono> kContadorAsincrono[] = {
+    {7090, kEsquema7490},
+    {7092, kEsquema7492},
+    {7093, kEsquema7493},
+    {7196, kEsquema74196},
+    {7197, kEsquema74197},
+    {7290, kEsquema74290},
+    {7293, kEsquema74293},
+    {7390, kEsquema74390},
+    {7393, kEsquema74393},
+    {7490, kEsquema74490},
+};
+}  // namespace
+
+std::unique_ptr<CircuitoElectronico> CreaContadorAsincrono(int codigoDeCatalogo) {
+    return CreaDeLaFamilia<ContadorAsincrono>(kContadorAsincrono, codigoDeCatalogo);
+}
 
 }  // namespace velistra

@@ -1,5 +1,6 @@
 #include <array>
 
+#include "chips/ChipsDeUnaFamilia.h"
 #include "chips/Contadores.h"
 #include "chips/GruposDeEntradas.h"
 #include "chips/MecanismosSecuenciales.h"
@@ -160,13 +161,21 @@ bool ContadorConHabilitaciones::Funcion(bool* valores) const {
     return salidas.HayCambio(valores);
 }
 
-Chip74160::Chip74160() : ContadorConHabilitaciones(7160, kEsquema74160) {}
-Chip74161::Chip74161() : ContadorConHabilitaciones(7161, kEsquema74161) {}
-Chip74162::Chip74162() : ContadorConHabilitaciones(7162, kEsquema74162) {}
-Chip74163::Chip74163() : ContadorConHabilitaciones(7163, kEsquema74163) {}
-Chip74168::Chip74168() : ContadorConHabilitaciones(7168, kEsquema74168) {}
-Chip74169::Chip74169() : ContadorConHabilitaciones(7169, kEsquema74169) {}
-Chip74669::Chip74669() : ContadorConHabilitaciones(7669, kEsquema74669) {}
+namespace {
+constexpr ChipDeLaFamilia<EsquemaConHabilitaciones> kContadorConHabilitaciones[] = {
+    {7160, kEsquema74160},
+    {7161, kEsquema74161},
+    {7162, kEsquema74162},
+    {7163, kEsquema74163},
+    {7168, kEsquema74168},
+    {7169, kEsquema74169},
+    {7669, kEsquema74669},
+};
+}  // namespace
+
+std::unique_ptr<CircuitoElectronico> CreaContadorConHabilitaciones(int codigoDeCatalogo) {
+    return CreaDeLaFamilia<ContadorConHabilitaciones>(kContadorConHabilitaciones, codigoDeCatalogo);
+}
 
 // ---- 74190 to 74193: shared pin-out of data and count ---------------------------------
 
@@ -234,8 +243,16 @@ void ContadorDeCargaAsincrona::EstadoInicial(bool* valores) const {
     valores[carga_asincrona::kRelojAnterior] = true;
 }
 
-Chip74190::Chip74190() : ContadorDeCargaAsincrona(7190, kDecadaReversible) {}
-Chip74191::Chip74191() : ContadorDeCargaAsincrona(7191, kBinaria) {}
+namespace {
+constexpr ChipDeLaFamilia<SecuenciaDeCuenta> kContadorDeCargaAsincrona[] = {
+    {7190, kDecadaReversible},
+    {7191, kBinaria},
+};
+}  // namespace
+
+std::unique_ptr<CircuitoElectronico> CreaContadorDeCargaAsincrona(int codigoDeCatalogo) {
+    return CreaDeLaFamilia<ContadorDeCargaAsincrona>(kContadorDeCargaAsincrona, codigoDeCatalogo);
+}
 
 ContadorDeDosRelojes::ContadorDeDosRelojes(int codigoDeCatalogo, const SecuenciaDeCuenta& secuencia)
     : CircuitoElectronico(codigoDeCatalogo), secuencia(secuencia) {}
@@ -269,7 +286,15 @@ bool ContadorDeDosRelojes::Funcion(bool* valores) const {
     return salidas.HayCambio(valores);
 }
 
-Chip74192::Chip74192() : ContadorDeDosRelojes(7192, kDecadaReversible) {}
-Chip74193::Chip74193() : ContadorDeDosRelojes(7193, kBinaria) {}
+namespace {
+constexpr ChipDeLaFamilia<SecuenciaDeCuenta> kContadorDeDosRelojes[] = {
+    {7192, kDecadaReversible},
+    {7193, kBinaria},
+};
+}  // namespace
+
+std::unique_ptr<CircuitoElectronico> CreaContadorDeDosRelojes(int codigoDeCatalogo) {
+    return CreaDeLaFamilia<ContadorDeDosRelojes>(kContadorDeDosRelojes, codigoDeCatalogo);
+}
 
 }  // namespace velistra

@@ -1,4 +1,5 @@
 // One-of-n decoders: 7442, 74137, 74138, 74139, 74155.
+#include "chips/ChipsDeUnaFamilia.h"
 #include "chips/Combinacionales.h"
 #include "chips/LogicaCombinacional.h"
 
@@ -69,10 +70,18 @@ bool ChipDescodificador::Funcion(bool* valores) const {
     return salidas.Cambiaron();
 }
 
-Chip7442::Chip7442() : ChipDescodificador(7042, kEsquema7442) {}
-Chip74138::Chip74138() : ChipDescodificador(7138, kEsquema74138) {}
-Chip74139::Chip74139() : ChipDescodificador(7139, kEsquema74139) {}
-Chip74155::Chip74155() : ChipDescodificador(7155, kEsquema74155) {}
+namespace {
+constexpr ChipDeLaFamilia<EsquemaDeDescodificador> kDescodificador[] = {
+    {7042, kEsquema7442},
+    {7138, kEsquema74138},
+    {7139, kEsquema74139},
+    {7155, kEsquema74155},
+};
+}  // namespace
+
+std::unique_ptr<CircuitoElectronico> CreaDescodificador(int codigoDeCatalogo) {
+    return CreaDeLaFamilia<ChipDescodificador>(kDescodificador, codigoDeCatalogo);
+}
 
 namespace {
 constexpr ListaDePines kSeleccion74137{1, 2, 3};

@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "chips/ChipsDeUnaFamilia.h"
+
 namespace velistra {
 
 namespace {
@@ -139,18 +141,37 @@ void ChipDireccionable::Actualiza(bool* valores) const {
     }
 }
 
-Chip7475::Chip7475() : ChipDeLatchesD(7075, kEsquema7475) {}
-Chip7477::Chip7477() : ChipDeLatchesD(7077, kEsquema7477) {}
-Chip74375::Chip74375() : ChipDeLatchesD(7375, kEsquema74375) {}
-Chip74279::Chip74279() : ChipDeLatchesRS(7279, kEsquema74279) {}
-Chip74256::Chip74256() : ChipDireccionable(7256, kEsquema74256) {}
-Chip74259::Chip74259() : ChipDireccionable(7259, kEsquema74259) {}
+namespace {
+constexpr ChipDeLaFamilia<EsquemaDeLatchesD> kLatchesD[] = {
+    {7075, kEsquema7475},
+    {7077, kEsquema7477},
+    {7375, kEsquema74375},
+};
+}  // namespace
 
-const Chip7475 ci7475;
-const Chip7477 ci7477;
-const Chip74375 ci74375;
-const Chip74279 ci74279;
-const Chip74256 ci74256;
-const Chip74259 ci74259;
+std::unique_ptr<CircuitoElectronico> CreaLatchesD(int codigoDeCatalogo) {
+    return CreaDeLaFamilia<ChipDeLatchesD>(kLatchesD, codigoDeCatalogo);
+}
+
+namespace {
+constexpr ChipDeLaFamilia<EsquemaDeLatchesRS> kLatchesRS[] = {
+    {7279, kEsquema74279},
+};
+}  // namespace
+
+std::unique_ptr<CircuitoElectronico> CreaLatchesRS(int codigoDeCatalogo) {
+    return CreaDeLaFamilia<ChipDeLatchesRS>(kLatchesRS, codigoDeCatalogo);
+}
+
+namespace {
+constexpr ChipDeLaFamilia<EsquemaDireccionable> kDireccionable[] = {
+    {7256, kEsquema74256},
+    {7259, kEsquema74259},
+};
+}  // namespace
+
+std::unique_ptr<CircuitoElectronico> CreaDireccionable(int codigoDeCatalogo) {
+    return CreaDeLaFamilia<ChipDireccionable>(kDireccionable, codigoDeCatalogo);
+}
 
 }  // namespace velistra

@@ -1,4 +1,5 @@
 // Multiplexers: 74151, 74153, 74157, 74158, 74352.
+#include "chips/ChipsDeUnaFamilia.h"
 #include "chips/Combinacionales.h"
 #include "chips/LogicaCombinacional.h"
 
@@ -72,10 +73,18 @@ bool ChipMultiplexor::Funcion(bool* valores) const {
     return salidas.Cambiaron();
 }
 
-Chip74151::Chip74151() : ChipMultiplexor(7151, kEsquema74151) {}
-Chip74153::Chip74153() : ChipMultiplexor(7153, kEsquema74153) {}
-Chip74157::Chip74157() : ChipMultiplexor(7157, kEsquema74157) {}
-Chip74158::Chip74158() : ChipMultiplexor(7158, kEsquema74158) {}
-Chip74352::Chip74352() : ChipMultiplexor(7352, kEsquema74352) {}
+namespace {
+constexpr ChipDeLaFamilia<EsquemaDeMultiplexor> kMultiplexor[] = {
+    {7151, kEsquema74151},
+    {7153, kEsquema74153},
+    {7157, kEsquema74157},
+    {7158, kEsquema74158},
+    {7352, kEsquema74352},
+};
+}  // namespace
+
+std::unique_ptr<CircuitoElectronico> CreaMultiplexor(int codigoDeCatalogo) {
+    return CreaDeLaFamilia<ChipMultiplexor>(kMultiplexor, codigoDeCatalogo);
+}
 
 }  // namespace velistra

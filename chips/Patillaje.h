@@ -1,18 +1,15 @@
 #pragma once
-// The pin names and a one-line description of every catalogue chip, as the data sheets
-// print them ("1A", "~CLR", "QA", "VCC"). A '~' starts an active-low name; it covers the
-// rest of the name up to a '/' ("A/~B": only B is barred). Shown to the user; the
-// simulation never reads it.
+// The pin names and the description of a catalogue chip, read from its row. Shown to the
+// user; the simulation never reads them.
 #include <span>
 #include <string_view>
 
+#include "chips/Catalogo.h"
+
 namespace velistra {
 
-struct PatillajeDeChip {
-    int codigoDeCatalogo;
-    const char* nombres;      // pin 1 first, separated by blanks
-    const char* descripcion;  // Spanish, one line
-};
+// A row seen for its pinout: `nombres` and `descripcion`.
+using PatillajeDeChip = FichaDeChip;
 
 std::span<const PatillajeDeChip> Patillajes();
 

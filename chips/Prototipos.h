@@ -1,6 +1,9 @@
 #pragma once
-// Each family file lists its prototypes; the registry behind ChipTTL joins the lists.
+// The prototype of every catalogue row, built from the row; the lists of one family are
+// the rows of that family, in catalogue order.
 #include <span>
+
+#include "chips/NombresDePrototipos.h"
 
 namespace velistra {
 

@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "chips/ChipsDeUnaFamilia.h"
+
 namespace velistra {
 
 namespace {
@@ -108,24 +110,22 @@ void ChipDeRegistro::Actualiza(bool* valores) const {
 
 void ChipDeRegistro::RecuerdaRelojes(bool* valores) const { esquema.reloj.RecuerdaNivel(valores); }
 
-Chip74174::Chip74174() : ChipDeRegistro(7174, kEsquema74174) {}
-Chip74175::Chip74175() : ChipDeRegistro(7175, kEsquema74175) {}
-Chip74273::Chip74273() : ChipDeRegistro(7273, kEsquema74273) {}
-Chip74377::Chip74377() : ChipDeRegistro(7377, kEsquema74377) {}
-Chip74378::Chip74378() : ChipDeRegistro(7378, kEsquema74378) {}
-Chip74379::Chip74379() : ChipDeRegistro(7379, kEsquema74379) {}
-Chip74298::Chip74298() : ChipDeRegistro(7298, kEsquema74298) {}
-Chip74398::Chip74398() : ChipDeRegistro(7398, kEsquema74398) {}
-Chip74399::Chip74399() : ChipDeRegistro(7399, kEsquema74399) {}
+namespace {
+constexpr ChipDeLaFamilia<EsquemaDeRegistro> kRegistro[] = {
+    {7174, kEsquema74174},
+    {7175, kEsquema74175},
+    {7273, kEsquema74273},
+    {7377, kEsquema74377},
+    {7378, kEsquema74378},
+    {7379, kEsquema74379},
+    {7298, kEsquema74298},
+    {7398, kEsquema74398},
+    {7399, kEsquema74399},
+};
+}  // namespace
 
-const Chip74174 ci74174;
-const Chip74175 ci74175;
-const Chip74273 ci74273;
-const Chip74377 ci74377;
-const Chip74378 ci74378;
-const Chip74379 ci74379;
-const Chip74298 ci74298;
-const Chip74398 ci74398;
-const Chip74399 ci74399;
+std::unique_ptr<CircuitoElectronico> CreaRegistro(int codigoDeCatalogo) {
+    return CreaDeLaFamilia<ChipDeRegistro>(kRegistro, codigoDeCatalogo);
+}
 
 }  // namespace velistra

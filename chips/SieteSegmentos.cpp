@@ -1,6 +1,7 @@
 // BCD to seven-segment decoders with active-low outputs: 7447, 74247.
 #include <initializer_list>
 
+#include "chips/ChipsDeUnaFamilia.h"
 #include "chips/Combinacionales.h"
 #include "chips/LogicaCombinacional.h"
 
@@ -68,7 +69,15 @@ bool ChipDeSieteSegmentos::Funcion(bool* valores) const {
     return salidas.Cambiaron();
 }
 
-Chip7447::Chip7447() : ChipDeSieteSegmentos(7047, kSegmentos7447) {}
-Chip74247::Chip74247() : ChipDeSieteSegmentos(7247, kSegmentos74247) {}
+namespace {
+constexpr ChipDeLaFamilia<TablaDeSegmentos> kDeSieteSegmentos[] = {
+    {7047, kSegmentos7447},
+    {7247, kSegmentos74247},
+};
+}  // namespace
+
+std::unique_ptr<CircuitoElectronico> CreaDeSieteSegmentos(int codigoDeCatalogo) {
+    return CreaDeLaFamilia<ChipDeSieteSegmentos>(kDeSieteSegmentos, codigoDeCatalogo);
+}
 
 }  // namespace velistra

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chips/EsquemaDePuertas.h"
 #include "chips/Puertas.h"
 #include "modelo/Componentes.h"
 #include "modelo/Puerto.h"

@@ -1,5 +1,6 @@
 #include "simulacion/PuertasCompiladas.h"
 
+#include "chips/EsquemaDePuertas.h"
 #include "chips/Puertas.h"
 
 namespace velistra {
@@ -18,9 +19,9 @@ constexpr unsigned char kTerminosExclusivos = 1 << 3;
 
 unsigned char Byte(int n) { return static_cast<unsigned char>(n); }
 
-int Pines(const EsquemaDePuertas::Grupo& grupo) {
+int Pines(const Grupo& grupo) {
     int n = 0;
-    while (n < EsquemaDePuertas::kPinesPorGrupo && grupo[static_cast<std::size_t>(n)] != 0) ++n;
+    while (n < kPinesPorGrupo && grupo[static_cast<std::size_t>(n)] != 0) ++n;
     return n;
 }
 
@@ -28,27 +29,27 @@ int Pines(const EsquemaDePuertas::Grupo& grupo) {
 
 PuertasCompiladas::PuertasCompiladas(const EsquemaDePuertas& esquema)
     : tierra(esquema.tierra), alimentacion(esquema.alimentacion) {
-    for (const EsquemaDePuertas::Puerta& puerta : esquema.puertas) {
+    for (const Puerta& puerta : esquema.puertas) {
         int terminos = 0;
         bool sencillos = true;
-        while (terminos < EsquemaDePuertas::kGruposPorPuerta && puerta.grupos[static_cast<std::size_t>(terminos)][0] != 0) {
+        while (terminos < kGruposPorPuerta && puerta.grupos[static_cast<std::size_t>(terminos)][0] != 0) {
             sencillos = sencillos && Pines(puerta.grupos[static_cast<std::size_t>(terminos)]) == 1;
             ++terminos;
         }
-        const bool exclusiva = puerta.combinacion == EsquemaDePuertas::Combinacion::OExclusiva;
+        const bool exclusiva = puerta.combinacion == Combinacion::OExclusiva;
         const unsigned char forma = terminos == 1 ? kY : !sencillos ? kGeneral : exclusiva ? kOExclusiva : kO;
         codigo.push_back(Byte(puerta.salida));
         codigo.push_back(Byte(forma | (puerta.negada ? kNegada : 0) |
                               (forma == kGeneral && exclusiva ? kTerminosExclusivos : 0)));
         if (forma == kY) {
-            const EsquemaDePuertas::Grupo& grupo = puerta.grupos[0];
+            const Grupo& grupo = puerta.grupos[0];
             codigo.push_back(Byte(Pines(grupo)));
             for (int i = 0; i < Pines(grupo); ++i) codigo.push_back(Byte(grupo[static_cast<std::size_t>(i)]));
             continue;
         }
         codigo.push_back(Byte(terminos));
         for (int t = 0; t < terminos; ++t) {
-            const EsquemaDePuertas::Grupo& grupo = puerta.grupos[static_cast<std::size_t>(t)];
+            const Grupo& grupo = puerta.grupos[static_cast<std::size_t>(t)];
             if (forma == kGeneral) codigo.push_back(Byte(Pines(grupo)));
             for (int i = 0; i < Pines(grupo); ++i) codigo.push_back(Byte(grupo[static_cast<std::size_t>(i)]));
         }

@@ -5,10 +5,18 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "chips/Catalogo.h"
 #include "chips/CircuitoElectronico.h"
+#include "chips/EsquemaDePuertas.h"
+#include "chips/Patillaje.h"
+#include "chips/Prototipos.h"
 #include "chips/Puertas.h"
+#include "plataforma/CatalogoDeTextos.h"
+#include "sesion/Sesion.h"
+#include "sesion/TablaDeComandos.h"
 
 namespace velistra {
 namespace {
@@ -37,6 +45,105 @@ TEST(Catalogo, CodigosUnicosYDerivadosDelModelo) {
     }
     EXPECT_EQ(FichaDeCatalogo(7400), nullptr);
     EXPECT_EQ(FichaDeCatalogo(0), nullptr);
+}
+
+std::vector<std::string_view> Nombres(std::string_view texto) {
+    std::vector<std::string_view> nombres;
+    for (std::size_t fin = 0; fin != std::string_view::npos; texto.remove_prefix(fin + 1)) {
+        fin = texto.find(' ');
+        nombres.push_back(texto.substr(0, fin));
+        if (fin == std::string_view::npos) break;
+    }
+    return nombres;
+}
+
+// Everything the program offers of a chip comes from its row alone: a row added with
+// nothing else must give a working chip, its menu entry, its pinout and its description.
+TEST(Catalogo, CadaFilaDaChipEntradaDeMenuPatillajeYDescripcion) {
+    std::set<const CircuitoElectronico*> prototipos;
+    for (const FichaDeChip& ficha : Catalogo()) {
+        SCOPED_TRACE(ficha.clase);
+        const int codigo = ficha.codigoDeCatalogo;
+
+        const CircuitoElectronico* chip = ChipTTL(codigo);
+        ASSERT_NE(chip, nullptr);
+        EXPECT_TRUE(prototipos.insert(chip).second) << "un prototipo por fila";
+        EXPECT_EQ(chip->Codigo(), ficha.codigoDeModelo);
+        EXPECT_EQ(chip->NumeroDePines(), ficha.pines);
+        EXPECT_EQ(chip->NumeroDeEstados(), ficha.estados);
+        EXPECT_EQ(std::string(chip->TiposDePines() + 1, ficha.pines), ficha.tipos);
+        EXPECT_NE(ficha.calculo.puertas == nullptr, ficha.calculo.crea == nullptr)
+            << "lo calcula un esquema de puertas o una clase, no ambos";
+
+        const FilaDeComando* fila = FilaDeComandoDe(codigo);
+        ASSERT_NE(fila, nullptr);
+        EXPECT_EQ(fila->menu, MenuDeLaBarra::CircuitosTTL);
+        EXPECT_STREQ(fila->submenu, ficha.grupo);
+        EXPECT_STREQ(fila->texto, ficha.texto);
+        EXPECT_TRUE(Sesion::EsSuyo(codigo));
+
+        const std::vector<std::string_view> nombres = Nombres(ficha.nombres);
+        EXPECT_EQ(static_cast<int>(nombres.size()), ficha.pines) << ficha.nombres;
+        for (int pin = 1; pin <= ficha.pines && pin <= static_cast<int>(nombres.size()); ++pin) {
+            EXPECT_FALSE(nombres[pin - 1].empty()) << "patilla " << pin;
+            EXPECT_EQ(NombreDePatilla(codigo, pin), nombres[pin - 1]) << "patilla " << pin;
+        }
+
+        const std::string_view descripcion = DescripcionDeChip(codigo);
+        EXPECT_FALSE(descripcion.empty());
+        const std::string ingles = Traduce(Idioma::Ingles, descripcion);
+        EXPECT_FALSE(ingles.empty());
+        EXPECT_NE(ingles, descripcion) << "sin traducción al inglés";
+    }
+    // Each family's list is its rows', so the lists together are the catalogue.
+    std::set<const CircuitoElectronico*> enFamilias;
+    for (ListaDePrototipos lista : {PrototiposDePuertas(), PrototiposCombinacionales(),
+                                    PrototiposBiestables(), PrototiposContadores()})
+        enFamilias.insert(lista.begin(), lista.end());
+    EXPECT_EQ(enFamilias, prototipos);
+}
+
+// A gate chip is its scheme: every gate reads input pins and drives an output pin of the
+// row's pin types, powered from the row's ground and supply pins. A scheme copied from
+// another chip with another pinout fails here before a circuit shows it.
+TEST(Catalogo, LosEsquemasDePuertasConcuerdanConLosTiposDePatilla) {
+    int chipsDePuertas = 0;
+    for (const FichaDeChip& ficha : Catalogo()) {
+        const EsquemaDePuertas* esquema = ficha.calculo.puertas;
+        EXPECT_EQ(esquema != nullptr, ficha.calculo.familia == FamiliaDeChip::Puertas);
+        if (esquema == nullptr) continue;
+        SCOPED_TRACE(ficha.clase);
+        ++chipsDePuertas;
+        const auto tipo = [&](int pin) {
+            return pin >= 1 && pin <= ficha.pines ? ficha.tipos[pin - 1] : '?';
+        };
+        EXPECT_EQ(tipo(esquema->tierra), 'G');
+        EXPECT_EQ(tipo(esquema->alimentacion), 'V');
+        std::set<int> leidas;
+        std::set<int> excitadas;
+        for (const Puerta& puerta : esquema->puertas) {
+            EXPECT_EQ(tipo(puerta.salida), 'S') << "salida " << puerta.salida;
+            EXPECT_TRUE(excitadas.insert(puerta.salida).second) << "salida " << puerta.salida;
+            for (const Grupo& grupo : puerta.grupos) {
+                for (int pin : grupo) {
+                    if (pin == 0) break;
+                    EXPECT_EQ(tipo(pin), 'E') << "entrada " << pin;
+                    leidas.insert(pin);
+                }
+            }
+        }
+        // Every input and output pin of the chip belongs to some gate.
+        for (int pin = 1; pin <= ficha.pines; ++pin) {
+            if (tipo(pin) == 'E') {
+                EXPECT_TRUE(leidas.contains(pin)) << "entrada suelta " << pin;
+            }
+            if (tipo(pin) == 'S') {
+                EXPECT_TRUE(excitadas.contains(pin)) << "salida suelta " << pin;
+            }
+        }
+        EXPECT_NE(dynamic_cast<const ChipDePuertas*>(ChipTTL(ficha.codigoDeCatalogo)), nullptr);
+    }
+    EXPECT_EQ(static_cast<std::size_t>(chipsDePuertas), PrototiposDePuertas().size());
 }
 
 TEST(Catalogo, TiposDePinesYAlimentacion) {

@@ -18,6 +18,7 @@
 #include "tableros/TableroDeTiras.h"
 #include "chips/Catalogo.h"
 #include "chips/CircuitoElectronico.h"
+#include "chips/EsquemaDePuertas.h"
 #include "chips/Puertas.h"
 #include "persistencia/ArchivoDeCircuito.h"
 #include "simulacion/Mesa.h"
