@@ -47,7 +47,7 @@ void BM_Palanca(benchmark::State& state) {
     const Pedido pedido = PedidoDe(state);
     const auto banco = MesaComprobada(pedido);
     Mesa& mesa = banco->mesa;
-    if (state.range(3) != 0) mesa.asentamiento = Mesa::Asentamiento::Completo;
+    if (state.range(3) != 0) mesa.EligeAsentamiento(Mesa::Asentamiento::Completo);
     TableroDePalancas& palancas = Palancas(mesa);
     const int iteraciones =
         IteracionesDeUnCambio(mesa, palancas) + IteracionesDeUnCambio(mesa, palancas);
@@ -57,7 +57,7 @@ void BM_Palanca(benchmark::State& state) {
         mesa.PonEntrada(palancas, kPalanca, nivel);
     }
     if (banco->avisos.mostrados > 0) state.SkipWithError("límite de iteraciones alcanzado");
-    const double chips = static_cast<double>(mesa.componentes.size());
+    const double chips = static_cast<double>(mesa.componentes().size());
     const double porCambio = iteraciones / 2.0;
     state.SetLabel(NombreDeCircuito(pedido));
     state.counters["chips"] = chips;
@@ -86,14 +86,14 @@ void MideIteracion(benchmark::State& state, int parte) {
     }
     for (auto _ : state) {
         if (parte == 1)
-            mesa.componentes.CalculaFunciones();
+            mesa.componentes().CalculaFunciones();
         else if (parte == 2)
-            mesa.componentes.Transmite();
+            mesa.componentes().Transmite();
         else
             benchmark::DoNotOptimize(mesa.EjecutaFunciones());
     }
     const double n = static_cast<double>(state.iterations());
-    const double chips = static_cast<double>(mesa.componentes.size());
+    const double chips = static_cast<double>(mesa.componentes().size());
     const double puertos = static_cast<double>(PuertosEscritosPorIteracion(mesa));
     state.SetLabel(NombreDeCircuito(pedido));
     state.counters["chips"] = chips;

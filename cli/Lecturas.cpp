@@ -63,7 +63,7 @@ void EscribeLectura(std::ostream& salida, const Lectura& l, Formato formato) {
 
 void EscribeTableros(std::ostream& salida, const Mesa& mesa, int linea, Formato formato) {
     Estados estados;
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         Lectura l{linea, {}, t->Identificador(), -1, {}};
         if (t->Tipo() == Tablero::kLeds || t->Tipo() == Tablero::kSieteSegmentos) {
             l.clase = t->Tipo() == Tablero::kLeds ? "leds" : "7seg";

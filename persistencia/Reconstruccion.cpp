@@ -10,21 +10,21 @@ namespace velistra {
 namespace {
 
 void ReconstruyeTableros(Mesa& mesa, const std::vector<RegistroDeTablero>& tableros) {
-    mesa.nodoBase = 0;
-    mesa.nIdentificador = 0;
+    mesa.nodoBase() = 0;
+    mesa.nIdentificador() = 0;
     for (const RegistroDeTablero& r : tableros) {
         std::unique_ptr<Tablero> t = CreaTablero(r.tipo);
         // Nodes are handed out afresh in file order; the stored base is not trusted.
-        t->Define(r.x, r.y, r.anchura, r.altura, mesa.nodoBase, r.identificador);
+        t->Define(r.x, r.y, r.anchura, r.altura, mesa.nodoBase(), r.identificador);
         // The pictures set the size again; only the PLA board, which has none, keeps
         // the stored one.
         ColocaImagenes(*t);
-        mesa.nodoBase += NodosDeTablero(r.tipo);
+        mesa.nodoBase() += NodosDeTablero(r.tipo);
         // Boards added later must not reuse an identifier of the file.
-        mesa.nIdentificador = std::max(mesa.nIdentificador, r.identificador);
-        if (r.tipo == Tablero::kFuenteDC) mesa.fuentedc = t.get();
-        if (r.tipo == Tablero::kTemporizadores) mesa.reloj = t.get();
-        mesa.tablero.push_back(std::move(t));
+        mesa.nIdentificador() = std::max(mesa.nIdentificador(), r.identificador);
+        if (r.tipo == Tablero::kFuenteDC) mesa.fuentedc() = t.get();
+        if (r.tipo == Tablero::kTemporizadores) mesa.reloj() = t.get();
+        mesa.tablero().push_back(std::move(t));
     }
 }
 
@@ -35,17 +35,17 @@ void ReconstruyeCables(Mesa& mesa, const std::vector<RegistroDeCable>& cables) {
         const Cable cable = CableDeRegistro(r);
         mesa.ConectaPuertos(mesa.PuertoEn(cable.AX(), cable.AY()).puerto,
                             mesa.PuertoEn(cable.BX(), cable.BY()).puerto);
-        mesa.cables.Agrega(cable);
+        mesa.cables().Agrega(cable);
     }
 }
 
 void ReconstruyeComponentes(Mesa& mesa, const std::vector<RegistroDeComponente>& componentes) {
     for (const RegistroDeComponente& r : componentes) {
-        mesa.componentes.Agrega(ComponenteDeRegistro(r));
+        mesa.componentes().Agrega(ComponenteDeRegistro(r));
     }
-    mesa.componentes.Recarga();
+    mesa.componentes().Recarga();
     // As when each is dropped: a chip follows the breadboard that holds its pins.
-    for (Componente& chip : mesa.componentes) mesa.EnchufaComponente(chip);
+    for (Componente& chip : mesa.componentes()) mesa.EnchufaComponente(chip);
 }
 
 }  // namespace
@@ -76,7 +76,7 @@ void ReconstruyeCircuito(Mesa& mesa, const CircuitoLeido& circuito) {
     mesa.LimpiaMesa();
     ReconstruyeTableros(mesa, circuito.tableros);
     // Before the wires: a hidden timer board offers them no terminal.
-    if (auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(mesa.reloj)) {
+    if (auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(mesa.reloj())) {
         if (circuito.temporizadorVisible)
             temporizador->Muestra();
         else
@@ -84,7 +84,7 @@ void ReconstruyeCircuito(Mesa& mesa, const CircuitoLeido& circuito) {
     }
     ReconstruyeCables(mesa, circuito.cables);
     ReconstruyeComponentes(mesa, circuito.componentes);
-    mesa.bON = false;
+    mesa.bON() = false;
 }
 
 }  // namespace velistra

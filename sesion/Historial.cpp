@@ -11,8 +11,8 @@
 namespace velistra {
 
 FotoDeMesa Fotografia(const Mesa& mesa) {
-    FotoDeMesa foto{TextoDeCircuito(mesa), {}, mesa.cables.Color()};
-    for (const auto& t : mesa.tablero) {
+    FotoDeMesa foto{TextoDeCircuito(mesa), {}, mesa.cables().Color()};
+    for (const auto& t : mesa.tablero()) {
         const auto* pla = dynamic_cast<const TableroPLA*>(t.get());
         if (pla == nullptr) continue;
         for (int i = 0; i < TableroPLA::kColumnas; ++i)
@@ -25,9 +25,9 @@ FotoDeMesa Fotografia(const Mesa& mesa) {
 bool Restaura(Mesa& mesa, const FotoDeMesa& foto) {
     std::istringstream texto(foto.circuito);
     if (LeeCircuito(mesa, texto) != ResultadoDeLectura::Correcto) return false;
-    mesa.cables.Color(foto.colorDeCable);
+    mesa.cables().Color(foto.colorDeCable);
     std::size_t k = 0;
-    for (auto& t : mesa.tablero) {
+    for (auto& t : mesa.tablero()) {
         auto* pla = dynamic_cast<TableroPLA*>(t.get());
         if (pla == nullptr) continue;
         for (int i = 0; i < TableroPLA::kColumnas; ++i)
@@ -40,7 +40,7 @@ bool Restaura(Mesa& mesa, const FotoDeMesa& foto) {
 
 PalancasDeLaMesa Palancas(const Mesa& mesa) {
     PalancasDeLaMesa palancas;
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         if (dynamic_cast<const TableroDePalancas*>(t.get()) == nullptr) continue;
         PalancasDeLaMesa::DeUnTablero tablero{t->Identificador(), t->Tipo(), {}};
         for (int i = 0; i < TableroDePalancas::kPalancas; ++i) tablero.estados.push_back(t->EstadoDeEntrada(i));

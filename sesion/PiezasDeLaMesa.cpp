@@ -14,7 +14,7 @@ namespace {
 // Every port under a point, in list order: boards may overlap.
 std::vector<Puerto*> PuertosEn(Mesa& mesa, int x, int y) {
     std::vector<Puerto*> puertos;
-    for (auto& t : mesa.tablero) {
+    for (auto& t : mesa.tablero()) {
         if (Puerto* p = t->PuertoEn(x, y)) puertos.push_back(p);
     }
     return puertos;
@@ -52,7 +52,7 @@ Area AreaDe(const Cable& c) {
 }
 
 bool EstaALaVista(const Mesa& mesa, const Tablero& t) {
-    if (&t != mesa.reloj) return true;
+    if (&t != mesa.reloj()) return true;
     const auto* temporizador = dynamic_cast<const TableroDeTemporizadores*>(&t);
     return temporizador == nullptr || temporizador->EstaVisible();
 }
@@ -60,11 +60,11 @@ bool EstaALaVista(const Mesa& mesa, const Tablero& t) {
 std::optional<Area> AreaEnUso(const Mesa& mesa) {
     std::optional<Area> area;
     const auto agrega = [&area](const Area& a) { area = area ? area->Une(a) : a; };
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         if (EstaALaVista(mesa, *t)) agrega(AreaDe(*t));
     }
-    for (const Componente& chip : mesa.componentes) agrega(AreaDe(chip));
-    for (const Cable& cable : mesa.cables.Lista()) agrega(AreaDe(cable));
+    for (const Componente& chip : mesa.componentes()) agrega(AreaDe(chip));
+    for (const Cable& cable : mesa.cables().Lista()) agrega(AreaDe(cable));
     return area;
 }
 

@@ -39,7 +39,7 @@ public:
     std::optional<Area> AreaDelCircuito() const { return AreaEnUso(mesa); }
     // Window points per workbench pixel: what is drawn at the window's own size (the
     // colour bar under its toolbar button) stays so at every zoom level.
-    void EscalaDeLaVista(double escala) { mesa.cables.EscalaDeLaVentana(escala); }
+    void EscalaDeLaVista(double escala) { mesa.cables().EscalaDeLaVentana(escala); }
 
     // Copies go through the shell's clipboard from then on; until then through one of
     // the session's own.

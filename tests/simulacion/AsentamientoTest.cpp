@@ -122,8 +122,8 @@ TEST(Asentamiento, NoSeAsientaDentroDeOtroAsentamiento) {
     // Strip 0 holds inverter pins 1 and 2, so the gate reads its own output.
     prueba::TirasDePrueba tiras(Tablero::kProtoboard, "FVG", " 10", 5);
     tiras.Transmite();
-    mesa.componentes.Nuevo(7004);
-    Componente& chip = mesa.componentes[0];
+    mesa.componentes().Nuevo(7004);
+    Componente& chip = mesa.componentes()[0];
     chip.AsignaCasilla(tiras.Tira(0, 0), 1);
     chip.AsignaCasilla(tiras.Tira(0, 1), 2);
     chip.AsignaCasilla(tiras.Tira(1), 14);

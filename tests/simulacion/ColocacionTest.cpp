@@ -22,8 +22,8 @@ protected:
 
     // A new chip whose plug point lies on the centre of upper hole (k, r).
     Componente& ChipEn(long codigo, int k, int r = 4) {
-        mesa.componentes.Nuevo(codigo);
-        Componente& chip = mesa.componentes[mesa.componentes.size() - 1];
+        mesa.componentes().Nuevo(codigo);
+        Componente& chip = mesa.componentes()[mesa.componentes().size() - 1];
         chip.UbicaEn({110 + 27 + 13 * k - chip.Desplazamiento().x,
                       110 + 66 + 13 * r - chip.Desplazamiento().y});
         return chip;
@@ -125,8 +125,8 @@ TEST_F(Colocacion, EnchufarMarcaLasColumnasDeSalidaYDesenchufarLasLibera) {
 }
 
 TEST_F(Colocacion, LasPiezasSinModeloSeAdmitenSinAsentarse) {
-    mesa.componentes.Nuevo(4001);
-    Componente& pieza = mesa.componentes[mesa.componentes.size() - 1];
+    mesa.componentes().Nuevo(4001);
+    Componente& pieza = mesa.componentes()[mesa.componentes().size() - 1];
     pieza.UbicaEn({110 + 27 - 5, 110 + 66});  // plug point on upper hole (0, 0)
     EXPECT_TRUE(mesa.PuedeInsertarComponente(pieza));
     mesa.OcupaComponente(pieza);
@@ -136,7 +136,7 @@ TEST_F(Colocacion, LasPiezasSinModeloSeAdmitenSinAsentarse) {
 
 // Every hole of every breadboard on the bench is free and undriven.
 void EsperaProtoboardsIntactas(Mesa& mesa) {
-    for (auto& t : mesa.tablero) {
+    for (auto& t : mesa.tablero()) {
         if (t->Tipo() != Tablero::kProtoboard) continue;
         for (int i = 0; i < t->NumeroDePuertos(); ++i) {
             ASSERT_TRUE(t->DireccionDePuerto(i)->EstaLibre()) << "hoyo " << i;

@@ -121,8 +121,8 @@ TEST(Conexiones, NuncaSeCierraUnLazoNiSeOcupaUnPuertoTomado) {
     banco.Inserta(7004, 5);
     Puerto* ocupado = p.Tira(5, 0);
     EXPECT_FALSE(m.ConectaPuertos(p.Tira(3, 0), ocupado));
-    EXPECT_EQ(ocupado->OtroPuerto(), m.pin);
-    EXPECT_FALSE(m.ConectaPuertos(p.Tira(3, 0), m.pin));
+    EXPECT_EQ(ocupado->OtroPuerto(), m.pin());
+    EXPECT_FALSE(m.ConectaPuertos(p.Tira(3, 0), m.pin()));
     EXPECT_FALSE(m.ConectaPuertos(nullptr, p.Tira(3, 0)));
     EXPECT_TRUE(p.Tira(3, 0)->EstaLibre());
 
@@ -143,11 +143,11 @@ TEST(Conexiones, QuitarUnCableDaNodosNuevosYDevuelveLosTiposASusFuentes) {
     ASSERT_TRUE(TiraEs(p, 11, banco.fuente.Tira(0)->Nodo(), 'V'));
     ASSERT_EQ(p.Tira(11)->Estado(), '1');
 
-    const int base = m.nodoBase;
+    const int base = m.nodoBase();
     m.A = terminal;
     m.B = hueco;
     EXPECT_TRUE(m.DesconectaPuertos());
-    EXPECT_EQ(m.nodoBase, base + 2);
+    EXPECT_EQ(m.nodoBase(), base + 2);
     EXPECT_TRUE(terminal->EstaLibre());
     EXPECT_TRUE(hueco->EstaLibre());
     for (int j = 0; j < 5; ++j) {
@@ -179,20 +179,20 @@ TEST(Conexiones, UnCableQueNoUneSusPuertosNoCortaNada) {
     ASSERT_TRUE(m.ConectaPuertos(p.Tira(0, 0), p.Tira(1, 0)));
     ASSERT_TRUE(m.ConectaPuertos(p.Tira(2, 0), p.Tira(3, 0)));
     banco.Inserta(7004, 10);
-    const int base = m.nodoBase;
+    const int base = m.nodoBase();
     const int nodo = p.Tira(1)->Nodo();
 
     // A wire from a file that was never connected: its ends are other wires' ports.
     EXPECT_FALSE(m.DesconectaPuertos(p.Tira(0, 0), p.Tira(3, 0)));
     EXPECT_FALSE(m.DesconectaPuertos(p.Tira(0, 0), p.Tira(4, 0)));
     EXPECT_FALSE(m.DesconectaPuertos(p.Tira(0, 0), nullptr));
-    EXPECT_FALSE(m.DesconectaPuertos(p.Tira(10, 0), m.pin));
+    EXPECT_FALSE(m.DesconectaPuertos(p.Tira(10, 0), m.pin()));
     EXPECT_FALSE(m.DesconectaPuertos(p.Tira(0, 0), p.Tira(0, 0)));
     EXPECT_EQ(p.Tira(0, 0)->OtroPuerto(), p.Tira(1, 0));
     EXPECT_EQ(p.Tira(3, 0)->OtroPuerto(), p.Tira(2, 0));
-    EXPECT_EQ(p.Tira(10, 0)->OtroPuerto(), m.pin);
+    EXPECT_EQ(p.Tira(10, 0)->OtroPuerto(), m.pin());
     EXPECT_EQ(p.Tira(0)->Nodo(), nodo);
-    EXPECT_EQ(m.nodoBase, base);
+    EXPECT_EQ(m.nodoBase(), base);
 }
 
 TEST(Conexiones, CadenasLargasSinRecursion) {
@@ -202,8 +202,8 @@ TEST(Conexiones, CadenasLargasSinRecursion) {
     auto tiras = std::make_unique<TirasDePrueba>(Tablero::kProtoboard, std::string(kTiras, 'F'), "", 2);
     TirasDePrueba& t = *tiras;
     t.Define(0, 0, 1, 1, 0, 1);
-    mesa.nodoBase = kTiras;
-    mesa.tablero.push_back(std::move(tiras));
+    mesa.nodoBase() = kTiras;
+    mesa.tablero().push_back(std::move(tiras));
     for (int k = 0; k + 1 < kTiras; ++k) ASSERT_TRUE(mesa.ConectaPuertos(t.Tira(k, 1), t.Tira(k + 1, 0)));
     EXPECT_EQ(t.Tira(kTiras - 1, 1)->Nodo(), 0);
     EXPECT_FALSE(mesa.ConectaPuertos(t.Tira(kTiras - 1, 1), t.Tira(0, 0)));

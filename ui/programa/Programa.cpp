@@ -189,7 +189,7 @@ void Programa::ActualizaEstado() {
     if (lectura)
         texto = DelNucleo(MensajeDeSonda(*lectura));
     else if (mesa.SinAsentar())
-        texto = DelNucleo(MensajeDeRealimentacion(mesa.componentes, mesa.Lazos()));
+        texto = DelNucleo(MensajeDeRealimentacion(mesa.componentes(), mesa.Lazos()));
     ventana_.Estado().MuestraSonda(texto);
 }
 
