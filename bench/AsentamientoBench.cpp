@@ -80,7 +80,7 @@ void MideIteracion(benchmark::State& state, int parte) {
     const Pedido pedido = PedidoDe(state);
     const auto banco = MesaComprobada(pedido);
     Mesa& mesa = banco->mesa;
-    if (mesa.EjecutaFunciones() != 1) {
+    if (mesa.EjecutaFunciones().nIteraciones != 1) {
         state.SkipWithError("el circuito no está asentado");
         return;
     }
@@ -90,7 +90,7 @@ void MideIteracion(benchmark::State& state, int parte) {
         else if (parte == 2)
             mesa.componentes().Transmite();
         else
-            benchmark::DoNotOptimize(mesa.EjecutaFunciones());
+            benchmark::DoNotOptimize(mesa.EjecutaFunciones().nIteraciones);
     }
     const double n = static_cast<double>(state.iterations());
     const double chips = static_cast<double>(mesa.componentes().size());

@@ -25,14 +25,14 @@ TableroDePalancas& Palancas(Mesa& mesa) {
 int IteracionesDeUnCambio(Mesa& mesa, TableroDePalancas& palancas) {
     palancas.SeleccionaEntrada(kPalanca);
     palancas.Conmuta();
-    return mesa.EjecutaFunciones();
+    return mesa.EjecutaFunciones().nIteraciones;
 }
 
 int IteracionesDeUnTic(Mesa& mesa) {
     auto* reloj = dynamic_cast<TableroDeTemporizadores*>(mesa.reloj());
     if (reloj == nullptr) return 0;
     reloj->Conmuta();
-    return mesa.EjecutaFunciones();
+    return mesa.EjecutaFunciones().nIteraciones;
 }
 
 // Walks each net as the level spreads over it: a strip, then across the wire of every

@@ -22,12 +22,12 @@ ResultadoDeLectura Carga(Mesa& mesa, const std::string& texto) {
 }
 
 void EnciendeYSimula(Mesa& mesa) {
-    mesa.bON() = true;
+    mesa.PonEncendido(true);
     mesa.componentes().Reinicia();
     mesa.EjecutaFunciones();
     for (const std::unique_ptr<Tablero>& t : mesa.tablero()) t->Transmite();
     mesa.EjecutaFunciones();
-    mesa.bON() = false;
+    mesa.PonEncendido(false);
 }
 
 // As the right button does: each wire's ends are looked up and separated.

@@ -34,6 +34,9 @@ otro tests/simulacion/ConexionesTest.cpp m
 otro tests/sesion/SesionTest.cpp suelta
 otro fuzz/LectorDeCircuitos.cpp otra
 
+# Not a workbench: the footprint of the bench in EdicionDeGrupo.cpp's Tapa, also `mesa`.
+[ -f sesion/EdicionDeGrupo.cpp ] && perl -pi -e 's/\bmesa\.cables\(\)/mesa.cables/g if /Desplazados\(v, d\)/' sesion/EdicionDeGrupo.cpp
+
 # The two settings that callers change keep a setter each.
 perl -pi -e '
     s/\b((?:\w+(?:\.|->))*mesa_?)\.analizador\(\)\s*=\s*([^;]+);/$1.ConectaAnalizador($2);/g;

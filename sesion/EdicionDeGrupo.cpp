@@ -91,7 +91,7 @@ bool Tapa(const Huella& nueva, const Huella& mesa, Punto d) {
         if (std::find(mesa.chips.begin(), mesa.chips.end(), Mas(p, d)) != mesa.chips.end()) return true;
     }
     for (const Cable::Vertices& v : nueva.cables) {
-        if (std::find(mesa.cables().begin(), mesa.cables().end(), Desplazados(v, d)) != mesa.cables().end())
+        if (std::find(mesa.cables.begin(), mesa.cables.end(), Desplazados(v, d)) != mesa.cables.end())
             return true;
     }
     return false;
@@ -261,8 +261,7 @@ std::optional<Seleccion> PegaCircuito(Mesa& mesa, std::string_view texto) {
         const RegistroDeTablero& r = c.tableros[i];
         std::unique_ptr<Tablero> t = CreaTablero(r.tipo);
         if (!t) continue;
-        ++mesa.nIdentificador();
-        Tablero* puesto = mesa.DefineTablero(std::move(t), Mas({r.x, r.y}, d));
+        Tablero* puesto = mesa.PegaTablero(std::move(t), Mas({r.x, r.y}, d));
         nuevos[r.identificador] = puesto;
         pegado.tableros.push_back(puesto->Identificador());
     }
@@ -315,9 +314,7 @@ void BorraSeleccion(Mesa& mesa, const Seleccion& s) {
             if (auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(t)) temporizador->Oculta();
             continue;
         }
-        mesa.OlvidaCasillaDe(*t);
-        mesa.tablero().erase(std::find_if(mesa.tablero().begin(), mesa.tablero().end(),
-                                        [t](const auto& propio) { return propio.get() == t; }));
+        mesa.QuitaTablero(*t);
     }
 }
 

@@ -116,7 +116,7 @@ bool EditorDeMesa::PulsaTablero(int x, int y, ResultadoDelRaton& r) {
             return true;
         }
         if (t.Tipo() == Tablero::kFuenteDC) {
-            mesa.fuentedc() = &t;
+            mesa.FuenteEnUso(t);
             if (t.EntradaEn(x, y)) {
                 mesa.ConmutaFuente();
                 r.repintar = true;
@@ -136,7 +136,7 @@ void EditorDeMesa::PulsaFueraDeLosTableros(int x, int y, ResultadoDelRaton& r) {
         r.repintar = true;
         return;
     }
-    mesa.A = nullptr;
+    A = nullptr;
     if (mesa.bON()) {
         if (mesa.PuertoEn(x, y).puerto != nullptr || HayChipEn(mesa, x, y))
             r.rechazo = Rechazo::ModuloEncendido;
@@ -144,10 +144,10 @@ void EditorDeMesa::PulsaFueraDeLosTableros(int x, int y, ResultadoDelRaton& r) {
     }
 
     const PuertoEnLaMesa bajo = mesa.PuertoEn(x, y);
-    mesa.A = bajo.puerto;
-    if (mesa.A != nullptr) {
-        if (!mesa.A->EstaLibre()) {
-            r.rechazo = mesa.MotivoParaConectar(mesa.A, nullptr);
+    A = bajo.puerto;
+    if (A != nullptr) {
+        if (!A->EstaLibre()) {
+            r.rechazo = mesa.MotivoParaConectar(A, nullptr);
             return;
         }
         const Punto centro{bajo.tablero->CentroX(), bajo.tablero->CentroY()};
@@ -223,9 +223,9 @@ ResultadoDelRaton EditorDeMesa::BotonIzquierdoArriba(int x, int y) {
 
 void EditorDeMesa::ConcluyeCable(int x, int y, ResultadoDelRaton& r) {
     const PuertoEnLaMesa bajo = mesa.PuertoEn(x, y);
-    mesa.B = bajo.puerto;
-    Puerto* a = mesa.A;
-    Puerto* b = mesa.B;
+    B = bajo.puerto;
+    Puerto* a = A;
+    Puerto* b = B;
     // Let go in the air or back on its own start, the wire is simply not wanted.
     if (b != nullptr && b != a) r.rechazo = mesa.MotivoParaConectar(a, b);
     if (b != nullptr && b != a && r.rechazo == Rechazo::Ninguno && mesa.ConectaPuertos(a, b)) {
@@ -287,9 +287,9 @@ bool EditorDeMesa::HayQueQuitarEn(int x, int y) const {
 void EditorDeMesa::RetiraCable(ResultadoDelRaton& r) {
     const int i = mesa.cables().Indice();
     const Cable cable = mesa.cables().Lista()[static_cast<std::size_t>(i)];
-    std::tie(mesa.A, mesa.B) = PuertosDelCable(mesa, cable);
+    std::tie(A, B) = PuertosDelCable(mesa, cable);
     mesa.cables().RetiraCable();
-    mesa.DesconectaPuertos(mesa.A, mesa.B);
+    mesa.DesconectaPuertos(A, B);
     r.modificado = r.repintar = true;
 }
 
@@ -303,8 +303,8 @@ void EditorDeMesa::RetiraComponente(ResultadoDelRaton& r) {
 }
 
 void EditorDeMesa::RetiraTablero(int x, int y, ResultadoDelRaton& r) {
-    for (auto it = mesa.tablero().begin(); it != mesa.tablero().end(); ++it) {
-        Tablero* t = it->get();
+    for (const auto& propio : mesa.tablero()) {
+        Tablero* t = propio.get();
         // The supply can never be removed.
         if (t == mesa.fuentedc() || !t->MarcadorEn(x, y)) continue;
         if (!t->EstaLimpio()) {
@@ -316,8 +316,7 @@ void EditorDeMesa::RetiraTablero(int x, int y, ResultadoDelRaton& r) {
             // Every bench keeps its timer board; it is only put away.
             if (auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(t)) temporizador->Oculta();
         } else {
-            mesa.OlvidaCasillaDe(*t);
-            mesa.tablero().erase(it);
+            mesa.QuitaTablero(*t);
         }
         r.modificado = r.repintar = true;
         return;

@@ -11,6 +11,7 @@
 #include "sesion/Historial.h"
 #include "sesion/PiezasDeLaMesa.h"
 #include "simulacion/AnalizadorLogico.h"
+#include "simulacion/AvisoDeRealimentacion.h"
 #include "simulacion/Mesa.h"
 
 namespace velistra {
@@ -34,6 +35,11 @@ public:
     ResultadoDelRaton BotonIzquierdoArriba(int x, int y) { return Anota(editor.BotonIzquierdoArriba(x, y), true); }
     ResultadoDelRaton BotonDerechoAbajo(int x, int y) { return Anota(editor.BotonDerechoAbajo(x, y), true); }
     ResultadoDelRaton AlternaSeleccion(int x, int y) { return Anota(editor.AlternaSeleccion(x, y)); }
+
+    // The feedback message at most once per switch-on, for a shell whose timer ticks
+    // would bring it back on every tick; otherwise it comes with every settling at the
+    // limit.
+    void AvisaUnaVezPorEncendido() { mesa.EscuchaAsentamientos(AvisoUnaVezPorEncendido(mesa.avisos())); }
 
     // What the parts in use cover, for "Ajustar al circuito"; none on an empty bench.
     std::optional<Area> AreaDelCircuito() const { return AreaEnUso(mesa); }

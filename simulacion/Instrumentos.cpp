@@ -6,35 +6,35 @@
 namespace velistra {
 
 void Mesa::ConmutaFuente() {
-    if (fuentedc == nullptr) return;
-    fuentedc->Conmuta();
-    asentador.EmpiezaCompleto();
-    const bool encendida = fuentedc->EstadoDeEntrada(0) != 0;
-    if (!encendida && bON) {
-        bON = false;
-    } else if (encendida && !bON) {
-        bON = true;
-        bAvisado = false;
+    if (fuentedc_ == nullptr) return;
+    fuentedc_->Conmuta();
+    asentador_.EmpiezaCompleto();
+    const bool encendida = fuentedc_->EstadoDeEntrada(0) != 0;
+    if (!encendida && bON_) {
+        bON_ = false;
+    } else if (encendida && !bON_) {
+        bON_ = true;
+        ++nEncendido_;
         // The analyser's time starts with the circuit's.
-        if (analizador != nullptr) analizador->Borra();
-        componentes.Reinicia();
+        if (analizador_ != nullptr) analizador_->Borra();
+        componentes_.Reinicia();
         EjecutaFunciones();
     }
     // The supply is first in the list, so its strips carry their new levels before any
     // other board runs its powered test. Switching off settles once more too, so that
     // every chip sees its supply gone.
-    for (auto& t : tablero) t->Transmite();
+    for (auto& t : tablero_) t->Transmite();
     EjecutaFunciones();
 }
 
 bool Mesa::Temporiza(int xDesplazamiento, int yDesplazamiento) {
-    if (analizador != nullptr) analizador->AvanzaTic();
-    for (std::size_t i = 2; i < tablero.size(); ++i) {
-        tablero[i]->Avanza50ms(xDesplazamiento, yDesplazamiento);
+    if (analizador_ != nullptr) analizador_->AvanzaTic();
+    for (std::size_t i = 2; i < tablero_.size(); ++i) {
+        tablero_[i]->Avanza50ms(xDesplazamiento, yDesplazamiento);
     }
     // A tick while a settling's message is shown must not move levels under it.
-    if (bAsentando || !bON) return false;
-    auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(reloj);
+    if (bAsentando_ || !bON_) return false;
+    auto* temporizador = dynamic_cast<TableroDeTemporizadores*>(reloj_);
     if (temporizador == nullptr || !temporizador->EstaVisible()) return false;
     temporizador->Conmuta();
     if (!temporizador->TieneSalidas()) return false;
@@ -44,7 +44,7 @@ bool Mesa::Temporiza(int xDesplazamiento, int yDesplazamiento) {
 
 void Mesa::OperaEntrada(Tablero& palancas) {
     palancas.Conmuta();
-    if (bON) EjecutaFunciones();
+    if (bON_) EjecutaFunciones();
 }
 
 bool Mesa::PonEntrada(Tablero& palancas, int i, bool operada) {

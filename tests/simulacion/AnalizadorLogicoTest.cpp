@@ -60,7 +60,7 @@ TEST_F(Analizador, UnTableroQuitadoDejaSuCanalAlAireSinLeerloNunca) {
     analizador.AnadeCanal(mesa, id, 0);
     leds->DireccionDePuerto(0)->Estado('1');
     mesa.EjecutaFunciones();
-    mesa.tablero().pop_back();
+    mesa.QuitaTablero(*mesa.tablero().back());
     mesa.EjecutaFunciones();
     // Another board in the same slot of the list is not the channel's board either.
     mesa.AgregaTablero(Tablero::kLeds)->DireccionDePuerto(0)->Estado('1');

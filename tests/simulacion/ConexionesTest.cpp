@@ -42,12 +42,9 @@ TEST(Conexiones, QueParesPuedenUnirse) {
     EXPECT_TRUE(m.PuedeConectarPuertos(leds.Tira(0, 0), libre));
     EXPECT_TRUE(m.PuedeConectarPuertos(positivo, libre));
 
-    m.A = salida2;
-    m.B = libre;
-    EXPECT_TRUE(m.PuedeConectarPuertos());
-    EXPECT_TRUE(m.ConectaPuertos());
+    EXPECT_TRUE(m.ConectaPuertos(salida2, libre));
     EXPECT_EQ(libre->OtroPuerto(), salida2);
-    EXPECT_FALSE(m.PuedeConectarPuertos());
+    EXPECT_FALSE(m.PuedeConectarPuertos(salida2, libre));
 }
 
 TEST(Conexiones, AlUnirGanaElNodoMenorVengaDeDondeVenga) {
@@ -144,9 +141,7 @@ TEST(Conexiones, QuitarUnCableDaNodosNuevosYDevuelveLosTiposASusFuentes) {
     ASSERT_EQ(p.Tira(11)->Estado(), '1');
 
     const int base = m.nodoBase();
-    m.A = terminal;
-    m.B = hueco;
-    EXPECT_TRUE(m.DesconectaPuertos());
+    EXPECT_TRUE(m.DesconectaPuertos(terminal, hueco));
     EXPECT_EQ(m.nodoBase(), base + 2);
     EXPECT_TRUE(terminal->EstaLibre());
     EXPECT_TRUE(hueco->EstaLibre());
@@ -195,6 +190,37 @@ TEST(Conexiones, UnCableQueNoUneSusPuertosNoCortaNada) {
     EXPECT_EQ(m.nodoBase(), base);
 }
 
+TEST(Conexiones, CadaMesaCuentaSusPropiosCambios) {
+    BancoDePrueba una;
+    BancoDePrueba otra;
+    const unsigned long antes = una.mesa.GeneracionDeConexiones();
+    ASSERT_TRUE(otra.Cablea(10, 11));
+    otra.Inserta(7004, 20);
+    ASSERT_TRUE(otra.mesa.DesconectaPuertos(otra.protoboard.Tira(10, 0), otra.protoboard.Tira(11, 0)));
+    otra.mesa.AgregaTablero(Tablero::kLeds);
+    // Another bench's edits leave this one's picture of its nets valid.
+    EXPECT_EQ(una.mesa.GeneracionDeConexiones(), antes);
+
+    // Its own do not: a wire, a chip, a wire removed, a board added.
+    unsigned long ultima = antes;
+    auto crecio = [&] {
+        const unsigned long ahora = una.mesa.GeneracionDeConexiones();
+        const bool si = ahora > ultima;
+        ultima = ahora;
+        return si;
+    };
+    ASSERT_TRUE(una.Cablea(10, 11));
+    EXPECT_TRUE(crecio());
+    una.Inserta(7004, 20);
+    EXPECT_TRUE(crecio());
+    ASSERT_TRUE(una.mesa.DesconectaPuertos(una.protoboard.Tira(10, 0), una.protoboard.Tira(11, 0)));
+    EXPECT_TRUE(crecio());
+    una.mesa.AgregaTablero(Tablero::kLeds);
+    EXPECT_TRUE(crecio());
+    una.mesa.LimpiaMesa();
+    EXPECT_TRUE(crecio());
+}
+
 TEST(Conexiones, CadenasLargasSinRecursion) {
     constexpr int kTiras = 100000;
     AvisosMudos avisos;
@@ -202,8 +228,7 @@ TEST(Conexiones, CadenasLargasSinRecursion) {
     auto tiras = std::make_unique<TirasDePrueba>(Tablero::kProtoboard, std::string(kTiras, 'F'), "", 2);
     TirasDePrueba& t = *tiras;
     t.Define(0, 0, 1, 1, 0, 1);
-    mesa.nodoBase() = kTiras;
-    mesa.tablero().push_back(std::move(tiras));
+    mesa.AgregaTableroDefinido(std::move(tiras), kTiras);
     for (int k = 0; k + 1 < kTiras; ++k) ASSERT_TRUE(mesa.ConectaPuertos(t.Tira(k, 1), t.Tira(k + 1, 0)));
     EXPECT_EQ(t.Tira(kTiras - 1, 1)->Nodo(), 0);
     EXPECT_FALSE(mesa.ConectaPuertos(t.Tira(kTiras - 1, 1), t.Tira(0, 0)));

@@ -4,6 +4,7 @@
 
 #include "tableros/TableroDeFuenteDC.h"
 #include "tableros/TableroDeTiras.h"
+#include "simulacion/AvisoDeRealimentacion.h"
 #include "simulacion/Mesa.h"
 #include "simulacion/LazosAlLimite.h"
 #include "support/LienzoDePrueba.h"
@@ -92,7 +93,7 @@ TEST_P(Anillo, ElAvisoSaleUnaVezPorEncendidoSiSePideYSiempreSiNo) {
 
     // As the window has it: once per switch-on, whatever ticks and levers do after.
     avisos.mensajes.clear();
-    mesa.bAvisoUnaVezPorEncendido = true;
+    mesa.EscuchaAsentamientos(AvisoUnaVezPorEncendido(avisos));
     mesa.ConmutaFuente();
     ASSERT_EQ(avisos.mensajes.size(), 1u);
     EXPECT_EQ(avisos.mensajes[0].titulo, "Información");

@@ -71,9 +71,8 @@ public:
 
     TirasDePrueba& Agrega(std::unique_ptr<TirasDePrueba> tablero) {
         TirasDePrueba& t = *tablero;
-        t.Define(0, 0, 10, 10, mesa.nodoBase(), ++mesa.nIdentificador());
-        mesa.nodoBase() += t.Tiras();
-        mesa.tablero().push_back(std::move(tablero));
+        t.Define(0, 0, 10, 10, mesa.nodoBase(), mesa.nIdentificador() + 1);
+        mesa.AgregaTableroDefinido(std::move(tablero), t.Tiras());
         return t;
     }
 
@@ -110,7 +109,7 @@ public:
 
     // Switches on as the workbench does: restart chips, settle, boards drive, settle.
     void Enciende() {
-        mesa.bON() = true;
+        mesa.PonEncendido(true);
         mesa.componentes().Reinicia();
         mesa.EjecutaFunciones();
         for (auto& t : mesa.tablero()) t->Transmite();
@@ -121,7 +120,7 @@ public:
     int CambiaNivel(char c) {
         nivel.Nivel(0, c);
         nivel.Transmite();
-        return mesa.EjecutaFunciones();
+        return mesa.EjecutaFunciones().nIteraciones;
     }
 
     char EstadoDeTira(int k) { return protoboard.Tira(k)->Estado(); }

@@ -143,7 +143,7 @@ void Programa::AjustaAlCircuito() {
 
 void Programa::ConectaLaSonda() {
     // With a running timer the limit message would come back on every tick.
-    sesion_.mesa.bAvisoUnaVezPorEncendido = true;
+    sesion_.AvisaUnaVezPorEncendido();
     VentanaDeMesa* mesa = &ventana_.Mesa();
     QObject::connect(mesa, &VentanaDeMesa::PunteroMovido, &contexto_,
                      [this](int x, int y) { Sondea(Punto{x, y}); });
