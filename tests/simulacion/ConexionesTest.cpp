@@ -194,9 +194,9 @@ TEST(Conexiones, CadaMesaCuentaSusPropiosCambios) {
     BancoDePrueba una;
     BancoDePrueba otra;
     const unsigned long antes = una.mesa.GeneracionDeConexiones();
-    ASSERT_TRUE(otra.Cablea(10, 11));
-    otra.Inserta(7004, 20);
-    ASSERT_TRUE(otra.mesa.DesconectaPuertos(otra.protoboard.Tira(10, 0), otra.protoboard.Tira(11, 0)));
+    ASSERT_TRUE(otra.Cablea(20, 21));
+    otra.Inserta(7004, 0);
+    ASSERT_TRUE(otra.mesa.DesconectaPuertos(otra.protoboard.Tira(20, 0), otra.protoboard.Tira(21, 0)));
     otra.mesa.AgregaTablero(Tablero::kLeds);
     // Another bench's edits leave this one's picture of its nets valid.
     EXPECT_EQ(una.mesa.GeneracionDeConexiones(), antes);
@@ -209,11 +209,11 @@ TEST(Conexiones, CadaMesaCuentaSusPropiosCambios) {
         ultima = ahora;
         return si;
     };
-    ASSERT_TRUE(una.Cablea(10, 11));
+    ASSERT_TRUE(una.Cablea(20, 21));
     EXPECT_TRUE(crecio());
-    una.Inserta(7004, 20);
+    una.Inserta(7004, 0);
     EXPECT_TRUE(crecio());
-    ASSERT_TRUE(una.mesa.DesconectaPuertos(una.protoboard.Tira(10, 0), una.protoboard.Tira(11, 0)));
+    ASSERT_TRUE(una.mesa.DesconectaPuertos(una.protoboard.Tira(20, 0), una.protoboard.Tira(21, 0)));
     EXPECT_TRUE(crecio());
     una.mesa.AgregaTablero(Tablero::kLeds);
     EXPECT_TRUE(crecio());
