@@ -34,8 +34,9 @@ void ReconstruyeCircuito(Mesa& mesa, const CircuitoLeido& circuito) {
         montaje.tableros.push_back({CreaTablero(r.tipo), r.x, r.y, r.anchura, r.altura, r.identificador});
     montaje.temporizadorVisible = circuito.temporizadorVisible;
     for (const RegistroDeCable& r : circuito.cables) montaje.cables.push_back(CableDeRegistro(r));
-    for (const RegistroDeComponente& r : circuito.componentes)
-        montaje.componentes.push_back(ComponenteDeRegistro(r));
+    montaje.componentes = [&circuito](Componentes& componentes) {
+        for (const RegistroDeComponente& r : circuito.componentes) componentes.Agrega(ComponenteDeRegistro(r));
+    };
     mesa.Reconstruye(std::move(montaje));
 }
 

@@ -47,7 +47,9 @@ struct MontajeLeido {
     std::vector<TableroLeido> tableros;
     bool temporizadorVisible = false;
     std::vector<Cable> cables;
-    std::vector<Componente> componentes;
+    // Appends the circuit's chips in file order to the collection given; a function, not
+    // a list, so that a load copies no chip twice.
+    std::function<void(Componentes&)> componentes;
 };
 
 // The workbench: everything one open circuit consists of, and every action on it that

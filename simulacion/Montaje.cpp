@@ -83,7 +83,7 @@ void Mesa::Reconstruye(MontajeLeido montaje) {
         ConectaPuertos(PuertoEn(cable.AX(), cable.AY()).puerto, PuertoEn(cable.BX(), cable.BY()).puerto);
         cables_.Agrega(cable);
     }
-    for (const Componente& chip : montaje.componentes) componentes_.Agrega(chip);
+    if (montaje.componentes) montaje.componentes(componentes_);
     componentes_.Recarga();
     // As when each is dropped: a chip follows the breadboard that holds its pins.
     for (Componente& chip : componentes_) EnchufaComponente(chip);
