@@ -30,6 +30,8 @@ Componente ComponenteDeRegistro(const RegistroDeComponente& r) {
 
 void ReconstruyeCircuito(Mesa& mesa, const CircuitoLeido& circuito) {
     MontajeLeido montaje;
+    montaje.tableros.reserve(circuito.tableros.size());
+    montaje.cables.reserve(circuito.cables.size());
     for (const RegistroDeTablero& r : circuito.tableros)
         montaje.tableros.push_back({CreaTablero(r.tipo), r.x, r.y, r.anchura, r.altura, r.identificador});
     montaje.temporizadorVisible = circuito.temporizadorVisible;
