@@ -17,18 +17,18 @@ void BM_TicConAnalizador(benchmark::State& state) {
     const auto banco = MesaComprobada(pedido);
     Mesa& mesa = banco->mesa;
     AnalizadorLogico analizador;
-    mesa.analizador = &analizador;
+    mesa.ConectaAnalizador(&analizador);
     const int canales = static_cast<int>(state.range(0));
     // Pin 3 and pin 12 of chips spread over the list, so every breadboard is read.
-    const std::size_t chips = mesa.componentes.size();
+    const std::size_t chips = mesa.componentes().size();
     for (int c = 0; c < canales; ++c) {
-        const Componente& chip = mesa.componentes[(static_cast<std::size_t>(c) * chips) / 16];
+        const Componente& chip = mesa.componentes()[(static_cast<std::size_t>(c) * chips) / 16];
         const Puerto* hueco = chip.DireccionDeCasilla(c % 2 ? 12 : 3);
         if (hueco == nullptr || !analizador.AnadeCanal(mesa, chip.NumeroDeProtoboard(), hueco->Indice()))
             state.SkipWithError("canal no añadido");
     }
     for (auto _ : state) benchmark::DoNotOptimize(mesa.Temporiza());
-    mesa.analizador = nullptr;
+    mesa.ConectaAnalizador(nullptr);
     state.SetLabel(NombreDeCircuito(pedido));
     state.counters["canales"] = static_cast<double>(analizador.Canales().size());
     state.counters["muestras"] = static_cast<double>(analizador.NumeroDeMuestras());

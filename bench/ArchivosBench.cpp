@@ -32,8 +32,8 @@ void ConCircuitos(benchmark::internal::Benchmark* b) {
 void Cuenta(benchmark::State& state, const Mesa& mesa, std::size_t bytes) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
     state.counters["bytes"] = static_cast<double>(bytes);
-    state.counters["cables"] = static_cast<double>(mesa.cables.Lista().size());
-    state.counters["chips"] = static_cast<double>(mesa.componentes.size());
+    state.counters["cables"] = static_cast<double>(mesa.cables().Lista().size());
+    state.counters["chips"] = static_cast<double>(mesa.componentes().size());
 }
 
 void BM_Guarda(benchmark::State& state) {

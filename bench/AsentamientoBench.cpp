@@ -51,7 +51,7 @@ void BM_Palanca(benchmark::State& state) {
     const Pedido pedido = PedidoDe(state);
     const auto banco = MesaComprobada(pedido);
     Mesa& mesa = banco->mesa;
-    mesa.asentamiento = kBucles[state.range(3)];
+    mesa.EligeAsentamiento(kBucles[state.range(3)]);
     TableroDePalancas& palancas = Palancas(mesa);
     const int iteraciones =
         IteracionesDeUnCambio(mesa, palancas) + IteracionesDeUnCambio(mesa, palancas);
@@ -61,7 +61,7 @@ void BM_Palanca(benchmark::State& state) {
         mesa.PonEntrada(palancas, kPalanca, nivel);
     }
     if (banco->avisos.mostrados > 0) state.SkipWithError("límite de iteraciones alcanzado");
-    const double chips = static_cast<double>(mesa.componentes.size());
+    const double chips = static_cast<double>(mesa.componentes().size());
     const double porCambio = iteraciones / 2.0;
     state.SetLabel(NombreDeCircuito(pedido));
     state.counters["chips"] = chips;
@@ -84,20 +84,20 @@ void MideIteracion(benchmark::State& state, int parte) {
     const Pedido pedido = PedidoDe(state);
     const auto banco = MesaComprobada(pedido);
     Mesa& mesa = banco->mesa;
-    if (mesa.EjecutaFunciones() != 1) {
+    if (mesa.EjecutaFunciones().nIteraciones != 1) {
         state.SkipWithError("el circuito no está asentado");
         return;
     }
     for (auto _ : state) {
         if (parte == 1)
-            mesa.componentes.CalculaFunciones();
+            mesa.componentes().CalculaFunciones();
         else if (parte == 2)
-            mesa.componentes.Transmite();
+            mesa.componentes().Transmite();
         else
-            benchmark::DoNotOptimize(mesa.EjecutaFunciones());
+            benchmark::DoNotOptimize(mesa.EjecutaFunciones().nIteraciones);
     }
     const double n = static_cast<double>(state.iterations());
-    const double chips = static_cast<double>(mesa.componentes.size());
+    const double chips = static_cast<double>(mesa.componentes().size());
     const double puertos = static_cast<double>(PuertosEscritosPorIteracion(mesa));
     state.SetLabel(NombreDeCircuito(pedido));
     state.counters["chips"] = chips;

@@ -12,7 +12,7 @@ namespace {
 
 template <typename T>
 T* Primero(Mesa& mesa, int tipo) {
-    for (auto& t : mesa.tablero) {
+    for (auto& t : mesa.tablero()) {
         if (t->Tipo() == tipo) return dynamic_cast<T*>(t.get());
     }
     return nullptr;
@@ -100,7 +100,7 @@ std::string CompruebaContadorRizado(Mesa& mesa, TableroDePalancas& palancas, con
 // Lamp 7 follows the parity as the levers of both boards go up one by one and down again.
 std::string CompruebaParidad(Mesa& mesa, const TableroDeLuces& leds) {
     std::vector<Tablero*> palancas;
-    for (auto& t : mesa.tablero) {
+    for (auto& t : mesa.tablero()) {
         if (t->Tipo() == Tablero::kInterruptores) palancas.push_back(t.get());
     }
     if (palancas.size() != 2) return "la paridad necesita dos tableros de interruptores";
@@ -122,8 +122,8 @@ std::string CompruebaCircuito(Mesa& mesa, Familia familia) {
     auto* palancas = Primero<TableroDePalancas>(mesa, Tablero::kInterruptores);
     auto* leds = Primero<TableroDeLuces>(mesa, Tablero::kLeds);
     if (palancas == nullptr || leds == nullptr) return "faltan los interruptores o los leds";
-    if (!mesa.bON) mesa.ConmutaFuente();
-    if (!mesa.bON) return "la fuente no enciende";
+    if (!mesa.bON()) mesa.ConmutaFuente();
+    if (!mesa.bON()) return "la fuente no enciende";
     if (familia == Familia::Contadores) return CompruebaContadores(mesa, *palancas, *leds);
     if (familia == Familia::SumadorNand) return CompruebaSumador(mesa, *palancas, *leds);
     if (familia == Familia::ContadorRizado) return CompruebaContadorRizado(mesa, *palancas, *leds);

@@ -38,16 +38,16 @@ std::unique_ptr<MesaDeBanco> MesaCompleta(int protoboards = kMaximoDeProtoboards
 // The workbench in the order the window paints it: boards in list order, chips, wires.
 void Dibuja(Mesa& mesa, Lienzo& lienzo, int capa) {
     if (capa == kTodo || capa == kTableros) {
-        for (auto& t : mesa.tablero) t->Dibuja(lienzo);
+        for (auto& t : mesa.tablero()) t->Dibuja(lienzo);
     }
-    if (capa == kTodo || capa == kChips) mesa.componentes.Dibuja(lienzo);
-    if (capa == kTodo || capa == kCables) mesa.cables.Dibuja(lienzo);
+    if (capa == kTodo || capa == kChips) mesa.componentes().Dibuja(lienzo);
+    if (capa == kTodo || capa == kCables) mesa.cables().Dibuja(lienzo);
 }
 
 void Informa(benchmark::State& state, const Mesa& mesa) {
-    state.counters["tableros"] = static_cast<double>(mesa.tablero.size());
-    state.counters["chips"] = static_cast<double>(mesa.componentes.size());
-    state.counters["cables"] = static_cast<double>(mesa.cables.Lista().size());
+    state.counters["tableros"] = static_cast<double>(mesa.tablero().size());
+    state.counters["chips"] = static_cast<double>(mesa.componentes().size());
+    state.counters["cables"] = static_cast<double>(mesa.cables().Lista().size());
     // The share of the 47 ms period one repaint takes.
     state.counters["parte_del_periodo"] =
         Counter(static_cast<double>(state.iterations()) * kPeriodoDelTemporizador,
@@ -142,7 +142,7 @@ void BM_CambioDeLampara(benchmark::State& state) {
     const auto banco = MesaCompleta();
     const auto ventana = VentanaConCapa(banco->mesa);
     Tablero* leds = nullptr;
-    for (auto& t : banco->mesa.tablero)
+    for (auto& t : banco->mesa.tablero())
         if (t->Tipo() == Tablero::kLeds && leds == nullptr) leds = t.get();
     // Lamp 6 shows nothing of the circuit: only its own input changes.
     Puerto* entrada = leds != nullptr ? leds->DireccionDePuerto(6) : nullptr;

@@ -147,7 +147,7 @@ public:
 
 private:
     void ColocaTableros() {
-        fuente = mesa.fuentedc;
+        fuente = mesa.fuentedc();
         Montador::Mueve(*fuente, kEsquinaDeLaFuente);
         for (int i = 0; i < pedido.protoboards; ++i)
             protoboards.push_back(&m.Coloca(Tablero::kProtoboard, EsquinaDeProtoboard(i)));
@@ -190,7 +190,7 @@ private:
     // Supply terminals 1, 2 and 3 feed the switches, the timer and the lamps' ground.
     void AlimentaInstrumentos() {
         AlimentaTiras(*palancas, 1);
-        if (ConReloj()) AlimentaTiras(*mesa.reloj, 2);
+        if (ConReloj()) AlimentaTiras(*mesa.reloj(), 2);
         if (segundasPalancas != nullptr) AlimentaTiras(*segundasPalancas, 2);
         m.Cablea(m.Terminal(*fuente, TableroDeFuenteDC::kPrimerGnd + 3),
                  m.Terminal(*leds, Luces(*leds).PuertoComun()), kNegro);
@@ -215,7 +215,7 @@ private:
             if (i == 0) {
                 m.Cablea(m.Terminal(*palancas, 0), m.Pin(chip, receta.entrada), kVerde);
                 if (receta.reloj != 0)
-                    m.Cablea(m.Terminal(*mesa.reloj, 0), m.Pin(chip, receta.reloj), kAmarillo);
+                    m.Cablea(m.Terminal(*mesa.reloj(), 0), m.Pin(chip, receta.reloj), kAmarillo);
             } else {
                 EntrePines(chips[i - 1], receta.salida, chip, receta.entrada, kVerde);
                 if (receta.reloj != 0)
@@ -349,7 +349,7 @@ private:
             return *extra.back()->DireccionDePuerto(primero);
         };
         for (std::size_t i = 0; i < chips.size(); ++i) {
-            const char* tipos = mesa.componentes[i].TiposDePines();
+            const char* tipos = mesa.componentes()[i].TiposDePines();
             for (int pin = 1; pin <= receta.pines; ++pin) {
                 if (tipos[pin] != 'S') continue;
                 Tablero* anterior = chips[i].protoboard;

@@ -8,7 +8,7 @@ namespace velistra::banco {
 
 namespace {
 int IdentificadorDe(const Mesa& mesa, int tipo) {
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         if (t->Tipo() == tipo) return t->Identificador();
     }
     return 0;

@@ -21,7 +21,7 @@ void BM_PaginaTrasUnCambio(benchmark::State& state) {
     const auto banco = MesaComprobada({Familia::Sumadores, kMaximoDeProtoboards, true});
     Mesa& mesa = banco->mesa;
     Tablero* leds = nullptr;
-    for (auto& t : mesa.tablero)
+    for (auto& t : mesa.tablero())
         if (t->Tipo() == Tablero::kLeds && leds == nullptr) leds = t.get();
     Puerto* entrada = leds != nullptr ? leds->DireccionDePuerto(6) : nullptr;
     if (entrada == nullptr) {
@@ -39,8 +39,8 @@ void BM_PaginaTrasUnCambio(benchmark::State& state) {
         PintaMesa(mesa, lienzo);
         benchmark::DoNotOptimize(pagina.Bytes());
     }
-    state.counters["cables"] = static_cast<double>(mesa.cables.Lista().size());
-    state.counters["chips"] = static_cast<double>(mesa.componentes.size());
+    state.counters["cables"] = static_cast<double>(mesa.cables().Lista().size());
+    state.counters["chips"] = static_cast<double>(mesa.componentes().size());
 }
 BENCHMARK(BM_PaginaTrasUnCambio)->Unit(benchmark::kMillisecond);
 

@@ -13,7 +13,7 @@ namespace velistra::banco {
 using prueba::MontajeRechazado;
 
 TableroDePalancas& Palancas(Mesa& mesa) {
-    for (auto& t : mesa.tablero) {
+    for (auto& t : mesa.tablero()) {
         if (auto* p = dynamic_cast<TableroDePalancas*>(t.get());
             p != nullptr && p->Tipo() == Tablero::kInterruptores)
             return *p;
@@ -25,14 +25,14 @@ TableroDePalancas& Palancas(Mesa& mesa) {
 int IteracionesDeUnCambio(Mesa& mesa, TableroDePalancas& palancas) {
     palancas.SeleccionaEntrada(kPalanca);
     palancas.Conmuta();
-    return mesa.EjecutaFunciones();
+    return mesa.EjecutaFunciones().nIteraciones;
 }
 
 int IteracionesDeUnTic(Mesa& mesa) {
-    auto* reloj = dynamic_cast<TableroDeTemporizadores*>(mesa.reloj);
+    auto* reloj = dynamic_cast<TableroDeTemporizadores*>(mesa.reloj());
     if (reloj == nullptr) return 0;
     reloj->Conmuta();
-    return mesa.EjecutaFunciones();
+    return mesa.EjecutaFunciones().nIteraciones;
 }
 
 // Walks each net as the level spreads over it: a strip, then across the wire of every
@@ -40,7 +40,7 @@ int IteracionesDeUnTic(Mesa& mesa) {
 long PuertosEscritosPorIteracion(Mesa& mesa) {
     long escritos = 0;
     std::vector<const Puerto*> pila;
-    for (const Componente& chip : mesa.componentes) {
+    for (const Componente& chip : mesa.componentes()) {
         for (int i = 1; i <= chip.NumeroDePines(); ++i) {
             const Puerto* hoyo = chip.DireccionDeCasilla(i);
             if (hoyo == nullptr || chip.TiposDePines()[i] != 'S') continue;

@@ -23,7 +23,7 @@ void BM_Tic(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(mesa.Temporiza());
     if (banco->avisos.mostrados > 0) state.SkipWithError("límite de iteraciones alcanzado");
     const double n = static_cast<double>(state.iterations());
-    const double chips = static_cast<double>(mesa.componentes.size());
+    const double chips = static_cast<double>(mesa.componentes().size());
     const double porTic = static_cast<double>(iteraciones) / kTicsDeMuestra;
     state.SetLabel(NombreDeCircuito(pedido));
     state.counters["chips"] = chips;

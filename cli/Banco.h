@@ -13,7 +13,7 @@ namespace velistra::consola {
 struct Banco {
     explicit Banco(std::ostream& errores) : avisos(errores), mesa(avisos), archivo(mesa, dialogos) {
         mesa.InicializaMesa();
-        mesa.analizador = &analizador;
+        mesa.ConectaAnalizador(&analizador);
     }
 
     // The window's "open": the whole file is checked before it replaces the empty bench.

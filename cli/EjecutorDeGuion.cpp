@@ -35,14 +35,14 @@ void EjecutorDeGuion::Ejecuta(const OrdenComprobada& c) {
                 EscribeSonda(salida, *c.tablero, orden.indice, orden.linea, formato);
             break;
         case TipoDeOrden::Registrar:
-            if (mesa.analizador != nullptr)
-                mesa.analizador->AnadeCanal(mesa, orden.tablero, orden.indice, orden.nombre);
+            if (mesa.analizador() != nullptr)
+                mesa.analizador()->AnadeCanal(mesa, orden.tablero, orden.indice, orden.nombre);
             break;
     }
 }
 
 void EjecutorDeGuion::PonFuente(bool encendida) {
-    if (mesa.bON != encendida) mesa.ConmutaFuente();
+    if (mesa.bON() != encendida) mesa.ConmutaFuente();
 }
 
 void EjecutorDeGuion::PonEntrada(const OrdenComprobada& orden, bool operada) {

@@ -51,7 +51,7 @@ void EscribeLectura(std::ostream& salida, const Lectura& l, Formato formato) {
 
 void EscribeTableros(std::ostream& salida, const Mesa& mesa, int linea, Formato formato) {
     Estados estados;
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         const DescripcionDeTablero& d = DescripcionDe(*t);
         if (d.luces == 0 || d.palabra == nullptr) continue;
         const Lectura l{linea, d.palabra, t->Identificador(), -1, Luces(*t, d.luces, estados)};

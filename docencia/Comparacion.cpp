@@ -57,7 +57,7 @@ ComparacionDeTabla ComparaConTabla(Mesa& mesa, const TablaDeVerdad& esperada) {
             resultado.lucesQueFaltan.push_back(nombre);
     }
 
-    if (!mesa.bON) mesa.ConmutaFuente();
+    if (!mesa.bON()) mesa.ConmutaFuente();
     const std::size_t n = esperada.entradas.size();
     for (const std::vector<bool>& fila : esperada.filas) {
         ++resultado.filas;

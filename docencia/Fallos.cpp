@@ -109,14 +109,14 @@ std::optional<Mensaje> CompruebaFallos(const Mesa& mesa, const std::vector<Fallo
     for (const Fallo& f : fallos) {
         lineaErronea = f.linea;
         if (f.clase == Fallo::CableAbierto) {
-            if (static_cast<std::size_t>(f.numero) > mesa.cables.Lista().size())
+            if (static_cast<std::size_t>(f.numero) > mesa.cables().Lista().size())
                 return Mensaje(VELISTRA_TEXTO("no existe el cable %1"),
                                {Mensaje::Entero(f.numero)});
             continue;
         }
-        if (static_cast<std::size_t>(f.numero) > mesa.componentes.size())
+        if (static_cast<std::size_t>(f.numero) > mesa.componentes().size())
             return Mensaje(VELISTRA_TEXTO("no existe el chip %1"), {Mensaje::Entero(f.numero)});
-        if (f.patilla > mesa.componentes[static_cast<std::size_t>(f.numero - 1)].NumeroDePines())
+        if (f.patilla > mesa.componentes()[static_cast<std::size_t>(f.numero - 1)].NumeroDePines())
             return Mensaje(VELISTRA_TEXTO("el chip %1 no tiene la patilla %2"),
                            {Mensaje::Entero(f.numero), Mensaje::Entero(f.patilla)});
     }
@@ -130,7 +130,7 @@ std::optional<Mensaje> AplicaFallos(Mesa& mesa, const std::vector<Fallo>& fallos
     if (std::optional<Mensaje> e = CompruebaFallos(mesa, fallos, lineaErronea)) return e;
     for (const Fallo& f : fallos) {
         if (f.clase == Fallo::CableAbierto) {
-            const Cable& cable = mesa.cables.Lista()[static_cast<std::size_t>(f.numero - 1)];
+            const Cable& cable = mesa.cables().Lista()[static_cast<std::size_t>(f.numero - 1)];
             const PuertoEnLaMesa a = mesa.PuertoEn(cable.AX(), cable.AY());
             const PuertoEnLaMesa b = mesa.PuertoEn(cable.BX(), cable.BY());
             // Refused, changing nothing, when the two ends were never joined.
@@ -138,7 +138,7 @@ std::optional<Mensaje> AplicaFallos(Mesa& mesa, const std::vector<Fallo>& fallos
             continue;
         }
         const char marca = f.clase == Fallo::PatillaA0 ? '0' : f.clase == Fallo::PatillaA1 ? '1' : 'A';
-        mesa.componentes[static_cast<std::size_t>(f.numero - 1)].Fallo(f.patilla, marca);
+        mesa.componentes()[static_cast<std::size_t>(f.numero - 1)].Fallo(f.patilla, marca);
     }
     return std::nullopt;
 }

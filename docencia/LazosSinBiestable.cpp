@@ -133,8 +133,8 @@ std::vector<Lazo> LazosSinBiestable(Mesa& mesa) {
         Arista arista;
     };
     std::vector<Paso> pasos;
-    for (std::size_t c = 0; c < mesa.componentes.size(); ++c) {
-        const Componente& chip = mesa.componentes[c];
+    for (std::size_t c = 0; c < mesa.componentes().size(); ++c) {
+        const Componente& chip = mesa.componentes()[c];
         const CircuitoElectronico* modelo = chip.Circuito();
         const FichaDeChip* ficha = FichaDeCatalogo(static_cast<int>(chip.Codigo()));
         if (!chip.EstaInsertado() || modelo == nullptr || ficha == nullptr || GuardaEstado(*ficha))

@@ -41,7 +41,7 @@ Hallazgo DelChip(const Mesa& mesa, ClaseDeHallazgo clase, int n, const Component
 // How many ports each net has, so that an output on its own strip only counts as unused.
 std::map<int, int> PuertosPorNodo(Mesa& mesa) {
     std::map<int, int> cuenta;
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         for (int i = 0; i < t->NumeroDePuertos(); ++i) ++cuenta[t->DireccionDePuerto(i)->Nodo()];
     }
     return cuenta;
@@ -67,7 +67,7 @@ void RevisaPines(const Mesa& mesa, int n, const Componente& chip, const std::map
 // An end is sound when the port under it is on the board the wire names and is joined
 // to the port under the other end.
 void RevisaCables(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
-    const std::vector<Cable>& cables = mesa.cables.Lista();
+    const std::vector<Cable>& cables = mesa.cables().Lista();
     for (std::size_t c = 0; c < cables.size(); ++c) {
         const Cable& cable = cables[c];
         const Punto extremos[2] = {{cable.AX(), cable.AY()}, {cable.BX(), cable.BY()}};
@@ -123,7 +123,7 @@ void RevisaSalidasUnidas(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
         fuentes[it->second].push_back(f);
     };
     int n = 0;
-    for (const Componente& chip : mesa.componentes) {
+    for (const Componente& chip : mesa.componentes()) {
         ++n;
         if (!chip.EstaInsertado()) continue;
         for (int pin = 1; pin <= chip.NumeroDePines(); ++pin) {
@@ -132,7 +132,7 @@ void RevisaSalidasUnidas(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
                 agrega(*casilla, {{n, chip.Codigo(), pin, chip.NumeroDeProtoboard(), -1}, &chip, nullptr});
         }
     }
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         if (DescripcionDe(*t).admiteChips) continue;
         for (int i = 0; i < t->NumeroDePuertos(); ++i) {
             const Puerto& p = *t->DireccionDePuerto(i);
@@ -156,7 +156,7 @@ void RevisaSalidasUnidas(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
 // A board draws its power through its own terminals; one that has anything wired to it
 // but a supply terminal off its strip works not at all (no lever drives, no lamp lights).
 void RevisaAlimentacionDeTableros(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         const std::vector<TomaDeAlimentacion> tomas = t->TomasDeAlimentacion();
         auto esToma = [&](int i) {
             return std::any_of(tomas.begin(), tomas.end(),
@@ -179,9 +179,9 @@ void RevisaRealimentaciones(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
     for (const Lazo& lazo : LazosSinBiestable(mesa)) {
         const auto primero = static_cast<std::size_t>(lazo.chips.front());
         Hallazgo h = DelChip(mesa, ClaseDeHallazgo::Realimentacion, lazo.chips.front() + 1,
-                             mesa.componentes[primero], lazo.pin);
+                             mesa.componentes()[primero], lazo.pin);
         for (std::size_t k = 1; k < lazo.chips.size(); ++k) {
-            const Componente& chip = mesa.componentes[static_cast<std::size_t>(lazo.chips[k])];
+            const Componente& chip = mesa.componentes()[static_cast<std::size_t>(lazo.chips[k])];
             h.otros.push_back({lazo.chips[k] + 1, chip.Codigo(), 0, chip.NumeroDeProtoboard(), -1});
         }
         hallazgos.push_back(h);
@@ -192,8 +192,8 @@ void RevisaRealimentaciones(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
 // looks, not at the chip's corner.
 void SenalaLosHuecos(Mesa& mesa, std::vector<Hallazgo>& hallazgos) {
     for (Hallazgo& h : hallazgos) {
-        if (h.chip < 1 || h.pin < 1 || static_cast<std::size_t>(h.chip) > mesa.componentes.size()) continue;
-        const Componente& chip = mesa.componentes[static_cast<std::size_t>(h.chip - 1)];
+        if (h.chip < 1 || h.pin < 1 || static_cast<std::size_t>(h.chip) > mesa.componentes().size()) continue;
+        const Componente& chip = mesa.componentes()[static_cast<std::size_t>(h.chip - 1)];
         const Puerto* casilla = chip.DireccionDeCasilla(h.pin);
         const Tablero* protoboard = mesa.TableroConIdentificador(chip.NumeroDeProtoboard());
         if (casilla == nullptr || protoboard == nullptr) continue;
@@ -207,11 +207,11 @@ std::vector<Hallazgo> RevisaCircuito(Mesa& mesa) {
     std::vector<Hallazgo> hallazgos;
     const std::map<int, int> puertos = PuertosPorNodo(mesa);
     int n = 0;
-    for (const Componente& chip : mesa.componentes) {
+    for (const Componente& chip : mesa.componentes()) {
         ++n;
         if (!chip.EstaInsertado()) {
             Hallazgo h = DelChip(mesa, ClaseDeHallazgo::ChipSinEnchufar, n, chip, 0);
-            h.motivo = mesa.MotivoParaInsertar(mesa.componentes[static_cast<std::size_t>(n - 1)]);
+            h.motivo = mesa.MotivoParaInsertar(mesa.componentes()[static_cast<std::size_t>(n - 1)]);
             hallazgos.push_back(h);
             continue;
         }

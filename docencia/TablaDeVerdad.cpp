@@ -79,7 +79,7 @@ std::string NombreDeLuz(const LuzCableada& l) {
 
 std::vector<PalancaCableada> PalancasCableadas(const Mesa& mesa) {
     std::vector<PalancaCableada> palancas;
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         const DescripcionDeTablero& d = DescripcionDe(*t);
         if (!TienePalancasDeTabla(d)) continue;
         for (int i = 0; i < d.palancas; ++i) {
@@ -92,7 +92,7 @@ std::vector<PalancaCableada> PalancasCableadas(const Mesa& mesa) {
 
 std::vector<LuzCableada> LucesCableadas(const Mesa& mesa) {
     std::vector<LuzCableada> luces;
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         const DescripcionDeTablero& d = DescripcionDe(*t);
         if (!TieneLucesDeTabla(d)) continue;
         for (int i = 0; i < d.luces; ++i) {
@@ -109,7 +109,7 @@ TablaDeVerdad RecorreCombinaciones(Mesa& mesa, const std::vector<PalancaCableada
     for (const LuzCableada& l : luces) tabla.salidas.push_back(NombreDeLuz(l));
     if (palancas.size() > kMaximoDePalancas) return tabla;
 
-    if (!mesa.bON) mesa.ConmutaFuente();
+    if (!mesa.bON()) mesa.ConmutaFuente();
     const std::size_t n = palancas.size();
     for (unsigned long combinacion = 0; combinacion < (1UL << n); ++combinacion) {
         std::vector<bool> fila;

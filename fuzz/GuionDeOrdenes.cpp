@@ -77,7 +77,7 @@ void Ejecuta(const Guion& guion, Formato formato) {
     // registrar's channels, written out as --vcd writes them.
     AnalizadorLogico analizador;
     Mesa mesa(avisos);
-    mesa.analizador = &analizador;
+    mesa.ConectaAnalizador(&analizador);
     mesa.InicializaMesa();
     std::istringstream circuito(CircuitoDePrueba());
     if (LeeCircuito(mesa, circuito) != ResultadoDeLectura::Correcto) std::abort();

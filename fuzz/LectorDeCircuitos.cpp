@@ -22,22 +22,22 @@ ResultadoDeLectura Carga(Mesa& mesa, const std::string& texto) {
 }
 
 void EnciendeYSimula(Mesa& mesa) {
-    mesa.bON = true;
-    mesa.componentes.Reinicia();
+    mesa.PonEncendido(true);
+    mesa.componentes().Reinicia();
     mesa.EjecutaFunciones();
-    for (const std::unique_ptr<Tablero>& t : mesa.tablero) t->Transmite();
+    for (const std::unique_ptr<Tablero>& t : mesa.tablero()) t->Transmite();
     mesa.EjecutaFunciones();
-    mesa.bON = false;
+    mesa.PonEncendido(false);
 }
 
 // As the right button does: each wire's ends are looked up and separated.
 void RetiraCables(Mesa& mesa) {
-    const std::vector<Cable> cables = mesa.cables.Lista();
+    const std::vector<Cable> cables = mesa.cables().Lista();
     for (auto c = cables.rbegin(); c != cables.rend(); ++c) {
         mesa.DesconectaPuertos(mesa.PuertoEn(c->AX(), c->AY()).puerto,
                                mesa.PuertoEn(c->BX(), c->BY()).puerto);
     }
-    mesa.cables.Vacia();
+    mesa.cables().Vacia();
 }
 
 }  // namespace

@@ -64,7 +64,6 @@ void Componente::AsignaCasilla(Puerto* casilla, int i) {
     if (i < 0 || i >= kEntradas) return;
     apCasilla[static_cast<std::size_t>(i)] = casilla;
     ListaPines();
-    Puerto::NuevasConexiones();
 }
 
 void Componente::ListaPines() {

@@ -70,7 +70,7 @@ void Componentes::Nuevo(long lCodigo) {
     chip.Codigo(lCodigo);
     chip.Desplazamiento(desplazamiento);
     lista.push_back(chip);
-    Puerto::NuevasConexiones();
+    ++nGeneracion;
 }
 
 void Componentes::Recarga(std::size_t desde) {
@@ -83,7 +83,7 @@ void Componentes::Recarga(std::size_t desde) {
             chip.Imagenes(Imagen{}, Imagen{});
         }
     }
-    Puerto::NuevasConexiones();
+    ++nGeneracion;
 }
 
 void Componentes::ImagenesDeChip(Componente& chip, int pines) {
@@ -199,7 +199,7 @@ Punto Componentes::Desplazamiento() const {
 void Componentes::EliminaSeleccionado() {
     if (!HaySeleccion()) return;
     lista.erase(lista.begin() + iSeleccionado);
-    Puerto::NuevasConexiones();
+    ++nGeneracion;
 }
 
 void Componentes::Desplaza(int n, Punto d) {
@@ -228,12 +228,12 @@ void Componentes::Reinicia() {
 
 void Componentes::Agrega(const Componente& chip) {
     lista.push_back(chip);
-    Puerto::NuevasConexiones();
+    ++nGeneracion;
 }
 
 void Componentes::Limpia() {
     lista.clear();
-    Puerto::NuevasConexiones();
+    ++nGeneracion;
     iSeleccionado = -1;
     bMoviendo = false;
 }

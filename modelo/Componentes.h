@@ -70,6 +70,9 @@ public:
     void Agrega(const Componente& chip);
     // Empties the list; nothing stays selected or dragged.
     void Limpia();
+    // Grows whenever a chip comes, goes or is reloaded, so that a picture of the chips'
+    // pins (the settling loop's) is taken again.
+    unsigned long Generacion() const { return nGeneracion; }
 
 private:
     bool BuscaEn(int x, int y);
@@ -78,6 +81,7 @@ private:
     std::vector<Componente> lista;
     int iSeleccionado = -1;
     bool bMoviendo = false;
+    unsigned long nGeneracion = 0;
 };
 
 }  // namespace velistra

@@ -1,5 +1,4 @@
 #pragma once
-#include <atomic>
 #include <cstdint>
 
 namespace velistra {
@@ -15,8 +14,8 @@ public:
     Puerto(const Puerto&) = delete;
     Puerto& operator=(const Puerto&) = delete;
 
-    void Conecta(Puerto* otro) { pOtroPuerto = otro; NuevasConexiones(); }
-    void Desconecta() { pOtroPuerto = nullptr; NuevasConexiones(); }
+    void Conecta(Puerto* otro) { pOtroPuerto = otro; }
+    void Desconecta() { pOtroPuerto = nullptr; }
     bool EstaLibre() const { return pOtroPuerto == nullptr; }
     Puerto* OtroPuerto() const { return pOtroPuerto; }
 
@@ -47,11 +46,6 @@ public:
     // Set this port only: for an engine that writes every port of a net itself.
     void EstadoDelPuerto(char e) { cEstado = e; }
 
-    // Grows with every wire, chip pin or partner that changes anywhere, so that whoever
-    // keeps a picture of the nets (the settling loop) knows when to take it again.
-    static unsigned long GeneracionDeConexiones() { return nGeneracion.load(std::memory_order_relaxed); }
-    static void NuevasConexiones() { nGeneracion.fetch_add(1, std::memory_order_relaxed); }
-
 private:
     template <typename Campo, typename Valor>
     void DifundePorTira(Campo campo, Valor valor);
@@ -67,7 +61,6 @@ private:
     char cTipoOriginal = 'F';
     char cTipo = 'F';
 
-    static inline std::atomic<unsigned long> nGeneracion{0};
 };
 
 // Driving types: two nets that both carry one are never joined.

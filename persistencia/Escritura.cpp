@@ -28,7 +28,7 @@ std::string Registro(const std::vector<long long>& campos) {
 std::string Cuenta(std::size_t n) { return std::to_string(n) + '\n'; }
 
 bool TemporizadorVisible(const Mesa& mesa) {
-    return mesa.reloj != nullptr && mesa.reloj->EstaVisible();
+    return mesa.reloj() != nullptr && mesa.reloj()->EstaVisible();
 }
 
 }  // namespace
@@ -58,13 +58,13 @@ std::ostream& operator<<(std::ostream& salida, const Componente& chip) {
 
 void EscribeCircuito(const Mesa& mesa, std::ostream& salida) {
     salida << "Version " << kVersionDeArchivo << '\n';
-    salida << Cuenta(mesa.tablero.size());
-    for (const std::unique_ptr<Tablero>& t : mesa.tablero) salida << *t;
+    salida << Cuenta(mesa.tablero().size());
+    for (const std::unique_ptr<Tablero>& t : mesa.tablero()) salida << *t;
     salida << Registro({TemporizadorVisible(mesa) ? 1 : 0});
-    salida << Cuenta(mesa.cables.Lista().size());
-    for (const Cable& cable : mesa.cables.Lista()) salida << cable;
-    salida << Cuenta(mesa.componentes.size());
-    for (const Componente& chip : mesa.componentes) salida << chip;
+    salida << Cuenta(mesa.cables().Lista().size());
+    for (const Cable& cable : mesa.cables().Lista()) salida << cable;
+    salida << Cuenta(mesa.componentes().size());
+    for (const Componente& chip : mesa.componentes()) salida << chip;
 }
 
 std::string TextoDeCircuito(const Mesa& mesa) {

@@ -42,7 +42,7 @@ ArchivoActual::ArchivoActual(Mesa& mesaDelArchivo, Dialogos& dialogosDelArchivo)
 
 bool ArchivoActual::GuardaEn(const std::string& ruta) {
     if (!GuardaCircuitoEnArchivo(mesa, ruta)) {
-        mesa.avisos.Muestra(kNoSeAlmacena, kTituloDeArchivos, Icono::Advertencia);
+        mesa.avisos().Muestra(kNoSeAlmacena, kTituloDeArchivos, Icono::Advertencia);
         return false;
     }
     szFile = ruta;
@@ -55,7 +55,7 @@ bool ArchivoActual::GuardaCircuito() { return GuardaEn(szFile); }
 bool ArchivoActual::GuardaCircuitoComo() {
     const std::optional<std::string> ruta = dialogos.NombreParaGuardar(FiltrosParaGuardar(), kExtension);
     if (!ruta || ruta->empty()) {
-        mesa.avisos.Muestra(kNuevoNoAlmacenado, kTituloDeArchivos, Icono::Advertencia);
+        mesa.avisos().Muestra(kNuevoNoAlmacenado, kTituloDeArchivos, Icono::Advertencia);
         return false;
     }
     return GuardaEn(*ruta);
@@ -64,7 +64,7 @@ bool ArchivoActual::GuardaCircuitoComo() {
 bool ArchivoActual::RecuperaCircuito() {
     const std::optional<std::string> ruta = dialogos.NombreParaAbrir(FiltrosParaAbrir(), kExtension);
     if (!ruta || ruta->empty()) {
-        mesa.avisos.Muestra(kErrorDeNombre, kTituloDeArchivos, Icono::Advertencia);
+        mesa.avisos().Muestra(kErrorDeNombre, kTituloDeArchivos, Icono::Advertencia);
         return false;
     }
     return RecuperaCircuitoDe(*ruta);
@@ -91,7 +91,7 @@ bool ArchivoActual::Carga(const std::string& ruta) {
         case ResultadoDeLectura::Correcto:
             return true;
         case ResultadoDeLectura::VersionIncorrecta:
-            mesa.avisos.MuestraMensaje(
+            mesa.avisos().MuestraMensaje(
                 Mensaje(kSoloLaVersion, {Mensaje::Literal(kVersionDeArchivo)}), kTituloDeVersion,
                 Icono::Advertencia);
             return false;
@@ -99,7 +99,7 @@ bool ArchivoActual::Carga(const std::string& ruta) {
         case ResultadoDeLectura::Malformado:
             break;
     }
-    mesa.avisos.Muestra(kErrorDeLectura, kTituloDeArchivos, Icono::Advertencia);
+    mesa.avisos().Muestra(kErrorDeLectura, kTituloDeArchivos, Icono::Advertencia);
     return false;
 }
 

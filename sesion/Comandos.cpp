@@ -34,7 +34,7 @@ ResultadoDeComando Comandos::Ejecuta(int id) {
         case comandos::kAlmacenar: Almacena(); return {};
         case comandos::kAlmacenarEn: AlmacenaEn(); return {};
         case comandos::kColorDeCable:
-            mesa.cables.Color(dialogos);
+            mesa.cables().Color(dialogos);
             return {.repintar = true};
         case comandos::kAyuda: return {.mostrarAyuda = true};
         case comandos::kSalir: return {.cerrar = true};
@@ -78,31 +78,31 @@ ResultadoDeComando Comandos::AgregaTablero(int tipo, bool modifica) {
 ResultadoDeComando Comandos::AgregaChip(int codigo) {
     if (ChipTTL(codigo) == nullptr) return {};
     // A loose chip is saved like a plugged one: dropping it unasked would lose it.
-    mesa.componentes.Nuevo(codigo);
+    mesa.componentes().Nuevo(codigo);
     bModificado = true;
     return {.repintar = true};
 }
 
 bool Comandos::RechazaEncendido(const char* texto) {
-    if (!mesa.bON) return false;
-    mesa.avisos.Muestra(texto, kTituloDeInformacion, Icono::Error);
+    if (!mesa.bON()) return false;
+    mesa.avisos().Muestra(texto, kTituloDeInformacion, Icono::Error);
     return true;
 }
 
 bool Comandos::PreguntaSiGuardar() {
     if (!bModificado) return true;
-    switch (mesa.avisos.Pregunta(kPreguntaDeGuardar, kTituloDePregunta)) {
+    switch (mesa.avisos().Pregunta(kPreguntaDeGuardar, kTituloDePregunta)) {
         case Respuesta::Cancelar: return false;
         case Respuesta::No: return true;
         case Respuesta::Si: break;
     }
     if (bEsNuevo) {
         if (!archivo.GuardaCircuitoComo()) {
-            mesa.avisos.Muestra(kErrorDeGrabacion, kTituloDeInformacion, Icono::Error);
+            mesa.avisos().Muestra(kErrorDeGrabacion, kTituloDeInformacion, Icono::Error);
             return false;
         }
     } else if (!archivo.GuardaCircuito()) {
-        mesa.avisos.Muestra(kErrorDeAlmacenamiento, kTituloDeInformacion, Icono::Error);
+        mesa.avisos().Muestra(kErrorDeAlmacenamiento, kTituloDeInformacion, Icono::Error);
         return false;
     }
     // The circuit is in its file now, whatever the command that asked goes on to do.
@@ -158,7 +158,7 @@ void Comandos::Almacena() {
         if (archivo.GuardaCircuito())
             bModificado = false;
         else
-            mesa.avisos.Muestra(kErrorDeAlmacenamiento, kTituloDeInformacion, Icono::Error);
+            mesa.avisos().Muestra(kErrorDeAlmacenamiento, kTituloDeInformacion, Icono::Error);
     }
 }
 
@@ -167,7 +167,7 @@ void Comandos::AlmacenaEn() {
         bModificado = false;
         bEsNuevo = false;
     } else {
-        mesa.avisos.Muestra(kErrorDeGrabacion, kTituloDeInformacion, Icono::Error);
+        mesa.avisos().Muestra(kErrorDeGrabacion, kTituloDeInformacion, Icono::Error);
     }
 }
 

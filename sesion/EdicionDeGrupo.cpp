@@ -27,16 +27,16 @@ bool Contiene(const std::vector<int>& lista, int valor) {
 }
 
 void ReemplazaCables(Mesa& mesa, const std::vector<Cable>& cables) {
-    mesa.cables.Vacia();
-    for (const Cable& cable : cables) mesa.cables.Agrega(cable);
+    mesa.cables().Vacia();
+    for (const Cable& cable : cables) mesa.cables().Agrega(cable);
 }
 
-bool EsFijo(const Mesa& mesa, const Tablero& t) { return &t == mesa.fuentedc || &t == mesa.reloj; }
+bool EsFijo(const Mesa& mesa, const Tablero& t) { return &t == mesa.fuentedc() || &t == mesa.reloj(); }
 
 // The selected boards that a copy takes: every bench has its own supply and timer board.
 std::vector<const Tablero*> TablerosQueSeCopian(const Mesa& mesa, const Seleccion& s) {
     std::vector<const Tablero*> tableros;
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         if (!EsFijo(mesa, *t) && s.TieneTablero(t->Identificador())) tableros.push_back(t.get());
     }
     return tableros;
@@ -65,11 +65,11 @@ Huella HuellaDePegado(const CircuitoLeido& c) {
 
 Huella HuellaDeLaMesa(const Mesa& mesa) {
     Huella h;
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         if (EstaALaVista(mesa, *t)) h.tableros.push_back(AreaDe(*t));
     }
-    for (const Componente& chip : mesa.componentes) h.chips.push_back(chip.Ubicacion());
-    for (const Cable& cable : mesa.cables.Lista()) h.cables.push_back(cable.Puntos());
+    for (const Componente& chip : mesa.componentes()) h.chips.push_back(chip.Ubicacion());
+    for (const Cable& cable : mesa.cables().Lista()) h.cables.push_back(cable.Puntos());
     return h;
 }
 
@@ -144,25 +144,25 @@ void PegaCables(Mesa& mesa, const CircuitoLeido& c, const std::map<int, Tablero*
             continue;
         cable.TableroA(a.tablero->Identificador());
         cable.TableroB(b.tablero->Identificador());
-        mesa.cables.Agrega(cable);
-        pegado.cables.push_back(mesa.cables.Lista().size() - 1);
+        mesa.cables().Agrega(cable);
+        pegado.cables.push_back(mesa.cables().Lista().size() - 1);
     }
 }
 
 void PegaChips(Mesa& mesa, const CircuitoLeido& c, const std::map<int, Tablero*>& nuevos, Punto d,
                Seleccion& pegado) {
-    const std::size_t primero = mesa.componentes.size();
+    const std::size_t primero = mesa.componentes().size();
     for (const RegistroDeComponente& r : c.componentes) {
         Componente chip = ComponenteDeRegistro(r);
         chip.UbicaEn(Mas(r.ubicacion, d));
         const auto it = nuevos.find(r.protoboard);
         chip.NumeroDeProtoboard(it != nuevos.end() ? it->second->Identificador() : 0);
-        mesa.componentes.Agrega(chip);
+        mesa.componentes().Agrega(chip);
     }
-    mesa.componentes.Recarga(primero);
-    for (std::size_t i = primero; i < mesa.componentes.size(); ++i) {
-        if (mesa.IntentaEnchufar(mesa.componentes[i]) != Rechazo::Ninguno)
-            mesa.componentes[i].NumeroDeProtoboard(0);
+    mesa.componentes().Recarga(primero);
+    for (std::size_t i = primero; i < mesa.componentes().size(); ++i) {
+        if (mesa.IntentaEnchufar(mesa.componentes()[i]) != Rechazo::Ninguno)
+            mesa.componentes()[i].NumeroDeProtoboard(0);
         pegado.chips.push_back(i);
     }
 }
@@ -173,8 +173,8 @@ void PegaChips(Mesa& mesa, const CircuitoLeido& c, const std::map<int, Tablero*>
 
 void SacaChipsDelGrupo(Mesa& mesa, const Seleccion& s) {
     for (const std::size_t i : s.chips) {
-        if (i >= mesa.componentes.size()) continue;
-        Componente& chip = mesa.componentes[i];
+        if (i >= mesa.componentes().size()) continue;
+        Componente& chip = mesa.componentes()[i];
         if (!chip.EstaInsertado() || s.TieneTablero(chip.NumeroDeProtoboard())) continue;
         mesa.DesocupaComponente(chip);
         chip.Retira();
@@ -184,14 +184,14 @@ void SacaChipsDelGrupo(Mesa& mesa, const Seleccion& s) {
 
 void DesplazaGrupo(Mesa& mesa, const Seleccion& s, Punto d) {
     if (d == Punto{}) return;
-    for (auto& t : mesa.tablero) {
+    for (auto& t : mesa.tablero()) {
         if (s.TieneTablero(t->Identificador())) t->UbicaEn(t->EsquinaX() + d.x, t->EsquinaY() + d.y);
     }
-    for (std::size_t i = 0; i < mesa.componentes.size(); ++i) {
-        Componente& chip = mesa.componentes[i];
+    for (std::size_t i = 0; i < mesa.componentes().size(); ++i) {
+        Componente& chip = mesa.componentes()[i];
         if (s.TieneChip(i) || s.TieneTablero(chip.NumeroDeProtoboard())) chip.UbicaEn(Mas(chip.Ubicacion(), d));
     }
-    std::vector<Cable> cables = mesa.cables.Lista();
+    std::vector<Cable> cables = mesa.cables().Lista();
     for (Cable& cable : cables) {
         const bool a = s.TieneTablero(cable.TableroA());
         const bool b = s.TieneTablero(cable.TableroB());
@@ -208,10 +208,10 @@ void DesplazaGrupo(Mesa& mesa, const Seleccion& s, Punto d) {
 Rechazo AsientaChipsDelGrupo(Mesa& mesa, const Seleccion& s) {
     Rechazo primero = Rechazo::Ninguno;
     for (const std::size_t i : s.chips) {
-        if (i >= mesa.componentes.size() || mesa.componentes[i].EstaInsertado()) continue;
-        const Rechazo motivo = mesa.IntentaEnchufar(mesa.componentes[i]);
+        if (i >= mesa.componentes().size() || mesa.componentes()[i].EstaInsertado()) continue;
+        const Rechazo motivo = mesa.IntentaEnchufar(mesa.componentes()[i]);
         if (motivo == Rechazo::Ninguno) continue;
-        mesa.componentes[i].NumeroDeProtoboard(0);
+        mesa.componentes()[i].NumeroDeProtoboard(0);
         if (primero == Rechazo::Ninguno) primero = motivo;
     }
     return primero;
@@ -224,24 +224,24 @@ std::string TextoDeSeleccion(const Mesa& mesa, const Seleccion& s) {
     std::vector<int> copiados;
     for (const Tablero* t : tableros) copiados.push_back(t->Identificador());
     std::vector<const Cable*> cables;
-    const std::vector<Cable>& todos = mesa.cables.Lista();
+    const std::vector<Cable>& todos = mesa.cables().Lista();
     for (std::size_t i = 0; i < todos.size(); ++i) {
         if (s.TieneCable(i) || Contiene(copiados, todos[i].TableroA()) || Contiene(copiados, todos[i].TableroB()))
             cables.push_back(&todos[i]);
     }
     std::vector<const Componente*> chips;
-    for (std::size_t i = 0; i < mesa.componentes.size(); ++i) {
-        const Componente& chip = mesa.componentes[i];
+    for (std::size_t i = 0; i < mesa.componentes().size(); ++i) {
+        const Componente& chip = mesa.componentes()[i];
         if (s.TieneChip(i) || (chip.EstaInsertado() && Contiene(copiados, chip.NumeroDeProtoboard())))
             chips.push_back(&chip);
     }
-    if ((tableros.empty() && cables.empty() && chips.empty()) || mesa.fuentedc == nullptr ||
-        mesa.reloj == nullptr)
+    if ((tableros.empty() && cables.empty() && chips.empty()) || mesa.fuentedc() == nullptr ||
+        mesa.reloj() == nullptr)
         return {};
     std::ostringstream texto;
     texto << "Version " << kVersionDeArchivo << '\n' << Cuenta(2 + tableros.size());
     // A file always begins with the supply and the timer board; a paste leaves both out.
-    texto << *mesa.fuentedc << *mesa.reloj;
+    texto << *mesa.fuentedc() << *mesa.reloj();
     for (const Tablero* t : tableros) texto << *t;
     texto << " 0\n" << Cuenta(cables.size());
     for (const Cable* cable : cables) texto << *cable;
@@ -260,8 +260,7 @@ std::optional<Seleccion> PegaCircuito(Mesa& mesa, std::string_view texto) {
         const RegistroDeTablero& r = c.tableros[i];
         std::unique_ptr<Tablero> t = CreaTablero(r.tipo);
         if (!t) continue;
-        ++mesa.nIdentificador;
-        Tablero* puesto = mesa.DefineTablero(std::move(t), Mas({r.x, r.y}, d));
+        Tablero* puesto = mesa.PegaTablero(std::move(t), Mas({r.x, r.y}, d));
         nuevos[r.identificador] = puesto;
         pegado.tableros.push_back(puesto->Identificador());
     }
@@ -275,11 +274,11 @@ std::optional<Seleccion> PegaCircuito(Mesa& mesa, std::string_view texto) {
 
 void BorraSeleccion(Mesa& mesa, const Seleccion& s) {
     std::vector<int> quitados;
-    for (const auto& t : mesa.tablero) {
-        if (t.get() != mesa.fuentedc && s.TieneTablero(t->Identificador())) quitados.push_back(t->Identificador());
+    for (const auto& t : mesa.tablero()) {
+        if (t.get() != mesa.fuentedc() && s.TieneTablero(t->Identificador())) quitados.push_back(t->Identificador());
     }
     std::vector<Cable> quedan;
-    const std::vector<Cable> cables = mesa.cables.Lista();
+    const std::vector<Cable> cables = mesa.cables().Lista();
     for (std::size_t i = 0; i < cables.size(); ++i) {
         const Cable& cable = cables[i];
         if (!s.TieneCable(i) && !Contiene(quitados, cable.TableroA()) && !Contiene(quitados, cable.TableroB())) {
@@ -292,8 +291,8 @@ void BorraSeleccion(Mesa& mesa, const Seleccion& s) {
     ReemplazaCables(mesa, quedan);
 
     std::vector<Componente> chips;
-    for (std::size_t i = 0; i < mesa.componentes.size(); ++i) {
-        Componente& chip = mesa.componentes[i];
+    for (std::size_t i = 0; i < mesa.componentes().size(); ++i) {
+        Componente& chip = mesa.componentes()[i];
         const bool sobreQuitado = Contiene(quitados, chip.NumeroDeProtoboard());
         if (s.TieneChip(i) || (chip.EstaInsertado() && sobreQuitado)) {
             mesa.DesocupaComponente(chip);
@@ -303,20 +302,18 @@ void BorraSeleccion(Mesa& mesa, const Seleccion& s) {
         if (sobreQuitado) chip.NumeroDeProtoboard(0);
         chips.push_back(chip);
     }
-    mesa.componentes.Limpia();
-    for (const Componente& chip : chips) mesa.componentes.Agrega(chip);
+    mesa.componentes().Limpia();
+    for (const Componente& chip : chips) mesa.componentes().Agrega(chip);
 
     for (const int id : quitados) {
         Tablero* t = mesa.TableroConIdentificador(id);
         if (t == nullptr || !t->EstaLimpio()) continue;
-        if (t == mesa.reloj) {
+        if (t == mesa.reloj()) {
             // Every bench keeps its timer board; it is only put away.
             t->Oculta();
             continue;
         }
-        mesa.OlvidaCasillaDe(*t);
-        mesa.tablero.erase(std::find_if(mesa.tablero.begin(), mesa.tablero.end(),
-                                        [t](const auto& propio) { return propio.get() == t; }));
+        mesa.QuitaTablero(*t);
     }
 }
 

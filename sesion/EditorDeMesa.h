@@ -83,6 +83,9 @@ private:
     Punto offset;
     Punto ultimo;
 
+    // The two ends of the wire being laid or removed.
+    Puerto* A = nullptr;
+    Puerto* B = nullptr;
     Tablero* tableroEnMovimiento = nullptr;
     // Where the dragged board was grabbed, from its corner.
     Punto delta;

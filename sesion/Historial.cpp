@@ -10,23 +10,23 @@
 namespace velistra {
 
 FotoDeMesa Fotografia(const Mesa& mesa) {
-    FotoDeMesa foto{TextoDeCircuito(mesa), {}, mesa.cables.Color()};
-    for (const auto& t : mesa.tablero) t->AnotaEstadoSinArchivo(foto.enlaces);
+    FotoDeMesa foto{TextoDeCircuito(mesa), {}, mesa.cables().Color()};
+    for (const auto& t : mesa.tablero()) t->AnotaEstadoSinArchivo(foto.enlaces);
     return foto;
 }
 
 bool Restaura(Mesa& mesa, const FotoDeMesa& foto) {
     std::istringstream texto(foto.circuito);
     if (LeeCircuito(mesa, texto) != ResultadoDeLectura::Correcto) return false;
-    mesa.cables.Color(foto.colorDeCable);
+    mesa.cables().Color(foto.colorDeCable);
     std::size_t k = 0;
-    for (auto& t : mesa.tablero) t->RecuperaEstadoSinArchivo(foto.enlaces, k);
+    for (auto& t : mesa.tablero()) t->RecuperaEstadoSinArchivo(foto.enlaces, k);
     return true;
 }
 
 PalancasDeLaMesa Palancas(const Mesa& mesa) {
     PalancasDeLaMesa palancas;
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         const int n = DescripcionDe(*t).palancas;
         if (n == 0) continue;
         PalancasDeLaMesa::DeUnTablero tablero{t->Identificador(), t->Tipo(), {}};

@@ -10,7 +10,7 @@
 
 namespace velistra {
 
-bool ModuloEncendido(const Sesion& sesion) { return sesion.mesa.bON; }
+bool ModuloEncendido(const Sesion& sesion) { return sesion.mesa.bON(); }
 
 std::optional<int> NodoEn(Sesion& sesion, Punto punto) {
     const std::optional<LecturaDeSonda> lectura = Sondea(sesion.mesa, punto.x, punto.y);
@@ -24,7 +24,7 @@ Mensaje MensajeDeEstado(Sesion& sesion, std::optional<Punto> puntero) {
         if (const std::optional<LecturaDeSonda> lectura = Sondea(mesa, puntero->x, puntero->y))
             return MensajeDeSonda(*lectura);
     }
-    if (mesa.SinAsentar()) return MensajeDeRealimentacion(mesa.componentes, mesa.Lazos());
+    if (mesa.SinAsentar()) return MensajeDeRealimentacion(mesa.componentes(), mesa.Lazos());
     return Mensaje::Literal("");
 }
 
@@ -37,7 +37,7 @@ std::string TextoDeEstado(Sesion& sesion, std::optional<Punto> puntero,
 }
 
 std::optional<int> ChipVisibleEn(const Sesion& sesion, Punto punto) {
-    const Componentes& chips = sesion.mesa.componentes;
+    const Componentes& chips = sesion.mesa.componentes();
     for (std::size_t i = chips.size(); i-- > 0;) {
         const Componente& chip = chips[i];
         const Punto u = chip.Ubicacion();

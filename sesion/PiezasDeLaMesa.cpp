@@ -12,7 +12,7 @@ namespace {
 // Every port under a point, in list order: boards may overlap.
 std::vector<Puerto*> PuertosEn(Mesa& mesa, int x, int y) {
     std::vector<Puerto*> puertos;
-    for (auto& t : mesa.tablero) {
+    for (auto& t : mesa.tablero()) {
         if (Puerto* p = t->PuertoEn(x, y)) puertos.push_back(p);
     }
     return puertos;
@@ -47,17 +47,17 @@ Area AreaDe(const Cable& c) {
 }
 
 bool EstaALaVista(const Mesa& mesa, const Tablero& t) {
-    return &t != mesa.reloj || t.EstaVisible();
+    return &t != mesa.reloj() || t.EstaVisible();
 }
 
 std::optional<Area> AreaEnUso(const Mesa& mesa) {
     std::optional<Area> area;
     const auto agrega = [&area](const Area& a) { area = area ? area->Une(a) : a; };
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         if (EstaALaVista(mesa, *t)) agrega(AreaDe(*t));
     }
-    for (const Componente& chip : mesa.componentes) agrega(AreaDe(chip));
-    for (const Cable& cable : mesa.cables.Lista()) agrega(AreaDe(cable));
+    for (const Componente& chip : mesa.componentes()) agrega(AreaDe(chip));
+    for (const Cable& cable : mesa.cables().Lista()) agrega(AreaDe(cable));
     return area;
 }
 

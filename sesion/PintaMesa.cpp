@@ -9,12 +9,12 @@ namespace velistra {
 namespace {
 
 bool EstaTapado(const Mesa& mesa, std::size_t i) {
-    const Area area = AreaDe(*mesa.tablero[i]);
-    for (std::size_t j = i + 1; j < mesa.tablero.size(); ++j) {
-        if (area.Corta(AreaDe(*mesa.tablero[j]))) return true;
+    const Area area = AreaDe(*mesa.tablero()[i]);
+    for (std::size_t j = i + 1; j < mesa.tablero().size(); ++j) {
+        if (area.Corta(AreaDe(*mesa.tablero()[j]))) return true;
     }
-    for (std::size_t k = 0; k < mesa.componentes.size(); ++k) {
-        if (area.Corta(AreaDe(mesa.componentes[k]))) return true;
+    for (std::size_t k = 0; k < mesa.componentes().size(); ++k) {
+        if (area.Corta(AreaDe(mesa.componentes()[k]))) return true;
     }
     return false;
 }
@@ -25,29 +25,29 @@ void PintaCapaFija(Mesa& mesa, Lienzo& lienzo, const std::function<void()>& cort
     const auto separa = [&] {
         if (corta) corta();
     };
-    for (auto& tablero : mesa.tablero) {
+    for (auto& tablero : mesa.tablero()) {
         tablero->Dibuja(lienzo);
         separa();
     }
-    for (std::size_t k = 0; k < mesa.componentes.size(); ++k) {
-        mesa.componentes[k].Dibuja(lienzo);
+    for (std::size_t k = 0; k < mesa.componentes().size(); ++k) {
+        mesa.componentes()[k].Dibuja(lienzo);
         separa();
     }
-    mesa.cables.DibujaBarra(lienzo);
-    for (const Cable& cable : mesa.cables.Lista()) {
+    mesa.cables().DibujaBarra(lienzo);
+    for (const Cable& cable : mesa.cables().Lista()) {
         separa();
         cable.Dibuja(lienzo);
     }
-    if (const Cable* nuevo = mesa.cables.EnCurso()) {
+    if (const Cable* nuevo = mesa.cables().EnCurso()) {
         separa();
         nuevo->Dibuja(lienzo);
     }
 }
 
 void PintaLuces(Mesa& mesa, Lienzo& lienzo, const std::function<void()>& corta) {
-    for (std::size_t i = 0; i < mesa.tablero.size(); ++i) {
+    for (std::size_t i = 0; i < mesa.tablero().size(); ++i) {
         if (EstaTapado(mesa, i)) continue;
-        mesa.tablero[i]->DibujaLuces(lienzo);
+        mesa.tablero()[i]->DibujaLuces(lienzo);
         if (corta) corta();
     }
 }

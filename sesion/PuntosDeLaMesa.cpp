@@ -9,7 +9,7 @@ namespace velistra {
 namespace {
 
 Tablero* TableroDe(const Sesion& sesion, int identificador) {
-    for (const auto& t : sesion.mesa.tablero) {
+    for (const auto& t : sesion.mesa.tablero()) {
         if (t->Identificador() == identificador) return t.get();
     }
     return nullptr;
@@ -81,7 +81,7 @@ std::optional<Punto> EsquinaDelTablero(const Sesion& sesion, int tablero) {
 }
 
 std::optional<AgarreDeChip> AgarreDelChip(Sesion& sesion, int chip, int protoboard, int columna) {
-    Componentes& chips = sesion.mesa.componentes;
+    Componentes& chips = sesion.mesa.componentes();
     if (chip < 0 || static_cast<std::size_t>(chip) >= chips.size()) return std::nullopt;
     // The chip plugs in by the hole above its last pin, at the top of its first column:
     // at that hole's centre.

@@ -45,13 +45,13 @@ bool Seleccion::TieneCable(std::size_t i) const { return Tiene(cables, i); }
 
 Seleccion SeleccionEn(const Mesa& mesa, const Area& area) {
     Seleccion s;
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         if (EstaALaVista(mesa, *t) && area.Contiene(AreaDe(*t))) s.tableros.push_back(t->Identificador());
     }
-    for (std::size_t i = 0; i < mesa.componentes.size(); ++i) {
-        if (area.Contiene(AreaDe(mesa.componentes[i]))) s.chips.push_back(i);
+    for (std::size_t i = 0; i < mesa.componentes().size(); ++i) {
+        if (area.Contiene(AreaDe(mesa.componentes()[i]))) s.chips.push_back(i);
     }
-    const std::vector<Cable>& cables = mesa.cables.Lista();
+    const std::vector<Cable>& cables = mesa.cables().Lista();
     for (std::size_t i = 0; i < cables.size(); ++i) {
         const Cable::Vertices& v = cables[i].Puntos();
         if (std::all_of(v.begin(), v.end(), [&](const Punto& p) { return area.Contiene(p.x, p.y); }))
@@ -66,20 +66,20 @@ Seleccion SeleccionDeTodo(const Mesa& mesa) {
 }
 
 bool AlternaEn(Mesa& mesa, Seleccion& seleccion, int x, int y) {
-    for (auto& t : mesa.tablero) {
+    for (auto& t : mesa.tablero()) {
         if (t->MarcadorEn(x, y)) {
             Alterna(seleccion.tableros, t->Identificador());
             return true;
         }
     }
     // The chip drawn on top: the last one in the list.
-    for (std::size_t i = mesa.componentes.size(); i-- > 0;) {
-        if (mesa.componentes[i].Cubre(x, y)) {
+    for (std::size_t i = mesa.componentes().size(); i-- > 0;) {
+        if (mesa.componentes()[i].Cubre(x, y)) {
             Alterna(seleccion.chips, i);
             return true;
         }
     }
-    const std::vector<Cable>& cables = mesa.cables.Lista();
+    const std::vector<Cable>& cables = mesa.cables().Lista();
     for (std::size_t i = cables.size(); i-- > 0;) {
         if (PasaPor(cables[i], x, y)) {
             Alterna(seleccion.cables, i);
@@ -90,11 +90,11 @@ bool AlternaEn(Mesa& mesa, Seleccion& seleccion, int x, int y) {
 }
 
 bool AgarraSeleccion(Mesa& mesa, const Seleccion& seleccion, int x, int y) {
-    for (auto& t : mesa.tablero) {
+    for (auto& t : mesa.tablero()) {
         if (seleccion.TieneTablero(t->Identificador()) && t->MarcadorEn(x, y)) return true;
     }
-    for (std::size_t i = 0; i < mesa.componentes.size(); ++i) {
-        if (seleccion.TieneChip(i) && mesa.componentes[i].Cubre(x, y)) return true;
+    for (std::size_t i = 0; i < mesa.componentes().size(); ++i) {
+        if (seleccion.TieneChip(i) && mesa.componentes()[i].Cubre(x, y)) return true;
     }
     return false;
 }
@@ -103,18 +103,18 @@ void PintaSeleccion(const Mesa& mesa, const Seleccion& seleccion, const std::opt
                     Lienzo& lienzo) {
     if (seleccion.Vacia() && !banda) return;
     const Pluma antes = lienzo.SeleccionaPluma({kColorDeSeleccion, 1});
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         if (seleccion.TieneTablero(t->Identificador()) && EstaALaVista(mesa, *t)) {
             const Area a = AreaDe(*t);
             Marco(lienzo, {a.l - 2, a.t - 2, a.r + 1, a.b + 1});
         }
     }
     for (const std::size_t i : seleccion.chips) {
-        if (i >= mesa.componentes.size()) continue;
-        const Area a = AreaDe(mesa.componentes[i]);
+        if (i >= mesa.componentes().size()) continue;
+        const Area a = AreaDe(mesa.componentes()[i]);
         Marco(lienzo, {a.l - 2, a.t - 2, a.r + 1, a.b + 1});
     }
-    const std::vector<Cable>& cables = mesa.cables.Lista();
+    const std::vector<Cable>& cables = mesa.cables().Lista();
     for (const std::size_t i : seleccion.cables) {
         if (i >= cables.size()) continue;
         const Cable::Vertices& v = cables[i].Puntos();

@@ -11,7 +11,7 @@ namespace velistra {
 
 bool SeleccionConElRaton::Agarra(int x, int y, ResultadoDelRaton& r) {
     if (seleccion.Vacia() || !AgarraSeleccion(mesa, seleccion, x, y)) return false;
-    if (mesa.bON) {
+    if (mesa.bON()) {
         r.rechazo = Rechazo::ModuloEncendido;
         return true;
     }
@@ -25,13 +25,13 @@ bool SeleccionConElRaton::Agarra(int x, int y, ResultadoDelRaton& r) {
 
 bool SeleccionConElRaton::EsEspacioLibre(int x, int y) const {
     const auto bajo = [x, y](const Area& a) { return a.Contiene(x, y); };
-    if (std::any_of(mesa.tablero.begin(), mesa.tablero.end(),
+    if (std::any_of(mesa.tablero().begin(), mesa.tablero().end(),
                     [&](const auto& t) { return EstaALaVista(mesa, *t) && bajo(AreaDe(*t)); }))
         return false;
-    if (std::any_of(mesa.componentes.begin(), mesa.componentes.end(),
+    if (std::any_of(mesa.componentes().begin(), mesa.componentes().end(),
                     [&](const Componente& chip) { return chip.Cubre(x, y); }))
         return false;
-    const std::vector<Cable>& cables = mesa.cables.Lista();
+    const std::vector<Cable>& cables = mesa.cables().Lista();
     // A copy takes the hit test, which marks the segment it found.
     return std::none_of(cables.begin(), cables.end(), [&](Cable c) { return c.PasaPor(x, y); });
 }

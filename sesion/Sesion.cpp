@@ -11,7 +11,7 @@ using namespace mensajes;
 
 Sesion::Sesion(Avisos& avisos, Dialogos& dialogos, Ventana* ventana)
     : mesa(avisos), editor(mesa, ventana), comandos(mesa, dialogos) {
-    mesa.analizador = &analizador;
+    mesa.ConectaAnalizador(&analizador);
     mesa.InicializaMesa();
     historial.Reinicia(Fotografia(mesa));
     historial.MarcaGuardado();

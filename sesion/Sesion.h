@@ -11,6 +11,7 @@
 #include "sesion/Historial.h"
 #include "sesion/PiezasDeLaMesa.h"
 #include "simulacion/AnalizadorLogico.h"
+#include "simulacion/AvisoDeRealimentacion.h"
 #include "simulacion/Mesa.h"
 
 namespace velistra {
@@ -35,11 +36,16 @@ public:
     ResultadoDelRaton BotonDerechoAbajo(int x, int y) { return Anota(editor.BotonDerechoAbajo(x, y), true); }
     ResultadoDelRaton AlternaSeleccion(int x, int y) { return Anota(editor.AlternaSeleccion(x, y)); }
 
+    // The feedback message at most once per switch-on, for a shell whose timer ticks
+    // would bring it back on every tick; otherwise it comes with every settling at the
+    // limit.
+    void AvisaUnaVezPorEncendido() { mesa.EscuchaAsentamientos(AvisoUnaVezPorEncendido(mesa.avisos())); }
+
     // What the parts in use cover, for "Ajustar al circuito"; none on an empty bench.
     std::optional<Area> AreaDelCircuito() const { return AreaEnUso(mesa); }
     // Window points per workbench pixel: what is drawn at the window's own size (the
     // colour bar under its toolbar button) stays so at every zoom level.
-    void EscalaDeLaVista(double escala) { mesa.cables.EscalaDeLaVentana(escala); }
+    void EscalaDeLaVista(double escala) { mesa.cables().EscalaDeLaVentana(escala); }
 
     // Copies go through the shell's clipboard from then on; until then through one of
     // the session's own.

@@ -38,7 +38,7 @@ void PintaLazos(const Mesa& mesa, Lienzo& lienzo) {
     Enmarca(lienzo, MiembrosDeRedes(mesa, lazos.nodos), kRojo);
     const Pluma antes = lienzo.SeleccionaPluma({kRojo, kAncho});
     for (const int c : lazos.chips) {
-        const Componente& chip = mesa.componentes[static_cast<std::size_t>(c)];
+        const Componente& chip = mesa.componentes()[static_cast<std::size_t>(c)];
         const Punto p = chip.Ubicacion();
         Marco(lienzo, p.x - kAncho, p.y - kAncho, p.x + chip.Anchura() + kAncho - 1,
               p.y + chip.Altura() + kAncho - 1);

@@ -9,12 +9,12 @@ namespace velistra {
 char AnalizadorLogico::Lee(const Mesa& mesa, std::size_t c) {
     Enlace& e = enlaces[c];
     const CanalLogico& canal = canales[c];
-    const bool vale = e.tablero != nullptr && e.indice < mesa.tablero.size() &&
-                      mesa.tablero[e.indice].get() == e.tablero && e.tablero->Identificador() == canal.tablero;
+    const bool vale = e.tablero != nullptr && e.indice < mesa.tablero().size() &&
+                      mesa.tablero()[e.indice].get() == e.tablero && e.tablero->Identificador() == canal.tablero;
     if (!vale) {
         e = {};
-        for (std::size_t i = 0; i < mesa.tablero.size(); ++i) {
-            Tablero* t = mesa.tablero[i].get();
+        for (std::size_t i = 0; i < mesa.tablero().size(); ++i) {
+            Tablero* t = mesa.tablero()[i].get();
             if (t->Identificador() != canal.tablero) continue;
             if (canal.puerto >= 0 && canal.puerto < t->NumeroDePuertos()) e = {i, t, t->DireccionDePuerto(canal.puerto)};
             break;

@@ -114,10 +114,11 @@ void AsentadorCompilado::ExcitaCompartidas(const Componentes& componentes) {
 }
 
 int AsentadorCompilado::Asienta(const std::vector<std::unique_ptr<Tablero>>& tableros,
-                                Componentes& componentes, const Puerto* centinela, int limite,
+                                Componentes& componentes, const Puerto* centinela,
+                                unsigned long generacion, int limite,
                                 const std::function<void(int)>& tras, int desde) {
-    if (!circuito.Vigente(tableros, componentes, centinela)) {
-        circuito.Construye(tableros, componentes, centinela);
+    if (!circuito.Vigente(tableros, componentes, centinela, generacion)) {
+        circuito.Construye(tableros, componentes, centinela, generacion);
         Prepara(componentes.size());
         bTodo = true;
     }

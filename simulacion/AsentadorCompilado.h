@@ -28,7 +28,7 @@ public:
     // `tras`, when given, is told the number of each iteration from `desde` on, once it has
     // run and every port holds its level.
     int Asienta(const std::vector<std::unique_ptr<Tablero>>& tableros, Componentes& componentes,
-                const Puerto* centinela, int limite, const std::function<void(int)>& tras = {},
+                const Puerto* centinela, unsigned long generacion, int limite, const std::function<void(int)>& tras = {},
                 int desde = 1);
 
 private:

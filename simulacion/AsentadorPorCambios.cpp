@@ -11,9 +11,10 @@
 namespace velistra {
 
 void AsentadorPorCambios::Construye(std::vector<std::unique_ptr<Tablero>>& tableros,
-                                    Componentes& componentes, const Puerto* centinela) {
+                                    Componentes& componentes, const Puerto* centinela,
+                                    unsigned long generacion) {
     pCentinela = centinela;
-    nGeneracion = Puerto::GeneracionDeConexiones();
+    nGeneracion = generacion;
     const int nChips = static_cast<int>(componentes.size());
 
     NumeracionDeRedes redes(centinela);
@@ -140,11 +141,12 @@ void AsentadorPorCambios::TransmiteCompartidas(Componentes& componentes) {
 }
 
 int AsentadorPorCambios::Asienta(std::vector<std::unique_ptr<Tablero>>& tableros,
-                                 Componentes& componentes, const Puerto* centinela, int limite,
+                                 Componentes& componentes, const Puerto* centinela,
+                                 unsigned long generacion, int limite,
                                  const std::function<void(int)>& tras) {
-    if (nGeneracion != Puerto::GeneracionDeConexiones() || pCentinela != centinela ||
+    if (nGeneracion != generacion || pCentinela != centinela ||
         primeraSalida.size() != componentes.size() + 1) {
-        Construye(tableros, componentes, centinela);
+        Construye(tableros, componentes, centinela, generacion);
         bTodo = true;
     }
     auto nuevaIteracion = [&] {

@@ -19,13 +19,15 @@ class Tablero;
 class AsentadorPorCambios {
 public:
     // The next settling starts with one iteration of the plain loop, every output driven
-    // over its whole net; it does so by itself whenever any connection changed.
+    // over its whole net; it does so by itself whenever `generacion` (the workbench's
+    // count of connection changes) differs from the last settling's.
     void EmpiezaCompleto() { bTodo = true; }
 
     // Settles as the plain loop would, up to `limite` iterations; answers how many ran.
     // `tras`, when given, is told the number of each iteration once it has run.
     int Asienta(std::vector<std::unique_ptr<Tablero>>& tableros, Componentes& componentes,
-                const Puerto* centinela, int limite, const std::function<void(int)>& tras = {});
+                const Puerto* centinela, unsigned long generacion, int limite,
+                const std::function<void(int)>& tras = {});
 
 private:
     struct Salida {
@@ -35,7 +37,7 @@ private:
     };
 
     void Construye(std::vector<std::unique_ptr<Tablero>>& tableros, Componentes& componentes,
-                   const Puerto* centinela);
+                   const Puerto* centinela, unsigned long generacion);
     void Marca(int chip);
     void MarcaLectores(int red);
     bool PasoCompleto(Componentes& componentes);

@@ -2,20 +2,11 @@
 
 #include <algorithm>
 
-#include "plataforma/Avisos.h"
 #include "simulacion/AnalizadorLogico.h"
-#include "plataforma/Textos.h"
-#include "plataforma/Traducible.h"
 
 namespace velistra {
 
 namespace {
-
-constexpr const char* kTituloDeRealimentacion = textos::kTituloDeInformacion;
-constexpr const char* kTextoDeRealimentacion = VELISTRA_TEXTO(
-    "El circuito posee realimentaciones y el límite de\n"
-    "iteraciones para hallar una solución fue alcanzado.\n"
-    "La simulación continuará con el último estado obtenido.");
 
 // Marks a settling as under way for as long as it lives.
 class Asentando {
@@ -31,29 +22,32 @@ private:
 
 }  // namespace
 
-int Mesa::EjecutaFunciones() {
+Mesa::ResultadoDelAsentamiento Mesa::EjecutaFunciones() {
+    ResultadoDelAsentamiento r;
+    r.lazo = asentamiento_;
+    r.nEncendido = nEncendido_;
     // The limit message is modal: a timer tick arriving while it is open must neither
     // settle the half-settled circuit nor stack another message.
-    if (bAsentando) return 0;
-    const Asentando asentando(bAsentando);
+    if (bAsentando_) return r;
+    const Asentando asentando(bAsentando_);
 
-    vigia.Empieza(componentes, kLimiteDeIteraciones);
-    const std::function<void(int)> tras = [this](int i) { vigia.TrasIteracion(componentes, i); };
+    vigia_.Empieza(componentes_, kLimiteDeIteraciones);
+    const std::function<void(int)> tras = [this](int i) { vigia_.TrasIteracion(componentes_, i); };
     // The watch looks only at the last iterations before the limit.
     const int vigilada = std::max(1, kLimiteDeIteraciones - VigiaDeRealimentacion::kVentana);
-    const int n = asentamiento == Asentamiento::Completo ? AsientaCompleto(tras)
-                  : asentamiento == Asentamiento::PorCambios
-                      ? asentador.Asienta(tablero, componentes, pin, kLimiteDeIteraciones, tras)
-                      : compilado.Asienta(tablero, componentes, pin, kLimiteDeIteraciones, tras, vigilada);
-    nIteraciones += n;
-    if (analizador != nullptr) analizador->Muestrea(*this);
+    r.nIteraciones =
+        asentamiento_ == Asentamiento::Completo ? AsientaCompleto(tras)
+        : asentamiento_ == Asentamiento::PorCambios
+            ? asentador_.Asienta(tablero_, componentes_, pin_, GeneracionDeConexiones(),
+                                 kLimiteDeIteraciones, tras)
+            : compilado_.Asienta(tablero_, componentes_, pin_, GeneracionDeConexiones(),
+                                 kLimiteDeIteraciones, tras, vigilada);
+    nIteraciones_ += r.nIteraciones;
+    if (analizador_ != nullptr) analizador_->Muestrea(*this);
 
-    bSinAsentar = n == kLimiteDeIteraciones;
-    if (bSinAsentar && !(bAvisoUnaVezPorEncendido && bAvisado)) {
-        bAvisado = true;
-        avisos.Muestra(kTextoDeRealimentacion, kTituloDeRealimentacion, Icono::Informacion);
-    }
-    return n;
+    r.bAlLimite = bSinAsentar_ = r.nIteraciones == kLimiteDeIteraciones;
+    if (oyente_) oyente_(r);
+    return r;
 }
 
 int Mesa::AsientaCompleto(const std::function<void(int)>& tras) {
@@ -61,11 +55,11 @@ int Mesa::AsientaCompleto(const std::function<void(int)>& tras) {
     // step of the whole circuit and the list order does not matter.
     int n = 0;
     do {
-        componentes.CalculaFunciones();
-        componentes.Transmite();
+        componentes_.CalculaFunciones();
+        componentes_.Transmite();
         ++n;
         tras(n);
-    } while (componentes.HayCambio() && n < kLimiteDeIteraciones);
+    } while (componentes_.HayCambio() && n < kLimiteDeIteraciones);
     return n;
 }
 

@@ -28,8 +28,9 @@ void AgrupaPorRed(const std::vector<std::pair<int, T>>& pares, int nRedes, std::
 }  // namespace
 
 bool CircuitoCompilado::Vigente(const std::vector<std::unique_ptr<Tablero>>& tableros,
-                                const Componentes& componentes, const Puerto* centinela) const {
-    if (nGeneracion != Puerto::GeneracionDeConexiones() || pCentinela != centinela ||
+                                const Componentes& componentes, const Puerto* centinela,
+                                unsigned long generacion) const {
+    if (nGeneracion != generacion || pCentinela != centinela ||
         nTableros != tableros.size() || modelos.size() != componentes.size())
         return false;
     for (std::size_t c = 0; c < modelos.size(); ++c) {
@@ -39,8 +40,9 @@ bool CircuitoCompilado::Vigente(const std::vector<std::unique_ptr<Tablero>>& tab
 }
 
 void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& tableros,
-                                  Componentes& componentes, const Puerto* centinela) {
-    nGeneracion = Puerto::GeneracionDeConexiones();
+                                  Componentes& componentes, const Puerto* centinela,
+                                  unsigned long generacion) {
+    nGeneracion = generacion;
     pCentinela = centinela;
     nTableros = tableros.size();
     modelos.clear();

@@ -26,9 +26,9 @@ public:
 
     // Whether it still describes the workbench as it stands.
     bool Vigente(const std::vector<std::unique_ptr<Tablero>>& tableros, const Componentes& componentes,
-                 const Puerto* centinela) const;
+                 const Puerto* centinela, unsigned long generacion) const;
     void Construye(const std::vector<std::unique_ptr<Tablero>>& tableros, Componentes& componentes,
-                   const Puerto* centinela);
+                   const Puerto* centinela, unsigned long generacion);
 
     int NumeroDeRedes() const { return nRedes; }
     // Per net: a port of it, every port of it, the holes chip pins read on it and the

@@ -40,38 +40,19 @@ void MarcaColumna(Puerto& hoyo, char tipo) {
     hoyo.Tipo(tipo);
 }
 
-}  // namespace
-
-// Between two holes the chip is on the breadboard all the same, only not where it plugs in.
-bool Mesa::SobreUnaProtoboard(Punto punto) const {
-    for (const auto& t : tablero) {
-        if (DescripcionDe(*t).admiteChips && punto.x >= t->EsquinaX() && punto.y >= t->EsquinaY() &&
-            punto.x < t->EsquinaX() + t->Anchura() && punto.y < t->EsquinaY() + t->Altura())
-            return true;
-    }
-    return false;
-}
-
-Rechazo Mesa::MotivoParaInsertar(Componente& chip) {
-    const Punto punto{chip.Ubicacion().x + chip.Desplazamiento().x,
-                      chip.Ubicacion().y + chip.Desplazamiento().y};
-    const PuertoEnLaMesa bajo = PuertoEn(punto.x, punto.y);
-    pCasilla = bajo.puerto;
-    if (pCasilla == nullptr && SobreUnaProtoboard(punto)) return Rechazo::SinCanalCentral;
-    if (pCasilla == nullptr || !DescripcionDe(*bajo.tablero).admiteChips)
-        return Rechazo::FueraDeLaProtoboard;
-    tableroProtoboard = bajo.tablero;
+// Whether every pin of the chip finds a hole fit for it, the hole under its plug point
+// being `casilla` on `protoboard`.
+Rechazo MotivoDeLasCasillas(const Componente& chip, const Puerto& casilla, Tablero& protoboard) {
     if (!EsCodigoDeChip(chip.Codigo())) return Rechazo::Ninguno;
-
     const int n = chip.NumeroDePines();
-    const int k = pCasilla->Indice() / kFilasPorColumna;
-    if (pCasilla->Indice() % kFilasPorColumna != kFilasPorColumna - 1 || k >= kColumnas)
+    const int k = casilla.Indice() / kFilasPorColumna;
+    if (casilla.Indice() % kFilasPorColumna != kFilasPorColumna - 1 || k >= kColumnas)
         return Rechazo::SinCanalCentral;
     if (k > kColumnas - n / 2) return Rechazo::PasaLaUltimaColumna;
     const char* tipos = chip.TiposDePines();
     for (int j = 1; j <= n / 2; ++j) {
-        const Puerto* arriba = HoyoSuperior(*tableroProtoboard, k + j - 1);
-        const Puerto* abajo = HoyoInferior(*tableroProtoboard, k + j - 1);
+        const Puerto* arriba = HoyoSuperior(protoboard, k + j - 1);
+        const Puerto* abajo = HoyoInferior(protoboard, k + j - 1);
         if (arriba == nullptr || abajo == nullptr) return Rechazo::PasaLaUltimaColumna;
         for (const auto& [hoyo, tipo] :
              {std::pair{arriba, tipos[n - j + 1]}, std::pair{abajo, tipos[j]}}) {
@@ -82,30 +63,58 @@ Rechazo Mesa::MotivoParaInsertar(Componente& chip) {
     return Rechazo::Ninguno;
 }
 
-void Mesa::OcupaComponente(Componente& chip) {
-    if (!EsCodigoDeChip(chip.Codigo()) || pCasilla == nullptr || tableroProtoboard == nullptr) return;
+}  // namespace
+
+// Between two holes the chip is on the breadboard all the same, only not where it plugs in.
+bool Mesa::SobreUnaProtoboard(Punto punto) const {
+    for (const auto& t : tablero_) {
+        if (DescripcionDe(*t).admiteChips && punto.x >= t->EsquinaX() && punto.y >= t->EsquinaY() &&
+            punto.x < t->EsquinaX() + t->Anchura() && punto.y < t->EsquinaY() + t->Altura())
+            return true;
+    }
+    return false;
+}
+
+Rechazo Mesa::MotivoParaInsertar(Componente& chip, LugarDelChip* lugar) {
+    const Punto punto{chip.Ubicacion().x + chip.Desplazamiento().x,
+                      chip.Ubicacion().y + chip.Desplazamiento().y};
+    const PuertoEnLaMesa bajo = PuertoEn(punto.x, punto.y);
+    Puerto* const pCasilla = bajo.puerto;
+    if (pCasilla == nullptr && SobreUnaProtoboard(punto)) return Rechazo::SinCanalCentral;
+    if (pCasilla == nullptr || !DescripcionDe(*bajo.tablero).admiteChips)
+        return Rechazo::FueraDeLaProtoboard;
+    Tablero& protoboard = *bajo.tablero;
+    const Rechazo motivo = MotivoDeLasCasillas(chip, *pCasilla, protoboard);
+    if (motivo == Rechazo::Ninguno && lugar != nullptr) *lugar = {pCasilla, &protoboard};
+    return motivo;
+}
+
+void Mesa::OcupaComponente(Componente& chip, const LugarDelChip& lugar) {
+    if (!EsCodigoDeChip(chip.Codigo()) || lugar.pCasilla == nullptr || lugar.tableroProtoboard == nullptr)
+        return;
+    Tablero& protoboard = *lugar.tableroProtoboard;
     const int n = chip.NumeroDePines();
-    const int k = pCasilla->Indice() / kFilasPorColumna;
+    const int k = lugar.pCasilla->Indice() / kFilasPorColumna;
     const char* tipos = chip.TiposDePines();
     auto asienta = [&](Puerto* hoyo, int pinDelChip) {
-        hoyo->Conecta(pin);
+        hoyo->Conecta(pin_);
         chip.AsignaCasilla(hoyo, pinDelChip);
         if (tipos[pinDelChip] == 'S') MarcaColumna(*hoyo, 'S');
     };
     for (int j = 1; j <= n / 2; ++j) {
-        asienta(HoyoSuperior(*tableroProtoboard, k + j - 1), n - j + 1);
-        asienta(HoyoInferior(*tableroProtoboard, k + j - 1), j);
+        asienta(HoyoSuperior(protoboard, k + j - 1), n - j + 1);
+        asienta(HoyoInferior(protoboard, k + j - 1), j);
     }
+    HayNuevasConexiones();
     // Snap so that the plug point falls one pixel left of the hole's centre.
-    chip.UbicaEn({tableroProtoboard->CentroX() - chip.Desplazamiento().x - 1,
-                  tableroProtoboard->CentroY() - chip.Desplazamiento().y});
+    chip.UbicaEn({protoboard.CentroX() - chip.Desplazamiento().x - 1,
+                  protoboard.CentroY() - chip.Desplazamiento().y});
 }
 
 void Mesa::DesocupaComponente(Componente& chip) {
     if (!EsCodigoDeChip(chip.Codigo()) || !chip.EstaInsertado()) return;
     const int n = chip.NumeroDePines();
-    pCasilla = chip.DireccionDeCasilla(n);
-    if (pCasilla == nullptr) return;
+    if (chip.DireccionDeCasilla(n) == nullptr) return;
     const char* tipos = chip.TiposDePines();
     for (int i = 1; i <= n; ++i) {
         if (Puerto* hoyo = chip.DireccionDeCasilla(i)) hoyo->Desconecta();
@@ -117,31 +126,22 @@ void Mesa::DesocupaComponente(Componente& chip) {
             chip.AsignaCasilla(nullptr, pinDelChip);
         }
     }
+    HayNuevasConexiones();
 }
 
-Rechazo Mesa::IntentaEnchufar(Componente& chip) {
-    Puerto* const casilla = pCasilla;
-    Tablero* const protoboard = tableroProtoboard;
-    const Rechazo motivo = MotivoParaInsertar(chip);
-    if (motivo != Rechazo::Ninguno) {
-        pCasilla = casilla;
-        tableroProtoboard = protoboard;
-        return motivo;
-    }
-    OcupaComponente(chip);
-    chip.NumeroDeProtoboard(tableroProtoboard->Identificador());
+Rechazo Mesa::IntentaEnchufar(Componente& chip, LugarDelChip* lugar) {
+    LugarDelChip encontrado;
+    const Rechazo motivo = MotivoParaInsertar(chip, &encontrado);
+    if (motivo != Rechazo::Ninguno) return motivo;
+    OcupaComponente(chip, encontrado);
+    chip.NumeroDeProtoboard(encontrado.tableroProtoboard->Identificador());
     chip.Inserta();
+    if (lugar != nullptr) *lugar = encontrado;
     return Rechazo::Ninguno;
 }
 
-void Mesa::OlvidaCasillaDe(const Tablero& t) {
-    if (tableroProtoboard != &t) return;
-    tableroProtoboard = nullptr;
-    pCasilla = nullptr;
-}
-
 PuertoEnLaMesa Mesa::PuertoEn(int xPunto, int yPunto) {
-    for (auto& t : tablero) {
+    for (auto& t : tablero_) {
         if (Puerto* p = t->PuertoEn(xPunto, yPunto)) return {p, t.get()};
     }
     return {};

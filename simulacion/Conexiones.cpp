@@ -14,7 +14,7 @@ bool Mesa::PuedeConectarPuertos(const Puerto* a, const Puerto* b) const {
 Rechazo Mesa::MotivoParaConectar(const Puerto* a, const Puerto* b) const {
     for (const Puerto* p : {b, a}) {
         if (p != nullptr && !p->EstaLibre())
-            return p->OtroPuerto() == pin ? Rechazo::HuecoConPatilla : Rechazo::TerminalConCable;
+            return p->OtroPuerto() == pin_ ? Rechazo::HuecoConPatilla : Rechazo::TerminalConCable;
     }
     // A missing end is no refusal: the wire was let go where no port is.
     if (a == nullptr || b == nullptr) return Rechazo::Ninguno;
@@ -25,11 +25,12 @@ Rechazo Mesa::MotivoParaConectar(const Puerto* a, const Puerto* b) const {
 bool Mesa::ConectaPuertos(Puerto* a, Puerto* b) {
     // Spreading walks nets as trees; a wire inside one net, or onto a port that already
     // has a partner, would make it loop forever or lose the other connection.
-    if (a == nullptr || b == nullptr || a == pin || b == pin) return false;
+    if (a == nullptr || b == nullptr || a == pin_ || b == pin_) return false;
     if (!a->EstaLibre() || !b->EstaLibre() || a->Nodo() == b->Nodo()) return false;
 
     a->Conecta(b);
     b->Conecta(a);
+    HayNuevasConexiones();
     if (a->Nodo() < b->Nodo())
         b->Nodo(a->Nodo());
     else
@@ -56,18 +57,19 @@ bool Mesa::DesconectaPuertos(Puerto* a, Puerto* b) {
 
     a->Desconecta();
     b->Desconecta();
+    HayNuevasConexiones();
     // Nets are trees, so this wire was the only link: each renumbering covers one half.
-    a->Nodo(nodoBase);
-    b->Nodo(nodoBase + 1);
-    nodoBase += 2;
+    a->Nodo(nodoBase_);
+    b->Nodo(nodoBase_ + 1);
+    nodoBase_ += 2;
     a->Tipo('F');
     b->Tipo('F');
 
     // Surviving sources mark their halves again. Levels stay as they were.
-    for (const std::unique_ptr<Tablero>& t : tablero) {
+    for (const std::unique_ptr<Tablero>& t : tablero_) {
         if (!DescripcionDe(*t).admiteChips) t->EnviaTipos();
     }
-    componentes.TransmiteTipos();
+    componentes_.TransmiteTipos();
     return true;
 }
 

@@ -4,43 +4,43 @@
 namespace velistra {
 
 void Mesa::ConmutaFuente() {
-    if (fuentedc == nullptr) return;
-    fuentedc->Conmuta();
-    asentador.EmpiezaCompleto();
-    compilado.EmpiezaCompleto();
-    const bool encendida = fuentedc->EstadoDeEntrada(0) != 0;
-    if (!encendida && bON) {
-        bON = false;
-    } else if (encendida && !bON) {
-        bON = true;
-        bAvisado = false;
+    if (fuentedc_ == nullptr) return;
+    fuentedc_->Conmuta();
+    asentador_.EmpiezaCompleto();
+    compilado_.EmpiezaCompleto();
+    const bool encendida = fuentedc_->EstadoDeEntrada(0) != 0;
+    if (!encendida && bON_) {
+        bON_ = false;
+    } else if (encendida && !bON_) {
+        bON_ = true;
+        ++nEncendido_;
         // The analyser's time starts with the circuit's.
-        if (analizador != nullptr) analizador->Borra();
-        componentes.Reinicia();
+        if (analizador_ != nullptr) analizador_->Borra();
+        componentes_.Reinicia();
         EjecutaFunciones();
     }
     // The supply is first in the list, so its strips carry their new levels before any
     // other board runs its powered test. Switching off settles once more too, so that
     // every chip sees its supply gone.
-    for (auto& t : tablero) t->Transmite();
+    for (auto& t : tablero_) t->Transmite();
     EjecutaFunciones();
 }
 
 bool Mesa::Temporiza() {
-    if (analizador != nullptr) analizador->AvanzaTic();
-    for (std::size_t i = 2; i < tablero.size(); ++i) tablero[i]->Avanza50ms();
+    if (analizador_ != nullptr) analizador_->AvanzaTic();
+    for (std::size_t i = 2; i < tablero_.size(); ++i) tablero_[i]->Avanza50ms();
     // A tick while a settling's message is shown must not move levels under it.
-    if (bAsentando || !bON) return false;
-    if (reloj == nullptr || !reloj->EstaVisible()) return false;
-    reloj->Conmuta();
-    if (!reloj->TieneSalidas()) return false;
+    if (bAsentando_ || !bON_) return false;
+    if (reloj_ == nullptr || !reloj_->EstaVisible()) return false;
+    reloj_->Conmuta();
+    if (!reloj_->TieneSalidas()) return false;
     EjecutaFunciones();
     return true;
 }
 
 void Mesa::OperaEntrada(Tablero& palancas) {
     palancas.Conmuta();
-    if (bON) EjecutaFunciones();
+    if (bON_) EjecutaFunciones();
 }
 
 bool Mesa::PonEntrada(Tablero& palancas, int i, bool operada) {

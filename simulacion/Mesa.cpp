@@ -1,7 +1,9 @@
 #include "simulacion/Mesa.h"
 
+#include "simulacion/AvisoDeRealimentacion.h"
+
 namespace velistra {
 
-Mesa::Mesa(Avisos& avisosDeLaMesa) : avisos(avisosDeLaMesa) {}
+Mesa::Mesa(Avisos& avisos) : oyente_(AvisoEnCadaLimite(avisos)), avisos_(avisos) {}
 
 }  // namespace velistra

@@ -31,7 +31,7 @@ Mensaje NombreDeExcitador(const Tablero& t, int i) {
 
 void BuscaConductores(const Mesa& mesa, LecturaDeSonda& lectura) {
     int numero = 0;
-    for (const Componente& chip : mesa.componentes) {
+    for (const Componente& chip : mesa.componentes()) {
         ++numero;
         if (!chip.EstaInsertado()) continue;
         const char* tipos = chip.TiposDePines();
@@ -43,7 +43,7 @@ void BuscaConductores(const Mesa& mesa, LecturaDeSonda& lectura) {
                             {NombreDeChip(chip, numero), Mensaje::Entero(pin)}));
         }
     }
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         // Breadboard holes carry the mark of the chip output seated on their strip.
         if (DescripcionDe(*t).admiteChips) continue;
         for (int i = 0; i < t->NumeroDePuertos(); ++i) {
@@ -61,7 +61,7 @@ void BuscaConductores(const Mesa& mesa, LecturaDeSonda& lectura) {
 
 std::vector<MiembroDeRed> MiembrosDeRedes(const Mesa& mesa, const std::vector<int>& nodos) {
     std::vector<MiembroDeRed> miembros;
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         for (int i = 0; i < t->NumeroDePuertos(); ++i) {
             if (!std::binary_search(nodos.begin(), nodos.end(), t->DireccionDePuerto(i)->Nodo()))
                 continue;
@@ -83,7 +83,7 @@ LecturaDeSonda SondeaPuerto(const Mesa& mesa, const Puerto& puerto) {
 
 std::optional<LecturaDeSonda> Sondea(Mesa& mesa, int x, int y) {
     // A chip hides the holes under it; hovering it is about the chip.
-    for (const Componente& chip : mesa.componentes) {
+    for (const Componente& chip : mesa.componentes()) {
         if (chip.Cubre(x, y)) return std::nullopt;
     }
     const PuertoEnLaMesa bajo = mesa.PuertoEn(x, y);

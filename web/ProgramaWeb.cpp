@@ -24,7 +24,7 @@ ProgramaWeb::ProgramaWeb(const std::string& carpetaDeDatos, const std::string& c
     : sesion(avisos, dialogos, &ventana), recuperacion(carpetaDeDatos) {
     pintura.Carga(carpetaDePinturas);
     // With a running timer the limit message would come back on every tick.
-    sesion.mesa.bAvisoUnaVezPorEncendido = true;
+    sesion.AvisaUnaVezPorEncendido();
 }
 
 int ProgramaWeb::IzquierdoAbajo(int x, int y) {

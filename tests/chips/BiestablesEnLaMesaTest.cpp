@@ -26,8 +26,8 @@ protected:
         leds = dynamic_cast<TableroDeLeds*>(&m.Coloca(Tablero::kLeds, {560, 420}));
 
         // Supply and ground onto the bus rows, and every board's from there.
-        m.Cablea(*mesa.fuentedc, 0, proto, 640, 0);
-        m.Cablea(*mesa.fuentedc, 4, proto, 700, 0);
+        m.Cablea(*mesa.fuentedc(), 0, proto, 640, 0);
+        m.Cablea(*mesa.fuentedc(), 4, proto, 700, 0);
         m.Cablea(*palancas, 24, proto, 641, 0);
         m.Cablea(*palancas, 25, proto, 701, 0);
         m.Cablea(*leds, leds->PuertoComun(), proto, 702, 0);
@@ -63,7 +63,7 @@ TEST_F(BiestableEnLaMesa, CadaPulsoConmutaYElClearLoSujeta) {
     ASSERT_NE(leds, nullptr);
     EXPECT_EQ(Leds(), "00");  // supply off
     mesa.ConmutaFuente();
-    ASSERT_TRUE(mesa.bON);
+    ASSERT_TRUE(mesa.bON());
     EXPECT_EQ(Leds(), "01");  // both levers down: clear held
     Palanca(kPalancaDeClear, true);
     EXPECT_EQ(Leds(), "01");

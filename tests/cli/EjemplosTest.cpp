@@ -53,11 +53,11 @@ TEST(Ejemplos, CadaCircuitoCargaConTodosSusChipsEnchufadosYTodosSusCablesUnidos)
         mesa.InicializaMesa();
         ASSERT_EQ(RecuperaCircuitoDeArchivo(mesa, (Carpeta(carpeta) / "circuito.txt").string()),
                   ResultadoDeLectura::Correcto);
-        EXPECT_FALSE(mesa.componentes.empty());
-        for (const Componente& chip : mesa.componentes)
+        EXPECT_FALSE(mesa.componentes().empty());
+        for (const Componente& chip : mesa.componentes())
             EXPECT_TRUE(chip.EstaInsertado()) << chip.Codigo();
-        EXPECT_FALSE(mesa.cables.Lista().empty());
-        for (const Cable& cable : mesa.cables.Lista()) {
+        EXPECT_FALSE(mesa.cables().Lista().empty());
+        for (const Cable& cable : mesa.cables().Lista()) {
             Puerto* a = mesa.PuertoEn(cable.AX(), cable.AY()).puerto;
             Puerto* b = mesa.PuertoEn(cable.BX(), cable.BY()).puerto;
             ASSERT_NE(a, nullptr);

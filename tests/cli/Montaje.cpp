@@ -47,9 +47,9 @@ void Montaje::Cablea(Tablero& ta, int a, Tablero& tb, int b) {
 }
 
 void Montaje::AlimentaBuses(Tablero& protoboard) {
-    montador.Cablea(montador.Bus(protoboard, kBusVcc, 0), montador.Terminal(*mesa.fuentedc, 0),
+    montador.Cablea(montador.Bus(protoboard, kBusVcc, 0), montador.Terminal(*mesa.fuentedc(), 0),
                     kColorDeVcc);
-    montador.Cablea(montador.Bus(protoboard, kBusGnd, 0), montador.Terminal(*mesa.fuentedc, 4),
+    montador.Cablea(montador.Bus(protoboard, kBusGnd, 0), montador.Terminal(*mesa.fuentedc(), 4),
                     kColorDeGnd);
 }
 

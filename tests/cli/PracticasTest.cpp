@@ -98,7 +98,7 @@ TEST_P(PracticaDelCurso, SeResuelveConSuSolucionYNoConUnFallo) {
     EXPECT_FALSE(CompruebaPractica(Banco(LeeArchivo(p.inicio)).mesa, *tabla).Correcta());
 
     // Every signal wire of the solution does something the student is told about.
-    const std::vector<Cable>& cables = solucion.mesa.cables.Lista();
+    const std::vector<Cable>& cables = solucion.mesa.cables().Lista();
     for (std::size_t c = 0; c < cables.size(); ++c) {
         if (cables[c].Color() != kAzulDeSenal) continue;
         const Fallo abierto{Fallo::CableAbierto, static_cast<int>(c + 1)};
@@ -184,16 +184,16 @@ TEST(Practicas, EmpezarPreguntaComoNuevoYDejaElBancoSinNombre) {
     DialogosDePrueba dialogos;
     Sesion sesion(avisos, dialogos);
     sesion.Ejecuta(7008);
-    ASSERT_EQ(sesion.mesa.componentes.size(), 1u);
+    ASSERT_EQ(sesion.mesa.componentes().size(), 1u);
 
     avisos.respuesta = Respuesta::Cancelar;
     EmpiezaPractica(sesion, p);
-    EXPECT_EQ(sesion.mesa.componentes.size(), 1u) << "cancelled: the chip stays";
+    EXPECT_EQ(sesion.mesa.componentes().size(), 1u) << "cancelled: the chip stays";
     ASSERT_EQ(avisos.mensajes.size(), 1u);
 
     avisos.respuesta = Respuesta::No;
     EXPECT_TRUE(EmpiezaPractica(sesion, p).repintar);
-    EXPECT_TRUE(sesion.mesa.componentes.empty());
+    EXPECT_TRUE(sesion.mesa.componentes().empty());
     EXPECT_EQ(TextoDeCircuito(sesion.mesa), LeeArchivo(p.inicio));
     EXPECT_TRUE(sesion.comandos.Archivo().empty());
     EXPECT_TRUE(sesion.comandos.Modificado());

@@ -32,7 +32,7 @@ std::vector<int> HuecosDelChip(const std::string& circuito, const std::vector<in
     mesa.InicializaMesa();
     EXPECT_EQ(RecuperaCircuitoDeArchivo(mesa, circuito), ResultadoDeLectura::Correcto);
     std::vector<int> huecos;
-    for (int pin : pines) huecos.push_back(mesa.componentes[0].DireccionDeCasilla(pin)->Indice());
+    for (int pin : pines) huecos.push_back(mesa.componentes()[0].DireccionDeCasilla(pin)->Indice());
     return huecos;
 }
 

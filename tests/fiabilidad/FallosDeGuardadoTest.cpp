@@ -153,7 +153,7 @@ TEST_F(FallosAlGuardar, CuandoElDiscoSeLlena) {
     EXPECT_EQ(avisos.mensajes[1].texto, kNoSeAlmacena);
     EXPECT_EQ(prueba::LeeArchivo(ruta), anterior);
     EXPECT_EQ(Entradas(carpeta.ruta), entradas);
-    EXPECT_EQ(sesion.mesa.tablero.size(), 3u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 3u);
 }
 
 TEST_F(FallosAlGuardar, CuandoElArchivoEsAhoraUnaCarpeta) {

@@ -28,7 +28,7 @@ std::string Lamparas(const Tablero& leds) {
 // Every port of every board, in board order.
 std::string Puertos(Mesa& mesa) {
     std::string estados;
-    for (const auto& t : mesa.tablero) {
+    for (const auto& t : mesa.tablero()) {
         for (int i = 0; i < t->NumeroDePuertos(); ++i) estados += t->DireccionDePuerto(i)->Estado();
         estados += '|';
     }
@@ -42,8 +42,8 @@ TEST(ReglasDeLaMesa, AlVolverAEncenderCadaChipEmpiezaDeCero) {
     Mesa mesa(avisos);
     mesa.InicializaMesa();
     ASSERT_EQ(RecuperaCircuitoDeArchivo(mesa, VELISTRA_REGISTRO), ResultadoDeLectura::Correcto);
-    Tablero& teclas = *mesa.tablero[3];
-    const Tablero& leds = *mesa.tablero[4];
+    Tablero& teclas = *mesa.tablero()[3];
+    const Tablero& leds = *mesa.tablero()[4];
     ASSERT_EQ(teclas.Identificador(), 4);
     mesa.ConmutaFuente();
     for (int paso = 0; paso < 2; ++paso) {
@@ -70,8 +70,8 @@ TEST(ReglasDeLaMesa, DeDosTablerosSolapadosElClicEsDelPrimeroDeLaLista) {
     // From the menu, the second lands 10 points right of and below the first, over it.
     sesion.Ejecuta(comandos::kInterruptores);
     sesion.Ejecuta(comandos::kInterruptores);
-    Tablero& primero = *sesion.mesa.tablero[2];
-    Tablero& segundo = *sesion.mesa.tablero[3];
+    Tablero& primero = *sesion.mesa.tablero()[2];
+    Tablero& segundo = *sesion.mesa.tablero()[3];
     ASSERT_EQ(segundo.EsquinaX(), primero.EsquinaX() + 10);
 
     int x = -1;
@@ -91,7 +91,7 @@ TEST(ReglasDeLaMesa, DeDosTablerosSolapadosElClicEsDelPrimeroDeLaLista) {
 
     for (bool encendida : {false, true}) {
         SCOPED_TRACE(encendida ? "con la fuente encendida" : "con la fuente apagada");
-        if (sesion.mesa.bON != encendida) sesion.mesa.ConmutaFuente();
+        if (sesion.mesa.bON() != encendida) sesion.mesa.ConmutaFuente();
         const unsigned char antes = primero.EstadoDeEntrada(palanca);
         sesion.BotonIzquierdoAbajo(x, y);
         sesion.BotonIzquierdoArriba(x, y);

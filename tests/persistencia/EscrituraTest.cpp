@@ -56,9 +56,9 @@ TEST(EscrituraDeCircuitos, CadaRegistroOcupaUnaLineaConSusCamposPrecedidosDeUnBl
     cable.Color(Rgb(0, 0, 255));
     cable.Puntos({Punto{1, 2}, {3, 4}, {5, 6}, {7, 8}, {9, 10}, {11, -12}});
     cable.TableroA(3);
-    m.mesa.cables.Agrega(cable);
+    m.mesa.cables().Agrega(cable);
     m.Deja(7000, {-5, 30});
-    m.mesa.componentes[0].CentroDeCasilla({7, 9});
+    m.mesa.componentes()[0].CentroDeCasilla({7, 9});
 
     EXPECT_EQ(m.Texto(),
               "Version 0.9.7\n"

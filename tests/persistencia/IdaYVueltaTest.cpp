@@ -36,8 +36,8 @@ struct CircuitoCompleto : MesaDeArchivos {
         display.UbicaEn(400, 550);
         pla.UbicaEn(1000, 700);
         mesa.MuestraTemporizador();
-        Tablero& fuente = *mesa.fuentedc;
-        Tablero& reloj = *mesa.reloj;
+        Tablero& fuente = *mesa.fuentedc();
+        Tablero& reloj = *mesa.reloj();
 
         EXPECT_TRUE(Suelta(7004, protoboard, Superior(10, 4)).EstaInsertado());
         EXPECT_TRUE(Suelta(7138, protoboard, Superior(30, 4)).EstaInsertado());
@@ -64,7 +64,7 @@ struct CircuitoCompleto : MesaDeArchivos {
         recto.Color(Rgb(12, 34, 56));
         EXPECT_TRUE(mesa.ConectaPuertos(protoboard.DireccionDePuerto(Superior(40, 0)),
                                         protoboard.DireccionDePuerto(Superior(50, 0))));
-        mesa.cables.Agrega(recto);
+        mesa.cables().Agrega(recto);
     }
 
     Tablero& protoboard;
@@ -79,20 +79,20 @@ struct CircuitoCompleto : MesaDeArchivos {
 // workbenches can be compared as a whole.
 std::string DescribePuertos(Mesa& mesa) {
     std::map<const Puerto*, std::string> nombres;
-    for (std::size_t t = 0; t < mesa.tablero.size(); ++t) {
-        for (int i = 0; i < mesa.tablero[t]->NumeroDePuertos(); ++i)
-            nombres[mesa.tablero[t]->DireccionDePuerto(i)] = std::to_string(t) + ":" + std::to_string(i);
+    for (std::size_t t = 0; t < mesa.tablero().size(); ++t) {
+        for (int i = 0; i < mesa.tablero()[t]->NumeroDePuertos(); ++i)
+            nombres[mesa.tablero()[t]->DireccionDePuerto(i)] = std::to_string(t) + ":" + std::to_string(i);
     }
-    nombres[mesa.pin] = "pata";
+    nombres[mesa.pin()] = "pata";
     std::ostringstream texto;
-    for (std::size_t t = 0; t < mesa.tablero.size(); ++t) {
-        for (int i = 0; i < mesa.tablero[t]->NumeroDePuertos(); ++i) {
-            const Puerto* p = mesa.tablero[t]->DireccionDePuerto(i);
+    for (std::size_t t = 0; t < mesa.tablero().size(); ++t) {
+        for (int i = 0; i < mesa.tablero()[t]->NumeroDePuertos(); ++i) {
+            const Puerto* p = mesa.tablero()[t]->DireccionDePuerto(i);
             texto << t << ':' << i << ' ' << p->Nodo() << p->Tipo() << p->TipoOriginal()
                   << p->Estado() << ' ' << (p->EstaLibre() ? "-" : nombres[p->OtroPuerto()]) << '\n';
         }
     }
-    for (const Componente& chip : mesa.componentes) {
+    for (const Componente& chip : mesa.componentes()) {
         texto << chip.Codigo() << (chip.EstaInsertado() ? " enchufado" : " suelto");
         for (int i = 1; i <= chip.NumeroDePines(); ++i)
             texto << ' ' << (chip.TieneCasilla(i) ? nombres[chip.DireccionDeCasilla(i)] : "-");
@@ -108,9 +108,9 @@ TEST(IdaYVueltaDeCircuitos, UnCircuitoNuevoVuelveIgual) {
     ASSERT_EQ(n.Carga(m.Texto()), ResultadoDeLectura::Correcto);
     EXPECT_EQ(n.Texto(), m.Texto());
     EXPECT_EQ(DescribePuertos(n.mesa), DescribePuertos(m.mesa));
-    EXPECT_FALSE(dynamic_cast<TableroDeTemporizadores&>(*n.mesa.reloj).EstaVisible());
-    EXPECT_EQ(n.mesa.nodoBase, m.mesa.nodoBase);
-    EXPECT_EQ(n.mesa.nIdentificador, m.mesa.nIdentificador);
+    EXPECT_FALSE(dynamic_cast<TableroDeTemporizadores&>(*n.mesa.reloj()).EstaVisible());
+    EXPECT_EQ(n.mesa.nodoBase(), m.mesa.nodoBase());
+    EXPECT_EQ(n.mesa.nIdentificador(), m.mesa.nIdentificador());
 }
 
 TEST(IdaYVueltaDeCircuitos, UnCircuitoConTodoVuelveConLasMismasUnionesYFunciona) {
@@ -120,19 +120,19 @@ TEST(IdaYVueltaDeCircuitos, UnCircuitoConTodoVuelveConLasMismasUnionesYFunciona)
     ASSERT_EQ(n.Carga(texto), ResultadoDeLectura::Correcto);
     EXPECT_EQ(n.Texto(), texto);
     EXPECT_EQ(DescribePuertos(n.mesa), DescribePuertos(m.mesa));
-    ASSERT_EQ(n.mesa.tablero.size(), m.mesa.tablero.size());
-    for (std::size_t i = 0; i < n.mesa.tablero.size(); ++i) {
-        EXPECT_EQ(n.mesa.tablero[i]->Tipo(), m.mesa.tablero[i]->Tipo());
-        EXPECT_EQ(n.mesa.tablero[i]->NodoBase(), m.mesa.tablero[i]->NodoBase());
+    ASSERT_EQ(n.mesa.tablero().size(), m.mesa.tablero().size());
+    for (std::size_t i = 0; i < n.mesa.tablero().size(); ++i) {
+        EXPECT_EQ(n.mesa.tablero()[i]->Tipo(), m.mesa.tablero()[i]->Tipo());
+        EXPECT_EQ(n.mesa.tablero()[i]->NodoBase(), m.mesa.tablero()[i]->NodoBase());
     }
-    EXPECT_TRUE(dynamic_cast<TableroDeTemporizadores&>(*n.mesa.reloj).EstaVisible());
-    EXPECT_EQ(n.mesa.cables.Lista()[3].Puntos(), m.mesa.cables.Lista()[3].Puntos());
-    EXPECT_EQ(n.mesa.componentes[2].Ubicacion(), (Punto{1500, 1200}));
+    EXPECT_TRUE(dynamic_cast<TableroDeTemporizadores&>(*n.mesa.reloj()).EstaVisible());
+    EXPECT_EQ(n.mesa.cables().Lista()[3].Puntos(), m.mesa.cables().Lista()[3].Puntos());
+    EXPECT_EQ(n.mesa.componentes()[2].Ubicacion(), (Punto{1500, 1200}));
 
     // The loaded circuit works: the LED shows the inverse of the lever.
     n.Enciende();
-    auto& interruptores = dynamic_cast<TableroDeInterruptores&>(*n.mesa.tablero[3]);
-    auto& leds = dynamic_cast<TableroDeLeds&>(*n.mesa.tablero[5]);
+    auto& interruptores = dynamic_cast<TableroDeInterruptores&>(*n.mesa.tablero()[3]);
+    auto& leds = dynamic_cast<TableroDeLeds&>(*n.mesa.tablero()[5]);
     EXPECT_TRUE(leds.EstadoDeLed(0));
     interruptores.SeleccionaEntrada(0);
     interruptores.Conmuta();

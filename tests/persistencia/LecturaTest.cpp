@@ -36,7 +36,7 @@ std::string TextoOcupado() {
         MesaDeArchivos m;
         Tablero& protoboard = m.Agrega(Tablero::kProtoboard);
         Tablero& leds = m.Agrega(Tablero::kLeds);
-        m.Cablea(*m.mesa.fuentedc, TableroDeFuenteDC::kPrimerVcc, protoboard, 0);
+        m.Cablea(*m.mesa.fuentedc(), TableroDeFuenteDC::kPrimerVcc, protoboard, 0);
         m.Cablea(leds, 0, protoboard, 7);
         m.Suelta(7004, protoboard, 5 * 20 + 4);
         m.mesa.MuestraTemporizador();
@@ -137,14 +137,14 @@ TEST(LecturaDeCircuitos, UnArchivoMalformadoSeRechazaSinTocarLaMesa) {
     for (const CasoMalformado& caso : CasosMalformados()) {
         SCOPED_TRACE(caso.nombre);
         MesaOcupada m;
-        const int nodoBase = m.mesa.nodoBase;
-        const int identificador = m.mesa.nIdentificador;
+        const int nodoBase = m.mesa.nodoBase();
+        const int identificador = m.mesa.nIdentificador();
         EXPECT_EQ(m.Carga(caso.texto), ResultadoDeLectura::Malformado);
         EXPECT_EQ(m.Texto(), m.antes);
-        EXPECT_EQ(m.mesa.nodoBase, nodoBase);
-        EXPECT_EQ(m.mesa.nIdentificador, identificador);
-        EXPECT_FALSE(m.mesa.tablero[2]->DireccionDePuerto(0)->EstaLibre());
-        EXPECT_TRUE(m.mesa.componentes[0].EstaInsertado());
+        EXPECT_EQ(m.mesa.nodoBase(), nodoBase);
+        EXPECT_EQ(m.mesa.nIdentificador(), identificador);
+        EXPECT_FALSE(m.mesa.tablero()[2]->DireccionDePuerto(0)->EstaLibre());
+        EXPECT_TRUE(m.mesa.componentes()[0].EstaInsertado());
     }
 }
 
@@ -187,25 +187,25 @@ TEST(LecturaDeCircuitos, LosNodosSiguenAlOrdenDeLosTablerosYLosIdentificadoresAl
                               kTemporizador, "0\n", "0\n")),
               ResultadoDeLectura::Correcto);
     Mesa& mesa = m.mesa;
-    ASSERT_EQ(mesa.tablero.size(), 7u);
-    EXPECT_EQ(mesa.fuentedc, mesa.tablero[0].get());
-    EXPECT_EQ(mesa.reloj, mesa.tablero[1].get());
+    ASSERT_EQ(mesa.tablero().size(), 7u);
+    EXPECT_EQ(mesa.fuentedc(), mesa.tablero()[0].get());
+    EXPECT_EQ(mesa.reloj(), mesa.tablero()[1].get());
     const int bases[] = {0, 2, 8, 17, 149, 0, 182};
     const int identificadores[] = {1, 2, 9, 4, 12, 3, 5};
-    for (std::size_t i = 0; i < mesa.tablero.size(); ++i) {
+    for (std::size_t i = 0; i < mesa.tablero().size(); ++i) {
         SCOPED_TRACE(i);
-        Tablero& t = *mesa.tablero[i];
+        Tablero& t = *mesa.tablero()[i];
         EXPECT_EQ(t.NodoBase(), bases[i]);
         EXPECT_EQ(t.Identificador(), identificadores[i]);
         if (t.Tipo() != Tablero::kPLA) {
             EXPECT_EQ(t.DireccionDePuerto(0)->Nodo(), bases[i]);
         }
     }
-    EXPECT_EQ(mesa.nodoBase, 192);
-    EXPECT_EQ(mesa.tablero[3]->Anchura(), 877);
-    EXPECT_EQ(mesa.tablero[3]->Altura(), 276);
-    EXPECT_EQ(mesa.tablero[5]->Anchura(), 550);
-    EXPECT_EQ(mesa.tablero[5]->EsquinaX(), 20);
+    EXPECT_EQ(mesa.nodoBase(), 192);
+    EXPECT_EQ(mesa.tablero()[3]->Anchura(), 877);
+    EXPECT_EQ(mesa.tablero()[3]->Altura(), 276);
+    EXPECT_EQ(mesa.tablero()[5]->Anchura(), 550);
+    EXPECT_EQ(mesa.tablero()[5]->EsquinaX(), 20);
 
     Tablero& nuevo = m.Agrega(Tablero::kProtoboard);
     EXPECT_EQ(nuevo.Identificador(), 13);
@@ -215,14 +215,14 @@ TEST(LecturaDeCircuitos, LosNodosSiguenAlOrdenDeLosTablerosYLosIdentificadoresAl
 TEST(LecturaDeCircuitos, LaMesaCargadaQuedaApagadaConElTemporizadorComoDiceElArchivo) {
     MesaOcupada m;
     m.Enciende();
-    ASSERT_TRUE(m.mesa.bON);
+    ASSERT_TRUE(m.mesa.bON());
     ASSERT_EQ(m.Carga(Archivo()), ResultadoDeLectura::Correcto);
-    EXPECT_FALSE(m.mesa.bON);
-    EXPECT_FALSE(dynamic_cast<TableroDeFuenteDC&>(*m.mesa.fuentedc).EstaEncendida());
-    EXPECT_FALSE(dynamic_cast<TableroDeTemporizadores&>(*m.mesa.reloj).EstaVisible());
+    EXPECT_FALSE(m.mesa.bON());
+    EXPECT_FALSE(dynamic_cast<TableroDeFuenteDC&>(*m.mesa.fuentedc()).EstaEncendida());
+    EXPECT_FALSE(dynamic_cast<TableroDeTemporizadores&>(*m.mesa.reloj()).EstaVisible());
 
     ASSERT_EQ(m.Carga(Archivo(kTableros, " 7\n")), ResultadoDeLectura::Correcto);
-    EXPECT_TRUE(dynamic_cast<TableroDeTemporizadores&>(*m.mesa.reloj).EstaVisible());
+    EXPECT_TRUE(dynamic_cast<TableroDeTemporizadores&>(*m.mesa.reloj()).EstaVisible());
     EXPECT_EQ(m.Texto(), Archivo(kTableros, " 1\n"));
 }
 

@@ -26,7 +26,7 @@ Tablero& MesaDeArchivos::Agrega(int tipo) {
 bool MesaDeArchivos::Cablea(Tablero& ta, int a, Tablero& tb, int b,
                             const std::vector<Punto>& interior) {
     Cable cable = CableEntre(ta, a, tb, b, interior);
-    cable.Color(mesa.cables.Color());
+    cable.Color(mesa.cables().Color());
     return montador.Tiende(montador.Terminal(ta, a), montador.Terminal(tb, b), cable);
 }
 

@@ -19,20 +19,20 @@ TEST(ReconstruccionDeCircuitos, UnCableQueNoPuedeUnirseQuedaDibujadoPeroSinConec
     ASSERT_TRUE(m.Cablea(p, Hoyo(1, 1), p, Hoyo(2, 0)));
     // Wires the mouse never lays, as a hand-edited file may hold them.
     const Cable lazo = CableEntre(p, Hoyo(2, 1), p, Hoyo(0, 1));
-    m.mesa.cables.Agrega(lazo);
-    m.mesa.cables.Agrega(CableEntre(p, Hoyo(3, 0), p, Hoyo(3, 4)));  // one strip
-    m.mesa.cables.Agrega(CableEntre(p, Hoyo(0, 0), p, Hoyo(4, 0)));  // a taken hole
+    m.mesa.cables().Agrega(lazo);
+    m.mesa.cables().Agrega(CableEntre(p, Hoyo(3, 0), p, Hoyo(3, 4)));  // one strip
+    m.mesa.cables().Agrega(CableEntre(p, Hoyo(0, 0), p, Hoyo(4, 0)));  // a taken hole
     Cable alVacio;
     alVacio.Puntos({Punto{1990, 1490}, {1990, 1490}, {1990, 1495}, {1990, 1495}, {1995, 1495},
                     {1995, 1495}});
-    m.mesa.cables.Agrega(alVacio);
+    m.mesa.cables().Agrega(alVacio);
     const std::string texto = m.Texto();
 
     MesaDeArchivos n;
     ASSERT_EQ(n.Carga(texto), ResultadoDeLectura::Correcto);
     EXPECT_EQ(n.Texto(), texto);
-    ASSERT_EQ(n.mesa.cables.Lista().size(), 6u);
-    Tablero& q = *n.mesa.tablero[2];
+    ASSERT_EQ(n.mesa.cables().Lista().size(), 6u);
+    Tablero& q = *n.mesa.tablero()[2];
     auto hoyo = [&q](int columna, int fila) { return q.DireccionDePuerto(Hoyo(columna, fila)); };
     EXPECT_EQ(hoyo(0, 0)->OtroPuerto(), hoyo(1, 0));
     EXPECT_EQ(hoyo(1, 1)->OtroPuerto(), hoyo(2, 0));
@@ -71,20 +71,20 @@ TEST(ReconstruccionDeCircuitos, CadaChipSeEnchufaSiCabeYSiNoQuedaDondeEstaba) {
 
     MesaDeArchivos n;
     ASSERT_EQ(n.Carga(texto), ResultadoDeLectura::Correcto);
-    Componentes& chips = n.mesa.componentes;
+    Componentes& chips = n.mesa.componentes();
     ASSERT_EQ(chips.size(), 6u);
     for (std::size_t i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(chips[i].EstaInsertado(), i == 0);
-        EXPECT_EQ(chips[i].Ubicacion(), m.mesa.componentes[i].Ubicacion());
+        EXPECT_EQ(chips[i].Ubicacion(), m.mesa.componentes()[i].Ubicacion());
         EXPECT_EQ(chips[i].TieneCasilla(1), i == 0);
     }
     // Plugged in as a drop would: snapped onto its holes and following its breadboard.
-    const int breadboard = n.mesa.tablero[2]->Identificador();
+    const int breadboard = n.mesa.tablero()[2]->Identificador();
     EXPECT_TRUE(chips[4].EstaInsertado());
     EXPECT_EQ(chips[4].Ubicacion(), esquinaSobre(Hoyo(40, 4), {-1, 0}));
     EXPECT_EQ(chips[4].NumeroDeProtoboard(), breadboard);
-    EXPECT_EQ(chips[4].DireccionDeCasilla(14), n.mesa.tablero[2]->DireccionDePuerto(Hoyo(40, 4)));
+    EXPECT_EQ(chips[4].DireccionDeCasilla(14), n.mesa.tablero()[2]->DireccionDePuerto(Hoyo(40, 4)));
     EXPECT_EQ(chips[5].NumeroDePines(), 10);
     EXPECT_EQ(chips[5].Circuito(), nullptr);
 

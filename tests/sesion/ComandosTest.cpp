@@ -62,11 +62,11 @@ TEST_F(Comandos, UnCircuitoNuevoEIntactoNoSeRehace) {
     EXPECT_EQ(sesion.comandos.Titulo(), "Velistra 0.9.7");
     EXPECT_TRUE(sesion.comandos.EsNuevo());
     EXPECT_FALSE(sesion.comandos.Modificado());
-    Tablero* fuente = sesion.mesa.fuentedc;
+    Tablero* fuente = sesion.mesa.fuentedc();
 
     EXPECT_FALSE(sesion.Ejecuta(comandos::kNuevo).repintar);
     EXPECT_EQ(sesion.comandos.Titulo(), "Velistra 0.9.7");
-    EXPECT_EQ(sesion.mesa.fuentedc, fuente);
+    EXPECT_EQ(sesion.mesa.fuentedc(), fuente);
     EXPECT_TRUE(avisos.mensajes.empty());
 
     // Changed and then discarded: a fresh workbench under the new title.
@@ -74,7 +74,7 @@ TEST_F(Comandos, UnCircuitoNuevoEIntactoNoSeRehace) {
     avisos.respuesta = Respuesta::No;
     EXPECT_TRUE(sesion.Ejecuta(comandos::kNuevo).repintar);
     EXPECT_EQ(sesion.comandos.Titulo(), "Nuevo circuito");
-    EXPECT_EQ(sesion.mesa.tablero.size(), 2u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 2u);
     EXPECT_TRUE(sesion.comandos.EsNuevo());
     EXPECT_FALSE(sesion.comandos.Modificado());
     ASSERT_EQ(avisos.mensajes.size(), 1u);
@@ -85,12 +85,12 @@ TEST_F(Comandos, UnCircuitoNuevoEIntactoNoSeRehace) {
 
 TEST_F(Comandos, TablerosChipsYTemporizadorMarcanElCircuitoPeroPLANo) {
     sesion.Ejecuta(comandos::kPLA);
-    EXPECT_EQ(sesion.mesa.tablero.back()->Tipo(), Tablero::kPLA);
+    EXPECT_EQ(sesion.mesa.tablero().back()->Tipo(), Tablero::kPLA);
     EXPECT_FALSE(sesion.comandos.Modificado());
     sesion.Ejecuta(7000);
     sesion.Ejecuta(7004);
-    EXPECT_EQ(sesion.mesa.componentes.size(), 2u);
-    EXPECT_EQ(sesion.mesa.componentes[1].Ubicacion(), (Punto{20, 50}));
+    EXPECT_EQ(sesion.mesa.componentes().size(), 2u);
+    EXPECT_EQ(sesion.mesa.componentes()[1].Ubicacion(), (Punto{20, 50}));
     // A loose chip is in the saved file, so dropping it must be asked about.
     EXPECT_TRUE(sesion.comandos.Modificado());
     avisos.respuesta = Respuesta::Cancelar;
@@ -98,10 +98,10 @@ TEST_F(Comandos, TablerosChipsYTemporizadorMarcanElCircuitoPeroPLANo) {
     avisos.respuesta = Respuesta::No;
     ASSERT_FALSE(avisos.mensajes.empty());
     EXPECT_EQ(avisos.mensajes.back().icono, Icono::Pregunta);
-    EXPECT_EQ(sesion.mesa.componentes.size(), 2u);
+    EXPECT_EQ(sesion.mesa.componentes().size(), 2u);
     // Codes that name no chip add nothing.
     for (int id : {7001, 7670, 6999, 4993, 0}) EXPECT_FALSE(sesion.Ejecuta(id).repintar) << id;
-    EXPECT_EQ(sesion.mesa.componentes.size(), 2u);
+    EXPECT_EQ(sesion.mesa.componentes().size(), 2u);
 
     const int tipos[] = {Tablero::kProtoboard, Tablero::kInterruptores, Tablero::kPulsadores,
                          Tablero::kLeds, Tablero::kSieteSegmentos};
@@ -110,7 +110,7 @@ TEST_F(Comandos, TablerosChipsYTemporizadorMarcanElCircuitoPeroPLANo) {
     int esquinaAnterior = 0;
     for (int i = 0; i < 5; ++i) {
         EXPECT_TRUE(sesion.Ejecuta(ids[i]).repintar);
-        const Tablero& t = *sesion.mesa.tablero.back();
+        const Tablero& t = *sesion.mesa.tablero().back();
         EXPECT_EQ(t.Tipo(), tipos[i]);
         if (i > 0) {
             EXPECT_EQ(t.EsquinaX(), esquinaAnterior + 10);
@@ -121,7 +121,7 @@ TEST_F(Comandos, TablerosChipsYTemporizadorMarcanElCircuitoPeroPLANo) {
 
     // The timer board comes back at (100, 400) only when hidden.
     AbreUnGuardado(carpeta.Archivo("tableros.txt"));
-    auto& abierto = dynamic_cast<TableroDeTemporizadores&>(*sesion.mesa.reloj);
+    auto& abierto = dynamic_cast<TableroDeTemporizadores&>(*sesion.mesa.reloj());
     EXPECT_TRUE(sesion.Ejecuta(comandos::kTemporizador).repintar);
     EXPECT_TRUE(abierto.EstaVisible());
     EXPECT_EQ(abierto.EsquinaX(), 100);
@@ -133,13 +133,13 @@ TEST_F(Comandos, TablerosChipsYTemporizadorMarcanElCircuitoPeroPLANo) {
 }
 
 TEST_F(Comandos, ColorAyudaYSalirSonPeticionesALaVentana) {
-    const Color inicial = sesion.mesa.cables.Color();
+    const Color inicial = sesion.mesa.cables().Color();
     dialogos.color = Rgb(0, 200, 0);
     EXPECT_TRUE(sesion.Ejecuta(comandos::kColorDeCable).repintar);
-    EXPECT_EQ(sesion.mesa.cables.Color(), Rgb(0, 200, 0));
+    EXPECT_EQ(sesion.mesa.cables().Color(), Rgb(0, 200, 0));
     dialogos.color.reset();
     sesion.Ejecuta(comandos::kColorDeCable);
-    EXPECT_EQ(sesion.mesa.cables.Color(), Rgb(0, 200, 0));
+    EXPECT_EQ(sesion.mesa.cables().Color(), Rgb(0, 200, 0));
     ASSERT_EQ(dialogos.coloresIniciales.size(), 2u);
     EXPECT_EQ(dialogos.coloresIniciales[0], inicial);
     EXPECT_FALSE(sesion.comandos.Modificado());
@@ -148,7 +148,7 @@ TEST_F(Comandos, ColorAyudaYSalirSonPeticionesALaVentana) {
     const ResultadoDeComando salir = sesion.Ejecuta(comandos::kSalir);
     EXPECT_TRUE(salir.cerrar);
     // Asking is all the command does: the workbench is still there.
-    EXPECT_EQ(sesion.mesa.tablero.size(), 2u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 2u);
 }
 
 TEST_F(Comandos, SalirConCambiosPreguntaYCadaRespuestaTieneSuCamino) {
@@ -156,7 +156,7 @@ TEST_F(Comandos, SalirConCambiosPreguntaYCadaRespuestaTieneSuCamino) {
     Modifica();
     avisos.respuesta = Respuesta::Cancelar;
     EXPECT_FALSE(sesion.PuedeCerrar());
-    EXPECT_EQ(sesion.mesa.tablero.size(), 3u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 3u);
     EXPECT_TRUE(sesion.comandos.Modificado());
     EXPECT_TRUE(sesion.comandos.EsNuevo());
     EXPECT_TRUE(dialogos.guardados.empty());
@@ -172,7 +172,7 @@ TEST_F(Comandos, SalirConCambiosPreguntaYCadaRespuestaTieneSuCamino) {
     EXPECT_EQ(avisos.mensajes[1].icono, Icono::Advertencia);
     EXPECT_EQ(avisos.mensajes[2].titulo, "Información");
     EXPECT_EQ(avisos.mensajes[2].icono, Icono::Error);
-    EXPECT_EQ(sesion.mesa.tablero.size(), 3u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 3u);
 
     // Yes with a name: the circuit is written and the program may close.
     const std::string ruta = carpeta.Archivo("al salir.txt");
@@ -183,7 +183,7 @@ TEST_F(Comandos, SalirConCambiosPreguntaYCadaRespuestaTieneSuCamino) {
     ASSERT_EQ(dialogos.guardados.size(), 2u);
     CompruebaPeticion(dialogos.guardados[1], "Archivos conocidos (*.txt)");
     // Closing clears the workbench.
-    EXPECT_TRUE(sesion.mesa.tablero.empty());
+    EXPECT_TRUE(sesion.mesa.tablero().empty());
 }
 
 TEST_F(Comandos, SalirSinGuardarOSinCambios) {
@@ -212,7 +212,7 @@ TEST_F(Comandos, SiElArchivoAbiertoYaNoSePuedeEscribirNoSeSale) {
                                                   "Error en el almacenamiento del circuito."}));
     EXPECT_EQ(avisos.mensajes[1].titulo, "Error de archivos");
     EXPECT_TRUE(sesion.comandos.Modificado());
-    EXPECT_FALSE(sesion.mesa.tablero.empty());
+    EXPECT_FALSE(sesion.mesa.tablero().empty());
 }
 
 TEST_F(Comandos, AlmacenarPideNombreLaPrimeraVezYLuegoEscribeEnElMismoArchivo) {
@@ -266,7 +266,7 @@ TEST_F(Comandos, AlmacenarPideNombreLaPrimeraVezYLuegoEscribeEnElMismoArchivo) {
 
 TEST_F(Comandos, RecuperarSoloReemplazaLaMesaConUnArchivoBueno) {
     const auto intacta = [&] {
-        EXPECT_EQ(sesion.mesa.tablero.size(), 3u);
+        EXPECT_EQ(sesion.mesa.tablero().size(), 3u);
         EXPECT_TRUE(sesion.comandos.Modificado());
         EXPECT_TRUE(sesion.comandos.EsNuevo());
         EXPECT_EQ(sesion.comandos.Titulo(), "Velistra 0.9.7");
@@ -317,8 +317,8 @@ TEST_F(Comandos, RecuperarSoloReemplazaLaMesaConUnArchivoBueno) {
         bueno, "Version 0.9.7\n2\n 4 10 175 77 128 0 1\n 5 80 400 206 81 2 2\n 1\n0\n0\n");
     dialogos.paraAbrir = bueno;
     EXPECT_TRUE(sesion.Ejecuta(comandos::kRecuperar).repintar);
-    EXPECT_EQ(sesion.mesa.tablero.size(), 2u);
-    EXPECT_TRUE(dynamic_cast<TableroDeTemporizadores&>(*sesion.mesa.reloj).EstaVisible());
+    EXPECT_EQ(sesion.mesa.tablero().size(), 2u);
+    EXPECT_TRUE(dynamic_cast<TableroDeTemporizadores&>(*sesion.mesa.reloj()).EstaVisible());
     EXPECT_EQ(sesion.comandos.Titulo(), bueno);
     EXPECT_FALSE(sesion.comandos.Modificado());
     EXPECT_FALSE(sesion.comandos.EsNuevo());
@@ -341,7 +341,7 @@ TEST_F(Comandos, RecuperarConCambiosGuardaPrimeroSiSeLoPide) {
     const std::string cambiado = TextoDeCircuito(sesion.mesa);
     sesion.Ejecuta(comandos::kRecuperar);
     EXPECT_EQ(prueba::LeeArchivo(guardado), cambiado);
-    EXPECT_EQ(sesion.mesa.tablero.size(), 2u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 2u);
     EXPECT_EQ(sesion.comandos.Titulo(), abierto);
 
     // The save went through even if the open dialog is then cancelled.
@@ -350,7 +350,7 @@ TEST_F(Comandos, RecuperarConCambiosGuardaPrimeroSiSeLoPide) {
     dialogos.paraGuardar.reset();
     sesion.Ejecuta(comandos::kRecuperar);
     EXPECT_FALSE(sesion.comandos.Modificado());
-    EXPECT_EQ(sesion.mesa.tablero.size(), 3u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 3u);
     EXPECT_EQ(sesion.comandos.Archivo(), abierto);
 }
 
@@ -375,30 +375,30 @@ TEST(ComandosTic, ElTemporizadorAvanzaSoloEncendidoYVisibleYNoApilaMensajes) {
     prueba::DialogosDePrueba dialogos;
     Sesion sesion(avisos, dialogos);
     Mesa& mesa = sesion.mesa;
-    auto& reloj = dynamic_cast<TableroDeTemporizadores&>(*mesa.reloj);
-    Puerto* vcc = mesa.fuentedc->DireccionDePuerto(0);
+    auto& reloj = dynamic_cast<TableroDeTemporizadores&>(*mesa.reloj());
+    Puerto* vcc = mesa.fuentedc()->DireccionDePuerto(0);
 
     // Off, or hidden: the clocks stand still.
     EXPECT_FALSE(sesion.Tic());
     sesion.Ejecuta(comandos::kTemporizador);
     ASSERT_TRUE(mesa.ConectaPuertos(reloj.DireccionDePuerto(reloj.PuertoVcc()), vcc));
-    ASSERT_TRUE(mesa.ConectaPuertos(reloj.DireccionDePuerto(reloj.PuertoGnd()), mesa.fuentedc->DireccionDePuerto(4)));
+    ASSERT_TRUE(mesa.ConectaPuertos(reloj.DireccionDePuerto(reloj.PuertoGnd()), mesa.fuentedc()->DireccionDePuerto(4)));
     EXPECT_FALSE(sesion.Tic());
     EXPECT_EQ(reloj.Contador(), 0);
 
     // An inverter whose output feeds its own input never settles.
     Tablero& p = *mesa.AgregaTablero(Tablero::kProtoboard);
-    mesa.componentes.Nuevo(7004);
-    Componente& chip = mesa.componentes[0];
+    mesa.componentes().Nuevo(7004);
+    Componente& chip = mesa.componentes()[0];
     chip.UbicaEn({p.EsquinaX() + 27 + 13 * 10 - 6, p.EsquinaY() + 118});
     ASSERT_TRUE(mesa.EnchufaComponente(chip));
     const auto abajo = [&](int columna, int fila) { return p.DireccionDePuerto(320 + 5 * columna + fila); };
-    ASSERT_TRUE(mesa.ConectaPuertos(p.DireccionDePuerto(5 * 10), mesa.fuentedc->DireccionDePuerto(1)));
-    ASSERT_TRUE(mesa.ConectaPuertos(abajo(16, 4), mesa.fuentedc->DireccionDePuerto(5)));
+    ASSERT_TRUE(mesa.ConectaPuertos(p.DireccionDePuerto(5 * 10), mesa.fuentedc()->DireccionDePuerto(1)));
+    ASSERT_TRUE(mesa.ConectaPuertos(abajo(16, 4), mesa.fuentedc()->DireccionDePuerto(5)));
     ASSERT_TRUE(mesa.ConectaPuertos(abajo(10, 4), abajo(11, 4)));
 
     mesa.ConmutaFuente();
-    ASSERT_TRUE(mesa.bON);
+    ASSERT_TRUE(mesa.bON());
     ASSERT_FALSE(avisos.mensajes.empty());
     EXPECT_FALSE(sesion.Tic());  // no clock terminal wired: no settling
     EXPECT_EQ(reloj.Contador(), 1);

@@ -29,7 +29,7 @@ TEST(DibujoDeLaSesion, LaSondaSoloSeDibujaEncimaYElTodoEsLaSumaDeLasCapas) {
     prueba::DialogosDePrueba dialogos;
     Sesion sesion(avisos, dialogos);
     sesion.Ejecuta(comandos::kLeds);
-    const Punto terminal = prueba::CentroDePuerto(*sesion.mesa.tablero.back(), 0);
+    const Punto terminal = prueba::CentroDePuerto(*sesion.mesa.tablero().back(), 0);
 
     prueba::LienzoDePrueba fija, encima, sinPuntero, todo;
     sesion.PintaFija(fija);

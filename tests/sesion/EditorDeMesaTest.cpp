@@ -21,14 +21,14 @@ protected:
     // A board from the menu, put where the test wants it before anything is wired.
     Tablero& Agrega(int id, Punto esquina) {
         sesion.Ejecuta(id);
-        Tablero& t = *sesion.mesa.tablero.back();
+        Tablero& t = *sesion.mesa.tablero().back();
         t.UbicaEn(esquina.x, esquina.y);
         return t;
     }
-    Tablero& Fuente() { return *sesion.mesa.fuentedc; }
-    TableroDeTemporizadores& Reloj() { return dynamic_cast<TableroDeTemporizadores&>(*sesion.mesa.reloj); }
-    std::size_t Cables() const { return sesion.mesa.cables.Lista().size(); }
-    Componente& Chip(std::size_t i = 0) { return sesion.mesa.componentes[i]; }
+    Tablero& Fuente() { return *sesion.mesa.fuentedc(); }
+    TableroDeTemporizadores& Reloj() { return dynamic_cast<TableroDeTemporizadores&>(*sesion.mesa.reloj()); }
+    std::size_t Cables() const { return sesion.mesa.cables().Lista().size(); }
+    Componente& Chip(std::size_t i = 0) { return sesion.mesa.componentes()[i]; }
     // A new 7400 dragged from its parking place onto breadboard column c.
     void PoneChip(const Tablero& protoboard, int c) {
         sesion.Ejecuta(7000);
@@ -43,7 +43,7 @@ protected:
     }
     void Enciende() {
         yo.Clic(InterruptorDeFuente(Fuente()));
-        ASSERT_TRUE(sesion.mesa.bON);
+        ASSERT_TRUE(sesion.mesa.bON());
     }
 
     prueba::CarpetaTemporal carpeta;
@@ -65,11 +65,11 @@ TEST_F(Editor, UnCableSoloSeTiendeEntrePuertosLibresDeRedesQuePuedenUnirse) {
     ResultadoDelRaton r = yo.Pulsa({a.x + 3, a.y - 2});
     ASSERT_TRUE(r.puntero.has_value());
     EXPECT_EQ(*r.puntero, a);
-    EXPECT_TRUE(sesion.mesa.cables.EstaCreando());
+    EXPECT_TRUE(sesion.mesa.cables().EstaCreando());
     r = yo.Suelta({a.x + 1, a.y});  // the same hole
     EXPECT_FALSE(r.puntero.has_value());
     EXPECT_FALSE(r.modificado);
-    EXPECT_FALSE(sesion.mesa.cables.EstaCreando());
+    EXPECT_FALSE(sesion.mesa.cables().EstaCreando());
 
     yo.Cablea(a, {1500, 1200}, false);                      // empty workbench
     yo.Cablea(a, Superior(p, 0, 3), true);                  // same column: one net already
@@ -89,7 +89,7 @@ TEST_F(Editor, UnCableSoloSeTiendeEntrePuertosLibresDeRedesQuePuedenUnirse) {
     EXPECT_EQ(*r.puntero, b);
     EXPECT_TRUE(r.modificado);
     EXPECT_TRUE(sesion.comandos.Modificado());
-    const Cable& cable = sesion.mesa.cables.Lista()[0];
+    const Cable& cable = sesion.mesa.cables().Lista()[0];
     EXPECT_EQ(cable.Puntos()[0], a);
     EXPECT_EQ(cable.Puntos()[5], b);
     EXPECT_EQ(cable.TableroA(), p.Identificador());
@@ -115,10 +115,10 @@ TEST_F(Editor, QuitarUnCableSeparaLaConexionQueRepresentaAunConTablerosEncimados
     // its free holes lies right under the wire's end.
     const Punto extremo = VccDeTiras(w);
     yo.LlevaTablero(p, MarcadorDeProtoboard(p), {extremo.x - 27, extremo.y - 66});
-    ASSERT_EQ(sesion.mesa.tablero[2].get(), &p);
+    ASSERT_EQ(sesion.mesa.tablero()[2].get(), &p);
     ASSERT_NE(p.PuertoEn(extremo.x, extremo.y), nullptr);
 
-    const Cable cable = sesion.mesa.cables.Lista()[0];
+    const Cable cable = sesion.mesa.cables().Lista()[0];
     const ResultadoDelRaton r = yo.Derecho(cable.Puntos()[2]);
     EXPECT_TRUE(r.modificado);
     EXPECT_EQ(Cables(), 0u);
@@ -171,14 +171,14 @@ TEST_F(Editor, ElBotonDerechoNoQuitaNadaMientrasElIzquierdoTrabaja) {
     const Punto enElChip{Chip().Ubicacion().x + 50, Chip().Ubicacion().y + 17};
     const auto intacto = [&] {
         EXPECT_EQ(Cables(), 1u);
-        EXPECT_EQ(sesion.mesa.componentes.size(), 1u);
-        EXPECT_EQ(sesion.mesa.tablero.size(), 4u);
+        EXPECT_EQ(sesion.mesa.componentes().size(), 1u);
+        EXPECT_EQ(sesion.mesa.tablero().size(), 4u);
         EXPECT_FALSE(yo.Derecho(enElCable).repintar);
         EXPECT_FALSE(yo.Derecho(enElChip).repintar);
         EXPECT_FALSE(yo.Derecho(MarcadorDeTiras(pulsadores)).repintar);
         EXPECT_EQ(Cables(), 1u);
-        EXPECT_EQ(sesion.mesa.componentes.size(), 1u);
-        EXPECT_EQ(sesion.mesa.tablero.size(), 4u);
+        EXPECT_EQ(sesion.mesa.componentes().size(), 1u);
+        EXPECT_EQ(sesion.mesa.tablero().size(), 4u);
     };
 
     // Dragging the key board.
@@ -204,19 +204,19 @@ TEST_F(Editor, ElBotonDerechoNoQuitaNadaMientrasElIzquierdoTrabaja) {
     yo.Pulsa(enElChip);
     yo.Mueve({enElChip.x + 5, enElChip.y});
     EXPECT_FALSE(yo.Derecho({enElChip.x + 5, enElChip.y}).repintar);
-    EXPECT_EQ(sesion.mesa.componentes.size(), 1u);
+    EXPECT_EQ(sesion.mesa.componentes().size(), 1u);
     yo.Suelta(enElChip);
     EXPECT_TRUE(Chip().EstaInsertado());
     EXPECT_FALSE(sesion.editor.AccionEnCurso());
 
     // Once the left button is up, the right one works again.
-    const Cable cable = sesion.mesa.cables.Lista()[0];
+    const Cable cable = sesion.mesa.cables().Lista()[0];
     yo.Derecho(cable.Puntos()[2]);
     EXPECT_EQ(Cables(), 0u);
     yo.Derecho(enElChip);
-    EXPECT_TRUE(sesion.mesa.componentes.empty());
+    EXPECT_TRUE(sesion.mesa.componentes().empty());
     yo.Derecho(MarcadorDeTiras(pulsadores));
-    EXPECT_EQ(sesion.mesa.tablero.size(), 3u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 3u);
 }
 
 TEST_F(Editor, LosChipsSeSacanSeMuevenYLosQueNoEncajanVuelvenAlEstacionamiento) {
@@ -255,15 +255,15 @@ TEST_F(Editor, LosChipsSeSacanSeMuevenYLosQueNoEncajanVuelvenAlEstacionamiento) 
     ASSERT_TRUE(Chip(0).EstaInsertado());
     EXPECT_FALSE(Chip(1).EstaInsertado());
     yo.Derecho({Chip(0).Ubicacion().x + 50, Chip(0).Ubicacion().y + 17});
-    ASSERT_EQ(sesion.mesa.componentes.size(), 1u);
+    ASSERT_EQ(sesion.mesa.componentes().size(), 1u);
     EXPECT_EQ(Chip(0).Codigo(), 7004);
     EXPECT_TRUE(p.EstaLimpio());
-    EXPECT_FALSE(sesion.mesa.componentes.EstaMoviendo());
+    EXPECT_FALSE(sesion.mesa.componentes().EstaMoviendo());
 }
 
 TEST_F(Editor, LaFuenteNuncaSeQuitaYElTemporizadorSoloSeGuarda) {
     yo.Derecho(MarcadorDeFuente(Fuente()));
-    EXPECT_EQ(sesion.mesa.tablero.size(), 2u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 2u);
     EXPECT_FALSE(sesion.comandos.Modificado());
 
     // The hidden timer board offers no handle at all.
@@ -282,13 +282,13 @@ TEST_F(Editor, LaFuenteNuncaSeQuitaYElTemporizadorSoloSeGuarda) {
     EXPECT_EQ(avisos.mensajes[0].texto, "Primero debe retirar los cables y componentes.");
     EXPECT_TRUE(Reloj().EstaVisible());
 
-    yo.Derecho(sesion.mesa.cables.Lista()[0].Puntos()[2]);
+    yo.Derecho(sesion.mesa.cables().Lista()[0].Puntos()[2]);
     ASSERT_EQ(Cables(), 0u);
     const ResultadoDelRaton r = yo.Derecho(MarcadorDeTiras(Reloj()));
     EXPECT_TRUE(r.modificado);
     EXPECT_FALSE(Reloj().EstaVisible());
-    EXPECT_EQ(sesion.mesa.tablero.size(), 2u);
-    EXPECT_EQ(sesion.mesa.reloj, sesion.mesa.tablero[1].get());
+    EXPECT_EQ(sesion.mesa.tablero().size(), 2u);
+    EXPECT_EQ(sesion.mesa.reloj(), sesion.mesa.tablero()[1].get());
 }
 
 TEST_F(Editor, LaFuenteSeEnciendeConSuInterruptorYSeArrastraSoloApagada) {
@@ -300,7 +300,7 @@ TEST_F(Editor, LaFuenteSeEnciendeConSuInterruptorYSeArrastraSoloApagada) {
     yo.Clic(Palanca(w, 2));
     EXPECT_EQ(w.DireccionDePuerto(6)->Estado(), 'Z');
     yo.Clic(InterruptorDeFuente(Fuente()));
-    ASSERT_TRUE(sesion.mesa.bON);
+    ASSERT_TRUE(sesion.mesa.bON());
     EXPECT_EQ(w.DireccionDePuerto(6)->Estado(), '1');
     EXPECT_EQ(w.DireccionDePuerto(9)->Estado(), '0');
 
@@ -311,21 +311,21 @@ TEST_F(Editor, LaFuenteSeEnciendeConSuInterruptorYSeArrastraSoloApagada) {
     EXPECT_FALSE(sesion.comandos.Modificado());
 
     yo.Clic(InterruptorDeFuente(Fuente()));
-    EXPECT_FALSE(sesion.mesa.bON);
+    EXPECT_FALSE(sesion.mesa.bON());
     EXPECT_EQ(w.DireccionDePuerto(6)->Estado(), 'Z');
 
     // Dragged off, the supply carries its wire ends along.
     const Punto vcc = VccDeFuente(Fuente(), 0);
     yo.LlevaTablero(Fuente(), MarcadorDeFuente(Fuente()), {40, 600});
     EXPECT_EQ(Fuente().EsquinaY(), 600);
-    EXPECT_EQ(sesion.mesa.cables.Lista()[0].Puntos()[0], (Punto{vcc.x + 30, vcc.y + 425}));
-    EXPECT_EQ(sesion.mesa.cables.Lista()[0].Puntos()[5], VccDeTiras(w));
+    EXPECT_EQ(sesion.mesa.cables().Lista()[0].Puntos()[0], (Punto{vcc.x + 30, vcc.y + 425}));
+    EXPECT_EQ(sesion.mesa.cables().Lista()[0].Puntos()[5], VccDeTiras(w));
     EXPECT_TRUE(sesion.comandos.Modificado());
 }
 
 TEST_F(Editor, LaPLARecibeSusClicsTambienEncendidaYPideRepintarConElDesplazamiento) {
     sesion.Ejecuta(comandos::kPLA);
-    auto& pla = dynamic_cast<TableroPLA&>(*sesion.mesa.tablero.back());
+    auto& pla = dynamic_cast<TableroPLA&>(*sesion.mesa.tablero().back());
     EXPECT_EQ(pla.EsquinaX(), 0);
     EXPECT_FALSE(sesion.comandos.Modificado());
     pla.UbicaEn(600, 100);
@@ -353,7 +353,7 @@ TEST_F(Editor, LaPosicionSeMuestraComoEnLaBarraDeEstadoYElDesplazamientoLlegaALa
     sesion.editor.Desplazamiento(300, 120);
     EXPECT_EQ(sesion.editor.Desplazamiento(), (Punto{300, 120}));
     prueba::LienzoDePrueba lienzo;
-    sesion.mesa.cables.Dibuja(lienzo);
+    sesion.mesa.cables().Dibuja(lienzo);
     const auto linea = lienzo.DeTipo(prueba::Trazo::Tipo::MueveA);
     ASSERT_FALSE(linea.empty());
     EXPECT_EQ(linea[0].a, 300 + 86);
@@ -395,7 +395,7 @@ TEST_F(Rechazos, CadaChipQueNoSeEnchufaDiceAQueSeDebe) {
     yo.Conecta(Salida(w, 0, 0), Inferior(p, 32, 4), true);
     EXPECT_EQ(SueltaChip(Superior(p, 30, 4)), Rechazo::SalidaSobreTiraExcitada);
     EXPECT_EQ(SueltaChip(Superior(p, 29, 4)), Rechazo::Ninguno);
-    ASSERT_EQ(sesion.mesa.componentes.size(), 2u);
+    ASSERT_EQ(sesion.mesa.componentes().size(), 2u);
     EXPECT_TRUE(Chip(0).EstaInsertado() && Chip(1).EstaInsertado());
 }
 
@@ -427,15 +427,15 @@ TEST_F(Rechazos, CadaCableQueNoSeTiendeYCadaTableroQueNoSeQuitaDiceAQueSeDebe) {
     Enciende();
     EXPECT_EQ(yo.Pulsa(Superior(p, 5, 0)).rechazo, Rechazo::ModuloEncendido);
     yo.Suelta(Superior(p, 5, 0));
-    const Punto enElCable = sesion.mesa.cables.Lista()[0].Puntos()[2];
+    const Punto enElCable = sesion.mesa.cables().Lista()[0].Puntos()[2];
     EXPECT_EQ(yo.Derecho(enElCable).rechazo, Rechazo::ModuloEncendido);
     const Punto enElChip{Chip().Ubicacion().x + 50, Chip().Ubicacion().y + 17};
     EXPECT_EQ(yo.Derecho(enElChip).rechazo, Rechazo::ModuloEncendido);
-    EXPECT_FALSE(sesion.mesa.cables.HaCambiado());
+    EXPECT_FALSE(sesion.mesa.cables().HaCambiado());
     EXPECT_EQ(yo.Derecho({1500, 1200}).rechazo, Rechazo::Ninguno);
     EXPECT_EQ(yo.Pulsa({1500, 1200}).rechazo, Rechazo::Ninguno);
     EXPECT_EQ(Cables(), 1u);
-    EXPECT_EQ(sesion.mesa.componentes.size(), 1u);
+    EXPECT_EQ(sesion.mesa.componentes().size(), 1u);
 }
 
 }  // namespace

@@ -81,9 +81,9 @@ public:
 
     // A wire that must be made.
     void Conecta(Punto a, Punto b, bool verticalPrimero) {
-        const std::size_t antes = s.mesa.cables.Lista().size();
+        const std::size_t antes = s.mesa.cables().Lista().size();
         Cablea(a, b, verticalPrimero);
-        ASSERT_EQ(s.mesa.cables.Lista().size(), antes + 1)
+        ASSERT_EQ(s.mesa.cables().Lista().size(), antes + 1)
             << "cable de (" << a.x << ", " << a.y << ") a (" << b.x << ", " << b.y << ")";
     }
 

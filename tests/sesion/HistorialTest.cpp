@@ -27,12 +27,12 @@ protected:
     void Edita() {
         Anota();
         sesion.Ejecuta(comandos::kProtoboard);
-        Tablero& p = *sesion.mesa.tablero.back();
+        Tablero& p = *sesion.mesa.tablero().back();
         Anota();
         yo.LlevaTablero(p, MarcadorDeProtoboard(p), {300, 100});
         Anota();
         sesion.Ejecuta(comandos::kInterruptores);
-        Tablero& w = *sesion.mesa.tablero.back();
+        Tablero& w = *sesion.mesa.tablero().back();
         Anota();
         yo.LlevaTablero(w, MarcadorDeTiras(w), {300, 450});
         Anota();
@@ -40,19 +40,19 @@ protected:
         Anota();
         const Punto hoyo = Superior(p, 2, 4);
         yo.Arrastra({60, 70}, {hoyo.x - 5 + 40, hoyo.y + 20});
-        ASSERT_TRUE(sesion.mesa.componentes[0].EstaInsertado());
+        ASSERT_TRUE(sesion.mesa.componentes()[0].EstaInsertado());
         Anota();
         dialogos.color = Rgb(255, 0, 0);
         sesion.Ejecuta(comandos::kColorDeCable);
         Anota();
-        yo.Conecta(VccDeFuente(*sesion.mesa.fuentedc, 0), Superior(p, 2, 0), false);
+        yo.Conecta(VccDeFuente(*sesion.mesa.fuentedc(), 0), Superior(p, 2, 0), false);
         Anota();
         yo.Conecta(Salida(w, 0, 0), Inferior(p, 2, 4), true);
         Anota();
         sesion.Ejecuta(comandos::kPLA);
         Anota();
         // Put aside by hand, outside any action: that move joins the link's step.
-        auto& pla = dynamic_cast<TableroPLA&>(*sesion.mesa.tablero.back());
+        auto& pla = dynamic_cast<TableroPLA&>(*sesion.mesa.tablero().back());
         pla.UbicaEn(900, 100);
         yo.Clic(En(pla, TableroPLA::Cruce(0, 0).x, TableroPLA::Cruce(0, 0).y));
         ASSERT_TRUE(pla.Conexion(0, 0));
@@ -61,7 +61,7 @@ protected:
         Anota();
         // The second wire goes again, by the right button.
         yo.Derecho(Salida(w, 0, 0));
-        ASSERT_EQ(sesion.mesa.cables.Lista().size(), 1u);
+        ASSERT_EQ(sesion.mesa.cables().Lista().size(), 1u);
         Anota();
     }
 
@@ -100,9 +100,9 @@ TEST_F(Historial, CadaPasoDeshechoDevuelveElTextoExactoYRehacerLlegaAlUltimo) {
 
 TEST_F(Historial, ConLaFuenteEncendidaSeNiegaYLasPalancasNoSonPasos) {
     sesion.Ejecuta(comandos::kInterruptores);
-    Tablero& w = *sesion.mesa.tablero.back();
-    yo.Clic(InterruptorDeFuente(*sesion.mesa.fuentedc));
-    ASSERT_TRUE(sesion.mesa.bON);
+    Tablero& w = *sesion.mesa.tablero().back();
+    yo.Clic(InterruptorDeFuente(*sesion.mesa.fuentedc()));
+    ASSERT_TRUE(sesion.mesa.bON());
     yo.Clic(Palanca(w, 3));
     const std::string encendido = Texto();
     avisos.mensajes.clear();
@@ -111,13 +111,13 @@ TEST_F(Historial, ConLaFuenteEncendidaSeNiegaYLasPalancasNoSonPasos) {
     ASSERT_EQ(avisos.mensajes.size(), 2u);
     EXPECT_EQ(avisos.mensajes[0].texto, "Apague el módulo antes de deshacer un cambio.");
     EXPECT_EQ(avisos.mensajes[1].texto, "Apague el módulo antes de rehacer un cambio.");
-    EXPECT_TRUE(sesion.mesa.bON);
+    EXPECT_TRUE(sesion.mesa.bON());
     EXPECT_EQ(Texto(), encendido);
 
     // Switching off and the lever were no edits: one undo takes the board away.
-    yo.Clic(InterruptorDeFuente(*sesion.mesa.fuentedc));
+    yo.Clic(InterruptorDeFuente(*sesion.mesa.fuentedc()));
     ASSERT_TRUE(sesion.Ejecuta(comandos::kDeshacer).repintar);
-    EXPECT_EQ(sesion.mesa.tablero.size(), 2u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 2u);
     EXPECT_FALSE(sesion.historial.PuedeDeshacer());
 }
 
@@ -147,7 +147,7 @@ TEST_F(Historial, ElMarcadorDeCambiosSigueAlEstadoGuardadoYAbrirOVaciarBorraLosP
     sesion.Ejecuta(comandos::kPulsadores);
     sesion.Ejecuta(comandos::kNuevo);
     EXPECT_FALSE(sesion.historial.PuedeDeshacer());
-    EXPECT_EQ(sesion.mesa.tablero.size(), 2u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 2u);
 }
 
 TEST(HistorialDePasos, GuardaComoMuchoSusPasosYOlvidaLosMasViejos) {

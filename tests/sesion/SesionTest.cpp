@@ -36,12 +36,12 @@ class SesionDeEstudiante : public ::testing::Test {
 protected:
     Tablero& Agrega(int id) {
         sesion.Ejecuta(id);
-        return *sesion.mesa.tablero.back();
+        return *sesion.mesa.tablero().back();
     }
-    Tablero& Fuente() { return *sesion.mesa.fuentedc; }
+    Tablero& Fuente() { return *sesion.mesa.fuentedc(); }
     TableroDeLeds& Leds() { return dynamic_cast<TableroDeLeds&>(*leds); }
-    Componente& Chip() { return sesion.mesa.componentes[0]; }
-    std::size_t Cables() const { return sesion.mesa.cables.Lista().size(); }
+    Componente& Chip() { return sesion.mesa.componentes()[0]; }
+    std::size_t Cables() const { return sesion.mesa.cables().Lista().size(); }
 
     void ArmaCircuito() {
         protoboard = &Agrega(comandos::kProtoboard);
@@ -55,7 +55,7 @@ protected:
         ASSERT_EQ(leds->EsquinaY(), kLeds.y);
 
         sesion.Ejecuta(7008);
-        ASSERT_EQ(sesion.mesa.componentes.size(), 1u);
+        ASSERT_EQ(sesion.mesa.componentes().size(), 1u);
         // Its plug point (corner + (5, 0)) over the hole of upper column 2, row 4.
         const Punto hoyo = Superior(*protoboard, kColumnaDelChip, 4);
         yo.Arrastra({20 + kAgarreDelChip.x, 50 + kAgarreDelChip.y},
@@ -76,8 +76,8 @@ protected:
     }
 
     void Enciende(bool encendida) {
-        if (sesion.mesa.bON != encendida) yo.Clic(InterruptorDeFuente(Fuente()));
-        ASSERT_EQ(sesion.mesa.bON, encendida);
+        if (sesion.mesa.bON() != encendida) yo.Clic(InterruptorDeFuente(Fuente()));
+        ASSERT_EQ(sesion.mesa.bON(), encendida);
     }
     void Palanca(int i) { yo.Clic(prueba::donde::Palanca(*interruptores, i)); }
 
@@ -148,9 +148,9 @@ TEST_F(SesionDeEstudiante, ConLaFuenteEncendidaNadaSeRecablea) {
     yo.Derecho(Lampara(*leds, 0));
     yo.Derecho(MarcadorDeLeds(*leds));
     yo.Derecho(MarcadorDeProtoboard(*protoboard));
-    EXPECT_EQ(sesion.mesa.componentes.size(), 1u);
+    EXPECT_EQ(sesion.mesa.componentes().size(), 1u);
     EXPECT_EQ(Cables(), 8u);
-    EXPECT_EQ(sesion.mesa.tablero.size(), 5u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 5u);
     EXPECT_TRUE(avisos.mensajes.empty());  // refused silently
 
     // New, load and exit are refused with their messages; saving still works.
@@ -169,17 +169,17 @@ TEST_F(SesionDeEstudiante, ConLaFuenteEncendidaNadaSeRecablea) {
         EXPECT_EQ(m.icono, Icono::Error);
     }
     EXPECT_TRUE(dialogos.aperturas.empty());
-    EXPECT_EQ(sesion.mesa.tablero.size(), 5u);
-    EXPECT_TRUE(sesion.mesa.bON);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 5u);
+    EXPECT_TRUE(sesion.mesa.bON());
     sesion.Ejecuta(comandos::kAlmacenar);
     EXPECT_FALSE(sesion.comandos.Modificado());
     EXPECT_EQ(avisos.mensajes.size(), 3u);
 
     // Reshaping a wire still works and counts as an edit; the circuit keeps working.
-    const Cable antes = sesion.mesa.cables.Lista()[2];  // supply VCC 1 to the lever board
+    const Cable antes = sesion.mesa.cables().Lista()[2];  // supply VCC 1 to the lever board
     const Punto tramo{(antes.AX() + antes.BX()) / 2, antes.AY()};
     yo.Arrastra(tramo, {tramo.x, tramo.y + 10});
-    const Cable despues = sesion.mesa.cables.Lista()[2];
+    const Cable despues = sesion.mesa.cables().Lista()[2];
     EXPECT_NE(despues.Puntos(), antes.Puntos());
     EXPECT_EQ(despues.Puntos()[0], antes.Puntos()[0]);
     EXPECT_EQ(despues.Puntos()[5], antes.Puntos()[5]);
@@ -199,11 +199,11 @@ TEST_F(SesionDeEstudiante, RetirarEnDesordenSeRechazaYEnOrdenSeLogra) {
     EXPECT_EQ(avisos.mensajes[0].texto, "Primero debe retirar los cables y componentes.");
     EXPECT_EQ(avisos.mensajes[0].titulo, "Información");
     EXPECT_EQ(avisos.mensajes[0].icono, Icono::Error);
-    EXPECT_EQ(sesion.mesa.tablero.size(), 5u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 5u);
 
     // The supply can never go, wired or not.
     yo.Derecho(MarcadorDeFuente(Fuente()));
-    EXPECT_EQ(sesion.mesa.tablero.size(), 5u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 5u);
     EXPECT_EQ(rechazos(), 2u);
 
     // Unwire the lamp board: its ground and the gate's output.
@@ -221,19 +221,19 @@ TEST_F(SesionDeEstudiante, RetirarEnDesordenSeRechazaYEnOrdenSeLogra) {
 
     avisos.mensajes.clear();
     yo.Derecho(MarcadorDeLeds(*leds));
-    EXPECT_EQ(sesion.mesa.tablero.size(), 4u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 4u);
     EXPECT_TRUE(avisos.mensajes.empty());
 
     // The breadboard still holds its chip: remove the chip, then its wires.
     yo.Derecho(MarcadorDeProtoboard(*protoboard));
     EXPECT_EQ(avisos.mensajes.size(), 1u);
     yo.Derecho({Chip().Ubicacion().x + 53, Chip().Ubicacion().y + 17});
-    EXPECT_TRUE(sesion.mesa.componentes.empty());
+    EXPECT_TRUE(sesion.mesa.componentes().empty());
     for (int c : {kColumnaDelChip, kColumnaDelChip + 1, kColumnaDelChip + 2}) {
         EXPECT_TRUE(protoboard->DireccionDePuerto(320 + 5 * c)->EstaLibre()) << c;
     }
     while (Cables() > 0) {
-        const Cable& cable = sesion.mesa.cables.Lista().front();
+        const Cable& cable = sesion.mesa.cables().Lista().front();
         const std::size_t antes = Cables();
         // Every wire here leaves end A horizontally or vertically: aim at its corner.
         const Punto esquina = cable.Puntos()[2];
@@ -242,15 +242,15 @@ TEST_F(SesionDeEstudiante, RetirarEnDesordenSeRechazaYEnOrdenSeLogra) {
     }
     yo.Derecho(MarcadorDeProtoboard(*protoboard));
     yo.Derecho(MarcadorDeTiras(*interruptores));
-    EXPECT_EQ(sesion.mesa.tablero.size(), 2u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 2u);
     EXPECT_EQ(avisos.mensajes.size(), 1u);
-    for (const auto& t : sesion.mesa.tablero) EXPECT_TRUE(t->EstaLimpio());
+    for (const auto& t : sesion.mesa.tablero()) EXPECT_TRUE(t->EstaLimpio());
 }
 
 TEST_F(SesionDeEstudiante, LaProtoboardArrastradaSeLlevaSuChipYSusExtremosDeCable) {
     ASSERT_NO_FATAL_FAILURE(ArmaCircuito());
     const int id = protoboard->Identificador();
-    const std::vector<Cable> antes = sesion.mesa.cables.Lista();
+    const std::vector<Cable> antes = sesion.mesa.cables().Lista();
     const Punto chip = Chip().Ubicacion();
     const Punto d{60, -60};
 
@@ -265,7 +265,7 @@ TEST_F(SesionDeEstudiante, LaProtoboardArrastradaSeLlevaSuChipYSusExtremosDeCabl
     EXPECT_EQ(Chip().Ubicacion(), (Punto{chip.x + d.x, chip.y + d.y}));
     EXPECT_TRUE(Chip().EstaInsertado());
 
-    const std::vector<Cable>& despues = sesion.mesa.cables.Lista();
+    const std::vector<Cable>& despues = sesion.mesa.cables().Lista();
     ASSERT_EQ(despues.size(), antes.size());
     for (std::size_t i = 0; i < antes.size(); ++i) {
         SCOPED_TRACE(i);
@@ -301,20 +301,20 @@ TEST_F(SesionDeEstudiante, GuardadoYRecuperadoSigueFuncionando) {
     otrosDialogos.paraAbrir = ruta;
     Sesion otra(otrosAvisos, otrosDialogos);
     otra.Ejecuta(comandos::kRecuperar);
-    ASSERT_EQ(otra.mesa.tablero.size(), 5u);
+    ASSERT_EQ(otra.mesa.tablero().size(), 5u);
     EXPECT_EQ(otra.comandos.Titulo(), ruta);
     EXPECT_FALSE(otra.comandos.EsNuevo());
-    EXPECT_EQ(otra.mesa.cables.Lista().size(), 8u);
-    ASSERT_EQ(otra.mesa.componentes.size(), 1u);
-    EXPECT_TRUE(otra.mesa.componentes[0].EstaInsertado());
+    EXPECT_EQ(otra.mesa.cables().Lista().size(), 8u);
+    ASSERT_EQ(otra.mesa.componentes().size(), 1u);
+    EXPECT_TRUE(otra.mesa.componentes()[0].EstaInsertado());
 
     prueba::Estudiante otroYo(otra);
-    const Tablero& w = *otra.mesa.tablero[3];
-    otroYo.Clic(InterruptorDeFuente(*otra.mesa.fuentedc));
-    ASSERT_TRUE(otra.mesa.bON);
+    const Tablero& w = *otra.mesa.tablero()[3];
+    otroYo.Clic(InterruptorDeFuente(*otra.mesa.fuentedc()));
+    ASSERT_TRUE(otra.mesa.bON());
     otroYo.Clic(prueba::donde::Palanca(w, 0));
     otroYo.Clic(prueba::donde::Palanca(w, 1));
-    EXPECT_TRUE(dynamic_cast<TableroDeLeds&>(*otra.mesa.tablero[4]).EstadoDeLed(0));
+    EXPECT_TRUE(dynamic_cast<TableroDeLeds&>(*otra.mesa.tablero()[4]).EstadoDeLed(0));
     EXPECT_FALSE(otra.comandos.Modificado());
     EXPECT_TRUE(otrosAvisos.mensajes.empty());
 }
@@ -334,16 +334,16 @@ TEST_F(SesionDeEstudiante, LoPegadoJuntoAlOriginalNoTapaNadaYSusCablesSoloUnenPu
 
     Mesa& mesa = sesion.mesa;
     // The supply and the timer board are never copied: every bench has its own.
-    ASSERT_EQ(mesa.tablero.size(), 8u);
+    ASSERT_EQ(mesa.tablero().size(), 8u);
     for (std::size_t i = 5; i < 8; ++i)
-        for (std::size_t j = 0; j < 5; ++j) EXPECT_FALSE(AreaDe(*mesa.tablero[i]).Corta(AreaDe(*mesa.tablero[j])));
-    ASSERT_EQ(mesa.componentes.size(), 2u);
-    EXPECT_TRUE(mesa.componentes[1].EstaInsertado());
-    EXPECT_EQ(mesa.componentes[1].NumeroDeProtoboard(), mesa.tablero[5]->Identificador());
+        for (std::size_t j = 0; j < 5; ++j) EXPECT_FALSE(AreaDe(*mesa.tablero()[i]).Corta(AreaDe(*mesa.tablero()[j])));
+    ASSERT_EQ(mesa.componentes().size(), 2u);
+    EXPECT_TRUE(mesa.componentes()[1].EstaInsertado());
+    EXPECT_EQ(mesa.componentes()[1].NumeroDeProtoboard(), mesa.tablero()[5]->Identificador());
     // The three wires between the copied boards came; those from the supply found no
     // free terminal where they landed. Every wire on the bench holds its two ports.
     EXPECT_GE(Cables(), 11u);
-    for (const Cable& cable : mesa.cables.Lista()) {
+    for (const Cable& cable : mesa.cables().Lista()) {
         const auto [a, b] = PuertosDelCable(mesa, cable);
         ASSERT_TRUE(a != nullptr && b != nullptr);
         EXPECT_EQ(a->OtroPuerto(), b);
@@ -365,15 +365,15 @@ TEST_F(SesionDeEstudiante, UnChipPegadoDondeNoHayProtoboardQuedaSueltoYElTextoNo
     Mesa suelta(avisos);
     std::istringstream copiado(portapapeles.Texto());
     ASSERT_EQ(LeeCircuito(suelta, copiado), ResultadoDeLectura::Correcto);
-    EXPECT_EQ(suelta.componentes.size(), 1u);
+    EXPECT_EQ(suelta.componentes().size(), 1u);
 
     Sesion otra(avisos, dialogos);
     otra.UsaPortapapeles(portapapeles);
     otra.Ejecuta(comandos::kPegar);
-    ASSERT_EQ(otra.mesa.componentes.size(), 1u);
-    EXPECT_FALSE(otra.mesa.componentes[0].EstaInsertado());
-    EXPECT_EQ(otra.mesa.componentes[0].NumeroDeProtoboard(), 0);
-    EXPECT_EQ(otra.mesa.componentes[0].Ubicacion(), chip);
+    ASSERT_EQ(otra.mesa.componentes().size(), 1u);
+    EXPECT_FALSE(otra.mesa.componentes()[0].EstaInsertado());
+    EXPECT_EQ(otra.mesa.componentes()[0].NumeroDeProtoboard(), 0);
+    EXPECT_EQ(otra.mesa.componentes()[0].Ubicacion(), chip);
     EXPECT_TRUE(otra.comandos.Modificado());
 
     Sesion nueva(avisos, dialogos);
@@ -403,9 +403,9 @@ TEST_F(SesionDeEstudiante, ConLaFuenteEncendidaElGrupoNiSeMueveNiSeBorraYApagada
     sesion.Ejecuta(comandos::kSeleccionarTodo);
     sesion.Ejecuta(comandos::kBorrarSeleccion);
     // The supply stays; everything wired to it went with the boards.
-    EXPECT_EQ(sesion.mesa.tablero.size(), 2u);
+    EXPECT_EQ(sesion.mesa.tablero().size(), 2u);
     EXPECT_EQ(Cables(), 0u);
-    EXPECT_TRUE(sesion.mesa.componentes.empty());
+    EXPECT_TRUE(sesion.mesa.componentes().empty());
     sesion.Ejecuta(comandos::kDeshacer);
     EXPECT_EQ(Texto(sesion), antes);
 }
@@ -443,12 +443,12 @@ TEST(SesionConAnalizador, DeshacerConservaLosCanalesYUnCircuitoNuevoLosQuita) {
     prueba::DialogosDePrueba dialogos;
     Sesion sesion{avisos, dialogos};
     sesion.Ejecuta(comandos::kLeds);
-    const int id = sesion.mesa.tablero.back()->Identificador();
+    const int id = sesion.mesa.tablero().back()->Identificador();
     ASSERT_TRUE(sesion.analizador.AnadeCanal(sesion.mesa, id, 0));
     sesion.Ejecuta(comandos::kDeshacer);
     sesion.mesa.EjecutaFunciones();
     sesion.Ejecuta(comandos::kRehacer);
-    sesion.mesa.tablero.back()->DireccionDePuerto(0)->Estado('1');
+    sesion.mesa.tablero().back()->DireccionDePuerto(0)->Estado('1');
     sesion.mesa.EjecutaFunciones();
     const AnalizadorLogico& a = sesion.analizador;
     ASSERT_EQ(a.NumeroDeMuestras(), 3u);

@@ -148,7 +148,7 @@ TEST(TablaDeComandos, ConLaFuenteEncendidaSeRechazaJustoLoQueLaTablaDice) {
         p.dialogos.paraGuardar = carpeta.Archivo("guardado.txt");
         p.sesion.Ejecuta(comandos::kLeds);
         p.sesion.mesa.ConmutaFuente();
-        ASSERT_TRUE(p.sesion.mesa.bON);
+        ASSERT_TRUE(p.sesion.mesa.bON());
         p.avisos.mensajes.clear();
         if (fila.id == comandos::kSalir)
             EXPECT_FALSE(p.sesion.PuedeCerrar());
@@ -177,9 +177,9 @@ protected:
         ASSERT_FALSE(p.sesion.comandos.Modificado());
         std::ofstream(docencia::ArchivoDeFallosDe(circuito)) << "patilla 1 3 1\n";
         p.sesion.Ejecuta(comandos::kNuevo);
-        ASSERT_TRUE(p.sesion.mesa.componentes.empty());
+        ASSERT_TRUE(p.sesion.mesa.componentes().empty());
     }
-    char Patilla3() { return p.sesion.mesa.componentes[0].Fallo(3); }
+    char Patilla3() { return p.sesion.mesa.componentes()[0].Fallo(3); }
 
     prueba::CarpetaTemporal carpeta;
     std::string circuito;
@@ -189,7 +189,7 @@ protected:
 TEST_F(FallosDeLaSesion, SePlantanAlAbrirYSobrevivenADeshacerYRehacer) {
     p.dialogos.paraAbrir = circuito;
     p.sesion.Ejecuta(comandos::kRecuperar);
-    ASSERT_EQ(p.sesion.mesa.componentes.size(), 1u);
+    ASSERT_EQ(p.sesion.mesa.componentes().size(), 1u);
     EXPECT_EQ(Patilla3(), '1');
     ASSERT_EQ(p.sesion.Fallos().size(), 1u);
 

@@ -16,9 +16,9 @@ protected:
     Analizador() {
         mesa.InicializaMesa();
         protoboard = mesa.AgregaTablero(Tablero::kProtoboard);
-        mesa.analizador = &analizador;
+        mesa.ConectaAnalizador(&analizador);
     }
-    ~Analizador() override { mesa.analizador = nullptr; }
+    ~Analizador() override { mesa.ConectaAnalizador(nullptr); }
 
     void Pon(int puerto, char estado) { protoboard->DireccionDePuerto(puerto)->Estado(estado); }
     std::string Valores(std::size_t i) const {
@@ -60,7 +60,7 @@ TEST_F(Analizador, UnTableroQuitadoDejaSuCanalAlAireSinLeerloNunca) {
     analizador.AnadeCanal(mesa, id, 0);
     leds->DireccionDePuerto(0)->Estado('1');
     mesa.EjecutaFunciones();
-    mesa.tablero.pop_back();
+    mesa.QuitaTablero(*mesa.tablero().back());
     mesa.EjecutaFunciones();
     // Another board in the same slot of the list is not the channel's board either.
     mesa.AgregaTablero(Tablero::kLeds)->DireccionDePuerto(0)->Estado('1');

@@ -57,7 +57,7 @@ public:
     // Seats as many of `codigos` (from `primero` on, round the list) as fit; answers them.
     std::vector<long> Construye(const std::vector<long>& codigos, std::size_t primero) {
         mesa.InicializaMesa();
-        Montador::Mueve(*mesa.fuentedc, {1785, 10});
+        Montador::Mueve(*mesa.fuentedc(), {1785, 10});
         for (int i = 0; i < kProtoboards; ++i)
             protoboards.push_back(&m.Coloca(Tablero::kProtoboard, EsquinaDeProtoboard(i)));
         palancas = &m.Coloca(Tablero::kInterruptores, {1785, 150});
@@ -95,10 +95,10 @@ public:
             for (int intento = 0; intento < 50; ++intento) {
                 try {
                     const Extremo a = Tira(*palancas, 8);
-                    const Extremo b = k == 0 ? Salida() : k == 1 ? Tira(*mesa.reloj, 4)
+                    const Extremo b = k == 0 ? Salida() : k == 1 ? Tira(*mesa.reloj(), 4)
                                     : k == 2 ? Tira(*pulsadores, 8) : Tira(*palancas, 8);
                     if (a.puerto.Nodo() == b.puerto.Nodo()) continue;
-                    mesa.cables.Agrega(m.Traza(a, b, kAzul));
+                    mesa.cables().Agrega(m.Traza(a, b, kAzul));
                     break;
                 } catch (const MontajeRechazado&) {
                 }
@@ -114,8 +114,8 @@ private:
             m.Cablea(m.Bus(p, kVccArriba, derecha), m.Bus(p, kVccAbajo, derecha), kAzul);
             m.Cablea(m.Bus(p, kGndArriba, 0), m.Bus(p, kGndAbajo, 0), kAzul);
             if (i == 0) {
-                m.Cablea(m.Terminal(*mesa.fuentedc, TableroDeFuenteDC::kPrimerVcc), m.Bus(p, kVccArriba, derecha), kAzul);
-                m.Cablea(m.Terminal(*mesa.fuentedc, TableroDeFuenteDC::kPrimerGnd), m.Bus(p, kGndArriba, derecha), kAzul);
+                m.Cablea(m.Terminal(*mesa.fuentedc(), TableroDeFuenteDC::kPrimerVcc), m.Bus(p, kVccArriba, derecha), kAzul);
+                m.Cablea(m.Terminal(*mesa.fuentedc(), TableroDeFuenteDC::kPrimerGnd), m.Bus(p, kGndArriba, derecha), kAzul);
             } else {
                 Tablero& anterior = *protoboards[i - 1];
                 m.Cablea(m.Bus(anterior, kVccArriba, derecha), m.Bus(p, kVccArriba, derecha), kAzul);
@@ -123,24 +123,24 @@ private:
             }
         }
         int terminal = 1;
-        for (Tablero* t : {palancas, mesa.reloj, pulsadores}) {
+        for (Tablero* t : {palancas, mesa.reloj(), pulsadores}) {
             const auto& tiras = dynamic_cast<TableroDeTiras&>(*t);
             const int vcc = terminal < 4 ? terminal : 3;
-            m.Cablea(m.Terminal(*mesa.fuentedc, TableroDeFuenteDC::kPrimerVcc + vcc), m.Terminal(*t, tiras.PuertoVcc()), kAzul);
+            m.Cablea(m.Terminal(*mesa.fuentedc(), TableroDeFuenteDC::kPrimerVcc + vcc), m.Terminal(*t, tiras.PuertoVcc()), kAzul);
             if (terminal < 3)
-                m.Cablea(m.Terminal(*mesa.fuentedc, TableroDeFuenteDC::kPrimerGnd + terminal), m.Terminal(*t, tiras.PuertoGnd()), kAzul);
+                m.Cablea(m.Terminal(*mesa.fuentedc(), TableroDeFuenteDC::kPrimerGnd + terminal), m.Terminal(*t, tiras.PuertoGnd()), kAzul);
             else
                 m.Cablea(m.Bus(*protoboards[0], kGndArriba, 1700), m.Terminal(*t, tiras.PuertoGnd()), kAzul);
             ++terminal;
         }
-        m.Cablea(m.Terminal(*mesa.fuentedc, TableroDeFuenteDC::kPrimerGnd + 3),
+        m.Cablea(m.Terminal(*mesa.fuentedc(), TableroDeFuenteDC::kPrimerGnd + 3),
                  m.Terminal(*leds, dynamic_cast<TableroDeLuces&>(*leds).PuertoComun()), kAzul);
     }
 
     // Supply and ground pins to the bus on their side; now and then one is left off.
     void AlimentaChip(std::size_t c) {
         const ChipColocado& chip = chips[c];
-        const char* tipos = mesa.componentes[c].TiposDePines();
+        const char* tipos = mesa.componentes()[c].TiposDePines();
         for (int pin = 1; pin <= chip.pines; ++pin) {
             if (tipos[pin] != 'V' && tipos[pin] != 'G') continue;
             if (azar() % 12 == 0) continue;
@@ -166,7 +166,7 @@ private:
 
     Extremo PinAlAzar(bool soloSalidas) {
         const std::size_t c = azar() % chips.size();
-        const char* tipos = mesa.componentes[c].TiposDePines();
+        const char* tipos = mesa.componentes()[c].TiposDePines();
         const int pin = 1 + static_cast<int>(azar() % static_cast<unsigned>(chips[c].pines));
         if (soloSalidas && tipos[pin] != 'S') throw MontajeRechazado("no es salida");
         return m.Pin(chips[c], pin);
@@ -178,7 +178,7 @@ private:
         switch (azar() % 8) {
             case 0: return Tira(*palancas, 8);
             case 1: return Tira(*pulsadores, 8);
-            case 2: return Tira(*mesa.reloj, 4);
+            case 2: return Tira(*mesa.reloj(), 4);
             case 3: {
                 const int lampara = static_cast<int>(azar() % 8);
                 if (!leds->DireccionDePuerto(lampara)->EstaLibre()) throw MontajeRechazado("lámpara");
@@ -192,7 +192,7 @@ private:
     void Lazo() {
         try {
             const std::size_t c = azar() % chips.size();
-            const char* tipos = mesa.componentes[c].TiposDePines();
+            const char* tipos = mesa.componentes()[c].TiposDePines();
             std::vector<int> salidas, entradas;
             for (int pin = 1; pin <= chips[c].pines; ++pin) {
                 if (tipos[pin] == 'S') salidas.push_back(pin);
@@ -227,7 +227,7 @@ private:
 };
 
 Tablero* TableroDeTipo(Mesa& mesa, int tipo) {
-    for (auto& t : mesa.tablero) {
+    for (auto& t : mesa.tablero()) {
         if (t->Tipo() == tipo) return t.get();
     }
     return nullptr;
@@ -258,7 +258,7 @@ void Paso(Mesa& mesa, unsigned accion) {
 std::string Foto(Banco& banco) {
     std::ostringstream foto;
     Mesa& mesa = banco.mesa;
-    for (auto& t : mesa.tablero) {
+    for (auto& t : mesa.tablero()) {
         foto << 't' << t->Identificador() << ':';
         for (int i = 0; i < t->NumeroDePuertos(); ++i) {
             const Puerto& p = *t->DireccionDePuerto(i);
@@ -270,12 +270,12 @@ std::string Foto(Banco& banco) {
         }
         foto << '\n';
     }
-    for (const Componente& chip : mesa.componentes) {
+    for (const Componente& chip : mesa.componentes()) {
         foto << chip.Codigo() << ' ' << chip.HayCambio() << ' ';
         for (int i = 1; i <= chip.NumeroDePines() + chip.NumeroDeEstados(); ++i) foto << chip.Estado(i);
         foto << '\n';
     }
-    foto << "iteraciones " << mesa.nIteraciones << '\n';
+    foto << "iteraciones " << mesa.nIteraciones() << '\n';
     // What the workbench outlines as still changing at the limit.
     foto << "sin asentar " << mesa.SinAsentar() << ", chips";
     const LazosAlLimite lazos = mesa.Lazos();
@@ -318,8 +318,8 @@ struct Recorrido {
 // A fault planted on a random pin of a random chip, or one taken away: the same on every
 // workbench.
 void PlantaFallo(Mesa& mesa, unsigned accion) {
-    if (mesa.componentes.empty()) return;
-    Componente& chip = mesa.componentes[accion / 8 % mesa.componentes.size()];
+    if (mesa.componentes().empty()) return;
+    Componente& chip = mesa.componentes()[accion / 8 % mesa.componentes().size()];
     const int pin = 1 + static_cast<int>(accion / 1024 % static_cast<unsigned>(chip.NumeroDePines()));
     chip.Fallo(pin, "01A\0"[accion / 256 % 4]);
 }
@@ -339,8 +339,8 @@ void ComparaLosBucles(unsigned semilla0, int mesas, bool fallos, Recorrido& reco
         // Half the workbenches come from a file that joins two driven nets.
         const bool deArchivo = n % 2 == 1;
         Banco completo, porCambios, compilado;
-        completo.mesa.asentamiento = Mesa::Asentamiento::Completo;
-        porCambios.mesa.asentamiento = Mesa::Asentamiento::PorCambios;
+        completo.mesa.EligeAsentamiento(Mesa::Asentamiento::Completo);
+        porCambios.mesa.EligeAsentamiento(Mesa::Asentamiento::PorCambios);
         std::vector<long> sentados;
         if (deArchivo) {
             Banco original;

@@ -40,7 +40,7 @@ int MontaCadena(BancoDePrueba& banco, int k) {
 
 TEST(Asentamiento, SinChipsBastaUnaIteracion) {
     BancoDePrueba banco;
-    EXPECT_EQ(banco.mesa.EjecutaFunciones(), 1);
+    EXPECT_EQ(banco.mesa.EjecutaFunciones().nIteraciones, 1);
     EXPECT_TRUE(banco.avisos.mensajes.empty());
 }
 
@@ -60,7 +60,7 @@ TEST(Asentamiento, UnaCadenaDeInversoresAvanzaUnaPuertaPorIteracion) {
         EXPECT_EQ(banco.CambiaNivel('0'), k + 1) << k;
         EXPECT_EQ(banco.EstadoDeTira(salida), conEntradaBaja) << k;
         // Settled: a second pass changes nothing.
-        EXPECT_EQ(banco.mesa.EjecutaFunciones(), 1) << k;
+        EXPECT_EQ(banco.mesa.EjecutaFunciones().nIteraciones, 1) << k;
         EXPECT_TRUE(banco.avisos.mensajes.empty()) << k;
     }
 }
@@ -92,12 +92,52 @@ TEST(Asentamiento, UnaRealimentacionAgotaElLimiteYAvisaUnaVezPorAsentamiento) {
     EXPECT_EQ(aviso.icono, Icono::Informacion);
 
     for (std::size_t vez = 2; vez <= 3; ++vez) {
-        EXPECT_EQ(banco.mesa.EjecutaFunciones(), Mesa::kLimiteDeIteraciones);
+        EXPECT_EQ(banco.mesa.EjecutaFunciones().nIteraciones, Mesa::kLimiteDeIteraciones);
         EXPECT_EQ(banco.avisos.mensajes.size(), vez);
     }
     // The loop keeps its last level and stays a valid level.
     const char nivel = banco.EstadoDeTira(TiraDePin(0, 1));
     EXPECT_TRUE(nivel == '0' || nivel == '1');
+}
+
+TEST(Asentamiento, CuentaLoOcurridoYQuienEscuchaDecideSiHayAviso) {
+    BancoDePrueba banco;
+    banco.Inserta(7004, 0);
+    banco.Alimenta(0);
+    ASSERT_TRUE(banco.Cablea(TiraDePin(0, 2), TiraDePin(0, 1)));
+    std::vector<Mesa::ResultadoDelAsentamiento> oidos;
+    banco.mesa.EscuchaAsentamientos([&](const Mesa::ResultadoDelAsentamiento& r) {
+        // Heard while still under way, so a modal message here holds the ticks back.
+        EXPECT_TRUE(banco.mesa.EstaAsentando());
+        oidos.push_back(r);
+    });
+    banco.Enciende();
+    ASSERT_EQ(oidos.size(), 2u);
+    EXPECT_TRUE(oidos[1].bAlLimite);
+    EXPECT_EQ(oidos[1].nIteraciones, Mesa::kLimiteDeIteraciones);
+    EXPECT_EQ(oidos[1].lazo, Mesa::Asentamiento::Compilado);
+    // The listener took the place of the message: nothing was shown.
+    EXPECT_TRUE(banco.avisos.mensajes.empty());
+
+    banco.mesa.EligeAsentamiento(Mesa::Asentamiento::Completo);
+    const Mesa::ResultadoDelAsentamiento r = banco.mesa.EjecutaFunciones();
+    EXPECT_EQ(r.lazo, Mesa::Asentamiento::Completo);
+    EXPECT_TRUE(r.bAlLimite);
+    ASSERT_EQ(oidos.size(), 3u);
+    EXPECT_EQ(oidos[2].nIteraciones, r.nIteraciones);
+
+    // Cut the loop: the next settlings end short of the limit, and the limit is no more.
+    // Hole 0 of each strip holds the chip's pin, hole 1 the wire.
+    ASSERT_TRUE(banco.mesa.DesconectaPuertos(banco.protoboard.Tira(TiraDePin(0, 2), 1),
+                                             banco.protoboard.Tira(TiraDePin(0, 1), 1)));
+    const Mesa::ResultadoDelAsentamiento corto = banco.mesa.EjecutaFunciones();
+    EXPECT_FALSE(corto.bAlLimite);
+    EXPECT_LT(corto.nIteraciones, Mesa::kLimiteDeIteraciones);
+    EXPECT_FALSE(banco.mesa.SinAsentar());
+
+    banco.mesa.EscuchaAsentamientos({});
+    banco.mesa.EjecutaFunciones();
+    EXPECT_EQ(oidos.size(), 4u);
 }
 
 // Answers the feedback message by settling again, as a timer tick would while the
@@ -106,7 +146,7 @@ class AvisosQueAsientan final : public Avisos {
 public:
     void Muestra(const std::string&, const std::string&, Icono) override {
         ++mostrados;
-        if (mesa != nullptr) iteracionesInternas.push_back(mesa->EjecutaFunciones());
+        if (mesa != nullptr) iteracionesInternas.push_back(mesa->EjecutaFunciones().nIteraciones);
     }
     Respuesta Pregunta(const std::string&, const std::string&) override { return Respuesta::No; }
 
@@ -122,18 +162,18 @@ TEST(Asentamiento, NoSeAsientaDentroDeOtroAsentamiento) {
     // Strip 0 holds inverter pins 1 and 2, so the gate reads its own output.
     prueba::TirasDePrueba tiras(Tablero::kProtoboard, "FVG", " 10", 5);
     tiras.Transmite();
-    mesa.componentes.Nuevo(7004);
-    Componente& chip = mesa.componentes[0];
+    mesa.componentes().Nuevo(7004);
+    Componente& chip = mesa.componentes()[0];
     chip.AsignaCasilla(tiras.Tira(0, 0), 1);
     chip.AsignaCasilla(tiras.Tira(0, 1), 2);
     chip.AsignaCasilla(tiras.Tira(1), 14);
     chip.AsignaCasilla(tiras.Tira(2), 7);
 
-    EXPECT_EQ(mesa.EjecutaFunciones(), Mesa::kLimiteDeIteraciones);
+    EXPECT_EQ(mesa.EjecutaFunciones().nIteraciones, Mesa::kLimiteDeIteraciones);
     EXPECT_EQ(avisos.mostrados, 1);
     EXPECT_EQ(avisos.iteracionesInternas, std::vector<int>{0});
     // Once the message is closed, settling works again.
-    EXPECT_EQ(mesa.EjecutaFunciones(), Mesa::kLimiteDeIteraciones);
+    EXPECT_EQ(mesa.EjecutaFunciones().nIteraciones, Mesa::kLimiteDeIteraciones);
     EXPECT_EQ(avisos.mostrados, 2);
     EXPECT_EQ(avisos.iteracionesInternas, (std::vector<int>{0, 0}));
 }

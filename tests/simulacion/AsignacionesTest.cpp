@@ -61,7 +61,7 @@ TEST(Asignaciones, AsentarNoReservaMemoria) {
     banco.Cablea(15, 14);
     banco.mesa.EjecutaFunciones();
     asignaciones = 0;
-    const int lazo = banco.mesa.EjecutaFunciones();
+    const int lazo = banco.mesa.EjecutaFunciones().nIteraciones;
     const long enElLazo = asignaciones.load();
 
     EXPECT_EQ(cadena, 4);

@@ -26,8 +26,8 @@ protected:
         display = &m.Coloca(Tablero::kSieteSegmentos, {560, 420});
 
         // Supply onto the upper bus rows, and everything's supply from there.
-        m.Cablea(*mesa.fuentedc, 0, proto, 640, 0);
-        m.Cablea(*mesa.fuentedc, 4, proto, 700, 0);
+        m.Cablea(*mesa.fuentedc(), 0, proto, 640, 0);
+        m.Cablea(*mesa.fuentedc(), 4, proto, 700, 0);
         m.Cablea(*palancas, 24, proto, 641, 0);
         m.Cablea(*palancas, 25, proto, 701, 0);
         m.Cablea(*display, 32, proto, 642, 0);
@@ -67,7 +67,7 @@ TEST_F(Decodificador, ElDisplayMuestraCadaDigitoDecimal) {
                               "acdfg",  "cdefg",   "abc",   "abcdefg", "abcfg"};
     EXPECT_EQ(Encendidos(), "");  // supply off: nothing lit
     mesa.ConmutaFuente();
-    ASSERT_TRUE(mesa.bON);
+    ASSERT_TRUE(mesa.bON());
     for (int n = 0; n < 10; ++n) {
         Digito(n);
         EXPECT_EQ(Encendidos(), esperado[n]) << "dígito " << n;
@@ -85,7 +85,7 @@ TEST(PlaEnLaMesa, SeProgramaConClicsComoYYComoContradiccion) {
     auto* pla = dynamic_cast<TableroPLA*>(mesa.AgregaTablero(Tablero::kPLA));
     ASSERT_NE(pla, nullptr);
     auto clic = [&](int x, int y) {
-        for (auto& t : mesa.tablero) {
+        for (auto& t : mesa.tablero()) {
             if (t->ClickIzquierdo(nullptr, x, y, 0, 0)) return true;
         }
         return false;

@@ -22,8 +22,8 @@ protected:
 
     // A new chip whose plug point lies on the centre of upper hole (k, r).
     Componente& ChipEn(long codigo, int k, int r = 4) {
-        mesa.componentes.Nuevo(codigo);
-        Componente& chip = mesa.componentes[mesa.componentes.size() - 1];
+        mesa.componentes().Nuevo(codigo);
+        Componente& chip = mesa.componentes()[mesa.componentes().size() - 1];
         chip.UbicaEn({110 + 27 + 13 * k - chip.Desplazamiento().x,
                       110 + 66 + 13 * r - chip.Desplazamiento().y});
         return chip;
@@ -35,8 +35,10 @@ protected:
 };
 
 TEST_F(Colocacion, UnChipCabeHastaLaColumnaQueDejaSitioATodosSusPines) {
-    EXPECT_TRUE(mesa.PuedeInsertarComponente(ChipEn(7000, 57)));
-    EXPECT_EQ(mesa.tableroProtoboard, proto);
+    LugarDelChip lugar;
+    EXPECT_TRUE(mesa.PuedeInsertarComponente(ChipEn(7000, 57), &lugar));
+    EXPECT_EQ(lugar.tableroProtoboard, proto);
+    EXPECT_EQ(lugar.pCasilla, Hoyo(57, 4));
     EXPECT_FALSE(mesa.PuedeInsertarComponente(ChipEn(7000, 58)));
     EXPECT_TRUE(mesa.PuedeInsertarComponente(ChipEn(7133, 56)));  // 16 pins
     EXPECT_FALSE(mesa.PuedeInsertarComponente(ChipEn(7133, 57)));
@@ -125,18 +127,19 @@ TEST_F(Colocacion, EnchufarMarcaLasColumnasDeSalidaYDesenchufarLasLibera) {
 }
 
 TEST_F(Colocacion, LasPiezasSinModeloSeAdmitenSinAsentarse) {
-    mesa.componentes.Nuevo(4001);
-    Componente& pieza = mesa.componentes[mesa.componentes.size() - 1];
+    mesa.componentes().Nuevo(4001);
+    Componente& pieza = mesa.componentes()[mesa.componentes().size() - 1];
     pieza.UbicaEn({110 + 27 - 5, 110 + 66});  // plug point on upper hole (0, 0)
-    EXPECT_TRUE(mesa.PuedeInsertarComponente(pieza));
-    mesa.OcupaComponente(pieza);
+    LugarDelChip lugar;
+    EXPECT_TRUE(mesa.PuedeInsertarComponente(pieza, &lugar));
+    mesa.OcupaComponente(pieza, lugar);
     EXPECT_EQ(pieza.Ubicacion().x, 110 + 27 - 5);
     EXPECT_TRUE(proto->EstaLimpio());
 }
 
 // Every hole of every breadboard on the bench is free and undriven.
 void EsperaProtoboardsIntactas(Mesa& mesa) {
-    for (auto& t : mesa.tablero) {
+    for (auto& t : mesa.tablero()) {
         if (t->Tipo() != Tablero::kProtoboard) continue;
         for (int i = 0; i < t->NumeroDePuertos(); ++i) {
             ASSERT_TRUE(t->DireccionDePuerto(i)->EstaLibre()) << "hoyo " << i;
@@ -145,12 +148,13 @@ void EsperaProtoboardsIntactas(Mesa& mesa) {
     }
 }
 
-TEST_F(Colocacion, EnchufarRechazadoNoCambiaNadaNiLaCasillaRecordada) {
+TEST_F(Colocacion, EnchufarRechazadoNoCambiaNadaNiElLugarDelLlamador) {
     Tablero* otra = mesa.AgregaTablero(Tablero::kProtoboard);
     otra->UbicaEn(110, 500);
-    ASSERT_TRUE(mesa.PuedeInsertarComponente(ChipEn(7000, 3)));
-    Puerto* const casilla = mesa.pCasilla;
-    Tablero* const protoboard = mesa.tableroProtoboard;
+    LugarDelChip lugar;
+    ASSERT_TRUE(mesa.PuedeInsertarComponente(ChipEn(7000, 3), &lugar));
+    Puerto* const casilla = lugar.pCasilla;
+    Tablero* const protoboard = lugar.tableroProtoboard;
 
     // Its last pins would fall off the board; on no board; on the second board's bus.
     const Punto lejos = ChipEn(7000, 58).Ubicacion();
@@ -160,13 +164,13 @@ TEST_F(Colocacion, EnchufarRechazadoNoCambiaNadaNiLaCasillaRecordada) {
         chip->UbicaEn(esquina);
         chip->NumeroDeProtoboard(9);
         const Punto antes = chip->Ubicacion();
-        EXPECT_FALSE(mesa.EnchufaComponente(*chip));
+        EXPECT_FALSE(mesa.EnchufaComponente(*chip, &lugar));
         EXPECT_FALSE(chip->EstaInsertado());
         EXPECT_EQ(chip->Ubicacion(), antes);
         EXPECT_EQ(chip->NumeroDeProtoboard(), 9);
         for (int i = 1; i <= chip->NumeroDePines(); ++i) EXPECT_FALSE(chip->TieneCasilla(i));
-        EXPECT_EQ(mesa.pCasilla, casilla);
-        EXPECT_EQ(mesa.tableroProtoboard, protoboard);
+        EXPECT_EQ(lugar.pCasilla, casilla);
+        EXPECT_EQ(lugar.tableroProtoboard, protoboard);
     }
     EsperaProtoboardsIntactas(mesa);
 }
@@ -189,17 +193,12 @@ TEST_F(Colocacion, ElChipSigueALaProtoboardQueSujetaSusPines) {
 
     Componente& suelto = ChipEn(7004, 20);
     suelto.UbicaEn({suelto.Ubicacion().x, suelto.Ubicacion().y + 390});
-    ASSERT_TRUE(mesa.EnchufaComponente(suelto));
+    LugarDelChip lugar;
+    ASSERT_TRUE(mesa.EnchufaComponente(suelto, &lugar));
     EXPECT_EQ(suelto.NumeroDeProtoboard(), aparte->Identificador());
     EXPECT_EQ(suelto.DireccionDeCasilla(14), aparte->DireccionDePuerto(5 * 20 + 4));
-    EXPECT_EQ(mesa.tableroProtoboard, aparte);
-
-    // Removing that board forgets the remembered hole; removing another does not.
-    mesa.OlvidaCasillaDe(*encima);
-    EXPECT_EQ(mesa.tableroProtoboard, aparte);
-    mesa.OlvidaCasillaDe(*aparte);
-    EXPECT_EQ(mesa.tableroProtoboard, nullptr);
-    EXPECT_EQ(mesa.pCasilla, nullptr);
+    EXPECT_EQ(lugar.tableroProtoboard, aparte);
+    EXPECT_EQ(lugar.pCasilla, suelto.DireccionDeCasilla(14));
 }
 
 TEST_F(Colocacion, ElPuertoBajoUnPuntoEsElPrimeroEnElOrdenDeLosTableros) {

@@ -42,12 +42,9 @@ TEST(Conexiones, QueParesPuedenUnirse) {
     EXPECT_TRUE(m.PuedeConectarPuertos(leds.Tira(0, 0), libre));
     EXPECT_TRUE(m.PuedeConectarPuertos(positivo, libre));
 
-    m.A = salida2;
-    m.B = libre;
-    EXPECT_TRUE(m.PuedeConectarPuertos());
-    EXPECT_TRUE(m.ConectaPuertos());
+    EXPECT_TRUE(m.ConectaPuertos(salida2, libre));
     EXPECT_EQ(libre->OtroPuerto(), salida2);
-    EXPECT_FALSE(m.PuedeConectarPuertos());
+    EXPECT_FALSE(m.PuedeConectarPuertos(salida2, libre));
 }
 
 TEST(Conexiones, AlUnirGanaElNodoMenorVengaDeDondeVenga) {
@@ -121,8 +118,8 @@ TEST(Conexiones, NuncaSeCierraUnLazoNiSeOcupaUnPuertoTomado) {
     banco.Inserta(7004, 5);
     Puerto* ocupado = p.Tira(5, 0);
     EXPECT_FALSE(m.ConectaPuertos(p.Tira(3, 0), ocupado));
-    EXPECT_EQ(ocupado->OtroPuerto(), m.pin);
-    EXPECT_FALSE(m.ConectaPuertos(p.Tira(3, 0), m.pin));
+    EXPECT_EQ(ocupado->OtroPuerto(), m.pin());
+    EXPECT_FALSE(m.ConectaPuertos(p.Tira(3, 0), m.pin()));
     EXPECT_FALSE(m.ConectaPuertos(nullptr, p.Tira(3, 0)));
     EXPECT_TRUE(p.Tira(3, 0)->EstaLibre());
 
@@ -143,11 +140,9 @@ TEST(Conexiones, QuitarUnCableDaNodosNuevosYDevuelveLosTiposASusFuentes) {
     ASSERT_TRUE(TiraEs(p, 11, banco.fuente.Tira(0)->Nodo(), 'V'));
     ASSERT_EQ(p.Tira(11)->Estado(), '1');
 
-    const int base = m.nodoBase;
-    m.A = terminal;
-    m.B = hueco;
-    EXPECT_TRUE(m.DesconectaPuertos());
-    EXPECT_EQ(m.nodoBase, base + 2);
+    const int base = m.nodoBase();
+    EXPECT_TRUE(m.DesconectaPuertos(terminal, hueco));
+    EXPECT_EQ(m.nodoBase(), base + 2);
     EXPECT_TRUE(terminal->EstaLibre());
     EXPECT_TRUE(hueco->EstaLibre());
     for (int j = 0; j < 5; ++j) {
@@ -179,20 +174,51 @@ TEST(Conexiones, UnCableQueNoUneSusPuertosNoCortaNada) {
     ASSERT_TRUE(m.ConectaPuertos(p.Tira(0, 0), p.Tira(1, 0)));
     ASSERT_TRUE(m.ConectaPuertos(p.Tira(2, 0), p.Tira(3, 0)));
     banco.Inserta(7004, 10);
-    const int base = m.nodoBase;
+    const int base = m.nodoBase();
     const int nodo = p.Tira(1)->Nodo();
 
     // A wire from a file that was never connected: its ends are other wires' ports.
     EXPECT_FALSE(m.DesconectaPuertos(p.Tira(0, 0), p.Tira(3, 0)));
     EXPECT_FALSE(m.DesconectaPuertos(p.Tira(0, 0), p.Tira(4, 0)));
     EXPECT_FALSE(m.DesconectaPuertos(p.Tira(0, 0), nullptr));
-    EXPECT_FALSE(m.DesconectaPuertos(p.Tira(10, 0), m.pin));
+    EXPECT_FALSE(m.DesconectaPuertos(p.Tira(10, 0), m.pin()));
     EXPECT_FALSE(m.DesconectaPuertos(p.Tira(0, 0), p.Tira(0, 0)));
     EXPECT_EQ(p.Tira(0, 0)->OtroPuerto(), p.Tira(1, 0));
     EXPECT_EQ(p.Tira(3, 0)->OtroPuerto(), p.Tira(2, 0));
-    EXPECT_EQ(p.Tira(10, 0)->OtroPuerto(), m.pin);
+    EXPECT_EQ(p.Tira(10, 0)->OtroPuerto(), m.pin());
     EXPECT_EQ(p.Tira(0)->Nodo(), nodo);
-    EXPECT_EQ(m.nodoBase, base);
+    EXPECT_EQ(m.nodoBase(), base);
+}
+
+TEST(Conexiones, CadaMesaCuentaSusPropiosCambios) {
+    BancoDePrueba una;
+    BancoDePrueba otra;
+    const unsigned long antes = una.mesa.GeneracionDeConexiones();
+    ASSERT_TRUE(otra.Cablea(20, 21));
+    otra.Inserta(7004, 0);
+    ASSERT_TRUE(otra.mesa.DesconectaPuertos(otra.protoboard.Tira(20, 0), otra.protoboard.Tira(21, 0)));
+    otra.mesa.AgregaTablero(Tablero::kLeds);
+    // Another bench's edits leave this one's picture of its nets valid.
+    EXPECT_EQ(una.mesa.GeneracionDeConexiones(), antes);
+
+    // Its own do not: a wire, a chip, a wire removed, a board added.
+    unsigned long ultima = antes;
+    auto crecio = [&] {
+        const unsigned long ahora = una.mesa.GeneracionDeConexiones();
+        const bool si = ahora > ultima;
+        ultima = ahora;
+        return si;
+    };
+    ASSERT_TRUE(una.Cablea(20, 21));
+    EXPECT_TRUE(crecio());
+    una.Inserta(7004, 0);
+    EXPECT_TRUE(crecio());
+    ASSERT_TRUE(una.mesa.DesconectaPuertos(una.protoboard.Tira(20, 0), una.protoboard.Tira(21, 0)));
+    EXPECT_TRUE(crecio());
+    una.mesa.AgregaTablero(Tablero::kLeds);
+    EXPECT_TRUE(crecio());
+    una.mesa.LimpiaMesa();
+    EXPECT_TRUE(crecio());
 }
 
 TEST(Conexiones, CadenasLargasSinRecursion) {
@@ -202,8 +228,7 @@ TEST(Conexiones, CadenasLargasSinRecursion) {
     auto tiras = std::make_unique<TirasDePrueba>(Tablero::kProtoboard, std::string(kTiras, 'F'), "", 2);
     TirasDePrueba& t = *tiras;
     t.Define(0, 0, 1, 1, 0, 1);
-    mesa.nodoBase = kTiras;
-    mesa.tablero.push_back(std::move(tiras));
+    mesa.AgregaTableroDefinido(std::move(tiras), kTiras);
     for (int k = 0; k + 1 < kTiras; ++k) ASSERT_TRUE(mesa.ConectaPuertos(t.Tira(k, 1), t.Tira(k + 1, 0)));
     EXPECT_EQ(t.Tira(kTiras - 1, 1)->Nodo(), 0);
     EXPECT_FALSE(mesa.ConectaPuertos(t.Tira(kTiras - 1, 1), t.Tira(0, 0)));

@@ -23,8 +23,8 @@ protected:
         return dynamic_cast<T&>(*mesa.AgregaTablero(tipo));
     }
     // Supply terminals: each takes one wire, so every board gets its own.
-    Puerto* Vcc(int k) { return mesa.fuentedc->DireccionDePuerto(k); }
-    Puerto* Gnd(int k) { return mesa.fuentedc->DireccionDePuerto(4 + k); }
+    Puerto* Vcc(int k) { return mesa.fuentedc()->DireccionDePuerto(k); }
+    Puerto* Gnd(int k) { return mesa.fuentedc()->DireccionDePuerto(4 + k); }
 
     void Cablea(Puerto* a, Puerto* b) { ASSERT_TRUE(mesa.ConectaPuertos(a, b)); }
     void Cablea(Tablero& a, int i, Tablero& b, int j) {
@@ -35,11 +35,11 @@ protected:
         Cablea(t.DireccionDePuerto(t.PuertoGnd()), Gnd(k));
     }
     void Enciende(bool encendida) {
-        const bool estaba = mesa.fuentedc->EstadoDeEntrada(0) != 0;
+        const bool estaba = mesa.fuentedc()->EstadoDeEntrada(0) != 0;
         if (estaba != encendida) mesa.ConmutaFuente();
-        ASSERT_EQ(mesa.bON, encendida);
+        ASSERT_EQ(mesa.bON(), encendida);
     }
-    TableroDeTemporizadores& Reloj() { return dynamic_cast<TableroDeTemporizadores&>(*mesa.reloj); }
+    TableroDeTemporizadores& Reloj() { return dynamic_cast<TableroDeTemporizadores&>(*mesa.reloj()); }
 
     prueba::AvisosDePrueba avisos;
     Mesa mesa{avisos};
@@ -49,7 +49,7 @@ TEST_F(Instrumentos, UnaLamparaSigueASuPalancaSoloConLaFuenteEncendida) {
     auto& sw = Agrega<TableroDeInterruptores>(Tablero::kInterruptores);
     auto& leds = Agrega<TableroDeLeds>(Tablero::kLeds);
     Alimenta(sw, 0);
-    Cablea(leds, 8, *mesa.fuentedc, 4 + 1);
+    Cablea(leds, 8, *mesa.fuentedc(), 4 + 1);
     Cablea(sw, 3 * 2 + 1, leds, 2);
 
     ASSERT_TRUE(mesa.PonEntrada(sw, 2, true));
@@ -86,7 +86,7 @@ TEST_F(Instrumentos, VccYGndCruzadosDejanTodoSinAlimentar) {
     Cablea(sw.DireccionDePuerto(sw.PuertoGnd()), Vcc(0));
     Cablea(leds.DireccionDePuerto(8), Vcc(1));
     Cablea(sw, 0, leds, 0);
-    Cablea(leds, 1, *mesa.fuentedc, 2);  // straight from VCC
+    Cablea(leds, 1, *mesa.fuentedc(), 2);  // straight from VCC
 
     mesa.PonEntrada(sw, 0, true);
     Enciende(true);
@@ -101,7 +101,7 @@ TEST_F(Instrumentos, LosPulsadoresSonMomentaneos) {
     auto& pb = Agrega<TableroDePulsadores>(Tablero::kPulsadores);
     auto& leds = Agrega<TableroDeLeds>(Tablero::kLeds);
     Alimenta(pb, 0);
-    Cablea(leds, 8, *mesa.fuentedc, 4 + 1);
+    Cablea(leds, 8, *mesa.fuentedc(), 4 + 1);
     Cablea(pb, 3 * 4, leds, 4);
     Enciende(true);
     EXPECT_FALSE(leds.EstadoDeLed(4));
@@ -130,8 +130,8 @@ TEST_F(Instrumentos, UnInversorSeAsientaAlEncenderYSigueALaPalanca) {
 
     // A 7404 with its plug point on upper column 10, row 4: pin 14 sits in upper column
     // 10, pins 1, 2 and 7 in lower columns 10, 11 and 16.
-    mesa.componentes.Nuevo(7004);
-    Componente& chip = mesa.componentes[mesa.componentes.size() - 1];
+    mesa.componentes().Nuevo(7004);
+    Componente& chip = mesa.componentes()[mesa.componentes().size() - 1];
     chip.UbicaEn({proto.EsquinaX() + 27 + 13 * 10 - chip.Desplazamiento().x,
                   proto.EsquinaY() + 66 + 13 * 4 - chip.Desplazamiento().y});
     ASSERT_TRUE(mesa.EnchufaComponente(chip));
@@ -141,7 +141,7 @@ TEST_F(Instrumentos, UnInversorSeAsientaAlEncenderYSigueALaPalanca) {
     Cablea(sw, 0, proto, inferior(10, 4));
     Cablea(proto, inferior(11, 4), leds, 0);
     Alimenta(sw, 1);
-    Cablea(leds, 8, *mesa.fuentedc, 4 + 2);
+    Cablea(leds, 8, *mesa.fuentedc(), 4 + 2);
 
     Enciende(true);
     EXPECT_TRUE(leds.EstadoDeLed(0));  // lever down, inverted
@@ -160,7 +160,7 @@ TEST_F(Instrumentos, LosRelojesCambianVeinteDiezCuatroYDosVecesEnVeinteTics) {
     auto& reloj = Reloj();
     auto& leds = Agrega<TableroDeLeds>(Tablero::kLeds);
     Alimenta(reloj, 0);
-    Cablea(leds, 8, *mesa.fuentedc, 4 + 1);
+    Cablea(leds, 8, *mesa.fuentedc(), 4 + 1);
     for (int k = 0; k < 4; ++k) Cablea(reloj, 3 * k + 1, leds, k);
 
     EXPECT_FALSE(mesa.Temporiza());  // module off: no step

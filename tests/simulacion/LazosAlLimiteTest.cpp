@@ -4,6 +4,7 @@
 
 #include "tableros/TableroDeFuenteDC.h"
 #include "tableros/TableroDeTiras.h"
+#include "simulacion/AvisoDeRealimentacion.h"
 #include "simulacion/Mesa.h"
 #include "simulacion/LazosAlLimite.h"
 #include "support/LienzoDePrueba.h"
@@ -21,14 +22,14 @@ using prueba::Montador;
 class Anillo : public ::testing::TestWithParam<Mesa::Asentamiento> {
 protected:
     Anillo() {
-        mesa.asentamiento = GetParam();
+        mesa.EligeAsentamiento(GetParam());
         mesa.InicializaMesa();
         Tablero& proto = m.Coloca(Tablero::kProtoboard, {110, 110});
         palancas = &m.Coloca(Tablero::kInterruptores, {330, 420});
         Tablero& leds = m.Coloca(Tablero::kLeds, {560, 420});
         Tablero& reloj = m.MuestraTemporizador();
-        m.Cablea(*mesa.fuentedc, TableroDeFuenteDC::kPrimerVcc, proto, prueba::HoyoDeBus(0, 0), 0);
-        m.Cablea(*mesa.fuentedc, TableroDeFuenteDC::kPrimerGnd, proto, prueba::HoyoDeBus(1, 0), 0);
+        m.Cablea(*mesa.fuentedc(), TableroDeFuenteDC::kPrimerVcc, proto, prueba::HoyoDeBus(0, 0), 0);
+        m.Cablea(*mesa.fuentedc(), TableroDeFuenteDC::kPrimerGnd, proto, prueba::HoyoDeBus(1, 0), 0);
         for (Tablero* t : {palancas, &reloj}) {
             const auto& tiras = dynamic_cast<TableroDeTiras&>(*t);
             m.Cablea(m.Terminal(*t, tiras.PuertoVcc()), m.Bus(proto, 0, t->EsquinaX()), 0);
@@ -67,7 +68,7 @@ TEST_P(Anillo, ElContornoNombraLosChipsYLasRedesDelLazoYNadaMas) {
     esperado.nodos = {NodoDeSalida(0), NodoDeSalida(1), NodoDeSalida(2)};
     std::sort(esperado.nodos.begin(), esperado.nodos.end());
     EXPECT_EQ(mesa.Lazos(), esperado);
-    EXPECT_EQ(TextoDeRealimentacion(mesa.componentes, mesa.Lazos()),
+    EXPECT_EQ(TextoDeRealimentacion(mesa.componentes(), mesa.Lazos()),
               "El circuito no se estabiliza: realimentación en 74LS04 (1), 74LS04 (2) y 74LS04 (3)");
 
     // Still failing at every tick, and the lever's chip never joins in.
@@ -92,7 +93,7 @@ TEST_P(Anillo, ElAvisoSaleUnaVezPorEncendidoSiSePideYSiempreSiNo) {
 
     // As the window has it: once per switch-on, whatever ticks and levers do after.
     avisos.mensajes.clear();
-    mesa.bAvisoUnaVezPorEncendido = true;
+    mesa.EscuchaAsentamientos(AvisoUnaVezPorEncendido(avisos));
     mesa.ConmutaFuente();
     ASSERT_EQ(avisos.mensajes.size(), 1u);
     EXPECT_EQ(avisos.mensajes[0].titulo, "Información");

@@ -31,8 +31,8 @@ protected:
         proto = &m.Coloca(Tablero::kProtoboard, {110, 110});
         palancas = &m.Coloca(Tablero::kInterruptores, {330, 420});
         leds = &m.Coloca(Tablero::kLeds, {560, 420});
-        m.Cablea(*mesa.fuentedc, TableroDeFuenteDC::kPrimerVcc, *proto, prueba::HoyoDeBus(0, 0), 0);
-        m.Cablea(*mesa.fuentedc, TableroDeFuenteDC::kPrimerGnd, *proto, prueba::HoyoDeBus(1, 0), 0);
+        m.Cablea(*mesa.fuentedc(), TableroDeFuenteDC::kPrimerVcc, *proto, prueba::HoyoDeBus(0, 0), 0);
+        m.Cablea(*mesa.fuentedc(), TableroDeFuenteDC::kPrimerGnd, *proto, prueba::HoyoDeBus(1, 0), 0);
         m.Cablea(*palancas, 24, *proto, prueba::HoyoDeBus(0, 1), 0);
         m.Cablea(*palancas, 25, *proto, prueba::HoyoDeBus(1, 1), 0);
         m.Cablea(*leds, 8, *proto, prueba::HoyoDeBus(1, 2), 0);
@@ -133,14 +133,14 @@ TEST(CentroDePuerto, EsDondeElRatonEncuentraCadaPuerto) {
     prueba::AvisosDePrueba avisos;
     Mesa mesa{avisos};
     mesa.InicializaMesa();
-    auto& reloj = dynamic_cast<TableroDeTemporizadores&>(*mesa.reloj);
+    auto& reloj = dynamic_cast<TableroDeTemporizadores&>(*mesa.reloj());
     EXPECT_FALSE(reloj.CentroDePuerto(0).has_value());
     mesa.MuestraTemporizador();
     for (int tipo : {Tablero::kProtoboard, Tablero::kInterruptores, Tablero::kPulsadores,
                      Tablero::kLeds, Tablero::kSieteSegmentos})
         mesa.AgregaTablero(tipo);
     Montador m(mesa);
-    for (auto& t : mesa.tablero) {
+    for (auto& t : mesa.tablero()) {
         for (int i = 0; i < t->NumeroDePuertos(); ++i) {
             const std::optional<Punto> centro = t->CentroDePuerto(i);
             ASSERT_TRUE(centro.has_value()) << "tablero " << t->Tipo() << ", puerto " << i;

@@ -71,21 +71,20 @@ public:
 
     TirasDePrueba& Agrega(std::unique_ptr<TirasDePrueba> tablero) {
         TirasDePrueba& t = *tablero;
-        t.Define(0, 0, 10, 10, mesa.nodoBase, ++mesa.nIdentificador);
-        mesa.nodoBase += t.Tiras();
-        mesa.tablero.push_back(std::move(tablero));
+        t.Define(0, 0, 10, 10, mesa.nodoBase(), mesa.nIdentificador() + 1);
+        mesa.AgregaTableroDefinido(std::move(tablero), t.Tiras());
         return t;
     }
 
     // Seats a new chip with pin i over breadboard strip primeraTira + i - 1, marking its
     // output strips as driven.
     Componente& Inserta(long codigo, int primeraTira) {
-        mesa.componentes.Nuevo(codigo);
-        Componente& chip = mesa.componentes[mesa.componentes.size() - 1];
+        mesa.componentes().Nuevo(codigo);
+        Componente& chip = mesa.componentes()[mesa.componentes().size() - 1];
         for (int i = 1; i <= chip.NumeroDePines(); ++i) {
             const int k = primeraTira + i - 1;
             Puerto* hueco = protoboard.HuecoLibre(k);
-            hueco->Conecta(mesa.pin);
+            hueco->Conecta(mesa.pin());
             chip.AsignaCasilla(hueco, i);
             if (chip.TiposDePines()[i] == 'S') {
                 for (int j = 0; j < 5; ++j) protoboard.Tira(k, j)->TipoOriginal('S');
@@ -110,10 +109,10 @@ public:
 
     // Switches on as the workbench does: restart chips, settle, boards drive, settle.
     void Enciende() {
-        mesa.bON = true;
-        mesa.componentes.Reinicia();
+        mesa.PonEncendido(true);
+        mesa.componentes().Reinicia();
         mesa.EjecutaFunciones();
-        for (auto& t : mesa.tablero) t->Transmite();
+        for (auto& t : mesa.tablero()) t->Transmite();
         mesa.EjecutaFunciones();
     }
 
@@ -121,7 +120,7 @@ public:
     int CambiaNivel(char c) {
         nivel.Nivel(0, c);
         nivel.Transmite();
-        return mesa.EjecutaFunciones();
+        return mesa.EjecutaFunciones().nIteraciones;
     }
 
     char EstadoDeTira(int k) { return protoboard.Tira(k)->Estado(); }

@@ -88,8 +88,8 @@ void Montador::Mueve(Tablero& tablero, Punto esquina) {
 
 Tablero& Montador::MuestraTemporizador() {
     mesa.MuestraTemporizador();
-    if (mesa.reloj == nullptr) throw MontajeRechazado("la mesa no tiene temporizador");
-    return *mesa.reloj;
+    if (mesa.reloj() == nullptr) throw MontajeRechazado("la mesa no tiene temporizador");
+    return *mesa.reloj();
 }
 
 ChipColocado Montador::Enchufa(long codigo, Tablero& protoboard, int columna) {
@@ -113,8 +113,8 @@ Componente& Montador::Suelta(long codigo, Tablero& protoboard, int hoyo) {
 }
 
 Componente& Montador::Deja(long codigo, Punto esquina) {
-    mesa.componentes.Nuevo(codigo);
-    Componente& chip = mesa.componentes[mesa.componentes.size() - 1];
+    mesa.componentes().Nuevo(codigo);
+    Componente& chip = mesa.componentes()[mesa.componentes().size() - 1];
     chip.UbicaEn(esquina);
     return chip;
 }
@@ -172,7 +172,7 @@ void Montador::Cablea(Extremo a, Extremo b, Color color) {
 void Montador::CableaComoUnArchivo(Extremo a, Extremo b, Color color) {
     if (!mesa.ConectaPuertos(&a.puerto, &b.puerto))
         throw MontajeRechazado("ni un archivo une " + Texto(Centro(a)) + " con " + Texto(Centro(b)));
-    mesa.cables.Agrega(Traza(a, b, color));
+    mesa.cables().Agrega(Traza(a, b, color));
 }
 
 Cable Montador::Traza(Extremo a, Extremo b, Color color) {
@@ -184,7 +184,7 @@ bool Montador::Tiende(Extremo a, Extremo b, const Cable& cable) {
     if (!mesa.PuedeConectarPuertos(&a.puerto, &b.puerto) ||
         !mesa.ConectaPuertos(&a.puerto, &b.puerto))
         return false;
-    mesa.cables.Agrega(cable);
+    mesa.cables().Agrega(cable);
     return true;
 }
 

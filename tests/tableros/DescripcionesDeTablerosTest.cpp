@@ -17,7 +17,7 @@ namespace {
 
 std::vector<int> Tipos(const Mesa& mesa) {
     std::vector<int> tipos;
-    for (const auto& t : mesa.tablero) tipos.push_back(t->Tipo());
+    for (const auto& t : mesa.tablero()) tipos.push_back(t->Tipo());
     return tipos;
 }
 
@@ -62,8 +62,8 @@ TEST(DescripcionesDeTableros, CadaTipoEstaEnElMenuYVuelveDelArchivo) {
     for (const DescripcionDeTablero& d : kDescripcionesDeTableros) {
         SCOPED_TRACE(d.nombre);
         if (d.puestoFijo >= 0) {
-            ASSERT_LT(static_cast<std::size_t>(d.puestoFijo), sesion.mesa.tablero.size());
-            EXPECT_EQ(sesion.mesa.tablero[static_cast<std::size_t>(d.puestoFijo)]->Tipo(), d.tipo);
+            ASSERT_LT(static_cast<std::size_t>(d.puestoFijo), sesion.mesa.tablero().size());
+            EXPECT_EQ(sesion.mesa.tablero()[static_cast<std::size_t>(d.puestoFijo)]->Tipo(), d.tipo);
             EXPECT_EQ(TipoDelPuestoFijo(d.puestoFijo), d.tipo);
             EXPECT_EQ(sesion.mesa.AgregaTablero(d.tipo), nullptr);
         }
@@ -72,9 +72,9 @@ TEST(DescripcionesDeTableros, CadaTipoEstaEnElMenuYVuelveDelArchivo) {
         ASSERT_NE(fila, nullptr);
         EXPECT_STREQ(fila->texto, d.texto);
         EXPECT_EQ(fila->modificaCircuito, !d.tutorial);
-        const std::size_t antes = sesion.mesa.tablero.size();
+        const std::size_t antes = sesion.mesa.tablero().size();
         EXPECT_TRUE(sesion.Ejecuta(d.comando).repintar);
-        if (d.puestoFijo < 0) { EXPECT_EQ(sesion.mesa.tablero.size(), antes + 1); }
+        if (d.puestoFijo < 0) { EXPECT_EQ(sesion.mesa.tablero().size(), antes + 1); }
     }
 
     std::istringstream archivo(TextoDeCircuito(sesion.mesa));
@@ -84,7 +84,7 @@ TEST(DescripcionesDeTableros, CadaTipoEstaEnElMenuYVuelveDelArchivo) {
     ASSERT_EQ(LeeCircuito(otra.mesa, archivo), ResultadoDeLectura::Correcto);
     EXPECT_EQ(Tipos(otra.mesa), Tipos(sesion.mesa));
     EXPECT_EQ(TextoDeCircuito(otra.mesa), TextoDeCircuito(sesion.mesa));
-    EXPECT_TRUE(otra.mesa.reloj->EstaVisible());
+    EXPECT_TRUE(otra.mesa.reloj()->EstaVisible());
 }
 
 // A board asks for repaints in workbench coordinates; a window that shows the bench

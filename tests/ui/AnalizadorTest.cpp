@@ -46,7 +46,7 @@ protected:
         leds = &usuario.AgregaTablero(comandos::kLeds);
         usuario.LlevaTablero(*leds, {450, 30});
         usuario.LlevaTablero(*interruptores, {140, 320});
-        Tablero& fuente = *mesa.fuentedc;
+        Tablero& fuente = *mesa.fuentedc();
         usuario.Cablea(fuente, 0, *interruptores, kVccDeInterruptores);
         usuario.Cablea(fuente, 4, *interruptores, kGndDeInterruptores);
         usuario.Cablea(fuente, 5, *leds, kGndDeLeds);
@@ -173,7 +173,7 @@ TEST_F(AnalizadorEnElPrograma, LaImagenYElInformeMuestranElCircuitoSuTablaYElDia
     // The whole circuit: both boards, nothing of the empty table around them.
     const QImage todo = ImagenDeLaMesa(mesa, prueba::LasImagenes());
     EXPECT_LT(todo.width(), VentanaDeMesa::kAncho);
-    EXPECT_GT(todo.width(), leds->EsquinaX() + leds->Anchura() - mesa.fuentedc->EsquinaX());
+    EXPECT_GT(todo.width(), leds->EsquinaX() + leds->Anchura() - mesa.fuentedc()->EsquinaX());
     const QImage visible = ImagenDeLaMesa(mesa, prueba::LasImagenes(), QRect(0, 0, 300, 200));
     EXPECT_EQ(visible.size(), QSize(300, 200));
 
@@ -181,7 +181,7 @@ TEST_F(AnalizadorEnElPrograma, LaImagenYElInformeMuestranElCircuitoSuTablaYElDia
     const std::string pdf = carpeta.Archivo("informe.pdf");
     ASSERT_TRUE(EscribeInforme(mesa, analizador, prueba::LasImagenes(), "practica.txt", QString::fromStdString(pdf)));
     // The report does not touch the workbench: the table is made on a copy.
-    EXPECT_FALSE(mesa.bON);
+    EXPECT_FALSE(mesa.bON());
     EXPECT_EQ(std::to_string(analizador.NumeroDeMuestras()), antes);
 
     prueba::Lanzamiento texto;
@@ -267,10 +267,10 @@ TEST(EscaparateDelAnalizador, ElContadorBcdDibujaSuDiagramaDeTiempos) {
     analizador.AnadeCanal(sesion.mesa, 2, 9, "reloj");
     const std::pair<int, const char*> salidas[] = {{12, "QA"}, {9, "QB"}, {8, "QC"}, {11, "QD"}};
     for (const auto& [pin, nombre] : salidas)
-        analizador.AnadeCanal(sesion.mesa, 3, sesion.mesa.componentes[0].DireccionDeCasilla(pin)->Indice(), nombre);
+        analizador.AnadeCanal(sesion.mesa, 3, sesion.mesa.componentes()[0].DireccionDeCasilla(pin)->Indice(), nombre);
     prueba::Usuario usuario{programa};
     usuario.AccionaFuente();
-    Tablero* palancas = sesion.mesa.tablero[4].get();
+    Tablero* palancas = sesion.mesa.tablero()[4].get();
     sesion.mesa.PonEntrada(*palancas, 0, true);
     sesion.mesa.PonEntrada(*palancas, 0, false);
     for (int i = 0; i < 230; ++i) programa.Tic();

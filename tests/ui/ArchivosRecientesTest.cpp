@@ -67,7 +67,7 @@ TEST(ArchivosRecientes, ElUltimoAbiertoVaPrimeroYElegirloLoAbre) {
     recientes.actions()[1]->trigger();
     EXPECT_EQ(programa.LaSesion().comandos.Archivo(), a);
     EXPECT_EQ(programa.Principal().windowTitle(), QString::fromStdString(a));
-    EXPECT_EQ(programa.LaSesion().mesa.tablero.size(), 5u);
+    EXPECT_EQ(programa.LaSesion().mesa.tablero().size(), 5u);
     EXPECT_EQ(Textos(Recientes(programa)), (QStringList{QString::fromStdString(a), QString::fromStdString(b)}));
 
     // The design's items keep their order; the submenu follows "Almacenar en...".

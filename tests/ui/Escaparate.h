@@ -42,7 +42,7 @@ protected:
     void Monta() {
         programa.Principal().resize(1600, 800);
         programa.Principal().show();
-        fuente = mesa.fuentedc;
+        fuente = mesa.fuentedc();
 
         pla = &usuario.PonTablero(comandos::kPLA, {1010, 10});
         protoboard = &usuario.PonTablero(comandos::kProtoboard, {110, 160});
@@ -53,12 +53,12 @@ protected:
         interruptores = &usuario.PonTablero(comandos::kInterruptores, {110, 470});
         usuario.PonTablero(comandos::kPulsadores, {720, 580});
         usuario.Elige(comandos::kTemporizador);
-        temporizador = mesa.reloj;
+        temporizador = mesa.reloj();
         usuario.LlevaTablero(*temporizador, {479, 470});
 
         for (const Chip& chip : {k7447, k7404, k7408, k74181}) {
             usuario.Elige(chip.codigo);
-            usuario.ColocaChip(mesa.componentes.size() - 1, *protoboard, chip.columna);
+            usuario.ColocaChip(mesa.componentes().size() - 1, *protoboard, chip.columna);
         }
         Alimenta();
         CableaElDecodificador();

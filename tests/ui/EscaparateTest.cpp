@@ -19,7 +19,7 @@ TEST_F(Escaparate, ElDecodificadorMuestraElDigitoDeLasPalancasYLaPLACalcula) {
     Monta();
     ASSERT_FALSE(HasFailure());
     usuario.AccionaFuente();
-    ASSERT_TRUE(mesa.bON);
+    ASSERT_TRUE(mesa.bON());
     // 5 = 0101: A and C up.
     usuario.AccionaPalanca(*interruptores, 0);
     usuario.AccionaPalanca(*interruptores, 2);

@@ -72,11 +72,11 @@ TEST_F(MesaSinTrampas, ConLaSondaLaFuenteSigueFuncionandoElModoSeVeYEscLoDeja) {
     EXPECT_FALSE(Estado().Parte(1).toolTip().isEmpty());
     // The supply switches on and off; a terminal is still the probe's.
     usuario.AccionaFuente();
-    EXPECT_TRUE(mesa.bON);
-    usuario.Clic(Usuario::Puerto(*mesa.fuentedc, 0).golpe);
+    EXPECT_TRUE(mesa.bON());
+    usuario.Clic(Usuario::Puerto(*mesa.fuentedc(), 0).golpe);
     EXPECT_EQ(Analizador().Canales().size(), 1u);
     usuario.AccionaFuente();
-    EXPECT_FALSE(mesa.bON);
+    EXPECT_FALSE(mesa.bON());
     // A resize clears the bar's texts, not the mode's.
     programa.Principal().resize(programa.Principal().size() + QSize(10, 10));
     EXPECT_EQ(Estado().Parte(1).text(), QStringLiteral("Sonda"));
@@ -87,16 +87,16 @@ TEST_F(MesaSinTrampas, ConLaSondaLaFuenteSigueFuncionandoElModoSeVeYEscLoDeja) {
     EXPECT_EQ(vista.viewport()->cursor().shape(), Qt::ArrowCursor);
     EXPECT_TRUE(Estado().Parte(1).text().isEmpty());
     // Out of the mode, a click on a terminal is the workbench's again: it starts a wire.
-    usuario.Pulsa(Usuario::Puerto(*mesa.fuentedc, 0).golpe);
-    EXPECT_NE(mesa.cables.EnCurso(), nullptr);
-    usuario.Suelta(Usuario::Puerto(*mesa.fuentedc, 0).golpe);
+    usuario.Pulsa(Usuario::Puerto(*mesa.fuentedc(), 0).golpe);
+    EXPECT_NE(mesa.cables().EnCurso(), nullptr);
+    usuario.Suelta(Usuario::Puerto(*mesa.fuentedc(), 0).golpe);
 }
 
 TEST_F(MesaSinTrampas, ElTiempoEmpiezaAlEncenderYLaPausaNoDibujaNiveles) {
     Panel().show();
     // Time the record counted before the supply went on is not the circuit's.
     for (int i = 0; i < 30; ++i) programa.Tic();
-    CtrlClic(Usuario::Puerto(*mesa.fuentedc, 0).golpe);
+    CtrlClic(Usuario::Puerto(*mesa.fuentedc(), 0).golpe);
     usuario.AccionaFuente();
     ASSERT_GT(Analizador().NumeroDeMuestras(), 0u);
     EXPECT_EQ(Analizador().Muestra(0).tiempo, 0);
@@ -131,9 +131,9 @@ TEST_F(MesaSinTrampas, ElTiempoEmpiezaAlEncenderYLaPausaNoDibujaNiveles) {
 
 TEST_F(MesaSinTrampas, ElInformeDeUnCircuitoNuevoNoLlevaElNombreAnteriorYCabeEnUnaHoja) {
     prueba::AbreConElDialogo(programa, std::string(VELISTRA_EJEMPLOS) + "/semisumador/circuito.txt");
-    ASSERT_GT(mesa.tablero.size(), 2u);
+    ASSERT_GT(mesa.tablero().size(), 2u);
     usuario.Elige(comandos::kNuevo);
-    ASSERT_EQ(mesa.tablero.size(), 2u);
+    ASSERT_EQ(mesa.tablero().size(), 2u);
 
     const prueba::CarpetaTemporal carpeta;
     const std::string pdf = carpeta.Archivo("informe.pdf");
@@ -156,7 +156,7 @@ TEST_F(MesaSinTrampas, LaRevisionEnmarcaElHuecoDeLaPatillaYElMarcoSeVaConElDialo
     const std::vector<docencia::Hallazgo> hallazgos = docencia::RevisaCircuito(mesa);
     ASSERT_FALSE(hallazgos.empty());
     ASSERT_GT(hallazgos[0].pin, 0);
-    const Puerto* hueco = mesa.componentes[0].DireccionDeCasilla(hallazgos[0].pin);
+    const Puerto* hueco = mesa.componentes()[0].DireccionDeCasilla(hallazgos[0].pin);
     ASSERT_NE(hueco, nullptr);
 
     usuario.Elige(comandos::kRevisarCircuito);
@@ -186,7 +186,7 @@ TEST_F(MesaSinTrampas, LosRechazosDicenSuMotivoYLoMantienenMientrasDuraLaPulsaci
 
     // Between two holes of rows a and b the chip is on the breadboard, off the channel.
     usuario.Elige(7000);
-    Componente& chip = mesa.componentes[0];
+    Componente& chip = mesa.componentes()[0];
     const QPoint hueco = Usuario::Puerto(protoboard, 5 * 10).centro;
     const QPoint enchufe = hueco + QPoint(0, 7);
     ASSERT_EQ(mesa.PuertoEn(enchufe.x(), enchufe.y()).puerto, nullptr);
@@ -216,11 +216,11 @@ TEST_F(MesaSinTrampas, DeshacerGuardaLasPalancasYElZoomOLaCargaNoDejanElCircuito
     usuario.AccionaPalanca(palancas, 2);
     usuario.AgregaTablero(comandos::kLeds);
     usuario.Elige(comandos::kDeshacer);
-    ASSERT_EQ(mesa.tablero.size(), 3u);
-    EXPECT_EQ(mesa.tablero[2]->EstadoDeEntrada(2), 1);
+    ASSERT_EQ(mesa.tablero().size(), 3u);
+    EXPECT_EQ(mesa.tablero()[2]->EstadoDeEntrada(2), 1);
     usuario.Elige(comandos::kRehacer);
-    EXPECT_EQ(mesa.tablero[2]->EstadoDeEntrada(2), 1);
-    EXPECT_EQ(mesa.tablero[2]->EstadoDeEntrada(1), 0);
+    EXPECT_EQ(mesa.tablero()[2]->EstadoDeEntrada(2), 1);
+    EXPECT_EQ(mesa.tablero()[2]->EstadoDeEntrada(1), 0);
 
     VentanaDeMesa& vista = usuario.Ventana();
     const auto seVe = [&vista](const Tablero& t) {
@@ -232,7 +232,7 @@ TEST_F(MesaSinTrampas, DeshacerGuardaLasPalancasYElZoomOLaCargaNoDejanElCircuito
     usuario.Elige(comandos::kAjustarALaVentana);
     QTest::keyClick(&programa.Principal(), Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(vista.Nivel(), 100.0);
-    EXPECT_TRUE(seVe(*mesa.fuentedc));
+    EXPECT_TRUE(seVe(*mesa.fuentedc()));
 
     // A file opened with the view scrolled far from where its circuit is.
     vista.horizontalScrollBar()->setValue(vista.horizontalScrollBar()->maximum());
@@ -240,14 +240,14 @@ TEST_F(MesaSinTrampas, DeshacerGuardaLasPalancasYElZoomOLaCargaNoDejanElCircuito
     prueba::DialogoVisto pregunta;
     prueba::ResponderAlMensaje(pregunta, QStringLiteral("&No"));
     prueba::AbreConElDialogo(programa, std::string(VELISTRA_EJEMPLOS) + "/semisumador/circuito.txt");
-    ASSERT_GT(mesa.tablero.size(), 2u);
-    EXPECT_TRUE(seVe(*mesa.tablero.back()));
+    ASSERT_GT(mesa.tablero().size(), 2u);
+    EXPECT_TRUE(seVe(*mesa.tablero().back()));
 }
 
 TEST_F(MesaSinTrampas, LaBarraDelColorNoCambiaDeSitioNiDeTamanoConElZoom) {
     VentanaDeMesa& vista = usuario.Ventana();
     const QRgb color = prueba::Pixel(usuario.Vista(), 95, 2);
-    ASSERT_EQ(color, prueba::SinAlfa(AQRgb(mesa.cables.Color())));
+    ASSERT_EQ(color, prueba::SinAlfa(AQRgb(mesa.cables().Color())));
     for (double nivel : {50.0, 200.0}) {
         vista.CambiaNivel(nivel);
         const QImage imagen = usuario.Vista();
@@ -269,7 +269,7 @@ TEST_F(MesaSinTrampas, AlDoscientosPorCienElChipBajoElPunteroEsElQueSeVe) {
     usuario.ColocaChip(0, protoboard, 10);
     usuario.Elige(7004);
     usuario.ColocaChip(1, protoboard, 30);
-    const Componente& primero = mesa.componentes[0];
+    const Componente& primero = mesa.componentes()[0];
     const QPoint sobre(primero.Ubicacion().x + primero.Anchura() / 2, primero.Ubicacion().y + primero.Altura() / 2);
     VentanaDeMesa& vista = usuario.Ventana();
     vista.CambiaNivel(200.0);

@@ -26,7 +26,7 @@ protected:
 
     AyudaDeChip* Ayuda() { return programa.Principal().findChild<AyudaDeChip*>(); }
     QPoint CentroDelChip(std::size_t i) {
-        const Componente& chip = programa.LaSesion().mesa.componentes[i];
+        const Componente& chip = programa.LaSesion().mesa.componentes()[i];
         return {chip.Ubicacion().x + chip.Anchura() / 2, chip.Ubicacion().y + chip.Altura() / 2};
     }
 
@@ -65,7 +65,7 @@ TEST_F(Patillaje, ElMenuVerVaTrasEdicionYAbreElPanel) {
 // only chips have one.
 TEST_F(Patillaje, LaAyudaDeUnChipLoNombraYLoDescribe) {
     usuario.Elige(7163);
-    ASSERT_EQ(programa.LaSesion().mesa.componentes.size(), 1u);
+    ASSERT_EQ(programa.LaSesion().mesa.componentes().size(), 1u);
     AyudaDeChip* ayuda = Ayuda();
     ASSERT_NE(ayuda, nullptr);
     EXPECT_FALSE(ayuda->isVisible());
@@ -94,7 +94,7 @@ TEST_F(Patillaje, LaAyudaDeUnChipLoNombraYLoDescribe) {
     usuario.Suelta(CentroDelChip(0));
 
     // Over a board there is no chip tooltip.
-    usuario.Pasa({programa.LaSesion().mesa.fuentedc->EsquinaX() + 20, programa.LaSesion().mesa.fuentedc->EsquinaY() + 20});
+    usuario.Pasa({programa.LaSesion().mesa.fuentedc()->EsquinaX() + 20, programa.LaSesion().mesa.fuentedc()->EsquinaY() + 20});
     QTest::qWait(800);
     EXPECT_FALSE(ayuda->isVisible());
 }
@@ -127,7 +127,7 @@ TEST_F(Patillaje, ElPanelNombraElChipVisibleYElTomado) {
     EXPECT_EQ(panel->Codigo(), 7004);
     usuario.ClicDerecho(enchufado);
     usuario.Pasa(lejos);
-    ASSERT_EQ(programa.LaSesion().mesa.componentes.size(), 1u);
+    ASSERT_EQ(programa.LaSesion().mesa.componentes().size(), 1u);
     EXPECT_EQ(panel->Codigo(), 7000) << "the 7400 is now first in the list";
 }
 

@@ -17,10 +17,10 @@ TEST(PintaMesa, LosChipsTapanLosTablerosYLosCablesTapanLosChips) {
     Mesa mesa(avisos);
     mesa.InicializaMesa();
     ASSERT_NE(mesa.AgregaTablero(Tablero::kProtoboard), nullptr);
-    mesa.componentes.Nuevo(7000);
-    mesa.cables.CreaCable(1, 300, 200);
-    mesa.cables.EnMovimiento(400, 250);
-    mesa.cables.Concluye(3, 400, 250);
+    mesa.componentes().Nuevo(7000);
+    mesa.cables().CreaCable(1, 300, 200);
+    mesa.cables().EnMovimiento(400, 250);
+    mesa.cables().Concluye(3, 400, 250);
 
     prueba::LienzoDePrueba lienzo;
     PintaMesa(mesa, lienzo);

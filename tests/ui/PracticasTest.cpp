@@ -57,7 +57,7 @@ TEST_F(PracticaEnLaVentana, SeMontaConElRatonSeCompruebaYQuedaSuperada) {
 
     // The bench of the lab, unsaved and without a name: saving never writes into the course.
     panel->BotonEmpezar().click();
-    ASSERT_EQ(mesa.tablero.size(), 5u);
+    ASSERT_EQ(mesa.tablero().size(), 5u);
     EXPECT_TRUE(programa.LaSesion().comandos.Modificado());
     EXPECT_TRUE(programa.LaSesion().comandos.Archivo().empty());
     Tablero& protoboard = T(3);
@@ -67,10 +67,10 @@ TEST_F(PracticaEnLaVentana, SeMontaConElRatonSeCompruebaYQuedaSuperada) {
     // Half of it: the chip fed, gate 4 (A NAND B) on lamp 1, and gate 3's output on lamp 0
     // with its inputs still in the air.
     usuario.Elige(7000);
-    ASSERT_EQ(mesa.componentes.size(), 1u);
+    ASSERT_EQ(mesa.componentes().size(), 1u);
     usuario.ColocaChip(0, protoboard, kColumna);
-    usuario.Cablea(*mesa.fuentedc, kVccDeLaFuente, protoboard, Arriba(14, 0));
-    usuario.Cablea(*mesa.fuentedc, kGndDeLaFuente, protoboard, Abajo(7, 3));
+    usuario.Cablea(*mesa.fuentedc(), kVccDeLaFuente, protoboard, Arriba(14, 0));
+    usuario.Cablea(*mesa.fuentedc(), kGndDeLaFuente, protoboard, Abajo(7, 3));
     usuario.Cablea(palancas, 0, protoboard, Arriba(12, 0));
     usuario.Cablea(palancas, 3, protoboard, Arriba(13, 0));
     usuario.Cablea(protoboard, Arriba(11, 1), leds, 1);
@@ -87,7 +87,7 @@ TEST_F(PracticaEnLaVentana, SeMontaConElRatonSeCompruebaYQuedaSuperada) {
         << mal.join('\n').toStdString();
     EXPECT_TRUE(mal.filter(QStringLiteral("Revisión: ")).size() >= 1);
     // The check ran on a copy: the student's supply is still off.
-    EXPECT_FALSE(mesa.bON);
+    EXPECT_FALSE(mesa.bON());
     EXPECT_FALSE(panel->Elector().currentText().startsWith(QStringLiteral("✓")));
 
     // The rest: NOT A, NOT B and their NAND.

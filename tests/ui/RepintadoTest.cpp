@@ -32,13 +32,13 @@ protected:
     void SetUp() override {
         programa.Principal().resize(1200, 900);
         programa.Principal().show();
-        fuente = mesa.fuentedc;
+        fuente = mesa.fuentedc();
         leds = &usuario.PonTablero(comandos::kLeds, {450, 40});
         interruptores = &usuario.PonTablero(comandos::kInterruptores, {140, 420});
         display = &usuario.PonTablero(comandos::kSieteSegmentos, {300, 200});
         protoboard = &usuario.PonTablero(comandos::kProtoboard, {100, 600});
         usuario.Elige(7004);
-        usuario.ColocaChip(mesa.componentes.size() - 1, *protoboard, 10);
+        usuario.ColocaChip(mesa.componentes().size() - 1, *protoboard, 10);
         usuario.Cablea(*fuente, 4, *leds, kGndDeLeds, Salida::Horizontal);
         usuario.Cablea(*fuente, 1, *interruptores, 24, Salida::Horizontal);
         usuario.Cablea(*fuente, 5, *interruptores, 25, Salida::Vertical);
@@ -104,14 +104,14 @@ TEST_F(Repintado, LaVentanaMuestraLoMismoQueDibujandoloTodo) {
     usuario.AccionaPalanca(*interruptores, 2);
     ComoSinCapa("más palancas");
     // A wire reshaped while the supply is on.
-    const Cable& cable = mesa.cables.Lista().back();
+    const Cable& cable = mesa.cables().Lista().back();
     const QPoint medio((cable.AX() + cable.BX()) / 2, cable.BY());
     usuario.Arrastra(QPoint(medio.x(), cable.Puntos()[2].y), QPoint(medio.x(), cable.Puntos()[2].y + 30));
     ComoSinCapa("cable movido");
     usuario.AccionaFuente();
     usuario.LlevaTablero(*leds, {520, 60});
     ComoSinCapa("tablero arrastrado");
-    usuario.ClicDerecho(QPoint(mesa.cables.Lista()[3].AX(), mesa.cables.Lista()[3].AY() + 1));
+    usuario.ClicDerecho(QPoint(mesa.cables().Lista()[3].AX(), mesa.cables().Lista()[3].AY() + 1));
     ComoSinCapa("cable quitado");
     Vista().horizontalScrollBar()->setValue(80);
     Vista().verticalScrollBar()->setValue(50);
@@ -148,9 +148,9 @@ TEST_F(Repintado, LasLamparasEncendidasQuedanSobreLosCables) {
     ASSERT_TRUE(dynamic_cast<TableroDeLuces&>(*leds).EstadoDeLed(0));
     // A wire right across lamps 0 and 1 (lit and dark).
     const QPoint a(leds->EsquinaX() + 20, leds->EsquinaY() + TableroDeLeds::Lampara(0).y + 9);
-    mesa.cables.CreaCable(leds->Identificador(), a.x(), a.y());
-    mesa.cables.EnMovimiento(a.x() + 120, a.y());
-    mesa.cables.Concluye(leds->Identificador(), a.x() + 120, a.y());
+    mesa.cables().CreaCable(leds->Identificador(), a.x(), a.y());
+    mesa.cables().EnMovimiento(a.x() + 120, a.y());
+    mesa.cables().Concluye(leds->Identificador(), a.x() + 120, a.y());
     Vista().Actualiza();
     QCoreApplication::processEvents();
     const QImage vista = usuario.Vista();

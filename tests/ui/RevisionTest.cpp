@@ -109,7 +109,7 @@ TEST(FallosEnElPrograma, UnaPatillaFijaJuntoAlCircuitoEnciendeLaSumaSinDecirNada
     auto sumaConLaFuenteEncendida = [&](Programa& programa) {
         Mesa& mesa = programa.LaSesion().mesa;
         mesa.ConmutaFuente();
-        const auto& leds = dynamic_cast<const TableroDeLuces&>(*mesa.tablero[4]);
+        const auto& leds = dynamic_cast<const TableroDeLuces&>(*mesa.tablero()[4]);
         const bool encendida = leds.EstadoDeLed(0);
         mesa.ConmutaFuente();
         return encendida;

@@ -32,7 +32,7 @@ class SeleccionEnLaVentana : public prueba::ConElPrograma {
 protected:
     void SetUp() override {
         programa.Principal().show();
-        Tablero* fuente = mesa.fuentedc;
+        Tablero* fuente = mesa.fuentedc();
         protoboard = &usuario.AgregaTablero(comandos::kProtoboard);
         interruptores = &usuario.AgregaTablero(comandos::kInterruptores);
         leds = &usuario.AgregaTablero(comandos::kLeds);
@@ -48,14 +48,14 @@ protected:
         usuario.Cablea(*interruptores, 0, *protoboard, prueba::kEntradaDel7404);
         usuario.Cablea(*protoboard, prueba::kSalidaDel7404, *leds, 0);
         usuario.Cablea(*interruptores, 3, *leds, 1);
-        ASSERT_EQ(mesa.cables.Lista().size(), 8u);
-        ASSERT_TRUE(mesa.componentes[0].EstaInsertado());
+        ASSERT_EQ(mesa.cables().Lista().size(), 8u);
+        ASSERT_TRUE(mesa.componentes()[0].EstaInsertado());
     }
 
     // Around the three boards, from free workbench space; the supply stays out.
     QRect Zona() {
         const QRect zona = Rectangulo(*protoboard).united(Rectangulo(*interruptores)).united(Rectangulo(*leds));
-        EXPECT_GT(zona.left() - 6, Rectangulo(*mesa.fuentedc).right());
+        EXPECT_GT(zona.left() - 6, Rectangulo(*mesa.fuentedc()).right());
         return zona.adjusted(-6, -6, 6, 6);
     }
     void RodeaElMontaje() { usuario.Arrastra(Zona().topLeft(), Zona().bottomRight()); }
@@ -82,26 +82,26 @@ TEST_F(SeleccionEnLaVentana, LaBandaSeMueveSeCopiaYSePegaYDeshacerDevuelveElText
     EXPECT_EQ(TextoDeCircuito(mesa), antes) << "selecting changes nothing";
 
     const QPoint esquina(leds->EsquinaX(), leds->EsquinaY());
-    const Punto chip = mesa.componentes[0].Ubicacion();
+    const Punto chip = mesa.componentes()[0].Ubicacion();
     const QPoint agarre = Usuario::Marcador(*protoboard);
     usuario.Arrastra(agarre, agarre + QPoint(100, 0));
     EXPECT_EQ(QPoint(leds->EsquinaX(), leds->EsquinaY()), esquina + QPoint(100, 0));
-    EXPECT_EQ(mesa.componentes[0].Ubicacion().x, chip.x + 100);
-    EXPECT_TRUE(mesa.componentes[0].EstaInsertado());
+    EXPECT_EQ(mesa.componentes()[0].Ubicacion().x, chip.x + 100);
+    EXPECT_TRUE(mesa.componentes()[0].EstaInsertado());
     EXPECT_EQ(Seleccionado().tableros.size(), 3u) << "a group stays selected after its move";
     const std::string movido = TextoDeCircuito(mesa);
 
     usuario.Elige(comandos::kCopiar);
     usuario.Elige(comandos::kPegar);
-    ASSERT_EQ(mesa.tablero.size(), 8u);
-    ASSERT_EQ(mesa.componentes.size(), 2u);
-    EXPECT_TRUE(mesa.componentes[1].EstaInsertado()) << "the copy's chip sits in the copy's breadboard";
+    ASSERT_EQ(mesa.tablero().size(), 8u);
+    ASSERT_EQ(mesa.componentes().size(), 2u);
+    EXPECT_TRUE(mesa.componentes()[1].EstaInsertado()) << "the copy's chip sits in the copy's breadboard";
     // The copy lies clear of every board that was there; the supply's terminals are not
     // under its supply wires, so only the three wires between its boards came along.
     for (std::size_t i = 5; i < 8; ++i)
         for (std::size_t j = 0; j < 5; ++j)
-            EXPECT_FALSE(AreaDe(*mesa.tablero[i]).Corta(AreaDe(*mesa.tablero[j]))) << i << " " << j;
-    EXPECT_EQ(mesa.cables.Lista().size(), 11u);
+            EXPECT_FALSE(AreaDe(*mesa.tablero()[i]).Corta(AreaDe(*mesa.tablero()[j]))) << i << " " << j;
+    EXPECT_EQ(mesa.cables().Lista().size(), 11u);
 
     usuario.Elige(comandos::kDeshacer);
     EXPECT_EQ(TextoDeCircuito(mesa), movido);
@@ -121,16 +121,16 @@ TEST_F(SeleccionEnLaVentana, PegadoEnOtraVentanaLasLamparasSiguenALasPalancas) {
     Usuario segundo{otro};
     segundo.Elige(comandos::kPegar);
     Mesa& copia = segundo.LaMesa();
-    ASSERT_EQ(copia.tablero.size(), 5u);
+    ASSERT_EQ(copia.tablero().size(), 5u);
     // On a bench of its own the copy keeps its place, so its supply wires find the supply.
-    EXPECT_EQ(copia.cables.Lista().size(), 8u);
-    ASSERT_EQ(copia.componentes.size(), 1u);
-    EXPECT_TRUE(copia.componentes[0].EstaInsertado());
+    EXPECT_EQ(copia.cables().Lista().size(), 8u);
+    ASSERT_EQ(copia.componentes().size(), 1u);
+    EXPECT_TRUE(copia.componentes()[0].EstaInsertado());
 
-    Tablero& palancas = *copia.tablero[3];
-    Tablero& luces = *copia.tablero[4];
+    Tablero& palancas = *copia.tablero()[3];
+    Tablero& luces = *copia.tablero()[4];
     segundo.AccionaFuente();
-    ASSERT_TRUE(copia.bON);
+    ASSERT_TRUE(copia.bON());
     EXPECT_TRUE(Lampara(luces, 0)) << "the inverter's input is low";
     EXPECT_FALSE(Lampara(luces, 1));
     segundo.AccionaPalanca(palancas, 0);
@@ -150,16 +150,16 @@ TEST_F(SeleccionEnLaVentana, MayusculasYClicEligenPiezasYBorrarSeLasLlevaConSusC
     const std::string antes = TextoDeCircuito(mesa);
     QWidget* vista = usuario.Ventana().viewport();
     QTest::mouseClick(vista, Qt::LeftButton, Qt::ShiftModifier, usuario.EnVentana(Usuario::Marcador(*leds)));
-    const Punto chip = mesa.componentes[0].Ubicacion();
+    const Punto chip = mesa.componentes()[0].Ubicacion();
     QTest::mouseClick(vista, Qt::LeftButton, Qt::ShiftModifier, usuario.EnVentana(QPoint(chip.x + 3, chip.y + 3)));
     ASSERT_EQ(Seleccionado().tableros.size(), 1u);
     ASSERT_EQ(Seleccionado().chips.size(), 1u);
 
     usuario.Elige(comandos::kBorrarSeleccion);
-    EXPECT_EQ(mesa.tablero.size(), 4u);
-    EXPECT_TRUE(mesa.componentes.empty());
+    EXPECT_EQ(mesa.tablero().size(), 4u);
+    EXPECT_TRUE(mesa.componentes().empty());
     // The lamps' three wires went with their board.
-    EXPECT_EQ(mesa.cables.Lista().size(), 5u);
+    EXPECT_EQ(mesa.cables().Lista().size(), 5u);
     usuario.Elige(comandos::kDeshacer);
     EXPECT_EQ(TextoDeCircuito(mesa), antes);
 }

@@ -47,7 +47,7 @@ protected:
         programa.Principal().show();
         ASSERT_EQ(programa.Principal().windowTitle(), QStringLiteral("Velistra 0.9.7"));
 
-        Tablero* fuente = mesa.fuentedc;
+        Tablero* fuente = mesa.fuentedc();
         ASSERT_NE(fuente, nullptr);
         protoboard = &usuario.AgregaTablero(comandos::kProtoboard);
         interruptores = &usuario.AgregaTablero(comandos::kInterruptores);
@@ -58,7 +58,7 @@ protected:
         usuario.LlevaTablero(*interruptores, {140, 520});
 
         usuario.Elige(7004);
-        ASSERT_EQ(mesa.componentes.size(), 1u);
+        ASSERT_EQ(mesa.componentes().size(), 1u);
         usuario.ColocaChip(0, *protoboard, kColumnaDelChip);
 
         usuario.Cablea(*fuente, 0, *interruptores, kVccDeInterruptores);
@@ -97,7 +97,7 @@ protected:
 TEST_F(SesionDeLaboratorio, LasLamparasSiguenALasPalancasConLaFuenteEncendida) {
     EXPECT_FALSE(LamparaEncendida(0)) << "nothing lights with the supply off";
     usuario.AccionaFuente();
-    ASSERT_TRUE(mesa.bON);
+    ASSERT_TRUE(mesa.bON());
     EXPECT_TRUE(LamparaEncendida(0)) << "the inverter's input is low";
     EXPECT_FALSE(LamparaEncendida(1));
 
@@ -108,7 +108,7 @@ TEST_F(SesionDeLaboratorio, LasLamparasSiguenALasPalancasConLaFuenteEncendida) {
     EXPECT_FALSE(LamparaEncendida(0));
 
     usuario.AccionaFuente();
-    EXPECT_FALSE(mesa.bON);
+    EXPECT_FALSE(mesa.bON());
     EXPECT_FALSE(LamparaEncendida(1));
     // Flipping levers is no edit worth saving.
     DialogoVisto visto;
@@ -118,7 +118,7 @@ TEST_F(SesionDeLaboratorio, LasLamparasSiguenALasPalancasConLaFuenteEncendida) {
 }
 
 TEST_F(SesionDeLaboratorio, UnCableSeAjustaAlCentroDeSusPuertosYElPunteroLoSigue) {
-    Tablero& fuente = *mesa.fuentedc;
+    Tablero& fuente = *mesa.fuentedc();
     const prueba::PuntoDePuerto a = Usuario::Puerto(fuente, 3);
     const prueba::PuntoDePuerto b = Usuario::Puerto(*leds, 7);
     ASSERT_NE(a.golpe, a.centro) << "press off the centre";
@@ -141,16 +141,16 @@ TEST_F(SesionDeLaboratorio, UnCableSeAjustaAlCentroDeSusPuertosYElPunteroLoSigue
     usuario.Suelta(b.golpe);
     EXPECT_EQ(QCursor::pos(), vista->mapToGlobal(usuario.EnVentana(b.centro)));
 
-    const Cable& cable = mesa.cables.Lista().back();
+    const Cable& cable = mesa.cables().Lista().back();
     EXPECT_EQ(QPoint(cable.AX(), cable.AY()), a.centro);
     EXPECT_EQ(QPoint(cable.BX(), cable.BY()), b.centro);
     EXPECT_GT(azules(), antes) << "the wire is drawn in the new-wire colour";
 
     // A wire released where it cannot end disappears.
-    const std::size_t cables = mesa.cables.Lista().size();
+    const std::size_t cables = mesa.cables().Lista().size();
     usuario.Arrastra(Usuario::Puerto(fuente, 7).golpe, {900, 600});
     usuario.Arrastra(Usuario::Puerto(*leds, 6).golpe, Usuario::Puerto(*leds, 6).golpe);
-    EXPECT_EQ(mesa.cables.Lista().size(), cables);
+    EXPECT_EQ(mesa.cables().Lista().size(), cables);
 }
 
 TEST_F(SesionDeLaboratorio, ElDesplazamientoMueveElDibujoYLasCoordenadasDelRaton) {
@@ -220,9 +220,9 @@ TEST_F(SesionDeLaboratorio, ConLaFuenteEncendidaNoSeCreaNiSeRecuperaNiSeSale) {
     // The changed circuit's title carries the platform's unsaved mark.
     EXPECT_EQ(programa.Principal().windowTitle(), QStringLiteral("Velistra 0.9.7[*]"));
     EXPECT_TRUE(programa.Principal().isWindowModified());
-    EXPECT_EQ(mesa.tablero.size(), 5u);
-    EXPECT_EQ(mesa.cables.Lista().size(), 8u);
-    EXPECT_TRUE(mesa.bON);
+    EXPECT_EQ(mesa.tablero().size(), 5u);
+    EXPECT_EQ(mesa.cables().Lista().size(), 8u);
+    EXPECT_TRUE(mesa.bON());
     EXPECT_TRUE(LamparaEncendida(0));
 }
 
@@ -232,19 +232,19 @@ TEST_F(SesionDeLaboratorio, UnCircuitoNuevoPreguntaAntesDeTirarElCableado) {
     prueba::ResponderAlMensaje(visto, QStringLiteral("Aceptar"));
     usuario.ClicDerecho(Usuario::Marcador(*leds));
     EXPECT_EQ(visto.texto, QStringLiteral("Primero debe retirar los cables y componentes."));
-    EXPECT_EQ(mesa.tablero.size(), 5u);
+    EXPECT_EQ(mesa.tablero().size(), 5u);
 
     // A right press on a wire takes it away.
-    const Cable ultimo = mesa.cables.Lista().back();
+    const Cable ultimo = mesa.cables().Lista().back();
     usuario.ClicDerecho(QPoint(ultimo.BX(), ultimo.BY()));
-    EXPECT_EQ(mesa.cables.Lista().size(), 7u);
+    EXPECT_EQ(mesa.cables().Lista().size(), 7u);
 
     DialogoVisto pregunta;
     prueba::ResponderAlMensaje(pregunta, QStringLiteral("Cancelar"));
     usuario.Elige(comandos::kNuevo);
     EXPECT_EQ(pregunta.titulo, QStringLiteral("Circuito modificado"));
     EXPECT_EQ(pregunta.texto, QStringLiteral("¿Guardar los cambios del circuito?"));
-    EXPECT_EQ(mesa.tablero.size(), 5u);
+    EXPECT_EQ(mesa.tablero().size(), 5u);
     EXPECT_EQ(programa.Principal().windowTitle(), QStringLiteral("Velistra 0.9.7[*]"));
 
     const QRect tablero(leds->EsquinaX(), leds->EsquinaY(), leds->Anchura(), leds->Altura());
@@ -252,9 +252,9 @@ TEST_F(SesionDeLaboratorio, UnCircuitoNuevoPreguntaAntesDeTirarElCableado) {
     usuario.Elige(comandos::kNuevo);
     EXPECT_EQ(programa.Principal().windowTitle(), QStringLiteral("Nuevo circuito"));
     EXPECT_FALSE(programa.Principal().isWindowModified());
-    ASSERT_EQ(mesa.tablero.size(), 2u);
-    EXPECT_TRUE(mesa.cables.Lista().empty());
-    EXPECT_TRUE(mesa.componentes.empty());
+    ASSERT_EQ(mesa.tablero().size(), 2u);
+    EXPECT_TRUE(mesa.cables().Lista().empty());
+    EXPECT_TRUE(mesa.componentes().empty());
     const QImage vista = usuario.Vista();
     const QRect zona = tablero.translated(-usuario.Ventana().Desplazamiento());
     for (int y = zona.top(); y <= zona.bottom(); y += 5) {
@@ -264,10 +264,10 @@ TEST_F(SesionDeLaboratorio, UnCircuitoNuevoPreguntaAntesDeTirarElCableado) {
 }
 
 TEST_F(SesionDeLaboratorio, ElTemporizadorHaceParpadearUnaLamparaMientrasHayCorriente) {
-    Tablero& temporizador = *mesa.reloj;
+    Tablero& temporizador = *mesa.reloj();
     usuario.Elige(comandos::kTemporizador);
     ASSERT_EQ(QPoint(temporizador.EsquinaX(), temporizador.EsquinaY()), QPoint(100, 400));
-    Tablero& fuente = *mesa.fuentedc;
+    Tablero& fuente = *mesa.fuentedc();
     usuario.Cablea(fuente, 2, temporizador, 12);
     usuario.Cablea(fuente, 7, temporizador, 13);
     usuario.Cablea(temporizador, 0, *leds, 2);
@@ -288,7 +288,7 @@ TEST_F(SesionDeLaboratorio, ElPatillajeSigueAlChipYASusNiveles) {
     ASSERT_TRUE(panel->isVisible());
     EXPECT_EQ(panel->Codigo(), 7004) << "the chip last taken, to be placed";
 
-    const Componente& chip = mesa.componentes[0];
+    const Componente& chip = mesa.componentes()[0];
     const QPoint sobreElChip(chip.Ubicacion().x + chip.Anchura() / 2, chip.Ubicacion().y + chip.Altura() / 2);
     const QPoint fuera(chip.Ubicacion().x + chip.Anchura() + 40, chip.Ubicacion().y + chip.Altura() / 2);
     usuario.Pasa(sobreElChip);

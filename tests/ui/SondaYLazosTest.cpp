@@ -52,9 +52,9 @@ protected:
         prueba::Montador m(mesa);
         proto = &m.Coloca(Tablero::kProtoboard, {110, 60});
         leds = &m.Coloca(Tablero::kLeds, {560, 380});
-        m.Cablea(*mesa.fuentedc, TableroDeFuenteDC::kPrimerVcc, *proto, prueba::HoyoDeBus(0, 0),
+        m.Cablea(*mesa.fuentedc(), TableroDeFuenteDC::kPrimerVcc, *proto, prueba::HoyoDeBus(0, 0),
                  0x0000FF);
-        m.Cablea(*mesa.fuentedc, TableroDeFuenteDC::kPrimerGnd, *proto, prueba::HoyoDeBus(1, 0), 0);
+        m.Cablea(*mesa.fuentedc(), TableroDeFuenteDC::kPrimerGnd, *proto, prueba::HoyoDeBus(1, 0), 0);
         m.Cablea(m.Terminal(*leds, 8), m.Bus(*proto, 1, 600), 0);
         const int chips = anillo ? 4 : 1;
         for (int c = 0; c < chips; ++c) {
@@ -95,7 +95,7 @@ protected:
 TEST_F(EnLaMesa, LaSondaResaltaLaRedBajoElPunteroYDiceSuNivel) {
     Monta(false);
     usuario.AccionaFuente();
-    ASSERT_TRUE(mesa.bON);
+    ASSERT_TRUE(mesa.bON());
     const QPoint lampara = Centro(*leds, 0);
     const QPoint bus = Centro(*proto, prueba::HoyoDeBus(0, 40));
     EXPECT_EQ(EnElMarco(Vista(), EnVista(bus), 5, kAzulDeSonda), 0);
@@ -126,7 +126,7 @@ TEST_F(EnLaMesa, LaSondaResaltaLaRedBajoElPunteroYDiceSuNivel) {
     usuario.Pasa(bus);
     EXPECT_TRUE(Estado().startsWith(QStringLiteral("Nivel alto; lo da fuente DC (1) VCC; ")))
         << Estado().toStdString();
-    EXPECT_GT(EnElMarco(Vista(), EnVista(Centro(*mesa.fuentedc, 2)), 5, kAzulDeSonda), 20);
+    EXPECT_GT(EnElMarco(Vista(), EnVista(Centro(*mesa.fuentedc(), 2)), 5, kAzulDeSonda), 20);
     usuario.Pasa({60, 20});
     EXPECT_EQ(Estado(), QString());
     EXPECT_EQ(EnElMarco(Vista(), EnVista(lampara), 5, kAzulDeSonda), 0);
@@ -161,7 +161,7 @@ TEST_F(EnLaMesa, ConUnAnilloYElTemporizadorElAvisoSaleUnaVezYSePuedeApagarYSalir
     vigia.start(5);
 
     usuario.AccionaFuente();
-    ASSERT_TRUE(mesa.bON);
+    ASSERT_TRUE(mesa.bON());
     // Some twenty ticks of the 47 ms timer.
     QTest::qWait(1000);
     EXPECT_EQ(avisos, 1);
@@ -174,7 +174,7 @@ TEST_F(EnLaMesa, ConUnAnilloYElTemporizadorElAvisoSaleUnaVezYSePuedeApagarYSalir
     // The ring's chips are framed in red; the chip outside it is not.
     const QImage vista = Vista();
     for (std::size_t c = 0; c < 4; ++c) {
-        const Componente& chip = mesa.componentes[c];
+        const Componente& chip = mesa.componentes()[c];
         const QPoint esquina = EnVista(QPoint(chip.Ubicacion().x, chip.Ubicacion().y));
         const int rojos = EnElMarco(vista, esquina + QPoint(chip.Anchura() / 2, chip.Altura() / 2),
                                     0, kRojo);  // the middle is never red
@@ -192,7 +192,7 @@ TEST_F(EnLaMesa, ConUnAnilloYElTemporizadorElAvisoSaleUnaVezYSePuedeApagarYSalir
     if (qEnvironmentVariableIsSet("CAPTURA_LAZO"))
         programa.Principal().grab().save(qEnvironmentVariable("CAPTURA_LAZO"));
     usuario.AccionaFuente();
-    EXPECT_FALSE(mesa.bON);
+    EXPECT_FALSE(mesa.bON());
     EXPECT_EQ(avisos, 1);
     usuario.Pasa({60, 20});
     EXPECT_EQ(Estado(), QString());

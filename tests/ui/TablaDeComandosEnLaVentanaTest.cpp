@@ -124,9 +124,9 @@ TEST(TablaDeComandosEnLaVentana, DeshacerYRehacerSeApaganCuandoNoHayNadaQueDesha
     usuario.Elige(comandos::kNuevo);
     EXPECT_EQ(estado(), std::make_pair(false, false));
     prueba::AbreConElDialogo(programa, std::string(VELISTRA_EJEMPLOS) + "/semisumador/circuito.txt");
-    ASSERT_EQ(usuario.LaMesa().tablero.size(), 5u);
+    ASSERT_EQ(usuario.LaMesa().tablero().size(), 5u);
     EXPECT_EQ(estado(), std::make_pair(false, false));
-    usuario.LlevaTablero(*usuario.LaMesa().tablero.back(), QPoint(300, 250));
+    usuario.LlevaTablero(*usuario.LaMesa().tablero().back(), QPoint(300, 250));
     EXPECT_EQ(estado(), std::make_pair(true, false));
 }
 

@@ -68,10 +68,10 @@ void Usuario::Elige(int id) {
 }
 
 Tablero& Usuario::AgregaTablero(int id) {
-    const std::size_t antes = LaMesa().tablero.size();
+    const std::size_t antes = LaMesa().tablero().size();
     Elige(id);
-    EXPECT_EQ(LaMesa().tablero.size(), antes + 1) << id;
-    return *LaMesa().tablero.back();
+    EXPECT_EQ(LaMesa().tablero().size(), antes + 1) << id;
+    return *LaMesa().tablero().back();
 }
 
 QPoint Usuario::EnVentana(QPoint enMesa) {
@@ -170,15 +170,15 @@ Tablero& Usuario::PonTablero(int id, QPoint esquina) {
 }
 
 void Usuario::Cablea(Tablero& tableroA, int a, Tablero& tableroB, int b, Salida salida) {
-    const std::size_t antes = LaMesa().cables.Lista().size();
+    const std::size_t antes = LaMesa().cables().Lista().size();
     Arrastra(Puerto(tableroA, a).golpe, Puerto(tableroB, b).golpe, salida);
-    EXPECT_EQ(LaMesa().cables.Lista().size(), antes + 1)
+    EXPECT_EQ(LaMesa().cables().Lista().size(), antes + 1)
         << "cable " << tableroA.Identificador() << "." << a << " - " << tableroB.Identificador()
         << "." << b;
 }
 
 void Usuario::ColocaChip(std::size_t chip, Tablero& protoboard, int columna) {
-    Componente& componente = LaMesa().componentes[chip];
+    Componente& componente = LaMesa().componentes()[chip];
     const int n = componente.NumeroDePines();
     // The chip plugs in by the hole above its last pin, at the top of its first column.
     const QPoint hoyo = Puerto(protoboard, 5 * columna + 4).centro;
@@ -191,7 +191,7 @@ void Usuario::ColocaChip(std::size_t chip, Tablero& protoboard, int columna) {
 
 void Usuario::AccionaPalanca(Tablero& palancas, int i) { Clic(Palanca(palancas, i)); }
 
-void Usuario::AccionaFuente() { Clic(Interruptor(*LaMesa().fuentedc)); }
+void Usuario::AccionaFuente() { Clic(Interruptor(*LaMesa().fuentedc())); }
 
 QImage Usuario::Vista() {
     return Ventana().viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -87,12 +87,12 @@ void EditaAlNivel(double nivel) {
     }
 
     usuario.Elige(7004);
-    usuario.ColocaChip(mesa.componentes.size() - 1, protoboard, 10);
+    usuario.ColocaChip(mesa.componentes().size() - 1, protoboard, 10);
 
     usuario.Arrastra(Zoom::MedioDelPuerto(protoboard, 320 + 5 * 11 + 1),
                      Zoom::MedioDelPuerto(leds, 2), prueba::Salida::Vertical);
-    ASSERT_EQ(mesa.cables.Lista().size(), 1u);
-    const Cable& cable = mesa.cables.Lista().back();
+    ASSERT_EQ(mesa.cables().Lista().size(), 1u);
+    const Cable& cable = mesa.cables().Lista().back();
     EXPECT_EQ(QPoint(cable.AX(), cable.AY()), Usuario::Puerto(protoboard, 320 + 55 + 1).centro)
         << "the wire snaps to the holes' centres";
     EXPECT_EQ(QPoint(cable.BX(), cable.BY()), Usuario::Puerto(leds, 2).centro);
@@ -165,7 +165,7 @@ TEST_F(Zoom, AjustarALaVentanaMuestraLaMesaEntera) {
     EXPECT_TRUE(ventana.contains(vista.EnVentana({VentanaDeMesa::kAncho - 1, VentanaDeMesa::kAlto - 1})));
     // The supply in its corner is in the picture.
     const QImage imagen = usuario.Vista();
-    Tablero& fuente = *mesa.fuentedc;
+    Tablero& fuente = *mesa.fuentedc();
     const QPoint centro = vista.EnVentana(
         {fuente.EsquinaX() + fuente.Anchura() / 2, fuente.EsquinaY() + fuente.Altura() / 2});
     EXPECT_NE(prueba::Pixel(imagen, centro.x(), centro.y()), 0xFFFFFFu);

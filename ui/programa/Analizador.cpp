@@ -45,7 +45,7 @@ PanelDelAnalizador& AgregaAnalizador(VentanaPrincipal& ventana, Sesion& sesion, 
     QObject::connect(panel, &PanelDelAnalizador::SondaCambiada, &mesa, [&mesa](bool activa) { mesa.ModoSonda(activa); });
     // Whatever the mode, the supply can be switched off.
     mesa.SondaAdmite([&sesion](int x, int y) {
-        return sesion.mesa.fuentedc == nullptr || !sesion.mesa.fuentedc->EntradaEn(x, y);
+        return sesion.mesa.fuentedc() == nullptr || !sesion.mesa.fuentedc()->EntradaEn(x, y);
     });
     // Esc leaves the mode, wherever the keyboard is.
     auto* salida = new QShortcut(QKeySequence(Qt::Key_Escape), &ventana);

@@ -42,9 +42,9 @@ QImage ImagenDeLaMesa(Mesa& mesa, const Imagenes& imagenes, std::optional<QRect>
     {
         // As PintaMesa draws it, but without the bar that shows the colour of new wires.
         LienzoQt dibujo(lienzo, imagenes);
-        for (auto& tablero : mesa.tablero) tablero->Dibuja(dibujo);
-        mesa.componentes.Dibuja(dibujo);
-        for (const Cable& cable : mesa.cables.Lista()) cable.Dibuja(dibujo);
+        for (auto& tablero : mesa.tablero()) tablero->Dibuja(dibujo);
+        mesa.componentes().Dibuja(dibujo);
+        for (const Cable& cable : mesa.cables().Lista()) cable.Dibuja(dibujo);
     }
     const QRect recorte = parte ? parte->intersected(lienzo.rect()) : Ocupado(lienzo);
     return lienzo.copy(recorte.isEmpty() ? lienzo.rect() : recorte);

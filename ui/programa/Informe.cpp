@@ -84,7 +84,7 @@ private:
 void Chips(Hoja& hoja, const Mesa& mesa) {
     hoja.Titulo(QCoreApplication::translate("velistra::Informe", "Chips utilizados"), 13);
     std::map<long, int> cuenta;
-    for (const Componente& chip : mesa.componentes) ++cuenta[chip.Codigo()];
+    for (const Componente& chip : mesa.componentes()) ++cuenta[chip.Codigo()];
     if (cuenta.empty()) hoja.Linea(QCoreApplication::translate("velistra::Informe", "El circuito no lleva chips."));
     for (const auto& [codigo, n] : cuenta) {
         // Named by the label printed on the chip, as the review and the probe name it, then

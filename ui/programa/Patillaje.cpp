@@ -56,19 +56,19 @@ public:
     }
 
     void Actualiza() {
-        cuantos_ = mesa_.componentes.size();
+        cuantos_ = mesa_.componentes().size();
         // A new circuit, an undo or a load may have put another chip in its place.
         const Componente* recordado = Chip(recordado_);
         if (recordado != nullptr && recordado->Codigo() != codigoRecordado_) recordado = nullptr;
         if (recordado == nullptr) recordado_ = -1;
-        const int bajoElPuntero = dentro_ ? ChipVisibleEn(mesa_.componentes, Puntero()) : -1;
+        const int bajoElPuntero = dentro_ ? ChipVisibleEn(mesa_.componentes(), Puntero()) : -1;
         if (bajoElPuntero != bajoElPuntero_) {
             Oculta();
             bajoElPuntero_ = bajoElPuntero;
         }
         const Componente* bajo = Chip(bajoElPuntero_);
         if (!panel_.isVisible()) return;
-        panel_.Muestra(bajo != nullptr ? bajo : recordado, mesa_.bON);
+        panel_.Muestra(bajo != nullptr ? bajo : recordado, mesa_.bON());
     }
 
 protected:
@@ -80,7 +80,7 @@ protected:
             // Seen before the workbench acts on it: which chip a right press will remove.
             const auto* raton = static_cast<QMouseEvent*>(evento);
             quitado_ = raton->button() == Qt::RightButton
-                           ? ChipQueQuitaUnClic(mesa_.componentes, vista_.AMesa(raton->position().toPoint()))
+                           ? ChipQueQuitaUnClic(mesa_.componentes(), vista_.AMesa(raton->position().toPoint()))
                            : -1;
         } else if (evento->type() == QEvent::Paint) {
             // Every change of the workbench ends in a repaint; the panel follows it after.
@@ -108,7 +108,7 @@ private:
     // The chip the press picked up, or else the one the user sees there.
     void Pulsado(QPoint punto) {
         Oculta();
-        const Componentes& chips = mesa_.componentes;
+        const Componentes& chips = mesa_.componentes();
         const Componente* tomado = chips.Seleccionado();
         const int chip = chips.EstaMoviendo() && tomado != nullptr && Cubre(*tomado, punto)
                              ? chips.Indice()
@@ -120,7 +120,7 @@ private:
     // The remembered chip goes with the removed one; those after it move down one place.
     void Retirado() {
         Oculta();
-        if (mesa_.componentes.size() + 1 == cuantos_ && quitado_ >= 0 && recordado_ >= 0) {
+        if (mesa_.componentes().size() + 1 == cuantos_ && quitado_ >= 0 && recordado_ >= 0) {
             if (recordado_ == quitado_) recordado_ = -1;
             else if (recordado_ > quitado_) --recordado_;
         }
@@ -130,12 +130,12 @@ private:
 
     void Recuerda(int chip) {
         recordado_ = chip;
-        codigoRecordado_ = mesa_.componentes[static_cast<std::size_t>(chip)].Codigo();
+        codigoRecordado_ = mesa_.componentes()[static_cast<std::size_t>(chip)].Codigo();
     }
 
     const Componente* Chip(int i) const {
-        return i >= 0 && static_cast<std::size_t>(i) < mesa_.componentes.size()
-                   ? &mesa_.componentes[static_cast<std::size_t>(i)]
+        return i >= 0 && static_cast<std::size_t>(i) < mesa_.componentes().size()
+                   ? &mesa_.componentes()[static_cast<std::size_t>(i)]
                    : nullptr;
     }
 

@@ -143,7 +143,7 @@ void Programa::AjustaAlCircuito() {
 
 void Programa::ConectaLaSonda() {
     // With a running timer the limit message would come back on every tick.
-    sesion_.mesa.bAvisoUnaVezPorEncendido = true;
+    sesion_.AvisaUnaVezPorEncendido();
     VentanaDeMesa* mesa = &ventana_.Mesa();
     QObject::connect(mesa, &VentanaDeMesa::PunteroMovido, &contexto_,
                      [this](int x, int y) { Sondea(Punto{x, y}); });
@@ -189,7 +189,7 @@ void Programa::ActualizaEstado() {
     if (lectura)
         texto = DelNucleo(MensajeDeSonda(*lectura));
     else if (mesa.SinAsentar())
-        texto = DelNucleo(MensajeDeRealimentacion(mesa.componentes, mesa.Lazos()));
+        texto = DelNucleo(MensajeDeRealimentacion(mesa.componentes(), mesa.Lazos()));
     ventana_.Estado().MuestraSonda(texto);
 }
 
