@@ -173,6 +173,13 @@ void Componente::Fallo(int i, char f) {
     bPendiente = true;
 }
 
+bool Componente::TieneFallos() const {
+    for (int i = 1; i <= nPines; ++i) {
+        if (acFallo[static_cast<std::size_t>(i)] != '\0') return true;
+    }
+    return false;
+}
+
 char Componente::Fallo(int i) const {
     return EsEntradaValida(i) ? acFallo[static_cast<std::size_t>(i)] : '\0';
 }

@@ -97,6 +97,25 @@ public:
         EstadosDesdeValores();
     }
     bool HayCambio() const { return bCambio; }
+    // For an engine that evaluates a gate chip one gate at a time on levels it keeps
+    // itself: pin i read at level e, as the chip's own reading would leave it; the value
+    // table the gates compute on; and the end of an evaluation that did or did not move
+    // an output. Only for a chip without faults whose reads all sit in holes.
+    void LeePin(int i, char e) {
+        const auto u = static_cast<std::size_t>(i);
+        abValor[u] = e != '0';
+        acEstado[u] = abValor[u] ? '1' : '0';
+    }
+    bool* Valores() { return abValor.data(); }
+    void EscribeSalida(int i) { acEstado[static_cast<std::size_t>(i)] = abValor[static_cast<std::size_t>(i)] ? '1' : '0'; }
+    void Evaluado(bool cambio) {
+        bPendiente = false;
+        bCambio = cambio;
+    }
+    // Something other than the levels of its pins asks for an evaluation: never evaluated
+    // since binding or a restart, a planted fault, or the last evaluation moved an output.
+    bool PidePorSiMismo() const { return pCircuito != nullptr && (bPendiente || bCambio); }
+    bool TieneFallos() const;
     // Whether evaluating now could change anything: never evaluated since binding or a
     // restart, the last evaluation moved an output, or a pin reads otherwise than it did
     // then. Models leave a second evaluation on unchanged pins without effect.

@@ -19,29 +19,19 @@ void AsentadorCompilado::Prepara(std::size_t chips) {
     sucia.assign(redes, 0);
     sucias.clear();
     sucias.reserve(redes);
-    actuales.clear();
-    siguientes.clear();
-    actuales.reserve(chips);
-    siguientes.reserve(chips);
-    marca.assign(chips, 0);
-    nMarca = 0;
+    cola.Prepara(chips);
+    porPuertas.assign(chips, 0);
+    entero.assign(chips, 0);
+    puertaMarcada.assign(U(circuito.NumeroDePuertasSueltas()), 0);
+    movidas.clear();
+    movidas.reserve(U(circuito.NumeroDePuertasSueltas()));
 }
 
 void AsentadorCompilado::LeeNivel(int red) { nivel[U(red)] = circuito.Representante(red)->Estado(); }
 
-void AsentadorCompilado::NuevaIteracion() {
-    if (++nMarca == 0) {
-        std::fill(marca.begin(), marca.end(), 0u);
-        nMarca = 1;
-    }
-    siguientes.clear();
-}
-
-void AsentadorCompilado::Marca(int chip) {
-    unsigned& m = marca[U(chip)];
-    if (m == nMarca) return;
-    m = nMarca;
-    siguientes.push_back(chip);
+void AsentadorCompilado::MarcaLectores(int red) {
+    for (auto [c, fin] = circuito.LectoresDe(red); c != fin; ++c) cola.Marca(*c);
+    for (auto [g, fin] = circuito.PuertasQueLeen(red); g != fin; ++g) puertaMarcada[U(*g)] = cola.Ronda();
 }
 
 void AsentadorCompilado::Excita(int red, char e) {
@@ -49,7 +39,7 @@ void AsentadorCompilado::Excita(int red, char e) {
     // The chips reading the net see the new level at once; nobody else looks before the
     // next Vuelca.
     for (auto [p, fin] = circuito.HoyosLeidosEn(red); p != fin; ++p) (*p)->EstadoDelPuerto(e);
-    for (auto [c, fin] = circuito.LectoresDe(red); c != fin; ++c) Marca(*c);
+    MarcaLectores(red);
     if (sucia[U(red)] == 0) {
         sucia[U(red)] = 1;
         sucias.push_back(red);
@@ -65,6 +55,26 @@ void AsentadorCompilado::Vuelca() {
     sucias.clear();
 }
 
+// Between settlings only the instruments write levels, through the ports, and only a
+// switch-on, a restart or a planted fault asks a chip for an evaluation otherwise. Chips
+// left marked by a settling cut at the limit stay marked.
+void AsentadorCompilado::MiraLoQueCambioFuera(Componentes& componentes) {
+    for (const int r : circuito.RedesDeTableros()) {
+        const char e = circuito.Representante(r)->Estado();
+        if (e == nivel[U(r)]) continue;
+        nivel[U(r)] = e;
+        MarcaLectores(r);
+    }
+    for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
+        const Componente& chip = componentes[U(c)];
+        if (!chip.PidePorSiMismo()) continue;
+        auto [p, fin] = circuito.PuertasSueltasDe(c);
+        porPuertas[U(c)] = p != fin && !chip.TieneFallos();
+        entero[U(c)] = cola.Ronda();
+        cola.Marca(c);
+    }
+}
+
 // The plain iteration, through the ports; afterwards every chip reads its pins afresh.
 bool AsentadorCompilado::PasoCompleto(Componentes& componentes) {
     componentes.CalculaFunciones();
@@ -73,31 +83,74 @@ bool AsentadorCompilado::PasoCompleto(Componentes& componentes) {
     const bool cambio = componentes.HayCambio();
     for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
         const Componente& chip = componentes[U(c)];
-        if (chip.HayCambio() || chip.PideEvaluacion()) Marca(c);
+        auto [p, fin] = circuito.PuertasSueltasDe(c);
+        porPuertas[U(c)] = p != fin && !chip.TieneFallos();
+        if (chip.HayCambio() || chip.PideEvaluacion()) {
+            entero[U(c)] = cola.Ronda();
+            cola.Marca(c);
+        }
     }
     return cambio;
 }
 
+bool AsentadorCompilado::CalculaPuertas(int c, Componente& chip) {
+    const PuertasCompiladas& esquema = *circuito.PuertasDe(c);
+    const CircuitoCompilado::Lectura* lecturas = circuito.LecturasDePuertas();
+    bool* valores = chip.Valores();
+    bool movio = false;
+    int g = circuito.PrimeraPuertaSueltaDe(c);
+    for (auto [p, fin] = circuito.PuertasSueltasDe(c); p != fin; ++p, ++g) {
+        if (!DeLaRondaAnterior(puertaMarcada[U(g)])) continue;
+        for (int k = p->primeraLectura; k < p->finLecturas; ++k)
+            chip.LeePin(lecturas[k].pin, nivel[U(lecturas[k].red)]);
+        if (esquema.CalculaPuerta(p->puerta, valores)) {
+            movio = true;
+            movidas.push_back(g);
+        }
+        chip.EscribeSalida(p->pin);
+    }
+    chip.Evaluado(movio);
+    return movio;
+}
+
+void AsentadorCompilado::ExcitaSalidas(int c, const Componente& chip) {
+    for (auto [s, fin] = circuito.SalidasDe(c); s != fin; ++s) {
+        const char e = chip.EstadoQueDa(s->pin);
+        if (nivel[U(s->red)] != e) Excita(s->red, e);
+    }
+}
+
 bool AsentadorCompilado::Paso(Componentes& componentes) {
     bool cambio = false;
-    for (const int c : actuales) {
+    movidas.clear();
+    auto vaPorPuertas = [&](int c) { return porPuertas[U(c)] != 0 && !DeLaRondaAnterior(entero[U(c)]); };
+    for (const int c : cola.Actuales()) {
         Componente& chip = componentes[U(c)];
-        if (const PuertasCompiladas* puertas = circuito.PuertasDe(c))
-            chip.CalculaFuncionesCon([puertas](bool* valores) { return puertas->Calcula(valores); });
-        else
-            chip.CalculaFunciones();
-        if (chip.HayCambio()) {
+        bool movio = false;
+        if (vaPorPuertas(c)) {
+            movio = CalculaPuertas(c, chip);
+        } else {
+            if (const PuertasCompiladas* puertas = circuito.PuertasDe(c))
+                chip.CalculaFuncionesCon([puertas](bool* valores) { return puertas->Calcula(valores); });
+            else
+                chip.CalculaFunciones();
+            movio = chip.HayCambio();
+        }
+        if (movio) {
             cambio = true;
             // A chip whose outputs just moved is looked at again, as the plain loop would.
-            Marca(c);
+            cola.Marca(c);
         }
     }
-    for (const int c : actuales) {
-        const Componente& chip = componentes[U(c)];
-        for (auto [s, fin] = circuito.SalidasDe(c); s != fin; ++s) {
-            const char e = chip.EstadoQueDa(s->pin);
-            if (nivel[U(s->red)] != e) Excita(s->red, e);
-        }
+    for (const int c : cola.Actuales()) {
+        if (!vaPorPuertas(c)) ExcitaSalidas(c, componentes[U(c)]);
+    }
+    // A gate chip without faults drives its levels as they stand in its table.
+    for (const int g : movidas) {
+        const CircuitoCompilado::PuertaSuelta& puerta = circuito.Suelta(g);
+        if (puerta.red < 0) continue;
+        const char e = componentes[U(puerta.chip)].Estado(puerta.pin);
+        if (nivel[U(puerta.red)] != e) Excita(puerta.red, e);
     }
     ExcitaCompartidas(componentes);
     return cambio;
@@ -128,18 +181,14 @@ int AsentadorCompilado::Asienta(const std::vector<std::unique_ptr<Tablero>>& tab
         tras(n);
     };
 
-    NuevaIteracion();
     bool cambio = false;
     if (bTodo) {
         bTodo = false;
+        cola.Olvida();
         cambio = PasoCompleto(componentes);
     } else {
-        // Between settlings only the instruments write levels, through the ports.
-        for (const int r : circuito.RedesDeTableros()) LeeNivel(r);
-        actuales.clear();
-        for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
-            if (componentes[U(c)].PideEvaluacion()) actuales.push_back(c);
-        }
+        MiraLoQueCambioFuera(componentes);
+        cola.Avanza();
         cambio = Paso(componentes);
     }
     int n = 1;
@@ -148,8 +197,7 @@ int AsentadorCompilado::Asienta(const std::vector<std::unique_ptr<Tablero>>& tab
     // iteration, so every chip left out would answer no change: the plain loop's test
     // (any chip changed) looks at the evaluated ones only.
     while (cambio && n < limite) {
-        std::swap(actuales, siguientes);
-        NuevaIteracion();
+        cola.Avanza();
         cambio = Paso(componentes);
         ++n;
         informa(n);

@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "simulacion/CircuitoCompilado.h"
+#include "simulacion/ColaDeChips.h"
 
 namespace velistra {
 
+class Componente;
 class Componentes;
 class Puerto;
 class Tablero;
@@ -15,9 +17,10 @@ class Tablero;
 // the circuit settles. An iteration evaluates the chips whose pins changed in the previous
 // one (or that asked for it themselves), all of them before any drives; a net that changes
 // level writes only the holes chip pins read on it, and every other port of it once, when
-// the settling ends or someone is told of an iteration. Gate chips are computed from their
-// compiled schemes. It answers exactly what the plain loop (every chip, every iteration,
-// every port) answers.
+// the settling ends or someone is told of an iteration. A gate chip without faults is
+// evaluated one gate at a time, only the gates whose pins changed, on the net levels;
+// any other chip as a whole. It answers exactly what the plain loop (every chip, every
+// iteration, every port) answers.
 class AsentadorCompilado {
 public:
     // The next settling starts with one iteration of the plain loop; it does so by itself
@@ -34,14 +37,18 @@ public:
 private:
     void Prepara(std::size_t chips);
     void LeeNivel(int red);
-    void NuevaIteracion();
-    void Marca(int chip);
+    void MarcaLectores(int red);
     void Excita(int red, char nivel);
+    void MiraLoQueCambioFuera(Componentes& componentes);
     bool PasoCompleto(Componentes& componentes);
     bool Paso(Componentes& componentes);
+    // Evaluates the chip's gates whose pins changed; answers whether an output moved.
+    bool CalculaPuertas(int c, Componente& chip);
+    void ExcitaSalidas(int c, const Componente& chip);
     void ExcitaCompartidas(const Componentes& componentes);
     // Writes every port of the nets that changed since the last time.
     void Vuelca();
+    bool DeLaRondaAnterior(unsigned ronda) const { return ronda + 1 == cola.Ronda(); }
 
     CircuitoCompilado circuito;
     bool bTodo = true;
@@ -51,11 +58,14 @@ private:
     std::vector<char> sucia;
     std::vector<int> sucias;
 
-    // The chips to evaluate in this iteration and the ones marked for the next.
-    std::vector<int> actuales;
-    std::vector<int> siguientes;
-    std::vector<unsigned> marca;
-    unsigned nMarca = 0;
+    ColaDeChips cola;
+    // Per chip: whether it goes gate by gate now (no fault planted), and the round that
+    // last asked for it whole. Per gate: the round that last changed one of its pins.
+    std::vector<char> porPuertas;
+    std::vector<unsigned> entero;
+    std::vector<unsigned> puertaMarcada;
+    // Gates whose outputs moved in this iteration.
+    std::vector<int> movidas;
 };
 
 }  // namespace velistra

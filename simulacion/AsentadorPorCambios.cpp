@@ -56,25 +56,13 @@ void AsentadorPorCambios::Construye(std::vector<std::unique_ptr<Tablero>>& table
     for (int r = 0; r < nRedes; ++r)
         primerLector[static_cast<std::size_t>(r) + 1] += primerLector[static_cast<std::size_t>(r)];
 
-    actuales.clear();
-    siguientes.clear();
-    actuales.reserve(static_cast<std::size_t>(nChips));
-    siguientes.reserve(static_cast<std::size_t>(nChips));
-    marca.assign(static_cast<std::size_t>(nChips), 0);
-    nMarca = 0;
-}
-
-void AsentadorPorCambios::Marca(int chip) {
-    unsigned& m = marca[static_cast<std::size_t>(chip)];
-    if (m == nMarca) return;
-    m = nMarca;
-    siguientes.push_back(chip);
+    cola.Prepara(static_cast<std::size_t>(nChips));
 }
 
 void AsentadorPorCambios::MarcaLectores(int red) {
     const int fin = primerLector[static_cast<std::size_t>(red) + 1];
     for (int i = primerLector[static_cast<std::size_t>(red)]; i < fin; ++i)
-        Marca(lectores[static_cast<std::size_t>(i)]);
+        cola.Marca(lectores[static_cast<std::size_t>(i)]);
 }
 
 bool AsentadorPorCambios::Calcula(Componentes& componentes, const std::vector<int>& chips) {
@@ -85,7 +73,7 @@ bool AsentadorPorCambios::Calcula(Componentes& componentes, const std::vector<in
         if (chip.HayCambio()) {
             cambio = true;
             // A chip whose outputs just moved is looked at again, as the plain loop would.
-            Marca(c);
+            cola.Marca(c);
         }
     }
     return cambio;
@@ -99,14 +87,14 @@ bool AsentadorPorCambios::PasoCompleto(Componentes& componentes) {
     for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
         if (componentes[static_cast<std::size_t>(c)].HayCambio() ||
             componentes[static_cast<std::size_t>(c)].PideEvaluacion())
-            Marca(c);
+            cola.Marca(c);
     }
     return cambio;
 }
 
 bool AsentadorPorCambios::Paso(Componentes& componentes) {
-    const bool cambio = Calcula(componentes, actuales);
-    for (const int c : actuales) {
+    const bool cambio = Calcula(componentes, cola.Actuales());
+    for (const int c : cola.Actuales()) {
         Componente& chip = componentes[static_cast<std::size_t>(c)];
         const int fin = primeraSalida[static_cast<std::size_t>(c) + 1];
         for (int k = primeraSalida[static_cast<std::size_t>(c)]; k < fin; ++k) {
@@ -149,24 +137,16 @@ int AsentadorPorCambios::Asienta(std::vector<std::unique_ptr<Tablero>>& tableros
         Construye(tableros, componentes, centinela, generacion);
         bTodo = true;
     }
-    auto nuevaIteracion = [&] {
-        if (++nMarca == 0) {
-            std::fill(marca.begin(), marca.end(), 0u);
-            nMarca = 1;
-        }
-        siguientes.clear();
-    };
-
-    nuevaIteracion();
+    cola.Olvida();
     bool cambio = false;
     if (bTodo) {
         bTodo = false;
         cambio = PasoCompleto(componentes);
     } else {
-        actuales.clear();
         for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
-            if (componentes[static_cast<std::size_t>(c)].PideEvaluacion()) actuales.push_back(c);
+            if (componentes[static_cast<std::size_t>(c)].PideEvaluacion()) cola.Marca(c);
         }
+        cola.Avanza();
         cambio = Paso(componentes);
     }
     int n = 1;
@@ -175,8 +155,7 @@ int AsentadorPorCambios::Asienta(std::vector<std::unique_ptr<Tablero>>& tableros
     // iteration, so every chip left out would answer no change: the plain loop's test
     // (any chip changed) looks at the evaluated ones only.
     while (cambio && n < limite) {
-        std::swap(actuales, siguientes);
-        nuevaIteracion();
+        cola.Avanza();
         cambio = Paso(componentes);
         ++n;
         if (tras) tras(n);

@@ -3,6 +3,8 @@
 #include <memory>
 #include <vector>
 
+#include "simulacion/ColaDeChips.h"
+
 namespace velistra {
 
 class Componentes;
@@ -38,7 +40,6 @@ private:
 
     void Construye(std::vector<std::unique_ptr<Tablero>>& tableros, Componentes& componentes,
                    const Puerto* centinela, unsigned long generacion);
-    void Marca(int chip);
     void MarcaLectores(int red);
     bool PasoCompleto(Componentes& componentes);
     bool Paso(Componentes& componentes);
@@ -61,11 +62,7 @@ private:
     std::vector<Salida> salidasCompartidas;
     std::vector<char> antes;
 
-    // The chips to evaluate in this iteration and the ones marked for the next.
-    std::vector<int> actuales;
-    std::vector<int> siguientes;
-    std::vector<unsigned> marca;
-    unsigned nMarca = 0;
+    ColaDeChips cola;
 };
 
 }  // namespace velistra

@@ -31,7 +31,7 @@ Mesa::ResultadoDelAsentamiento Mesa::EjecutaFunciones() {
     if (bAsentando_) return r;
     const Asentando asentando(bAsentando_);
 
-    vigia_.Empieza(componentes_, kLimiteDeIteraciones);
+    vigia_.Empieza(componentes_, kLimiteDeIteraciones, GeneracionDeConexiones());
     const std::function<void(int)> tras = [this](int i) { vigia_.TrasIteracion(componentes_, i); };
     // The watch looks only at the last iterations before the limit.
     const int vigilada = std::max(1, kLimiteDeIteraciones - VigiaDeRealimentacion::kVentana);

@@ -25,6 +25,25 @@ void AgrupaPorRed(const std::vector<std::pair<int, T>>& pares, int nRedes, std::
         lista[static_cast<std::size_t>(siguiente[static_cast<std::size_t>(red)]++)] = valor;
 }
 
+// Every pin the chip reads sits in a hole and feeds a gate, and its supply and ground
+// pins sit on nets of their kind: then a gate's output depends on its own pins' levels
+// only, and evaluating some gates leaves the chip's table as reading them all would.
+bool PuedeIrPorPuertas(const Componente& chip, const PuertasCompiladas& esquema) {
+    std::vector<bool> leido(static_cast<std::size_t>(chip.NumeroDePines()) + 1, false);
+    for (int k = 0; k < esquema.NumeroDePuertas(); ++k) {
+        for (const int pin : esquema.PinesQueLee(k)) leido[static_cast<std::size_t>(pin)] = true;
+    }
+    const char* tipos = chip.TiposDePines();
+    for (int pin = 1; pin <= chip.NumeroDePines(); ++pin) {
+        const char tipo = tipos[pin];
+        if (tipo != 'E' && tipo != 'V' && tipo != 'G') continue;
+        const Puerto* hoyo = chip.DireccionDeCasilla(pin);
+        if (hoyo == nullptr || !leido[static_cast<std::size_t>(pin)] || (tipo != 'E' && hoyo->Tipo() != tipo))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool CircuitoCompilado::Vigente(const std::vector<std::unique_ptr<Tablero>>& tableros,
@@ -103,6 +122,35 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
         return pares;
     }();
     AgrupaPorRed(todosLosPuertos, nRedes, primerPuerto, puertos);
+    SueltaLasPuertas(componentes, redes);
+}
+
+void CircuitoCompilado::SueltaLasPuertas(const Componentes& componentes, NumeracionDeRedes& redes) {
+    sueltas.clear();
+    lecturasDePuertas.clear();
+    primeraSuelta.assign(1, 0);
+    std::vector<std::pair<int, int>> lectoras;  // (net, gate)
+    for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
+        const Componente& chip = componentes[static_cast<std::size_t>(c)];
+        const PuertasCompiladas* esquema = PuertasDe(c);
+        if (esquema != nullptr && PuedeIrPorPuertas(chip, *esquema)) {
+            for (int k = 0; k < esquema->NumeroDePuertas(); ++k) {
+                PuertaSuelta puerta{c, k, esquema->SalidaDe(k), -1, static_cast<int>(lecturasDePuertas.size()), 0};
+                for (auto [s, fin] = SalidasDe(c); s != fin; ++s) {
+                    if (s->pin == puerta.pin) puerta.red = s->red;
+                }
+                for (const int pin : esquema->PinesQueLee(k)) {
+                    const int red = redes.RedDe(chip.DireccionDeCasilla(pin));
+                    lecturasDePuertas.push_back({pin, red});
+                    lectoras.emplace_back(red, static_cast<int>(sueltas.size()));
+                }
+                puerta.finLecturas = static_cast<int>(lecturasDePuertas.size());
+                sueltas.push_back(puerta);
+            }
+        }
+        primeraSuelta.push_back(static_cast<int>(sueltas.size()));
+    }
+    AgrupaPorRed(lectoras, nRedes, primeraPuertaLectora, puertasLectoras);
 }
 
 const PuertasCompiladas* CircuitoCompilado::Compila(const CircuitoElectronico* modelo) {

@@ -8,7 +8,9 @@
 namespace velistra {
 
 class CircuitoElectronico;
+class Componente;
 class Componentes;
+class NumeracionDeRedes;
 class Puerto;
 class Tablero;
 
@@ -22,6 +24,22 @@ public:
         int chip;
         int pin;
         int red;
+    };
+    // A pin read on its net.
+    struct Lectura {
+        int pin;
+        int red;
+    };
+    // One gate of a chip that can be evaluated a gate at a time: its place in the chip's
+    // scheme, its output pin and net (-1 when other outputs drive the net too, or none),
+    // and its reads as [primeraLectura, finLecturas) of LecturasDePuertas().
+    struct PuertaSuelta {
+        int chip;
+        int puerta;
+        int pin;
+        int red;
+        int primeraLectura;
+        int finLecturas;
     };
 
     // Whether it still describes the workbench as it stands.
@@ -41,6 +59,17 @@ public:
     // chip of any other family).
     std::pair<const Salida*, const Salida*> SalidasDe(int chip) const { return Tramo(salidas, primeraSalida, chip); }
     const PuertasCompiladas* PuertasDe(int chip) const { return puertas[static_cast<std::size_t>(chip)]; }
+    // Per gate chip whose reads all sit in holes and whose supply and ground pins are on
+    // the supply's nets, its gates in scheme order, numbered across the circuit; none for
+    // any other chip. Per net, the numbers of those gates that read it.
+    std::pair<const PuertaSuelta*, const PuertaSuelta*> PuertasSueltasDe(int chip) const {
+        return Tramo(sueltas, primeraSuelta, chip);
+    }
+    int PrimeraPuertaSueltaDe(int chip) const { return primeraSuelta[static_cast<std::size_t>(chip)]; }
+    const PuertaSuelta& Suelta(int g) const { return sueltas[static_cast<std::size_t>(g)]; }
+    int NumeroDePuertasSueltas() const { return static_cast<int>(sueltas.size()); }
+    const Lectura* LecturasDePuertas() const { return lecturasDePuertas.data(); }
+    std::pair<const int*, const int*> PuertasQueLeen(int red) const { return Tramo(puertasLectoras, primeraPuertaLectora, red); }
     // Chip outputs on nets with several drivers (only a file can make one), in list and
     // pin order, and those nets.
     const std::vector<Salida>& SalidasCompartidas() const { return salidasCompartidas; }
@@ -58,6 +87,7 @@ private:
         return {lista.data() + Desde(primero, i), lista.data() + Desde(primero, i + 1)};
     }
     const PuertasCompiladas* Compila(const CircuitoElectronico* modelo);
+    void SueltaLasPuertas(const Componentes& componentes, NumeracionDeRedes& redes);
 
     unsigned long nGeneracion = 0;
     const Puerto* pCentinela = nullptr;
@@ -77,6 +107,11 @@ private:
     std::vector<int> redesCompartidas;
     std::vector<int> redesDeTableros;
     std::vector<const PuertasCompiladas*> puertas;
+    std::vector<int> primeraSuelta;
+    std::vector<PuertaSuelta> sueltas;
+    std::vector<Lectura> lecturasDePuertas;
+    std::vector<int> primeraPuertaLectora;
+    std::vector<int> puertasLectoras;
     // Every gate model met so far, compiled once.
     std::vector<std::pair<const CircuitoElectronico*, std::unique_ptr<PuertasCompiladas>>> compiladas;
 };

@@ -35,16 +35,20 @@ bool Lee(const Componente& chip, int nodo) {
 
 }  // namespace
 
-void VigiaDeRealimentacion::Empieza(const Componentes& componentes, int limite) {
+void VigiaDeRealimentacion::Empieza(const Componentes& componentes, int limite, unsigned long generacion) {
     desde = std::max(0, limite - kVentana);
     niveles.clear();
     cambiada.clear();
     // Reserved here, so that the settling that first reaches the window allocates nothing.
-    std::size_t salidas = 0;
-    for (const Componente& chip : componentes)
-        salidas += static_cast<std::size_t>(chip.NumeroDeSalidas());
-    niveles.reserve(salidas);
-    cambiada.reserve(salidas);
+    if (!bReservado || generacion != nGeneracion) {
+        std::size_t salidas = 0;
+        for (const Componente& chip : componentes)
+            salidas += static_cast<std::size_t>(chip.NumeroDeSalidas());
+        niveles.reserve(salidas);
+        cambiada.reserve(salidas);
+        bReservado = true;
+        nGeneracion = generacion;
+    }
     if (desde == 0) Fotografia(componentes, false);
 }
 

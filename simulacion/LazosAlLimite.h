@@ -25,8 +25,9 @@ class VigiaDeRealimentacion {
 public:
     static constexpr int kVentana = 64;
 
-    // A settling of at most `limite` iterations starts.
-    void Empieza(const Componentes& componentes, int limite);
+    // A settling of at most `limite` iterations starts on the workbench's connections as
+    // of `generacion`.
+    void Empieza(const Componentes& componentes, int limite, unsigned long generacion);
     // Iteration n of that settling has just run.
     void TrasIteracion(const Componentes& componentes, int n);
     // After a settling that hit the limit, while the chip list is as it was: the loops
@@ -37,6 +38,9 @@ private:
     void Fotografia(const Componentes& componentes, bool compara);
 
     int desde = 0;
+    // The connections the tables are reserved for: counting the outputs walks every chip.
+    unsigned long nGeneracion = 0;
+    bool bReservado = false;
     std::vector<char> niveles;
     // Per chip output, in chip and output order, whether its net changed in the window.
     std::vector<bool> cambiada;

@@ -117,7 +117,12 @@ public:
     // its message is shown).
     ResultadoDelAsentamiento EjecutaFunciones();
     Asentamiento asentamiento() const { return asentamiento_; }
-    void EligeAsentamiento(Asentamiento a) { asentamiento_ = a; }
+    void EligeAsentamiento(Asentamiento a) {
+        asentamiento_ = a;
+        // What one loop keeps of the last settling means nothing to another.
+        asentador_.EmpiezaCompleto();
+        compilado_.EmpiezaCompleto();
+    }
     // Replaces the listener; an empty one hears nothing.
     void EscuchaAsentamientos(OyenteDeAsentamientos oyente) { oyente_ = std::move(oyente); }
     // A settling is under way (its feedback message may be open): the circuit is between

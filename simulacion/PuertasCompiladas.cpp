@@ -1,5 +1,7 @@
 #include "simulacion/PuertasCompiladas.h"
 
+#include <algorithm>
+
 #include "chips/EsquemaDePuertas.h"
 #include "chips/Puertas.h"
 
@@ -30,6 +32,17 @@ int Pines(const Grupo& grupo) {
 PuertasCompiladas::PuertasCompiladas(const EsquemaDePuertas& esquema)
     : tierra(esquema.tierra), alimentacion(esquema.alimentacion) {
     for (const Puerta& puerta : esquema.puertas) {
+        Entrada entrada{codigo.size(), {}};
+        for (const Grupo& grupo : puerta.grupos) {
+            for (int i = 0; i < Pines(grupo); ++i) {
+                const int pin = grupo[static_cast<std::size_t>(i)];
+                if (std::find(entrada.pines.begin(), entrada.pines.end(), pin) == entrada.pines.end())
+                    entrada.pines.push_back(pin);
+            }
+        }
+        entrada.pines.push_back(tierra);
+        entrada.pines.push_back(alimentacion);
+        puertas.push_back(std::move(entrada));
         int terminos = 0;
         bool sencillos = true;
         while (terminos < kGruposPorPuerta && puerta.grupos[static_cast<std::size_t>(terminos)][0] != 0) {
@@ -57,45 +70,47 @@ PuertasCompiladas::PuertasCompiladas(const EsquemaDePuertas& esquema)
 }
 
 bool PuertasCompiladas::Calcula(bool* valores) const {
-    // Ground floating (reads 1) or supply low: every output drops to 0.
-    const bool alimentado = !valores[tierra] && valores[alimentacion];
+    const bool alimentado = Alimentado(valores);
     bool cambio = false;
     const unsigned char* p = codigo.data();
     const unsigned char* const fin = p + codigo.size();
-    while (p < fin) {
-        const unsigned char salida = p[0];
-        const unsigned char clase = p[1];
-        const int n = p[2];
-        p += 3;
-        bool resultado = false;
-        switch (clase & kForma) {
-            case kY:
-                resultado = true;
-                for (int i = 0; i < n; ++i) resultado = resultado && valores[p[i]];
-                p += n;
-                break;
-            case kO:
-                for (int i = 0; i < n; ++i) resultado = resultado || valores[p[i]];
-                p += n;
-                break;
-            case kOExclusiva:
-                for (int i = 0; i < n; ++i) resultado = resultado != valores[p[i]];
-                p += n;
-                break;
-            default:
-                for (int t = 0; t < n; ++t) {
-                    const int m = *p++;
-                    bool termino = true;
-                    for (int i = 0; i < m; ++i) termino = termino && valores[p[i]];
-                    p += m;
-                    resultado = (clase & kTerminosExclusivos) != 0 ? resultado != termino : resultado || termino;
-                }
-                break;
-        }
-        const bool nuevo = alimentado && (resultado != ((clase & kNegada) != 0));
-        if (valores[salida] != nuevo) cambio = true;
-        valores[salida] = nuevo;
+    while (p < fin) cambio = Evalua(p, valores, alimentado) || cambio;
+    return cambio;
+}
+
+bool PuertasCompiladas::Evalua(const unsigned char*& p, bool* valores, bool alimentado) {
+    const unsigned char salida = p[0];
+    const unsigned char clase = p[1];
+    const int n = p[2];
+    p += 3;
+    bool resultado = false;
+    switch (clase & kForma) {
+        case kY:
+            resultado = true;
+            for (int i = 0; i < n; ++i) resultado = resultado && valores[p[i]];
+            p += n;
+            break;
+        case kO:
+            for (int i = 0; i < n; ++i) resultado = resultado || valores[p[i]];
+            p += n;
+            break;
+        case kOExclusiva:
+            for (int i = 0; i < n; ++i) resultado = resultado != valores[p[i]];
+            p += n;
+            break;
+        default:
+            for (int t = 0; t < n; ++t) {
+                const int m = *p++;
+                bool termino = true;
+                for (int i = 0; i < m; ++i) termino = termino && valores[p[i]];
+                p += m;
+                resultado = (clase & kTerminosExclusivos) != 0 ? resultado != termino : resultado || termino;
+            }
+            break;
     }
+    const bool nuevo = alimentado && (resultado != ((clase & kNegada) != 0));
+    const bool cambio = valores[salida] != nuevo;
+    valores[salida] = nuevo;
     return cambio;
 }
 

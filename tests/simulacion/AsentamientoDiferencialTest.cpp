@@ -55,7 +55,8 @@ public:
     Obra(Mesa& mesa, unsigned semilla) : mesa(mesa), m(mesa), azar(semilla) {}
 
     // Seats as many of `codigos` (from `primero` on, round the list) as fit; answers them.
-    std::vector<long> Construye(const std::vector<long>& codigos, std::size_t primero) {
+    std::vector<long> Construye(const std::vector<long>& codigos, std::size_t primero,
+                                bool entradasALasPalancas = false) {
         mesa.InicializaMesa();
         Montador::Mueve(*mesa.fuentedc(), {1785, 10});
         for (int i = 0; i < kProtoboards; ++i)
@@ -81,6 +82,7 @@ public:
             }
         }
         for (std::size_t c = 0; c < chips.size(); ++c) AlimentaChip(c);
+        if (entradasALasPalancas) EntradasALasPalancas();
         const int cables = 30 + static_cast<int>(azar() % 40);
         for (int i = 0; i < cables; ++i) CableAlAzar();
         for (int i = 0; i < 2; ++i) Lazo();
@@ -151,6 +153,28 @@ private:
                 const Extremo hoyo = m.Pin(chip, pin);
                 m.Cablea(hoyo, m.Bus(*chip.protoboard, fila, m.Centro(hoyo).x), kAzul);
             } catch (const MontajeRechazado&) {
+            }
+        }
+    }
+
+    // Chip inputs to the lever and key terminals, one input of each chip in turn, until
+    // the terminals run out: every gate then sees its inputs move.
+    void EntradasALasPalancas() {
+        constexpr int kTerminales = 8 * TableroDeTiras::kTerminalesPorTira;
+        int usados = 0;
+        for (int vuelta = 0; usados < 2 * kTerminales && vuelta < 16; ++vuelta) {
+            for (std::size_t c = 0; c < chips.size() && usados < 2 * kTerminales; ++c) {
+                const char* tipos = mesa.componentes()[c].TiposDePines();
+                int entrada = 0;
+                for (int pin = 1; pin <= chips[c].pines; ++pin) {
+                    if (tipos[pin] != 'E' || entrada++ != vuelta) continue;
+                    Tablero& t = usados < kTerminales ? *palancas : *pulsadores;
+                    try {
+                        m.Cablea(m.Terminal(t, usados % kTerminales), m.Pin(chips[c], pin), kAzul);
+                    } catch (const MontajeRechazado&) {
+                    }
+                    ++usados;
+                }
             }
         }
     }
@@ -325,10 +349,16 @@ void PlantaFallo(Mesa& mesa, unsigned accion) {
 }
 
 // Runs `mesas` random workbenches on the three loops, comparing them after every step;
-// with `fallos`, one step in eight plants or takes away a fault.
-void ComparaLosBucles(unsigned semilla0, int mesas, bool fallos, Recorrido& recorrido) {
+// with `fallos`, one step in eight plants or takes away a fault; with `soloPuertas`, only
+// gate chips are seated, their inputs on the levers and keys, and every other step plants.
+void ComparaLosBucles(unsigned semilla0, int mesas, bool fallos, Recorrido& recorrido, bool soloPuertas = false) {
     std::mt19937 azar(semilla0);
-    const std::vector<long> codigos = CodigosAlAzar(azar);
+    std::vector<long> codigos = CodigosAlAzar(azar);
+    if (soloPuertas) {
+        std::erase_if(codigos, [](long codigo) {
+            return dynamic_cast<const ChipDePuertas*>(ChipTTL(static_cast<int>(codigo))) == nullptr;
+        });
+    }
     std::set<long>& probados = recorrido.probados;
     int& limites = recorrido.limites;
     int& dobles = recorrido.dobles;
@@ -345,7 +375,7 @@ void ComparaLosBucles(unsigned semilla0, int mesas, bool fallos, Recorrido& reco
         if (deArchivo) {
             Banco original;
             Obra obra(original.mesa, semilla);
-            sentados = obra.Construye(codigos, primero);
+            sentados = obra.Construye(codigos, primero, soloPuertas);
             obra.DosExcitadores();
             const std::string texto = TextoDeCircuito(original.mesa);
             for (Banco* b : {&completo, &porCambios, &compilado}) {
@@ -354,16 +384,16 @@ void ComparaLosBucles(unsigned semilla0, int mesas, bool fallos, Recorrido& reco
             }
             ++dobles;
         } else {
-            Obra(completo.mesa, semilla).Construye(codigos, primero);
-            Obra(porCambios.mesa, semilla).Construye(codigos, primero);
-            sentados = Obra(compilado.mesa, semilla).Construye(codigos, primero);
+            Obra(completo.mesa, semilla).Construye(codigos, primero, soloPuertas);
+            Obra(porCambios.mesa, semilla).Construye(codigos, primero, soloPuertas);
+            sentados = Obra(compilado.mesa, semilla).Construye(codigos, primero, soloPuertas);
         }
         primero += sentados.size();
         probados.insert(sentados.begin(), sentados.end());
 
         for (int paso = 0; paso < kPasos; ++paso) {
             const unsigned accion = paso == 0 ? 0u : azar();
-            const bool fallo = fallos && paso % 8 == 4;
+            const bool fallo = fallos && (soloPuertas ? paso % 2 == 1 : paso % 8 == 4);
             for (Banco* b : {&completo, &porCambios, &compilado}) {
                 if (fallo) PlantaFallo(b->mesa, accion);
                 Paso(b->mesa, accion);
@@ -394,6 +424,18 @@ TEST(AsentamientoDiferencial, LosFallosPlantadosAcabanComoEnElBucleCompleto) {
     Recorrido recorrido;
     ComparaLosBucles(77, 4, true, recorrido);
     EXPECT_GT(recorrido.probados.size(), 20u);
+}
+
+// The compiled loop evaluates a gate chip without faults one gate at a time, on its own
+// levels: a fault planted or taken away between two lever flips must put the chip back
+// on the ports, and a gate whose inputs move must see them.
+TEST(AsentamientoDiferencial, LasPuertasConSusEntradasEnLasPalancasAcabanComoEnElBucleCompleto) {
+    Recorrido recorrido;
+    ComparaLosBucles(31, 4, true, recorrido, true);
+    const auto puertas = std::count_if(Catalogo().begin(), Catalogo().end(), [](const FichaDeChip& ficha) {
+        return dynamic_cast<const ChipDePuertas*>(ChipTTL(ficha.codigoDeCatalogo)) != nullptr;
+    });
+    EXPECT_EQ(recorrido.probados.size(), static_cast<std::size_t>(puertas));
 }
 
 // A gate chip's flat scheme answers what its model answers: every output and the change
