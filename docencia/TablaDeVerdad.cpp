@@ -110,8 +110,13 @@ void RecorreFilas(Mesa& mesa, const std::vector<PalancaCableada>& palancas,
     const std::size_t n = palancas.size();
     std::vector<bool> fila(n + luces.size());
     for (unsigned long combinacion = 0; combinacion < (1UL << n); ++combinacion) {
+        // Counting up moves only the last levers; the others already stand where this row
+        // wants them, and setting a lever to where it stands does nothing.
+        const unsigned long movidas = combinacion == 0 ? ~0UL : combinacion ^ (combinacion - 1);
         for (std::size_t j = 0; j < n; ++j) {
-            const bool arriba = ((combinacion >> (n - 1 - j)) & 1UL) != 0;
+            const unsigned long bit = 1UL << (n - 1 - j);
+            if ((movidas & bit) == 0) continue;
+            const bool arriba = (combinacion & bit) != 0;
             mesa.PonEntrada(*palancas[j].tablero, palancas[j].indice, arriba);
             fila[j] = arriba;
         }
@@ -119,6 +124,9 @@ void RecorreFilas(Mesa& mesa, const std::vector<PalancaCableada>& palancas,
             fila[n + k] = luces[k].tablero->EstadoDeLed(luces[k].indice);
         cadaFila(fila);
     }
+    // Each board is left with its last lever selected, as setting every lever on every row
+    // would leave it.
+    for (const PalancaCableada& p : palancas) p.tablero->SeleccionaEntrada(p.indice);
 }
 
 TablaDeVerdad RecorreCombinaciones(Mesa& mesa, const std::vector<PalancaCableada>& palancas,
