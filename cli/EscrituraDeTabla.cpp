@@ -150,8 +150,7 @@ void EscribeTabla(std::ostream& salida, const docencia::TablaDeVerdad& tabla, Fo
 }
 
 void EscribeTablaDeLaMesa(std::ostream& salida, Mesa& mesa,
-                          const std::vector<docencia::PalancaCableada>& palancas,
-                          Formato formato) {
+                          const std::vector<docencia::PalancaCableada>& palancas, Formato formato) {
     const std::vector<docencia::LuzCableada> luces = docencia::LucesCableadas(mesa);
     const std::size_t columnas = palancas.size() + luces.size();
     // Every row, one bit a value, one row after another.

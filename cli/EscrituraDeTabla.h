@@ -15,7 +15,6 @@ void EscribeTabla(std::ostream& salida, const docencia::TablaDeVerdad& tabla, Fo
 // lights being the wired ones. Every row is read before the first is written, so that a
 // warning of the walk comes before the table, not inside it.
 void EscribeTablaDeLaMesa(std::ostream& salida, Mesa& mesa,
-                          const std::vector<docencia::PalancaCableada>& palancas,
-                          Formato formato);
+                          const std::vector<docencia::PalancaCableada>& palancas, Formato formato);
 
 }  // namespace velistra::consola

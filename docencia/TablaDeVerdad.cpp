@@ -111,7 +111,8 @@ void RecorreFilas(Mesa& mesa, const std::vector<PalancaCableada>& palancas,
     std::vector<bool> fila(n + luces.size());
     for (unsigned long combinacion = 0; combinacion < (1UL << n); ++combinacion) {
         // Counting up moves only the last levers; the others already stand where this row
-        // wants them, and setting a lever to where it stands does nothing.
+        // wants them. Each board still ends with its last lever selected, the moved ones
+        // being a tail of the list.
         const unsigned long movidas = combinacion == 0 ? ~0UL : combinacion ^ (combinacion - 1);
         for (std::size_t j = 0; j < n; ++j) {
             const unsigned long bit = 1UL << (n - 1 - j);
@@ -124,9 +125,6 @@ void RecorreFilas(Mesa& mesa, const std::vector<PalancaCableada>& palancas,
             fila[n + k] = luces[k].tablero->EstadoDeLed(luces[k].indice);
         cadaFila(fila);
     }
-    // Each board is left with its last lever selected, as setting every lever on every row
-    // would leave it.
-    for (const PalancaCableada& p : palancas) p.tablero->SeleccionaEntrada(p.indice);
 }
 
 TablaDeVerdad RecorreCombinaciones(Mesa& mesa, const std::vector<PalancaCableada>& palancas,
