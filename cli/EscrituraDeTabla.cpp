@@ -39,37 +39,22 @@ Columnas Cabecera(const Columnas& entradas, const Columnas& salidas, bool conSep
     return columnas;
 }
 
-Formateo DeTexto(const Columnas& entradas, const Columnas& salidas) {
-    const Columnas columnas = Cabecera(entradas, salidas, true);
+// Text and CSV: the names, then each row with a value under each name; text pads the
+// values to the right of their names' width.
+Formateo EnColumnas(const Columnas& columnas, char separador, bool alineado) {
     Formateo f;
     for (std::size_t c = 0; c < columnas.size(); ++c) {
         if (c) {
-            f.cabecera += ' ';
-            f.patron.Texto(" ");
+            f.cabecera += separador;
+            f.patron.Texto({&separador, 1});
         }
         f.cabecera += columnas[c];
         if (columnas[c] == "|") {
             f.patron.Texto("|");
             continue;
         }
-        // Right-aligned under its name.
-        f.patron.Texto(std::string(columnas[c].empty() ? 0 : columnas[c].size() - 1, ' '));
-        f.patron.Hueco();
-    }
-    f.cabecera += '\n';
-    f.patron.Texto("\n");
-    return f;
-}
-
-Formateo DeCsv(const Columnas& entradas, const Columnas& salidas) {
-    const Columnas columnas = Cabecera(entradas, salidas, false);
-    Formateo f;
-    for (std::size_t c = 0; c < columnas.size(); ++c) {
-        if (c) {
-            f.cabecera += ',';
-            f.patron.Texto(",");
-        }
-        f.cabecera += columnas[c];
+        if (alineado && columnas[c].size() > 1)
+            f.patron.Texto(std::string(columnas[c].size() - 1, ' '));
         f.patron.Hueco();
     }
     f.cabecera += '\n';
@@ -103,13 +88,13 @@ Formateo DeJson(const Columnas& entradas, const Columnas& salidas) {
 Formateo FormateoDe(Formato formato, const Columnas& entradas, const Columnas& salidas) {
     switch (formato) {
         case Formato::Csv:
-            return DeCsv(entradas, salidas);
+            return EnColumnas(Cabecera(entradas, salidas, false), ',', false);
         case Formato::Json:
             return DeJson(entradas, salidas);
         case Formato::Texto:
             break;
     }
-    return DeTexto(entradas, salidas);
+    return EnColumnas(Cabecera(entradas, salidas, true), ' ', true);
 }
 
 // The header on creation, then the rows, in blocks.
