@@ -21,10 +21,8 @@
 
 namespace velistra::consola {
 
-using docencia::LucesCableadas;
 using docencia::PalancaCableada;
 using docencia::PalancasCableadas;
-using docencia::RecorreCombinaciones;
 using docencia::kMaximoDePalancas;
 
 namespace {
@@ -95,8 +93,7 @@ int HazTabla(Banco& banco, const Peticion& p, std::ostream& salida, std::ostream
                 << '\n';
         return kUsoIncorrecto;
     }
-    EscribeTabla(salida, RecorreCombinaciones(banco.mesa, palancas, LucesCableadas(banco.mesa)),
-                 p.formato);
+    EscribeTablaDeLaMesa(salida, banco.mesa, palancas, p.formato);
     salida.flush();
     return kTerminado;
 }

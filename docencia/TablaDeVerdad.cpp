@@ -102,25 +102,38 @@ std::vector<LuzCableada> LucesCableadas(const Mesa& mesa) {
     return luces;
 }
 
+void RecorreFilas(Mesa& mesa, const std::vector<PalancaCableada>& palancas,
+                  const std::vector<LuzCableada>& luces,
+                  const std::function<void(const std::vector<bool>& fila)>& cadaFila) {
+    if (palancas.size() > kMaximoDePalancas) return;
+    if (!mesa.bON()) mesa.ConmutaFuente();
+    const std::size_t n = palancas.size();
+    std::vector<bool> fila(n + luces.size());
+    for (unsigned long combinacion = 0; combinacion < (1UL << n); ++combinacion) {
+        // Counting up moves only the last levers; the others already stand where this row
+        // wants them. Each board still ends with its last lever selected, the moved ones
+        // being a tail of the list.
+        const unsigned long movidas = combinacion == 0 ? ~0UL : combinacion ^ (combinacion - 1);
+        for (std::size_t j = 0; j < n; ++j) {
+            const unsigned long bit = 1UL << (n - 1 - j);
+            if ((movidas & bit) == 0) continue;
+            const bool arriba = (combinacion & bit) != 0;
+            mesa.PonEntrada(*palancas[j].tablero, palancas[j].indice, arriba);
+            fila[j] = arriba;
+        }
+        for (std::size_t k = 0; k < luces.size(); ++k)
+            fila[n + k] = luces[k].tablero->EstadoDeLed(luces[k].indice);
+        cadaFila(fila);
+    }
+}
+
 TablaDeVerdad RecorreCombinaciones(Mesa& mesa, const std::vector<PalancaCableada>& palancas,
                                    const std::vector<LuzCableada>& luces) {
     TablaDeVerdad tabla;
     for (const PalancaCableada& p : palancas) tabla.entradas.push_back(NombreDePalanca(p));
     for (const LuzCableada& l : luces) tabla.salidas.push_back(NombreDeLuz(l));
-    if (palancas.size() > kMaximoDePalancas) return tabla;
-
-    if (!mesa.bON()) mesa.ConmutaFuente();
-    const std::size_t n = palancas.size();
-    for (unsigned long combinacion = 0; combinacion < (1UL << n); ++combinacion) {
-        std::vector<bool> fila;
-        for (std::size_t j = 0; j < n; ++j) {
-            const bool arriba = ((combinacion >> (n - 1 - j)) & 1UL) != 0;
-            mesa.PonEntrada(*palancas[j].tablero, palancas[j].indice, arriba);
-            fila.push_back(arriba);
-        }
-        for (const LuzCableada& l : luces) fila.push_back(l.tablero->EstadoDeLed(l.indice));
-        tabla.filas.push_back(std::move(fila));
-    }
+    RecorreFilas(mesa, palancas, luces,
+                 [&tabla](const std::vector<bool>& fila) { tabla.filas.push_back(fila); });
     return tabla;
 }
 

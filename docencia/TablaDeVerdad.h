@@ -2,6 +2,7 @@
 // Teaching checks of whole circuits: truth tables, grading against an expected table or
 // a reference circuit, wiring review and planted faults. Fed by Mesa; presents nothing.
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,5 +62,11 @@ struct TablaDeVerdad {
 // would flip them. For at most kMaximoDePalancas levers.
 TablaDeVerdad RecorreCombinaciones(Mesa& mesa, const std::vector<PalancaCableada>& palancas,
                                    const std::vector<LuzCableada>& luces);
+
+// The same walk, handing each row to `cadaFila` as it is read instead of keeping it: a
+// long table costs no memory per row. The row is one vector, refilled for the next.
+void RecorreFilas(Mesa& mesa, const std::vector<PalancaCableada>& palancas,
+                  const std::vector<LuzCableada>& luces,
+                  const std::function<void(const std::vector<bool>& fila)>& cadaFila);
 
 }  // namespace velistra::docencia

@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
+#include <streambuf>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "CircuitosDeEjemplo.h"
 #include "Montaje.h"
+#include "cli/SalidaPorBloques.h"
 #include "support/Proceso.h"
 #include "docencia/TablaDeVerdad.h"
 #include "support/CarpetaTemporal.h"
@@ -124,6 +128,89 @@ TEST(Tabla, UnaPalancaCuentaComoCableadaPorCualquieraDeSusTresTerminales) {
     EXPECT_EQ(luces[0].indice, 1);
     EXPECT_EQ(luces[1].indice, 3);
     EXPECT_EQ(luces[2].indice, 6);
+}
+
+// The plain walk: every lever set on every row, in order.
+std::vector<std::vector<bool>> FilasPalancaAPalanca(
+    Mesa& mesa, const std::vector<docencia::PalancaCableada>& palancas,
+    const std::vector<docencia::LuzCableada>& luces) {
+    if (!mesa.bON()) mesa.ConmutaFuente();
+    std::vector<std::vector<bool>> filas;
+    const std::size_t n = palancas.size();
+    for (unsigned long combinacion = 0; combinacion < (1UL << n); ++combinacion) {
+        std::vector<bool> fila;
+        for (std::size_t j = 0; j < n; ++j) {
+            fila.push_back(((combinacion >> (n - 1 - j)) & 1UL) != 0);
+            mesa.PonEntrada(*palancas[j].tablero, palancas[j].indice, fila.back());
+        }
+        for (const docencia::LuzCableada& l : luces)
+            fila.push_back(l.tablero->EstadoDeLed(l.indice));
+        filas.push_back(fila);
+    }
+    return filas;
+}
+
+TEST(Tabla, MoverSoloLasPalancasQueCambianDaLaMismaTablaQueMoverlasTodas) {
+    // Latches and counters answer to the order the levers move in, not only to where they
+    // end; some levers start up, so the first row has to move them too.
+    int recorridos = 0;
+    for (const ejemplos::Ejemplo& ejemplo : ejemplos::Ejemplos()) {
+        const std::string carpeta = ejemplo.carpeta;
+        if (carpeta != "biestable-sr" && carpeta != "sumador-4-bits") continue;
+        SCOPED_TRACE(carpeta);
+        ejemplos::Montaje uno;
+        ejemplos::Montaje otro;
+        ejemplo.monta(uno);
+        ejemplo.monta(otro);
+        const auto palancas = docencia::PalancasCableadas(uno.mesa);
+        const auto palancasDelOtro = docencia::PalancasCableadas(otro.mesa);
+        ASSERT_FALSE(palancas.empty());
+        for (std::size_t j = 0; j < palancas.size(); j += 2) {
+            uno.mesa.PonEntrada(*palancas[j].tablero, palancas[j].indice, true);
+            otro.mesa.PonEntrada(*palancasDelOtro[j].tablero, palancasDelOtro[j].indice, true);
+        }
+        const docencia::TablaDeVerdad tabla =
+            docencia::RecorreCombinaciones(uno.mesa, palancas, docencia::LucesCableadas(uno.mesa));
+        EXPECT_EQ(tabla.filas, FilasPalancaAPalanca(otro.mesa, palancasDelOtro,
+                                                    docencia::LucesCableadas(otro.mesa)));
+        for (std::size_t j = 0; j < palancas.size(); ++j)
+            EXPECT_EQ(palancas[j].tablero->EntradaSeleccionada(),
+                      palancasDelOtro[j].tablero->EntradaSeleccionada());
+        ++recorridos;
+    }
+    EXPECT_EQ(recorridos, 2);
+}
+
+// Every write a stream gets, kept apart.
+class Escrituras : public std::streambuf {
+public:
+    std::vector<std::string> trozos;
+
+protected:
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        trozos.emplace_back(s, static_cast<std::size_t>(n));
+        return n;
+    }
+    int_type overflow(int_type c) override {
+        trozos.emplace_back(1, traits_type::to_char_type(c));
+        return c;
+    }
+};
+
+TEST(Tabla, LaSalidaSaleEnBloquesSinPartirNingunTrozo) {
+    Escrituras escrituras;
+    std::ostream flujo(&escrituras);
+    {
+        consola::SalidaPorBloques salida(flujo, 8);
+        salida.Agrega("abc");
+        salida.Agrega("defgh");  // fills the block exactly
+        salida.Agrega("ij");
+        // Longer than a block: written alone, after the caller has filled it in.
+        salida.Agrega("0123456789")[0] = 'X';
+        salida.Agrega("z");
+        EXPECT_EQ(escrituras.trozos, (std::vector<std::string>{"abcdefgh", "ij", "X123456789"}));
+    }
+    EXPECT_EQ(escrituras.trozos, (std::vector<std::string>{"abcdefgh", "ij", "X123456789", "z"}));
 }
 
 }  // namespace
