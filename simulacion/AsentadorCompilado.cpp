@@ -22,7 +22,7 @@ void AsentadorCompilado::Prepara(std::size_t chips) {
     cola.Prepara(chips);
     porPuertas.assign(chips, 0);
     entero.assign(chips, 0);
-    puertaMarcada.assign(U(circuito.NumeroDePuertasSueltas()), 0);
+    colaDePuertas.Prepara(U(circuito.NumeroDePuertasSueltas()));
     movidas.clear();
     movidas.reserve(U(circuito.NumeroDePuertasSueltas()));
 }
@@ -31,7 +31,7 @@ void AsentadorCompilado::LeeNivel(int red) { nivel[U(red)] = circuito.Representa
 
 void AsentadorCompilado::MarcaLectores(int red) {
     for (auto [c, fin] = circuito.LectoresDe(red); c != fin; ++c) cola.Marca(*c);
-    for (auto [g, fin] = circuito.PuertasQueLeen(red); g != fin; ++g) puertaMarcada[U(*g)] = cola.Ronda();
+    for (auto [g, fin] = circuito.PuertasQueLeen(red); g != fin; ++g) colaDePuertas.Marca(*g);
 }
 
 void AsentadorCompilado::Excita(int red, char e) {
@@ -93,23 +93,13 @@ bool AsentadorCompilado::PasoCompleto(Componentes& componentes) {
     return cambio;
 }
 
-bool AsentadorCompilado::CalculaPuertas(int c, Componente& chip) {
-    const PuertasCompiladas& esquema = *circuito.PuertasDe(c);
+bool AsentadorCompilado::CalculaPuerta(int g, Componente& chip) {
+    const CircuitoCompilado::PuertaSuelta& puerta = circuito.Suelta(g);
     const CircuitoCompilado::Lectura* lecturas = circuito.LecturasDePuertas();
-    bool* valores = chip.Valores();
-    bool movio = false;
-    int g = circuito.PrimeraPuertaSueltaDe(c);
-    for (auto [p, fin] = circuito.PuertasSueltasDe(c); p != fin; ++p, ++g) {
-        if (!DeLaRondaAnterior(puertaMarcada[U(g)])) continue;
-        for (int k = p->primeraLectura; k < p->finLecturas; ++k)
-            chip.LeePin(lecturas[k].pin, nivel[U(lecturas[k].red)]);
-        if (esquema.CalculaPuerta(p->puerta, valores)) {
-            movio = true;
-            movidas.push_back(g);
-        }
-        chip.EscribeSalida(p->pin);
-    }
-    chip.Evaluado(movio);
+    for (int k = puerta.primeraLectura; k < puerta.finLecturas; ++k)
+        chip.LeePin(lecturas[k].pin, nivel[U(lecturas[k].red)]);
+    const bool movio = circuito.PuertasDe(puerta.chip)->CalculaPuerta(puerta.puerta, chip.Valores());
+    chip.EscribeSalida(puerta.pin);
     return movio;
 }
 
@@ -123,27 +113,35 @@ void AsentadorCompilado::ExcitaSalidas(int c, const Componente& chip) {
 bool AsentadorCompilado::Paso(Componentes& componentes) {
     bool cambio = false;
     movidas.clear();
-    auto vaPorPuertas = [&](int c) { return porPuertas[U(c)] != 0 && !DeLaRondaAnterior(entero[U(c)]); };
     for (const int c : cola.Actuales()) {
         Componente& chip = componentes[U(c)];
-        bool movio = false;
-        if (vaPorPuertas(c)) {
-            movio = CalculaPuertas(c, chip);
-        } else {
-            if (const PuertasCompiladas* puertas = circuito.PuertasDe(c))
-                chip.CalculaFuncionesCon([puertas](bool* valores) { return puertas->Calcula(valores); });
-            else
-                chip.CalculaFunciones();
-            movio = chip.HayCambio();
+        // Gate by gate, a chip changed nothing unless one of its gates below moves.
+        if (VaPorPuertas(c)) {
+            chip.Evaluado(false);
+            continue;
         }
-        if (movio) {
+        if (const PuertasCompiladas* puertas = circuito.PuertasDe(c))
+            chip.CalculaFuncionesCon([puertas](bool* valores) { return puertas->Calcula(valores); });
+        else
+            chip.CalculaFunciones();
+        if (chip.HayCambio()) {
             cambio = true;
             // A chip whose outputs just moved is looked at again, as the plain loop would.
             cola.Marca(c);
         }
     }
+    for (const int g : colaDePuertas.Actuales()) {
+        const int c = circuito.Suelta(g).chip;
+        if (!VaPorPuertas(c)) continue;
+        Componente& chip = componentes[U(c)];
+        if (!CalculaPuerta(g, chip)) continue;
+        movidas.push_back(g);
+        chip.Evaluado(true);
+        cambio = true;
+        cola.Marca(c);
+    }
     for (const int c : cola.Actuales()) {
-        if (!vaPorPuertas(c)) ExcitaSalidas(c, componentes[U(c)]);
+        if (!VaPorPuertas(c)) ExcitaSalidas(c, componentes[U(c)]);
     }
     // A gate chip without faults drives its levels as they stand in its table.
     for (const int g : movidas) {
@@ -185,10 +183,11 @@ int AsentadorCompilado::Asienta(const std::vector<std::unique_ptr<Tablero>>& tab
     if (bTodo) {
         bTodo = false;
         cola.Olvida();
+        colaDePuertas.Olvida();
         cambio = PasoCompleto(componentes);
     } else {
         MiraLoQueCambioFuera(componentes);
-        cola.Avanza();
+        Avanza();
         cambio = Paso(componentes);
     }
     int n = 1;
@@ -197,7 +196,7 @@ int AsentadorCompilado::Asienta(const std::vector<std::unique_ptr<Tablero>>& tab
     // iteration, so every chip left out would answer no change: the plain loop's test
     // (any chip changed) looks at the evaluated ones only.
     while (cambio && n < limite) {
-        cola.Avanza();
+        Avanza();
         cambio = Paso(componentes);
         ++n;
         informa(n);

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "simulacion/CircuitoCompilado.h"
-#include "simulacion/ColaDeChips.h"
+#include "simulacion/ColaDeMarcados.h"
 
 namespace velistra {
 
@@ -42,8 +42,13 @@ private:
     void MiraLoQueCambioFuera(Componentes& componentes);
     bool PasoCompleto(Componentes& componentes);
     bool Paso(Componentes& componentes);
-    // Evaluates the chip's gates whose pins changed; answers whether an output moved.
-    bool CalculaPuertas(int c, Componente& chip);
+    // Evaluates a gate whose pins changed; answers whether its output moved.
+    bool CalculaPuerta(int g, Componente& chip);
+    bool VaPorPuertas(int c) const { return porPuertas[static_cast<std::size_t>(c)] != 0 && !DeLaRondaAnterior(entero[static_cast<std::size_t>(c)]); }
+    void Avanza() {
+        cola.Avanza();
+        colaDePuertas.Avanza();
+    }
     void ExcitaSalidas(int c, const Componente& chip);
     void ExcitaCompartidas(const Componentes& componentes);
     // Writes every port of the nets that changed since the last time.
@@ -58,12 +63,13 @@ private:
     std::vector<char> sucia;
     std::vector<int> sucias;
 
-    ColaDeChips cola;
+    // Chips and gates whose pins changed, advanced together.
+    ColaDeMarcados cola;
+    ColaDeMarcados colaDePuertas;
     // Per chip: whether it goes gate by gate now (no fault planted), and the round that
-    // last asked for it whole. Per gate: the round that last changed one of its pins.
+    // last asked for it whole.
     std::vector<char> porPuertas;
     std::vector<unsigned> entero;
-    std::vector<unsigned> puertaMarcada;
     // Gates whose outputs moved in this iteration.
     std::vector<int> movidas;
 };

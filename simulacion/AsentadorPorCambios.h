@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "simulacion/ColaDeChips.h"
+#include "simulacion/ColaDeMarcados.h"
 
 namespace velistra {
 
@@ -62,7 +62,7 @@ private:
     std::vector<Salida> salidasCompartidas;
     std::vector<char> antes;
 
-    ColaDeChips cola;
+    ColaDeMarcados cola;
 };
 
 }  // namespace velistra

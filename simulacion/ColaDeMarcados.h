@@ -6,17 +6,17 @@
 
 namespace velistra {
 
-// The chips an iteration evaluates, in the order they were marked, and the ones marked
-// for the next iteration, each chip once: what the settling loops that follow changes
+// The chips (or gates) an iteration evaluates, in the order they were marked, and the ones
+// marked for the next iteration, each once: what the settling loops that follow changes
 // keep between iterations. Nothing is allocated after Prepara.
-class ColaDeChips {
+class ColaDeMarcados {
 public:
-    void Prepara(std::size_t chips) {
+    void Prepara(std::size_t cuantos) {
         actuales.clear();
         siguientes.clear();
-        actuales.reserve(chips);
-        siguientes.reserve(chips);
-        marca.assign(chips, 0);
+        actuales.reserve(cuantos);
+        siguientes.reserve(cuantos);
+        marca.assign(cuantos, 0);
         nRonda = 0;
         NuevaRonda();
     }
@@ -29,17 +29,16 @@ public:
     // Forgets the marks without evaluating them.
     void Olvida() { NuevaRonda(); }
 
-    void Marca(int chip) {
-        unsigned& m = marca[static_cast<std::size_t>(chip)];
+    void Marca(int i) {
+        unsigned& m = marca[static_cast<std::size_t>(i)];
         if (m == nRonda) return;
         m = nRonda;
-        siguientes.push_back(chip);
+        siguientes.push_back(i);
     }
 
     const std::vector<int>& Actuales() const { return actuales; }
-    bool HayMarcados() const { return !siguientes.empty(); }
-    // Numbers the marking rounds: whatever else is marked along with the chips (gates)
-    // belongs to this iteration when it carries the previous round's number.
+    // Numbers the marking rounds: whatever else is marked along with these belongs to
+    // this iteration when it carries the previous round's number.
     unsigned Ronda() const { return nRonda; }
 
 private:
