@@ -63,4 +63,12 @@ struct TrabajoAparte {
 // a circuit that never settles, a huge file or a crash cannot stop the caller.
 TrabajoAparte EjecutaAparte(const std::function<std::string()>& trabajo, int segundos);
 
+// The same for `cuantos` pieces of work, `trabajo(i)` for each i in turn, several in one
+// child so that a batch does not pay a process for each. `entrega(i, hecho)` runs here,
+// in order, as soon as piece i ends; each piece has its own `segundos`. A piece that runs
+// out of time or ends its child is the only one lost: a new child goes on with the next.
+void EjecutaAparteUnoTrasOtro(std::size_t cuantos, const std::function<std::string(std::size_t)>& trabajo,
+                              int segundos,
+                              const std::function<void(std::size_t, TrabajoAparte)>& entrega);
+
 }  // namespace velistra::sistema
