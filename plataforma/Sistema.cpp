@@ -72,12 +72,6 @@ namespace velistra::sistema {
 
 namespace {
 
-// A child ends after this many pieces, or sooner once its memory peak has grown by this
-// much: a long batch never rests on a process that the pieces before it left large (a
-// fragmented heap, a huge file's pages), and one fork every 64 pieces costs next to nothing.
-constexpr std::size_t kPiezasPorHijo = 64;
-constexpr long kCrecimientoMaximoKb = 256L * 1024;
-
 // Each answer goes across the pipe as its length, then its bytes; this length instead
 // says that the child leaves after the answers before it.
 using Largo = std::uint64_t;
@@ -96,19 +90,20 @@ bool EscribeTodo(int descriptor, const std::string& datos) {
     return true;
 }
 
-long PicoDeMemoriaKb() {
+std::size_t PicoDeMemoria() {
     rusage uso{};
-    return getrusage(RUSAGE_SELF, &uso) == 0 ? uso.ru_maxrss : 0;
+    if (getrusage(RUSAGE_SELF, &uso) != 0 || uso.ru_maxrss < 0) return 0;
+    return static_cast<std::size_t>(uso.ru_maxrss) * 1024;
 }
 
 // The child's whole life: pieces [desde, hasta), each answer sent as soon as it is ready.
-[[noreturn]] void Atiende(int salida, std::size_t desde, std::size_t hasta,
+[[noreturn]] void Atiende(int salida, std::size_t desde, std::size_t hasta, std::size_t crecimiento,
                           const std::function<std::string(std::size_t)>& trabajo) {
-    const long picoInicial = PicoDeMemoriaKb();
+    const std::size_t picoInicial = PicoDeMemoria();
     for (std::size_t i = desde; i < hasta; ++i) {
         const std::string texto = trabajo(i);
         if (!EscribeTodo(salida, Cabecera(texto.size()) + texto)) _exit(1);
-        if (PicoDeMemoriaKb() - picoInicial > kCrecimientoMaximoKb) break;
+        if (PicoDeMemoria() > picoInicial + crecimiento) break;
     }
     if (!EscribeTodo(salida, Cabecera(kSeRetira))) _exit(1);
     // No destructors or exit handlers of the parent's objects run twice.
@@ -120,13 +115,14 @@ class Hijo {
 public:
     enum class Respuesta { Texto, SeRetira, SinTiempo, Cayo };
 
-    Hijo(std::size_t desde, std::size_t hasta, const std::function<std::string(std::size_t)>& trabajo) {
+    Hijo(std::size_t desde, std::size_t hasta, std::size_t crecimiento,
+         const std::function<std::string(std::size_t)>& trabajo) {
         int tubo[2];
         if (pipe(tubo) != 0) return;
         pid = fork();
         if (pid == 0) {
             close(tubo[0]);
-            Atiende(tubo[1], desde, hasta, trabajo);
+            Atiende(tubo[1], desde, hasta, crecimiento, trabajo);
         }
         close(tubo[1]);
         if (pid < 0) close(tubo[0]);
@@ -189,10 +185,11 @@ TrabajoAparte::Final FinalDe(Hijo::Respuesta r) {
 
 void EjecutaAparteUnoTrasOtro(std::size_t cuantos, const std::function<std::string(std::size_t)>& trabajo,
                               int segundos,
-                              const std::function<void(std::size_t, TrabajoAparte)>& entrega) {
+                              const std::function<void(std::size_t, TrabajoAparte)>& entrega,
+                              TurnoDeHijo turno) {
     std::size_t i = 0;
     while (i < cuantos) {
-        Hijo hijo(i, std::min(cuantos, i + kPiezasPorHijo), trabajo);
+        Hijo hijo(i, std::min(cuantos, i + std::max<std::size_t>(turno.piezas, 1)), turno.crecimiento, trabajo);
         if (!hijo.EnMarcha()) {
             entrega(i++, TrabajoAparte{});
             continue;

@@ -6,7 +6,7 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <set>
+#include <map>
 #include <thread>
 
 #include "CircuitosDeAlumnos.h"
@@ -202,10 +202,11 @@ TEST(TrabajoAparte, UnTrabajoSinFinSeMataAlPlazoYUnoQueCaeNoDaRespuesta) {
 
 TEST(TrabajoAparte, EnUnLoteSoloSePierdeLaPiezaQueCae) {
     using sistema::TrabajoAparte;
-    // More pieces than one child takes; answers larger than a pipe holds; one piece that
+    // Several children's share of pieces; answers larger than a pipe holds; one piece that
     // kills its child, one that leaves it quietly, one that makes it grow.
-    constexpr std::size_t kPiezas = 150;
-    constexpr std::size_t kCae = 20, kSale = 21, kCrece = 40;
+    constexpr std::size_t kPiezas = 60;
+    constexpr std::size_t kCae = 12, kSale = 13, kCrece = 33;
+    const sistema::TurnoDeHijo turno{.piezas = 10, .crecimiento = std::size_t{8} << 20};
     std::vector<std::size_t> orden;
     std::vector<TrabajoAparte> hechos;
     sistema::EjecutaAparteUnoTrasOtro(
@@ -214,7 +215,7 @@ TEST(TrabajoAparte, EnUnLoteSoloSePierdeLaPiezaQueCae) {
             if (i == kCae) std::abort();
             if (i == kSale) std::_Exit(0);
             if (i == kCrece) {
-                std::vector<char> mucho(300u << 20, 'm');
+                const std::vector<char> mucho(std::size_t{16} << 20, 'm');
                 return std::to_string(getpid()) + ' ' + std::string(1, mucho[mucho.size() / 2]);
             }
             return std::to_string(getpid()) + ' ' + std::string(i % 3 == 0 ? 100000 : i, 'x');
@@ -223,10 +224,11 @@ TEST(TrabajoAparte, EnUnLoteSoloSePierdeLaPiezaQueCae) {
         [&](std::size_t i, TrabajoAparte hecho) {
             orden.push_back(i);
             hechos.push_back(std::move(hecho));
-        });
+        },
+        turno);
     ASSERT_EQ(orden.size(), kPiezas);
     const auto proceso = [&](std::size_t i) { return hechos[i].texto.substr(0, hechos[i].texto.find(' ')); };
-    std::set<std::string> procesos;
+    std::map<std::string, std::size_t> piezasPorProceso;
     for (std::size_t i = 0; i < kPiezas; ++i) {
         EXPECT_EQ(orden[i], i);
         if (i == kCae || i == kSale) {
@@ -236,18 +238,18 @@ TEST(TrabajoAparte, EnUnLoteSoloSePierdeLaPiezaQueCae) {
         }
         ASSERT_EQ(hechos[i].final, TrabajoAparte::Terminado) << i;
         const std::string& texto = hechos[i].texto;
-        procesos.insert(proceso(i));
+        ++piezasPorProceso[proceso(i)];
         if (i == kCrece) {
             EXPECT_EQ(texto.substr(texto.find(' ')), " m");
-            // The child that grew is not kept for more.
+            // The child that grew takes no more.
             EXPECT_NE(proceso(i + 1), proceso(i));
         } else {
             EXPECT_EQ(texto.size() - texto.find(' ') - 1, i % 3 == 0 ? 100000u : i) << i;
         }
     }
-    // Children are shared among pieces, yet not one for the whole batch.
-    EXPECT_GT(procesos.size(), 3u);
-    EXPECT_LT(procesos.size(), kPiezas / 10);
+    // Children are shared among pieces, each for its turn at most.
+    EXPECT_LT(piezasPorProceso.size(), kPiezas / 2);
+    for (const auto& [pid, piezas] : piezasPorProceso) EXPECT_LE(piezas, turno.piezas) << pid;
 }
 
 }  // namespace
