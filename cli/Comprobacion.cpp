@@ -188,9 +188,8 @@ std::optional<Veredicto> Desempaqueta(const std::string& texto, const std::strin
     return v;
 }
 
-Veredicto CompruebaAparte(const std::string& archivo, const Esperado& esperado, int plazo) {
-    const sistema::TrabajoAparte hecho = sistema::EjecutaAparte(
-        [&] { return Empaqueta(CompruebaUno(archivo, esperado)); }, plazo);
+// What the child's answer says, or what is told for a circuit whose child gave none.
+Veredicto VeredictoDe(const sistema::TrabajoAparte& hecho, const std::string& archivo, int plazo) {
     if (hecho.final == sistema::TrabajoAparte::Terminado) {
         if (std::optional<Veredicto> v = Desempaqueta(hecho.texto, archivo)) return *v;
     }
@@ -236,8 +235,13 @@ int Comprueba(const PeticionDeComprobacion& p, std::ostream& salida, std::ostrea
     InformeDeComprobacion informe(salida, p.formato);
     if (esperado.tabla)
         informe.FilasDeLaTabla(esperado.tabla->filas.size(), docencia::CombinacionesDe(*esperado.tabla));
-    for (const std::string& archivo : CircuitosDelLote(p.circuitos))
-        informe.Agrega(CompruebaAparte(archivo, esperado, p.plazo));
+    const std::vector<std::string> circuitos = CircuitosDelLote(p.circuitos);
+    sistema::EjecutaAparteUnoTrasOtro(
+        circuitos.size(), [&](std::size_t i) { return Empaqueta(CompruebaUno(circuitos[i], esperado)); },
+        p.plazo,
+        [&](std::size_t i, const sistema::TrabajoAparte& hecho) {
+            informe.Agrega(VeredictoDe(hecho, circuitos[i], p.plazo));
+        });
     informe.Termina();
     salida.flush();
     if (informe.Ilegibles() > 0) return kCircuitoIlegible;

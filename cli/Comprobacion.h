@@ -25,7 +25,7 @@ struct Veredicto {
 // ".txt" files they hold (also in subfolders), in name order.
 std::vector<std::string> CircuitosDelLote(const std::vector<std::string>& nombres);
 
-// Checks every circuit, each in a process of its own with the request's time limit, and
+// Checks every circuit apart from this process, each with the request's time limit, and
 // writes the report. The exit code: 0 all correct, 4 some incorrect, 2 some unreadable,
 // 1 when what they are compared with cannot be read.
 int Comprueba(const PeticionDeComprobacion& peticion, std::ostream& salida, std::ostream& errores);

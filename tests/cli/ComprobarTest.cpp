@@ -1,9 +1,12 @@
 // Grading a batch: each student circuit gets its verdict, the batch its summary and exit
 // code, in the three modes, whatever an unreadable or a never-settling file does.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <map>
 #include <thread>
 
 #include "CircuitosDeAlumnos.h"
@@ -130,6 +133,54 @@ TEST_F(Lote, ElInformeJsonYCsvNombraCadaArchivo) {
                               "\",correcto,4,0,\"\"\n");
 }
 
+TEST_F(Lote, UnCircuitoQueNoTerminaOQueCaeNoTocaALosDemas) {
+    // A FIFO nobody writes into: the checker waits on it ten seconds, far past a one-second
+    // limit; with a long limit, the child waiting on it is killed instead.
+    const std::string clase = (carpeta.ruta / "lote").string();
+    std::filesystem::create_directories(clase);
+    EscribeArchivo(clase + "/1-bien.txt", Semisumador({}));
+    EscribeArchivo(clase + "/2-puerta.txt", Semisumador({.puertaDeSuma = 7032}));
+    const std::string tuberia = clase + "/3-tuberia.txt";
+    ASSERT_EQ(mkfifo(tuberia.c_str(), 0600), 0);
+    EscribeArchivo(clase + "/4-sin-cable.txt", Semisumador({.cableaB = false}));
+    EscribeArchivo(clase + "/5-bien.txt", Semisumador({}));
+    const auto informe = [&](const std::string& tercero, const std::string& resumen) {
+        return clase + "/1-bien.txt: correcto\n" + clase +
+               "/2-puerta.txt: incorrecto: 1 fila distinta de 4; int4.0=1 int4.1=1: leds5.0=1 (se espera 0)\n" +
+               tuberia + ": " + tercero + "\n" + clase +
+               "/4-sin-cable.txt: incorrecto: 1 fila distinta de 4; int4.0=1 int4.1=0: leds5.1=1 (se espera 0)\n" +
+               clase + "/5-bien.txt: correcto\nSe comparan 4 filas de las 4 combinaciones de las palancas.\n" +
+               resumen + "\n";
+    };
+
+    const ResultadoDelProceso sinTerminar =
+        EjecutaCli({"comprobar", clase, "--tabla", carpeta.Archivo("esperada.csv"), "--plazo", "1"});
+    EXPECT_EQ(sinTerminar.codigo, 4) << sinTerminar.errores;
+    EXPECT_EQ(sinTerminar.salida, informe("incorrecto: no terminó en 1 s",
+                                          "Resumen: 5 circuitos, 2 correctos, 3 incorrectos, 0 ilegibles"));
+
+    // $0 the program, $1 the class, $2 the table, $3 the FIFO whose reader is killed.
+    const char* guion = R"(
+        "$0" comprobar "$1" --tabla "$2" --plazo 60 &
+        padre=$!
+        while [ -z "$hijo" ] && kill -0 $padre 2>/dev/null; do
+            for p in $(cat /proc/$padre/task/$padre/children); do
+                for d in /proc/$p/fd/*; do [ "$d" -ef "$3" ] && hijo=$p; done
+            done
+            sleep 0.01
+        done
+        kill -KILL $hijo
+        wait $padre)";
+    Lanzamiento l;
+    l.programa = "/bin/bash";
+    l.argumentos = {"-c", guion, VELISTRA_CLI, clase, carpeta.Archivo("esperada.csv"), tuberia};
+    l.plazo = std::chrono::seconds(60);
+    const ResultadoDelProceso cae = Ejecuta(l);
+    EXPECT_EQ(cae.codigo, 2) << cae.errores;
+    EXPECT_EQ(cae.salida, informe("ilegible: la comprobación se interrumpió",
+                                  "Resumen: 5 circuitos, 2 correctos, 2 incorrectos, 1 ilegible"));
+}
+
 TEST(Comprobar, UnUsoIncorrectoLoDiceYSale1) {
     for (const std::vector<std::string>& orden :
          {std::vector<std::string>{"comprobar", "a.txt"},
@@ -155,6 +206,58 @@ TEST(TrabajoAparte, UnTrabajoSinFinSeMataAlPlazoYUnoQueCaeNoDaRespuesta) {
     const TrabajoAparte cae = sistema::EjecutaAparte([]() -> std::string { std::_Exit(3); }, 5);
     EXPECT_EQ(cae.final, TrabajoAparte::Fallo);
     EXPECT_EQ(cae.texto, "");
+}
+
+TEST(TrabajoAparte, EnUnLoteSoloSePierdeLaPiezaQueCae) {
+    using sistema::TrabajoAparte;
+    // Several children's share of pieces; answers larger than a pipe holds; one piece that
+    // kills its child, one that leaves it quietly, one that makes it grow.
+    constexpr std::size_t kPiezas = 60;
+    constexpr std::size_t kCae = 12, kSale = 13, kCrece = 33;
+    const sistema::TurnoDeHijo turno{.piezas = 10, .crecimiento = std::size_t{8} << 20};
+    std::vector<std::size_t> orden;
+    std::vector<TrabajoAparte> hechos;
+    sistema::EjecutaAparteUnoTrasOtro(
+        kPiezas,
+        [](std::size_t i) -> std::string {
+            if (i == kCae) std::abort();
+            if (i == kSale) std::_Exit(0);
+            if (i == kCrece) {
+                const std::vector<char> mucho(std::size_t{16} << 20, 'm');
+                return std::to_string(getpid()) + ' ' + std::string(1, mucho[mucho.size() / 2]);
+            }
+            return std::to_string(getpid()) + ' ' + std::string(i % 3 == 0 ? 100000 : i, 'x');
+        },
+        5,
+        [&](std::size_t i, TrabajoAparte hecho) {
+            orden.push_back(i);
+            hechos.push_back(std::move(hecho));
+        },
+        turno);
+    ASSERT_EQ(orden.size(), kPiezas);
+    const auto proceso = [&](std::size_t i) { return hechos[i].texto.substr(0, hechos[i].texto.find(' ')); };
+    std::map<std::string, std::size_t> piezasPorProceso;
+    for (std::size_t i = 0; i < kPiezas; ++i) {
+        EXPECT_EQ(orden[i], i);
+        if (i == kCae || i == kSale) {
+            EXPECT_EQ(hechos[i].final, TrabajoAparte::Fallo) << i;
+            EXPECT_EQ(hechos[i].texto, "") << i;
+            continue;
+        }
+        ASSERT_EQ(hechos[i].final, TrabajoAparte::Terminado) << i;
+        const std::string& texto = hechos[i].texto;
+        ++piezasPorProceso[proceso(i)];
+        if (i == kCrece) {
+            EXPECT_EQ(texto.substr(texto.find(' ')), " m");
+            // The child that grew takes no more.
+            EXPECT_NE(proceso(i + 1), proceso(i));
+        } else {
+            EXPECT_EQ(texto.size() - texto.find(' ') - 1, i % 3 == 0 ? 100000u : i) << i;
+        }
+    }
+    // Children are shared among pieces, each for its turn at most.
+    EXPECT_LT(piezasPorProceso.size(), kPiezas / 2);
+    for (const auto& [pid, piezas] : piezasPorProceso) EXPECT_LE(piezas, turno.piezas) << pid;
 }
 
 }  // namespace
