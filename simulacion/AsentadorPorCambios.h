@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "simulacion/CircuitoCompilado.h"
 #include "simulacion/ColaDeMarcados.h"
 
 namespace velistra {
@@ -32,12 +33,6 @@ public:
                 const std::function<void(int)>& tras = {});
 
 private:
-    struct Salida {
-        int chip;
-        int pin;
-        int red;
-    };
-
     void Construye(std::vector<std::unique_ptr<Tablero>>& tableros, Componentes& componentes,
                    const Puerto* centinela, unsigned long generacion);
     void MarcaLectores(int red);
@@ -47,19 +42,11 @@ private:
     void TransmiteCompartidas(Componentes& componentes);
 
     bool bTodo = true;
-    unsigned long nGeneracion = 0;
-    const Puerto* pCentinela = nullptr;
-
-    // Per chip, its outputs' entries in `salidas`: [primeraSalida[c], primeraSalida[c + 1]).
-    std::vector<int> primeraSalida;
-    std::vector<Salida> salidas;
-    // Per net, the chips that read it: [primerLector[r], primerLector[r + 1]) of `lectores`.
-    std::vector<int> primerLector;
-    std::vector<int> lectores;
-    std::vector<bool> compartida;
-    // Chip outputs on nets with several drivers, in list and pin order; and, per such
-    // output, the level its net held before the iteration drove it.
-    std::vector<Salida> salidasCompartidas;
+    // Outputs per chip, readers per net and the nets with several drivers; this loop
+    // drives through the ports and uses none of the rest.
+    CircuitoCompilado circuito;
+    // Per output on a net with several drivers, the level its net held before the
+    // iteration drove it.
     std::vector<char> antes;
 
     ColaDeMarcados cola;
