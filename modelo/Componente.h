@@ -104,10 +104,10 @@ public:
     void LeePin(int i, char e) {
         const auto u = static_cast<std::size_t>(i);
         abValor[u] = e != '0';
-        acEstado[u] = abValor[u] ? '1' : '0';
+        acEstado[u] = static_cast<char>('0' + abValor[u]);
     }
     bool* Valores() { return abValor.data(); }
-    void EscribeSalida(int i) { acEstado[static_cast<std::size_t>(i)] = abValor[static_cast<std::size_t>(i)] ? '1' : '0'; }
+    void EscribeSalida(int i) { acEstado[static_cast<std::size_t>(i)] = static_cast<char>('0' + abValor[static_cast<std::size_t>(i)]); }
     void Evaluado(bool cambio) {
         bPendiente = false;
         bCambio = cambio;

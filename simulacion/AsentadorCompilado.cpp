@@ -17,32 +17,58 @@ void AsentadorCompilado::Prepara(std::size_t chips) {
     nivel.assign(redes, 'Z');
     dado.assign(redes, 'Z');
     sucia.assign(redes, 0);
-    sucias.clear();
-    sucias.reserve(redes);
+    sucias.Prepara(redes);
     cola.Prepara(chips);
+    // Every chip that can go by gates starts as if evaluated whole, until it is looked at.
     porPuertas.assign(chips, 0);
-    entero.assign(chips, 0);
+    nConFallos = 0;
+    for (int c = 0; c < static_cast<int>(chips); ++c) nConFallos += circuito.VaPorPuertas(c);
+    conCambio.Prepara(chips);
+    bReleeAlimentacion = true;
+    pideEntero.assign(chips, 0);
+    enteros.Prepara(chips);
     colaDePuertas.Prepara(U(circuito.NumeroDePuertasSueltas()));
-    movidas.clear();
-    movidas.reserve(U(circuito.NumeroDePuertasSueltas()));
+    movidas.Prepara(U(circuito.NumeroDePuertasSueltas()));
+}
+
+void AsentadorCompilado::PonPorPuertas(int c, const Componente& chip) {
+    if (!circuito.VaPorPuertas(c)) return;
+    const char antes = porPuertas[U(c)];
+    porPuertas[U(c)] = !chip.TieneFallos();
+    nConFallos += antes - porPuertas[U(c)];
+}
+
+void AsentadorCompilado::PideEntero(int c) {
+    if (pideEntero[U(c)] == 0) enteros.Agrega(c);
+    pideEntero[U(c)] = 1;
+    cola.Marca(c);
+}
+
+void AsentadorCompilado::OlvidaEnteros() {
+    for (const int c : enteros) pideEntero[U(c)] = 0;
+    enteros.Limpia();
 }
 
 void AsentadorCompilado::LeeNivel(int red) { nivel[U(red)] = circuito.Representante(red)->Estado(); }
 
-void AsentadorCompilado::MarcaLectores(int red) {
-    for (auto [c, fin] = circuito.LectoresDe(red); c != fin; ++c) cola.Marca(*c);
+inline void AsentadorCompilado::MarcaLectores(int red) {
+    // A chip going gate by gate is told through its gates.
+    for (auto [c, fin] = nConFallos > 0 ? circuito.LectoresDe(red) : circuito.LectoresEnterosDe(red); c != fin; ++c)
+        cola.Marca(*c);
     for (auto [g, fin] = circuito.PuertasQueLeen(red); g != fin; ++g) colaDePuertas.Marca(*g);
 }
 
-void AsentadorCompilado::Excita(int red, char e) {
+inline void AsentadorCompilado::Excita(int red, char e) {
     nivel[U(red)] = e;
-    // The chips reading the net see the new level at once; nobody else looks before the
-    // next Vuelca.
-    for (auto [p, fin] = circuito.HoyosLeidosEn(red); p != fin; ++p) (*p)->EstadoDelPuerto(e);
+    // The chips evaluated whole see the new level at once; nobody else looks before the
+    // next Vuelca (a chip going gate by gate reads the levels here).
+    for (auto [p, fin] = nConFallos > 0 ? circuito.HoyosLeidosEn(red) : circuito.HoyosLeidosPorEnterosEn(red); p != fin;
+         ++p)
+        (*p)->EstadoDelPuerto(e);
     MarcaLectores(red);
     if (sucia[U(red)] == 0) {
         sucia[U(red)] = 1;
-        sucias.push_back(red);
+        sucias.Agrega(red);
     }
 }
 
@@ -52,54 +78,80 @@ void AsentadorCompilado::Vuelca() {
         for (auto [p, fin] = circuito.PuertosDe(r); p != fin; ++p) (*p)->EstadoDelPuerto(e);
         sucia[U(r)] = 0;
     }
-    sucias.clear();
+    sucias.Limpia();
 }
 
 // Between settlings only the instruments write levels, through the ports, and only a
 // switch-on, a restart or a planted fault asks a chip for an evaluation otherwise. Chips
 // left marked by a settling cut at the limit stay marked.
 void AsentadorCompilado::MiraLoQueCambioFuera(Componentes& componentes) {
+    conCambio.Limpia();
     for (const int r : circuito.RedesDeTableros()) {
         const char e = circuito.Representante(r)->Estado();
         if (e == nivel[U(r)]) continue;
         nivel[U(r)] = e;
         MarcaLectores(r);
+        bReleeAlimentacion = true;
     }
     for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
         const Componente& chip = componentes[U(c)];
         if (!chip.PidePorSiMismo()) continue;
-        auto [p, fin] = circuito.PuertasSueltasDe(c);
-        porPuertas[U(c)] = p != fin && !chip.TieneFallos();
-        entero[U(c)] = cola.Ronda();
-        cola.Marca(c);
+        PonPorPuertas(c, chip);
+        PideEntero(c);
     }
 }
 
 // The plain iteration, through the ports; afterwards every chip reads its pins afresh.
 bool AsentadorCompilado::PasoCompleto(Componentes& componentes) {
+    conCambio.Limpia();
     componentes.CalculaFunciones();
     componentes.Transmite();
     for (int r = 0; r < circuito.NumeroDeRedes(); ++r) LeeNivel(r);
     const bool cambio = componentes.HayCambio();
     for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
         const Componente& chip = componentes[U(c)];
-        auto [p, fin] = circuito.PuertasSueltasDe(c);
-        porPuertas[U(c)] = p != fin && !chip.TieneFallos();
+        PonPorPuertas(c, chip);
         if (chip.HayCambio() || chip.PideEvaluacion()) {
-            entero[U(c)] = cola.Ronda();
-            cola.Marca(c);
+            PideEntero(c);
         }
     }
     return cambio;
 }
 
-bool AsentadorCompilado::CalculaPuerta(int g, Componente& chip) {
-    const CircuitoCompilado::PuertaSuelta& puerta = circuito.Suelta(g);
-    const CircuitoCompilado::Lectura* lecturas = circuito.LecturasDePuertas();
-    for (int k = puerta.primeraLectura; k < puerta.finLecturas; ++k)
-        chip.LeePin(lecturas[k].pin, nivel[U(lecturas[k].red)]);
-    const bool movio = circuito.PuertasDe(puerta.chip)->CalculaPuerta(puerta.puerta, chip.Valores());
-    chip.EscribeSalida(puerta.pin);
+bool AsentadorCompilado::CalculaPuerta(const CircuitoCompilado::PuertaSuelta& puerta, Componente& chip) {
+    const CircuitoCompilado::Lectura* l = circuito.LecturasDePuertas() + puerta.primeraLectura;
+    // Ground and supply are the gate's last reads.
+    const CircuitoCompilado::Lectura* const tierra = circuito.LecturasDePuertas() + puerta.finLecturas - 2;
+    // The levels combine as they are read, without branches (in a chain they alternate at
+    // every settling) and without reading back what was just written.
+    unsigned y = 1;
+    unsigned o = 0;
+    unsigned x = 0;
+    for (; l != tierra; ++l) {
+        const char e = nivel[U(l->red)];
+        chip.LeePin(l->pin, e);
+        const unsigned v = e != '0';
+        y &= v;
+        o |= v;
+        x ^= v;
+    }
+    bool* valores = chip.Valores();
+    // The chip's table holds its ground and supply as they stand, unless an instrument
+    // changed them since the last iteration or a chip output drives them.
+    if (bReleeAlimentacion || !puerta.alimentacionFija) {
+        chip.LeePin(tierra[0].pin, nivel[U(tierra[0].red)]);
+        chip.LeePin(tierra[1].pin, nivel[U(tierra[1].red)]);
+    }
+    const bool alimentado = !valores[tierra[0].pin] & valores[tierra[1].pin];
+    if (puerta.forma == PuertasCompiladas::kGeneral) {
+        const bool movio = PuertasCompiladas::CalculaPuertaEn(puerta.codigo, valores, alimentado);
+        chip.EscribeSalida(puerta.pin);
+        return movio;
+    }
+    const unsigned r = puerta.forma == PuertasCompiladas::kY ? y : puerta.forma == PuertasCompiladas::kO ? o : x;
+    const bool nuevo = alimentado & ((r ^ static_cast<unsigned>(puerta.negada)) != 0);
+    const bool movio = valores[puerta.pin] != nuevo;
+    chip.LeePin(puerta.pin, static_cast<char>('0' + nuevo));
     return movio;
 }
 
@@ -112,10 +164,13 @@ void AsentadorCompilado::ExcitaSalidas(int c, const Componente& chip) {
 
 bool AsentadorCompilado::Paso(Componentes& componentes) {
     bool cambio = false;
-    movidas.clear();
+    // What moved a gate in the last iteration changed nothing yet in this one.
+    for (const int c : conCambio) componentes[U(c)].Evaluado(false);
+    conCambio.Limpia();
+    movidas.Limpia();
     for (const int c : cola.Actuales()) {
         Componente& chip = componentes[U(c)];
-        // Gate by gate, a chip changed nothing unless one of its gates below moves.
+        // Back from a whole evaluation that changed it; from now on its gates say.
         if (VaPorPuertas(c)) {
             chip.Evaluado(false);
             continue;
@@ -130,27 +185,31 @@ bool AsentadorCompilado::Paso(Componentes& componentes) {
             cola.Marca(c);
         }
     }
+    // Only a planted fault or a chip asked for whole in this iteration keeps a gate's chip
+    // from going by gates.
+    const bool mirarChips = nConFallos > 0 || !enteros.Vacia();
     for (const int g : colaDePuertas.Actuales()) {
-        const int c = circuito.Suelta(g).chip;
-        if (!VaPorPuertas(c)) continue;
-        Componente& chip = componentes[U(c)];
-        if (!CalculaPuerta(g, chip)) continue;
-        movidas.push_back(g);
-        chip.Evaluado(true);
+        const CircuitoCompilado::PuertaSuelta& puerta = circuito.Suelta(g);
+        if (mirarChips && !VaPorPuertas(puerta.chip)) continue;
+        Componente& chip = componentes[U(puerta.chip)];
+        if (!CalculaPuerta(puerta, chip)) continue;
+        // Without faults, the chip drives its table's level.
+        movidas.Agrega({puerta.red, static_cast<char>('0' + chip.Valores()[puerta.pin])});
+        if (!chip.HayCambio()) {
+            chip.Evaluado(true);
+            conCambio.Agrega(puerta.chip);
+        }
         cambio = true;
-        cola.Marca(c);
     }
     for (const int c : cola.Actuales()) {
         if (!VaPorPuertas(c)) ExcitaSalidas(c, componentes[U(c)]);
     }
-    // A gate chip without faults drives its levels as they stand in its table.
-    for (const int g : movidas) {
-        const CircuitoCompilado::PuertaSuelta& puerta = circuito.Suelta(g);
-        if (puerta.red < 0) continue;
-        const char e = componentes[U(puerta.chip)].Estado(puerta.pin);
-        if (nivel[U(puerta.red)] != e) Excita(puerta.red, e);
+    for (const auto& [red, e] : movidas) {
+        if (red >= 0 && nivel[U(red)] != e) Excita(red, e);
     }
-    ExcitaCompartidas(componentes);
+    if (!circuito.RedesCompartidas().empty()) ExcitaCompartidas(componentes);
+    OlvidaEnteros();
+    bReleeAlimentacion = false;
     return cambio;
 }
 
@@ -184,6 +243,7 @@ int AsentadorCompilado::Asienta(const std::vector<std::unique_ptr<Tablero>>& tab
         bTodo = false;
         cola.Olvida();
         colaDePuertas.Olvida();
+        OlvidaEnteros();
         cambio = PasoCompleto(componentes);
     } else {
         MiraLoQueCambioFuera(componentes);

@@ -1,10 +1,12 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "simulacion/CircuitoCompilado.h"
 #include "simulacion/ColaDeMarcados.h"
+#include "simulacion/ListaFija.h"
 
 namespace velistra {
 
@@ -43,8 +45,15 @@ private:
     bool PasoCompleto(Componentes& componentes);
     bool Paso(Componentes& componentes);
     // Evaluates a gate whose pins changed; answers whether its output moved.
-    bool CalculaPuerta(int g, Componente& chip);
-    bool VaPorPuertas(int c) const { return porPuertas[static_cast<std::size_t>(c)] != 0 && !DeLaRondaAnterior(entero[static_cast<std::size_t>(c)]); }
+    bool CalculaPuerta(const CircuitoCompilado::PuertaSuelta& puerta, Componente& chip);
+    // Takes the chip gate by gate unless it has faults (when it can go so at all).
+    void PonPorPuertas(int c, const Componente& chip);
+    bool VaPorPuertas(int c) const {
+        return porPuertas[static_cast<std::size_t>(c)] != 0 && pideEntero[static_cast<std::size_t>(c)] == 0;
+    }
+    // Marks the chip for a whole evaluation in the next iteration.
+    void PideEntero(int c);
+    void OlvidaEnteros();
     void Avanza() {
         cola.Avanza();
         colaDePuertas.Avanza();
@@ -53,7 +62,6 @@ private:
     void ExcitaCompartidas(const Componentes& componentes);
     // Writes every port of the nets that changed since the last time.
     void Vuelca();
-    bool DeLaRondaAnterior(unsigned ronda) const { return ronda + 1 == cola.Ronda(); }
 
     CircuitoCompilado circuito;
     bool bTodo = true;
@@ -61,17 +69,26 @@ private:
     // Per net with several drivers, the level its last driver in list order gives it.
     std::vector<char> dado;
     std::vector<char> sucia;
-    std::vector<int> sucias;
+    ListaFija<int> sucias;
 
     // Chips and gates whose pins changed, advanced together.
     ColaDeMarcados cola;
     ColaDeMarcados colaDePuertas;
-    // Per chip: whether it goes gate by gate now (no fault planted), and the round that
-    // last asked for it whole.
+    // Per chip: whether it goes gate by gate now (no fault planted), and whether the next
+    // iteration evaluates it whole all the same (those chips listed).
     std::vector<char> porPuertas;
-    std::vector<unsigned> entero;
-    // Gates whose outputs moved in this iteration.
-    std::vector<int> movidas;
+    std::vector<char> pideEntero;
+    ListaFija<int> enteros;
+    // Chips that could go gate by gate but have faults planted: while there are none, a
+    // changed net marks and writes the holes of the chips that never go by gates only.
+    int nConFallos = 0;
+    // An instrument changed a level since the last iteration: gates read their ground and
+    // supply again.
+    bool bReleeAlimentacion = true;
+    // Chips whose gates moved an output in this iteration.
+    ListaFija<int> conCambio;
+    // The nets and levels of gates whose outputs moved in this iteration.
+    ListaFija<std::pair<int, char>> movidas;
 };
 
 }  // namespace velistra

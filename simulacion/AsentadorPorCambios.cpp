@@ -18,7 +18,7 @@ void AsentadorPorCambios::MarcaLectores(int red) {
     for (auto [c, fin] = circuito.LectoresDe(red); c != fin; ++c) cola.Marca(*c);
 }
 
-bool AsentadorPorCambios::Calcula(Componentes& componentes, const std::vector<int>& chips) {
+bool AsentadorPorCambios::Calcula(Componentes& componentes, const ListaFija<int>& chips) {
     bool cambio = false;
     for (const int c : chips) {
         Componente& chip = componentes[static_cast<std::size_t>(c)];

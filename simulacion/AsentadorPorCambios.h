@@ -38,7 +38,7 @@ private:
     void MarcaLectores(int red);
     bool PasoCompleto(Componentes& componentes);
     bool Paso(Componentes& componentes);
-    bool Calcula(Componentes& componentes, const std::vector<int>& chips);
+    bool Calcula(Componentes& componentes, const ListaFija<int>& chips);
     void TransmiteCompartidas(Componentes& componentes);
 
     bool bTodo = true;

@@ -1,6 +1,7 @@
 #include "simulacion/CircuitoCompilado.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "chips/EsquemaDePuertas.h"
 #include "chips/Puertas.h"
@@ -23,6 +24,18 @@ void AgrupaPorRed(const std::vector<std::pair<int, T>>& pares, int nRedes, std::
     lista.assign(pares.size(), T{});
     for (const auto& [red, valor] : pares)
         lista[static_cast<std::size_t>(siguiente[static_cast<std::size_t>(red)]++)] = valor;
+}
+
+// Where, within each net's stretch of a list laid out by AgrupaPorRed, the entries of chips
+// that never go gate by gate end: they were laid out first.
+template <typename Iterador, typename EsDeEntero>
+std::vector<int> FinDeLosEnteros(const std::vector<int>& primero, Iterador desde, Iterador hasta,
+                                 EsDeEntero esDeEntero) {
+    std::vector<int> fin(primero.begin(), primero.end() - 1);
+    for (; desde != hasta; ++desde) {
+        if (esDeEntero(*desde)) ++fin[static_cast<std::size_t>(desde->first)];
+    }
+    return fin;
 }
 
 // Every pin the chip reads sits in a hole and feeds a gate, and its supply and ground
@@ -69,12 +82,16 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
 
     NumeracionDeRedes redes(centinela);
     std::vector<Salida> todas;
+    std::vector<char> porPuertas;
     std::vector<std::pair<int, int>> lecturas;  // (net, chip)
-    std::vector<std::pair<int, Puerto*>> leidos;  // (net, hole)
+    // (net, hole), those of chips that never go gate by gate first.
+    std::vector<std::pair<int, Puerto*>> leidos;
+    std::vector<std::pair<int, Puerto*>> leidosPorPuertas;
     for (std::size_t c = 0; c < componentes.size(); ++c) {
         const Componente& chip = componentes[c];
         modelos.push_back(chip.Circuito());
         puertas.push_back(Compila(chip.Circuito()));
+        porPuertas.push_back(puertas.back() != nullptr && PuedeIrPorPuertas(chip, *puertas.back()));
         for (int k = 0; k < chip.NumeroDeSalidas(); ++k) {
             const int pin = chip.PinDeSalida(k);
             todas.push_back({static_cast<int>(c), pin, redes.RedDe(chip.DireccionDeCasilla(pin))});
@@ -83,7 +100,7 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
             Puerto* hoyo = chip.DireccionDeCasilla(chip.PinDeLectura(k));
             const int red = redes.RedDe(hoyo);
             lecturas.emplace_back(red, static_cast<int>(c));
-            leidos.emplace_back(red, hoyo);
+            (porPuertas.back() != 0 ? leidosPorPuertas : leidos).emplace_back(red, hoyo);
         }
     }
     nRedes = redes.NumeroDeRedes();
@@ -111,10 +128,23 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
         primeraSalida.push_back(static_cast<int>(salidas.size()));
     }
 
-    std::sort(lecturas.begin(), lecturas.end());
+    const auto enteroAntes = [&](const std::pair<int, int>& a, const std::pair<int, int>& b) {
+        const auto clave = [&](const std::pair<int, int>& l) {
+            return std::make_tuple(l.first, porPuertas[static_cast<std::size_t>(l.second)], l.second);
+        };
+        return clave(a) < clave(b);
+    };
+    std::sort(lecturas.begin(), lecturas.end(), enteroAntes);
     lecturas.erase(std::unique(lecturas.begin(), lecturas.end()), lecturas.end());
     AgrupaPorRed(lecturas, nRedes, primerLector, lectores);
+    finLectorEntero = FinDeLosEnteros(primerLector, lecturas.begin(), lecturas.end(), [&](const std::pair<int, int>& l) {
+        return porPuertas[static_cast<std::size_t>(l.second)] == 0;
+    });
+    const std::size_t hoyosDeEnteros = leidos.size();
+    leidos.insert(leidos.end(), leidosPorPuertas.begin(), leidosPorPuertas.end());
     AgrupaPorRed(leidos, nRedes, primerHoyo, hoyos);
+    finHoyoEntero = FinDeLosEnteros(primerHoyo, leidos.begin(), leidos.begin() + static_cast<std::ptrdiff_t>(hoyosDeEnteros),
+                                    [](const std::pair<int, Puerto*>&) { return true; });
     const std::vector<std::pair<int, Puerto*>> todosLosPuertos = [&] {
         std::vector<std::pair<int, Puerto*>> pares;
         pares.reserve(redes.Puertos().size());
@@ -122,10 +152,13 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
         return pares;
     }();
     AgrupaPorRed(todosLosPuertos, nRedes, primerPuerto, puertos);
-    SueltaLasPuertas(componentes, redes);
+    SueltaLasPuertas(componentes, porPuertas, todas, redes);
 }
 
-void CircuitoCompilado::SueltaLasPuertas(const Componentes& componentes, NumeracionDeRedes& redes) {
+void CircuitoCompilado::SueltaLasPuertas(const Componentes& componentes, const std::vector<char>& porPuertas,
+                                         const std::vector<Salida>& salidasDeChips, NumeracionDeRedes& redes) {
+    std::vector<char> conducida(static_cast<std::size_t>(nRedes), 0);
+    for (const Salida& s : salidasDeChips) conducida[static_cast<std::size_t>(s.red)] = 1;
     sueltas.clear();
     lecturasDePuertas.clear();
     primeraSuelta.assign(1, 0);
@@ -133,9 +166,10 @@ void CircuitoCompilado::SueltaLasPuertas(const Componentes& componentes, Numerac
     for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
         const Componente& chip = componentes[static_cast<std::size_t>(c)];
         const PuertasCompiladas* esquema = PuertasDe(c);
-        if (esquema != nullptr && PuedeIrPorPuertas(chip, *esquema)) {
+        if (porPuertas[static_cast<std::size_t>(c)] != 0) {
             for (int k = 0; k < esquema->NumeroDePuertas(); ++k) {
-                PuertaSuelta puerta{c, k, esquema->SalidaDe(k), -1, static_cast<int>(lecturasDePuertas.size()), 0};
+                PuertaSuelta puerta{c, k, esquema->SalidaDe(k), -1, static_cast<int>(lecturasDePuertas.size()), 0,
+                                    esquema->CodigoDe(k), esquema->FormaDe(k), esquema->EsNegada(k), true};
                 for (auto [s, fin] = SalidasDe(c); s != fin; ++s) {
                     if (s->pin == puerta.pin) puerta.red = s->red;
                 }
@@ -145,6 +179,9 @@ void CircuitoCompilado::SueltaLasPuertas(const Componentes& componentes, Numerac
                     lectoras.emplace_back(red, static_cast<int>(sueltas.size()));
                 }
                 puerta.finLecturas = static_cast<int>(lecturasDePuertas.size());
+                // Ground and supply are the last two reads.
+                for (std::size_t k = lecturasDePuertas.size() - 2; k < lecturasDePuertas.size(); ++k)
+                    puerta.alimentacionFija = puerta.alimentacionFija && conducida[static_cast<std::size_t>(lecturasDePuertas[k].red)] == 0;
                 sueltas.push_back(puerta);
             }
         }

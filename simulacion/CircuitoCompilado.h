@@ -40,6 +40,13 @@ public:
         int red;
         int primeraLectura;
         int finLecturas;
+        const unsigned char* codigo;
+        // PuertasCompiladas::FormaDe, and whether the gate inverts.
+        unsigned char forma;
+        bool negada;
+        // No chip output drives its ground or supply net: their levels change only
+        // between settlings, through the instruments.
+        bool alimentacionFija;
     };
 
     // Whether it still describes the workbench as it stands.
@@ -55,6 +62,14 @@ public:
     std::pair<Puerto* const*, Puerto* const*> PuertosDe(int red) const { return Tramo(puertos, primerPuerto, red); }
     std::pair<Puerto* const*, Puerto* const*> HoyosLeidosEn(int red) const { return Tramo(hoyos, primerHoyo, red); }
     std::pair<const int*, const int*> LectoresDe(int red) const { return Tramo(lectores, primerLector, red); }
+    // The same, only for the chips that never go gate by gate (they come first): while
+    // every other chip does, nobody else reads the holes or needs a mark.
+    std::pair<Puerto* const*, Puerto* const*> HoyosLeidosPorEnterosEn(int red) const {
+        return {hoyos.data() + Desde(primerHoyo, red), hoyos.data() + Desde(finHoyoEntero, red)};
+    }
+    std::pair<const int*, const int*> LectoresEnterosDe(int red) const {
+        return {lectores.data() + Desde(primerLector, red), lectores.data() + Desde(finLectorEntero, red)};
+    }
     // Per chip: its outputs on nets with one driver, and its compiled gates (null for a
     // chip of any other family).
     std::pair<const Salida*, const Salida*> SalidasDe(int chip) const { return Tramo(salidas, primeraSalida, chip); }
@@ -65,7 +80,7 @@ public:
     std::pair<const PuertaSuelta*, const PuertaSuelta*> PuertasSueltasDe(int chip) const {
         return Tramo(sueltas, primeraSuelta, chip);
     }
-    int PrimeraPuertaSueltaDe(int chip) const { return primeraSuelta[static_cast<std::size_t>(chip)]; }
+    bool VaPorPuertas(int chip) const { return Desde(primeraSuelta, chip) != Desde(primeraSuelta, chip + 1); }
     const PuertaSuelta& Suelta(int g) const { return sueltas[static_cast<std::size_t>(g)]; }
     int NumeroDePuertasSueltas() const { return static_cast<int>(sueltas.size()); }
     const Lectura* LecturasDePuertas() const { return lecturasDePuertas.data(); }
@@ -87,7 +102,8 @@ private:
         return {lista.data() + Desde(primero, i), lista.data() + Desde(primero, i + 1)};
     }
     const PuertasCompiladas* Compila(const CircuitoElectronico* modelo);
-    void SueltaLasPuertas(const Componentes& componentes, NumeracionDeRedes& redes);
+    void SueltaLasPuertas(const Componentes& componentes, const std::vector<char>& porPuertas,
+                          const std::vector<Salida>& salidasDeChips, NumeracionDeRedes& redes);
 
     unsigned long nGeneracion = 0;
     const Puerto* pCentinela = nullptr;
@@ -99,8 +115,10 @@ private:
     std::vector<Puerto*> puertos;
     std::vector<int> primerHoyo;
     std::vector<Puerto*> hoyos;
+    std::vector<int> finHoyoEntero;
     std::vector<int> primerLector;
     std::vector<int> lectores;
+    std::vector<int> finLectorEntero;
     std::vector<int> primeraSalida;
     std::vector<Salida> salidas;
     std::vector<Salida> salidasCompartidas;

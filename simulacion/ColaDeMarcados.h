@@ -1,8 +1,10 @@
 #pragma once
 #include <algorithm>
+#include <array>
 #include <cstddef>
-#include <utility>
 #include <vector>
+
+#include "simulacion/ListaFija.h"
 
 namespace velistra {
 
@@ -12,18 +14,17 @@ namespace velistra {
 class ColaDeMarcados {
 public:
     void Prepara(std::size_t cuantos) {
-        actuales.clear();
-        siguientes.clear();
-        actuales.reserve(cuantos);
-        siguientes.reserve(cuantos);
+        for (ListaFija<int>& lista : listas) lista.Prepara(cuantos);
         marca.assign(cuantos, 0);
         nRonda = 0;
         NuevaRonda();
     }
 
-    // This iteration's chips are the ones marked so far; marking starts afresh.
+    // This iteration's chips are the ones marked so far; marking starts afresh. The lists
+    // trade places by number: swapping them reads back what was just written, which
+    // stalls the processor on every iteration.
     void Avanza() {
-        std::swap(actuales, siguientes);
+        nActual ^= 1;
         NuevaRonda();
     }
     // Forgets the marks without evaluating them.
@@ -33,13 +34,10 @@ public:
         unsigned& m = marca[static_cast<std::size_t>(i)];
         if (m == nRonda) return;
         m = nRonda;
-        siguientes.push_back(i);
+        listas[nActual ^ 1].Agrega(i);
     }
 
-    const std::vector<int>& Actuales() const { return actuales; }
-    // Numbers the marking rounds: whatever else is marked along with these belongs to
-    // this iteration when it carries the previous round's number.
-    unsigned Ronda() const { return nRonda; }
+    const ListaFija<int>& Actuales() const { return listas[nActual]; }
 
 private:
     void NuevaRonda() {
@@ -47,11 +45,11 @@ private:
             std::fill(marca.begin(), marca.end(), 0u);
             nRonda = 1;
         }
-        siguientes.clear();
+        listas[nActual ^ 1].Limpia();
     }
 
-    std::vector<int> actuales;
-    std::vector<int> siguientes;
+    std::array<ListaFija<int>, 2> listas;
+    unsigned nActual = 0;
     std::vector<unsigned> marca;
     unsigned nRonda = 0;
 };

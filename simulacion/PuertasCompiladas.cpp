@@ -9,16 +9,6 @@ namespace velistra {
 
 namespace {
 
-// A gate's kind: bit 0 inverts it; the rest says how its pins combine.
-constexpr unsigned char kNegada = 1;
-constexpr unsigned char kY = 0 << 1;           // one AND term: n pins
-constexpr unsigned char kO = 1 << 1;           // an OR of n single pins
-constexpr unsigned char kOExclusiva = 2 << 1;  // an XOR of n single pins
-constexpr unsigned char kGeneral = 3 << 1;     // n terms, each its pin count and pins
-constexpr unsigned char kForma = 3 << 1;
-// A general gate's terms combine by exclusive OR.
-constexpr unsigned char kTerminosExclusivos = 1 << 3;
-
 unsigned char Byte(int n) { return static_cast<unsigned char>(n); }
 
 int Pines(const Grupo& grupo) {
@@ -75,42 +65,6 @@ bool PuertasCompiladas::Calcula(bool* valores) const {
     const unsigned char* p = codigo.data();
     const unsigned char* const fin = p + codigo.size();
     while (p < fin) cambio = Evalua(p, valores, alimentado) || cambio;
-    return cambio;
-}
-
-bool PuertasCompiladas::Evalua(const unsigned char*& p, bool* valores, bool alimentado) {
-    const unsigned char salida = p[0];
-    const unsigned char clase = p[1];
-    const int n = p[2];
-    p += 3;
-    bool resultado = false;
-    switch (clase & kForma) {
-        case kY:
-            resultado = true;
-            for (int i = 0; i < n; ++i) resultado = resultado && valores[p[i]];
-            p += n;
-            break;
-        case kO:
-            for (int i = 0; i < n; ++i) resultado = resultado || valores[p[i]];
-            p += n;
-            break;
-        case kOExclusiva:
-            for (int i = 0; i < n; ++i) resultado = resultado != valores[p[i]];
-            p += n;
-            break;
-        default:
-            for (int t = 0; t < n; ++t) {
-                const int m = *p++;
-                bool termino = true;
-                for (int i = 0; i < m; ++i) termino = termino && valores[p[i]];
-                p += m;
-                resultado = (clase & kTerminosExclusivos) != 0 ? resultado != termino : resultado || termino;
-            }
-            break;
-    }
-    const bool nuevo = alimentado && (resultado != ((clase & kNegada) != 0));
-    const bool cambio = valores[salida] != nuevo;
-    valores[salida] = nuevo;
     return cambio;
 }
 
