@@ -4,21 +4,28 @@
 #include <vector>
 
 #include "cli/Guion.h"
+#include "cli/Textos.h"
 
 namespace velistra {
 class Mesa;
 class Tablero;
+struct DescripcionDeTablero;
 }  // namespace velistra
 
 namespace velistra::consola {
 
-// An order that fits the loaded circuit, with the board it names found when it was
-// checked, so that running it looks nothing up: `tablero` for interruptor, pulsar, soltar
-// and sonda, and `palancas` (the same board) for the first three.
-struct OrdenComprobada {
-    Orden orden;
+// The boards an order acts on, found when it was checked so that running it looks nothing
+// up: `tablero` for interruptor, pulsar, soltar and sonda, and `palancas` (the same board)
+// for the first three.
+struct TablerosDeLaOrden {
     Tablero* tablero = nullptr;
     Tablero* palancas = nullptr;
+};
+
+// An order that fits the loaded circuit, with its boards.
+struct OrdenComprobada {
+    Orden orden;
+    TablerosDeLaOrden tableros = {};
 };
 
 // The orders of a script against the circuit: each board an order names exists and is of
@@ -31,7 +38,29 @@ struct GuionComprobado {
 
 GuionComprobado CompruebaGuion(const std::vector<Orden>& ordenes, const Mesa& mesa);
 
-// One order of them: the reason it does not fit, or nothing, its board found.
+// Checks orders one after another against one circuit whose boards stay as they are. A
+// script names the same board line after line: the last one found is kept at hand.
+class ComprobadorDeOrdenes {
+public:
+    explicit ComprobadorDeOrdenes(const Mesa& mesa) : mesa(mesa) {}
+
+    // The reason `orden` does not fit, or nothing, its boards found.
+    std::optional<std::string> Comprueba(const Orden& orden, TablerosDeLaOrden& tableros);
+
+private:
+    std::optional<std::string> CompruebaPalanca(const Orden& orden, TablerosDeLaOrden& tableros,
+                                                bool pulsadores, Texto otraClase, Texto noExiste);
+    std::optional<std::string> CompruebaPuerto(const Orden& orden, TablerosDeLaOrden& tableros);
+    // The board, and what kind it is; null when there is none.
+    Tablero* TableroConIdentificador(int identificador, const DescripcionDeTablero*& descripcion);
+
+    const Mesa& mesa;
+    int identificador = 0;
+    Tablero* tablero = nullptr;
+    const DescripcionDeTablero* descripcion = nullptr;
+};
+
+// One order, on its own: the reason it does not fit, or nothing, its boards found.
 std::optional<std::string> CompruebaOrden(OrdenComprobada& orden, const Mesa& mesa);
 
 // A script read to its end and checked against the circuit, holding one line at a time.

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstring>
 #include <istream>
 #include <string_view>
 
 #include "cli/Citas.h"
+#include "cli/PalabrasDeGuion.h"
 #include "cli/Textos.h"
 #include "plataforma/Traducible.h"
 
@@ -16,7 +16,7 @@ namespace velistra::consola {
 namespace {
 
 struct Sintaxis {
-    const char* nombre;
+    std::string_view nombre;
     TipoDeOrden tipo;
     std::size_t minimo;
     std::size_t maximo;
@@ -36,42 +36,6 @@ constexpr Sintaxis kOrdenes[] = {
     {"registrar", TipoDeOrden::Registrar, 2, 3, "registrar ID P [%1]"},
 };
 
-// The words of a line up to its comment, split where the stream's `>>` splits them (the
-// classic locale's blanks). Only the first few are kept: no order takes more, and a line
-// with more is told by how many there are.
-struct Palabras {
-    static constexpr std::size_t kGuardadas = 4;
-    std::array<std::string_view, kGuardadas> palabra;
-    std::size_t cuantas = 0;
-};
-
-constexpr bool EsBlanco(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-Palabras ParteEnPalabras(std::string_view linea) {
-    linea = linea.substr(0, linea.find('#'));
-    Palabras palabras;
-    std::size_t i = 0;
-    for (;;) {
-        while (i < linea.size() && EsBlanco(linea[i])) ++i;
-        if (i == linea.size()) return palabras;
-        const std::size_t inicio = i;
-        while (i < linea.size() && !EsBlanco(linea[i])) ++i;
-        if (palabras.cuantas < Palabras::kGuardadas)
-            palabras.palabra[palabras.cuantas] = linea.substr(inicio, i - inicio);
-        ++palabras.cuantas;
-    }
-}
-
-std::optional<int> Numero(std::string_view palabra) {
-    int n = 0;
-    const char* fin = palabra.data() + palabra.size();
-    const auto [resto, error] = std::from_chars(palabra.data(), fin, n);
-    if (error != std::errc{} || resto != fin) return std::nullopt;
-    return n;
-}
-
 // The order of a line, or the reason it is not one.
 std::optional<std::string> Analiza(const Palabras& palabras, Orden& orden) {
     const std::string_view nombre = palabras.palabra[0];
@@ -87,31 +51,38 @@ std::optional<std::string> Analiza(const Palabras& palabras, Orden& orden) {
     // A channel's name is a word, not a number.
     const std::size_t conNumero =
         s->tipo == TipoDeOrden::Registrar ? std::min<std::size_t>(argumentos, 2) : argumentos;
-    std::array<int, Palabras::kGuardadas - 1> numeros{};
-    for (std::size_t i = 0; i < conNumero; ++i) {
-        const std::optional<int> n = Numero(palabras.palabra[i + 1]);
-        if (!n) return Di(Texto::NoEsEntero, {Cita(palabras.palabra[i + 1])});
-        numeros[i] = *n;
-    }
+    // Three variables, not an array: stored apart and read back together, an array's
+    // numbers stall the load that copies them into the order.
+    int primero = 0;
+    int segundo = 0;
+    int tercero = 0;
+    const auto lee = [&](std::size_t i, int& n) {
+        return i >= conNumero || LeeNumero(palabras.palabra[i + 1], n);
+    };
+    if (!lee(0, primero)) return Di(Texto::NoEsEntero, {Cita(palabras.palabra[1])});
+    if (!lee(1, segundo)) return Di(Texto::NoEsEntero, {Cita(palabras.palabra[2])});
+    if (!lee(2, tercero)) return Di(Texto::NoEsEntero, {Cita(palabras.palabra[3])});
 
     orden.tipo = s->tipo;
     switch (s->tipo) {
         case TipoDeOrden::Interruptor:
-            if (numeros[2] != 0 && numeros[2] != 1)
-                return Di(Texto::PosicionDePalanca, {std::to_string(numeros[2])});
-            orden.valor = numeros[2];
+            if (tercero != 0 && tercero != 1)
+                return Di(Texto::PosicionDePalanca, {std::to_string(tercero)});
+            orden.valor = tercero;
             [[fallthrough]];
         case TipoDeOrden::Pulsar:
         case TipoDeOrden::Soltar:
+        case TipoDeOrden::Sonda:
+            orden.tablero = primero;
+            orden.indice = segundo;
+            break;
         case TipoDeOrden::Registrar:
             if (palabras.cuantas > 3) orden.nombre = palabras.palabra[3];
-            [[fallthrough]];
-        case TipoDeOrden::Sonda:
-            orden.tablero = numeros[0];
-            orden.indice = numeros[1];
+            orden.tablero = primero;
+            orden.indice = segundo;
             break;
         case TipoDeOrden::Tic:
-            orden.valor = argumentos == 0 ? 1 : numeros[0];
+            orden.valor = argumentos == 0 ? 1 : primero;
             if (orden.valor < 1)
                 return Di(Texto::NumeroDeTics, {std::to_string(orden.valor)});
             break;
@@ -126,6 +97,13 @@ std::optional<std::string> Analiza(const Palabras& palabras, Orden& orden) {
 // Some editors put it before the first line; circuit files with it load too.
 constexpr std::string_view kMarcaDeOrden = "\xEF\xBB\xBF";
 
+// The words of the first line, `linea`, read again without the mark if it starts with one.
+void QuitaMarcaDeOrden(std::string_view linea, Palabras& palabras) {
+    if (!linea.starts_with(kMarcaDeOrden)) return;
+    linea.remove_prefix(kMarcaDeOrden.size());
+    ParteEnPalabras(linea.data(), linea.data() + linea.size(), palabras);
+}
+
 }  // namespace
 
 LectorDeGuion::LectorDeGuion(FuenteDeGuion fuente, std::optional<std::size_t> tope)
@@ -133,25 +111,26 @@ LectorDeGuion::LectorDeGuion(FuenteDeGuion fuente, std::optional<std::size_t> to
     static_assert((std::size_t{1} << 16) > kLargoMaximoDeLinea + 1);
 }
 
-// The next line without its '\n', from the buffer, which is refilled only when it holds
+// The words of the next line, read from the buffer, which is refilled only when it holds
 // no whole line. `leidos` counts every byte up to the end of the line.
-LectorDeGuion::Linea LectorDeGuion::SiguienteLinea(std::string_view& linea) {
+LectorDeGuion::Linea LectorDeGuion::SiguienteLinea(Palabras& palabras) {
     for (;;) {
         const char* desde = bufer.data() + inicio;
         const std::size_t hay = fin - inicio;
-        if (const void* salto = std::memchr(desde, '\n', hay)) {
-            const auto largo = static_cast<std::size_t>(static_cast<const char*>(salto) - desde);
-            linea = {desde, largo};
+        if (const char* salto = ParteEnPalabras(desde, desde + hay, palabras)) {
+            const auto largo = static_cast<std::size_t>(salto - desde);
             inicio += largo + 1;
             leidos += largo + 1;
-            return largo > kLargoMaximoDeLinea ? Linea::Larga : Linea::Leida;
+            if (largo > kLargoMaximoDeLinea) return Linea::Larga;
+            if (numero == 0) QuitaMarcaDeOrden({desde, largo}, palabras);
+            return Linea::Leida;
         }
         if (hay > kLargoMaximoDeLinea) return Linea::Larga;
         if (agotada) {
             if (hay == 0) return Linea::Fin;
-            linea = {desde, hay};
             inicio = fin;
             leidos += hay;
+            if (numero == 0) QuitaMarcaDeOrden({desde, hay}, palabras);
             return Linea::Leida;
         }
         std::memmove(bufer.data(), desde, hay);
@@ -166,8 +145,8 @@ LectorDeGuion::Linea LectorDeGuion::SiguienteLinea(std::string_view& linea) {
 
 const Orden* LectorDeGuion::Siguiente() {
     while (!error && !ilegible) {
-        std::string_view linea;
-        const Linea leida = SiguienteLinea(linea);
+        Palabras palabras;
+        const Linea leida = SiguienteLinea(palabras);
         if (leida == Linea::Fin) return nullptr;
         if (leida == Linea::Fallo) {
             ilegible = true;
@@ -182,8 +161,6 @@ const Orden* LectorDeGuion::Siguiente() {
             error = ErrorDeGuion{numero, Di(Texto::GuionGrande, {std::to_string(*tope >> 20)})};
             return nullptr;
         }
-        if (numero == 1 && linea.starts_with(kMarcaDeOrden)) linea.remove_prefix(kMarcaDeOrden.size());
-        const Palabras palabras = ParteEnPalabras(linea);
         if (palabras.cuantas == 0) continue;
         // Reused, so that its name keeps its room from line to line.
         orden.linea = numero;

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/PalabrasDeGuion.h"
+
 namespace velistra::consola {
 
 enum class TipoDeOrden { Encender, Apagar, Interruptor, Pulsar, Soltar, Tic, Mostrar, Sonda, Registrar };
@@ -65,7 +67,7 @@ public:
 
 private:
     enum class Linea { Leida, Larga, Fin, Fallo };
-    Linea SiguienteLinea(std::string_view& linea);
+    Linea SiguienteLinea(Palabras& palabras);
 
     FuenteDeGuion fuente;
     std::optional<std::size_t> tope;
