@@ -97,40 +97,32 @@ std::optional<std::string> Analiza(const Palabras& palabras, Orden& orden) {
 // Some editors put it before the first line; circuit files with it load too.
 constexpr std::string_view kMarcaDeOrden = "\xEF\xBB\xBF";
 
-// The words of the first line, `linea`, read again without the mark if it starts with one.
-void QuitaMarcaDeOrden(std::string_view linea, Palabras& palabras) {
-    if (!linea.starts_with(kMarcaDeOrden)) return;
-    linea.remove_prefix(kMarcaDeOrden.size());
-    ParteEnPalabras(linea.data(), linea.data() + linea.size(), palabras);
-}
-
 }  // namespace
 
 LectorDeGuion::LectorDeGuion(FuenteDeGuion fuente, std::optional<std::size_t> tope)
-    : fuente(std::move(fuente)), tope(tope), bufer(std::size_t{1} << 16) {
-    static_assert((std::size_t{1} << 16) > kLargoMaximoDeLinea + 1);
+    : fuente(std::move(fuente)), tope(tope), bufer(kBufer) {
+    static_assert(kBufer > kLargoMaximoDeLinea + 1);
 }
 
-// The words of the next line, read from the buffer, which is refilled only when it holds
+// The next line without its '\n', from the buffer, which is refilled only when it holds
 // no whole line. `leidos` counts every byte up to the end of the line.
-LectorDeGuion::Linea LectorDeGuion::SiguienteLinea(Palabras& palabras) {
+LectorDeGuion::Linea LectorDeGuion::SiguienteLinea(std::string_view& linea) {
     for (;;) {
         const char* desde = bufer.data() + inicio;
         const std::size_t hay = fin - inicio;
-        if (const char* salto = ParteEnPalabras(desde, desde + hay, palabras)) {
-            const auto largo = static_cast<std::size_t>(salto - desde);
+        if (const void* salto = std::memchr(desde, '\n', hay)) {
+            const auto largo = static_cast<std::size_t>(static_cast<const char*>(salto) - desde);
+            linea = {desde, largo};
             inicio += largo + 1;
             leidos += largo + 1;
-            if (largo > kLargoMaximoDeLinea) return Linea::Larga;
-            if (numero == 0) QuitaMarcaDeOrden({desde, largo}, palabras);
-            return Linea::Leida;
+            return largo > kLargoMaximoDeLinea ? Linea::Larga : Linea::Leida;
         }
         if (hay > kLargoMaximoDeLinea) return Linea::Larga;
         if (agotada) {
             if (hay == 0) return Linea::Fin;
+            linea = {desde, hay};
             inicio = fin;
             leidos += hay;
-            if (numero == 0) QuitaMarcaDeOrden({desde, hay}, palabras);
             return Linea::Leida;
         }
         std::memmove(bufer.data(), desde, hay);
@@ -143,10 +135,35 @@ LectorDeGuion::Linea LectorDeGuion::SiguienteLinea(Palabras& palabras) {
     }
 }
 
+bool LectorDeGuion::Lee(std::string_view linea) {
+    // Reused, so that its name keeps its room from line to line.
+    orden.linea = numero;
+    orden.nombre.clear();
+    if (const OrdenesRecordadas::Recordada* r = recordadas.Busca(linea)) {
+        orden.tipo = r->tipo;
+        orden.tablero = r->tablero;
+        orden.indice = r->indice;
+        orden.valor = r->valor;
+        return !r->vacia;
+    }
+    const Palabras palabras = ParteEnPalabras(linea);
+    if (palabras.cuantas == 0) {
+        recordadas.RecuerdaVacia(linea);
+        return false;
+    }
+    orden.tablero = orden.indice = orden.valor = 0;
+    if (std::optional<std::string> fallo = Analiza(palabras, orden)) {
+        error = ErrorDeGuion{numero, std::move(*fallo)};
+        return false;
+    }
+    recordadas.RecuerdaOrden(linea, orden);
+    return true;
+}
+
 const Orden* LectorDeGuion::Siguiente() {
     while (!error && !ilegible) {
-        Palabras palabras;
-        const Linea leida = SiguienteLinea(palabras);
+        std::string_view linea;
+        const Linea leida = SiguienteLinea(linea);
         if (leida == Linea::Fin) return nullptr;
         if (leida == Linea::Fallo) {
             ilegible = true;
@@ -161,16 +178,8 @@ const Orden* LectorDeGuion::Siguiente() {
             error = ErrorDeGuion{numero, Di(Texto::GuionGrande, {std::to_string(*tope >> 20)})};
             return nullptr;
         }
-        if (palabras.cuantas == 0) continue;
-        // Reused, so that its name keeps its room from line to line.
-        orden.linea = numero;
-        orden.tablero = orden.indice = orden.valor = 0;
-        orden.nombre.clear();
-        if (std::optional<std::string> fallo = Analiza(palabras, orden)) {
-            error = ErrorDeGuion{numero, std::move(*fallo)};
-            return nullptr;
-        }
-        return &orden;
+        if (numero == 1 && linea.starts_with(kMarcaDeOrden)) linea.remove_prefix(kMarcaDeOrden.size());
+        if (Lee(linea)) return &orden;
     }
     return nullptr;
 }

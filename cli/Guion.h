@@ -7,24 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/PalabrasDeGuion.h"
+#include "cli/Orden.h"
+#include "cli/OrdenesRecordadas.h"
 
 namespace velistra::consola {
-
-enum class TipoDeOrden { Encender, Apagar, Interruptor, Pulsar, Soltar, Tic, Mostrar, Sonda, Registrar };
-
-// One script line, its numbers already read. Which fields count depends on the type:
-// `tablero` and `indice` (lever, key or port) for interruptor, pulsar, soltar and sonda,
-// `valor` for interruptor (0 or 1) and tic (the number of ticks); registrar takes
-// `tablero`, `indice` (the port) and may give the channel a `nombre`.
-struct Orden {
-    TipoDeOrden tipo = TipoDeOrden::Mostrar;
-    int linea = 0;
-    int tablero = 0;
-    int indice = 0;
-    int valor = 0;
-    std::string nombre;
-};
 
 struct ErrorDeGuion {
     int linea = 0;
@@ -67,17 +53,21 @@ public:
 
 private:
     enum class Linea { Leida, Larga, Fin, Fallo };
-    Linea SiguienteLinea(Palabras& palabras);
+    Linea SiguienteLinea(std::string_view& linea);
+    // The order of a line, from the ones kept or read anew; false at a faulty line.
+    bool Lee(std::string_view linea);
 
     FuenteDeGuion fuente;
     std::optional<std::size_t> tope;
     // Room for the longest line and more: a line is read into it whole or found too long.
+    static constexpr std::size_t kBufer = std::size_t{1} << 16;
     std::vector<char> bufer;
     std::size_t inicio = 0;
     std::size_t fin = 0;
     bool agotada = false;
     std::size_t leidos = 0;
     int numero = 0;
+    OrdenesRecordadas recordadas;
     Orden orden;
     std::optional<ErrorDeGuion> error;
     bool ilegible = false;

@@ -2,7 +2,6 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
-#include <cstring>
 #include <string_view>
 
 namespace velistra::consola {
@@ -16,48 +15,8 @@ struct Palabras {
     std::size_t cuantas = 0;
 };
 
-// Every line of a script passes through here byte by byte, once when it is checked and
-// once when it runs: kept inline, and a byte's part looked up rather than compared.
-namespace palabras {
-
-enum Clase : unsigned char { kDePalabra, kBlanco, kSalto, kComentario };
-
-constexpr std::array<Clase, 256> ClasesDeBytes() {
-    std::array<Clase, 256> clases{};
-    for (const char c : {' ', '\t', '\v', '\f', '\r'}) clases[static_cast<unsigned char>(c)] = kBlanco;
-    clases[static_cast<unsigned char>('\n')] = kSalto;
-    clases[static_cast<unsigned char>('#')] = kComentario;
-    return clases;
-}
-inline constexpr std::array<Clase, 256> kClases = ClasesDeBytes();
-
-inline Clase ClaseDe(char c) { return kClases[static_cast<unsigned char>(c)]; }
-
-}  // namespace palabras
-
-// Reads the words of the line that starts at `p`, in one pass over its bytes, and gives
-// its '\n': the first one before `hasta`, or nothing when the line goes on past it (then
-// its words so far are in `palabras`).
-inline const char* ParteEnPalabras(const char* p, const char* const hasta, Palabras& palabras) {
-    using namespace palabras;
-    palabras.cuantas = 0;
-    for (;;) {
-        while (p != hasta && ClaseDe(*p) == kBlanco) ++p;
-        if (p == hasta) return nullptr;
-        switch (ClaseDe(*p)) {
-            case kSalto: return p;
-            case kComentario:
-                return static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(hasta - p)));
-            case kBlanco:
-            case kDePalabra: break;
-        }
-        const char* const inicio = p;
-        while (p != hasta && ClaseDe(*p) == kDePalabra) ++p;
-        if (palabras.cuantas < Palabras::kGuardadas)
-            palabras.palabra[palabras.cuantas] = {inicio, static_cast<std::size_t>(p - inicio)};
-        ++palabras.cuantas;
-    }
-}
+// The words of one line, without its '\n'.
+Palabras ParteEnPalabras(std::string_view linea);
 
 // Whether a word is a whole decimal int, as std::from_chars reads it (an optional '-', no
 // '+', no blanks), and its value in `n`. Not an optional: a bool and an int returned
