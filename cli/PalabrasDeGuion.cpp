@@ -9,7 +9,8 @@ enum Clase : unsigned char { kDePalabra, kBlanco, kComentario };
 
 constexpr std::array<Clase, 256> ClasesDeBytes() {
     std::array<Clase, 256> clases{};
-    for (const char c : {' ', '\t', '\n', '\v', '\f', '\r'}) clases[static_cast<unsigned char>(c)] = kBlanco;
+    for (const char c : {' ', '\t', '\n', '\v', '\f', '\r'})
+        clases[static_cast<unsigned char>(c)] = kBlanco;
     clases[static_cast<unsigned char>('#')] = kComentario;
     return clases;
 }
