@@ -60,6 +60,7 @@ std::optional<std::string> ComprobadorDeOrdenes::CompruebaPuerto(const Orden& or
 
 std::optional<std::string> ComprobadorDeOrdenes::Comprueba(const Orden& orden,
                                                            TablerosDeLaOrden& tableros) {
+    tableros = {};
     switch (orden.tipo) {
         case TipoDeOrden::Interruptor:
             return CompruebaPalanca(orden, tableros, false, Texto::NoEsDeInterruptores,

@@ -37,7 +37,8 @@ using FuenteDeGuion = std::function<long(char* destino, std::size_t n)>;
 // The bytes of `texto`, which must outlive the source.
 FuenteDeGuion FuenteEnMemoria(std::string_view texto);
 
-// Reads a script one order at a time, holding only the line at hand: one order a line,
+// Reads a script one order at a time, holding only the line at hand (and a few short lines
+// met before, so as not to read them again; see OrdenesRecordadas): one order a line,
 // '#' starts a comment, blank lines are skipped, a byte-order mark before the first line
 // is too. Checks the words and numbers, not the circuit they name; stops at the first
 // faulty line, at a line longer than kLargoMaximoDeLinea and past `tope` bytes, if given.
@@ -54,7 +55,8 @@ public:
 private:
     enum class Linea { Leida, Larga, Fin, Fallo };
     Linea SiguienteLinea(std::string_view& linea);
-    // The order of a line, from the ones kept or read anew; false at a faulty line.
+    // Reads the order of a line into `orden`, from the lines kept or anew: false for a line
+    // with no order and at a faulty one (then `error`).
     bool Lee(std::string_view linea);
 
     FuenteDeGuion fuente;
