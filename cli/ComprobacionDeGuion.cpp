@@ -15,25 +15,14 @@ std::string NoExiste(int identificador) {
 
 }  // namespace
 
-Tablero* ComprobadorDeOrdenes::TableroConIdentificador(int id, const DescripcionDeTablero*& d) {
-    if (tablero == nullptr || id != identificador) {
-        tablero = mesa.TableroConIdentificador(id);
-        identificador = id;
-        if (tablero != nullptr) descripcion = &DescripcionDe(*tablero);
-    }
-    d = descripcion;
-    return tablero;
-}
-
 // interruptor names a board of levers that stay, pulsar and soltar one of keys.
 std::optional<std::string> ComprobadorDeOrdenes::CompruebaPalanca(const Orden& orden,
                                                                   TablerosDeLaOrden& tableros,
                                                                   bool pulsadores, Texto otraClase,
                                                                   Texto noExiste) {
-    const DescripcionDeTablero* descrito = nullptr;
-    Tablero* t = TableroConIdentificador(orden.tablero, descrito);
+    Tablero* t = mesa.TableroConIdentificador(orden.tablero);
     if (t == nullptr) return NoExiste(orden.tablero);
-    const DescripcionDeTablero& d = *descrito;
+    const DescripcionDeTablero& d = DescripcionDe(*t);
     if (d.palancas == 0 || d.pulsadores != pulsadores)
         return Di(otraClase, {std::to_string(orden.tablero)});
     if (orden.indice < 0 || orden.indice >= d.palancas)
@@ -45,8 +34,7 @@ std::optional<std::string> ComprobadorDeOrdenes::CompruebaPalanca(const Orden& o
 
 std::optional<std::string> ComprobadorDeOrdenes::CompruebaPuerto(const Orden& orden,
                                                                  TablerosDeLaOrden& tableros) {
-    const DescripcionDeTablero* descrito = nullptr;
-    Tablero* t = TableroConIdentificador(orden.tablero, descrito);
+    Tablero* t = mesa.TableroConIdentificador(orden.tablero);
     if (t == nullptr) return NoExiste(orden.tablero);
     const int puertos = t->NumeroDePuertos();
     if (puertos == 0) return Di(Texto::SinPuertos, {std::to_string(orden.tablero)});
@@ -58,9 +46,17 @@ std::optional<std::string> ComprobadorDeOrdenes::CompruebaPuerto(const Orden& or
     return std::nullopt;
 }
 
-std::optional<std::string> ComprobadorDeOrdenes::Comprueba(const Orden& orden,
-                                                           TablerosDeLaOrden& tableros) {
+std::optional<std::string> ComprobadorDeOrdenes::CompruebaDeNuevo(const Orden& orden,
+                                                                  TablerosDeLaOrden& tableros) {
     tableros = {};
+    std::optional<std::string> porque = CompruebaSegunTipo(orden, tableros);
+    cabe = !porque;
+    if (cabe) ultima = Ultima{orden.tipo, orden.tablero, orden.indice, tableros};
+    return porque;
+}
+
+std::optional<std::string> ComprobadorDeOrdenes::CompruebaSegunTipo(const Orden& orden,
+                                                                    TablerosDeLaOrden& tableros) {
     switch (orden.tipo) {
         case TipoDeOrden::Interruptor:
             return CompruebaPalanca(orden, tableros, false, Texto::NoEsDeInterruptores,

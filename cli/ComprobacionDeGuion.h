@@ -9,7 +9,6 @@
 namespace velistra {
 class Mesa;
 class Tablero;
-struct DescripcionDeTablero;
 }  // namespace velistra
 
 namespace velistra::consola {
@@ -39,25 +38,39 @@ struct GuionComprobado {
 GuionComprobado CompruebaGuion(const std::vector<Orden>& ordenes, const Mesa& mesa);
 
 // Checks orders one after another against one circuit whose boards stay as they are. A
-// script names the same board line after line: the last one found is kept at hand.
+// script works the same lever or key line after line: the last order that fitted is kept,
+// and one that names the same board and index fits too, with the same boards.
 class ComprobadorDeOrdenes {
 public:
     explicit ComprobadorDeOrdenes(const Mesa& mesa) : mesa(mesa) {}
 
     // The reason `orden` does not fit, or nothing, its boards found.
-    std::optional<std::string> Comprueba(const Orden& orden, TablerosDeLaOrden& tableros);
+    std::optional<std::string> Comprueba(const Orden& orden, TablerosDeLaOrden& tableros) {
+        if (cabe && orden.tipo == ultima.tipo && orden.tablero == ultima.tablero &&
+            orden.indice == ultima.indice) {
+            tableros = ultima.tableros;
+            return std::nullopt;
+        }
+        return CompruebaDeNuevo(orden, tableros);
+    }
 
 private:
+    struct Ultima {
+        TipoDeOrden tipo = TipoDeOrden::Mostrar;
+        int tablero = 0;
+        int indice = 0;
+        TablerosDeLaOrden tableros;
+    };
+
+    std::optional<std::string> CompruebaDeNuevo(const Orden& orden, TablerosDeLaOrden& tableros);
+    std::optional<std::string> CompruebaSegunTipo(const Orden& orden, TablerosDeLaOrden& tableros);
     std::optional<std::string> CompruebaPalanca(const Orden& orden, TablerosDeLaOrden& tableros,
                                                 bool pulsadores, Texto otraClase, Texto noExiste);
     std::optional<std::string> CompruebaPuerto(const Orden& orden, TablerosDeLaOrden& tableros);
-    // The board, and what kind it is; null when there is none.
-    Tablero* TableroConIdentificador(int identificador, const DescripcionDeTablero*& descripcion);
 
     const Mesa& mesa;
-    int identificador = 0;
-    Tablero* tablero = nullptr;
-    const DescripcionDeTablero* descripcion = nullptr;
+    bool cabe = false;
+    Ultima ultima;
 };
 
 // One order, on its own: the reason it does not fit, or nothing, its boards found.
