@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/Guion.h"
+#include "cli/Textos.h"
 
 namespace velistra {
 class Mesa;
@@ -12,13 +13,18 @@ class Tablero;
 
 namespace velistra::consola {
 
-// An order that fits the loaded circuit, with the board it names found when it was
-// checked, so that running it looks nothing up: `tablero` for interruptor, pulsar, soltar
-// and sonda, and `palancas` (the same board) for the first three.
-struct OrdenComprobada {
-    Orden orden;
+// The boards an order acts on, found when it was checked so that running it looks nothing
+// up: `tablero` for interruptor, pulsar, soltar and sonda, and `palancas` (the same board)
+// for the first three.
+struct TablerosDeLaOrden {
     Tablero* tablero = nullptr;
     Tablero* palancas = nullptr;
+};
+
+// An order that fits the loaded circuit, with its boards.
+struct OrdenComprobada {
+    Orden orden;
+    TablerosDeLaOrden tableros = {};
 };
 
 // The orders of a script against the circuit: each board an order names exists and is of
@@ -31,7 +37,43 @@ struct GuionComprobado {
 
 GuionComprobado CompruebaGuion(const std::vector<Orden>& ordenes, const Mesa& mesa);
 
-// One order of them: the reason it does not fit, or nothing, its board found.
+// Checks orders one after another against one circuit whose boards stay as they are. A
+// script works the same lever or key line after line: the last order that fitted is kept,
+// and one that names the same board and index fits too, with the same boards.
+class ComprobadorDeOrdenes {
+public:
+    explicit ComprobadorDeOrdenes(const Mesa& mesa) : mesa(mesa) {}
+
+    // The reason `orden` does not fit, or nothing, its boards found.
+    std::optional<std::string> Comprueba(const Orden& orden, TablerosDeLaOrden& tableros) {
+        if (cabe && orden.tipo == ultima.tipo && orden.tablero == ultima.tablero &&
+            orden.indice == ultima.indice) {
+            tableros = ultima.tableros;
+            return std::nullopt;
+        }
+        return CompruebaDeNuevo(orden, tableros);
+    }
+
+private:
+    struct Ultima {
+        TipoDeOrden tipo = TipoDeOrden::Mostrar;
+        int tablero = 0;
+        int indice = 0;
+        TablerosDeLaOrden tableros;
+    };
+
+    std::optional<std::string> CompruebaDeNuevo(const Orden& orden, TablerosDeLaOrden& tableros);
+    std::optional<std::string> CompruebaSegunTipo(const Orden& orden, TablerosDeLaOrden& tableros);
+    std::optional<std::string> CompruebaPalanca(const Orden& orden, TablerosDeLaOrden& tableros,
+                                                bool pulsadores, Texto otraClase, Texto noExiste);
+    std::optional<std::string> CompruebaPuerto(const Orden& orden, TablerosDeLaOrden& tableros);
+
+    const Mesa& mesa;
+    bool cabe = false;
+    Ultima ultima;
+};
+
+// One order, on its own: the reason it does not fit, or nothing, its boards found.
 std::optional<std::string> CompruebaOrden(OrdenComprobada& orden, const Mesa& mesa);
 
 // A script read to its end and checked against the circuit, holding one line at a time.

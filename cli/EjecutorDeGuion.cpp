@@ -6,8 +6,7 @@
 
 namespace velistra::consola {
 
-void EjecutorDeGuion::Ejecuta(const OrdenComprobada& c) {
-    const Orden& orden = c.orden;
+void EjecutorDeGuion::Ejecuta(const Orden& orden, const TablerosDeLaOrden& tableros) {
     switch (orden.tipo) {
         case TipoDeOrden::Encender:
             PonFuente(true);
@@ -16,13 +15,13 @@ void EjecutorDeGuion::Ejecuta(const OrdenComprobada& c) {
             PonFuente(false);
             break;
         case TipoDeOrden::Interruptor:
-            PonEntrada(c, orden.valor != 0);
+            PonEntrada(orden, tableros, orden.valor != 0);
             break;
         case TipoDeOrden::Pulsar:
-            PonEntrada(c, true);
+            PonEntrada(orden, tableros, true);
             break;
         case TipoDeOrden::Soltar:
-            PonEntrada(c, false);
+            PonEntrada(orden, tableros, false);
             break;
         case TipoDeOrden::Tic:
             for (int i = 0; i < orden.valor; ++i) mesa.Temporiza();
@@ -31,8 +30,8 @@ void EjecutorDeGuion::Ejecuta(const OrdenComprobada& c) {
             EscribeTableros(salida, mesa, orden.linea, formato);
             break;
         case TipoDeOrden::Sonda:
-            if (c.tablero != nullptr)
-                EscribeSonda(salida, *c.tablero, orden.indice, orden.linea, formato);
+            if (tableros.tablero != nullptr)
+                EscribeSonda(salida, *tableros.tablero, orden.indice, orden.linea, formato);
             break;
         case TipoDeOrden::Registrar:
             if (mesa.analizador() != nullptr)
@@ -45,8 +44,9 @@ void EjecutorDeGuion::PonFuente(bool encendida) {
     if (mesa.bON() != encendida) mesa.ConmutaFuente();
 }
 
-void EjecutorDeGuion::PonEntrada(const OrdenComprobada& orden, bool operada) {
-    if (orden.palancas != nullptr) mesa.PonEntrada(*orden.palancas, orden.orden.indice, operada);
+void EjecutorDeGuion::PonEntrada(const Orden& orden, const TablerosDeLaOrden& tableros,
+                                 bool operada) {
+    if (tableros.palancas != nullptr) mesa.PonEntrada(*tableros.palancas, orden.indice, operada);
 }
 
 }  // namespace velistra::consola

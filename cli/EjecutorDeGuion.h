@@ -19,12 +19,13 @@ public:
     EjecutorDeGuion(Mesa& mesa, std::ostream& salida, Formato formato)
         : mesa(mesa), salida(salida), formato(formato) {}
 
-    void Ejecuta(const OrdenComprobada& orden);
+    void Ejecuta(const OrdenComprobada& orden) { Ejecuta(orden.orden, orden.tableros); }
+    void Ejecuta(const Orden& orden, const TablerosDeLaOrden& tableros);
 
 private:
     // The supply switch is operated only when it is not yet where the order wants it.
     void PonFuente(bool encendida);
-    void PonEntrada(const OrdenComprobada& orden, bool operada);
+    void PonEntrada(const Orden& orden, const TablerosDeLaOrden& tableros, bool operada);
 
     Mesa& mesa;
     std::ostream& salida;

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstring>
 #include <istream>
 #include <string_view>
 
 #include "cli/Citas.h"
+#include "cli/PalabrasDeGuion.h"
 #include "cli/Textos.h"
 #include "plataforma/Traducible.h"
 
@@ -16,7 +16,7 @@ namespace velistra::consola {
 namespace {
 
 struct Sintaxis {
-    const char* nombre;
+    std::string_view nombre;
     TipoDeOrden tipo;
     std::size_t minimo;
     std::size_t maximo;
@@ -36,42 +36,6 @@ constexpr Sintaxis kOrdenes[] = {
     {"registrar", TipoDeOrden::Registrar, 2, 3, "registrar ID P [%1]"},
 };
 
-// The words of a line up to its comment, split where the stream's `>>` splits them (the
-// classic locale's blanks). Only the first few are kept: no order takes more, and a line
-// with more is told by how many there are.
-struct Palabras {
-    static constexpr std::size_t kGuardadas = 4;
-    std::array<std::string_view, kGuardadas> palabra;
-    std::size_t cuantas = 0;
-};
-
-constexpr bool EsBlanco(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-Palabras ParteEnPalabras(std::string_view linea) {
-    linea = linea.substr(0, linea.find('#'));
-    Palabras palabras;
-    std::size_t i = 0;
-    for (;;) {
-        while (i < linea.size() && EsBlanco(linea[i])) ++i;
-        if (i == linea.size()) return palabras;
-        const std::size_t inicio = i;
-        while (i < linea.size() && !EsBlanco(linea[i])) ++i;
-        if (palabras.cuantas < Palabras::kGuardadas)
-            palabras.palabra[palabras.cuantas] = linea.substr(inicio, i - inicio);
-        ++palabras.cuantas;
-    }
-}
-
-std::optional<int> Numero(std::string_view palabra) {
-    int n = 0;
-    const char* fin = palabra.data() + palabra.size();
-    const auto [resto, error] = std::from_chars(palabra.data(), fin, n);
-    if (error != std::errc{} || resto != fin) return std::nullopt;
-    return n;
-}
-
 // The order of a line, or the reason it is not one.
 std::optional<std::string> Analiza(const Palabras& palabras, Orden& orden) {
     const std::string_view nombre = palabras.palabra[0];
@@ -87,31 +51,38 @@ std::optional<std::string> Analiza(const Palabras& palabras, Orden& orden) {
     // A channel's name is a word, not a number.
     const std::size_t conNumero =
         s->tipo == TipoDeOrden::Registrar ? std::min<std::size_t>(argumentos, 2) : argumentos;
-    std::array<int, Palabras::kGuardadas - 1> numeros{};
-    for (std::size_t i = 0; i < conNumero; ++i) {
-        const std::optional<int> n = Numero(palabras.palabra[i + 1]);
-        if (!n) return Di(Texto::NoEsEntero, {Cita(palabras.palabra[i + 1])});
-        numeros[i] = *n;
-    }
+    // Three variables, not an array: stored apart and read back together, an array's
+    // numbers stall the load that copies them into the order.
+    int primero = 0;
+    int segundo = 0;
+    int tercero = 0;
+    const auto lee = [&](std::size_t i, int& n) {
+        return i >= conNumero || LeeNumero(palabras.palabra[i + 1], n);
+    };
+    if (!lee(0, primero)) return Di(Texto::NoEsEntero, {Cita(palabras.palabra[1])});
+    if (!lee(1, segundo)) return Di(Texto::NoEsEntero, {Cita(palabras.palabra[2])});
+    if (!lee(2, tercero)) return Di(Texto::NoEsEntero, {Cita(palabras.palabra[3])});
 
     orden.tipo = s->tipo;
     switch (s->tipo) {
         case TipoDeOrden::Interruptor:
-            if (numeros[2] != 0 && numeros[2] != 1)
-                return Di(Texto::PosicionDePalanca, {std::to_string(numeros[2])});
-            orden.valor = numeros[2];
+            if (tercero != 0 && tercero != 1)
+                return Di(Texto::PosicionDePalanca, {std::to_string(tercero)});
+            orden.valor = tercero;
             [[fallthrough]];
         case TipoDeOrden::Pulsar:
         case TipoDeOrden::Soltar:
+        case TipoDeOrden::Sonda:
+            orden.tablero = primero;
+            orden.indice = segundo;
+            break;
         case TipoDeOrden::Registrar:
             if (palabras.cuantas > 3) orden.nombre = palabras.palabra[3];
-            [[fallthrough]];
-        case TipoDeOrden::Sonda:
-            orden.tablero = numeros[0];
-            orden.indice = numeros[1];
+            orden.tablero = primero;
+            orden.indice = segundo;
             break;
         case TipoDeOrden::Tic:
-            orden.valor = argumentos == 0 ? 1 : numeros[0];
+            orden.valor = argumentos == 0 ? 1 : primero;
             if (orden.valor < 1)
                 return Di(Texto::NumeroDeTics, {std::to_string(orden.valor)});
             break;
@@ -129,8 +100,8 @@ constexpr std::string_view kMarcaDeOrden = "\xEF\xBB\xBF";
 }  // namespace
 
 LectorDeGuion::LectorDeGuion(FuenteDeGuion fuente, std::optional<std::size_t> tope)
-    : fuente(std::move(fuente)), tope(tope), bufer(std::size_t{1} << 16) {
-    static_assert((std::size_t{1} << 16) > kLargoMaximoDeLinea + 1);
+    : fuente(std::move(fuente)), tope(tope), bufer(kBufer) {
+    static_assert(kBufer > kLargoMaximoDeLinea + 1);
 }
 
 // The next line without its '\n', from the buffer, which is refilled only when it holds
@@ -164,6 +135,31 @@ LectorDeGuion::Linea LectorDeGuion::SiguienteLinea(std::string_view& linea) {
     }
 }
 
+bool LectorDeGuion::Lee(std::string_view linea) {
+    // Reused, so that its name keeps its room from line to line.
+    orden.linea = numero;
+    orden.nombre.clear();
+    if (const OrdenesRecordadas::Recordada* r = recordadas.Busca(linea)) {
+        orden.tipo = r->tipo;
+        orden.tablero = r->tablero;
+        orden.indice = r->indice;
+        orden.valor = r->valor;
+        return !r->vacia;
+    }
+    const Palabras palabras = ParteEnPalabras(linea);
+    if (palabras.cuantas == 0) {
+        recordadas.RecuerdaVacia(linea);
+        return false;
+    }
+    orden.tablero = orden.indice = orden.valor = 0;
+    if (std::optional<std::string> fallo = Analiza(palabras, orden)) {
+        error = ErrorDeGuion{numero, std::move(*fallo)};
+        return false;
+    }
+    recordadas.RecuerdaOrden(linea, orden);
+    return true;
+}
+
 const Orden* LectorDeGuion::Siguiente() {
     while (!error && !ilegible) {
         std::string_view linea;
@@ -183,17 +179,7 @@ const Orden* LectorDeGuion::Siguiente() {
             return nullptr;
         }
         if (numero == 1 && linea.starts_with(kMarcaDeOrden)) linea.remove_prefix(kMarcaDeOrden.size());
-        const Palabras palabras = ParteEnPalabras(linea);
-        if (palabras.cuantas == 0) continue;
-        // Reused, so that its name keeps its room from line to line.
-        orden.linea = numero;
-        orden.tablero = orden.indice = orden.valor = 0;
-        orden.nombre.clear();
-        if (std::optional<std::string> fallo = Analiza(palabras, orden)) {
-            error = ErrorDeGuion{numero, std::move(*fallo)};
-            return nullptr;
-        }
-        return &orden;
+        if (Lee(linea)) return &orden;
     }
     return nullptr;
 }

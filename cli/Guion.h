@@ -7,22 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/Orden.h"
+#include "cli/OrdenesRecordadas.h"
+
 namespace velistra::consola {
-
-enum class TipoDeOrden { Encender, Apagar, Interruptor, Pulsar, Soltar, Tic, Mostrar, Sonda, Registrar };
-
-// One script line, its numbers already read. Which fields count depends on the type:
-// `tablero` and `indice` (lever, key or port) for interruptor, pulsar, soltar and sonda,
-// `valor` for interruptor (0 or 1) and tic (the number of ticks); registrar takes
-// `tablero`, `indice` (the port) and may give the channel a `nombre`.
-struct Orden {
-    TipoDeOrden tipo = TipoDeOrden::Mostrar;
-    int linea = 0;
-    int tablero = 0;
-    int indice = 0;
-    int valor = 0;
-    std::string nombre;
-};
 
 struct ErrorDeGuion {
     int linea = 0;
@@ -49,7 +37,8 @@ using FuenteDeGuion = std::function<long(char* destino, std::size_t n)>;
 // The bytes of `texto`, which must outlive the source.
 FuenteDeGuion FuenteEnMemoria(std::string_view texto);
 
-// Reads a script one order at a time, holding only the line at hand: one order a line,
+// Reads a script one order at a time, holding only the line at hand (and a few short lines
+// met before, so as not to read them again; see OrdenesRecordadas): one order a line,
 // '#' starts a comment, blank lines are skipped, a byte-order mark before the first line
 // is too. Checks the words and numbers, not the circuit they name; stops at the first
 // faulty line, at a line longer than kLargoMaximoDeLinea and past `tope` bytes, if given.
@@ -66,16 +55,21 @@ public:
 private:
     enum class Linea { Leida, Larga, Fin, Fallo };
     Linea SiguienteLinea(std::string_view& linea);
+    // Reads the order of a line into `orden`, from the lines kept or anew: false for a line
+    // with no order and at a faulty one (then `error`).
+    bool Lee(std::string_view linea);
 
     FuenteDeGuion fuente;
     std::optional<std::size_t> tope;
     // Room for the longest line and more: a line is read into it whole or found too long.
+    static constexpr std::size_t kBufer = std::size_t{1} << 16;
     std::vector<char> bufer;
     std::size_t inicio = 0;
     std::size_t fin = 0;
     bool agotada = false;
     std::size_t leidos = 0;
     int numero = 0;
+    OrdenesRecordadas recordadas;
     Orden orden;
     std::optional<ErrorDeGuion> error;
     bool ilegible = false;

@@ -56,14 +56,15 @@ int Simula(Banco& banco, const Peticion& p, std::istream& entrada, std::ostream&
 
     if (p.fallos && !PlantaFallos(banco.mesa, *p.fallos, errores)) return kUsoIncorrecto;
     EjecutorDeGuion ejecutor(banco.mesa, salida, p.formato);
+    ComprobadorDeOrdenes comprobador(banco.mesa);
+    TablerosDeLaOrden tableros;
     LectorDeGuion lector = guion->Lector();
     bool cambiado = false;
     while (const Orden* orden = lector.Siguiente()) {
-        OrdenComprobada comprobada{*orden};
         // It fitted when checked; this finds its board again.
-        cambiado = CompruebaOrden(comprobada, banco.mesa).has_value();
+        cambiado = comprobador.Comprueba(*orden, tableros).has_value();
         if (cambiado) break;
-        ejecutor.Ejecuta(comprobada);
+        ejecutor.Ejecuta(*orden, tableros);
     }
     salida.flush();
     // Only a file that changed or failed between the two readings ends here.

@@ -12,8 +12,7 @@
 
 namespace velistra::consola {
 
-std::optional<ErrorDeGuion> RegistrosDelGuion::Anota(const Orden& orden) {
-    if (orden.tipo != TipoDeOrden::Registrar) return std::nullopt;
+std::optional<ErrorDeGuion> RegistrosDelGuion::AnotaRegistro(const Orden& orden) {
     const std::pair<int, int> puerto{orden.tablero, orden.indice};
     if (std::find(puertos.begin(), puertos.end(), puerto) != puertos.end())
         return ErrorDeGuion{orden.linea, Di(Texto::PuertoYaRegistrado,

@@ -17,9 +17,14 @@ namespace velistra::consola {
 // once. Told the orders one by one, it answers for the first one that does not fit.
 class RegistrosDelGuion {
 public:
-    std::optional<ErrorDeGuion> Anota(const Orden& orden);
+    std::optional<ErrorDeGuion> Anota(const Orden& orden) {
+        if (orden.tipo != TipoDeOrden::Registrar) return std::nullopt;
+        return AnotaRegistro(orden);
+    }
 
 private:
+    std::optional<ErrorDeGuion> AnotaRegistro(const Orden& orden);
+
     std::vector<std::pair<int, int>> puertos;
 };
 

@@ -2,11 +2,14 @@
 // anything happens; comments, blank lines and Windows line ends are no fault.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
 #include "support/Proceso.h"
+#include "cli/Guion.h"
 #include "cli/LineaDeOrdenes.h"
+#include "cli/Textos.h"
 #include "support/CarpetaTemporal.h"
 
 namespace velistra::consola {
@@ -101,6 +104,66 @@ TEST(Guion, ElArchivoDeGuionSeNombraEnSusErroresYUnoQueFaltaSeRechaza) {
     EXPECT_EQ(e.codigo, 1);
     EXPECT_EQ(e.salida, "");
     EXPECT_EQ(e.errores, "velistra-cli: no se puede abrir el guion «" + falta + "»\n");
+}
+
+std::string Describe(int linea, TipoDeOrden tipo, int tablero, int indice, int valor,
+                     const std::string& nombre = "") {
+    return std::to_string(linea) + ": " + std::to_string(static_cast<int>(tipo)) + ' ' +
+           std::to_string(tablero) + ' ' + std::to_string(indice) + ' ' + std::to_string(valor) +
+           " «" + nombre + "»";
+}
+
+// The orders a reader gives, then its error.
+std::vector<std::string> Ordenes(LectorDeGuion lector) {
+    std::vector<std::string> ordenes;
+    while (const Orden* o = lector.Siguiente())
+        ordenes.push_back(Describe(o->linea, o->tipo, o->tablero, o->indice, o->valor, o->nombre));
+    if (lector.Error())
+        ordenes.push_back(std::to_string(lector.Error()->linea) + ": " + lector.Error()->mensaje);
+    return ordenes;
+}
+
+TEST(Guion, UnaLineaRepetidaOPartidaEntreLecturasDaLaMismaOrden) {
+    // Lines met again, a name that must not stay for the line after, lines that differ only
+    // in a number or a comment, and a faulty last line with no '\n'.
+    std::string guion =
+        "\xEF\xBB\xBF"
+        "encender\n";
+    // Sixteen lines of one length, each met two or three times.
+    const auto palanca = [](int i) {
+        return std::to_string(i % 8) + ' ' + std::to_string(i / 8 % 2);
+    };
+    for (int i = 0; i < 40; ++i)
+        guion += "interruptor 4 " + palanca(i) + (i % 2 == 0 ? "\n" : "\n\n");
+    guion +=
+        "registrar 5 0 suma\ninterruptor 4 0 1\ninterruptor 4 0 1 # otra vez\ntic 3\ntic\n"
+        "interruptor 4 0 2";
+    HablaEn(Idioma::Espanol);
+    const std::vector<std::string> leidas =
+        Ordenes(LectorDeGuion(FuenteEnMemoria(guion), std::nullopt));
+
+    std::vector<std::string> esperadas = {Describe(1, TipoDeOrden::Encender, 0, 0, 0)};
+    for (int i = 0, linea = 2; i < 40; ++i, linea += i % 2 == 0 ? 2 : 1)
+        esperadas.push_back(Describe(linea, TipoDeOrden::Interruptor, 4, i % 8, i / 8 % 2));
+    esperadas.push_back(Describe(62, TipoDeOrden::Registrar, 5, 0, 0, "suma"));
+    esperadas.push_back(Describe(63, TipoDeOrden::Interruptor, 4, 0, 1));
+    esperadas.push_back(Describe(64, TipoDeOrden::Interruptor, 4, 0, 1));
+    esperadas.push_back(Describe(65, TipoDeOrden::Tic, 0, 0, 3));
+    esperadas.push_back(Describe(66, TipoDeOrden::Tic, 0, 0, 1));
+    esperadas.push_back("67: la posición de la palanca debe ser 0 o 1, no 2");
+    EXPECT_EQ(leidas, esperadas);
+
+    // Handed over a few bytes at a time, lines straddle the fillings of the buffer.
+    for (const std::size_t trozo : {1, 7, 100}) {
+        SCOPED_TRACE(trozo);
+        std::size_t dados = 0;
+        const FuenteDeGuion aTrozos = [&](char* destino, std::size_t n) {
+            const std::size_t tomados = guion.copy(destino, std::min(n, trozo), dados);
+            dados += tomados;
+            return static_cast<long>(tomados);
+        };
+        EXPECT_EQ(Ordenes(LectorDeGuion(aTrozos, std::nullopt)), esperadas);
+    }
 }
 
 }  // namespace
