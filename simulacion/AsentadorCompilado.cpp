@@ -118,7 +118,7 @@ bool AsentadorCompilado::PasoCompleto(Componentes& componentes) {
     return cambio;
 }
 
-bool AsentadorCompilado::CalculaPuerta(const CircuitoCompilado::PuertaSuelta& puerta, Componente& chip) {
+inline char AsentadorCompilado::CalculaPuerta(const CircuitoCompilado::PuertaSuelta& puerta, Componente& chip) {
     const CircuitoCompilado::Lectura* l = circuito.LecturasDePuertas() + puerta.primeraLectura;
     // Ground and supply are the gate's last reads.
     const CircuitoCompilado::Lectura* const tierra = circuito.LecturasDePuertas() + puerta.finLecturas - 2;
@@ -146,13 +146,14 @@ bool AsentadorCompilado::CalculaPuerta(const CircuitoCompilado::PuertaSuelta& pu
     if (puerta.forma == PuertasCompiladas::kGeneral) {
         const bool movio = PuertasCompiladas::CalculaPuertaEn(puerta.codigo, valores, alimentado);
         chip.EscribeSalida(puerta.pin);
-        return movio;
+        return movio ? static_cast<char>('0' + valores[puerta.pin]) : '\0';
     }
     const unsigned r = puerta.forma == PuertasCompiladas::kY ? y : puerta.forma == PuertasCompiladas::kO ? o : x;
     const bool nuevo = alimentado & ((r ^ static_cast<unsigned>(puerta.negada)) != 0);
     const bool movio = valores[puerta.pin] != nuevo;
-    chip.LeePin(puerta.pin, static_cast<char>('0' + nuevo));
-    return movio;
+    const char nivelNuevo = static_cast<char>('0' + nuevo);
+    chip.LeePin(puerta.pin, nivelNuevo);
+    return movio ? nivelNuevo : '\0';
 }
 
 void AsentadorCompilado::ExcitaSalidas(int c, const Componente& chip) {
@@ -192,9 +193,10 @@ bool AsentadorCompilado::Paso(Componentes& componentes) {
         const CircuitoCompilado::PuertaSuelta& puerta = circuito.Suelta(g);
         if (mirarChips && !VaPorPuertas(puerta.chip)) continue;
         Componente& chip = componentes[U(puerta.chip)];
-        if (!CalculaPuerta(puerta, chip)) continue;
         // Without faults, the chip drives its table's level.
-        movidas.Agrega({puerta.red, static_cast<char>('0' + chip.Valores()[puerta.pin])});
+        const char e = CalculaPuerta(puerta, chip);
+        if (e == '\0') continue;
+        movidas.Agrega({puerta.red, e});
         if (!chip.HayCambio()) {
             chip.Evaluado(true);
             conCambio.Agrega(puerta.chip);

@@ -44,8 +44,8 @@ private:
     void MiraLoQueCambioFuera(Componentes& componentes);
     bool PasoCompleto(Componentes& componentes);
     bool Paso(Componentes& componentes);
-    // Evaluates a gate whose pins changed; answers whether its output moved.
-    bool CalculaPuerta(const CircuitoCompilado::PuertaSuelta& puerta, Componente& chip);
+    // Evaluates a gate whose pins changed; answers the level its output moved to, or '\0'.
+    char CalculaPuerta(const CircuitoCompilado::PuertaSuelta& puerta, Componente& chip);
     // Takes the chip gate by gate unless it has faults (when it can go so at all).
     void PonPorPuertas(int c, const Componente& chip);
     bool VaPorPuertas(int c) const {

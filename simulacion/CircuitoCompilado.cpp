@@ -1,6 +1,7 @@
 #include "simulacion/CircuitoCompilado.h"
 
 #include <algorithm>
+#include <functional>
 #include <tuple>
 
 #include "chips/EsquemaDePuertas.h"
@@ -149,6 +150,11 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
         std::vector<std::pair<int, Puerto*>> pares;
         pares.reserve(redes.Puertos().size());
         for (const auto& [puerto, red] : redes.Puertos()) pares.emplace_back(red, puerto);
+        // In memory order within a net: a strip's holes lie side by side, and writing a
+        // level goes through them in a row.
+        std::sort(pares.begin(), pares.end(), [](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first < b.first : std::less<const Puerto*>()(a.second, b.second);
+        });
         return pares;
     }();
     AgrupaPorRed(todosLosPuertos, nRedes, primerPuerto, puertos);
