@@ -86,8 +86,8 @@ void AsentadorCompilado::Vuelca() {
 // left marked by a settling cut at the limit stay marked.
 void AsentadorCompilado::MiraLoQueCambioFuera(Componentes& componentes) {
     conCambio.Limpia();
-    for (const int r : circuito.RedesDeTableros()) {
-        const char e = circuito.Representante(r)->Estado();
+    for (const auto& [r, terminal] : circuito.RedesDeTableros()) {
+        const char e = terminal->Estado();
         if (e == nivel[U(r)]) continue;
         nivel[U(r)] = e;
         MarcaLectores(r);

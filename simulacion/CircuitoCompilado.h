@@ -91,7 +91,9 @@ public:
     const std::vector<int>& RedesCompartidas() const { return redesCompartidas; }
     // The nets an instrument board has a terminal on: the only ones whose levels change
     // between settlings (a breadboard writes no level).
-    const std::vector<int>& RedesDeTableros() const { return redesDeTableros; }
+    // Each with a terminal of its board, whose level is the net's: the terminals of a board
+    // lie side by side, where the net's other ports may lie anywhere.
+    const std::vector<std::pair<int, const Puerto*>>& RedesDeTableros() const { return redesDeTableros; }
 
 private:
     static std::size_t Desde(const std::vector<int>& primero, int i) {
@@ -123,7 +125,7 @@ private:
     std::vector<Salida> salidas;
     std::vector<Salida> salidasCompartidas;
     std::vector<int> redesCompartidas;
-    std::vector<int> redesDeTableros;
+    std::vector<std::pair<int, const Puerto*>> redesDeTableros;
     std::vector<const PuertasCompiladas*> puertas;
     std::vector<int> primeraSuelta;
     std::vector<PuertaSuelta> sueltas;

@@ -52,11 +52,15 @@ std::vector<int> NumeracionDeRedes::ConductoresDeTableros(
     return conductores;
 }
 
-std::vector<int> NumeracionDeRedes::RedesDeTableros(const std::vector<std::unique_ptr<Tablero>>& tableros) const {
-    std::vector<int> redes;
-    RecorreTerminales(tableros, [&](int red, const Puerto&) { redes.push_back(red); });
-    std::sort(redes.begin(), redes.end());
-    redes.erase(std::unique(redes.begin(), redes.end()), redes.end());
+std::vector<std::pair<int, const Puerto*>> NumeracionDeRedes::RedesDeTableros(
+    const std::vector<std::unique_ptr<Tablero>>& tableros) const {
+    std::vector<std::pair<int, const Puerto*>> redes;
+    std::vector<char> vista(static_cast<std::size_t>(nRedes), 0);
+    RecorreTerminales(tableros, [&](int red, const Puerto& p) {
+        if (vista[static_cast<std::size_t>(red)] != 0) return;
+        vista[static_cast<std::size_t>(red)] = 1;
+        redes.emplace_back(red, &p);
+    });
     return redes;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace velistra {
@@ -28,7 +29,7 @@ public:
     std::vector<int> ConductoresDeTableros(const std::vector<std::unique_ptr<Tablero>>& tableros) const;
     // The nets an instrument board has a terminal on, ascending: the only ones whose levels
     // change between settlings.
-    std::vector<int> RedesDeTableros(const std::vector<std::unique_ptr<Tablero>>& tableros) const;
+    std::vector<std::pair<int, const Puerto*>> RedesDeTableros(const std::vector<std::unique_ptr<Tablero>>& tableros) const;
 
 private:
     // Calls f(net, port) for every instrument-board terminal on a numbered net.
