@@ -35,6 +35,7 @@ void CircuitoElectronico::Construye(long codigo, int pines, int estados, const c
     for (int i = 1; i <= nPines; ++i) {
         acTipo[i] = tipos[i + desplazamiento];
         acEstado[i] = 'Z';
+        if (acTipo[i] == 'S') aiSalida[nSalidas++] = static_cast<unsigned char>(i);
     }
 }
 

@@ -29,6 +29,9 @@ public:
     const char* TiposDePines() const { return acTipo; }
     long Codigo() const { return lCodigo; }
     const char* EstadosDePines() const { return acEstado; }
+    // The output pins ('S'), in pin order.
+    int NumeroDeSalidas() const { return nSalidas; }
+    const unsigned char* PinesDeSalida() const { return aiSalida; }
 
     // Evaluates once on the value table; true when an output pin changed.
     virtual bool Funcion(bool* valores) const;
@@ -40,7 +43,9 @@ private:
 
     int nPines = 0;
     int nEstados = 0;
+    int nSalidas = 0;
     long lCodigo = 0;
+    unsigned char aiSalida[kEntradasDeTabla] = {};
     char acEstado[kEntradasDeTabla] = {};
     char acTipo[kEntradasDeTabla] = {};
 };

@@ -33,21 +33,30 @@ struct EntradaDeReloj {
 constexpr bool BajoActivo(int pin, const bool* valores) { return pin != 0 && !valores[pin]; }
 
 // J = K = 1 toggles, J = 1 sets, K = 1 resets, J = K = 0 holds.
-constexpr bool ReglaJK(bool q, bool j, bool k) { return (j && !q) || (q && !k); }
+constexpr bool ReglaJK(bool q, bool j, bool k) { return (j & !q) | (q & !k); }
 
 // Every output pin ('S' in the chip's pin types) goes to 0.
 void ApagaSalidas(const CircuitoElectronico& chip, bool* valores);
 
 // The output pins as they were on entry to Funcion, to answer whether any changed.
 // State entries are left out on purpose: only output changes keep the settling going.
+// Inline and over the output pins only: every evaluation of a storage chip takes one.
 class InstantaneaDeSalidas {
 public:
-    InstantaneaDeSalidas(const CircuitoElectronico& chip, const bool* valores);
-    bool HayCambio(const bool* valores) const;
+    InstantaneaDeSalidas(const CircuitoElectronico& chip, const bool* valores)
+        : pines(chip.PinesDeSalida()), n(chip.NumeroDeSalidas()) {
+        for (int k = 0; k < n; ++k) abAntes[k] = valores[pines[k]];
+    }
+    bool HayCambio(const bool* valores) const {
+        bool cambio = false;
+        for (int k = 0; k < n; ++k) cambio |= valores[pines[k]] != abAntes[k];
+        return cambio;
+    }
 
 private:
-    const CircuitoElectronico& chip;
-    bool abAntes[CircuitoElectronico::kEntradasDeTabla] = {};
+    const unsigned char* pines;
+    int n;
+    bool abAntes[CircuitoElectronico::kEntradasDeTabla];
 };
 
 // A chip whose outputs all drop to 0 without power and whose clock levels are recorded on
