@@ -3,8 +3,7 @@
 namespace velistra {
 
 void ApagaSalidas(const CircuitoElectronico& chip, bool* valores) {
-    const unsigned char* pines = chip.PinesDeSalida();
-    for (int k = 0; k < chip.NumeroDeSalidas(); ++k) valores[pines[k]] = false;
+    for (const unsigned char* p = chip.PinesDeSalida(); *p != 0; ++p) valores[*p] = false;
 }
 
 ChipSecuencial::ChipSecuencial(int codigoDeCatalogo, Alimentacion alimentacion)

@@ -40,22 +40,23 @@ void ApagaSalidas(const CircuitoElectronico& chip, bool* valores);
 
 // The output pins as they were on entry to Funcion, to answer whether any changed.
 // State entries are left out on purpose: only output changes keep the settling going.
-// Inline and over the output pins only: every evaluation of a storage chip takes one.
+// Inline, over the output pins only, and to the list's end mark rather than a count: a
+// counted loop this short costs more in the vector set-up compilers give it than in work.
 class InstantaneaDeSalidas {
 public:
-    InstantaneaDeSalidas(const CircuitoElectronico& chip, const bool* valores)
-        : pines(chip.PinesDeSalida()), n(chip.NumeroDeSalidas()) {
-        for (int k = 0; k < n; ++k) abAntes[k] = valores[pines[k]];
+    InstantaneaDeSalidas(const CircuitoElectronico& chip, const bool* valores) : pines(chip.PinesDeSalida()) {
+        bool* antes = abAntes;
+        for (const unsigned char* p = pines; *p != 0; ++p) *antes++ = valores[*p];
     }
     bool HayCambio(const bool* valores) const {
         bool cambio = false;
-        for (int k = 0; k < n; ++k) cambio |= valores[pines[k]] != abAntes[k];
+        const bool* antes = abAntes;
+        for (const unsigned char* p = pines; *p != 0; ++p) cambio |= valores[*p] != *antes++;
         return cambio;
     }
 
 private:
     const unsigned char* pines;
-    int n;
     bool abAntes[CircuitoElectronico::kEntradasDeTabla];
 };
 

@@ -31,6 +31,7 @@ void Componente::NumeroDePines(int n) {
 
 void Componente::NumeroDeEstados(int n) {
     if (n >= 0 && n + nPines <= kUltimaEntrada) nEstados = n;
+    ListaNoLeidas();
 }
 
 void Componente::TiposDePines(const char* tipos) {
@@ -84,6 +85,17 @@ void Componente::ListaPines() {
         else if (tipo == 'S')
             aiSalida[static_cast<std::size_t>(nSalidas++)] = static_cast<unsigned char>(i);
     }
+    ListaNoLeidas();
+}
+
+void Componente::ListaNoLeidas() {
+    std::array<bool, kEntradas> leida{};
+    for (int k = 0; k < nLecturas; ++k) leida[aLectura[static_cast<std::size_t>(k)].pin] = true;
+    std::size_t n = 0;
+    for (int i = 1; i <= nPines + nEstados; ++i) {
+        if (!leida[static_cast<std::size_t>(i)]) aiNoLeida[n++] = static_cast<unsigned char>(i);
+    }
+    aiNoLeida[n] = 0;
 }
 
 Puerto* Componente::DireccionDeCasilla(int i) const {
@@ -119,12 +131,17 @@ bool Componente::HayTensionEnLasCasillas() {
 }
 
 // The common case, a powered chip without faults: every read pin, without a test per pin.
-// The state entries are left to the conversion that follows the model's evaluation.
 void Componente::LeeEntradas() {
-    for (int k = 0; k < nLecturas; ++k) {
-        Lectura& l = aLectura[static_cast<std::size_t>(k)];
-        l.estado = l.casilla->Estado();
-        abValor[l.pin] = l.estado != '0';
+    // The end is taken once: the writes below are of chars, which could alias the count.
+    const Lectura* fin = aLectura.data() + nLecturas;
+    bool* valores = abValor.data();
+    char* estados = acEstado.data();
+    for (Lectura* l = aLectura.data(); l != fin; ++l) {
+        l->estado = l->casilla->Estado();
+        const bool valor = l->estado != '0';
+        valores[l->pin] = valor;
+        // Without a branch: levels come in no order a predictor could learn.
+        estados[l->pin] = static_cast<char>('0' + static_cast<int>(valor));
     }
     nLeidas = nLecturas;
 }
@@ -146,6 +163,11 @@ bool Componente::LeeEnOrden() {
         }
     }
     nLeidas = nLecturas;
+    // Powered: the pins read show as levels, as LeeEntradas leaves them.
+    for (int k = 0; k < nLecturas; ++k) {
+        const auto i = static_cast<std::size_t>(aLectura[static_cast<std::size_t>(k)].pin);
+        acEstado[i] = abValor[i] ? '1' : '0';
+    }
     return true;
 }
 
@@ -160,11 +182,16 @@ bool Componente::PideEvaluacion() const {
     return false;
 }
 
-// Without a test per entry: '0' + 1 is '1'.
 void Componente::EstadosDesdeValores() {
     for (int i = 1; i <= nPines + nEstados; ++i)
-        acEstado[static_cast<std::size_t>(i)] =
-            static_cast<char>('0' + static_cast<int>(abValor[static_cast<std::size_t>(i)]));
+        acEstado[static_cast<std::size_t>(i)] = abValor[static_cast<std::size_t>(i)] ? '1' : '0';
+}
+
+// One entry at a time on purpose: the model has just written these as single bytes, and a
+// wider read of them would wait for every one of those writes to land.
+void Componente::EstadosNoLeidosDesdeValores() {
+    for (const unsigned char* i = aiNoLeida.data(); *i != 0; ++i)
+        acEstado[*i] = static_cast<char>('0' + static_cast<int>(abValor[*i]));
 }
 
 void Componente::ApagaSalidas() {

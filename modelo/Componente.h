@@ -94,7 +94,8 @@ public:
         }
         // A floating input ('Z') reads as high, like an open TTL input.
         bCambio = funcion(abValor.data());
-        EstadosDesdeValores();
+        // Models write only outputs and state entries: the pins read are shown already.
+        EstadosNoLeidosDesdeValores();
     }
     bool HayCambio() const { return bCambio; }
     // For an engine that evaluates a gate chip one gate at a time on levels it keeps
@@ -161,6 +162,8 @@ private:
     bool HayTensionEnLasCasillas();
     void LeeEntradas();
     void EstadosDesdeValores();
+    void EstadosNoLeidosDesdeValores();
+    void ListaNoLeidas();
     void ApagaSalidas();
     void ListaPines();
 
@@ -200,6 +203,8 @@ private:
     std::array<bool, kEntradas> abValor{};
     std::array<Lectura, kEntradas> aLectura{};
     std::array<unsigned char, kEntradas> aiSalida{};
+    // The chip's own entries (pins and state bits) that are not read, ended by a 0.
+    std::array<unsigned char, kEntradas> aiNoLeida{};
     // The supply and ground entries of aLectura, in pin order.
     std::array<unsigned char, kEntradas> aiAlimentacion{};
     int nLecturas = 0;
