@@ -2,6 +2,8 @@
 // Pieces shared by chips that store bits: power test, clock edges, the J-K rule and the
 // change report of Funcion. Stored bits live in the output entries of the value table,
 // which the placed chip keeps between evaluations.
+#include <cstdint>
+
 #include "chips/CircuitoElectronico.h"
 #include "chips/Flancos.h"
 
@@ -40,24 +42,23 @@ void ApagaSalidas(const CircuitoElectronico& chip, bool* valores);
 
 // The output pins as they were on entry to Funcion, to answer whether any changed.
 // State entries are left out on purpose: only output changes keep the settling going.
-// Inline, over the output pins only, and to the list's end mark rather than a count: a
-// counted loop this short costs more in the vector set-up compilers give it than in work.
+// One bit per output pin (a chip has fewer than 64 pins), walked to the list's end mark:
+// a counted loop this short costs more in the vector set-up compilers give it than in work.
 class InstantaneaDeSalidas {
 public:
-    InstantaneaDeSalidas(const CircuitoElectronico& chip, const bool* valores) : pines(chip.PinesDeSalida()) {
-        bool* antes = abAntes;
-        for (const unsigned char* p = pines; *p != 0; ++p) *antes++ = valores[*p];
-    }
-    bool HayCambio(const bool* valores) const {
-        bool cambio = false;
-        const bool* antes = abAntes;
-        for (const unsigned char* p = pines; *p != 0; ++p) cambio |= valores[*p] != *antes++;
-        return cambio;
-    }
+    InstantaneaDeSalidas(const CircuitoElectronico& chip, const bool* valores)
+        : pines(chip.PinesDeSalida()), antes(Bits(pines, valores)) {}
+    bool HayCambio(const bool* valores) const { return Bits(pines, valores) != antes; }
 
 private:
+    static std::uint64_t Bits(const unsigned char* pines, const bool* valores) {
+        std::uint64_t bits = 0;
+        for (const unsigned char* p = pines; *p != 0; ++p) bits = bits << 1 | static_cast<std::uint64_t>(valores[*p]);
+        return bits;
+    }
+
     const unsigned char* pines;
-    bool abAntes[CircuitoElectronico::kEntradasDeTabla];
+    std::uint64_t antes;
 };
 
 // A chip whose outputs all drop to 0 without power and whose clock levels are recorded on
