@@ -79,44 +79,55 @@ constexpr EsquemaDeBiestables kEsquema74112{{8, 16}, Bajada, JK, k74112};
 constexpr EsquemaDeBiestables kEsquema74113{{7, 14}, Bajada, JK, k74113};
 constexpr EsquemaDeBiestables kEsquema74114{{7, 14}, Bajada, JK, k74114};
 
-bool CargaDelFlanco(Entradas entradas, const Biestable& b, const bool* valores) {
-    switch (entradas) {
-        case JK:
-            return ReglaJK(valores[b.q], valores[b.j], valores[b.k]);
-        case JKConKNegada:
-            return ReglaJK(valores[b.q], valores[b.j], !valores[b.k]);
-        case D:
-            return valores[b.d];
+ChipDeBiestables::Registro RegistroDe(Entradas entradas, const Biestable& b) {
+    const auto pin = [](int p) { return static_cast<unsigned char>(p); };
+    ChipDeBiestables::Registro r{pin(b.reloj.pin), pin(b.reloj.anterior), pin(b.j),     pin(b.k),
+                                 entradas == JKConKNegada, pin(b.preset), pin(b.clear), pin(b.q),
+                                 pin(b.qNegada)};
+    if (entradas == D) {
+        r.j = r.k = pin(b.d);
+        r.kNegada = true;
     }
-    return valores[b.q];
+    return r;
 }
 
 }  // namespace
 
 ChipDeBiestables::ChipDeBiestables(int codigoDeCatalogo, const EsquemaDeBiestables& esquema)
-    : ChipSecuencial(codigoDeCatalogo, esquema.alimentacion), esquema(esquema) {}
+    : ChipSecuencial(codigoDeCatalogo, esquema.alimentacion),
+      nBiestables(static_cast<int>(esquema.biestables.size())),
+      bNivelTrasElFlanco(esquema.flanco == Subida) {
+    for (int n = 0; n < nBiestables; ++n)
+        aRegistro[static_cast<std::size_t>(n)] =
+            RegistroDe(esquema.entradas, esquema.biestables[static_cast<std::size_t>(n)]);
+}
 
+// Clock levels change from one evaluation to the next in no order a predictor could learn,
+// so every case is computed and combined with bit operations, without branches.
 void ChipDeBiestables::Actualiza(bool* valores) const {
-    for (const Biestable& b : esquema.biestables) {
-        const bool preset = BajoActivo(b.preset, valores);
-        const bool clear = BajoActivo(b.clear, valores);
-        if (preset || clear) {
-            // Asynchronous inputs win over the clock; both together drive Q and Q-bar high.
-            valores[b.q] = preset;
-            valores[b.qNegada] = clear;
-        } else {
-            if (b.reloj.HayFlanco(esquema.flanco, valores))
-                valores[b.q] = CargaDelFlanco(esquema.entradas, b, valores);
-            // Recomputed on every evaluation so Q and Q-bar never both read 0 while powered,
-            // not even before the first edge after switch-on.
-            valores[b.qNegada] = !valores[b.q];
-        }
+    for (int n = 0; n < nBiestables; ++n) {
+        const Registro& b = aRegistro[static_cast<std::size_t>(n)];
+        const bool preset = (b.preset != 0) & !valores[b.preset];
+        const bool clear = (b.clear != 0) & !valores[b.clear];
+        const bool flanco =
+            (valores[b.reloj] == bNivelTrasElFlanco) & (valores[b.anterior] != bNivelTrasElFlanco);
+        const bool q = valores[b.q];
+        const bool cargado = ReglaJK(q, valores[b.j], valores[b.k] != b.kNegada);
+        const bool sincrono = (flanco & cargado) | (!flanco & q);
+        // Asynchronous inputs win over the clock; both together drive Q and Q-bar high.
+        // Otherwise Q-bar is recomputed on every evaluation so Q and Q-bar never both read
+        // 0 while powered, not even before the first edge after switch-on.
+        valores[b.q] = preset | (!clear & sincrono);
+        valores[b.qNegada] = clear | (!preset & !sincrono);
     }
 }
 
 // After every flip-flop has been updated: the 74114's two flip-flops share one clock entry.
 void ChipDeBiestables::RecuerdaRelojes(bool* valores) const {
-    for (const Biestable& b : esquema.biestables) b.reloj.RecuerdaNivel(valores);
+    for (int n = 0; n < nBiestables; ++n) {
+        const Registro& b = aRegistro[static_cast<std::size_t>(n)];
+        valores[b.anterior] = valores[b.reloj];
+    }
 }
 
 Chip7473::Chip7473() : ChipDeBiestables(7073, kEsquema7473) {}
@@ -131,6 +142,13 @@ constexpr ChipDeLaFamilia<EsquemaDeBiestables> kBiestables[] = {
     {7113, kEsquema74113},
     {7114, kEsquema74114},
 };
+
+constexpr bool CabenEnLosRegistros() {
+    for (const ChipDeLaFamilia<EsquemaDeBiestables>& chip : kBiestables)
+        if (chip.esquema.biestables.size() > ChipDeBiestables::kMaximoDeBiestables) return false;
+    return kEsquema7473.biestables.size() <= ChipDeBiestables::kMaximoDeBiestables;
+}
+static_assert(CabenEnLosRegistros());
 }  // namespace
 
 std::unique_ptr<CircuitoElectronico> CreaBiestables(int codigoDeCatalogo) {

@@ -32,9 +32,11 @@ void CircuitoElectronico::Construye(long codigo, int pines, int estados, const c
     nPines = pines;
     nEstados = estados;
     lCodigo = codigo;
+    int salidas = 0;
     for (int i = 1; i <= nPines; ++i) {
         acTipo[i] = tipos[i + desplazamiento];
         acEstado[i] = 'Z';
+        if (acTipo[i] == 'S') aiSalida[salidas++] = static_cast<unsigned char>(i);
     }
 }
 

@@ -29,6 +29,8 @@ public:
     const char* TiposDePines() const { return acTipo; }
     long Codigo() const { return lCodigo; }
     const char* EstadosDePines() const { return acEstado; }
+    // The output pins ('S'), in pin order, ended by a 0.
+    const unsigned char* PinesDeSalida() const { return aiSalida; }
 
     // Evaluates once on the value table; true when an output pin changed.
     virtual bool Funcion(bool* valores) const;
@@ -41,6 +43,8 @@ private:
     int nPines = 0;
     int nEstados = 0;
     long lCodigo = 0;
+    // At most 62 pins: there is always room for the end mark.
+    unsigned char aiSalida[kEntradasDeTabla] = {};
     char acEstado[kEntradasDeTabla] = {};
     char acTipo[kEntradasDeTabla] = {};
 };

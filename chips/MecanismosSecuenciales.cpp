@@ -2,24 +2,8 @@
 
 namespace velistra {
 
-namespace {
-bool EsSalida(const CircuitoElectronico& chip, int pin) { return chip.TiposDePines()[pin] == 'S'; }
-}  // namespace
-
 void ApagaSalidas(const CircuitoElectronico& chip, bool* valores) {
-    for (int pin = 1; pin <= chip.NumeroDePines(); ++pin)
-        if (EsSalida(chip, pin)) valores[pin] = false;
-}
-
-InstantaneaDeSalidas::InstantaneaDeSalidas(const CircuitoElectronico& chip, const bool* valores)
-    : chip(chip) {
-    for (int pin = 1; pin <= chip.NumeroDePines(); ++pin) abAntes[pin] = valores[pin];
-}
-
-bool InstantaneaDeSalidas::HayCambio(const bool* valores) const {
-    for (int pin = 1; pin <= chip.NumeroDePines(); ++pin)
-        if (EsSalida(chip, pin) && valores[pin] != abAntes[pin]) return true;
-    return false;
+    for (const unsigned char* p = chip.PinesDeSalida(); *p != 0; ++p) valores[*p] = false;
 }
 
 ChipSecuencial::ChipSecuencial(int codigoDeCatalogo, Alimentacion alimentacion)

@@ -2,6 +2,8 @@
 // Pieces shared by chips that store bits: power test, clock edges, the J-K rule and the
 // change report of Funcion. Stored bits live in the output entries of the value table,
 // which the placed chip keeps between evaluations.
+#include <cstdint>
+
 #include "chips/CircuitoElectronico.h"
 #include "chips/Flancos.h"
 
@@ -33,21 +35,30 @@ struct EntradaDeReloj {
 constexpr bool BajoActivo(int pin, const bool* valores) { return pin != 0 && !valores[pin]; }
 
 // J = K = 1 toggles, J = 1 sets, K = 1 resets, J = K = 0 holds.
-constexpr bool ReglaJK(bool q, bool j, bool k) { return (j && !q) || (q && !k); }
+constexpr bool ReglaJK(bool q, bool j, bool k) { return (j & !q) | (q & !k); }
 
 // Every output pin ('S' in the chip's pin types) goes to 0.
 void ApagaSalidas(const CircuitoElectronico& chip, bool* valores);
 
 // The output pins as they were on entry to Funcion, to answer whether any changed.
 // State entries are left out on purpose: only output changes keep the settling going.
+// One bit per output pin (a chip has fewer than 64 pins), walked to the list's end mark:
+// a counted loop this short costs more in the vector set-up compilers give it than in work.
 class InstantaneaDeSalidas {
 public:
-    InstantaneaDeSalidas(const CircuitoElectronico& chip, const bool* valores);
-    bool HayCambio(const bool* valores) const;
+    InstantaneaDeSalidas(const CircuitoElectronico& chip, const bool* valores)
+        : pines(chip.PinesDeSalida()), antes(Bits(pines, valores)) {}
+    bool HayCambio(const bool* valores) const { return Bits(pines, valores) != antes; }
 
 private:
-    const CircuitoElectronico& chip;
-    bool abAntes[CircuitoElectronico::kEntradasDeTabla] = {};
+    static std::uint64_t Bits(const unsigned char* pines, const bool* valores) {
+        std::uint64_t bits = 0;
+        for (const unsigned char* p = pines; *p != 0; ++p) bits = bits << 1 | static_cast<std::uint64_t>(valores[*p]);
+        return bits;
+    }
+
+    const unsigned char* pines;
+    std::uint64_t antes;
 };
 
 // A chip whose outputs all drop to 0 without power and whose clock levels are recorded on

@@ -31,6 +31,7 @@ void Componente::NumeroDePines(int n) {
 
 void Componente::NumeroDeEstados(int n) {
     if (n >= 0 && n + nPines <= kUltimaEntrada) nEstados = n;
+    ListaNoLeidas();
 }
 
 void Componente::TiposDePines(const char* tipos) {
@@ -68,18 +69,33 @@ void Componente::AsignaCasilla(Puerto* casilla, int i) {
 
 void Componente::ListaPines() {
     nLecturas = 0;
+    nAlimentaciones = 0;
     nSalidas = 0;
     nLeidas = 0;
     bPendiente = true;
+    bConFallos = TieneFallosEnLosPines();
     for (int i = 1; i <= nPines; ++i) {
         const auto u = static_cast<std::size_t>(i);
         if (apCasilla[u] == nullptr) continue;
         const char tipo = acTipo[u];
+        if (tipo == 'V' || tipo == 'G')
+            aiAlimentacion[static_cast<std::size_t>(nAlimentaciones++)] = static_cast<unsigned char>(nLecturas);
         if (tipo == 'E' || tipo == 'V' || tipo == 'G')
-            aLectura[static_cast<std::size_t>(nLecturas++)] = {static_cast<unsigned char>(i), tipo, 'Z', 'F'};
+            aLectura[static_cast<std::size_t>(nLecturas++)] = {apCasilla[u], static_cast<unsigned char>(i), tipo, 'Z', 'F'};
         else if (tipo == 'S')
             aiSalida[static_cast<std::size_t>(nSalidas++)] = static_cast<unsigned char>(i);
     }
+    ListaNoLeidas();
+}
+
+void Componente::ListaNoLeidas() {
+    std::array<bool, kEntradas> leida{};
+    for (int k = 0; k < nLecturas; ++k) leida[aLectura[static_cast<std::size_t>(k)].pin] = true;
+    std::size_t n = 0;
+    for (int i = 1; i <= nPines + nEstados; ++i) {
+        if (!leida[static_cast<std::size_t>(i)]) aiNoLeida[n++] = static_cast<unsigned char>(i);
+    }
+    aiNoLeida[n] = 0;
 }
 
 Puerto* Componente::DireccionDeCasilla(int i) const {
@@ -99,10 +115,43 @@ void Componente::EnMovimiento(int x, int y) {
 // Copies the input levels into the state table. A supply or ground pin on a net of
 // another type leaves the chip unpowered, and the scan stops there.
 bool Componente::EstaAlimentadoYLeeEntradas() {
+    if (bConFallos || !HayTensionEnLasCasillas()) return LeeEnOrden();
+    LeeEntradas();
+    return true;
+}
+
+// Whether every supply and ground pin sits on a net of its own type; reads nothing else.
+bool Componente::HayTensionEnLasCasillas() {
+    for (int a = 0; a < nAlimentaciones; ++a) {
+        Lectura& l = aLectura[aiAlimentacion[static_cast<std::size_t>(a)]];
+        l.tipo = l.casilla->Tipo();
+        if (l.tipo != l.tipoDePin) return false;
+    }
+    return true;
+}
+
+// The common case, a powered chip without faults: every read pin, without a test per pin.
+void Componente::LeeEntradas() {
+    // The end is taken once: the writes below are of chars, which could alias the count.
+    const Lectura* fin = aLectura.data() + nLecturas;
+    bool* valores = abValor.data();
+    char* estados = acEstado.data();
+    for (Lectura* l = aLectura.data(); l != fin; ++l) {
+        l->estado = l->casilla->Estado();
+        const bool valor = l->estado != '0';
+        valores[l->pin] = valor;
+        // Without a branch: levels come in no order a predictor could learn.
+        estados[l->pin] = static_cast<char>('0' + static_cast<int>(valor));
+    }
+    nLeidas = nLecturas;
+}
+
+// Every other case, pin by pin, as far as the first supply or ground pin that fails.
+bool Componente::LeeEnOrden() {
     for (int k = 0; k < nLecturas; ++k) {
         Lectura& l = aLectura[static_cast<std::size_t>(k)];
         const auto i = static_cast<std::size_t>(l.pin);
-        const Puerto* casilla = apCasilla[i];
+        const Puerto* casilla = l.casilla;
         l.estado = ConFallo(l.pin, casilla->Estado());
         acEstado[i] = l.estado;
         abValor[i] = l.estado != '0';
@@ -114,6 +163,11 @@ bool Componente::EstaAlimentadoYLeeEntradas() {
         }
     }
     nLeidas = nLecturas;
+    // Powered: the pins read show as levels, as LeeEntradas leaves them.
+    for (int k = 0; k < nLecturas; ++k) {
+        const auto i = static_cast<std::size_t>(aLectura[static_cast<std::size_t>(k)].pin);
+        acEstado[i] = abValor[i] ? '1' : '0';
+    }
     return true;
 }
 
@@ -121,7 +175,7 @@ bool Componente::PideEvaluacion() const {
     if (bPendiente || bCambio) return pCircuito != nullptr;
     for (int k = 0; k < nLeidas; ++k) {
         const Lectura& l = aLectura[static_cast<std::size_t>(k)];
-        const Puerto* casilla = apCasilla[l.pin];
+        const Puerto* casilla = l.casilla;
         if (ConFallo(l.pin, casilla->Estado()) != l.estado) return true;
         if (l.tipoDePin != 'E' && casilla->Tipo() != l.tipo) return true;
     }
@@ -131,6 +185,13 @@ bool Componente::PideEvaluacion() const {
 void Componente::EstadosDesdeValores() {
     for (int i = 1; i <= nPines + nEstados; ++i)
         acEstado[static_cast<std::size_t>(i)] = abValor[static_cast<std::size_t>(i)] ? '1' : '0';
+}
+
+// One entry at a time on purpose: the model has just written these as single bytes, and a
+// wider read of them would wait for every one of those writes to land.
+void Componente::EstadosNoLeidosDesdeValores() {
+    for (const unsigned char* i = aiNoLeida.data(); *i != 0; ++i)
+        acEstado[*i] = static_cast<char>('0' + static_cast<int>(abValor[*i]));
 }
 
 void Componente::ApagaSalidas() {
@@ -169,11 +230,12 @@ void Componente::Reinicia() {
 void Componente::Fallo(int i, char f) {
     if (!EsEntradaValida(i) || i > nPines) return;
     acFallo[static_cast<std::size_t>(i)] = f;
+    bConFallos = TieneFallosEnLosPines();
     // The chip reads and drives that pin differently from now on.
     bPendiente = true;
 }
 
-bool Componente::TieneFallos() const {
+bool Componente::TieneFallosEnLosPines() const {
     for (int i = 1; i <= nPines; ++i) {
         if (acFallo[static_cast<std::size_t>(i)] != '\0') return true;
     }

@@ -94,7 +94,8 @@ public:
         }
         // A floating input ('Z') reads as high, like an open TTL input.
         bCambio = funcion(abValor.data());
-        EstadosDesdeValores();
+        // Models write only outputs and state entries: the pins read are shown already.
+        EstadosNoLeidosDesdeValores();
     }
     bool HayCambio() const { return bCambio; }
     // For an engine that evaluates a gate chip one gate at a time on levels it keeps
@@ -115,7 +116,7 @@ public:
     // Something other than the levels of its pins asks for an evaluation: never evaluated
     // since binding or a restart, a planted fault, or the last evaluation moved an output.
     bool PidePorSiMismo() const { return pCircuito != nullptr && (bPendiente || bCambio); }
-    bool TieneFallos() const;
+    bool TieneFallos() const { return bConFallos; }
     // Whether evaluating now could change anything: never evaluated since binding or a
     // restart, the last evaluation moved an output, or a pin reads otherwise than it did
     // then. Models leave a second evaluation on unchanged pins without effect.
@@ -156,12 +157,20 @@ private:
 
     static bool EsEntradaValida(int i) { return i >= 1 && i <= kUltimaEntrada; }
     bool EstaAlimentadoYLeeEntradas();
+    bool LeeEnOrden();
+    bool TieneFallosEnLosPines() const;
+    bool HayTensionEnLasCasillas();
+    void LeeEntradas();
     void EstadosDesdeValores();
+    void EstadosNoLeidosDesdeValores();
+    void ListaNoLeidas();
     void ApagaSalidas();
     void ListaPines();
 
-    // One pin read on evaluation and what it held then, state and (supply and ground) type.
+    // One pin read on evaluation, its hole, and what it held then: state and (supply and
+    // ground) type.
     struct Lectura {
+        const Puerto* casilla = nullptr;
         unsigned char pin = 0;
         char tipoDePin = 'E';
         char estado = 'Z';
@@ -194,11 +203,18 @@ private:
     std::array<bool, kEntradas> abValor{};
     std::array<Lectura, kEntradas> aLectura{};
     std::array<unsigned char, kEntradas> aiSalida{};
+    // The chip's own entries (pins and state bits) that are not read, ended by a 0.
+    std::array<unsigned char, kEntradas> aiNoLeida{};
+    // The supply and ground entries of aLectura, in pin order.
+    std::array<unsigned char, kEntradas> aiAlimentacion{};
     int nLecturas = 0;
+    int nAlimentaciones = 0;
     int nSalidas = 0;
     // Lecturas the last evaluation went through: a missing supply stops the scan.
     int nLeidas = 0;
     bool bPendiente = true;
+    // A planted fault on some pin: reads go the long way, through ConFallo.
+    bool bConFallos = false;
     std::array<char, kEntradas> acFallo{};
 };
 

@@ -118,6 +118,25 @@ const std::vector<Paso> kDConPresetYClear = {
     {"1 0 11", "01", "subida: carga D = 0"},
 };
 
+// Preset or clear released on the very evaluation the clock edge arrives: the edge acts.
+// Columns as in each chip's table above.
+const std::vector<Paso> kFlancoAlSoltarJK = {
+    {"1 11 01", "10", "preset con el reloj alto"},
+    {"0 11 11", "01", "soltar el preset con el flanco de bajada: conmuta"},
+    {"1 11 10", "01", "clear con el reloj alto"},
+    {"0 11 11", "10", "soltar el clear con el flanco de bajada: conmuta"},
+};
+const std::vector<Paso> kFlancoAlSoltarJKNegada = {
+    {"0 10 10", "01", "clear con el reloj bajo"},
+    {"1 10 11", "10", "soltar el clear con el flanco de subida: J = 1 y K-bar = 0 conmuta"},
+};
+const std::vector<Paso> kFlancoAlSoltarD = {
+    {"0 1 10", "01", "clear con el reloj bajo"},
+    {"1 1 11", "10", "soltar el clear con el flanco de subida: carga D = 1"},
+    {"0 0 01", "10", "preset con el reloj bajo"},
+    {"1 0 11", "01", "soltar el preset con el flanco de subida: carga D = 0"},
+};
+
 // Power cut on a 74112: outputs drop to 0 and the stored bit is gone; the clock level is
 // still recorded, so the edge that comes while unpowered is lost.
 // Columns: ground, clock, J, K -> Q, Q-bar.
@@ -163,6 +182,9 @@ const std::vector<Secuencia> kSecuencias = {
     {"74112_Biestable1", &ci74112, {1, 3, 2, 4, 15}, {5, 6}, kJKConPresetYClear},
     {"74112_Biestable2", &ci74112, {13, 11, 12, 10, 14}, {9, 7}, kJKConPresetYClear},
     {"74112_Apagado", &ci74112, {8, 1, 3, 2}, {5, 6}, kApagado74112},
+    {"74112_FlancoAlSoltar", &ci74112, {13, 11, 12, 10, 14}, {9, 7}, kFlancoAlSoltarJK},
+    {"74109_FlancoAlSoltar", &ci74109, {12, 14, 13, 11, 15}, {10, 9}, kFlancoAlSoltarJKNegada},
+    {"7474_FlancoAlSoltar", &ci7474, {11, 12, 10, 13}, {9, 8}, kFlancoAlSoltarD},
     {"74113_Biestable1", &ci74113, {1, 3, 2, 4}, {5, 6}, kJKConPreset},
     {"74113_Biestable2", &ci74113, {13, 11, 12, 10}, {9, 8}, kJKConPreset},
     {"74114_Biestable1", &ci74114, {13, 3, 2, 4, 1}, {5, 6}, kJKConPresetYClear},

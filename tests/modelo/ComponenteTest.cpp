@@ -153,6 +153,61 @@ TEST(Componente, SinAlimentacionLasSalidasCaenYHayCambioNoSeToca) {
     }
 }
 
+// Faults and a failing supply take the pin-by-pin reading; the chip must come back to the
+// plain one, and see its pins the same way, once they are gone.
+TEST(Componente, FallosYAlimentacionQueFallaSeLeenPinAPin) {
+    Componente chip;
+    chip.Circuito(&ci7404);
+    Casillas c;
+    c.Alimenta();
+    c.p[1].Estado('0');
+    c.p[3].Estado('0');
+    c.p[9].Estado('0');
+    c.Asigna(chip);
+
+    chip.Fallo(1, '1');
+    chip.Fallo(3, 'A');
+    EXPECT_TRUE(chip.TieneFallos());
+    chip.CalculaFunciones();
+    EXPECT_EQ(chip.Estado(1), '1');
+    EXPECT_EQ(chip.Estado(2), '0');
+    EXPECT_EQ(chip.Estado(3), '1');  // open: floats, reads high
+    EXPECT_EQ(chip.Estado(4), '0');
+    EXPECT_EQ(chip.Estado(8), '1');
+
+    chip.Fallo(1, '\0');
+    chip.Fallo(3, '\0');
+    EXPECT_FALSE(chip.TieneFallos());
+    EXPECT_TRUE(chip.PideEvaluacion());
+    chip.CalculaFunciones();
+    EXPECT_EQ(chip.Estado(1), '0');
+    EXPECT_EQ(chip.Estado(2), '1');
+    EXPECT_EQ(chip.Estado(4), '1');
+    chip.CalculaFunciones();
+    ASSERT_FALSE(chip.HayCambio());
+
+    // Ground (pin 7) on a floating net: pins before it are read as they stand, raw, and
+    // the ones after it are neither read nor watched until the ground comes back.
+    c.p[7].TipoOriginal('F');
+    c.p[1].Estado('Z');
+    c.p[9].Estado('1');
+    chip.CalculaFunciones();
+    EXPECT_EQ(chip.Estado(1), 'Z');
+    EXPECT_EQ(chip.Estado(9), '0');
+    EXPECT_EQ(chip.Estado(2), '0');
+    EXPECT_EQ(chip.Estado(8), '0');
+    EXPECT_FALSE(chip.PideEvaluacion());
+    c.p[11].Estado('0');
+    EXPECT_FALSE(chip.PideEvaluacion());
+    c.p[7].TipoOriginal('G');
+    EXPECT_TRUE(chip.PideEvaluacion());
+    chip.CalculaFunciones();
+    EXPECT_EQ(chip.Estado(1), '1');
+    EXPECT_EQ(chip.Estado(9), '1');
+    EXPECT_EQ(chip.Estado(8), '0');
+    EXPECT_EQ(chip.Estado(10), '1');
+}
+
 TEST(Componente, UnChipSinHuecosSeEvaluaSinExcitarNada) {
     Componente chip;
     chip.Circuito(&ci7404);
