@@ -165,7 +165,7 @@ void AsentadorCompilado::ExcitaSalidas(int c, const Componente& chip) {
 
 bool AsentadorCompilado::Paso(Componentes& componentes) {
     bool cambio = false;
-    // What moved a gate in the last iteration changed nothing yet in this one.
+    // What moved in the last iteration changed nothing yet in this one.
     for (const int c : conCambio) componentes[U(c)].Evaluado(false);
     conCambio.Limpia();
     movidas.Limpia();
@@ -182,8 +182,9 @@ bool AsentadorCompilado::Paso(Componentes& componentes) {
             chip.CalculaFunciones();
         if (chip.HayCambio()) {
             cambio = true;
-            // A chip whose outputs just moved is looked at again, as the plain loop would.
-            cola.Marca(c);
+            // The plain loop evaluates it again in the next iteration. On the same pins a
+            // model changes nothing then but the flag; a pin that moves marks it anew.
+            conCambio.Agrega(c);
         }
     }
     // Only a planted fault or a chip asked for whole in this iteration keeps a gate's chip

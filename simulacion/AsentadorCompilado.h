@@ -85,7 +85,7 @@ private:
     // An instrument changed a level since the last iteration: gates read their ground and
     // supply again.
     bool bReleeAlimentacion = true;
-    // Chips whose gates moved an output in this iteration.
+    // Chips that moved an output in this iteration, whole or by a gate.
     ListaFija<int> conCambio;
     // The nets and levels of gates whose outputs moved in this iteration.
     ListaFija<std::pair<int, char>> movidas;
