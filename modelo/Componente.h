@@ -113,6 +113,9 @@ public:
         bPendiente = false;
         bCambio = cambio;
     }
+    // The same for a chip evaluated since its last request (not pending): its change flag
+    // alone, which lies away from the pending one.
+    void CambioDeSalidas(bool cambio) { bCambio = cambio; }
     // Something other than the levels of its pins asks for an evaluation: never evaluated
     // since binding or a restart, a planted fault, or the last evaluation moved an output.
     bool PidePorSiMismo() const { return pCircuito != nullptr && (bPendiente || bCambio); }

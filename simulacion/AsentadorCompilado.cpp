@@ -166,7 +166,8 @@ void AsentadorCompilado::ExcitaSalidas(int c, const Componente& chip) {
 bool AsentadorCompilado::Paso(Componentes& componentes) {
     bool cambio = false;
     // What moved in the last iteration changed nothing yet in this one.
-    for (const int c : conCambio) componentes[U(c)].Evaluado(false);
+    // Every chip listed was evaluated in it, so none is pending.
+    for (const int c : conCambio) componentes[U(c)].CambioDeSalidas(false);
     conCambio.Limpia();
     movidas.Limpia();
     for (const int c : cola.Actuales()) {
@@ -198,8 +199,9 @@ bool AsentadorCompilado::Paso(Componentes& componentes) {
         const char e = CalculaPuerta(puerta, chip);
         if (e == '\0') continue;
         movidas.Agrega({puerta.red, e});
+        // Not pending: a chip that asks goes whole first.
         if (!chip.HayCambio()) {
-            chip.Evaluado(true);
+            chip.CambioDeSalidas(true);
             conCambio.Agrega(puerta.chip);
         }
         cambio = true;
