@@ -139,14 +139,18 @@ def main():
                 t, _ = cpu_de([args.vvp, "-n", par.vvp])
                 tiempos.setdefault((par.nombre, "vvp"), []).append(t)
         print(f"Mediana de {args.rondas} rondas intercaladas, tiempo de CPU del proceso entero.\n")
-        print(f"| Circuito | pasos | {' | '.join(n for n, _ in programas)} | vvp | ahora / vvp"
+        print(f"| Circuito | pasos | {' | '.join(n for n, _ in programas)} | vvp | ahora / vvp | por rondas"
               + (" | ahora / antes |" if args.antes else " |"))
-        print("|---" * (4 + len(programas) + (1 if args.antes else 0)) + "|")
+        print("|---" * (5 + len(programas) + (1 if args.antes else 0)) + "|")
         for par in pares:
             ritmo = {n: par.por_paso / statistics.median(tiempos[(par.nombre, n)])
                      for n in [n for n, _ in programas] + ["vvp"]}
             fila = [par.nombre, f"{par.por_paso:,}"] + [f"{ritmo[n] / 1e6:.2f} M {par.unidad}" for n, _ in programas]
-            fila += [f"{ritmo['vvp'] / 1e6:.2f} M {par.unidad}", f"{ritmo['ahora'] / ritmo['vvp']:.2f}×"]
+            # On a machine whose speed drifts, the ratio within each round says more than
+            # the ratio of the medians: its median, and the lowest and highest.
+            por_rondas = [v / a for v, a in zip(tiempos[(par.nombre, "vvp")], tiempos[(par.nombre, "ahora")])]
+            fila += [f"{ritmo['vvp'] / 1e6:.2f} M {par.unidad}", f"{ritmo['ahora'] / ritmo['vvp']:.2f}×",
+                     f"{statistics.median(por_rondas):.2f}× ({min(por_rondas):.2f}–{max(por_rondas):.2f})"]
             if args.antes:
                 fila.append(f"{ritmo['ahora'] / ritmo['antes']:.2f}×")
             print("| " + " | ".join(fila) + " |")
