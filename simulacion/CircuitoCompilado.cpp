@@ -174,7 +174,7 @@ void CircuitoCompilado::SueltaLasPuertas(const Componentes& componentes, const s
         const PuertasCompiladas* esquema = PuertasDe(c);
         if (porPuertas[static_cast<std::size_t>(c)] != 0) {
             for (int k = 0; k < esquema->NumeroDePuertas(); ++k) {
-                PuertaSuelta puerta{c, k, esquema->SalidaDe(k), -1, static_cast<int>(lecturasDePuertas.size()), 0,
+                PuertaSuelta puerta{c, esquema->SalidaDe(k), -1, static_cast<int>(lecturasDePuertas.size()), 0,
                                     esquema->CodigoDe(k), esquema->FormaDe(k), esquema->EsNegada(k), true};
                 for (auto [s, fin] = SalidasDe(c); s != fin; ++s) {
                     if (s->pin == puerta.pin) puerta.red = s->red;

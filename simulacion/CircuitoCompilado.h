@@ -30,12 +30,11 @@ public:
         int pin;
         int red;
     };
-    // One gate of a chip that can be evaluated a gate at a time: its place in the chip's
-    // scheme, its output pin and net (-1 when other outputs drive the net too, or none),
-    // and its reads as [primeraLectura, finLecturas) of LecturasDePuertas().
+    // One gate of a chip that can be evaluated a gate at a time: its chip, its output pin
+    // and net (-1 when other outputs drive the net too, or none), its reads as
+    // [primeraLectura, finLecturas) of LecturasDePuertas(), and its code.
     struct PuertaSuelta {
         int chip;
-        int puerta;
         int pin;
         int red;
         int primeraLectura;
@@ -74,12 +73,9 @@ public:
     // chip of any other family).
     std::pair<const Salida*, const Salida*> SalidasDe(int chip) const { return Tramo(salidas, primeraSalida, chip); }
     const PuertasCompiladas* PuertasDe(int chip) const { return puertas[static_cast<std::size_t>(chip)]; }
-    // Per gate chip whose reads all sit in holes and whose supply and ground pins are on
-    // the supply's nets, its gates in scheme order, numbered across the circuit; none for
-    // any other chip. Per net, the numbers of those gates that read it.
-    std::pair<const PuertaSuelta*, const PuertaSuelta*> PuertasSueltasDe(int chip) const {
-        return Tramo(sueltas, primeraSuelta, chip);
-    }
+    // Whether the chip's reads all sit in holes and its supply and ground pins are on the
+    // supply's nets: then its gates, in scheme order, are numbered across the circuit. Per
+    // net, the numbers of those gates that read it.
     bool VaPorPuertas(int chip) const { return Desde(primeraSuelta, chip) != Desde(primeraSuelta, chip + 1); }
     const PuertaSuelta& Suelta(int g) const { return sueltas[static_cast<std::size_t>(g)]; }
     int NumeroDePuertasSueltas() const { return static_cast<int>(sueltas.size()); }

@@ -8,7 +8,7 @@ struct EsquemaDePuertas;
 // A gate chip's scheme laid out flat, pin numbers only, for the settling engine to compute
 // without a virtual call or a walk over the scheme's fixed-size tables, the whole chip or
 // one gate at a time. Calcula answers exactly what the chip's own Funcion answers on the
-// same values; CalculaPuerta does the same for one gate's output.
+// same values; CalculaPuertaEn does the same for one gate's output.
 class PuertasCompiladas {
 public:
     // A gate's kind: bit 0 inverts it; the rest says how its pins combine.
@@ -29,12 +29,8 @@ public:
     int SalidaDe(int puerta) const { return codigo[Inicio(puerta)]; }
     // The pins the gate's output depends on: its inputs, each once, then ground and supply.
     const std::vector<int>& PinesQueLee(int puerta) const { return puertas[static_cast<std::size_t>(puerta)].pines; }
-    // Computes the gate's output into its entry; answers whether it changed.
-    bool CalculaPuerta(int puerta, bool* valores) const {
-        const unsigned char* p = CodigoDe(puerta);
-        return Evalua(p, valores, Alimentado(valores));
-    }
-    // The same for a caller that keeps the gate's code and knows whether the chip is fed.
+    // Where a gate's code starts; CalculaPuertaEn computes that gate's output into its
+    // entry, knowing whether the chip is fed, and answers whether it changed.
     const unsigned char* CodigoDe(int puerta) const { return codigo.data() + Inicio(puerta); }
     static bool CalculaPuertaEn(const unsigned char* p, bool* valores, bool alimentado) {
         return Evalua(p, valores, alimentado);
