@@ -102,24 +102,8 @@ ChipDeBiestables::ChipDeBiestables(int codigoDeCatalogo, const EsquemaDeBiestabl
             RegistroDe(esquema.entradas, esquema.biestables[static_cast<std::size_t>(n)]);
 }
 
-// Clock levels change from one evaluation to the next in no order a predictor could learn,
-// so every case is computed and combined with bit operations, without branches.
 void ChipDeBiestables::Actualiza(bool* valores) const {
-    for (int n = 0; n < nBiestables; ++n) {
-        const Registro& b = aRegistro[static_cast<std::size_t>(n)];
-        const bool preset = (b.preset != 0) & !valores[b.preset];
-        const bool clear = (b.clear != 0) & !valores[b.clear];
-        const bool flanco =
-            (valores[b.reloj] == bNivelTrasElFlanco) & (valores[b.anterior] != bNivelTrasElFlanco);
-        const bool q = valores[b.q];
-        const bool cargado = ReglaJK(q, valores[b.j], valores[b.k] != b.kNegada);
-        const bool sincrono = (flanco & cargado) | (!flanco & q);
-        // Asynchronous inputs win over the clock; both together drive Q and Q-bar high.
-        // Otherwise Q-bar is recomputed on every evaluation so Q and Q-bar never both read
-        // 0 while powered, not even before the first edge after switch-on.
-        valores[b.q] = preset | (!clear & sincrono);
-        valores[b.qNegada] = clear | (!preset & !sincrono);
-    }
+    for (const Registro& b : Registros()) ActualizaUno(b, bNivelTrasElFlanco, valores);
 }
 
 // After every flip-flop has been updated: the 74114's two flip-flops share one clock entry.

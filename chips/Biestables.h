@@ -3,6 +3,7 @@
 // registers in their own headers. The stored bit is the Q output entry itself.
 #include <array>
 #include <memory>
+#include <span>
 
 #include "chips/Latches.h"
 #include "chips/MecanismosSecuenciales.h"
@@ -33,6 +34,28 @@ public:
         unsigned char q;
         unsigned char qNegada;
     };
+
+    // The flip-flops as Actualiza computes them, and the clock level that makes an edge.
+    std::span<const Registro> Registros() const { return {aRegistro.data(), static_cast<std::size_t>(nBiestables)}; }
+    bool NivelTrasElFlanco() const { return bNivelTrasElFlanco; }
+
+    // One flip-flop of a powered chip, as Actualiza leaves it; the clock level is still
+    // that of the last evaluation. Clock levels change from one evaluation to the next in
+    // no order a predictor could learn, so every case is computed and combined with bit
+    // operations, without branches.
+    static void ActualizaUno(const Registro& b, bool nivelTrasElFlanco, bool* valores) {
+        const bool preset = (b.preset != 0) & !valores[b.preset];
+        const bool clear = (b.clear != 0) & !valores[b.clear];
+        const bool flanco = (valores[b.reloj] == nivelTrasElFlanco) & (valores[b.anterior] != nivelTrasElFlanco);
+        const bool q = valores[b.q];
+        const bool cargado = ReglaJK(q, valores[b.j], valores[b.k] != b.kNegada);
+        const bool sincrono = (flanco & cargado) | (!flanco & q);
+        // Asynchronous inputs win over the clock; both together drive Q and Q-bar high.
+        // Otherwise Q-bar is recomputed on every evaluation so Q and Q-bar never both read
+        // 0 while powered, not even before the first edge after switch-on.
+        valores[b.q] = preset | (!clear & sincrono);
+        valores[b.qNegada] = clear | (!preset & !sincrono);
+    }
 
 protected:
     void Actualiza(bool* valores) const override;

@@ -66,6 +66,7 @@ private:
 class ChipSecuencial : public CircuitoElectronico {
 public:
     bool Funcion(bool* valores) const final;
+    Alimentacion PinesDeAlimentacion() const { return alimentacion; }
 
 protected:
     ChipSecuencial(int codigoDeCatalogo, Alimentacion alimentacion);

@@ -19,23 +19,24 @@ void AsentadorCompilado::Prepara(std::size_t chips) {
     sucia.assign(redes, 0);
     sucias.Prepara(redes);
     cola.Prepara(chips);
-    // Every chip that can go by gates starts as if evaluated whole, until it is looked at.
-    porPuertas.assign(chips, 0);
+    // Every chip that can go by parts starts as if evaluated whole, until it is looked at.
+    porPartes.assign(chips, 0);
     nConFallos = 0;
-    for (int c = 0; c < static_cast<int>(chips); ++c) nConFallos += circuito.VaPorPuertas(c);
+    for (int c = 0; c < static_cast<int>(chips); ++c) nConFallos += circuito.VaPorPartes(c);
     conCambio.Prepara(chips);
     bReleeAlimentacion = true;
     pideEntero.assign(chips, 0);
     enteros.Prepara(chips);
-    colaDePuertas.Prepara(U(circuito.NumeroDePuertasSueltas()));
-    movidas.Prepara(U(circuito.NumeroDePuertasSueltas()));
+    colaDePartes.Prepara(U(circuito.NumeroDePartes()));
+    // A flip-flop moves two outputs.
+    movidas.Prepara(2 * U(circuito.NumeroDePartes()));
 }
 
-void AsentadorCompilado::PonPorPuertas(int c, const Componente& chip) {
-    if (!circuito.VaPorPuertas(c)) return;
-    const char antes = porPuertas[U(c)];
-    porPuertas[U(c)] = !chip.TieneFallos();
-    nConFallos += antes - porPuertas[U(c)];
+void AsentadorCompilado::PonPorPartes(int c, const Componente& chip) {
+    if (!circuito.VaPorPartes(c)) return;
+    const char antes = porPartes[U(c)];
+    porPartes[U(c)] = !chip.TieneFallos();
+    nConFallos += antes - porPartes[U(c)];
 }
 
 void AsentadorCompilado::PideEntero(int c) {
@@ -52,16 +53,16 @@ void AsentadorCompilado::OlvidaEnteros() {
 void AsentadorCompilado::LeeNivel(int red) { nivel[U(red)] = circuito.Representante(red)->Estado(); }
 
 inline void AsentadorCompilado::MarcaLectores(int red) {
-    // A chip going gate by gate is told through its gates.
+    // A chip going part by part is told through its parts.
     for (auto [c, fin] = nConFallos > 0 ? circuito.LectoresDe(red) : circuito.LectoresEnterosDe(red); c != fin; ++c)
         cola.Marca(*c);
-    for (auto [g, fin] = circuito.PuertasQueLeen(red); g != fin; ++g) colaDePuertas.Marca(*g);
+    for (auto [p, fin] = circuito.PartesQueLeen(red); p != fin; ++p) colaDePartes.Marca(*p);
 }
 
 inline void AsentadorCompilado::Excita(int red, char e) {
     nivel[U(red)] = e;
     // The chips evaluated whole see the new level at once; nobody else looks before the
-    // next Vuelca (a chip going gate by gate reads the levels here).
+    // next Vuelca (a chip going part by part reads the levels here).
     for (auto [p, fin] = nConFallos > 0 ? circuito.HoyosLeidosEn(red) : circuito.HoyosLeidosPorEnterosEn(red); p != fin;
          ++p)
         (*p)->EstadoDelPuerto(e);
@@ -86,7 +87,7 @@ void AsentadorCompilado::Vuelca() {
 // left marked by a settling cut at the limit stay marked.
 void AsentadorCompilado::MiraLoQueCambioFuera(Componentes& componentes) {
     conCambio.Limpia();
-    for (const auto& [r, terminal] : circuito.RedesDeTableros()) {
+    for (const auto& [r, terminal] : circuito.RedesExcitadasPorTableros()) {
         const char e = terminal->Estado();
         if (e == nivel[U(r)]) continue;
         nivel[U(r)] = e;
@@ -96,7 +97,7 @@ void AsentadorCompilado::MiraLoQueCambioFuera(Componentes& componentes) {
     for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
         const Componente& chip = componentes[U(c)];
         if (!chip.PidePorSiMismo()) continue;
-        PonPorPuertas(c, chip);
+        PonPorPartes(c, chip);
         PideEntero(c);
     }
 }
@@ -110,7 +111,7 @@ bool AsentadorCompilado::PasoCompleto(Componentes& componentes) {
     const bool cambio = componentes.HayCambio();
     for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
         const Componente& chip = componentes[U(c)];
-        PonPorPuertas(c, chip);
+        PonPorPartes(c, chip);
         if (chip.HayCambio() || chip.PideEvaluacion()) {
             PideEntero(c);
         }
@@ -118,10 +119,10 @@ bool AsentadorCompilado::PasoCompleto(Componentes& componentes) {
     return cambio;
 }
 
-inline char AsentadorCompilado::CalculaPuerta(const CircuitoCompilado::PuertaSuelta& puerta, Componente& chip) {
-    const CircuitoCompilado::Lectura* l = circuito.LecturasDePuertas() + puerta.primeraLectura;
-    // Ground and supply are the gate's last reads.
-    const CircuitoCompilado::Lectura* const tierra = circuito.LecturasDePuertas() + puerta.finLecturas - 2;
+inline bool AsentadorCompilado::CalculaParte(const CircuitoCompilado::ParteSuelta& parte, Componente& chip) {
+    const CircuitoCompilado::Lectura* l = circuito.LecturasDePartes() + parte.primeraLectura;
+    // Ground and supply are the part's last reads.
+    const CircuitoCompilado::Lectura* const tierra = circuito.LecturasDePartes() + parte.finLecturas - 2;
     // The levels combine as they are read, without branches (in a chain they alternate at
     // every settling) and without reading back what was just written.
     unsigned y = 1;
@@ -138,22 +139,49 @@ inline char AsentadorCompilado::CalculaPuerta(const CircuitoCompilado::PuertaSue
     bool* valores = chip.Valores();
     // The chip's table holds its ground and supply as they stand, unless an instrument
     // changed them since the last iteration or a chip output drives them.
-    if (bReleeAlimentacion || !puerta.alimentacionFija) {
+    if (bReleeAlimentacion || !parte.alimentacionFija) {
         chip.LeePin(tierra[0].pin, nivel[U(tierra[0].red)]);
         chip.LeePin(tierra[1].pin, nivel[U(tierra[1].red)]);
     }
     const bool alimentado = !valores[tierra[0].pin] & valores[tierra[1].pin];
-    if (puerta.forma == PuertasCompiladas::kGeneral) {
-        const bool movio = PuertasCompiladas::CalculaPuertaEn(puerta.codigo, valores, alimentado);
-        chip.EscribeSalida(puerta.pin);
-        return movio ? static_cast<char>('0' + valores[puerta.pin]) : '\0';
+    if (parte.forma == CircuitoCompilado::ParteSuelta::kBiestable) return CalculaBiestable(parte, valores, alimentado, chip);
+    bool nuevo = false;
+    bool movio = false;
+    if (parte.forma == PuertasCompiladas::kGeneral) {
+        movio = PuertasCompiladas::CalculaPuertaEn(parte.codigo, valores, alimentado);
+        nuevo = valores[parte.pin];
+        chip.EscribeSalida(parte.pin);
+    } else {
+        const unsigned r = parte.forma == PuertasCompiladas::kY ? y : parte.forma == PuertasCompiladas::kO ? o : x;
+        nuevo = alimentado & ((r ^ static_cast<unsigned>(parte.negada)) != 0);
+        movio = valores[parte.pin] != nuevo;
+        chip.LeePin(parte.pin, static_cast<char>('0' + nuevo));
     }
-    const unsigned r = puerta.forma == PuertasCompiladas::kY ? y : puerta.forma == PuertasCompiladas::kO ? o : x;
-    const bool nuevo = alimentado & ((r ^ static_cast<unsigned>(puerta.negada)) != 0);
-    const bool movio = valores[puerta.pin] != nuevo;
-    const char nivelNuevo = static_cast<char>('0' + nuevo);
-    chip.LeePin(puerta.pin, nivelNuevo);
-    return movio ? nivelNuevo : '\0';
+    if (movio) movidas.Agrega({parte.red, static_cast<char>('0' + nuevo)});
+    return movio;
+}
+
+// As the chip's model computes one of its flip-flops, on or off, clock level kept.
+bool AsentadorCompilado::CalculaBiestable(const CircuitoCompilado::ParteSuelta& parte, bool* valores, bool alimentado,
+                                          Componente& chip) {
+    const ChipDeBiestables::Registro& b = parte.biestable;
+    const bool q = valores[b.q];
+    const bool qNegada = valores[b.qNegada];
+    if (alimentado) {
+        ChipDeBiestables::ActualizaUno(b, parte.nivelTrasElFlanco, valores);
+    } else {
+        valores[b.q] = false;
+        valores[b.qNegada] = false;
+    }
+    valores[b.anterior] = valores[b.reloj];
+    chip.EscribeSalida(b.q);
+    chip.EscribeSalida(b.qNegada);
+    chip.EscribeSalida(b.anterior);
+    const bool movioQ = valores[b.q] != q;
+    const bool movioQNegada = valores[b.qNegada] != qNegada;
+    if (movioQ) movidas.Agrega({parte.red, static_cast<char>('0' + valores[b.q])});
+    if (movioQNegada) movidas.Agrega({parte.redNegada, static_cast<char>('0' + valores[b.qNegada])});
+    return movioQ | movioQNegada;
 }
 
 void AsentadorCompilado::ExcitaSalidas(int c, const Componente& chip) {
@@ -172,8 +200,8 @@ bool AsentadorCompilado::Paso(Componentes& componentes) {
     movidas.Limpia();
     for (const int c : cola.Actuales()) {
         Componente& chip = componentes[U(c)];
-        // Back from a whole evaluation that changed it; from now on its gates say.
-        if (VaPorPuertas(c)) {
+        // Back from a whole evaluation that changed it; from now on its parts say.
+        if (VaPorPartes(c)) {
             chip.Evaluado(false);
             continue;
         }
@@ -188,26 +216,24 @@ bool AsentadorCompilado::Paso(Componentes& componentes) {
             conCambio.Agrega(c);
         }
     }
-    // Only a planted fault or a chip asked for whole in this iteration keeps a gate's chip
-    // from going by gates.
+    // Only a planted fault or a chip asked for whole in this iteration keeps a part's chip
+    // from going by parts.
     const bool mirarChips = nConFallos > 0 || !enteros.Vacia();
-    for (const int g : colaDePuertas.Actuales()) {
-        const CircuitoCompilado::PuertaSuelta& puerta = circuito.Suelta(g);
-        if (mirarChips && !VaPorPuertas(puerta.chip)) continue;
-        Componente& chip = componentes[U(puerta.chip)];
-        // Without faults, the chip drives its table's level.
-        const char e = CalculaPuerta(puerta, chip);
-        if (e == '\0') continue;
-        movidas.Agrega({puerta.red, e});
+    for (const int p : colaDePartes.Actuales()) {
+        const CircuitoCompilado::ParteSuelta& parte = circuito.Parte(p);
+        if (mirarChips && !VaPorPartes(parte.chip)) continue;
+        Componente& chip = componentes[U(parte.chip)];
+        // Without faults, the chip drives its table's levels.
+        if (!CalculaParte(parte, chip)) continue;
         // Not pending: a chip that asks goes whole first.
         if (!chip.HayCambio()) {
             chip.CambioDeSalidas(true);
-            conCambio.Agrega(puerta.chip);
+            conCambio.Agrega(parte.chip);
         }
         cambio = true;
     }
     for (const int c : cola.Actuales()) {
-        if (!VaPorPuertas(c)) ExcitaSalidas(c, componentes[U(c)]);
+        if (!VaPorPartes(c)) ExcitaSalidas(c, componentes[U(c)]);
     }
     for (const auto& [red, e] : movidas) {
         if (red >= 0 && nivel[U(red)] != e) Excita(red, e);
@@ -247,7 +273,7 @@ int AsentadorCompilado::Asienta(const std::vector<std::unique_ptr<Tablero>>& tab
     if (bTodo) {
         bTodo = false;
         cola.Olvida();
-        colaDePuertas.Olvida();
+        colaDePartes.Olvida();
         OlvidaEnteros();
         cambio = PasoCompleto(componentes);
     } else {

@@ -19,9 +19,9 @@ class Tablero;
 // the circuit settles. An iteration evaluates the chips whose pins changed in the previous
 // one (or that asked for it themselves), all of them before any drives; a net that changes
 // level writes only the holes chip pins read on it, and every other port of it once, when
-// the settling ends or someone is told of an iteration. A gate chip without faults is
-// evaluated one gate at a time, only the gates whose pins changed, on the net levels;
-// any other chip as a whole. It answers exactly what the plain loop (every chip, every
+// the settling ends or someone is told of an iteration. A gate or flip-flop chip without
+// faults is computed one gate or flip-flop at a time, only those whose pins changed, on
+// the net levels; any other chip as a whole. It answers exactly what the plain loop (every chip, every
 // iteration, every port) answers.
 class AsentadorCompilado {
 public:
@@ -44,19 +44,21 @@ private:
     void MiraLoQueCambioFuera(Componentes& componentes);
     bool PasoCompleto(Componentes& componentes);
     bool Paso(Componentes& componentes);
-    // Evaluates a gate whose pins changed; answers the level its output moved to, or '\0'.
-    char CalculaPuerta(const CircuitoCompilado::PuertaSuelta& puerta, Componente& chip);
-    // Takes the chip gate by gate unless it has faults (when it can go so at all).
-    void PonPorPuertas(int c, const Componente& chip);
-    bool VaPorPuertas(int c) const {
-        return porPuertas[static_cast<std::size_t>(c)] != 0 && pideEntero[static_cast<std::size_t>(c)] == 0;
+    // Computes a part whose pins changed, lists the outputs it moved and answers whether
+    // there were any.
+    bool CalculaParte(const CircuitoCompilado::ParteSuelta& parte, Componente& chip);
+    bool CalculaBiestable(const CircuitoCompilado::ParteSuelta& parte, bool* valores, bool alimentado, Componente& chip);
+    // Takes the chip part by part unless it has faults (when it can go so at all).
+    void PonPorPartes(int c, const Componente& chip);
+    bool VaPorPartes(int c) const {
+        return porPartes[static_cast<std::size_t>(c)] != 0 && pideEntero[static_cast<std::size_t>(c)] == 0;
     }
     // Marks the chip for a whole evaluation in the next iteration.
     void PideEntero(int c);
     void OlvidaEnteros();
     void Avanza() {
         cola.Avanza();
-        colaDePuertas.Avanza();
+        colaDePartes.Avanza();
     }
     void ExcitaSalidas(int c, const Componente& chip);
     void ExcitaCompartidas(const Componentes& componentes);
@@ -71,23 +73,23 @@ private:
     std::vector<char> sucia;
     ListaFija<int> sucias;
 
-    // Chips and gates whose pins changed, advanced together.
+    // Chips and parts whose pins changed, advanced together.
     ColaDeMarcados cola;
-    ColaDeMarcados colaDePuertas;
-    // Per chip: whether it goes gate by gate now (no fault planted), and whether the next
+    ColaDeMarcados colaDePartes;
+    // Per chip: whether it goes part by part now (no fault planted), and whether the next
     // iteration evaluates it whole all the same (those chips listed).
-    std::vector<char> porPuertas;
+    std::vector<char> porPartes;
     std::vector<char> pideEntero;
     ListaFija<int> enteros;
-    // Chips that could go gate by gate but have faults planted: while there are none, a
-    // changed net marks and writes the holes of the chips that never go by gates only.
+    // Chips that could go part by part but have faults planted: while there are none, a
+    // changed net marks and writes the holes of the chips that never go by parts only.
     int nConFallos = 0;
-    // An instrument changed a level since the last iteration: gates read their ground and
+    // An instrument changed a level since the last iteration: parts read their ground and
     // supply again.
     bool bReleeAlimentacion = true;
-    // Chips that moved an output in this iteration, whole or by a gate.
+    // Chips that moved an output in this iteration, whole or by a part.
     ListaFija<int> conCambio;
-    // The nets and levels of gates whose outputs moved in this iteration.
+    // The nets and levels of parts' outputs that moved in this iteration.
     ListaFija<std::pair<int, char>> movidas;
 };
 

@@ -39,13 +39,67 @@ std::vector<int> FinDeLosEnteros(const std::vector<int>& primero, Iterador desde
     return fin;
 }
 
-// Every pin the chip reads sits in a hole and feeds a gate, and its supply and ground
-// pins sit on nets of their kind: then a gate's output depends on its own pins' levels
-// only, and evaluating some gates leaves the chip's table as reading them all would.
-bool PuedeIrPorPuertas(const Componente& chip, const PuertasCompiladas& esquema) {
-    std::vector<bool> leido(static_cast<std::size_t>(chip.NumeroDePines()) + 1, false);
+using Pines = std::vector<int>;
+
+// A gate chip's gates, each with the pins it reads: its inputs, then ground and supply.
+void PartesDePuertas(const PuertasCompiladas& esquema, std::vector<CircuitoCompilado::ParteSuelta>& partes,
+                     std::vector<Pines>& pines) {
     for (int k = 0; k < esquema.NumeroDePuertas(); ++k) {
-        for (const int pin : esquema.PinesQueLee(k)) leido[static_cast<std::size_t>(pin)] = true;
+        CircuitoCompilado::ParteSuelta parte{};
+        parte.pin = esquema.SalidaDe(k);
+        parte.codigo = esquema.CodigoDe(k);
+        parte.forma = esquema.FormaDe(k);
+        parte.negada = esquema.EsNegada(k);
+        partes.push_back(parte);
+        pines.push_back(esquema.PinesQueLee(k));
+    }
+}
+
+// A flip-flop chip's flip-flops, each with the pins it reads (its inputs, then ground and
+// supply), when they share no pin or entry and drive every output between them: then one
+// computed alone leaves the chip's table as computing them all would.
+void PartesDeBiestables(const ChipDeBiestables& modelo, std::vector<CircuitoCompilado::ParteSuelta>& partes,
+                        std::vector<Pines>& pines) {
+    std::vector<char> usada(CircuitoElectronico::kEntradasDeTabla, 0);
+    const auto usa = [&usada](int entrada) { return entrada != 0 && usada[static_cast<std::size_t>(entrada)]++ != 0; };
+    for (const ChipDeBiestables::Registro& b : modelo.Registros()) {
+        // J and K are one entry for a D flip-flop.
+        if (usa(b.reloj) | usa(b.anterior) | usa(b.j) | (b.k != b.j && usa(b.k)) | usa(b.preset) | usa(b.clear) | usa(b.q) |
+            usa(b.qNegada))
+            return;
+    }
+    for (const unsigned char* s = modelo.PinesDeSalida(); *s != 0; ++s) {
+        if (usada[*s] == 0) return;
+    }
+    const Alimentacion alimentacion = modelo.PinesDeAlimentacion();
+    for (const ChipDeBiestables::Registro& b : modelo.Registros()) {
+        CircuitoCompilado::ParteSuelta parte{};
+        parte.pin = b.q;
+        parte.forma = CircuitoCompilado::ParteSuelta::kBiestable;
+        parte.nivelTrasElFlanco = modelo.NivelTrasElFlanco();
+        parte.biestable = b;
+        partes.push_back(parte);
+        Pines leidos;
+        for (const int pin : {b.reloj, b.j, b.k, b.preset, b.clear}) {
+            if (pin != 0 && std::find(leidos.begin(), leidos.end(), pin) == leidos.end()) leidos.push_back(pin);
+        }
+        leidos.push_back(alimentacion.tierra);
+        leidos.push_back(alimentacion.vcc);
+        pines.push_back(std::move(leidos));
+    }
+}
+
+// Every pin the chip reads sits in a hole and feeds a part, and its supply and ground
+// pins sit on nets of their kind: then a part's outputs depend on its own pins' levels
+// only, and computing some parts leaves the chip's table as reading them all would.
+bool PuedeIrPorPartes(const Componente& chip, const std::vector<Pines>& pinesDePartes) {
+    if (pinesDePartes.empty()) return false;
+    std::vector<bool> leido(static_cast<std::size_t>(chip.NumeroDePines()) + 1, false);
+    for (const Pines& pines : pinesDePartes) {
+        for (const int pin : pines) {
+            if (pin > chip.NumeroDePines()) return false;
+            leido[static_cast<std::size_t>(pin)] = true;
+        }
     }
     const char* tipos = chip.TiposDePines();
     for (int pin = 1; pin <= chip.NumeroDePines(); ++pin) {
@@ -83,7 +137,9 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
 
     NumeracionDeRedes redes(centinela);
     std::vector<Salida> todas;
-    std::vector<char> porPuertas;
+    std::vector<char> porPartes;
+    std::vector<std::vector<ParteSuelta>> partesDeChips;
+    std::vector<std::vector<Pines>> pinesDePartes;
     std::vector<std::pair<int, int>> lecturas;  // (net, chip)
     // (net, hole), those of chips that never go gate by gate first.
     std::vector<std::pair<int, Puerto*>> leidos;
@@ -92,7 +148,14 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
         const Componente& chip = componentes[c];
         modelos.push_back(chip.Circuito());
         puertas.push_back(Compila(chip.Circuito()));
-        porPuertas.push_back(puertas.back() != nullptr && PuedeIrPorPuertas(chip, *puertas.back()));
+        partesDeChips.emplace_back();
+        pinesDePartes.emplace_back();
+        if (puertas.back() != nullptr) {
+            PartesDePuertas(*puertas.back(), partesDeChips.back(), pinesDePartes.back());
+        } else if (const auto* biestables = dynamic_cast<const ChipDeBiestables*>(chip.Circuito())) {
+            PartesDeBiestables(*biestables, partesDeChips.back(), pinesDePartes.back());
+        }
+        porPartes.push_back(PuedeIrPorPartes(chip, pinesDePartes.back()));
         for (int k = 0; k < chip.NumeroDeSalidas(); ++k) {
             const int pin = chip.PinDeSalida(k);
             todas.push_back({static_cast<int>(c), pin, redes.RedDe(chip.DireccionDeCasilla(pin))});
@@ -101,14 +164,14 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
             Puerto* hoyo = chip.DireccionDeCasilla(chip.PinDeLectura(k));
             const int red = redes.RedDe(hoyo);
             lecturas.emplace_back(red, static_cast<int>(c));
-            (porPuertas.back() != 0 ? leidosPorPuertas : leidos).emplace_back(red, hoyo);
+            (porPartes.back() != 0 ? leidosPorPuertas : leidos).emplace_back(red, hoyo);
         }
     }
     nRedes = redes.NumeroDeRedes();
 
     // Drivers per net: chip outputs, and the driving terminals of instrument boards.
     std::vector<int> conductores = redes.ConductoresDeTableros(tableros);
-    redesDeTableros = redes.RedesDeTableros(tableros);
+    redesExcitadas = redes.RedesExcitadasPorTableros(tableros);
     for (const Salida& s : todas) ++conductores[static_cast<std::size_t>(s.red)];
     primeraSalida.assign(1, 0);
     salidas.clear();
@@ -131,7 +194,7 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
 
     const auto enteroAntes = [&](const std::pair<int, int>& a, const std::pair<int, int>& b) {
         const auto clave = [&](const std::pair<int, int>& l) {
-            return std::make_tuple(l.first, porPuertas[static_cast<std::size_t>(l.second)], l.second);
+            return std::make_tuple(l.first, porPartes[static_cast<std::size_t>(l.second)], l.second);
         };
         return clave(a) < clave(b);
     };
@@ -139,7 +202,7 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
     lecturas.erase(std::unique(lecturas.begin(), lecturas.end()), lecturas.end());
     AgrupaPorRed(lecturas, nRedes, primerLector, lectores);
     finLectorEntero = FinDeLosEnteros(primerLector, lecturas.begin(), lecturas.end(), [&](const std::pair<int, int>& l) {
-        return porPuertas[static_cast<std::size_t>(l.second)] == 0;
+        return porPartes[static_cast<std::size_t>(l.second)] == 0;
     });
     const std::size_t hoyosDeEnteros = leidos.size();
     leidos.insert(leidos.end(), leidosPorPuertas.begin(), leidosPorPuertas.end());
@@ -158,42 +221,53 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
         return pares;
     }();
     AgrupaPorRed(todosLosPuertos, nRedes, primerPuerto, puertos);
-    SueltaLasPuertas(componentes, porPuertas, todas, redes);
+    for (std::size_t c = 0; c < componentes.size(); ++c) {
+        if (porPartes[c] == 0) partesDeChips[c].clear();
+    }
+    SueltaLasPartes(componentes, partesDeChips, pinesDePartes, todas, redes);
 }
 
-void CircuitoCompilado::SueltaLasPuertas(const Componentes& componentes, const std::vector<char>& porPuertas,
-                                         const std::vector<Salida>& salidasDeChips, NumeracionDeRedes& redes) {
+void CircuitoCompilado::SueltaLasPartes(const Componentes& componentes,
+                                        const std::vector<std::vector<ParteSuelta>>& partesDeChips,
+                                        const std::vector<std::vector<Pines>>& pinesDePartes,
+                                        const std::vector<Salida>& salidasDeChips, NumeracionDeRedes& redes) {
     std::vector<char> conducida(static_cast<std::size_t>(nRedes), 0);
     for (const Salida& s : salidasDeChips) conducida[static_cast<std::size_t>(s.red)] = 1;
-    sueltas.clear();
-    lecturasDePuertas.clear();
-    primeraSuelta.assign(1, 0);
-    std::vector<std::pair<int, int>> lectoras;  // (net, gate)
+    partes.clear();
+    lecturasDePartes.clear();
+    primeraParte.assign(1, 0);
+    std::vector<std::pair<int, int>> lectoras;  // (net, part)
     for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
         const Componente& chip = componentes[static_cast<std::size_t>(c)];
-        const PuertasCompiladas* esquema = PuertasDe(c);
-        if (porPuertas[static_cast<std::size_t>(c)] != 0) {
-            for (int k = 0; k < esquema->NumeroDePuertas(); ++k) {
-                PuertaSuelta puerta{c, esquema->SalidaDe(k), -1, static_cast<int>(lecturasDePuertas.size()), 0,
-                                    esquema->CodigoDe(k), esquema->FormaDe(k), esquema->EsNegada(k), true};
-                for (auto [s, fin] = SalidasDe(c); s != fin; ++s) {
-                    if (s->pin == puerta.pin) puerta.red = s->red;
-                }
-                for (const int pin : esquema->PinesQueLee(k)) {
-                    const int red = redes.RedDe(chip.DireccionDeCasilla(pin));
-                    lecturasDePuertas.push_back({pin, red});
-                    lectoras.emplace_back(red, static_cast<int>(sueltas.size()));
-                }
-                puerta.finLecturas = static_cast<int>(lecturasDePuertas.size());
-                // Ground and supply are the last two reads.
-                for (std::size_t k = lecturasDePuertas.size() - 2; k < lecturasDePuertas.size(); ++k)
-                    puerta.alimentacionFija = puerta.alimentacionFija && conducida[static_cast<std::size_t>(lecturasDePuertas[k].red)] == 0;
-                sueltas.push_back(puerta);
+        const auto redDeLaSalida = [&](int pin) {
+            int red = -1;
+            for (auto [s, fin] = SalidasDe(c); s != fin; ++s) {
+                if (s->pin == pin) red = s->red;
             }
+            return red;
+        };
+        const std::vector<ParteSuelta>& suyas = partesDeChips[static_cast<std::size_t>(c)];
+        for (std::size_t k = 0; k < suyas.size(); ++k) {
+            ParteSuelta parte = suyas[k];
+            parte.chip = c;
+            parte.red = redDeLaSalida(parte.pin);
+            parte.redNegada = redDeLaSalida(parte.biestable.qNegada);
+            parte.primeraLectura = static_cast<int>(lecturasDePartes.size());
+            for (const int pin : pinesDePartes[static_cast<std::size_t>(c)][k]) {
+                const int red = redes.RedDe(chip.DireccionDeCasilla(pin));
+                lecturasDePartes.push_back({pin, red});
+                lectoras.emplace_back(red, static_cast<int>(partes.size()));
+            }
+            parte.finLecturas = static_cast<int>(lecturasDePartes.size());
+            // Ground and supply are the last two reads.
+            parte.alimentacionFija = true;
+            for (std::size_t l = lecturasDePartes.size() - 2; l < lecturasDePartes.size(); ++l)
+                parte.alimentacionFija = parte.alimentacionFija && conducida[static_cast<std::size_t>(lecturasDePartes[l].red)] == 0;
+            partes.push_back(parte);
         }
-        primeraSuelta.push_back(static_cast<int>(sueltas.size()));
+        primeraParte.push_back(static_cast<int>(partes.size()));
     }
-    AgrupaPorRed(lectoras, nRedes, primeraPuertaLectora, puertasLectoras);
+    AgrupaPorRed(lectoras, nRedes, primeraParteLectora, partesLectoras);
 }
 
 const PuertasCompiladas* CircuitoCompilado::Compila(const CircuitoElectronico* modelo) {

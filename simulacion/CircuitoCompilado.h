@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "chips/Biestables.h"
 #include "simulacion/PuertasCompiladas.h"
 
 namespace velistra {
@@ -16,8 +17,9 @@ class Tablero;
 
 // The wired circuit as the compiled settling engine reads it: nets as dense numbers, each
 // chip's outputs and each net's readers as index lists, every port of a net in one list
-// so that a level is written without walking strips and wires, and gate chips' schemes
-// laid out flat. Taken again only when a wire, a chip pin, a chip or a board changed.
+// so that a level is written without walking strips and wires, and the gates and
+// flip-flops of chips laid out flat, to be computed one at a time. Taken again only when
+// a wire, a chip pin, a chip or a board changed.
 class CircuitoCompilado {
 public:
     struct Salida {
@@ -30,22 +32,30 @@ public:
         int pin;
         int red;
     };
-    // One gate of a chip that can be evaluated a gate at a time: its chip, its output pin
-    // and net (-1 when other outputs drive the net too, or none), its reads as
-    // [primeraLectura, finLecturas) of LecturasDePuertas(), and its code.
-    struct PuertaSuelta {
+    // One part of a chip that can be computed alone, a gate or a flip-flop: its chip, its
+    // output pin and net (a flip-flop's Q; -1 when other outputs drive the net too, or
+    // none), and its reads as [primeraLectura, finLecturas) of LecturasDePartes(), ground
+    // and supply last.
+    struct ParteSuelta {
+        static constexpr unsigned char kBiestable = PuertasCompiladas::kForma + 2;
+
         int chip;
         int pin;
         int red;
         int primeraLectura;
         int finLecturas;
+        // A gate: its code, PuertasCompiladas::FormaDe, and whether it inverts. A
+        // flip-flop's forma is kBiestable.
         const unsigned char* codigo;
-        // PuertasCompiladas::FormaDe, and whether the gate inverts.
         unsigned char forma;
         bool negada;
         // No chip output drives its ground or supply net: their levels change only
         // between settlings, through the instruments.
         bool alimentacionFija;
+        // A flip-flop: the level its clock reaches on an edge, its record and Q-bar's net.
+        bool nivelTrasElFlanco;
+        ChipDeBiestables::Registro biestable;
+        int redNegada;
     };
 
     // Whether it still describes the workbench as it stands.
@@ -73,23 +83,22 @@ public:
     // chip of any other family).
     std::pair<const Salida*, const Salida*> SalidasDe(int chip) const { return Tramo(salidas, primeraSalida, chip); }
     const PuertasCompiladas* PuertasDe(int chip) const { return puertas[static_cast<std::size_t>(chip)]; }
-    // Whether the chip's reads all sit in holes and its supply and ground pins are on the
-    // supply's nets: then its gates, in scheme order, are numbered across the circuit. Per
-    // net, the numbers of those gates that read it.
-    bool VaPorPuertas(int chip) const { return Desde(primeraSuelta, chip) != Desde(primeraSuelta, chip + 1); }
-    const PuertaSuelta& Suelta(int g) const { return sueltas[static_cast<std::size_t>(g)]; }
-    int NumeroDePuertasSueltas() const { return static_cast<int>(sueltas.size()); }
-    const Lectura* LecturasDePuertas() const { return lecturasDePuertas.data(); }
-    std::pair<const int*, const int*> PuertasQueLeen(int red) const { return Tramo(puertasLectoras, primeraPuertaLectora, red); }
+    // Whether the chip goes part by part: its reads all sit in holes and each feeds a
+    // part, and its supply and ground pins are on the supply's nets. Its parts, in scheme
+    // order, are numbered across the circuit. Per net, the numbers of the parts that read it.
+    bool VaPorPartes(int chip) const { return Desde(primeraParte, chip) != Desde(primeraParte, chip + 1); }
+    const ParteSuelta& Parte(int p) const { return partes[static_cast<std::size_t>(p)]; }
+    int NumeroDePartes() const { return static_cast<int>(partes.size()); }
+    const Lectura* LecturasDePartes() const { return lecturasDePartes.data(); }
+    std::pair<const int*, const int*> PartesQueLeen(int red) const { return Tramo(partesLectoras, primeraParteLectora, red); }
     // Chip outputs on nets with several drivers (only a file can make one), in list and
     // pin order, and those nets.
     const std::vector<Salida>& SalidasCompartidas() const { return salidasCompartidas; }
     const std::vector<int>& RedesCompartidas() const { return redesCompartidas; }
-    // The nets an instrument board has a terminal on: the only ones whose levels change
-    // between settlings (a breadboard writes no level).
-    // Each with a terminal of its board, whose level is the net's: the terminals of a board
-    // lie side by side, where the net's other ports may lie anywhere.
-    const std::vector<std::pair<int, const Puerto*>>& RedesDeTableros() const { return redesDeTableros; }
+    // The nets an instrument board drives: the only ones whose levels change between
+    // settlings. Each with a driving terminal of its board, whose level is the net's: the
+    // terminals of a board lie side by side, where the net's other ports may lie anywhere.
+    const std::vector<std::pair<int, const Puerto*>>& RedesExcitadasPorTableros() const { return redesExcitadas; }
 
 private:
     static std::size_t Desde(const std::vector<int>& primero, int i) {
@@ -100,8 +109,9 @@ private:
         return {lista.data() + Desde(primero, i), lista.data() + Desde(primero, i + 1)};
     }
     const PuertasCompiladas* Compila(const CircuitoElectronico* modelo);
-    void SueltaLasPuertas(const Componentes& componentes, const std::vector<char>& porPuertas,
-                          const std::vector<Salida>& salidasDeChips, NumeracionDeRedes& redes);
+    void SueltaLasPartes(const Componentes& componentes, const std::vector<std::vector<ParteSuelta>>& partesDeChips,
+                         const std::vector<std::vector<std::vector<int>>>& pinesDePartes,
+                         const std::vector<Salida>& salidasDeChips, NumeracionDeRedes& redes);
 
     unsigned long nGeneracion = 0;
     const Puerto* pCentinela = nullptr;
@@ -121,13 +131,13 @@ private:
     std::vector<Salida> salidas;
     std::vector<Salida> salidasCompartidas;
     std::vector<int> redesCompartidas;
-    std::vector<std::pair<int, const Puerto*>> redesDeTableros;
+    std::vector<std::pair<int, const Puerto*>> redesExcitadas;
     std::vector<const PuertasCompiladas*> puertas;
-    std::vector<int> primeraSuelta;
-    std::vector<PuertaSuelta> sueltas;
-    std::vector<Lectura> lecturasDePuertas;
-    std::vector<int> primeraPuertaLectora;
-    std::vector<int> puertasLectoras;
+    std::vector<int> primeraParte;
+    std::vector<ParteSuelta> partes;
+    std::vector<Lectura> lecturasDePartes;
+    std::vector<int> primeraParteLectora;
+    std::vector<int> partesLectoras;
     // Every gate model met so far, compiled once.
     std::vector<std::pair<const CircuitoElectronico*, std::unique_ptr<PuertasCompiladas>>> compiladas;
 };

@@ -52,12 +52,12 @@ std::vector<int> NumeracionDeRedes::ConductoresDeTableros(
     return conductores;
 }
 
-std::vector<std::pair<int, const Puerto*>> NumeracionDeRedes::RedesDeTableros(
+std::vector<std::pair<int, const Puerto*>> NumeracionDeRedes::RedesExcitadasPorTableros(
     const std::vector<std::unique_ptr<Tablero>>& tableros) const {
     std::vector<std::pair<int, const Puerto*>> redes;
     std::vector<char> vista(static_cast<std::size_t>(nRedes), 0);
     RecorreTerminales(tableros, [&](int red, const Puerto& p) {
-        if (vista[static_cast<std::size_t>(red)] != 0) return;
+        if (!EsTipoQueExcita(p.TipoOriginal()) || vista[static_cast<std::size_t>(red)] != 0) return;
         vista[static_cast<std::size_t>(red)] = 1;
         redes.emplace_back(red, &p);
     });

@@ -27,9 +27,11 @@ public:
     // Per net, the instrument-board terminals of a driving type on it: with a chip output
     // beside them a net has several drivers.
     std::vector<int> ConductoresDeTableros(const std::vector<std::unique_ptr<Tablero>>& tableros) const;
-    // The nets an instrument board has a terminal on, ascending: the only ones whose levels
-    // change between settlings.
-    std::vector<std::pair<int, const Puerto*>> RedesDeTableros(const std::vector<std::unique_ptr<Tablero>>& tableros) const;
+    // The nets an instrument board drives, each with a driving terminal of it: the only
+    // ones whose levels change between settlings (a board writes its driving terminals
+    // only, and a lamp's net moves only with what drives it).
+    std::vector<std::pair<int, const Puerto*>> RedesExcitadasPorTableros(
+        const std::vector<std::unique_ptr<Tablero>>& tableros) const;
 
 private:
     // Calls f(net, port) for every instrument-board terminal on a numbered net.

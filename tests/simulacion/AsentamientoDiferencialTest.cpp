@@ -16,6 +16,7 @@
 #include "tableros/TableroDeLuces.h"
 #include "tableros/TableroDePalancas.h"
 #include "tableros/TableroDeTiras.h"
+#include "chips/Biestables.h"
 #include "chips/Catalogo.h"
 #include "chips/CircuitoElectronico.h"
 #include "chips/EsquemaDePuertas.h"
@@ -57,6 +58,12 @@ public:
     // Seats as many of `codigos` (from `primero` on, round the list) as fit; answers them.
     std::vector<long> Construye(const std::vector<long>& codigos, std::size_t primero,
                                 bool entradasALasPalancas = false) {
+        return Construye(codigos, primero, entradasALasPalancas, false);
+    }
+    // With `relojesPrimero`, a flip-flop's clocks go to the levers and keys before its
+    // other inputs.
+    std::vector<long> Construye(const std::vector<long>& codigos, std::size_t primero, bool entradasALasPalancas,
+                                bool relojesPrimero) {
         mesa.InicializaMesa();
         Montador::Mueve(*mesa.fuentedc(), {1785, 10});
         for (int i = 0; i < kProtoboards; ++i)
@@ -82,7 +89,7 @@ public:
             }
         }
         for (std::size_t c = 0; c < chips.size(); ++c) AlimentaChip(c);
-        if (entradasALasPalancas) EntradasALasPalancas();
+        if (entradasALasPalancas) EntradasALasPalancas(relojesPrimero);
         const int cables = 30 + static_cast<int>(azar() % 40);
         for (int i = 0; i < cables; ++i) CableAlAzar();
         for (int i = 0; i < 2; ++i) Lazo();
@@ -159,24 +166,38 @@ private:
 
     // Chip inputs to the lever and key terminals, one input of each chip in turn, until
     // the terminals run out: every gate then sees its inputs move.
-    void EntradasALasPalancas() {
+    void EntradasALasPalancas(bool relojesPrimero) {
         constexpr int kTerminales = 8 * TableroDeTiras::kTerminalesPorTira;
         int usados = 0;
         for (int vuelta = 0; usados < 2 * kTerminales && vuelta < 16; ++vuelta) {
             for (std::size_t c = 0; c < chips.size() && usados < 2 * kTerminales; ++c) {
-                const char* tipos = mesa.componentes()[c].TiposDePines();
-                int entrada = 0;
-                for (int pin = 1; pin <= chips[c].pines; ++pin) {
-                    if (tipos[pin] != 'E' || entrada++ != vuelta) continue;
-                    Tablero& t = usados < kTerminales ? *palancas : *pulsadores;
-                    try {
-                        m.Cablea(m.Terminal(t, usados % kTerminales), m.Pin(chips[c], pin), kAzul);
-                    } catch (const MontajeRechazado&) {
-                    }
-                    ++usados;
+                const std::vector<int> entradas = Entradas(mesa.componentes()[c], relojesPrimero);
+                if (vuelta >= static_cast<int>(entradas.size())) continue;
+                Tablero& t = usados < kTerminales ? *palancas : *pulsadores;
+                try {
+                    m.Cablea(m.Terminal(t, usados % kTerminales), m.Pin(chips[c], entradas[static_cast<std::size_t>(vuelta)]),
+                             kAzul);
+                } catch (const MontajeRechazado&) {
                 }
+                ++usados;
             }
         }
+    }
+
+    static std::vector<int> Entradas(const Componente& chip, bool relojesPrimero) {
+        std::vector<int> entradas;
+        for (int pin = 1; pin <= chip.NumeroDePines(); ++pin) {
+            if (chip.TiposDePines()[pin] == 'E') entradas.push_back(pin);
+        }
+        const auto* biestables = dynamic_cast<const ChipDeBiestables*>(chip.Circuito());
+        if (relojesPrimero && biestables != nullptr) {
+            std::stable_partition(entradas.begin(), entradas.end(), [biestables](int pin) {
+                const auto registros = biestables->Registros();
+                return std::any_of(registros.begin(), registros.end(),
+                                   [pin](const ChipDeBiestables::Registro& b) { return b.reloj == pin; });
+            });
+        }
+        return entradas;
     }
 
     // A free terminal of one of the board's strips of three.
@@ -348,17 +369,24 @@ void PlantaFallo(Mesa& mesa, unsigned accion) {
     chip.Fallo(pin, "01A\0"[accion / 256 % 4]);
 }
 
+enum class Chips { Todos, Puertas, Biestables };
+
+bool EsDeLaFamilia(long codigo, Chips chips) {
+    const CircuitoElectronico* modelo = ChipTTL(static_cast<int>(codigo));
+    return chips == Chips::Puertas ? dynamic_cast<const ChipDePuertas*>(modelo) != nullptr
+                                   : dynamic_cast<const ChipDeBiestables*>(modelo) != nullptr;
+}
+
 // Runs `mesas` random workbenches on the three loops, comparing them after every step;
-// with `fallos`, one step in eight plants or takes away a fault; with `soloPuertas`, only
-// gate chips are seated, their inputs on the levers and keys, and every other step plants.
-void ComparaLosBucles(unsigned semilla0, int mesas, bool fallos, Recorrido& recorrido, bool soloPuertas = false) {
+// with `fallos`, one step in eight plants or takes away a fault. With gate or flip-flop
+// chips only, those are seated with their inputs on the levers and keys (a flip-flop's
+// clocks first), and with `fallos` every other step plants.
+void ComparaLosBucles(unsigned semilla0, int mesas, bool fallos, Recorrido& recorrido, Chips familia = Chips::Todos) {
     std::mt19937 azar(semilla0);
     std::vector<long> codigos = CodigosAlAzar(azar);
-    if (soloPuertas) {
-        std::erase_if(codigos, [](long codigo) {
-            return dynamic_cast<const ChipDePuertas*>(ChipTTL(static_cast<int>(codigo))) == nullptr;
-        });
-    }
+    const bool soloPuertas = familia != Chips::Todos;
+    if (soloPuertas) std::erase_if(codigos, [familia](long codigo) { return !EsDeLaFamilia(codigo, familia); });
+    const bool relojesPrimero = familia == Chips::Biestables;
     std::set<long>& probados = recorrido.probados;
     int& limites = recorrido.limites;
     int& dobles = recorrido.dobles;
@@ -375,7 +403,7 @@ void ComparaLosBucles(unsigned semilla0, int mesas, bool fallos, Recorrido& reco
         if (deArchivo) {
             Banco original;
             Obra obra(original.mesa, semilla);
-            sentados = obra.Construye(codigos, primero, soloPuertas);
+            sentados = obra.Construye(codigos, primero, soloPuertas, relojesPrimero);
             obra.DosExcitadores();
             const std::string texto = TextoDeCircuito(original.mesa);
             for (Banco* b : {&completo, &porCambios, &compilado}) {
@@ -384,9 +412,9 @@ void ComparaLosBucles(unsigned semilla0, int mesas, bool fallos, Recorrido& reco
             }
             ++dobles;
         } else {
-            Obra(completo.mesa, semilla).Construye(codigos, primero, soloPuertas);
-            Obra(porCambios.mesa, semilla).Construye(codigos, primero, soloPuertas);
-            sentados = Obra(compilado.mesa, semilla).Construye(codigos, primero, soloPuertas);
+            Obra(completo.mesa, semilla).Construye(codigos, primero, soloPuertas, relojesPrimero);
+            Obra(porCambios.mesa, semilla).Construye(codigos, primero, soloPuertas, relojesPrimero);
+            sentados = Obra(compilado.mesa, semilla).Construye(codigos, primero, soloPuertas, relojesPrimero);
         }
         primero += sentados.size();
         probados.insert(sentados.begin(), sentados.end());
@@ -431,11 +459,23 @@ TEST(AsentamientoDiferencial, LosFallosPlantadosAcabanComoEnElBucleCompleto) {
 // on the ports, and a gate whose inputs move must see them.
 TEST(AsentamientoDiferencial, LasPuertasConSusEntradasEnLasPalancasAcabanComoEnElBucleCompleto) {
     Recorrido recorrido;
-    ComparaLosBucles(31, 4, true, recorrido, true);
+    ComparaLosBucles(31, 4, true, recorrido, Chips::Puertas);
     const auto puertas = std::count_if(Catalogo().begin(), Catalogo().end(), [](const FichaDeChip& ficha) {
         return dynamic_cast<const ChipDePuertas*>(ChipTTL(ficha.codigoDeCatalogo)) != nullptr;
     });
     EXPECT_EQ(recorrido.probados.size(), static_cast<std::size_t>(puertas));
+}
+
+// A flip-flop chip goes one flip-flop at a time the same way, unless its flip-flops share
+// a clock (the 74114): then each would see the edge the other has just recorded.
+TEST(AsentamientoDiferencial, LosBiestablesConSusRelojesEnLasPalancasAcabanComoEnElBucleCompleto) {
+    Recorrido recorrido;
+    ComparaLosBucles(43, 6, false, recorrido, Chips::Biestables);
+    ComparaLosBucles(44, 3, true, recorrido, Chips::Biestables);
+    const auto biestables = std::count_if(Catalogo().begin(), Catalogo().end(), [](const FichaDeChip& ficha) {
+        return EsDeLaFamilia(ficha.codigoDeCatalogo, Chips::Biestables);
+    });
+    EXPECT_EQ(recorrido.probados.size(), static_cast<std::size_t>(biestables));
 }
 
 // A gate chip's flat scheme answers what its model answers: every output and the change
