@@ -114,7 +114,7 @@ public:
         bCambio = cambio;
     }
     // The same for a chip evaluated since its last request (not pending): its change flag
-    // alone, which lies away from the pending one.
+    // alone.
     void CambioDeSalidas(bool cambio) { bCambio = cambio; }
     // Something other than the levels of its pins asks for an evaluation: never evaluated
     // since binding or a restart, a planted fault, or the last evaluation moved an output.
@@ -197,10 +197,15 @@ private:
     Punto ptDesplazamiento;
     Punto ptCentroDeCasilla;
     const CircuitoElectronico* pCircuito = nullptr;
+    // Beside the model: the settling engine looks at these three for every chip, often
+    // without evaluating it.
+    bool bCambio = false;
+    bool bPendiente = true;
+    // A planted fault on some pin: reads go the long way, through ConFallo.
+    bool bConFallos = false;
     std::array<Puerto*, kEntradas> apCasilla{};
     std::array<char, kEntradas> acEstado{};
     std::array<char, kEntradas> acTipo{};
-    bool bCambio = false;
     // abValor entry i always equals (acEstado entry i != '0') for the chip's own entries,
     // so an evaluation converts only the pins it reads.
     std::array<bool, kEntradas> abValor{};
@@ -215,9 +220,6 @@ private:
     int nSalidas = 0;
     // Lecturas the last evaluation went through: a missing supply stops the scan.
     int nLeidas = 0;
-    bool bPendiente = true;
-    // A planted fault on some pin: reads go the long way, through ConFallo.
-    bool bConFallos = false;
     std::array<char, kEntradas> acFallo{};
 };
 
