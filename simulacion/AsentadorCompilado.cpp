@@ -16,8 +16,6 @@ void AsentadorCompilado::Prepara(std::size_t chips) {
     const auto redes = U(circuito.NumeroDeRedes());
     nivel.assign(redes, 'Z');
     dado.assign(redes, 'Z');
-    sucia.assign(redes, 0);
-    sucias.Prepara(redes);
     cola.Prepara(chips);
     // Every chip that can go by parts starts as if evaluated whole, until it is looked at.
     porPartes.assign(chips, 0);
@@ -61,25 +59,8 @@ inline void AsentadorCompilado::MarcaLectores(int red) {
 
 inline void AsentadorCompilado::Excita(int red, char e) {
     nivel[U(red)] = e;
-    // The chips evaluated whole see the new level at once; nobody else looks before the
-    // next Vuelca (a chip going part by part reads the levels here).
-    for (auto [p, fin] = nConFallos > 0 ? circuito.HoyosLeidosEn(red) : circuito.HoyosLeidosPorEnterosEn(red); p != fin;
-         ++p)
-        (*p)->EstadoDelPuerto(e);
+    for (auto [p, fin] = circuito.PuertosDe(red); p != fin; ++p) (*p)->EstadoDelPuerto(e);
     MarcaLectores(red);
-    if (sucia[U(red)] == 0) {
-        sucia[U(red)] = 1;
-        sucias.Agrega(red);
-    }
-}
-
-void AsentadorCompilado::Vuelca() {
-    for (const int r : sucias) {
-        const char e = nivel[U(r)];
-        for (auto [p, fin] = circuito.PuertosDe(r); p != fin; ++p) (*p)->EstadoDelPuerto(e);
-        sucia[U(r)] = 0;
-    }
-    sucias.Limpia();
 }
 
 // Between settlings only the instruments write levels, through the ports, and only a
@@ -263,10 +244,9 @@ int AsentadorCompilado::Asienta(const std::vector<std::unique_ptr<Tablero>>& tab
         Prepara(componentes.size());
         bTodo = true;
     }
+    // Every port holds its level after each iteration.
     auto informa = [&](int n) {
-        if (!tras || n < desde) return;
-        Vuelca();
-        tras(n);
+        if (tras && n >= desde) tras(n);
     };
 
     bool cambio = false;
@@ -292,7 +272,6 @@ int AsentadorCompilado::Asienta(const std::vector<std::unique_ptr<Tablero>>& tab
         ++n;
         informa(n);
     }
-    Vuelca();
     return n;
 }
 

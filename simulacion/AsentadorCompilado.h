@@ -15,14 +15,13 @@ class Componentes;
 class Puerto;
 class Tablero;
 
-// The settling loop on the compiled circuit: one level per net, kept in a dense table while
-// the circuit settles. An iteration evaluates the chips whose pins changed in the previous
-// one (or that asked for it themselves), all of them before any drives; a net that changes
-// level writes only the holes chip pins read on it, and every other port of it once, when
-// the settling ends or someone is told of an iteration. A gate or flip-flop chip without
-// faults is computed one gate or flip-flop at a time, only those whose pins changed, on
-// the net levels; any other chip as a whole. It answers exactly what the plain loop (every chip, every
-// iteration, every port) answers.
+// The settling loop on the compiled circuit: one level per net, kept in a dense table. An
+// iteration evaluates the chips whose pins changed in the previous one (or that asked for
+// it themselves), all of them before any drives; a net that changes level writes its
+// ports at once, from a list, without walking strips and wires. A gate or flip-flop chip
+// without faults is computed one gate or flip-flop at a time, only those whose pins
+// changed, on the net levels; any other chip as a whole. It answers exactly what the
+// plain loop (every chip, every iteration, every port) answers.
 class AsentadorCompilado {
 public:
     // The next settling starts with one iteration of the plain loop; it does so by itself
@@ -62,16 +61,12 @@ private:
     }
     void ExcitaSalidas(int c, const Componente& chip);
     void ExcitaCompartidas(const Componentes& componentes);
-    // Writes every port of the nets that changed since the last time.
-    void Vuelca();
 
     CircuitoCompilado circuito;
     bool bTodo = true;
     std::vector<char> nivel;
     // Per net with several drivers, the level its last driver in list order gives it.
     std::vector<char> dado;
-    std::vector<char> sucia;
-    ListaFija<int> sucias;
 
     // Chips and parts whose pins changed, advanced together.
     ColaDeMarcados cola;
@@ -82,7 +77,7 @@ private:
     std::vector<char> pideEntero;
     ListaFija<int> enteros;
     // Chips that could go part by part but have faults planted: while there are none, a
-    // changed net marks and writes the holes of the chips that never go by parts only.
+    // changed net marks only the chips that never go by parts.
     int nConFallos = 0;
     // An instrument changed a level since the last iteration: parts read their ground and
     // supply again.

@@ -141,9 +141,6 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
     std::vector<std::vector<ParteSuelta>> partesDeChips;
     std::vector<std::vector<Pines>> pinesDePartes;
     std::vector<std::pair<int, int>> lecturas;  // (net, chip)
-    // (net, hole), those of chips that never go gate by gate first.
-    std::vector<std::pair<int, Puerto*>> leidos;
-    std::vector<std::pair<int, Puerto*>> leidosPorPuertas;
     for (std::size_t c = 0; c < componentes.size(); ++c) {
         const Componente& chip = componentes[c];
         modelos.push_back(chip.Circuito());
@@ -161,10 +158,7 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
             todas.push_back({static_cast<int>(c), pin, redes.RedDe(chip.DireccionDeCasilla(pin))});
         }
         for (int k = 0; k < chip.NumeroDeLecturas(); ++k) {
-            Puerto* hoyo = chip.DireccionDeCasilla(chip.PinDeLectura(k));
-            const int red = redes.RedDe(hoyo);
-            lecturas.emplace_back(red, static_cast<int>(c));
-            (porPartes.back() != 0 ? leidosPorPuertas : leidos).emplace_back(red, hoyo);
+            lecturas.emplace_back(redes.RedDe(chip.DireccionDeCasilla(chip.PinDeLectura(k))), static_cast<int>(c));
         }
     }
     nRedes = redes.NumeroDeRedes();
@@ -204,11 +198,6 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
     finLectorEntero = FinDeLosEnteros(primerLector, lecturas.begin(), lecturas.end(), [&](const std::pair<int, int>& l) {
         return porPartes[static_cast<std::size_t>(l.second)] == 0;
     });
-    const std::size_t hoyosDeEnteros = leidos.size();
-    leidos.insert(leidos.end(), leidosPorPuertas.begin(), leidosPorPuertas.end());
-    AgrupaPorRed(leidos, nRedes, primerHoyo, hoyos);
-    finHoyoEntero = FinDeLosEnteros(primerHoyo, leidos.begin(), leidos.begin() + static_cast<std::ptrdiff_t>(hoyosDeEnteros),
-                                    [](const std::pair<int, Puerto*>&) { return true; });
     const std::vector<std::pair<int, Puerto*>> todosLosPuertos = [&] {
         std::vector<std::pair<int, Puerto*>> pares;
         pares.reserve(redes.Puertos().size());

@@ -65,17 +65,12 @@ public:
                    const Puerto* centinela, unsigned long generacion);
 
     int NumeroDeRedes() const { return nRedes; }
-    // Per net: a port of it, every port of it, the holes chip pins read on it and the
-    // chips that read it.
+    // Per net: a port of it, every port of it and the chips that read it.
     Puerto* Representante(int red) const { return puertos[Desde(primerPuerto, red)]; }
     std::pair<Puerto* const*, Puerto* const*> PuertosDe(int red) const { return Tramo(puertos, primerPuerto, red); }
-    std::pair<Puerto* const*, Puerto* const*> HoyosLeidosEn(int red) const { return Tramo(hoyos, primerHoyo, red); }
     std::pair<const int*, const int*> LectoresDe(int red) const { return Tramo(lectores, primerLector, red); }
-    // The same, only for the chips that never go gate by gate (they come first): while
-    // every other chip does, nobody else reads the holes or needs a mark.
-    std::pair<Puerto* const*, Puerto* const*> HoyosLeidosPorEnterosEn(int red) const {
-        return {hoyos.data() + Desde(primerHoyo, red), hoyos.data() + Desde(finHoyoEntero, red)};
-    }
+    // The same, only for the chips that never go part by part (they come first): while
+    // every other chip does, nobody else needs a mark.
     std::pair<const int*, const int*> LectoresEnterosDe(int red) const {
         return {lectores.data() + Desde(primerLector, red), lectores.data() + Desde(finLectorEntero, red)};
     }
@@ -121,9 +116,6 @@ private:
     int nRedes = 0;
     std::vector<int> primerPuerto;
     std::vector<Puerto*> puertos;
-    std::vector<int> primerHoyo;
-    std::vector<Puerto*> hoyos;
-    std::vector<int> finHoyoEntero;
     std::vector<int> primerLector;
     std::vector<int> lectores;
     std::vector<int> finLectorEntero;
