@@ -75,7 +75,8 @@ void AsentadorCompilado::MiraLoQueCambioFuera(Componentes& componentes) {
         MarcaLectores(r);
         bReleeAlimentacion = true;
     }
-    for (int c = 0; c < static_cast<int>(componentes.size()); ++c) {
+    const int chips = static_cast<int>(componentes.size());
+    for (int c = 0; c < chips; ++c) {
         const Componente& chip = componentes[U(c)];
         if (!chip.PidePorSiMismo()) continue;
         PonPorPartes(c, chip);
