@@ -98,10 +98,11 @@ public:
         EstadosNoLeidosDesdeValores();
     }
     bool HayCambio() const { return bCambio; }
-    // For an engine that evaluates a gate chip one gate at a time on levels it keeps
-    // itself: pin i read at level e, as the chip's own reading would leave it; the value
-    // table the gates compute on; and the end of an evaluation that did or did not move
-    // an output. Only for a chip without faults whose reads all sit in holes.
+    // For an engine that computes a chip one gate or flip-flop at a time on levels it
+    // keeps itself: pin i read at level e, as the chip's own reading would leave it; the
+    // value table the parts compute on; an entry computed there (an output, a clock's
+    // last level) shown as its level; and the end of an evaluation that did or did not
+    // move an output. Only for a chip without faults whose reads all sit in holes.
     void LeePin(int i, char e) {
         const auto u = static_cast<std::size_t>(i);
         abValor[u] = e != '0';
