@@ -27,18 +27,6 @@ void AgrupaPorRed(const std::vector<std::pair<int, T>>& pares, int nRedes, std::
         lista[static_cast<std::size_t>(siguiente[static_cast<std::size_t>(red)]++)] = valor;
 }
 
-// Where, within each net's stretch of a list laid out by AgrupaPorRed, the entries of chips
-// that never go gate by gate end: they were laid out first.
-template <typename Iterador, typename EsDeEntero>
-std::vector<int> FinDeLosEnteros(const std::vector<int>& primero, Iterador desde, Iterador hasta,
-                                 EsDeEntero esDeEntero) {
-    std::vector<int> fin(primero.begin(), primero.end() - 1);
-    for (; desde != hasta; ++desde) {
-        if (esDeEntero(*desde)) ++fin[static_cast<std::size_t>(desde->first)];
-    }
-    return fin;
-}
-
 using Pines = std::vector<int>;
 
 // A gate chip's gates, each with the pins it reads: its inputs, then ground and supply.
@@ -195,9 +183,11 @@ void CircuitoCompilado::Construye(const std::vector<std::unique_ptr<Tablero>>& t
     std::sort(lecturas.begin(), lecturas.end(), enteroAntes);
     lecturas.erase(std::unique(lecturas.begin(), lecturas.end()), lecturas.end());
     AgrupaPorRed(lecturas, nRedes, primerLector, lectores);
-    finLectorEntero = FinDeLosEnteros(primerLector, lecturas.begin(), lecturas.end(), [&](const std::pair<int, int>& l) {
-        return porPartes[static_cast<std::size_t>(l.second)] == 0;
-    });
+    // Within each net's readers, those that never go part by part come first: where they end.
+    finLectorEntero.assign(primerLector.begin(), primerLector.end() - 1);
+    for (const auto& [red, c] : lecturas) {
+        if (porPartes[static_cast<std::size_t>(c)] == 0) ++finLectorEntero[static_cast<std::size_t>(red)];
+    }
     const std::vector<std::pair<int, Puerto*>> todosLosPuertos = [&] {
         std::vector<std::pair<int, Puerto*>> pares;
         pares.reserve(redes.Puertos().size());
